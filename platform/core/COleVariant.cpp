@@ -1,0 +1,162 @@
+#include "platform/core/COleVariant.h"
+
+#include <cmath>
+#include <cwchar>
+
+COleVariant::COleVariant(wchar_t const* text, VARTYPE) : vt(VT_BSTR), dblVal(0) { setText(text ? text : L""); }
+
+COleVariant::COleVariant(CString const& text) : vt(VT_BSTR), dblVal(0) { setText(text.str()); }
+
+COleVariant::COleVariant(double value, VARTYPE type) : vt(type == VT_DATE ? VT_DATE : VT_R8), dblVal(value) {}
+
+COleVariant::COleVariant(float value) : vt(VT_R4), dblVal(0) { fltVal = value; }
+
+COleVariant::COleVariant(long value, VARTYPE type) : vt(VT_I4), dblVal(0) {
+  if (type == VT_BOOL) {
+    vt = VT_BOOL;
+    boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+  } else {
+    vt = type == VT_ERROR ? VT_ERROR : VT_I4;
+    lVal = value;
+  }
+}
+
+COleVariant::COleVariant(int value, VARTYPE type) : COleVariant(static_cast<long>(value), type) {}
+
+COleVariant::COleVariant(short value, VARTYPE type) : vt(VT_I2), dblVal(0) {
+  if (type == VT_BOOL) {
+    vt = VT_BOOL;
+    boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+  } else {
+    iVal = value;
+  }
+}
+
+COleVariant::COleVariant(BYTE value) : vt(VT_UI1), dblVal(0) { bVal = value; }
+
+COleVariant::COleVariant(bool value) : vt(VT_BOOL), dblVal(0) { boolVal = value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+COleVariant::COleVariant(COleVariant const& other) : vt(VT_EMPTY), dblVal(0) { copyFrom(other); }
+
+COleVariant& COleVariant::operator=(COleVariant const& other) {
+  if (this != &other) copyFrom(other);
+  return *this;
+}
+
+COleVariant::COleVariant(COleVariant&& other) noexcept : vt(other.vt), dblVal(other.dblVal) {
+  if (vt == VT_BSTR) {
+    m_text = std::move(other.m_text);
+    bstrVal = m_text.data();
+    other.Clear();
+  }
+}
+
+COleVariant& COleVariant::operator=(COleVariant&& other) noexcept {
+  if (this == &other) return *this;
+  vt = other.vt;
+  dblVal = other.dblVal;
+  if (vt == VT_BSTR) {
+    m_text = std::move(other.m_text);
+    bstrVal = m_text.data();
+    other.Clear();
+  } else {
+    m_text.clear();
+  }
+  return *this;
+}
+
+COleVariant COleVariant::null() {
+  COleVariant v;
+  v.vt = VT_NULL;
+  return v;
+}
+
+void COleVariant::Clear() {
+  vt = VT_EMPTY;
+  dblVal = 0;
+  m_text.clear();
+}
+
+void COleVariant::setText(std::wstring text) {
+  m_text = std::move(text);
+  vt = VT_BSTR;
+  bstrVal = m_text.data();
+}
+
+void COleVariant::copyFrom(COleVariant const& other) {
+  if (other.vt == VT_BSTR) {
+    setText(other.m_text);
+  } else {
+    m_text.clear();
+    vt = other.vt;
+    dblVal = other.dblVal;  // the widest member carries every non-text value
+  }
+}
+
+double COleVariant::toDouble() const {
+  switch (vt) {
+    case VT_I2: return iVal;
+    case VT_I4: return static_cast<double>(lVal);
+    case VT_R4: return fltVal;
+    case VT_R8: return dblVal;
+    case VT_DATE: return date;
+    case VT_BOOL: return boolVal;
+    case VT_UI1: return bVal;
+    default: return 0;
+  }
+}
+
+bool COleVariant::ChangeType(VARTYPE type) {
+  if (type == vt) return true;
+  if (type == VT_BSTR) {
+    if (vt == VT_NULL || vt == VT_EMPTY) return false;
+    setText(toDisplayString().str());
+    return true;
+  }
+  double value = 0;
+  if (vt == VT_BSTR) {
+    wchar_t* end = nullptr;
+    value = std::wcstod(m_text.c_str(), &end);
+    if (end == m_text.c_str()) return false;
+  } else if (vt == VT_NULL || vt == VT_EMPTY) {
+    return false;
+  } else {
+    value = toDouble();
+  }
+  m_text.clear();
+  switch (type) {
+    case VT_I2: vt = VT_I2; iVal = static_cast<short>(std::lround(value)); return true;
+    case VT_I4: vt = VT_I4; lVal = std::lround(value); return true;
+    case VT_R4: vt = VT_R4; fltVal = static_cast<float>(value); return true;
+    case VT_R8: vt = VT_R8; dblVal = value; return true;
+    case VT_DATE: vt = VT_DATE; date = value; return true;
+    case VT_BOOL: vt = VT_BOOL; boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE; return true;
+    case VT_UI1: vt = VT_UI1; bVal = static_cast<BYTE>(std::lround(value)); return true;
+    default: return false;
+  }
+}
+
+CString COleVariant::toDisplayString() const {
+  CString out;
+  switch (vt) {
+    case VT_BSTR: return CString(m_text);
+    case VT_I2: case VT_I4: case VT_UI1: out.Format(L"%ld", static_cast<long>(toDouble())); return out;
+    case VT_BOOL: return boolVal ? L"True" : L"False";
+    case VT_R4: case VT_R8: case VT_DATE: out.Format(L"%.15g", toDouble()); return out;
+    default: return out;
+  }
+}
+
+bool operator==(COleVariant const& a, COleVariant const& b) {
+  if (a.vt != b.vt) return false;
+  switch (a.vt) {
+    case VT_EMPTY: case VT_NULL: return true;
+    case VT_BSTR: return a.m_text == b.m_text;
+    case VT_I2: return a.iVal == b.iVal;
+    case VT_I4: case VT_ERROR: return a.lVal == b.lVal;
+    case VT_R4: return a.fltVal == b.fltVal;
+    case VT_BOOL: return a.boolVal == b.boolVal;
+    case VT_UI1: return a.bVal == b.bVal;
+    default: return a.dblVal == b.dblVal;
+  }
+}

@@ -1,0 +1,295 @@
+#include "platform/core/CString.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <cwctype>
+#include <vector>
+
+#include "platform/core/Utf8.h"
+
+namespace {
+
+constexpr wchar_t kWhiteSpace[] = L" \t\n\r\v\f";
+
+std::size_t clampIndex(int index, std::size_t size) {
+  if (index < 0) return 0;
+  return std::min(static_cast<std::size_t>(index), size);
+}
+
+// Windows' wide printf reads %s/%c as wide and %S/%C as narrow; glibc reads
+// them the other way round. Rewrites the conversions so callers keep writing
+// the Windows form.
+std::wstring toGlibcFormat(wchar_t const* format) {
+  std::wstring out;
+  for (wchar_t const* p = format; *p; ++p) {
+    out.push_back(*p);
+    if (*p != L'%') continue;
+    ++p;
+    if (*p == L'%') {
+      out.push_back(*p);
+      continue;
+    }
+    bool sized = false;
+    while (*p && std::wcschr(L"-+ #0123456789.*hlLqjzt", *p)) {
+      if (*p == L'h' || *p == L'l') sized = true;
+      out.push_back(*p);
+      ++p;
+    }
+    if (!*p) break;
+    switch (*p) {
+      case L's':
+      case L'c':
+        if (!sized) out.push_back(L'l');
+        out.push_back(*p);
+        break;
+      case L'S':
+        out.push_back(L's');
+        break;
+      case L'C':
+        out.push_back(L'c');
+        break;
+      default:
+        out.push_back(*p);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+CString::CString(wchar_t const* text, int length) {
+  if (text && length > 0) m_str.assign(text, static_cast<std::size_t>(length));
+}
+
+CString::CString(wchar_t ch, int repeat) {
+  if (repeat > 0) m_str.assign(static_cast<std::size_t>(repeat), ch);
+}
+
+CString& CString::operator=(wchar_t const* text) {
+  m_str = text ? text : L"";
+  return *this;
+}
+
+CString& CString::operator=(std::wstring text) {
+  m_str = std::move(text);
+  return *this;
+}
+
+CString& CString::operator=(wchar_t ch) {
+  m_str.assign(1, ch);
+  return *this;
+}
+
+wchar_t CString::GetAt(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= m_str.size()) return L'\0';
+  return m_str[static_cast<std::size_t>(index)];
+}
+
+void CString::SetAt(int index, wchar_t ch) {
+  if (index >= 0 && static_cast<std::size_t>(index) < m_str.size()) m_str[static_cast<std::size_t>(index)] = ch;
+}
+
+std::string CString::toUtf8() const { return zept::toUtf8(m_str); }
+
+CString CString::fromUtf8(std::string_view text) { return CString(zept::fromUtf8(text)); }
+
+CString CString::Left(int count) const { return CString(m_str.substr(0, clampIndex(count, m_str.size()))); }
+
+CString CString::Mid(int first) const { return CString(m_str.substr(clampIndex(first, m_str.size()))); }
+
+CString CString::Mid(int first, int count) const {
+  const std::size_t start = clampIndex(first, m_str.size());
+  return CString(m_str.substr(start, clampIndex(count, m_str.size() - start)));
+}
+
+CString CString::Right(int count) const {
+  const std::size_t n = clampIndex(count, m_str.size());
+  return CString(m_str.substr(m_str.size() - n));
+}
+
+int CString::Find(wchar_t ch, int start) const {
+  if (start < 0 || static_cast<std::size_t>(start) > m_str.size()) return -1;
+  const auto pos = m_str.find(ch, static_cast<std::size_t>(start));
+  return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::Find(wchar_t const* sub, int start) const {
+  if (!sub || start < 0 || static_cast<std::size_t>(start) > m_str.size()) return -1;
+  const auto pos = m_str.find(sub, static_cast<std::size_t>(start));
+  return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::ReverseFind(wchar_t ch) const {
+  const auto pos = m_str.rfind(ch);
+  return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::FindOneOf(wchar_t const* set) const {
+  if (!set) return -1;
+  const auto pos = m_str.find_first_of(set);
+  return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::Replace(wchar_t oldCh, wchar_t newCh) {
+  int count = 0;
+  for (auto& c : m_str) {
+    if (c == oldCh) {
+      c = newCh;
+      ++count;
+    }
+  }
+  return count;
+}
+
+int CString::Replace(wchar_t const* oldText, wchar_t const* newText) {
+  if (!oldText || !*oldText) return 0;
+  const std::wstring_view from(oldText);
+  const std::wstring_view to(newText ? newText : L"");
+  int count = 0;
+  std::wstring out;
+  std::size_t pos = 0;
+  for (auto hit = m_str.find(from); hit != std::wstring::npos; hit = m_str.find(from, pos)) {
+    out.append(m_str, pos, hit - pos).append(to);
+    pos = hit + from.size();
+    ++count;
+  }
+  if (count) {
+    out.append(m_str, pos);
+    m_str = std::move(out);
+  }
+  return count;
+}
+
+int CString::Remove(wchar_t ch) {
+  const auto before = m_str.size();
+  std::erase(m_str, ch);
+  return static_cast<int>(before - m_str.size());
+}
+
+int CString::Insert(int index, wchar_t ch) {
+  m_str.insert(clampIndex(index, m_str.size()), 1, ch);
+  return GetLength();
+}
+
+int CString::Insert(int index, wchar_t const* text) {
+  if (text) m_str.insert(clampIndex(index, m_str.size()), text);
+  return GetLength();
+}
+
+int CString::Delete(int index, int count) {
+  const std::size_t start = clampIndex(index, m_str.size());
+  m_str.erase(start, clampIndex(count, m_str.size() - start));
+  return GetLength();
+}
+
+CString& CString::MakeUpper() {
+  for (auto& c : m_str) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  return *this;
+}
+
+CString& CString::MakeLower() {
+  for (auto& c : m_str) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  return *this;
+}
+
+CString& CString::MakeReverse() {
+  std::reverse(m_str.begin(), m_str.end());
+  return *this;
+}
+
+CString& CString::Trim() { return Trim(kWhiteSpace); }
+CString& CString::Trim(wchar_t ch) { return TrimRight(ch).TrimLeft(ch); }
+CString& CString::Trim(wchar_t const* set) { return TrimRight(set).TrimLeft(set); }
+CString& CString::TrimLeft() { return TrimLeft(kWhiteSpace); }
+CString& CString::TrimRight() { return TrimRight(kWhiteSpace); }
+
+CString& CString::TrimLeft(wchar_t ch) {
+  const wchar_t set[2] = {ch, L'\0'};
+  return TrimLeft(set);
+}
+
+CString& CString::TrimRight(wchar_t ch) {
+  const wchar_t set[2] = {ch, L'\0'};
+  return TrimRight(set);
+}
+
+CString& CString::TrimLeft(wchar_t const* set) {
+  if (!set || !*set) return *this;
+  m_str.erase(0, std::min(m_str.find_first_not_of(set), m_str.size()));
+  return *this;
+}
+
+CString& CString::TrimRight(wchar_t const* set) {
+  if (!set || !*set) return *this;
+  const auto last = m_str.find_last_not_of(set);
+  m_str.erase(last == std::wstring::npos ? 0 : last + 1);
+  return *this;
+}
+
+void CString::Format(wchar_t const* format, ...) {
+  va_list args;
+  va_start(args, format);
+  FormatV(format, args);
+  va_end(args);
+}
+
+void CString::AppendFormat(wchar_t const* format, ...) {
+  CString piece;
+  va_list args;
+  va_start(args, format);
+  piece.FormatV(format, args);
+  va_end(args);
+  m_str += piece.m_str;
+}
+
+void CString::FormatV(wchar_t const* format, va_list args) {
+  m_str.clear();
+  if (!format) return;
+  const std::wstring fmt = toGlibcFormat(format);
+  std::vector<wchar_t> buffer(256);
+  for (;;) {
+    va_list copy;
+    va_copy(copy, args);
+    const int n = std::vswprintf(buffer.data(), buffer.size(), fmt.c_str(), copy);
+    va_end(copy);
+    if (n >= 0 && static_cast<std::size_t>(n) < buffer.size()) {
+      m_str.assign(buffer.data(), static_cast<std::size_t>(n));
+      return;
+    }
+    // vswprintf reports -1 both for "too small" and for encoding errors.
+    if (buffer.size() >= (std::size_t{1} << 24)) return;
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
+int CString::Compare(wchar_t const* other) const {
+  const int c = m_str.compare(other ? other : L"");
+  return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+int CString::CompareNoCase(wchar_t const* other) const {
+  CString a(*this);
+  CString b(other);
+  return a.MakeLower().Compare(b.MakeLower());
+}
+
+CString& CString::operator+=(CString const& other) {
+  m_str += other.m_str;
+  return *this;
+}
+
+CString& CString::operator+=(wchar_t const* other) {
+  if (other) m_str += other;
+  return *this;
+}
+
+CString& CString::operator+=(wchar_t ch) {
+  m_str.push_back(ch);
+  return *this;
+}
+
+CString operator+(CString const& a, CString const& b) { return CString(a.m_str + b.m_str); }
+CString operator+(CString const& a, wchar_t const* b) { return CString(a.m_str + (b ? b : L"")); }
+CString operator+(wchar_t const* a, CString const& b) { return CString((a ? a : L"") + b.m_str); }
+CString operator+(CString const& a, wchar_t b) { return CString(a.m_str + b); }
+CString operator+(wchar_t a, CString const& b) { return CString(a + b.m_str); }

@@ -1,0 +1,87 @@
+#include "platform/core/Utf8.h"
+
+namespace zept {
+
+namespace {
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool isValidCodePoint(char32_t c) {
+  return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+}  // namespace
+
+void appendUtf8(std::string& out, std::wstring_view text) {
+  out.reserve(out.size() + text.size());
+  for (wchar_t wc : text) {
+    auto c = static_cast<char32_t>(wc);
+    if (!isValidCodePoint(c)) c = kReplacement;
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+}
+
+void appendWide(std::wstring& out, std::string_view text) {
+  out.reserve(out.size() + text.size());
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n) {
+    auto b0 = static_cast<unsigned char>(text[i]);
+    if (b0 < 0x80) {
+      out.push_back(static_cast<wchar_t>(b0));
+      ++i;
+      continue;
+    }
+    const int extra = b0 >= 0xF8 ? -1 : b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + static_cast<std::size_t>(extra) >= n) {
+      // A byte that cannot start a sequence, or a sequence cut short.
+      out.push_back(static_cast<wchar_t>(kReplacement));
+      ++i;
+      continue;
+    }
+    char32_t c = b0 & (0x3F >> extra);
+    bool ok = true;
+    for (int k = 1; k <= extra; ++k) {
+      auto b = static_cast<unsigned char>(text[i + k]);
+      if ((b & 0xC0) != 0x80) {
+        ok = false;
+        break;
+      }
+      c = (c << 6) | (b & 0x3F);
+    }
+    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    if (!ok || c < kMin[extra] || !isValidCodePoint(c)) {
+      out.push_back(static_cast<wchar_t>(kReplacement));
+      ++i;
+      continue;
+    }
+    out.push_back(static_cast<wchar_t>(c));
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+}
+
+std::string toUtf8(std::wstring_view text) {
+  std::string out;
+  appendUtf8(out, text);
+  return out;
+}
+
+std::wstring fromUtf8(std::string_view text) {
+  std::wstring out;
+  appendWide(out, text);
+  return out;
+}
+
+}  // namespace zept

@@ -1,0 +1,19 @@
+// UTF-8 <-> wide text conversion, used only at the engine and file-system
+// boundaries. wchar_t is 32-bit here, so one wide character is one code point.
+// Invalid input never throws: a bad UTF-8 byte becomes U+FFFD, a code point
+// outside Unicode or a lone surrogate is written as U+FFFD.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zept {
+
+std::string toUtf8(std::wstring_view text);
+std::wstring fromUtf8(std::string_view text);
+
+// Appends without clearing `out`; for hot paths that reuse a buffer.
+void appendUtf8(std::string& out, std::wstring_view text);
+void appendWide(std::wstring& out, std::string_view text);
+
+}  // namespace zept

@@ -1,11 +1,13 @@
 #include "platform/core/CString.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cwchar>
 #include <cwctype>
 #include <vector>
 
 #include "platform/core/Utf8.h"
+#include "platform/core/ValueLocale.h"
 
 namespace {
 
@@ -243,23 +245,28 @@ void CString::AppendFormat(wchar_t const* format, ...) {
 }
 
 void CString::FormatV(wchar_t const* format, va_list args) {
-  m_str.clear();
-  if (!format) return;
-  const std::wstring fmt = toGlibcFormat(format);
-  std::vector<wchar_t> buffer(256);
-  for (;;) {
-    va_list copy;
-    va_copy(copy, args);
-    const int n = std::vswprintf(buffer.data(), buffer.size(), fmt.c_str(), copy);
-    va_end(copy);
-    if (n >= 0 && static_cast<std::size_t>(n) < buffer.size()) {
-      m_str.assign(buffer.data(), static_cast<std::size_t>(n));
-      return;
+  // Built aside and assigned at the end, so the string may be its own argument.
+  std::wstring result;
+  if (format) {
+    const std::wstring fmt = toGlibcFormat(format);
+    const zept::ScopedValueLocale locale;
+    std::vector<wchar_t> buffer(256);
+    for (;;) {
+      va_list copy;
+      va_copy(copy, args);
+      errno = 0;
+      const int n = std::vswprintf(buffer.data(), buffer.size(), fmt.c_str(), copy);
+      va_end(copy);
+      if (n >= 0 && static_cast<std::size_t>(n) < buffer.size()) {
+        result.assign(buffer.data(), static_cast<std::size_t>(n));
+        break;
+      }
+      // -1 means "too small" or, with EILSEQ, a narrow argument that is not UTF-8.
+      if (errno == EILSEQ || buffer.size() >= (std::size_t{1} << 24)) break;
+      buffer.resize(buffer.size() * 4);
     }
-    // vswprintf reports -1 both for "too small" and for encoding errors.
-    if (buffer.size() >= (std::size_t{1} << 24)) return;
-    buffer.resize(buffer.size() * 4);
   }
+  m_str = std::move(result);
 }
 
 int CString::Compare(wchar_t const* other) const {

@@ -71,7 +71,9 @@ class CString {
   CString& TrimRight(wchar_t const* set);
 
   // printf-style formatting with Windows' wide conventions: %s and %c take
-  // wide arguments, %S and %C narrow ones. Numbers use the C locale's point.
+  // wide arguments, %S and %C narrow (UTF-8) ones. Numbers use the C locale's
+  // point whatever the process locale is. A narrow argument that is not valid
+  // UTF-8 makes the result empty.
   void Format(wchar_t const* format, ...);
   void AppendFormat(wchar_t const* format, ...);
   void FormatV(wchar_t const* format, va_list args);

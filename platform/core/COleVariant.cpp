@@ -1,7 +1,11 @@
 #include "platform/core/COleVariant.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cwchar>
+#include <limits>
+
+#include "platform/core/ValueLocale.h"
 
 COleVariant::COleVariant(wchar_t const* text, VARTYPE) : vt(VT_BSTR), dblVal(0) { setText(text ? text : L""); }
 
@@ -106,32 +110,64 @@ double COleVariant::toDouble() const {
   }
 }
 
-bool COleVariant::ChangeType(VARTYPE type) {
-  if (type == vt) return true;
-  if (type == VT_BSTR) {
-    if (vt == VT_NULL || vt == VT_EMPTY) return false;
-    setText(toDisplayString().str());
+namespace {
+
+// Whole text as a number, white space around it allowed; "True"/"False" as
+// they are displayed. Parsed under the C locale, as stored values are written.
+bool parseNumber(std::wstring const& text, double& value) {
+  CString trimmed(text);
+  trimmed.Trim();
+  if (trimmed.CompareNoCase(L"True") == 0 || trimmed.CompareNoCase(L"False") == 0) {
+    value = trimmed.CompareNoCase(L"True") == 0 ? VARIANT_TRUE : VARIANT_FALSE;
     return true;
   }
-  double value = 0;
+  const zept::ScopedValueLocale locale;
+  wchar_t* end = nullptr;
+  value = std::wcstod(trimmed.GetString(), &end);
+  return !trimmed.IsEmpty() && *end == L'\0';
+}
+
+// Rounds half to even, as VariantChangeType does; false when out of range.
+bool toInteger(double value, double low, double high, long& out) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= low && rounded <= high)) return false;  // also NaN
+  out = static_cast<long>(rounded);
+  return true;
+}
+
+}  // namespace
+
+bool COleVariant::ChangeType(VARTYPE type) {
+  if (type == vt) return true;
+  if (vt == VT_NULL) return false;
+  if (type == VT_BSTR) {
+    setText(vt == VT_EMPTY ? std::wstring() : toDisplayString().str());
+    return true;
+  }
+  double value = 0;  // VT_EMPTY converts as zero
   if (vt == VT_BSTR) {
-    wchar_t* end = nullptr;
-    value = std::wcstod(m_text.c_str(), &end);
-    if (end == m_text.c_str()) return false;
-  } else if (vt == VT_NULL || vt == VT_EMPTY) {
-    return false;
-  } else {
+    if (!parseNumber(m_text, value)) return false;
+  } else if (vt != VT_EMPTY) {
     value = toDouble();
   }
-  m_text.clear();
+  long whole = 0;
   switch (type) {
-    case VT_I2: vt = VT_I2; iVal = static_cast<short>(std::lround(value)); return true;
-    case VT_I4: vt = VT_I4; lVal = std::lround(value); return true;
-    case VT_R4: vt = VT_R4; fltVal = static_cast<float>(value); return true;
-    case VT_R8: vt = VT_R8; dblVal = value; return true;
-    case VT_DATE: vt = VT_DATE; date = value; return true;
-    case VT_BOOL: vt = VT_BOOL; boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE; return true;
-    case VT_UI1: vt = VT_UI1; bVal = static_cast<BYTE>(std::lround(value)); return true;
+    case VT_I2:
+      if (!toInteger(value, std::numeric_limits<short>::min(), std::numeric_limits<short>::max(), whole)) return false;
+      m_text.clear(); vt = VT_I2; iVal = static_cast<short>(whole); return true;
+    case VT_I4:
+      if (!toInteger(value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max(), whole))
+        return false;
+      m_text.clear(); vt = VT_I4; lVal = whole; return true;
+    case VT_UI1:
+      if (!toInteger(value, 0, 255, whole)) return false;
+      m_text.clear(); vt = VT_UI1; bVal = static_cast<BYTE>(whole); return true;
+    case VT_R4:
+      if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) return false;
+      m_text.clear(); vt = VT_R4; fltVal = static_cast<float>(value); return true;
+    case VT_R8: m_text.clear(); vt = VT_R8; dblVal = value; return true;
+    case VT_DATE: m_text.clear(); vt = VT_DATE; date = value; return true;
+    case VT_BOOL: m_text.clear(); vt = VT_BOOL; boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE; return true;
     default: return false;
   }
 }

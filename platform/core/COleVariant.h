@@ -55,7 +55,9 @@ class COleVariant {
 
   void Clear();
   // Converts in place the way VariantChangeType does for the types used
-  // here; returns false (and leaves the value) when it cannot.
+  // here (numbers round half to even; empty becomes 0 or ""); returns false
+  // and leaves the value for null, out-of-range numbers and text that is not
+  // wholly a number.
   bool ChangeType(VARTYPE type);
 
   bool isNull() const { return vt == VT_NULL; }

@@ -1,0 +1,99 @@
+#include "platform/fs/WinPath.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/core/Utf8.h"
+#include "platform/fs/CaseFold.h"
+#include "platform/fs/DirCache.h"
+
+namespace zept::fs {
+
+namespace {
+
+bool isAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+
+void collapseSeparators(std::string& path) {
+  std::string out;
+  out.reserve(path.size());
+  for (char c : path) {
+    if (c == '\\') c = '/';
+    if (c == '/' && !out.empty() && out.back() == '/') continue;
+    out.push_back(c);
+  }
+  path = std::move(out);
+}
+
+std::vector<std::string_view> components(std::string_view path) {
+  std::vector<std::string_view> out;
+  std::size_t i = 0;
+  while (i < path.size()) {
+    std::size_t j = path.find('/', i);
+    if (j == std::string_view::npos) j = path.size();
+    if (j > i) out.push_back(path.substr(i, j - i));
+    i = j + 1;
+  }
+  return out;
+}
+
+bool statOk(std::string const& path, bool wantDirectory) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  return !wantDirectory || S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+std::optional<std::string> toPosix(std::wstring_view winPath) {
+  if (winPath.empty()) return std::nullopt;
+  std::string out;
+  if (winPath.size() >= 2 && winPath[1] == L':' && isAsciiLetter(winPath[0])) {
+    const char letter = static_cast<char>(winPath[0] & ~0x20);  // ASCII upper case
+    const std::string var = std::string("ZEPT_DRIVE_") + letter;
+    char const* root = std::getenv(var.c_str());
+    if (root == nullptr || *root == '\0') return std::nullopt;
+    out = root;
+    out.push_back('/');
+    appendUtf8(out, winPath.substr(2));
+  } else {
+    out = toUtf8(winPath);
+  }
+  collapseSeparators(out);
+  return out;
+}
+
+std::optional<std::string> resolve(std::wstring_view winPath) {
+  std::optional<std::string> posix = toPosix(winPath);
+  if (!posix) return std::nullopt;
+  std::string const& p = *posix;
+  if (statOk(p, false)) return posix;
+
+  const bool absolute = p.front() == '/';
+  const bool trailing = p.size() > 1 && p.back() == '/';
+  const std::vector<std::string_view> parts = components(p);
+  std::string cur = absolute ? "/" : "";
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    const bool last = i + 1 == parts.size();
+    const std::string_view part = parts[i];
+    std::string exact = joinPath(cur, part);
+    if (part == "." || part == ".." || statOk(exact, !last)) {
+      cur = std::move(exact);
+      continue;
+    }
+    if (auto real = findNoCase(cur, foldCase(fromUtf8(part)))) {
+      std::string found = joinPath(cur, *real);
+      if (last || statOk(found, true)) {
+        cur = std::move(found);
+        continue;
+      }
+    }
+    if (!last) return std::nullopt;
+    cur = std::move(exact);
+  }
+  if (trailing) cur.push_back('/');
+  return cur;
+}
+
+}  // namespace zept::fs

@@ -1,0 +1,36 @@
+// Windows-style paths on a POSIX file system.
+//
+// The catalog code builds paths the Windows way: a drive letter, "\"
+// separators, sometimes doubled ("C:\data\\PDLScripts.mdb"), names in upper
+// case whatever the case on disk. This maps such a path to a POSIX one and
+// finds the file it means:
+//
+//   - "\" and "/" are both separators; runs of separators count as one, so a
+//     POSIX folder used as a prefix ("/srv/cat/" + "BOLTS.MDB") and a mixed
+//     path ("/srv/cat/\SUB\F.MDB") work as well as a Windows one;
+//   - a leading drive "X:" (any letter, either case) stands for the folder
+//     named by the environment variable ZEPT_DRIVE_X (upper-case letter),
+//     read at every call; without that variable the path does not exist;
+//   - every component is looked up without regard to case, an exact-case
+//     match winning over any other.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zept::fs {
+
+// The POSIX spelling of `winPath`, without touching the disk. Nullopt for an
+// empty path and for a drive letter without its ZEPT_DRIVE_ variable. A
+// trailing separator is kept (as one "/").
+std::optional<std::string> toPosix(std::wstring_view winPath);
+
+// The path on disk that `winPath` names. Folders on the way must exist
+// (matched case-insensitively), else nullopt. When the last component does not
+// exist, the result is the resolved parent followed by that component as given,
+// so the caller can create the file there. Costs one stat when the exact path
+// exists; otherwise folder listings come from a cache (see DirCache.h).
+std::optional<std::string> resolve(std::wstring_view winPath);
+
+}  // namespace zept::fs

@@ -1,0 +1,171 @@
+#include "platform/fs/FileOps.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "platform/fs/WinPath.h"
+
+namespace zept::fs {
+
+namespace {
+
+std::optional<struct stat> statPath(std::wstring_view path, std::string* posix = nullptr) {
+  std::optional<std::string> p = resolve(path);
+  if (!p) return std::nullopt;
+  struct stat st {};
+  if (::stat(p->c_str(), &st) != 0) return std::nullopt;
+  if (posix != nullptr) *posix = std::move(*p);
+  return st;
+}
+
+class Fd {
+ public:
+  explicit Fd(int fd) : m_fd(fd) {}
+  ~Fd() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  Fd(Fd const&) = delete;
+  Fd& operator=(Fd const&) = delete;
+  int get() const { return m_fd; }
+  // Closes now so the caller sees the error a delayed write may report.
+  bool close() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int m_fd;
+};
+
+bool writeAll(int fd, char const* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool copyData(int in, int out) {
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(in, buffer, sizeof buffer);
+    if (n == 0) return true;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (!writeAll(out, buffer, static_cast<std::size_t>(n))) return false;
+  }
+}
+
+std::string parentOf(std::string const& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Puts `tmp` in place of `target`. With `noReplace` an existing target makes
+// it fail, decided atomically where the file system can.
+bool moveIntoPlace(std::string const& tmp, std::string const& target, bool noReplace) {
+  if (!noReplace) return ::rename(tmp.c_str(), target.c_str()) == 0;
+  if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) == 0) return false;
+  return ::rename(tmp.c_str(), target.c_str()) == 0;
+}
+
+}  // namespace
+
+std::uint32_t getFileAttributes(std::wstring_view path) {
+  std::optional<struct stat> st = statPath(path);
+  if (!st) return INVALID_FILE_ATTRIBUTES;
+  std::uint32_t attributes = 0;
+  if ((st->st_mode & S_IWUSR) == 0) attributes |= FILE_ATTRIBUTE_READONLY;
+  if (S_ISDIR(st->st_mode)) attributes |= FILE_ATTRIBUTE_DIRECTORY;
+  return attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+bool setFileAttributes(std::wstring_view path, std::uint32_t attributes) {
+  std::string posix;
+  std::optional<struct stat> st = statPath(path, &posix);
+  if (!st) return false;
+  mode_t mode = st->st_mode & 07777;
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    mode &= ~static_cast<mode_t>(S_IWUSR);
+  else
+    mode |= S_IWUSR;
+  return ::chmod(posix.c_str(), mode) == 0;
+}
+
+bool isReadOnly(std::wstring_view path) {
+  std::optional<struct stat> st = statPath(path);
+  return st && (st->st_mode & S_IWUSR) == 0;
+}
+
+bool fileExists(std::wstring_view path) { return statPath(path).has_value(); }
+
+bool isDirectory(std::wstring_view path) {
+  std::optional<struct stat> st = statPath(path);
+  return st && S_ISDIR(st->st_mode);
+}
+
+std::uint64_t fileSize(std::wstring_view path) {
+  std::optional<struct stat> st = statPath(path);
+  if (!st || !S_ISREG(st->st_mode)) return 0;
+  return static_cast<std::uint64_t>(st->st_size);
+}
+
+bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists) {
+  std::string source;
+  std::optional<struct stat> srcStat = statPath(from, &source);
+  if (!srcStat || !S_ISREG(srcStat->st_mode)) return false;
+  std::optional<std::string> target = resolve(to);
+  if (!target || target->back() == '/') return false;
+  struct stat dstStat {};
+  if (::stat(target->c_str(), &dstStat) == 0) {
+    if (failIfExists || S_ISDIR(dstStat.st_mode) || (dstStat.st_mode & S_IWUSR) == 0) return false;
+  }
+
+  Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  if (in.get() < 0) return false;
+  const std::string folder = parentOf(*target);
+  std::string tmp = folder + "/.zept-copy-XXXXXX";
+  Fd out(::mkostemp(tmp.data(), O_CLOEXEC));
+  if (out.get() < 0) return false;
+
+  const timespec times[2] = {srcStat->st_atim, srcStat->st_mtim};
+  bool ok = copyData(in.get(), out.get()) && ::fchmod(out.get(), srcStat->st_mode & 07777) == 0 &&
+            ::futimens(out.get(), times) == 0 && ::fsync(out.get()) == 0;
+  ok = out.close() && ok;
+  ok = ok && moveIntoPlace(tmp, *target, failIfExists);
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  // Make the rename itself durable.
+  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
+  return true;
+}
+
+bool deleteFile(std::wstring_view path) {
+  std::string posix;
+  std::optional<struct stat> st = statPath(path, &posix);
+  if (!st || S_ISDIR(st->st_mode) || (st->st_mode & S_IWUSR) == 0) return false;
+  return ::unlink(posix.c_str()) == 0;
+}
+
+}  // namespace zept::fs

@@ -1,0 +1,49 @@
+// File attributes, copying and removing, with Windows' meaning.
+//
+// Paths are Windows-style and resolved as WinPath.h describes. The read-only
+// attribute is the owner's write bit. Root may write to a file whatever its
+// bits say, so the kernel does not enforce read-only there: code that is
+// about to write a file must ask isReadOnly itself and refuse, as Windows
+// would.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+inline constexpr std::uint32_t FILE_ATTRIBUTE_READONLY = 0x1;
+inline constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
+inline constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
+inline constexpr std::uint32_t INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+
+namespace zept::fs {
+
+// READONLY when the owner write bit is clear, DIRECTORY for a folder, NORMAL
+// when neither applies; INVALID_FILE_ATTRIBUTES when the path does not exist.
+std::uint32_t getFileAttributes(std::wstring_view path);
+
+// Sets or clears the owner write bit after FILE_ATTRIBUTE_READONLY in
+// `attributes`; other bits are ignored. False when the path does not exist or
+// its mode cannot be changed.
+bool setFileAttributes(std::wstring_view path, std::uint32_t attributes);
+
+// True when the path exists and carries the read-only attribute.
+bool isReadOnly(std::wstring_view path);
+
+bool fileExists(std::wstring_view path);
+bool isDirectory(std::wstring_view path);
+// Size in bytes; 0 when the path does not exist or is not a file.
+std::uint64_t fileSize(std::wstring_view path);
+
+// Copies a file so that nobody ever sees half of it under `to`: the data goes
+// to a temporary file in the target folder, is flushed to disk and then
+// renamed over the target. The copy keeps the source's permission bits and
+// modification time. False, with nothing left behind, when the source is
+// missing or not a file, the target folder is missing, the target is a folder
+// or read-only, or `failIfExists` is set and the target exists.
+bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists);
+
+// Removes a file. False for a missing path, a folder and, as on Windows, a
+// read-only file.
+bool deleteFile(std::wstring_view path);
+
+}  // namespace zept::fs

@@ -196,6 +196,7 @@ std::vector<ChangeCase> changeCases() {
 }
 
 class COleVariantChangeType : public testing::TestWithParam<ChangeCase> {};
+void PrintTo(ChangeCase const& c, std::ostream* os) { *os << c.name; }
 
 TEST_P(COleVariantChangeType, ConvertsOrLeavesTheValue) {
   auto const& c = GetParam();

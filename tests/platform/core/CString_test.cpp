@@ -35,6 +35,7 @@ const std::vector<SliceCase> kSlices = {
 };
 
 class CStringSlice : public testing::TestWithParam<SliceCase> {};
+void PrintTo(SliceCase const& c, std::ostream* os) { *os << c.name; }
 
 TEST_P(CStringSlice, ClampsLikeMfc) {
   const CString s(L"abcdef");
@@ -109,6 +110,9 @@ struct ReplaceCase {
 };
 
 class CStringReplace : public testing::TestWithParam<ReplaceCase> {};
+void PrintTo(ReplaceCase const& c, std::ostream* os) {
+  *os << CString(c.text).toUtf8() << ": " << CString(c.from).toUtf8() << " -> " << CString(c.to).toUtf8();
+}
 
 TEST_P(CStringReplace, CountsNonOverlappingMatchesLeftToRight) {
   auto const& c = GetParam();
@@ -178,6 +182,7 @@ const std::vector<TrimCase> kTrims = {
 };
 
 class CStringTrim : public testing::TestWithParam<TrimCase> {};
+void PrintTo(TrimCase const& c, std::ostream* os) { *os << c.name; }
 
 TEST_P(CStringTrim, RemovesOnlyTheEnds) {
   CString s(GetParam().text);
@@ -277,12 +282,6 @@ TEST(CStringCompare, NoCase) {
   EXPECT_GT(CString(L"x").CompareNoCase(nullptr), 0);
   // Folded to lower case, as _wcsicmp does: '_' sorts before the letters.
   EXPECT_LT(CString(L"_").CompareNoCase(L"Z"), 0);
-}
-
-TEST(CStringCase, UpperLowerAscii) {
-  CString s(L"Hea 100x5");
-  EXPECT_EQ(s.MakeUpper(), L"HEA 100X5");
-  EXPECT_EQ(s.MakeLower(), L"hea 100x5");
 }
 
 TEST(CStringConcat, OperatorsAndUtf8) {

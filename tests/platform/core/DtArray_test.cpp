@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -59,12 +58,6 @@ TEST(DtArrayAccess, ChecksIndexesAndRemoves) {
   EXPECT_EQ(items(a), (std::vector<int>{21, 30}));
   a.removeAll();
   EXPECT_THROW(a.last(), std::out_of_range);
-}
-
-TEST(DtArrayAccess, MoveOnlyValues) {
-  DtArray<std::unique_ptr<int>> a;
-  a.append(std::make_unique<int>(7));
-  EXPECT_EQ(*a[0], 7);
 }
 
 }  // namespace

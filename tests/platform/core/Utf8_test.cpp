@@ -38,6 +38,7 @@ struct InvalidCase {
 };
 
 class Utf8Invalid : public testing::TestWithParam<InvalidCase> {};
+void PrintTo(InvalidCase const& c, std::ostream* os) { *os << c.name; }
 
 TEST_P(Utf8Invalid, BecomesReplacementAndResynchronises) {
   EXPECT_EQ(zept::fromUtf8(GetParam().bytes), GetParam().expected);

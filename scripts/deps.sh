@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project builds and tests with. Safe to run
+# again: apt is only called when a package is missing.
+set -euo pipefail
+
+# The one list of packages; add new dependencies here.
+PACKAGES=(
+  build-essential
+  cmake
+  ninja-build
+  pkg-config
+  libsqlite3-dev
+  sqlite3
+  libgtest-dev
+  libgmock-dev
+  googletest
+  libbenchmark-dev
+  libcli11-dev
+)
+
+missing=()
+for pkg in "${PACKAGES[@]}"; do
+  # dpkg -s also lists removed packages whose configuration is left; only "installed" counts.
+  if ! dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null | grep -qx installed; then
+    missing+=("$pkg")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  echo "deps: all ${#PACKAGES[@]} packages installed"
+  exit 0
+fi
+
+echo "deps: installing ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo=(sudo)
+else
+  echo "deps: missing packages and neither root nor sudo: ${missing[*]}" >&2
+  exit 1
+fi
+
+# Through env: sudo would drop the variable that keeps apt from asking.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,37 @@
+// Settings taken from the environment, read once when the object is made:
+//
+//   ZEPT_DATA_PATH      key "PATHDATA": the data folder of every kind but
+//                       user objects
+//   ZEPT_OBJSTEEL_PATH  key "PATHOBJSTEEL": the user-object folder
+//   ZEPT_APP_PATH       getAppPath(0), also key "PATHAPP": the application's
+//                       catalog folder
+//
+// A variable that is not set gives "U:\SYSTEM\DATA\". The texts are handed
+// back exactly as set: the catalog code uses them as plain prefixes, and both
+// a Windows-style folder ("U:\app\" with ZEPT_DRIVE_U set) and a POSIX folder
+// with a trailing "/" ("/srv/catalogs/") are valid ones. A folder without its
+// trailing separator is not completed. Keys are matched ignoring ASCII case;
+// an unknown key gives "".
+#pragma once
+
+#include <string>
+
+#include "platform/settings/ZEPTAppSet.h"
+
+class ZEPTEnvAppSet : public ZEPTAppSet {
+ public:
+  ZEPTEnvAppSet();
+
+  wchar_t const* getValue(wchar_t const* key) override;
+  // The folder for `key`; the kind does not change it.
+  wchar_t const* getPath(wchar_t const* key, int dataFileType) override;
+  // No setting here is a number: always `defaultValue`.
+  int getInt(wchar_t const* key, int defaultValue) override;
+  // The catalog folder for 0, "" for anything else.
+  wchar_t const* getAppPath(int which) override;
+
+ private:
+  std::wstring m_dataPath;
+  std::wstring m_objSteelPath;
+  std::wstring m_appPath;
+};

@@ -1,5 +1,7 @@
 #include "platform/core/COleVariant.h"
 
+#include "platform/core/Utf8.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
@@ -79,6 +81,14 @@ void COleVariant::Clear() {
   vt = VT_EMPTY;
   dblVal = 0;
   m_text.clear();
+}
+
+COleVariant& COleVariant::setUtf8(std::string_view utf8) {
+  m_text.clear();
+  zept::appendWide(m_text, utf8);
+  vt = VT_BSTR;
+  bstrVal = m_text.data();
+  return *this;
 }
 
 void COleVariant::setText(std::wstring text) {

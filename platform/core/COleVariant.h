@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/core/CString.h"
 
@@ -54,6 +55,8 @@ class COleVariant {
   static COleVariant null();
 
   void Clear();
+  // Makes this a VT_BSTR holding `utf8`, reusing the text storage it has.
+  COleVariant& setUtf8(std::string_view utf8);
   // Converts in place the way VariantChangeType does for the types used
   // here (numbers round half to even; empty becomes 0 or ""); returns false
   // and leaves the value for null, out-of-range numbers and text that is not

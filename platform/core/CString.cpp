@@ -246,16 +246,23 @@ void CString::AppendFormat(wchar_t const* format, ...) {
 
 void CString::FormatV(wchar_t const* format, va_list args) {
   // Built aside and assigned at the end, so the string may be its own argument.
+  // Statements are formatted on hot paths: the converted format and the
+  // buffer are kept per thread instead of being made anew on every call.
+  thread_local std::wstring lastFormat;
+  thread_local std::wstring converted;
+  thread_local std::vector<wchar_t> buffer(256);
   std::wstring result;
   if (format) {
-    const std::wstring fmt = toGlibcFormat(format);
+    if (lastFormat != format) {
+      converted = toGlibcFormat(format);
+      lastFormat = format;
+    }
     const zept::ScopedValueLocale locale;
-    std::vector<wchar_t> buffer(256);
     for (;;) {
       va_list copy;
       va_copy(copy, args);
       errno = 0;
-      const int n = std::vswprintf(buffer.data(), buffer.size(), fmt.c_str(), copy);
+      const int n = std::vswprintf(buffer.data(), buffer.size(), converted.c_str(), copy);
       va_end(copy);
       if (n >= 0 && static_cast<std::size_t>(n) < buffer.size()) {
         result.assign(buffer.data(), static_cast<std::size_t>(n));

@@ -1,5 +1,7 @@
 #include "platform/core/Utf8.h"
 
+#include <cstdint>
+
 namespace zept {
 
 namespace {
@@ -11,6 +13,14 @@ bool isValidCodePoint(char32_t c) {
 }  // namespace
 
 void appendUtf8(std::string& out, std::wstring_view text) {
+  // ASCII, the common case for names and statements, is copied in one pass.
+  std::size_t ascii = 0;
+  while (ascii < text.size() && static_cast<std::uint32_t>(text[ascii]) < 0x80) ++ascii;
+  const std::size_t start = out.size();
+  out.resize(start + ascii);
+  for (std::size_t i = 0; i < ascii; ++i) out[start + i] = static_cast<char>(text[i]);
+  text.remove_prefix(ascii);
+  if (text.empty()) return;
   out.reserve(out.size() + text.size());
   for (wchar_t wc : text) {
     auto c = static_cast<char32_t>(wc);
@@ -34,6 +44,13 @@ void appendUtf8(std::string& out, std::wstring_view text) {
 }
 
 void appendWide(std::wstring& out, std::string_view text) {
+  std::size_t ascii = 0;
+  while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+  const std::size_t start = out.size();
+  out.resize(start + ascii);
+  for (std::size_t i = 0; i < ascii; ++i) out[start + i] = static_cast<wchar_t>(text[i]);
+  text.remove_prefix(ascii);
+  if (text.empty()) return;
   out.reserve(out.size() + text.size());
   std::size_t i = 0;
   const std::size_t n = text.size();

@@ -1,0 +1,82 @@
+// Jet SQL -> SQLite SQL. Every statement the DAO classes run passes through
+// translateJetSql, so it is a single pass over a real tokenizer, with no
+// regular expressions and no recursion.
+//
+// Workload: catalogs run the same few statements over and over, differing only
+// in their literals. Literals in WHERE, ON, HAVING, SET and VALUES are lifted
+// into bound parameters, so equal shapes translate to equal SQL and the caller
+// can reuse one prepared statement per shape.
+//
+// What changes on the way:
+//   - "..." and '...' are string literals; [Name], `Name` and bare names become
+//     "Name"; Table!Column is Table.Column.
+//   - DISTINCTROW -> DISTINCT, True/False -> -1/0, & -> ||, Mod -> %,
+//     SELECT TOP n ... -> ... LIMIT n, LIKE patterns with * ? -> % _.
+//   - DELETE * FROM t / DELETE cols FROM t -> DELETE FROM t.
+//   - SELECT ... INTO T FROM ... is returned as the SELECT alone, with T aside.
+//   - Jet functions (UCase, Mid, IIf, Nz, ...) -> the zept_* functions that
+//     registerJetFunctions installs.
+//   - Jet DDL (CREATE TABLE/INDEX, DROP TABLE/INDEX) -> SQLite DDL with the
+//     declared types of JetTypes.h; index names are prefixed with their table.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zept::dao {
+
+// A literal lifted out of the statement.
+struct SqlValue {
+  enum class Kind { Integer, Real, Text } kind = Kind::Integer;
+  std::int64_t integer = 0;
+  double real = 0;
+  std::string text;  // UTF-8
+};
+
+enum class JetStatementKind {
+  Select,
+  SelectInto,
+  Insert,
+  Update,
+  Delete,
+  CreateTable,
+  CreateIndex,
+  DropTable,
+  DropIndex
+};
+
+struct JetStatement {
+  JetStatementKind kind = JetStatementKind::Select;
+  std::string sql;               // SQLite SQL; lifted literals are "?" placeholders
+  std::vector<SqlValue> params;  // values for the placeholders, in order
+  std::string intoTable;         // SelectInto: the target table (unquoted); `sql` is the SELECT without INTO
+  // Select/SelectInto whose FROM is one table (no join, no subquery in FROM,
+  // no UNION, no GROUP BY): its name; else empty.
+  std::string soleTable;
+  // When soleTable is set: `sql` with  "<t>"._ROWID_ AS "__zept_rowid"  as the
+  // first result column (after DISTINCT), where <t> is the table's alias if
+  // FROM gives one, else soleTable. Else empty.
+  std::string rowidSql;
+};
+
+// A statement that is not valid Jet SQL or uses what this translator does not
+// support. position() is the byte offset in the Jet text where it was found.
+class JetSqlError : public std::runtime_error {
+ public:
+  JetSqlError(std::string what, std::size_t position);
+  std::size_t position() const noexcept { return position_; }
+
+ private:
+  std::size_t position_;
+};
+
+// Translates one Jet statement; a trailing ";" is allowed. Throws JetSqlError
+// for an empty text, a second statement, unbalanced parentheses, unterminated
+// literals or names, and unsupported syntax. Never runs anything.
+JetStatement translateJetSql(std::string_view jetSql);
+
+}  // namespace zept::dao

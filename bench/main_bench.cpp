@@ -1,0 +1,3 @@
+#include "BenchSupport.h"
+
+int main(int argc, char** argv) { return zept::bench::runAndReport(argc, argv); }

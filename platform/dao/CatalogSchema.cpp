@@ -1,0 +1,210 @@
+#include "platform/dao/CatalogSchema.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cwctype>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/fs/WinPath.h"
+
+namespace zept::dao {
+
+namespace {
+
+std::wstring lower(std::wstring s) {
+  for (auto& c : s) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  return s;
+}
+
+std::wstring columnText(sqlite3_stmt* stmt, int i) {
+  auto const* p = reinterpret_cast<char const*>(sqlite3_column_text(stmt, i));
+  return p ? fromUtf8(p) : std::wstring();
+}
+
+std::vector<TableEntry> readLinks(Engine& engine, std::string const& where, std::vector<SqlValue> const& params) {
+  std::vector<TableEntry> out;
+  if (!sqliteTableExists(engine, kLinksTable)) return out;
+  auto lease = engine.prepare(
+      std::string("SELECT Name, SourceTable, Connect, Attributes FROM ") + kLinksTable + where + " ORDER BY Name COLLATE NOCASE",
+      params);
+  int rc;
+  while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
+    TableEntry e;
+    e.name = columnText(lease->stmt, 0);
+    e.linked = true;
+    e.sourceTable = columnText(lease->stmt, 1);
+    e.connect = columnText(lease->stmt, 2);
+    e.attributes = static_cast<long>(sqlite3_column_int64(lease->stmt, 3));
+    out.push_back(std::move(e));
+  }
+  if (rc != SQLITE_DONE) engine.fail(rc);
+  return out;
+}
+
+}  // namespace
+
+std::string quoted(std::wstring const& identifier) {
+  std::string out = "\"";
+  for (char c : toUtf8(identifier)) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  out.push_back('"');
+  return out;
+}
+
+void ensureSystemTables(Engine& engine) {
+  engine.execInternal(
+      "CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
+      "NULL, Value, UNIQUE (Container, Name COLLATE NOCASE));"
+      "CREATE TABLE IF NOT EXISTS MSysLinkedTables (Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SourceTable TEXT "
+      "NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL)");
+}
+
+bool sqliteTableExists(Engine& engine, std::string const& name) {
+  SqlValue v;
+  v.kind = SqlValue::Kind::Text;
+  v.text = name;
+  auto lease = engine.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", {v});
+  const int rc = sqlite3_step(lease->stmt);
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) engine.fail(rc);
+  return rc == SQLITE_ROW;
+}
+
+std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name) {
+  SqlValue v;
+  v.kind = SqlValue::Kind::Text;
+  v.text = toUtf8(name);
+  {
+    auto lease = engine.prepare(
+        "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE AND name NOT LIKE "
+        "'sqlite\\_%' ESCAPE '\\'",
+        {v});
+    const int rc = sqlite3_step(lease->stmt);
+    if (rc == SQLITE_ROW) {
+      TableEntry e;
+      e.name = columnText(lease->stmt, 0);
+      return e;
+    }
+    if (rc != SQLITE_DONE) engine.fail(rc);
+  }
+  auto links = readLinks(engine, " WHERE Name = ?1 COLLATE NOCASE", {v});
+  if (links.empty()) return std::nullopt;
+  return links.front();
+}
+
+std::vector<TableEntry> listTables(Engine& engine) {
+  std::vector<TableEntry> out;
+  {
+    auto lease = engine.prepare(
+        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY "
+        "name COLLATE NOCASE",
+        {});
+    int rc;
+    while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
+      TableEntry e;
+      e.name = columnText(lease->stmt, 0);
+      out.push_back(std::move(e));
+    }
+    if (rc != SQLITE_DONE) engine.fail(rc);
+  }
+  auto links = readLinks(engine, "", {});
+  out.insert(out.end(), links.begin(), links.end());
+  return out;
+}
+
+long countRows(Engine& engine, std::wstring const& table) {
+  auto lease = engine.prepare("SELECT count(*) FROM " + quoted(table), {});
+  const int rc = sqlite3_step(lease->stmt);
+  if (rc != SQLITE_ROW) engine.fail(rc);
+  return static_cast<long>(sqlite3_column_int64(lease->stmt, 0));
+}
+
+std::wstring connectDatabase(std::wstring const& connect) {
+  std::size_t pos = 0;
+  while (pos <= connect.size()) {
+    const auto end = std::min(connect.find(L';', pos), connect.size());
+    const std::wstring part = connect.substr(pos, end - pos);
+    const auto eq = part.find(L'=');
+    if (eq != std::wstring::npos && lower(part.substr(0, eq)) == L"database") return part.substr(eq + 1);
+    pos = end + 1;
+  }
+  return {};
+}
+
+namespace {
+void linkView(Engine& engine, TableEntry const& link) {
+  const auto path = fs::resolve(connectDatabase(link.connect));
+  if (path) engine.linkTable(link.name, *path, link.sourceTable);
+}
+}  // namespace
+
+void attachLinks(Engine& engine) {
+  for (auto const& link : readLinks(engine, "", {})) linkView(engine, link);
+}
+
+void addLink(Engine& engine, TableEntry const& link) {
+  ensureSystemTables(engine);
+  std::vector<SqlValue> params(4);
+  params[0].kind = params[1].kind = params[2].kind = SqlValue::Kind::Text;
+  params[0].text = toUtf8(link.name);
+  params[1].text = toUtf8(link.sourceTable);
+  params[2].text = toUtf8(link.connect);
+  params[3].integer = link.attributes;
+  {
+    auto lease = engine.prepare(std::string("INSERT INTO ") + kLinksTable +
+                                    " (Name, SourceTable, Connect, Attributes) VALUES (?1, ?2, ?3, ?4)",
+                                params);
+    engine.stepToEnd(lease->stmt);
+  }
+  linkView(engine, link);
+}
+
+void removeLink(Engine& engine, std::wstring const& name) {
+  SqlValue v;
+  v.kind = SqlValue::Kind::Text;
+  v.text = toUtf8(name);
+  {
+    auto lease = engine.prepare(std::string("DELETE FROM ") + kLinksTable + " WHERE Name = ?1 COLLATE NOCASE", {v});
+    engine.stepToEnd(lease->stmt);
+  }
+  engine.unlinkTable(name);
+}
+
+void renameTable(Engine& engine, TableEntry const& table, std::wstring const& newName) {
+  if (table.linked) {
+    Engine::Transaction tx(engine);
+    std::vector<SqlValue> params(2);
+    params[0].kind = params[1].kind = SqlValue::Kind::Text;
+    params[0].text = toUtf8(newName);
+    params[1].text = toUtf8(table.name);
+    {
+      auto lease = engine.prepare(std::string("UPDATE ") + kLinksTable + " SET Name = ?1 WHERE Name = ?2 COLLATE NOCASE",
+                                  params);
+      engine.stepToEnd(lease->stmt);
+    }
+    tx.commit();
+    engine.unlinkTable(table.name);
+    TableEntry renamed = table;
+    renamed.name = newName;
+    linkView(engine, renamed);
+    return;
+  }
+  Engine::Transaction tx(engine);
+  engine.schemaChanged();
+  if (lower(table.name) == lower(newName)) {
+    // SQLite sees "shape" and "Shape" as the same name and refuses the
+    // rename, so a change of letter case goes through a temporary name.
+    const std::wstring temporary = L"zept_rename_" + newName;
+    engine.execInternal("ALTER TABLE " + quoted(table.name) + " RENAME TO " + quoted(temporary));
+    engine.execInternal("ALTER TABLE " + quoted(temporary) + " RENAME TO " + quoted(newName));
+  } else {
+    engine.execInternal("ALTER TABLE " + quoted(table.name) + " RENAME TO " + quoted(newName));
+  }
+  tx.commit();
+  engine.schemaChanged();
+}
+
+}  // namespace zept::dao

@@ -1,0 +1,46 @@
+// The catalog's own bookkeeping on top of SQLite's schema: which tables
+// exist (local or linked), the linked-table records, and the system tables
+// that hold them. Internal to platform/dao.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dao/DaoEngine.h"
+
+namespace zept::dao {
+
+struct TableEntry {
+  std::wstring name;  // as stored
+  bool linked = false;
+  std::wstring sourceTable;
+  std::wstring connect;
+  long attributes = 0;  // as given when the link was created
+};
+
+inline constexpr char kPropertiesTable[] = "MSysProperties";
+inline constexpr char kLinksTable[] = "MSysLinkedTables";
+
+// Creates the system tables when a catalog made elsewhere lacks them.
+void ensureSystemTables(Engine& engine);
+
+bool sqliteTableExists(Engine& engine, std::string const& name);
+std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name);
+// Local tables, then linked ones, each sorted without regard to case.
+std::vector<TableEntry> listTables(Engine& engine);
+long countRows(Engine& engine, std::wstring const& table);
+
+// The DATABASE= part of a connect string such as ";DATABASE=x.mdb;TABLE=t".
+std::wstring connectDatabase(std::wstring const& connect);
+
+// Re-creates the views of every recorded link; a link whose source cannot be
+// reached stays recorded, and queries through it fail as Jet's do.
+void attachLinks(Engine& engine);
+void addLink(Engine& engine, TableEntry const& link);
+void removeLink(Engine& engine, std::wstring const& name);
+void renameTable(Engine& engine, TableEntry const& table, std::wstring const& newName);
+
+std::string quoted(std::wstring const& identifier);
+
+}  // namespace zept::dao

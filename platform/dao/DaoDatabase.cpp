@@ -1,0 +1,188 @@
+#include "platform/dao/DaoDatabase.h"
+
+#include <sqlite3.h>
+
+#include <map>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/dao/CatalogSchema.h"
+#include "platform/dao/DaoEngine.h"
+#include "platform/dao/JetSql.h"
+#include "platform/dao/JetTypes.h"
+#include "platform/fs/WinPath.h"
+
+using zept::dao::Engine;
+using zept::dao::JetStatementKind;
+
+namespace {
+
+std::string resolvedPath(wchar_t const* name, bool forCreate) {
+  if (!name || !*name) throw CDaoException(zept::jet::kFileNotFound, L"Could not find file ''.");
+  auto path = zept::fs::resolve(name);
+  if (!path) {
+    if (forCreate) throw CDaoException(3044, CString(L"'") + name + L"' is not a valid path.");
+    throw CDaoException(zept::jet::kFileNotFound, CString(L"Could not find file '") + name + L"'.");
+  }
+  return *path;
+}
+
+// Column names of a SELECT ... INTO table: Jet makes them unique.
+std::wstring uniqueName(std::wstring name, std::map<std::wstring, int>& seen) {
+  std::wstring key = name;
+  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  if (name.empty()) name = key = L"expr";
+  int& n = seen[key];
+  if (n++ == 0) return name;
+  return uniqueName(name + std::to_wstring(n - 1), seen);
+}
+
+void selectInto(Engine& engine, zept::dao::JetStatement const& st) {
+  if (zept::dao::findTable(engine, zept::fromUtf8(st.intoTable)))
+    throw CDaoException(zept::jet::kTableExists, CString(L"Table '") + zept::fromUtf8(st.intoTable).c_str() +
+                                                      L"' already exists.");
+  Engine::Transaction tx(engine);
+  std::string create = "CREATE TABLE " + zept::dao::quoted(zept::fromUtf8(st.intoTable)) + " (";
+  {
+    auto lease = engine.prepare(st.sql, st.params);
+    std::map<std::wstring, int> seen;
+    bool first = true;
+    for (auto const& column : lease->columns->columns) {
+      if (!first) create += ", ";
+      first = false;
+      create += zept::dao::quoted(uniqueName(column.label, seen));
+      // The source's Jet type is kept; an expression keeps no declared type.
+      if (column.daoType) create += " " + zept::dao::declFromDaoType(column.daoType, column.size);
+    }
+  }
+  create += ")";
+  engine.execInternal(create);
+  engine.schemaChanged();
+  {
+    auto lease = engine.prepare("INSERT INTO " + zept::dao::quoted(zept::fromUtf8(st.intoTable)) + " " + st.sql,
+                                st.params);
+    engine.stepToEnd(lease->stmt);
+  }
+  tx.commit();
+}
+
+}  // namespace
+
+CDaoDatabase::CDaoDatabase() = default;
+
+CDaoDatabase::~CDaoDatabase() = default;
+
+void CDaoDatabase::Open(wchar_t const* name, bool exclusive, bool readOnly, wchar_t const*) {
+  Close();
+  const std::string path = resolvedPath(name, false);
+  auto engine = std::make_unique<Engine>(path, readOnly ? Engine::Access::ReadOnly : Engine::Access::ReadWrite,
+                                         exclusive);
+  zept::dao::attachLinks(*engine);
+  m_engine = std::move(engine);
+  m_name = name;
+}
+
+void CDaoDatabase::Create(wchar_t const* name, wchar_t const*, int) {
+  Close();
+  const std::string path = resolvedPath(name, true);
+  m_engine = Engine::create(path);
+  m_name = name;
+}
+
+void CDaoDatabase::Close() {
+  m_engine.reset();
+  m_name.Empty();
+}
+
+CString CDaoDatabase::GetName() const { return m_name; }
+
+bool CDaoDatabase::CanUpdate() const { return m_engine && !m_engine->readOnly(); }
+
+zept::dao::Engine& CDaoDatabase::engine() const {
+  if (!m_engine) throw CDaoException(zept::jet::kNotOpen, L"Object invalid or no longer set: the database is not open.");
+  return *m_engine;
+}
+
+long CDaoDatabase::GetRecordsAffected() const { return m_engine ? m_engine->recordsAffected : 0; }
+
+void CDaoDatabase::Execute(wchar_t const* sql, int) {
+  Engine& e = engine();
+  const std::string text = zept::toUtf8(sql ? sql : L"");
+  zept::dao::JetStatement st;
+  try {
+    st = zept::dao::translateJetSql(text);
+  } catch (zept::dao::JetSqlError const& error) {
+    zept::dao::throwSyntaxError(error, text);
+  }
+  if (st.kind == JetStatementKind::Select)
+    throw CDaoException(3065, L"Cannot execute a select query.");
+  if (e.readOnly()) throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");
+  e.recordsAffected = 0;
+  switch (st.kind) {
+    case JetStatementKind::SelectInto:
+      selectInto(e, st);
+      break;
+    case JetStatementKind::CreateTable:
+    case JetStatementKind::CreateIndex:
+    case JetStatementKind::DropTable:
+    case JetStatementKind::DropIndex: {
+      {
+        auto lease = e.prepare(st.sql, st.params);
+        e.stepToEnd(lease->stmt);
+      }
+      e.schemaChanged();
+      break;
+    }
+    default: {
+      auto lease = e.prepare(st.sql, st.params);
+      e.stepToEnd(lease->stmt);
+    }
+  }
+}
+
+short CDaoDatabase::GetTableDefCount() { return static_cast<short>(zept::dao::listTables(engine()).size()); }
+
+namespace {
+void fillInfo(Engine& e, zept::dao::TableEntry const& t, CDaoTableDefInfo& info, unsigned options) {
+  info = CDaoTableDefInfo();
+  info.m_strName = t.name;
+  info.m_bUpdatable = !e.readOnly() && !t.linked;
+  if (t.linked) {
+    info.m_lAttributes = t.attributes | dbAttachedTable;
+    info.m_strConnect = t.connect;
+    info.m_strSrcTableName = t.sourceTable;
+  } else if (CString(t.name).Left(4).CompareNoCase(L"MSys") == 0) {
+    info.m_lAttributes = dbSystemObject;
+  }
+  if (options >= AFX_DAO_ALL_INFO) info.m_lRecordCount = zept::dao::countRows(e, t.name);
+}
+}  // namespace
+
+void CDaoDatabase::GetTableDefInfo(int index, CDaoTableDefInfo& info, unsigned options) {
+  Engine& e = engine();
+  const auto tables = zept::dao::listTables(e);
+  if (index < 0 || static_cast<std::size_t>(index) >= tables.size())
+    throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  fillInfo(e, tables[static_cast<std::size_t>(index)], info, options);
+}
+
+void CDaoDatabase::GetTableDefInfo(wchar_t const* name, CDaoTableDefInfo& info, unsigned options) {
+  Engine& e = engine();
+  const auto table = zept::dao::findTable(e, name ? name : L"");
+  if (!table) throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  fillInfo(e, *table, info, options);
+}
+
+void CDaoDatabase::DeleteTableDef(wchar_t const* name) {
+  Engine& e = engine();
+  if (e.readOnly()) throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");
+  const auto table = zept::dao::findTable(e, name ? name : L"");
+  if (!table) throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  if (table->linked) {
+    zept::dao::removeLink(e, table->name);
+  } else {
+    e.schemaChanged();
+    e.execInternal("DROP TABLE " + zept::dao::quoted(table->name));
+    e.schemaChanged();
+  }
+}

@@ -1,0 +1,627 @@
+#include "platform/dao/DaoEngine.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <utility>
+#include <cstring>
+#include <cwctype>
+#include <fstream>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/dao/JetFunctions.h"
+#include "platform/dao/JetTypes.h"
+
+namespace zept::dao {
+
+namespace {
+
+[[noreturn]] void throwDao(long code, std::string const& message) {
+  throw CDaoException(code, CString::fromUtf8(message));
+}
+
+std::wstring lowerKey(std::string_view utf8) {
+  std::wstring out = fromUtf8(utf8);
+  for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  return out;
+}
+
+std::string quoteIdentifier(std::string_view name) {
+  std::string out = "\"";
+  for (char c : name) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  out.push_back('"');
+  return out;
+}
+
+// file: URI for sqlite3_open_v2 and ATTACH; every byte outside the
+// unreserved set is escaped so that "?", "#" and "%" in names stay names.
+std::string fileUri(std::string const& path, char const* query) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out = "file:";
+  for (unsigned char c : path) {
+    if (std::isalnum(c) || std::strchr("/-._~", c)) {
+      out.push_back(static_cast<char>(c));
+    } else {
+      out.push_back('%');
+      out.push_back(kHex[c >> 4]);
+      out.push_back(kHex[c & 15]);
+    }
+  }
+  out += '?';
+  out += query;
+  return out;
+}
+
+std::uint32_t bigEndian(unsigned char const* p, int n) {
+  std::uint32_t v = 0;
+  for (int i = 0; i < n; ++i) v = (v << 8) | p[i];
+  return v;
+}
+
+// Refuses, before SQLite sees it, anything that is not a whole catalog: an
+// empty or foreign file would otherwise be taken for a new database, and a
+// truncated one would fail only when a query reaches the missing pages.
+void checkCatalogFile(std::string const& path, std::string const& shownName) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) throwDao(jet::kFileNotFound, "Could not find file '" + shownName + "'.");
+  if (S_ISDIR(st.st_mode))
+    throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': it is a folder, not a database file.");
+  std::ifstream in(path, std::ios::binary);
+  unsigned char header[100] = {};
+  in.read(reinterpret_cast<char*>(header), sizeof header);
+  const auto got = in.gcount();
+  if (!in && got <= 0 && st.st_size > 0)
+    throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
+  if (got >= 19 && std::memcmp(header + 4, "Standard Jet DB", 15) == 0)
+    throwDao(jet::kUnrecognizedFormat,
+             "'" + shownName + "' is a Jet (Access) database; only native catalogs can be opened.");
+  if (got < 100 || std::memcmp(header, "SQLite format 3", 16) != 0)
+    throwDao(jet::kUnrecognizedFormat, "Unrecognized database format '" + shownName + "'.");
+  std::uint64_t pageSize = bigEndian(header + 16, 2);
+  if (pageSize == 1) pageSize = 65536;
+  const std::uint32_t pages = bigEndian(header + 28, 4);
+  const bool pagesValid = bigEndian(header + 92, 4) == bigEndian(header + 24, 4);
+  const auto size = static_cast<std::uint64_t>(st.st_size);
+  if (pageSize < 512 || (pageSize & (pageSize - 1)) != 0 || size % pageSize != 0 ||
+      (pagesValid && pages * pageSize > size))
+    throwDao(jet::kDatabaseCorrupt, "The database '" + shownName + "' is damaged (truncated).");
+}
+
+bool ownerCanWrite(std::string const& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR);
+}
+
+// A rollback journal left by a writer that died: it must be played back
+// before an immutable open, which would ignore it and read half a change.
+bool hasHotJournal(std::string const& path) {
+  struct stat st {};
+  return ::stat((path + "-journal").c_str(), &st) == 0 && st.st_size > 0;
+}
+
+void recoverJournal(std::string const& path, std::string const& shownName) {
+  sqlite3* db = nullptr;
+  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  sqlite3_close_v2(db);
+  if (rc != SQLITE_OK)
+    throwDao(jet::kDatabaseCorrupt, "The database '" + shownName + "' needs recovery and cannot be written.");
+}
+
+}  // namespace
+
+[[noreturn]] void throwEngineError(sqlite3* db, int rc, std::string_view context) {
+  const int primary = rc & 0xff;
+  if (primary == SQLITE_NOMEM) throw CMemoryException();
+  std::string detail = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+  std::string message;
+  long code = jet::kEngineError;
+  switch (primary) {
+    case SQLITE_CONSTRAINT:
+      code = jet::kDuplicateKey;
+      message = "The changes were not successful: they would violate a key or a required field";
+      break;
+    case SQLITE_READONLY:
+      code = jet::kReadOnly;
+      message = "Cannot update. Database or object is read-only";
+      break;
+    case SQLITE_NOTADB:
+      code = jet::kUnrecognizedFormat;
+      message = "Unrecognized database format";
+      break;
+    case SQLITE_CORRUPT:
+      code = jet::kDatabaseCorrupt;
+      message = "The database is damaged";
+      break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      code = 3260;
+      message = "Could not update; currently locked";
+      break;
+    case SQLITE_CANTOPEN:
+      code = jet::kCannotOpen;
+      message = "Cannot open the database file";
+      break;
+    case SQLITE_FULL:
+      code = 3035;
+      message = "System resource exceeded";
+      break;
+    case SQLITE_IOERR:
+      code = 3043;
+      message = "Disk or network error";
+      break;
+    case SQLITE_AUTH:
+      code = jet::kSyntaxError;
+      message = "The statement is not allowed";
+      break;
+    default:
+      if (detail.starts_with("no such table") || detail.starts_with("no such view")) {
+        code = jet::kTableNotFound;
+        message = "The engine cannot find the input table or query";
+      } else if (detail.starts_with("no such column")) {
+        code = 3061;
+        message = "Too few parameters: a name is not a column";
+      } else if (detail.find("already exists") != std::string::npos) {
+        code = jet::kTableExists;
+        message = "The object already exists";
+      } else if (detail.find("syntax error") != std::string::npos || detail.starts_with("near ")) {
+        code = jet::kSyntaxError;
+        message = "Syntax error in the statement";
+      } else {
+        message = "Engine error";
+      }
+  }
+  message += " (" + detail + ")";
+  if (!context.empty()) message += " in: " + std::string(context.substr(0, 400));
+  throwDao(code, message);
+}
+
+[[noreturn]] void throwSyntaxError(JetSqlError const& e, std::string_view sql) {
+  throwDao(jet::kSyntaxError, "Syntax error at " + std::to_string(e.position()) + ": " + e.what() + " in: " +
+                                  std::string(sql.substr(0, 400)));
+}
+
+// ---------------------------------------------------------------- ResultRows
+
+void ResultRows::readRow(sqlite3_stmt* stmt, int firstColumn, bool withRowid) {
+  if (withRowid) {
+    m_withRowids = true;
+    m_rowids.push_back(sqlite3_column_int64(stmt, 0));
+  }
+  for (int c = 0; c < m_columns; ++c) {
+    const int i = firstColumn + c;
+    Cell cell;
+    switch (sqlite3_column_type(stmt, i)) {
+      case SQLITE_INTEGER:
+        cell.kind = Cell::Integer;
+        cell.integer = sqlite3_column_int64(stmt, i);
+        break;
+      case SQLITE_FLOAT:
+        cell.kind = Cell::Real;
+        cell.real = sqlite3_column_double(stmt, i);
+        break;
+      case SQLITE_TEXT:
+      case SQLITE_BLOB: {
+        auto const* p = reinterpret_cast<char const*>(sqlite3_column_text(stmt, i));
+        const int n = sqlite3_column_bytes(stmt, i);
+        cell.kind = Cell::Text;
+        cell.textOffset = m_text.size();
+        cell.textLength = static_cast<std::uint32_t>(n);
+        if (p) m_text.append(p, static_cast<std::size_t>(n));
+        break;
+      }
+      default:
+        break;
+    }
+    m_cells.push_back(cell);
+  }
+  ++m_rows;
+}
+
+void ResultRows::readAll(sqlite3_stmt* stmt, int firstColumn, bool withRowid) {
+  m_withRowids = m_withRowids || withRowid;
+  for (;;) {
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+      readRow(stmt, firstColumn, withRowid);
+    } else if (rc == SQLITE_DONE) {
+      return;
+    } else {
+      throwEngineError(sqlite3_db_handle(stmt), rc, sqlite3_sql(stmt) ? sqlite3_sql(stmt) : "");
+    }
+  }
+}
+
+void ResultRows::putMapped(int row, ResultRows const& from, int fromRow, std::vector<int> const& map) {
+  if (row < 0) {
+    row = m_rows++;
+    m_cells.resize(static_cast<std::size_t>(m_rows) * m_columns);
+    if (from.hasRowids()) m_rowids.push_back(from.rowid(fromRow));
+  }
+  for (int c = 0; c < m_columns; ++c) {
+    Cell cell;
+    const int source = c < static_cast<int>(map.size()) ? map[static_cast<std::size_t>(c)] : -1;
+    if (source >= 0) {
+      cell = from.cell(fromRow, source);
+      if (cell.kind == Cell::Text) {
+        const auto t = from.text(cell);
+        cell.textOffset = m_text.size();
+        m_text.append(t);
+      }
+    }
+    m_cells[static_cast<std::size_t>(row) * m_columns + c] = cell;
+  }
+}
+
+void ResultRows::clear() {
+  m_rows = 0;
+  m_cells.clear();
+  m_rowids.clear();
+  m_withRowids = false;
+  m_text.clear();
+}
+
+void ResultRows::value(int row, int column, ColumnMeta const& meta, COleVariant& out) const {
+  Cell const& c = cell(row, column);
+  switch (c.kind) {
+    case Cell::Null:
+      out = COleVariant::null();
+      return;
+    case Cell::Text:
+      out.setUtf8(text(c));
+      return;
+    case Cell::Real:
+      switch (meta.declaredVt) {
+        case VT_R4: out = COleVariant(static_cast<float>(c.real)); return;
+        case VT_DATE: out = COleVariant(c.real, VT_DATE); return;
+        default: out = COleVariant(c.real); return;
+      }
+    case Cell::Integer:
+      switch (meta.declaredVt) {
+        case VT_I2: out = COleVariant(static_cast<short>(c.integer)); return;
+        case VT_UI1: out = COleVariant(static_cast<BYTE>(c.integer)); return;
+        case VT_BOOL: out = COleVariant(c.integer != 0); return;
+        case VT_R8: out = COleVariant(static_cast<double>(c.integer)); return;
+        case VT_R4: out = COleVariant(static_cast<float>(c.integer)); return;
+        case VT_DATE: out = COleVariant(static_cast<double>(c.integer), VT_DATE); return;
+        case VT_I4: out = COleVariant(static_cast<long>(c.integer)); return;
+        default:
+          // An expression: Jet gives Long where the value fits, else Double.
+          if (c.integer >= INT32_MIN && c.integer <= INT32_MAX)
+            out = COleVariant(static_cast<long>(c.integer));
+          else
+            out = COleVariant(static_cast<double>(c.integer));
+          return;
+      }
+  }
+}
+
+int ColumnSet::find(std::wstring_view name) const {
+  if (auto it = m_byName.find(name); it != m_byName.end()) return it->second;
+  std::wstring key(name);
+  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  int found = -1;
+  int matches = 0;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (columns[i].labelKey == key) {
+      found = static_cast<int>(i);
+      ++matches;
+    }
+  }
+  if (matches == 0) {
+    if (const auto dot = key.rfind(L'.'); dot != std::wstring::npos && dot > 0) {
+      const std::wstring_view table = std::wstring_view(key).substr(0, dot);
+      const std::wstring_view column = std::wstring_view(key).substr(dot + 1);
+      for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].tableKey == table && columns[i].labelKey == column) {
+          found = static_cast<int>(i);
+          break;
+        }
+      }
+    }
+  } else if (matches > 1) {
+    found = -1;  // a bare name shared by two tables must be qualified
+  }
+  m_byName.emplace(std::wstring(name), found);
+  return found;
+}
+
+// -------------------------------------------------------------------- Engine
+
+bool Engine::isLinked(std::wstring const& name) const {
+  std::wstring key = name;
+  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  return m_links.count(key) != 0;
+}
+
+Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(path), m_access(access) {
+  checkCatalogFile(path, path);
+  if (access == Access::ReadWrite && !ownerCanWrite(path))
+    throwDao(jet::kCannotOpen, "Cannot open '" + path + "' for writing: the file is read-only.");
+  const auto kind = exclusive || access == Access::ReadWrite ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
+  if (!m_lock.acquire(path, kind)) {
+    if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
+    throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(errno));
+  }
+  if (access == Access::ReadOnly) {
+    if (hasHotJournal(path)) recoverJournal(path, path);
+    openConnection(fileUri(path, "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+  } else {
+    openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);
+  }
+  configure();
+}
+
+std::unique_ptr<Engine> Engine::create(std::string const& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) throwDao(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+  std::unique_ptr<Engine> e(new Engine());
+  e->m_path = path;
+  e->m_access = Access::ReadWrite;
+  e->openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  e->configure();
+  e->execInternal(
+      "CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
+      "NULL, Value, UNIQUE (Container, Name COLLATE NOCASE));"
+      "CREATE TABLE IF NOT EXISTS MSysLinkedTables (Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SourceTable TEXT "
+      "NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL)");
+  if (!e->m_lock.acquire(path, FileLock::Kind::Exclusive))
+    throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
+  return e;
+}
+
+Engine::~Engine() {
+  for (auto& [sql, p] : m_cache) sqlite3_finalize(p->stmt);
+  m_cache.clear();
+  sqlite3_close_v2(m_db);  // before the lock goes: nobody may write in between
+  m_lock.release();
+}
+
+void Engine::openConnection(std::string const& uri, int flags) {
+  const int rc = sqlite3_open_v2(uri.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+  if (rc != SQLITE_OK) {
+    std::string detail = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    throwDao(jet::kCannotOpen, "Cannot open '" + m_path + "' (" + detail + ").");
+  }
+}
+
+void Engine::configure() {
+  sqlite3_extended_result_codes(m_db, 1);
+  sqlite3_set_authorizer(m_db, &Engine::authorize, this);
+  registerJetFunctions(m_db);
+  // Validates the file as a whole database before anyone relies on it.
+  try {
+    execInternal(readOnly() ? "SELECT count(*) FROM sqlite_master"
+                            : "PRAGMA synchronous=FULL; PRAGMA journal_mode=DELETE; SELECT count(*) FROM sqlite_master");
+  } catch (...) {
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    throw;
+  }
+}
+
+int Engine::authorize(void* self, int action, char const*, char const* arg2, char const*, char const*) {
+  if (static_cast<Engine*>(self)->m_internal) return SQLITE_OK;
+  switch (action) {
+    case SQLITE_ATTACH:
+    case SQLITE_DETACH:
+    case SQLITE_PRAGMA:
+      return SQLITE_DENY;
+    case SQLITE_FUNCTION:
+      return arg2 && sqlite3_stricmp(arg2, "load_extension") == 0 ? SQLITE_DENY : SQLITE_OK;
+    default:
+      return SQLITE_OK;
+  }
+}
+
+void Engine::fail(int rc, std::string_view context) const { throwEngineError(m_db, rc, context); }
+
+void Engine::execInternal(std::string const& sql) {
+  m_internal = true;
+  const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+  m_internal = false;
+  check(rc, sql);
+}
+
+void Engine::schemaChanged() {
+  for (auto it = m_cache.begin(); it != m_cache.end();) {
+    if (it->second->inUse) {
+      ++it;
+      continue;
+    }
+    sqlite3_finalize(it->second->stmt);
+    it = m_cache.erase(it);
+  }
+}
+
+Engine::Lease::Lease(Lease&& other) noexcept
+    : m_engine(other.m_engine), m_p(std::exchange(other.m_p, nullptr)), m_owned(other.m_owned) {}
+
+Engine::Lease::~Lease() {
+  if (!m_p) return;
+  sqlite3_reset(m_p->stmt);
+  if (m_owned) {
+    sqlite3_finalize(m_p->stmt);
+    delete m_p;
+  } else {
+    m_p->inUse = false;
+  }
+}
+
+Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingColumns) {
+  Prepared* p = nullptr;
+  bool owned = false;
+  auto it = m_cache.find(sql);
+  if (it != m_cache.end() && !it->second->inUse) {
+    p = it->second.get();
+  } else {
+    auto fresh = std::make_unique<Prepared>();
+    char const* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, SQLITE_PREPARE_PERSISTENT,
+                                      &fresh->stmt, &tail);
+    if (rc != SQLITE_OK) {
+      sqlite3_finalize(fresh->stmt);
+      fail(rc, sql);
+    }
+    if (!fresh->stmt) throwDao(jet::kSyntaxError, "The statement is empty.");
+    while (tail && *tail && (std::isspace(static_cast<unsigned char>(*tail)) || *tail == ';')) ++tail;
+    if (tail && *tail) {
+      sqlite3_finalize(fresh->stmt);
+      throwDao(jet::kSyntaxError, "Characters found after the end of the statement.");
+    }
+    const int n = sqlite3_column_count(fresh->stmt);
+    fresh->columns = std::make_shared<ColumnSet>();
+    for (int i = hiddenLeadingColumns; i < n; ++i) {
+      ColumnMeta m;
+      char const* name = sqlite3_column_name(fresh->stmt, i);
+      char const* table = sqlite3_column_table_name(fresh->stmt, i);
+      char const* decl = sqlite3_column_decltype(fresh->stmt, i);
+      m.label = fromUtf8(name ? name : "");
+      m.labelKey = lowerKey(name ? name : "");
+      m.tableKey = lowerKey(table ? table : "");
+      m.declaredVt = static_cast<VARTYPE>(variantTypeFromDecl(decl));
+      m.daoType = static_cast<short>(daoTypeFromDecl(decl));
+      m.size = textSizeFromDecl(decl);
+      fresh->columns->columns.push_back(std::move(m));
+    }
+    if (it == m_cache.end()) {
+      if (m_cache.size() >= 256) schemaChanged();  // bounded: drop the idle ones
+      p = fresh.get();
+      m_cache.emplace(sql, std::move(fresh));
+    } else {
+      p = fresh.release();
+      owned = true;
+    }
+  }
+  p->inUse = true;
+  return Lease(*this, p, owned);
+}
+
+Engine::Lease Engine::prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns) {
+  Lease lease = prepareUnbound(sql, hiddenLeadingColumns);
+  sqlite3_stmt* stmt = lease->stmt;
+  if (static_cast<std::size_t>(sqlite3_bind_parameter_count(stmt)) != params.size())
+    throwDao(jet::kSyntaxError, "The statement's parameters do not match its literals.");
+  for (std::size_t i = 0; i < params.size(); ++i) {
+    auto const& v = params[i];
+    const int index = static_cast<int>(i) + 1;
+    int rc = SQLITE_OK;
+    switch (v.kind) {
+      case SqlValue::Kind::Integer: rc = sqlite3_bind_int64(stmt, index, v.integer); break;
+      case SqlValue::Kind::Real: rc = sqlite3_bind_double(stmt, index, v.real); break;
+      case SqlValue::Kind::Text:
+        rc = sqlite3_bind_text(stmt, index, v.text.data(), static_cast<int>(v.text.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    check(rc, sql);
+  }
+  return lease;
+}
+
+void Engine::bindVariant(sqlite3_stmt* stmt, int index, COleVariant const& value) {
+  int rc = SQLITE_OK;
+  switch (value.vt) {
+    case VT_EMPTY:
+    case VT_NULL: rc = sqlite3_bind_null(stmt, index); break;
+    case VT_BSTR: {
+      const std::string text = toUtf8(value.bstrVal ? value.bstrVal : L"");
+      rc = sqlite3_bind_text(stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+      break;
+    }
+    case VT_I2: rc = sqlite3_bind_int64(stmt, index, value.iVal); break;
+    case VT_I4: rc = sqlite3_bind_int64(stmt, index, value.lVal); break;
+    case VT_UI1: rc = sqlite3_bind_int64(stmt, index, value.bVal); break;
+    case VT_BOOL: rc = sqlite3_bind_int64(stmt, index, value.boolVal ? -1 : 0); break;
+    case VT_R4: rc = sqlite3_bind_double(stmt, index, value.fltVal); break;
+    case VT_R8: rc = sqlite3_bind_double(stmt, index, value.dblVal); break;
+    case VT_DATE: rc = sqlite3_bind_double(stmt, index, value.date); break;
+    default: throwDao(jet::kConversionError, "Data type conversion error: the value has no column type.");
+  }
+  check(rc);
+}
+
+VARTYPE variantTypeOfDaoType(int daoType) {
+  switch (daoType) {
+    case 1: return VT_BOOL;
+    case 2: return VT_UI1;
+    case 3: return VT_I2;
+    case 4: return VT_I4;
+    case 6: return VT_R4;
+    case 7: return VT_R8;
+    case 8: return VT_DATE;
+    case 10:
+    case 12: return VT_BSTR;
+    default: return VT_EMPTY;
+  }
+}
+
+void Engine::stepToEnd(sqlite3_stmt* stmt) {
+  int rc;
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+  }
+  if (rc != SQLITE_DONE) fail(rc, sqlite3_sql(stmt) ? sqlite3_sql(stmt) : "");
+  recordsAffected = sqlite3_changes(m_db);
+}
+
+Engine::Transaction::Transaction(Engine& engine) : m_engine(engine) { m_engine.execInternal("BEGIN IMMEDIATE"); }
+
+Engine::Transaction::~Transaction() {
+  if (!m_done) sqlite3_exec(m_engine.m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Engine::Transaction::commit() {
+  m_engine.execInternal("COMMIT");
+  m_done = true;
+}
+
+bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, std::wstring const& sourceTable) {
+  unlinkTable(name);
+  const std::string schema = "zept_link" + std::to_string(m_nextSchema++);
+  const std::string view = quoteIdentifier(toUtf8(name));
+  sqlite3_stmt* attach = nullptr;
+  m_internal = true;
+  int rc = sqlite3_prepare_v2(m_db, ("ATTACH ?1 AS " + schema).c_str(), -1, &attach, nullptr);
+  const std::string uri = fileUri(sourcePath, "mode=ro");
+  if (rc == SQLITE_OK) rc = sqlite3_bind_text(attach, 1, uri.c_str(), -1, SQLITE_TRANSIENT);
+  if (rc == SQLITE_OK) rc = sqlite3_step(attach);
+  sqlite3_finalize(attach);
+  if (rc == SQLITE_DONE) {
+    rc = sqlite3_exec(m_db,
+                      ("CREATE TEMP VIEW " + view + " AS SELECT * FROM " + schema + "." +
+                       quoteIdentifier(toUtf8(sourceTable)))
+                          .c_str(),
+                      nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) sqlite3_exec(m_db, ("DETACH " + schema).c_str(), nullptr, nullptr, nullptr);
+  }
+  m_internal = false;
+  if (rc != SQLITE_OK && rc != SQLITE_DONE) return false;
+  std::wstring key = name;
+  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  m_links[key] = schema;
+  schemaChanged();
+  return true;
+}
+
+void Engine::unlinkTable(std::wstring const& name) {
+  std::wstring key = name;
+  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  auto it = m_links.find(key);
+  if (it == m_links.end()) return;
+  schemaChanged();
+  m_internal = true;
+  sqlite3_exec(m_db, ("DROP VIEW IF EXISTS temp." + quoteIdentifier(toUtf8(name))).c_str(), nullptr, nullptr, nullptr);
+  sqlite3_exec(m_db, ("DETACH " + it->second).c_str(), nullptr, nullptr, nullptr);
+  m_internal = false;
+  m_links.erase(it);
+}
+
+}  // namespace zept::dao

@@ -1,0 +1,213 @@
+// Engine: one open catalog as the DAO classes see it — the SQLite connection,
+// the file lock that makes Jet's open modes real, the per-database caches of
+// prepared statements, and the mapping of engine errors to CDaoException.
+//
+// Workload: catalogs are opened shared read-only and then queried many times
+// with statements that differ only in their literals, so a statement is
+// prepared once per shape and reused with bound parameters. While the shared
+// lock is held nobody writes the file, so read-only connections are opened
+// immutable and skip SQLite's own per-statement locking.
+//
+// Internal to platform/dao: the public headers only forward-declare it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/core/COleVariant.h"
+#include "platform/core/CString.h"
+#include "platform/dao/FileLock.h"
+#include "platform/dao/JetSql.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace zept::dao {
+
+// A result column as a statement names it.
+struct ColumnMeta {
+  std::wstring label;     // the column's name in the result
+  std::wstring labelKey;  // lower case, for lookups
+  std::wstring tableKey;  // lower-case origin table, empty for expressions
+  VARTYPE declaredVt = VT_EMPTY;  // from the declared type; VT_EMPTY when none
+  short daoType = 0;
+  long size = 0;
+};
+
+// The columns of one prepared statement, shared by every recordset opened on
+// it, with the name lookups resolved so far.
+class ColumnSet {
+ public:
+  std::vector<ColumnMeta> columns;
+  // Index of the column `name` names: its bare name when that is unique in
+  // the result, or "Table.Column". -1 when unknown or ambiguous.
+  int find(std::wstring_view name) const;
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::wstring_view s) const noexcept { return std::hash<std::wstring_view>{}(s); }
+  };
+  mutable std::unordered_map<std::wstring, int, NameHash, std::equal_to<>> m_byName;
+};
+
+// Rows read from a statement, stored flat: one Cell per column and row, text
+// in one pool. Kept compact because snapshots read every row at open.
+class ResultRows {
+ public:
+  struct Cell {
+    enum Kind : unsigned char { Null, Integer, Real, Text } kind = Null;
+    std::uint32_t textLength = 0;
+    union {
+      std::int64_t integer;
+      double real;
+      std::uint64_t textOffset;
+    };
+    Cell() : integer(0) {}
+  };
+
+  // Appends every remaining row of `stmt`, reading columns from
+  // `firstColumn` on (a leading rowid column is read separately).
+  void readAll(sqlite3_stmt* stmt, int firstColumn, bool withRowid);
+  // Appends the current row of `stmt`.
+  void readRow(sqlite3_stmt* stmt, int firstColumn, bool withRowid);
+  // Overwrites `row`, or appends when `row` is negative, with `fromRow` of
+  // `from`: column i takes from's column map[i] (null for -1).
+  void putMapped(int row, ResultRows const& from, int fromRow, std::vector<int> const& map);
+
+  int rowCount() const { return m_rows; }
+  int columnCount() const { return m_columns; }
+  void setColumnCount(int n) { m_columns = n; }
+  Cell const& cell(int row, int column) const { return m_cells[static_cast<std::size_t>(row) * m_columns + column]; }
+  std::string_view text(Cell const& c) const { return std::string_view(m_text).substr(c.textOffset, c.textLength); }
+  std::int64_t rowid(int row) const { return m_rowids.empty() ? row : m_rowids[static_cast<std::size_t>(row)]; }
+  bool hasRowids() const { return m_withRowids; }
+
+  // The value with the variant type of its column, or the class it is
+  // stored as where that does not fit the declared type.
+  void value(int row, int column, ColumnMeta const& meta, COleVariant& out) const;
+  COleVariant value(int row, int column, ColumnMeta const& meta) const {
+    COleVariant v;
+    value(row, column, meta, v);
+    return v;
+  }
+  void clear();
+
+ private:
+  int m_columns = 0;
+  int m_rows = 0;
+  std::vector<Cell> m_cells;
+  std::vector<std::int64_t> m_rowids;
+  bool m_withRowids = false;
+  std::string m_text;
+};
+
+class Engine {
+ public:
+  enum class Access { ReadOnly, ReadWrite };
+
+  // Opens an existing catalog (path already resolved to POSIX). Throws
+  // CDaoException with Jet's error numbers.
+  Engine(std::string const& path, Access access, bool exclusive);
+  // Creates a new catalog; throws when the file exists.
+  static std::unique_ptr<Engine> create(std::string const& path);
+  ~Engine();
+  Engine(Engine const&) = delete;
+  Engine& operator=(Engine const&) = delete;
+
+  sqlite3* handle() const { return m_db; }
+  bool readOnly() const { return m_access == Access::ReadOnly; }
+  std::string const& path() const { return m_path; }
+
+  struct Prepared {
+    sqlite3_stmt* stmt = nullptr;
+    std::shared_ptr<ColumnSet> columns;  // of the result, leading rowid excluded
+    bool inUse = false;
+  };
+  // A statement from the cache (prepared on first use), reset, with the
+  // parameters bound. Release it with `Lease`'s destructor.
+  class Lease {
+   public:
+    Lease(Engine& engine, Prepared* p, bool owned) : m_engine(&engine), m_p(p), m_owned(owned) {}
+    Lease(Lease&& other) noexcept;
+    Lease(Lease const&) = delete;
+    ~Lease();
+    Prepared& operator*() const { return *m_p; }
+    Prepared* operator->() const { return m_p; }
+
+   private:
+    Engine* m_engine;
+    Prepared* m_p;
+    bool m_owned;
+  };
+  Lease prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns = 0);
+  // The same without binding; bind with bindVariant.
+  Lease prepareUnbound(std::string const& sql, int hiddenLeadingColumns = 0);
+  // Binds a variant as its engine value (booleans as Jet's -1/0); throws
+  // for a variant type that has no column value (3421).
+  void bindVariant(sqlite3_stmt* stmt, int index, COleVariant const& value);
+
+  // Steps a leased statement to completion; throws on error.
+  void stepToEnd(sqlite3_stmt* stmt);
+  // Runs SQL of the library's own (authorizer off); throws on error.
+  void execInternal(std::string const& sql);
+  // Forgets prepared statements after a schema change.
+  void schemaChanged();
+
+  // RAII transaction for multi-statement changes: all or nothing.
+  class Transaction {
+   public:
+    explicit Transaction(Engine& engine);
+    ~Transaction();
+    void commit();
+
+   private:
+    Engine& m_engine;
+    bool m_done = false;
+  };
+
+  // Attaches `sourcePath` and exposes `sourceTable` as the temporary view
+  // `name`; false when the source cannot be reached.
+  bool linkTable(std::wstring const& name, std::string const& sourcePath, std::wstring const& sourceTable);
+  void unlinkTable(std::wstring const& name);
+
+  [[noreturn]] void fail(int rc, std::string_view context = {}) const;
+  void check(int rc, std::string_view context = {}) const {
+    if (rc != 0) fail(rc, context);
+  }
+
+  long recordsAffected = 0;
+
+ private:
+  Engine() = default;
+  void openConnection(std::string const& uri, int flags);
+  void configure();
+  static int authorize(void* self, int action, char const* a, char const* b, char const* c, char const* d);
+
+  sqlite3* m_db = nullptr;
+  std::string m_path;
+  Access m_access = Access::ReadOnly;
+  FileLock m_lock;
+  bool m_internal = false;
+  std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
+  std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema
+
+ public:
+  bool isLinked(std::wstring const& name) const;
+  int m_nextSchema = 0;
+};
+
+// Throws the CDaoException that matches an SQLite result code.
+// The variant type a DAO field type number reads as (VT_EMPTY for unknown).
+VARTYPE variantTypeOfDaoType(int daoType);
+
+[[noreturn]] void throwEngineError(sqlite3* db, int rc, std::string_view context);
+
+// Throws CDaoException for a translation failure.
+[[noreturn]] void throwSyntaxError(JetSqlError const& e, std::string_view sql);
+
+}  // namespace zept::dao

@@ -1,0 +1,326 @@
+#include "platform/dao/DaoRecordset.h"
+
+#include <sqlite3.h>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/dao/CatalogSchema.h"
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoEngine.h"
+#include "platform/dao/JetSql.h"
+
+using zept::dao::Engine;
+
+namespace {
+
+[[noreturn]] void noCurrentRecord() { throw CDaoException(zept::jet::kNoCurrentRecord, L"No current record."); }
+
+[[noreturn]] void readOnlyRecordset() {
+  throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");
+}
+
+}  // namespace
+
+CDaoRecordset::CDaoRecordset(CDaoDatabase* database)
+    : m_pDatabase(database), m_rows(std::make_unique<zept::dao::ResultRows>()) {}
+
+CDaoRecordset::~CDaoRecordset() = default;
+
+void CDaoRecordset::requireOpen() const {
+  if (!m_open) throw CDaoException(zept::jet::kNotOpen, L"Object invalid or no longer set: the recordset is not open.");
+}
+
+void CDaoRecordset::requireCurrent() const {
+  requireOpen();
+  if (m_deleted || m_position < 0 || m_position >= m_rows->rowCount()) noCurrentRecord();
+}
+
+void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
+  Close();
+  if (!m_pDatabase) throw CDaoException(zept::jet::kNotOpen, L"The recordset has no database.");
+  Engine& e = m_pDatabase->engine();
+  const std::string text = zept::toUtf8(sql ? sql : L"");
+  zept::dao::JetStatement st;
+  try {
+    st = zept::dao::translateJetSql(text);
+  } catch (zept::dao::JetSqlError const& error) {
+    zept::dao::throwSyntaxError(error, text);
+  }
+  if (st.kind != zept::dao::JetStatementKind::Select)
+    throw CDaoException(3219, L"Invalid operation: a recordset opens a SELECT query.");
+  const std::wstring table = zept::fromUtf8(st.soleTable);
+  const bool withRowid = openType == dbOpenDynaset && !st.soleTable.empty() && !st.rowidSql.empty() &&
+                         !e.isLinked(table);
+  auto lease = e.prepare(withRowid ? st.rowidSql : st.sql, st.params, withRowid ? 1 : 0);
+  m_rows->clear();
+  m_rows->setColumnCount(static_cast<int>(lease->columns->columns.size()));
+  m_rows->readAll(lease->stmt, withRowid ? 1 : 0, withRowid);
+  m_columns = lease->columns;
+  m_updatable = withRowid && !e.readOnly();
+  m_table = withRowid ? table : std::wstring();
+  m_position = 0;
+  m_open = true;
+}
+
+void CDaoRecordset::Close() {
+  m_open = false;
+  m_updatable = false;
+  m_columns.reset();
+  m_rows->clear();
+  m_table.clear();
+  m_editMode = EditMode::None;
+  m_pending.clear();
+  m_lastModified = -1;
+  m_deleted = false;
+}
+
+bool CDaoRecordset::IsEOF() const {
+  requireOpen();
+  return m_position >= m_rows->rowCount();
+}
+
+bool CDaoRecordset::IsBOF() const {
+  requireOpen();
+  return m_position < 0 || m_rows->rowCount() == 0;
+}
+
+void CDaoRecordset::MoveFirst() {
+  requireOpen();
+  if (m_rows->rowCount() == 0) noCurrentRecord();
+  m_position = 0;
+  m_deleted = false;
+}
+
+void CDaoRecordset::MoveLast() {
+  requireOpen();
+  if (m_rows->rowCount() == 0) noCurrentRecord();
+  m_position = m_rows->rowCount() - 1;
+  m_deleted = false;
+}
+
+void CDaoRecordset::MoveNext() {
+  requireOpen();
+  if (m_position >= m_rows->rowCount()) noCurrentRecord();
+  ++m_position;
+  m_deleted = false;
+}
+
+void CDaoRecordset::MovePrev() {
+  requireOpen();
+  if (m_position < 0) noCurrentRecord();
+  --m_position;
+  m_deleted = false;
+}
+
+long CDaoRecordset::GetRecordCount() const {
+  requireOpen();
+  return m_rows->rowCount();
+}
+
+short CDaoRecordset::GetFieldCount() const {
+  requireOpen();
+  return static_cast<short>(m_columns->columns.size());
+}
+
+void CDaoRecordset::GetFieldInfo(int index, CDaoFieldInfo& info) const {
+  requireOpen();
+  if (index < 0 || static_cast<std::size_t>(index) >= m_columns->columns.size())
+    throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  auto const& c = m_columns->columns[static_cast<std::size_t>(index)];
+  info = CDaoFieldInfo();
+  info.m_strName = c.label;
+  info.m_nType = c.daoType;
+  info.m_lSize = c.size;
+  info.m_nOrdinalPosition = static_cast<short>(index);
+}
+
+int CDaoRecordset::columnIndex(wchar_t const* name) const {
+  const int index = m_columns->find(name ? name : L"");
+  if (index < 0)
+    throw CDaoException(zept::jet::kItemNotFound,
+                        CString(L"Item not found in this collection: '") + (name ? name : L"") + L"'.");
+  return index;
+}
+
+void CDaoRecordset::GetFieldValue(wchar_t const* name, COleVariant& value) const {
+  requireOpen();
+  const int index = columnIndex(name);
+  requireCurrent();
+  m_rows->value(m_position, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+}
+
+COleVariant CDaoRecordset::GetFieldValue(wchar_t const* name) const {
+  COleVariant v;
+  GetFieldValue(name, v);
+  return v;
+}
+
+void CDaoRecordset::GetFieldValue(int index, COleVariant& value) const {
+  requireOpen();
+  if (index < 0 || static_cast<std::size_t>(index) >= m_columns->columns.size())
+    throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  requireCurrent();
+  m_rows->value(m_position, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+}
+
+COleVariant CDaoRecordset::GetFieldValue(int index) const {
+  COleVariant v;
+  GetFieldValue(index, v);
+  return v;
+}
+
+bool CDaoRecordset::CanUpdate() const { return m_open && m_updatable; }
+
+bool CDaoRecordset::CanBookmark() const { return m_open && m_rows->hasRowids(); }
+
+void CDaoRecordset::AddNew() {
+  requireOpen();
+  if (!m_updatable) readOnlyRecordset();
+  m_editMode = EditMode::AddNew;
+  m_pending.clear();
+}
+
+void CDaoRecordset::Edit() {
+  requireCurrent();
+  if (!m_updatable) readOnlyRecordset();
+  m_editMode = EditMode::Edit;
+  m_pending.clear();
+}
+
+void CDaoRecordset::CancelUpdate() {
+  m_editMode = EditMode::None;
+  m_pending.clear();
+}
+
+void CDaoRecordset::SetFieldValue(wchar_t const* name, COleVariant const& value) {
+  requireOpen();
+  if (m_editMode == EditMode::None) throw CDaoException(zept::jet::kUpdateWithoutEdit, L"Update or CancelUpdate without AddNew or Edit.");
+  if (!name || !*name) throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  // The column is written by its bare name in the dynaset's one table.
+  std::wstring column = name;
+  if (const auto dot = column.rfind(L'.'); dot != std::wstring::npos) column.erase(0, dot + 1);
+  for (auto& [n, v] : m_pending) {
+    if (CString(n.c_str()).CompareNoCase(column.c_str()) == 0) {
+      v = value;
+      return;
+    }
+  }
+  m_pending.emplace_back(std::move(column), value);
+}
+
+void CDaoRecordset::SetFieldValue(wchar_t const* name, wchar_t const* value) {
+  SetFieldValue(name, value ? COleVariant(value) : COleVariant::null());
+}
+
+void CDaoRecordset::SetFieldValueNull(wchar_t const* name) { SetFieldValue(name, COleVariant::null()); }
+
+void CDaoRecordset::Update() {
+  requireOpen();
+  if (m_editMode == EditMode::None) throw CDaoException(zept::jet::kUpdateWithoutEdit, L"Update or CancelUpdate without AddNew or Edit.");
+  Engine& e = m_pDatabase->engine();
+  if (e.readOnly()) readOnlyRecordset();
+  const std::string table = zept::dao::quoted(m_table);
+  std::string sql;
+  if (m_editMode == EditMode::AddNew) {
+    if (m_pending.empty()) {
+      sql = "INSERT INTO " + table + " DEFAULT VALUES";
+    } else {
+      std::string names;
+      std::string marks;
+      for (std::size_t i = 0; i < m_pending.size(); ++i) {
+        if (i) {
+          names += ", ";
+          marks += ", ";
+        }
+        names += zept::dao::quoted(m_pending[i].first);
+        marks += "?" + std::to_string(i + 1);
+      }
+      sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
+    }
+  } else {
+    requireCurrent();
+    if (m_pending.empty()) {
+      m_editMode = EditMode::None;
+      m_lastModified = m_rows->rowid(m_position);
+      return;
+    }
+    sql = "UPDATE " + table + " SET ";
+    for (std::size_t i = 0; i < m_pending.size(); ++i) {
+      if (i) sql += ", ";
+      sql += zept::dao::quoted(m_pending[i].first) + " = ?" + std::to_string(i + 1);
+    }
+    sql += " WHERE _ROWID_ = ?" + std::to_string(m_pending.size() + 1);
+  }
+  std::int64_t rowid = 0;
+  {
+    auto lease = e.prepareUnbound(sql);
+    for (std::size_t i = 0; i < m_pending.size(); ++i)
+      e.bindVariant(lease->stmt, static_cast<int>(i) + 1, m_pending[i].second);
+    if (m_editMode == EditMode::Edit) {
+      rowid = m_rows->rowid(m_position);
+      sqlite3_bind_int64(lease->stmt, static_cast<int>(m_pending.size()) + 1, rowid);
+    }
+    e.stepToEnd(lease->stmt);
+    if (m_editMode == EditMode::AddNew) rowid = sqlite3_last_insert_rowid(e.handle());
+  }
+  m_lastModified = rowid;
+  // Added rows join the end of the set, as in a Jet dynaset.
+  refreshRow(rowid, m_editMode == EditMode::AddNew ? -1 : m_position);
+  m_editMode = EditMode::None;
+  m_pending.clear();
+}
+
+void CDaoRecordset::refreshRow(std::int64_t rowid, int row) {
+  Engine& e = m_pDatabase->engine();
+  auto lease = e.prepareUnbound("SELECT _ROWID_, * FROM " + zept::dao::quoted(m_table) + " WHERE _ROWID_ = ?1", 1);
+  sqlite3_bind_int64(lease->stmt, 1, rowid);
+  const int rc = sqlite3_step(lease->stmt);
+  if (rc != SQLITE_ROW) {
+    if (rc != SQLITE_DONE) e.fail(rc);
+    return;
+  }
+  // The table's columns are matched to the recordset's by name, so a
+  // dynaset over some of the columns refreshes just those.
+  zept::dao::ResultRows fetched;
+  fetched.setColumnCount(static_cast<int>(lease->columns->columns.size()));
+  fetched.readRow(lease->stmt, 1, true);
+  std::vector<int> from;
+  for (auto const& c : m_columns->columns) from.push_back(lease->columns->find(c.label));
+  m_rows->putMapped(row, fetched, 0, from);
+}
+
+void CDaoRecordset::Delete() {
+  requireCurrent();
+  if (!m_updatable) readOnlyRecordset();
+  Engine& e = m_pDatabase->engine();
+  auto lease = e.prepareUnbound("DELETE FROM " + zept::dao::quoted(m_table) + " WHERE _ROWID_ = ?1");
+  sqlite3_bind_int64(lease->stmt, 1, m_rows->rowid(m_position));
+  e.stepToEnd(lease->stmt);
+  m_deleted = true;
+}
+
+COleVariant CDaoRecordset::GetBookmark() const {
+  requireCurrent();
+  return COleVariant(static_cast<long>(m_rows->rowid(m_position)));
+}
+
+void CDaoRecordset::SetBookmark(COleVariant const& bookmark) {
+  requireOpen();
+  if (!m_rows->hasRowids() || bookmark.vt != VT_I4)
+    throw CDaoException(3159, L"Not a valid bookmark.");
+  for (int row = 0; row < m_rows->rowCount(); ++row) {
+    if (m_rows->rowid(row) == bookmark.lVal) {
+      m_position = row;
+      m_deleted = false;
+      return;
+    }
+  }
+  throw CDaoException(3159, L"Not a valid bookmark.");
+}
+
+COleVariant CDaoRecordset::GetLastModifiedBookmark() const {
+  requireOpen();
+  if (m_lastModified < 0 && !m_rows->hasRowids()) throw CDaoException(3159, L"Not a valid bookmark.");
+  if (m_lastModified < 0) noCurrentRecord();
+  return COleVariant(static_cast<long>(m_lastModified));
+}

@@ -1,0 +1,92 @@
+// CDaoRecordset: the rows of one Jet SQL query, with MFC's DAO signatures.
+// A snapshot (dbOpenSnapshot) reads its rows when it opens; a dynaset
+// (dbOpenDynaset) over a single local table does the same and is updatable
+// through the table's row ids (AddNew/Edit, SetFieldValue, Update,
+// bookmarks). Every failure throws CDaoException with Jet's error number:
+// moving or reading with no current record 3021, an unknown column 3265,
+// changing a read-only recordset 3027.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/core/COleVariant.h"
+#include "platform/core/CString.h"
+#include "platform/dao/DaoTypes.h"
+
+class CDaoDatabase;
+
+namespace zept::dao {
+class ColumnSet;
+class ResultRows;
+}  // namespace zept::dao
+
+class CDaoRecordset {
+ public:
+  explicit CDaoRecordset(CDaoDatabase* database = nullptr);
+  ~CDaoRecordset();
+  CDaoRecordset(CDaoRecordset const&) = delete;
+  CDaoRecordset& operator=(CDaoRecordset const&) = delete;
+
+  void Open(int openType = dbOpenDynaset, wchar_t const* sql = nullptr, int options = 0);
+  void Close();
+  bool IsOpen() const { return m_open; }
+
+  bool IsEOF() const;
+  bool IsBOF() const;
+  void MoveFirst();
+  void MoveNext();
+  void MovePrev();
+  void MoveLast();
+  long GetRecordCount() const;
+
+  short GetFieldCount() const;
+  void GetFieldInfo(int index, CDaoFieldInfo& info) const;
+  void GetFieldValue(wchar_t const* name, COleVariant& value) const;
+  COleVariant GetFieldValue(wchar_t const* name) const;
+  void GetFieldValue(int index, COleVariant& value) const;
+  COleVariant GetFieldValue(int index) const;
+
+  // Between AddNew or Edit and Update only.
+  void SetFieldValue(wchar_t const* name, COleVariant const& value);
+  void SetFieldValue(wchar_t const* name, wchar_t const* value);
+  void SetFieldValueNull(wchar_t const* name);
+
+  bool CanUpdate() const;
+  bool CanAppend() const { return CanUpdate(); }
+  bool CanBookmark() const;
+  void AddNew();
+  void Edit();
+  // Writes the pending row; the change is durable when it returns.
+  void Update();
+  void CancelUpdate();
+  // Deletes the current row.
+  void Delete();
+
+  COleVariant GetBookmark() const;
+  void SetBookmark(COleVariant const& bookmark);
+  COleVariant GetLastModifiedBookmark() const;
+
+  CDaoDatabase* m_pDatabase;
+
+ private:
+  enum class EditMode { None, Edit, AddNew };
+  void requireOpen() const;
+  void requireCurrent() const;
+  int columnIndex(wchar_t const* name) const;
+  void refreshRow(std::int64_t rowid, int row);
+
+  bool m_open = false;
+  bool m_updatable = false;
+  int m_position = 0;
+  std::shared_ptr<zept::dao::ColumnSet> m_columns;
+  std::unique_ptr<zept::dao::ResultRows> m_rows;
+  std::wstring m_table;  // the table a dynaset writes to
+  EditMode m_editMode = EditMode::None;
+  std::vector<std::pair<std::wstring, COleVariant>> m_pending;
+  std::int64_t m_lastModified = -1;
+  bool m_deleted = false;
+};

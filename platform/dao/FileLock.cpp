@@ -1,0 +1,49 @@
+#include "platform/dao/FileLock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+namespace zept::dao {
+
+FileLock::FileLock(FileLock&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+
+FileLock& FileLock::operator=(FileLock&& other) noexcept {
+  if (this != &other) {
+    release();
+    m_fd = std::exchange(other.m_fd, -1);
+  }
+  return *this;
+}
+
+FileLock::~FileLock() { release(); }
+
+bool FileLock::acquire(std::string const& path, Kind kind) {
+  release();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  int rc;
+  do {
+    rc = ::flock(fd, (kind == Kind::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB);
+  } while (rc != 0 && errno == EINTR);
+  if (rc != 0) {
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return false;
+  }
+  m_fd = fd;
+  return true;
+}
+
+void FileLock::release() {
+  if (m_fd >= 0) {
+    ::close(m_fd);  // closing drops the flock
+    m_fd = -1;
+  }
+}
+
+}  // namespace zept::dao

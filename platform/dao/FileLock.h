@@ -1,0 +1,32 @@
+// FileLock: the catalog-level lock that gives Jet's open modes their meaning.
+// Shared readers hold a shared flock on the catalog file, an exclusive opener
+// an exclusive one; flock locks belong to the open file description, so a
+// second opener is refused in this process exactly as in another.
+#pragma once
+
+#include <string>
+
+namespace zept::dao {
+
+class FileLock {
+ public:
+  enum class Kind { Shared, Exclusive };
+
+  FileLock() = default;
+  FileLock(FileLock const&) = delete;
+  FileLock& operator=(FileLock const&) = delete;
+  FileLock(FileLock&& other) noexcept;
+  FileLock& operator=(FileLock&& other) noexcept;
+  ~FileLock();
+
+  // Opens `path` and takes the lock without waiting. False when the file
+  // cannot be opened or another holder conflicts; errno tells which.
+  bool acquire(std::string const& path, Kind kind);
+  void release();
+  bool held() const { return m_fd >= 0; }
+
+ private:
+  int m_fd = -1;
+};
+
+}  // namespace zept::dao

@@ -1,0 +1,23 @@
+// Small catalogs for tests, made through the library's own data-access layer.
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+#include "platform/core/Utf8.h"
+#include "platform/dao/DaoDatabase.h"
+
+namespace zept::test {
+
+inline std::wstring wide(std::filesystem::path const& p) { return zept::fromUtf8(p.string()); }
+
+// Creates the catalog `path` and runs each Jet SQL statement on it.
+inline void makeCatalog(std::filesystem::path const& path, std::initializer_list<wchar_t const*> statements) {
+  CDaoDatabase db;
+  db.Create(wide(path).c_str());
+  for (auto const* sql : statements) db.Execute(sql, 128);
+  db.Close();
+}
+
+}  // namespace zept::test

@@ -396,6 +396,9 @@ void Engine::openConnection(std::string const& uri, int flags) {
 
 void Engine::configure() {
   sqlite3_extended_result_codes(m_db, 1);
+  // A misspelt "name" must fail as an unknown column, not become a string.
+  sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+  sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
   sqlite3_set_authorizer(m_db, &Engine::authorize, this);
   registerJetFunctions(m_db);
   // Validates the file as a whole database before anyone relies on it.

@@ -304,7 +304,8 @@ void ResultRows::value(int row, int column, ColumnMeta const& meta, COleVariant&
 }
 
 int ColumnSet::find(std::wstring_view name) const {
-  if (auto it = m_byName.find(name); it != m_byName.end()) return it->second;
+  for (auto const& [known, index] : m_byName)
+    if (known == name) return index;
   std::wstring key(name);
   for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
   int found = -1;
@@ -329,7 +330,7 @@ int ColumnSet::find(std::wstring_view name) const {
   } else if (matches > 1) {
     found = -1;  // a bare name shared by two tables must be qualified
   }
-  m_byName.emplace(std::wstring(name), found);
+  if (m_byName.size() < 256) m_byName.emplace_back(std::wstring(name), found);
   return found;
 }
 

@@ -48,11 +48,9 @@ class ColumnSet {
   int find(std::wstring_view name) const;
 
  private:
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::wstring_view s) const noexcept { return std::hash<std::wstring_view>{}(s); }
-  };
-  mutable std::unordered_map<std::wstring, int, NameHash, std::equal_to<>> m_byName;
+  // A statement's callers ask for a handful of names, so a short list beats
+  // hashing: most comparisons stop at the length.
+  mutable std::vector<std::pair<std::wstring, int>> m_byName;
 };
 
 // Rows read from a statement, stored flat: one Cell per column and row, text

@@ -17,3 +17,5 @@
 #include "platform/fs/WinPath.h"
 #include "platform/settings/ZEPTAppSet.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
+#include "platform/host/DtDb.h"
+#include "database/ZEPTDBBaseData.h"

@@ -1,0 +1,188 @@
+#include "database/ZEPTDBBaseData.h"
+
+#include <algorithm>
+
+#include "platform/core/Exceptions.h"
+#include "platform/dao/DaoTableDef.h"
+#include "platform/fs/FileFind.h"
+#include "platform/fs/FileOps.h"
+
+namespace {
+
+constexpr wchar_t kDefaultFolder[] = L"U:\\SYSTEM\\DATA\\";
+constexpr int kLastDataFileType = 16;
+
+bool anyMatch(CString const& pattern) {
+  CFileFind find;
+  const bool found = find.FindFile(pattern);
+  find.Close();
+  return found;
+}
+
+}  // namespace
+
+ZEPTDBBaseData::ZEPTDBBaseData(CFGTypeDataFiles type) : m_type(type), m_units(1) {
+  m_appPath = kDefaultFolder;
+  m_dataPath = kDefaultFolder;
+  if (m_type > kLastDataFileType || m_type < 0) m_type = 0;
+  wchar_t const* key = m_type == CFGUserObjects ? L"PATHOBJSTEEL" : L"PATHDATA";
+  if (ZEPTAppSet* settings = CFG()) {
+    m_dataPath = settings->getPath(key, m_type);
+    m_appPath = settings->getAppPath(0);
+  }
+}
+
+ZEPTDBBaseData::~ZEPTDBBaseData() { m_db.Close(); }
+
+CString& ZEPTDBBaseData::getDBPath(bool atAppPath) { return atAppPath ? m_appPath : m_dataPath; }
+
+bool ZEPTDBBaseData::isDBAtAppPath(CString const& name) { return anyMatch(m_appPath + name + L".mdb"); }
+
+bool ZEPTDBBaseData::getDBList(CString const& mask, CStringArray& names, wchar_t const* filter) {
+  names.RemoveAll();
+  if (m_dataPath.IsEmpty() && m_appPath.IsEmpty()) return false;
+  if (filter) {
+    CString pieces(filter);
+    pieces.Trim();
+    pieces.Trim(L',');
+    for (int start = 0;;) {
+      const int comma = pieces.Find(L',', start);
+      if (comma < 0) {
+        names.Add(pieces.Mid(start));
+        break;
+      }
+      names.Add(pieces.Mid(start, comma - start));
+      start = comma + 1;
+    }
+  }
+  CStringArray found;
+  appendDBFromPath(m_appPath, mask, found, filter);
+  appendDBFromPath(m_dataPath, mask, found, filter);
+  if (!filter) {
+    for (auto const& name : found) names.Add(name);
+    if (names.GetSize() > 1)
+      std::sort(names.begin(), names.end(), [](CString const& a, CString const& b) { return compare(&a, &b) < 0; });
+    return true;
+  }
+  for (int i = names.GetSize() - 1; i >= 0; --i) {
+    const bool known = std::any_of(found.begin(), found.end(), [&](CString const& f) { return f == names[i]; });
+    if (!known) names.RemoveAt(i);
+  }
+  return true;
+}
+
+void ZEPTDBBaseData::appendDBFromPath(CString const& folder, CString const& mask, CStringArray& names, wchar_t const*) {
+  CString pattern = mask + L".MDB";
+  pattern.MakeUpper();
+  // A mask without "*" has no fixed part before the name.
+  const int star = pattern.Find(L'*');
+  const CString suffix = star >= 0 ? pattern.Mid(star + 1) : CString(L".MDB");
+  CFileFind find;
+  bool more = find.FindFile(folder + pattern);
+  if (!more) return;
+  while (more) {
+    more = find.FindNextFile();
+    CString name = extractFileName(find.GetFilePath());
+    name.MakeUpper();
+    if (const int at = name.Find(suffix); at >= 0 && !suffix.IsEmpty()) name.Delete(at, suffix.GetLength());
+    if (star > 0) name.Delete(0, star);
+    if (std::none_of(names.begin(), names.end(), [&](CString const& n) { return n == name; })) names.Add(name);
+  }
+  find.Close();
+}
+
+bool ZEPTDBBaseData::setDB(CString const& name) {
+  const CString folder = getDBPath(isDBAtAppPath(name));
+  if (folder.IsEmpty()) return false;
+  if (m_db.IsOpen()) {
+    if (m_db.GetName() == name) return true;
+    m_db.Close();
+  }
+  if (name.IsEmpty()) return true;
+  CString path = folder + name;
+  path.MakeUpper();
+  if (path.Right(4) != L".MDB") path += L".MDB";
+  return openDatabase(m_db, path, true, false);
+}
+
+CString ZEPTDBBaseData::getFullDBName() {
+  if (!m_db.IsOpen()) return CString();
+  CString name = m_db.GetName();
+  return name.MakeUpper();
+}
+
+CString ZEPTDBBaseData::extractFileName(wchar_t const* path) const {
+  const CString text(path);
+  const int colon = text.ReverseFind(L':');
+  const int slash = text.ReverseFind(L'\\');
+  return text.Mid(std::max(colon, slash) + 1);
+}
+
+bool ZEPTDBBaseData::openDatabase(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive) {
+  if (path.IsEmpty()) return false;
+  if (!anyMatch(path)) return false;
+  if (db.IsOpen()) db.Close();
+  try {
+    db.Open(path, exclusive || !readOnly, readOnly, L"");
+    return true;
+  } catch (CDaoException const&) {
+    if (readOnly && !exclusive) return openDatabase(db, path, true, true);
+    return false;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ZEPTDBBaseData::isTableExist(CDaoDatabase& db, wchar_t const* table) {
+  if (!table || !*table) return false;
+  try {
+    CDaoTableDefInfo info;
+    db.GetTableDefInfo(table, info, AFX_DAO_PRIMARY_INFO);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ZEPTDBBaseData::isTableEmpty(CDaoDatabase& db, wchar_t const* table) {
+  if (!table || !*table) return false;
+  try {
+    CDaoTableDef def(&db);
+    def.Open(table);
+    const long count = def.GetRecordCount();
+    def.Close();
+    return count < 1;
+  } catch (...) {
+    return true;
+  }
+}
+
+bool ZEPTDBBaseData::makeDBWritable(ZEPTDBStatus& status) {
+  status = ZEPTDBStatus();
+  if (!m_db.IsOpen()) return false;
+  const CString name = m_db.GetName();
+  m_writablePath = name;
+  if (m_db.CanUpdate()) return true;
+  status.reopened = true;
+  m_db.Close();
+  if (openDatabase(m_db, name, false, false)) return true;
+  status.attributes = zept::fs::getFileAttributes(name.view());
+  if (status.attributes == INVALID_FILE_ATTRIBUTES || !(status.attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  status.attributesChanged = true;
+  if (!zept::fs::setFileAttributes(name.view(), status.attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
+  return openDatabase(m_db, name, false, false);
+}
+
+void ZEPTDBBaseData::restoreDBStatus(ZEPTDBStatus const& status) {
+  if (!status.reopened) return;
+  // After a failed makeDBWritable the catalog is closed; its path was kept.
+  const CString name = m_db.IsOpen() ? m_db.GetName() : m_writablePath;
+  m_db.Close();
+  if (name.IsEmpty()) return;
+  if (status.attributesChanged) zept::fs::setFileAttributes(name.view(), status.attributes);
+  openDatabase(m_db, name, true, false);
+}
+
+int ZEPTDBBaseData::compare(void const* a, void const* b) {
+  return static_cast<CString const*>(a)->Compare(*static_cast<CString const*>(b));
+}

@@ -1,0 +1,98 @@
+// ZEPTDBBaseData: the common base of every catalog accessor. It knows the
+// kind of data file its catalogs are, asks the settings object for the two
+// folders of that kind (the application's catalog folder first, then the
+// kind's data folder), lists and selects catalogs by short name, keeps one
+// catalog open in `m_db`, and makes it writable for a moment when a writer
+// needs it. It also carries the dimension-text and unit-factor helpers and
+// the catalog property operations every accessor exports.
+//
+// Failures are results, never exceptions, except where an operation says
+// otherwise: nothing is printed or logged.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/core/COleVariant.h"
+#include "platform/core/CString.h"
+#include "platform/core/CStringArray.h"
+#include "platform/dao/DaoDatabase.h"
+#include "platform/settings/ZEPTAppSet.h"
+
+class ZEPTDBBaseData {
+ public:
+  // What makeDBWritable changed, so that restoreDBStatus can undo it.
+  struct ZEPTDBStatus {
+    std::uint32_t attributes = 0;    // the file's attributes before the change
+    bool reopened = false;           // closed and opened again for writing
+    bool attributesChanged = false;  // the read-only attribute was removed
+  };
+
+  explicit ZEPTDBBaseData(CFGTypeDataFiles type);
+  // Not virtual: an accessor is destroyed through its own type.
+  ~ZEPTDBBaseData();
+  ZEPTDBBaseData(ZEPTDBBaseData const&) = delete;
+  ZEPTDBBaseData& operator=(ZEPTDBBaseData const&) = delete;
+
+  // The application's catalog folder (true) or the kind's data folder.
+  CString& getDBPath(bool atAppPath);
+  // True when the application's folder holds `name` + ".mdb".
+  bool isDBAtAppPath(CString const& name);
+  // The short names of the catalogs matching `mask` (one "*") in both
+  // folders; with `filter` ("A,B,C") only those named there, in its order.
+  bool getDBList(CString const& mask, CStringArray& names, wchar_t const* filter);
+  // Opens catalog `name` read-only, from the application's folder when it is
+  // there; "" closes the open one.
+  bool setDB(CString const& name);
+  // The open catalog's full path in upper case, or "".
+  CString getFullDBName();
+  // The text after the last ":" or "\" of `path` ("/" is not a separator).
+  CString extractFileName(wchar_t const* path) const;
+
+  // Dimension texts: up to three numbers joined by "x" ("200x100x10").
+  static CString DimsToString(double first, double second, double third);
+  static void StringToDims(CString const& text, CString& first, CString& second, CString& third);
+  static void StringToDims(CString const& text, double& first, double& second, double& third);
+  // The factor that turns a value in unit `from` into unit `to`; 0 for a
+  // pair it does not know.
+  static double calcCrossFactor(CString const& from, CString const& to);
+
+  // Catalog properties: the database's own and the custom ("UserDefined")
+  // ones. Counts give -1 and the rest false without an open catalog. Writing
+  // reopens the catalog for writing and, on success only, puts it back.
+  bool getDBProperty(wchar_t const* name, COleVariant& value);
+  int getDBPropertyCount();
+  bool getDBPropertyList(CStringArray& names);
+  bool setDBProperty(wchar_t const* name, COleVariant const& value, int type);
+  int getCustomDBPropertyCount();
+  bool getCustomDBPropertyList(CStringArray& names);
+  bool getCustomDBProperty(wchar_t const* name, COleVariant& value);
+  bool setCustomDBProperty(wchar_t const* name, COleVariant const& value, int type);
+
+ protected:
+  void appendDBFromPath(CString const& folder, CString const& mask, CStringArray& names, wchar_t const* filter);
+  // Opens `path`; a refused shared read-only open is retried exclusively.
+  bool openDatabase(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive);
+  bool isTableExist(CDaoDatabase& db, wchar_t const* table);
+  // True also when the table cannot be read.
+  bool isTableEmpty(CDaoDatabase& db, wchar_t const* table);
+  virtual bool makeDBWritable(ZEPTDBStatus& status);
+  void restoreDBStatus(ZEPTDBStatus const& status);
+  // Ordinal comparison of two CString elements, for sorting catalog names.
+  static int compare(void const* a, void const* b);
+  bool getDBProperty(CDaoDatabase& db, wchar_t const* name, COleVariant& value);
+
+  std::int32_t m_type;
+  CString m_dataPath;
+  CString m_appPath;
+  CDaoDatabase m_db;
+  std::int32_t m_units;
+
+ private:
+  bool propertyList(CDaoDatabase::PropertySet set, CStringArray& names);
+  int propertyCount(CDaoDatabase::PropertySet set);
+  bool setProperty(CDaoDatabase::PropertySet set, wchar_t const* name, COleVariant const& value, int type);
+
+  // The catalog makeDBWritable worked on, for restoreDBStatus after it failed
+  // with the catalog closed.
+  CString m_writablePath;
+};

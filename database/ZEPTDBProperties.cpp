@@ -1,0 +1,95 @@
+// The catalog property operations of ZEPTDBBaseData. Lists, reads and writes
+// catch data-access exceptions only; the counts catch every CException.
+#include "platform/core/Exceptions.h"
+#include "database/ZEPTDBBaseData.h"
+
+using Set = CDaoDatabase::PropertySet;
+
+namespace {
+// A text comes back as a new text variant, anything else as stored.
+bool readProperty(CDaoDatabase& db, Set set, wchar_t const* name, COleVariant& value) {
+  if (!db.IsOpen()) return false;
+  try {
+    const COleVariant stored = db.GetPropertyValue(set, name);
+    value = stored.vt == VT_BSTR ? COleVariant(stored.text()) : stored;
+    return true;
+  } catch (CDaoException const&) {
+    return false;
+  }
+}
+}  // namespace
+
+int ZEPTDBBaseData::propertyCount(Set set) {
+  if (!m_db.IsOpen()) return -1;
+  try {
+    return m_db.GetPropertyCount(set);
+  } catch (CException const&) {
+    return -1;
+  }
+}
+
+bool ZEPTDBBaseData::propertyList(Set set, CStringArray& names) {
+  if (!m_db.IsOpen()) return false;
+  try {
+    names.RemoveAll();
+    const short count = m_db.GetPropertyCount(set);
+    for (short i = 0; i < count; ++i) names.Add(m_db.GetPropertyName(set, i));
+    return true;
+  } catch (CDaoException const&) {
+    return false;
+  }
+}
+
+bool ZEPTDBBaseData::setProperty(Set set, wchar_t const* name, COleVariant const& value, int type) {
+  ZEPTDBStatus status;
+  if (!makeDBWritable(status)) return false;
+  try {
+    bool exists = true;
+    short storedType = 0;
+    try {
+      storedType = m_db.GetPropertyType(set, name);
+    } catch (CDaoException const&) {
+      exists = false;
+    }
+    if (!exists) {
+      m_db.CreateProperty(set, name, static_cast<short>(type), value);
+    } else if (storedType != type) {
+      return false;
+    } else if (set == Set::Database && type == dbText) {
+      if (value.vt != VT_BSTR) throw CDaoException(zept::jet::kTypeMismatch, L"Type mismatch: the value is not text.");
+      m_db.SetPropertyValue(set, name, COleVariant(value.text()));
+    } else {
+      m_db.SetPropertyValue(set, name, value);
+    }
+  } catch (CDaoException const&) {
+    return false;
+  }
+  restoreDBStatus(status);
+  return true;
+}
+
+bool ZEPTDBBaseData::getDBProperty(CDaoDatabase& db, wchar_t const* name, COleVariant& value) {
+  return readProperty(db, Set::Database, name, value);
+}
+
+bool ZEPTDBBaseData::getDBProperty(wchar_t const* name, COleVariant& value) { return getDBProperty(m_db, name, value); }
+
+int ZEPTDBBaseData::getDBPropertyCount() { return propertyCount(Set::Database); }
+
+bool ZEPTDBBaseData::getDBPropertyList(CStringArray& names) { return propertyList(Set::Database, names); }
+
+bool ZEPTDBBaseData::setDBProperty(wchar_t const* name, COleVariant const& value, int type) {
+  return setProperty(Set::Database, name, value, type);
+}
+
+int ZEPTDBBaseData::getCustomDBPropertyCount() { return propertyCount(Set::UserDefined); }
+
+bool ZEPTDBBaseData::getCustomDBPropertyList(CStringArray& names) { return propertyList(Set::UserDefined, names); }
+
+bool ZEPTDBBaseData::getCustomDBProperty(wchar_t const* name, COleVariant& value) {
+  return readProperty(m_db, Set::UserDefined, name, value);
+}
+
+bool ZEPTDBBaseData::setCustomDBProperty(wchar_t const* name, COleVariant const& value, int type) {
+  return setProperty(Set::UserDefined, name, value, type);
+}

@@ -13,7 +13,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTableDef.h"
-#include "platform/fs/TestTree.h"
+#include "support/TestTree.h"
 #include "support/Catalog.h"
 
 using zept::test::makeCatalog;

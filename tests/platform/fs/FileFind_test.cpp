@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/core/Utf8.h"
-#include "platform/fs/TestTree.h"
+#include "support/TestTree.h"
 
 namespace {
 

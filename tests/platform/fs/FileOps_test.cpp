@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "platform/core/Utf8.h"
-#include "platform/fs/TestTree.h"
+#include "support/TestTree.h"
 
 namespace {
 

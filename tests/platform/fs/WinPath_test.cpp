@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/core/Utf8.h"
-#include "platform/fs/TestTree.h"
+#include "support/TestTree.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/fs/TestTree.h"
+#include "support/TestTree.h"
 
 namespace {
 

@@ -19,3 +19,4 @@
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "platform/host/DtDb.h"
 #include "database/ZEPTDBBaseData.h"
+#include "database/ZEPTDBList.h"

@@ -1,0 +1,61 @@
+// zeptmkcat as the data build runs it: scripts in, a catalog or nothing out.
+#include <gtest/gtest.h>
+
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoRecordset.h"
+#include "support/TestTree.h"
+#include "support/Catalog.h"
+#include "tools/RunTool.h"
+
+using zept::test::TempTree;
+using zept::test::wide;
+
+namespace {
+
+class zeptmkcat : public ::testing::Test {
+ protected:
+  zept::test::ToolResult run(std::vector<std::string> const& args) {
+    return zept::test::runTool(ZEPTMKCAT_PATH, args, tree.path(""));
+  }
+  TempTree tree;
+  std::filesystem::path output = tree.path("out.mdb");
+  std::filesystem::path temp = tree.path("out.mdb.tmp");
+};
+
+TEST_F(zeptmkcat, BuildsOneCatalogFromSeveralScripts) {
+  const auto a = tree.file("a.sql", "-- schema\nCREATE TABLE T (A LONG, B TEXT(10));\nINSERT INTO T VALUES (1, \"x;y\");\n");
+  const auto b = tree.file("b.sql", "INSERT INTO T VALUES (2, 'z')");
+  const auto r = run({output.string(), a.string(), b.string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(temp));
+
+  CDaoDatabase db;
+  db.Open(wide(output).c_str(), false, true);
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, L"SELECT B FROM T ORDER BY A");
+  ASSERT_EQ(rs.GetRecordCount(), 2);
+  EXPECT_EQ(rs.GetFieldValue(0).text(), L"x;y");
+  rs.MoveNext();
+  EXPECT_EQ(rs.GetFieldValue(0).text(), L"z");
+}
+
+TEST_F(zeptmkcat, FailedBuildLeavesNoCatalog) {
+  tree.file("out.mdb", "an older catalog");
+  const auto bad = tree.file("bad.sql", "CREATE TABLE T (A LONG);\n\nINSERT INTO Nowhere VALUES (1);\n");
+  auto r = run({output.string(), bad.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("bad.sql:3: error "), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("INSERT INTO Nowhere VALUES (1)"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(output));
+  EXPECT_FALSE(std::filesystem::exists(temp));
+
+  const auto open = tree.file("open.sql", "CREATE TABLE T (A LONG);\nINSERT INTO T VALUES ('x);\n");
+  r = run({output.string(), open.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("open.sql:2: "), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(temp));
+
+  EXPECT_EQ(run({output.string()}).status, 1);
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// zeptcat as a user runs it: the built binary on a catalog made here.
+#include <gtest/gtest.h>
+
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoRecordset.h"
+#include "support/TestTree.h"
+#include "support/Catalog.h"
+#include "tools/RunTool.h"
+
+using zept::test::makeCatalog;
+using zept::test::TempTree;
+using zept::test::ToolResult;
+using zept::test::wide;
+
+namespace {
+
+class zeptcat : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    makeCatalog(tree.path("cat/Parts.mdb"),
+                {L"CREATE TABLE Parts (Id COUNTER, Name TEXT(20), Mass DOUBLE, Note TEXT(50))",
+                 L"INSERT INTO Parts (Name, Mass, Note) VALUES (\"Bolt \u00D812\", 0.125, Null)",
+                 L"INSERT INTO Parts (Name, Mass, Note) VALUES (\"Washer \"\"flat\"\"\", 2, \"x\ty\")"});
+  }
+
+  ToolResult run(std::vector<std::string> const& args, std::vector<std::string> const& env = {}) {
+    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""), env);
+  }
+
+  long partCount() {
+    CDaoDatabase db;
+    db.Open(wide(tree.path("cat/Parts.mdb")).c_str(), false, true);
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, L"SELECT Count(*) AS N FROM Parts");
+    return rs.GetFieldValue(0).lVal;
+  }
+
+  TempTree tree;
+  std::string dir = tree.dir("cat").string();
+};
+
+TEST_F(zeptcat, PrintsAlignedTableByShortName) {
+  // "parts" finds Parts.mdb in the data folder; widths count characters, not bytes.
+  const auto r = run({"--data", dir, "sql", "parts", "SELECT Name, Mass, Note FROM Parts ORDER BY Id"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out,
+            "Name           Mass   Note\n"
+            "-------------  -----  ----\n"
+            "Bolt \xC3\x98" "12       0.125  NULL\n"
+            "Washer \"flat\"  2      x\\ty\n"
+            "(2 rows)\n");
+}
+
+TEST_F(zeptcat, JsonKeepsTypesEscapesTextsAndUniqueKeys) {
+  const auto r = run({"sql", "--json", dir + "/Parts.mdb", "SELECT Name, Mass, Note, Id AS Name FROM Parts ORDER BY Id"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "[\n"
+            "  {\"Name\": \"Bolt \xC3\x98" "12\", \"Mass\": 0.125, \"Note\": null, \"Name_2\": 1},\n"
+            "  {\"Name\": \"Washer \\\"flat\\\"\", \"Mass\": 2, \"Note\": \"x\\ty\", \"Name_2\": 2}\n"
+            "]\n");
+  EXPECT_EQ(run({"--json", "--data", dir, "sql", "Parts", "SELECT * FROM Parts WHERE Id > 9"}).out, "[]\n");
+}
+
+TEST_F(zeptcat, EngineErrorsExitTwoAndUsageErrorsOne) {
+  auto r = run({"--data", dir, "sql", "Parts", "SELECT * FROM Nowhere"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(r.err.starts_with("zeptcat: ") && r.err.ends_with(" (error 3078)\n")) << r.err;
+
+  r = run({"--data", dir, "sql", "Missing", "SELECT * FROM Parts"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.ends_with(" (error 3024)\n")) << r.err;
+
+  EXPECT_EQ(run({}).status, 1);
+  EXPECT_EQ(run({"sql", "Parts"}).status, 1);
+  EXPECT_EQ(run({"--help"}).status, 0);
+}
+
+TEST_F(zeptcat, ChangesNeedWrite) {
+  auto r = run({"--data", dir, "sql", "Parts", "DELETE FROM Parts"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("--write"), std::string::npos) << r.err;
+  EXPECT_EQ(partCount(), 2);
+  // SELECT ... INTO makes a table: an action, however it starts.
+  EXPECT_EQ(run({"--data", dir, "sql", "Parts", "SELECT * INTO Copy FROM Parts"}).status, 1);
+
+  r = run({"--data", dir, "sql", "Parts", "--write", "DELETE FROM Parts WHERE Mass > 1"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "1 row affected\n");
+  EXPECT_EQ(partCount(), 1);
+}
+
+TEST_F(zeptcat, DataFolderFromEnvironment) {
+  // No trailing separator: zeptcat completes the folder before using it as a prefix.
+  const auto r = run({"sql", "PARTS", "SELECT Id FROM Parts WHERE Id = 1"}, {"ZEPT_DATA_PATH=" + dir});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "Id\n--\n1\n(1 row)\n");
+}
+
+}  // namespace

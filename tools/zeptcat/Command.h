@@ -1,0 +1,41 @@
+// What every zeptcat subcommand shares: the global options it runs under, the
+// way it is registered, and the errors main turns into exit codes. Each
+// subcommand lives in a file of its own and adds itself with an add...Command
+// function returning a Command.
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace zeptcat {
+
+struct Context {
+  std::string dataDir;  // the catalog folder, ending in a separator; what PATHDATA gives
+  bool json = false;    // --json: machine-readable output
+  std::ostream& out;    // results; messages go to stderr through exceptions
+};
+
+struct Command {
+  CLI::App* app = nullptr;                  // the parsed subcommand
+  std::function<void(Context const&)> run;  // called when `app` was given
+};
+
+// A request the command refuses as given; main prints it and exits 1, as for
+// a command line CLI11 rejects. Engine failures arrive as CDaoException (exit 2).
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The catalog file a command argument names: a path when it has a "/" or "\"
+// or names an existing file; otherwise a short name in the data folder, with
+// ".mdb" added unless given. The engine matches the name without case.
+std::wstring catalogPath(Context const& ctx, std::string const& name);
+
+}  // namespace zeptcat

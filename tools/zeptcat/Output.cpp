@@ -1,0 +1,181 @@
+#include "tools/zeptcat/Output.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <set>
+
+#include "platform/core/Utf8.h"
+#include "platform/dao/DaoRecordset.h"
+#include "platform/dao/DaoTypes.h"
+
+namespace zeptcat {
+
+namespace {
+
+void appendHex(std::wstring& out, unsigned value, int digits) {
+  static constexpr wchar_t kHex[] = L"0123456789abcdef";
+  for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
+}
+
+// The text of one table cell, on one line.
+std::wstring cellText(COleVariant const& v) {
+  if (v.isNull()) return L"NULL";
+  const CString shown = v.toDisplayString();
+  std::wstring out;
+  out.reserve(static_cast<std::size_t>(shown.GetLength()));
+  for (wchar_t c : shown.view()) {
+    if (c == L'\n') out += L"\\n";
+    else if (c == L'\r') out += L"\\r";
+    else if (c == L'\t') out += L"\\t";
+    else if (c < 0x20 || c == 0x7F) { out += L"\\x"; appendHex(out, static_cast<unsigned>(c), 2); }
+    else out += c;
+  }
+  return out;
+}
+
+void writeRow(std::ostream& out, std::vector<std::wstring> const& cells, std::vector<std::size_t> const& widths) {
+  std::wstring line;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line += L"  ";
+    line += cells[i];
+    // The last column is not padded: no trailing blanks.
+    if (i + 1 < cells.size()) line.append(widths[i] - cells[i].size(), L' ');
+  }
+  out << zept::toUtf8(line) << '\n';
+}
+
+template <typename T>
+void appendNumber(std::string& out, T value) {
+  if (!std::isfinite(value)) {
+    out += "null";
+    return;
+  }
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  out.append(buffer, end);
+}
+
+void appendJsonValue(std::string& out, COleVariant const& v) {
+  switch (v.vt) {
+    case VT_I2: case VT_I4: case VT_UI1: out += std::to_string(static_cast<long>(v.toDouble())); break;
+    case VT_R4: appendNumber(out, v.fltVal); break;
+    case VT_R8: case VT_DATE: appendNumber(out, v.toDouble()); break;
+    case VT_BOOL: out += v.boolVal ? "true" : "false"; break;
+    case VT_BSTR: out += jsonString(v.text().view()); break;
+    default: out += "null"; break;  // NULL, and empty values
+  }
+}
+
+std::vector<std::string> uniqueKeys(std::vector<std::wstring> const& columns) {
+  std::vector<std::string> keys;
+  std::set<std::wstring> used;
+  for (auto const& name : columns) {
+    std::wstring key = name;
+    for (int n = 2; used.contains(key); ++n) key = name + L"_" + std::to_wstring(n);
+    used.insert(key);
+    keys.push_back(jsonString(key));
+  }
+  return keys;
+}
+
+}  // namespace
+
+ResultTable readAll(CDaoRecordset& rs) {
+  ResultTable result;
+  const short count = rs.GetFieldCount();
+  CDaoFieldInfo info;
+  for (short i = 0; i < count; ++i) {
+    rs.GetFieldInfo(i, info);
+    result.columns.push_back(info.m_strName.str());
+  }
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    auto& row = result.rows.emplace_back();
+    row.reserve(static_cast<std::size_t>(count));
+    for (short i = 0; i < count; ++i) row.push_back(rs.GetFieldValue(i));
+  }
+  return result;
+}
+
+void printTable(std::ostream& out, ResultTable const& result) {
+  const std::size_t n = result.columns.size();
+  std::vector<std::vector<std::wstring>> cells;
+  cells.reserve(result.rows.size());
+  std::vector<std::size_t> widths(n);
+  for (std::size_t i = 0; i < n; ++i) widths[i] = result.columns[i].size();
+  for (auto const& row : result.rows) {
+    auto& line = cells.emplace_back();
+    for (std::size_t i = 0; i < n; ++i) {
+      line.push_back(cellText(row[i]));
+      widths[i] = std::max(widths[i], line.back().size());
+    }
+  }
+  writeRow(out, result.columns, widths);
+  std::vector<std::wstring> rule;
+  for (auto w : widths) rule.emplace_back(w, L'-');
+  writeRow(out, rule, widths);
+  for (auto const& line : cells) writeRow(out, line, widths);
+  const std::size_t rows = result.rows.size();
+  out << '(' << rows << (rows == 1 ? " row)" : " rows)") << '\n';
+}
+
+void printJson(std::ostream& out, ResultTable const& result) {
+  if (result.rows.empty()) {
+    out << "[]\n";
+    return;
+  }
+  const auto keys = uniqueKeys(result.columns);
+  std::string line;
+  out << "[\n";
+  for (std::size_t r = 0; r < result.rows.size(); ++r) {
+    line = "  {";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (i > 0) line += ", ";
+      line += keys[i];
+      line += ": ";
+      appendJsonValue(line, result.rows[r][i]);
+    }
+    line += r + 1 < result.rows.size() ? "},\n" : "}\n";
+    out << line;
+  }
+  out << "]\n";
+}
+
+void print(std::ostream& out, ResultTable const& result, bool json) {
+  json ? printJson(out, result) : printTable(out, result);
+}
+
+void printAffected(std::ostream& out, long count, bool json) {
+  if (json)
+    out << "{\"rowsAffected\": " << count << "}\n";
+  else
+    out << count << (count == 1 ? " row affected" : " rows affected") << '\n';
+}
+
+std::string jsonString(std::wstring_view text) {
+  std::wstring escaped;
+  escaped.reserve(text.size() + 2);
+  escaped += L'"';
+  for (wchar_t c : text) {
+    switch (c) {
+      case L'"': escaped += L"\\\""; break;
+      case L'\\': escaped += L"\\\\"; break;
+      case L'\n': escaped += L"\\n"; break;
+      case L'\r': escaped += L"\\r"; break;
+      case L'\t': escaped += L"\\t"; break;
+      case L'\b': escaped += L"\\b"; break;
+      case L'\f': escaped += L"\\f"; break;
+      default:
+        if (c < 0x20) {
+          escaped += L"\\u";
+          appendHex(escaped, static_cast<unsigned>(c), 4);
+        } else {
+          escaped += c;
+        }
+    }
+  }
+  escaped += L'"';
+  return zept::toUtf8(escaped);
+}
+
+}  // namespace zeptcat

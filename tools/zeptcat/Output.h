@@ -1,0 +1,44 @@
+// Printing query results, for every zeptcat subcommand: an aligned text table
+// for people, JSON for programs. Results are read whole before printing, since
+// the table's column widths depend on every row; catalogs are small.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/core/COleVariant.h"
+
+class CDaoRecordset;
+
+namespace zeptcat {
+
+struct ResultTable {
+  std::vector<std::wstring> columns;
+  std::vector<std::vector<COleVariant>> rows;  // each as long as `columns`
+};
+
+// Every row of an open recordset, from its current position to the end.
+ResultTable readAll(CDaoRecordset& rs);
+
+// Column names, a rule, the rows, then "(N rows)". Columns are left-aligned
+// and padded to their widest cell in characters; NULL prints as "NULL", and
+// control characters are escaped ("\n") so that a row stays on one line.
+void printTable(std::ostream& out, ResultTable const& result);
+
+// An array of objects keyed by column name (a repeated name gets "_2", "_3"
+// so that every key is unique). Numbers stay numbers (shortest exact form;
+// infinities and NaN, which JSON lacks, become null), booleans true/false,
+// NULL null, texts quoted and escaped.
+void printJson(std::ostream& out, ResultTable const& result);
+
+void print(std::ostream& out, ResultTable const& result, bool json);
+
+// "N rows affected", or {"rowsAffected": N} as JSON.
+void printAffected(std::ostream& out, long count, bool json);
+
+// `text` as a quoted, escaped JSON string.
+std::string jsonString(std::wstring_view text);
+
+}  // namespace zeptcat

@@ -1,0 +1,64 @@
+// A SELECT runs on a shared read-only open, so it can never change the
+// catalog and runs beside other readers. Anything else needs --write, which
+// opens the catalog exclusively for writing, as Jet requires of writers.
+#include "tools/zeptcat/SqlCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoRecordset.h"
+#include "platform/dao/DaoTypes.h"
+#include "tools/zeptcat/Output.h"
+
+namespace zeptcat {
+
+namespace {
+
+// Jet's "invalid operation": what a recordset answers to a statement that is
+// not a query. The engine's own parser decides, so SELECT ... INTO counts as
+// the action it is.
+constexpr long kNotAQuery = 3219;
+
+struct SqlOptions {
+  std::string catalog;
+  std::string statement;
+  bool write = false;
+};
+
+void runSql(Context const& ctx, SqlOptions const& o) {
+  const std::wstring path = catalogPath(ctx, o.catalog);
+  const std::wstring sql = zept::fromUtf8(o.statement);
+  CDaoDatabase db;
+  db.Open(path.c_str(), /*exclusive=*/o.write, /*readOnly=*/!o.write);
+  CDaoRecordset rs(&db);
+  try {
+    rs.Open(dbOpenSnapshot, sql.c_str());
+  } catch (CDaoException const& e) {
+    if (e.errorCode() != kNotAQuery) throw;
+    if (!o.write) throw UsageError("not a SELECT statement; add --write to change " + o.catalog);
+    db.Execute(sql.c_str(), dbFailOnError);
+    printAffected(ctx.out, db.GetRecordsAffected(), ctx.json);
+    return;
+  }
+  print(ctx.out, readAll(rs), ctx.json);
+}
+
+}  // namespace
+
+Command addSqlCommand(CLI::App& parent) {
+  auto options = std::make_shared<SqlOptions>();
+  CLI::App* sub = parent.add_subcommand("sql", "Run one Jet SQL statement on a catalog and print its rows");
+  sub->add_option("catalog", options->catalog,
+                  "A catalog file, or the short name of one in the data folder (\"demo\" for demo.mdb)")
+      ->required();
+  sub->add_option("statement", options->statement, "The Jet SQL statement, e.g. \"SELECT * FROM Bolts\"")
+      ->required();
+  sub->add_flag("--write", options->write,
+                "Allow statements that change the catalog (opens it exclusively for writing)");
+  return {sub, [options](Context const& ctx) { runSql(ctx, *options); }};
+}
+
+}  // namespace zeptcat

@@ -1,0 +1,95 @@
+// zeptcat: the command-line face of the library. Global options pick the
+// catalog folders; main installs the settings object the catalog code asks
+// for its folders, runs the one subcommand given and maps failures to exit
+// codes: 1 for a command line refused, 2 for an engine error.
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/settings/ZEPTEnvAppSet.h"
+#include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/SqlCommand.h"
+
+namespace {
+
+// The bundled catalogs: installed beside an installed zeptcat, else those of
+// the build tree this zeptcat was built in.
+std::string defaultDataDir() {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path installed = (exe.parent_path() / ZEPT_INSTALLED_DATA_DIR).lexically_normal();
+    if (fs::is_directory(installed, ec)) return installed.string() + "/";
+  }
+  return ZEPT_BUILD_DATA_DIR;
+}
+
+std::string withSeparator(std::string dir) {
+  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
+  return dir;
+}
+
+std::string fromEnv(char const* name) {
+  char const* value = std::getenv(name);
+  return value ? value : "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Query the catalogs of ZEPTDatabase.", "zeptcat"};
+  app.require_subcommand(1);
+  app.fallthrough();  // global options may also follow the subcommand
+  std::string dataDir, appDir;
+  bool json = false;
+  app.add_option("--data", dataDir,
+                 "Catalog folder (default: $ZEPT_DATA_PATH, else the bundled catalogs)");
+  app.add_option("--app", appDir, "Application catalog folder (default: $ZEPT_APP_PATH, else the catalog folder)");
+  app.add_flag("--json", json, "Print results as JSON");
+
+  std::vector<zeptcat::Command> commands;
+  commands.push_back(zeptcat::addSqlCommand(app));
+
+  try {
+    app.parse(argc, argv);
+  } catch (CLI::ParseError const& e) {
+    return app.exit(e) == 0 ? 0 : 1;  // --help is a success
+  }
+
+  if (dataDir.empty()) dataDir = fromEnv("ZEPT_DATA_PATH");
+  if (dataDir.empty()) dataDir = defaultDataDir();
+  dataDir = withSeparator(dataDir);
+  if (appDir.empty()) appDir = fromEnv("ZEPT_APP_PATH");
+  appDir = appDir.empty() ? dataDir : withSeparator(appDir);
+  // The settings object reads its folders from the environment when made.
+  ::setenv("ZEPT_DATA_PATH", dataDir.c_str(), 1);
+  ::setenv("ZEPT_APP_PATH", appDir.c_str(), 1);
+  ZEPTEnvAppSet settings;
+  setCFG(&settings);
+
+  const zeptcat::Context ctx{zept::toUtf8(settings.getPath(L"PATHDATA", CFGProfiles)), json, std::cout};
+  int status = 0;
+  try {
+    for (auto const& command : commands)
+      if (command.app->parsed()) command.run(ctx);
+  } catch (zeptcat::UsageError const& e) {
+    std::cerr << "zeptcat: " << e.what() << '\n';
+    status = 1;
+  } catch (CDaoException const& e) {
+    std::cerr << "zeptcat: " << e.description().toUtf8() << " (error " << e.errorCode() << ")\n";
+    status = 2;
+  } catch (std::exception const& e) {
+    std::cerr << "zeptcat: " << e.what() << '\n';
+    status = 2;
+  }
+  std::cout.flush();
+  setCFG(nullptr);
+  return status;
+}

@@ -8,9 +8,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build
 
 # ---- The default demo: zeptcat's arguments when none are given. -------------
-# TODO: the catalog and query, once tools/zeptcat and the bundled catalogs of
-# data/ (built into $build/data) exist.
-DEMO_ARGS=(sql "$build/data/demo.mdb" "SELECT * FROM Profile")
+# Every M20 bolt of the bundled demo catalog (built into $build/data): length,
+# thread length and property class.
+DEMO_ARGS=(--data "$build/data" sql demo "SELECT DISTINCT Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, \
+Materials.Symbol FROM Shanks INNER JOIN (Materials INNER JOIN (Bolts INNER JOIN BoltsTypes \
+ON Bolts.Id = BoltsTypes.BoltId) ON Materials.Id = BoltsTypes.MaterialId) \
+ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=20.000000)) ORDER BY Shanks.Lenght;")
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"
@@ -19,11 +22,6 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPT_B
 cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)"
 
 zeptcat=$build/tools/zeptcat/zeptcat
-if [[ ! -x $zeptcat ]]; then
-  echo "run-main: $zeptcat was not built (tools/zeptcat is not in this tree yet)" >&2
-  exit 1
-fi
-
 if (($# > 0)); then
   exec "$zeptcat" "$@"
 fi

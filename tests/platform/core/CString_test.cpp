@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cwchar>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -247,12 +254,125 @@ TEST(CStringFormat, OwnTextAsArgument) {
   EXPECT_EQ(s, L"SELECT * FROM [Profile]");
 }
 
+// What glibc prints for a format in its own spelling (wide %s and %c are %ls
+// and %lc there); the tests run in the C locale.
+template <typename... Args>
+std::wstring printed(wchar_t const* glibcFormat, Args... args) {
+  std::vector<wchar_t> buffer(2048);
+  const int n = std::swprintf(buffer.data(), buffer.size(), glibcFormat, args...);
+  EXPECT_GE(n, 0) << CString(glibcFormat).toUtf8();
+  return std::wstring(buffer.data(), n < 0 ? 0 : static_cast<std::size_t>(n));
+}
+
+template <typename... Args>
+std::wstring formatted(wchar_t const* format, Args... args) {
+  CString s;
+  s.Format(format, args...);
+  return s.str();
+}
+
+// Formats whose Windows and glibc spellings agree.
+constexpr wchar_t const* kDoubleFormats[] = {
+    L"%f",    L"%.0f", L"%.f",  L"%.1f",  L"%.2f",  L"%.6f", L"%.15f", L"%.99f", L"%g",    L"%.0g",
+    L"%.1g",  L"%.3g", L"%.15g", L"%.17g", L"%e",   L"%.0e", L"%.3e",  L"%.17e", L"x=%f;", L"(%g)", L"%lf",
+};
+
+TEST(CStringFormatNumbers, DoublesAsPrintfPrintsThem) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double values[] = {
+      0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 0.125, 0.375, 2.675, 0.1, 1.0 / 3, 20.0, 16.000000, 5e-7, 1e-5, 1.5e-5,
+      9.9999949999999e-5, 1e-4, 123456.5, 999999.5, 1e15, 1e16, 1.2345678901234567e16, 1e17, 9007199254740993.0,
+      1e21, 1e300, -1e-300, std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min(),
+      std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(), nan, std::copysign(nan, -1.0), inf,
+      -inf,
+  };
+  for (wchar_t const* format : kDoubleFormats)
+    for (double v : values) EXPECT_EQ(formatted(format, v), printed(format, v)) << CString(format).toUtf8() << " " << v;
+}
+
+// Random bit patterns cover every exponent; short decimals and binary
+// fractions hit the exact ties that round to even.
+TEST(CStringFormatNumbers, RandomDoublesAsPrintfPrintsThem) {
+  std::mt19937_64 rng(0x5EED);
+  int checked = 0;
+  while (checked < 10000) {
+    double v = std::bit_cast<double>(rng());
+    if (!std::isfinite(v)) continue;
+    ++checked;
+    if (checked % 3 == 1) v = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000) / 1000;
+    if (checked % 3 == 2) v = static_cast<double>(static_cast<std::int64_t>(rng() % 4001) - 2000) / 64;
+    for (wchar_t const* format : {L"%f", L"%g", L"%.15g", L"%.2f", L"%.0f"})
+      ASSERT_EQ(formatted(format, v), printed(format, v)) << CString(format).toUtf8() << " " << std::bit_cast<std::uint64_t>(v);
+  }
+}
+
+TEST(CStringFormatNumbers, IntegersAsPrintfPrintsThem) {
+  for (int v : {0, 1, -1, 42, -100000, INT_MAX, INT_MIN}) {
+    EXPECT_EQ(formatted(L"%d", v), printed(L"%d", v));
+    EXPECT_EQ(formatted(L"[%i]", v), printed(L"[%i]", v));
+  }
+  for (long v : {0L, -7L, LONG_MAX, LONG_MIN}) {
+    EXPECT_EQ(formatted(L"%ld", v), printed(L"%ld", v));
+    EXPECT_EQ(formatted(L"%li", v), printed(L"%li", v));
+  }
+  for (long long v : {0LL, LLONG_MAX, LLONG_MIN}) EXPECT_EQ(formatted(L"%lld", v), printed(L"%lld", v));
+  for (unsigned v : {0U, 7U, UINT_MAX}) EXPECT_EQ(formatted(L"%u", v), printed(L"%u", v));
+  for (unsigned long v : {0UL, ULONG_MAX}) EXPECT_EQ(formatted(L"%lu", v), printed(L"%lu", v));
+  for (unsigned long long v : {0ULL, ULLONG_MAX}) EXPECT_EQ(formatted(L"%llu", v), printed(L"%llu", v));
+}
+
+// Arguments of every kind in one call must each be read as its own type and
+// in order, also when a conversion the short path leaves alone comes after
+// some it has already read.
+TEST(CStringFormatNumbers, MixedArgumentsAreReadInOrder) {
+  wchar_t const* name = L"Größe 😀";
+  EXPECT_EQ(formatted(L"%d|%f|%s|%ld|%u|%c|%g|%%|%lld|%e|%ls|%lc", -3, 2.5, name, LONG_MIN, 9U, L'€', 1e-5, LLONG_MAX,
+                      0.25, L"w", L'x'),
+            printed(L"%d|%f|%ls|%ld|%u|%lc|%g|%%|%lld|%e|%ls|%lc", -3, 2.5, name, LONG_MIN, 9U, L'€', 1e-5, LLONG_MAX,
+                    0.25, L"w", L'x'));
+  // The middle conversion needs the general path after the short one has
+  // read the first argument; each table's arguments fit its middle kind.
+  struct Case {
+    wchar_t const* windows;
+    wchar_t const* glibc;
+  };
+  const Case takeInt[] = {{L"%f|%5d|%s", L"%f|%5d|%ls"}, {L"%f|%+d|%s", L"%f|%+d|%ls"},
+                          {L"%f|%x|%s", L"%f|%x|%ls"},   {L"%f|%-4d|%s", L"%f|%-4d|%ls"},
+                          {L"%f|%.3d|%s", L"%f|%.3d|%ls"}, {L"%f|%hd|%s", L"%f|%hd|%ls"}};
+  for (Case const& c : takeInt) EXPECT_EQ(formatted(c.windows, 1.5, 42, L"n"), printed(c.glibc, 1.5, 42, L"n"));
+  const Case takeDouble[] = {{L"%d|%05.1f|%s", L"%d|%05.1f|%ls"}, {L"%d|%E|%s", L"%d|%E|%ls"},
+                             {L"%d|%G|%s", L"%d|%G|%ls"},         {L"%d|%#g|%s", L"%d|%#g|%ls"},
+                             {L"%d|%.100f|%s", L"%d|%.100f|%ls"}, {L"%d|%+f|%s", L"%d|%+f|%ls"}};
+  for (Case const& c : takeDouble) EXPECT_EQ(formatted(c.windows, 7, 0.1, L"n"), printed(c.glibc, 7, 0.1, L"n"));
+  const Case takeText[] = {{L"%f|%-4s|%d", L"%f|%-4ls|%d"}, {L"%f|%.3s|%d", L"%f|%.3ls|%d"},
+                           {L"%f|%5s|%d", L"%f|%5ls|%d"}};
+  for (Case const& c : takeText)
+    EXPECT_EQ(formatted(c.windows, 2.5, L"abcdef", 9), printed(c.glibc, 2.5, L"abcdef", 9));
+  EXPECT_EQ(formatted(L"%f|%*d|%s", 1.5, 6, 42, L"n"), printed(L"%f|%*d|%ls", 1.5, 6, 42, L"n"));
+  EXPECT_EQ(formatted(L"%d|%S|%f", 3, "narrow", 0.5), L"3|narrow|0.500000");
+}
+
+TEST(CStringFormatText, WideTextAndCharacters) {
+  wchar_t const* texts[] = {L"", L"abc", L"Größe – 😀", L"it's \"q\""};
+  for (wchar_t const* t : texts) {
+    EXPECT_EQ(formatted(L"[%s]", t), printed(L"[%ls]", t));
+    EXPECT_EQ(formatted(L"[%ls]", t), printed(L"[%ls]", t));
+  }
+  for (wchar_t c : {L'a', L'ß', L'€', L'😀', L'%'}) EXPECT_EQ(formatted(L"<%c>", c), printed(L"<%lc>", c));
+  EXPECT_EQ(formatted(L"[%s]", static_cast<wchar_t const*>(nullptr)),
+            printed(L"[%ls]", static_cast<wchar_t const*>(nullptr)));
+  EXPECT_EQ(formatted(L"%%%s%%", L"x"), L"%x%");
+}
+
 using CStringCommaLocale = zept::test::CommaLocaleTest;
 
 TEST_F(CStringCommaLocale, NumbersKeepThePoint) {
   CString s;
   s.Format(L"%.2f;%g;%S", 1.5, 0.25, "Größe");
   EXPECT_EQ(s, L"1.50;0.25;Größe");
+  s.Format(L"%f;%.15g;%e;%d", 20.5, 0.1, 1.5, -3);
+  EXPECT_EQ(s, L"20.500000;0.1;1.500000e+00;-3");
 }
 
 TEST(CStringCompare, LiteralsOnEitherSide) {

@@ -188,7 +188,8 @@ CString COleVariant::toDisplayString() const {
     case VT_BSTR: return CString(m_text);
     case VT_I2: case VT_I4: case VT_UI1: out.Format(L"%ld", static_cast<long>(toDouble())); return out;
     case VT_BOOL: return boolVal ? L"True" : L"False";
-    case VT_R4: case VT_R8: case VT_DATE: out.Format(L"%.15g", toDouble()); return out;
+    case VT_R4: out.Format(L"%.7g", static_cast<double>(fltVal)); return out;  // a float's own precision
+    case VT_R8: case VT_DATE: out.Format(L"%.15g", toDouble()); return out;
     default: return out;
   }
 }

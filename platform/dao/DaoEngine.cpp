@@ -486,16 +486,37 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
     fresh->columns = std::make_shared<ColumnSet>();
     for (int i = hiddenLeadingColumns; i < n; ++i) {
       ColumnMeta m;
-      char const* name = sqlite3_column_name(fresh->stmt, i);
+      std::string name = sqlite3_column_name(fresh->stmt, i) ? sqlite3_column_name(fresh->stmt, i) : "";
+      char const* origin = sqlite3_column_origin_name(fresh->stmt, i);
       char const* table = sqlite3_column_table_name(fresh->stmt, i);
       char const* decl = sqlite3_column_decltype(fresh->stmt, i);
-      m.label = fromUtf8(name ? name : "");
-      m.labelKey = lowerKey(name ? name : "");
+      // Inside a join in parentheses SQLite numbers repeated names
+      // ("Symbol:1"); the column keeps its own name here.
+      if (origin && name.size() > std::strlen(origin) && name.compare(0, std::strlen(origin), origin) == 0 &&
+          name[std::strlen(origin)] == ':' &&
+          name.find_first_not_of("0123456789", std::strlen(origin) + 1) == std::string::npos)
+        name = origin;
+      m.label = fromUtf8(name);
+      m.labelKey = lowerKey(name);
+      m.table = fromUtf8(table ? table : "");
       m.tableKey = lowerKey(table ? table : "");
       m.declaredVt = static_cast<VARTYPE>(variantTypeFromDecl(decl));
       m.daoType = static_cast<short>(daoTypeFromDecl(decl));
       m.size = textSizeFromDecl(decl);
       fresh->columns->columns.push_back(std::move(m));
+    }
+    // As in Jet, a name that two tables give the result is shown as
+    // "Table.Column" for each of them, and the bare name no longer finds it.
+    auto& cols = fresh->columns->columns;
+    std::vector<bool> repeated(cols.size(), false);
+    for (std::size_t a = 0; a < cols.size(); ++a)
+      for (std::size_t b = 0; b < cols.size(); ++b)
+        if (a != b && cols[a].labelKey == cols[b].labelKey && cols[b].tableKey != cols[a].tableKey) repeated[a] = true;
+    for (std::size_t a = 0; a < cols.size(); ++a) {
+      if (repeated[a] && !cols[a].table.empty() && cols[a].labelKey.find(L'.') == std::wstring::npos) {
+        cols[a].label = cols[a].table + L"." + cols[a].label;
+        cols[a].labelKey = cols[a].tableKey + L"." + cols[a].labelKey;
+      }
     }
     if (it == m_cache.end()) {
       if (m_cache.size() >= 256) schemaChanged();  // bounded: drop the idle ones

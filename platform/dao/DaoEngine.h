@@ -32,7 +32,8 @@ namespace zept::dao {
 struct ColumnMeta {
   std::wstring label;     // the column's name in the result
   std::wstring labelKey;  // lower case, for lookups
-  std::wstring tableKey;  // lower-case origin table, empty for expressions
+  std::wstring table;     // origin table as stored, empty for expressions
+  std::wstring tableKey;  // lower case
   VARTYPE declaredVt = VT_EMPTY;  // from the declared type; VT_EMPTY when none
   short daoType = 0;
   long size = 0;

@@ -132,6 +132,7 @@ void CDaoRecordset::GetFieldInfo(int index, CDaoFieldInfo& info) const {
   info.m_nType = c.daoType;
   info.m_lSize = c.size;
   info.m_nOrdinalPosition = static_cast<short>(index);
+  info.m_strSourceTable = c.table;
 }
 
 int CDaoRecordset::columnIndex(wchar_t const* name) const {

@@ -1,0 +1,150 @@
+#include "database/ZEPTDBBaseData.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/fs/FileOps.h"
+#include "support/CatalogFolders.h"
+#include "support/CorePrinters.h"
+
+using namespace zept::test;
+using Names = std::vector<std::wstring>;
+
+namespace {
+
+class ZEPTDBBaseDataFolders : public CatalogFolders {};
+
+TEST_F(ZEPTDBBaseDataFolders, ComeFromTheSettingsOrTheSystemDataFolder) {
+  const std::tuple<int, wchar_t const*, int> kinds[] = {
+      {3, L"PATHDATA", 3}, {12, L"PATHOBJSTEEL", 12}, {17, L"PATHDATA", 0}};
+  for (auto const& [type, key, asked] : kinds) {
+    OpenAccessor a(static_cast<CFGTypeDataFiles>(type));
+    EXPECT_EQ(settings.key, key);
+    EXPECT_EQ(settings.type, asked);
+    EXPECT_EQ(a.getDBPath(false) + L"|" + a.getDBPath(true), CString(data + L"|" + app));
+  }
+  settings.data = settings.app = L"";
+  CStringArray names;
+  names.Add(L"stale");
+  EXPECT_FALSE(OpenAccessor().getDBList(L"*", names, nullptr) || OpenAccessor().setDB(L""));
+  EXPECT_EQ(names.GetSize(), 0);
+
+  setCFG(nullptr);
+  tree.dir("system/data");
+  catalog("system/data/WidthsList.mdb");
+  OpenAccessor a(CFGUserObjects);
+  EXPECT_EQ(a.getDBPath(false) + L"|" + a.getDBPath(true), CString(L"U:\\SYSTEM\\DATA\\|U:\\SYSTEM\\DATA\\"));
+  EXPECT_TRUE(a.getDBList(L"*List", names, nullptr));
+  EXPECT_EQ(entries(names), Names{L"WIDTHS"});
+  EXPECT_TRUE(a.setDB(L"WidthsList"));
+}
+
+// Windows-style folders through the drive variable, and POSIX folders.
+class ZEPTDBBaseDataCatalogs : public CatalogFolders, public testing::WithParamInterface<bool> {
+ protected:
+  ZEPTDBBaseDataCatalogs() : CatalogFolders(GetParam()) {}
+  void SetUp() override {
+    for (auto const* f : {"app/cr_M20.mdb", "app/cr_En14399.mdb", "data/cr_EN14399.mdb", "data/cr_M3.mdb",
+                          "data/cr_AB.mdb", "data/cr_A_A.mdb", "data/Bolts_M20.mdb"})
+      catalog(f);
+  }
+  OpenAccessor a;
+};
+
+TEST_P(ZEPTDBBaseDataCatalogs, ListOnceOrdinallyOrAsFiltered) {
+  CStringArray names;
+  ASSERT_TRUE(a.getDBList(L"cr_*", names, nullptr));
+  EXPECT_EQ(entries(names), (Names{L"AB", L"A_A", L"EN14399", L"M20", L"M3"}));
+  const std::pair<wchar_t const*, Names> filters[] = {{L" ,EN14399,M20, ", {L"EN14399", L"M20"}},
+                                                      {L"M20,EN14399,M20", {L"M20", L"EN14399", L"M20"}},
+                                                      {L"EN14399, M20,m20,M20 ", {L"EN14399", L"M20"}},
+                                                      {L",,AB,,NONE,A_A,,", {L"AB", L"A_A"}}};
+  for (auto const& [filter, want] : filters) {
+    EXPECT_TRUE(a.getDBList(L"cr_*", names, filter));
+    EXPECT_EQ(entries(names), want) << filter;
+  }
+}
+
+TEST_P(ZEPTDBBaseDataCatalogs, SelectPrefersTheApplicationFolder) {
+  EXPECT_TRUE(a.setDB(L"cr_En14399"));
+  EXPECT_EQ(a.mode(), L"ro " + upper(app + L"CR_EN14399.MDB"));
+  // With its extension the name is looked for as "….mdb.mdb" in the
+  // application folder, so the data folder's copy opens.
+  EXPECT_TRUE(a.setDB(L"cr_en14399.mdb"));
+  EXPECT_EQ(a.mode(), L"ro " + upper(data + L"CR_EN14399.MDB"));
+  EXPECT_FALSE(a.setDB(L"cr_none"));
+  EXPECT_EQ(a.mode(), CString());
+  ASSERT_TRUE(a.setDB(L"cr_M3"));
+  EXPECT_TRUE(a.setDB(L""));
+  EXPECT_EQ(a.mode(), CString());
+}
+
+INSTANTIATE_TEST_SUITE_P(, ZEPTDBBaseDataCatalogs, testing::Bool(),
+                         [](auto const& info) { return info.param ? "Windows" : "Posix"; });
+
+class ZEPTDBBaseDataOpen : public CatalogFolders {
+ protected:
+  void SetUp() override {
+    catalog("data/cr_A.mdb");
+    catalog("data/cr_B.mdb");
+  }
+  std::wstring b = data + L"cr_B.mdb";
+  OpenAccessor a;
+  CDaoDatabase other, db;
+};
+
+// Any exclusive holder refuses the shared open and its exclusive fallback
+// alike, so selecting fails and leaves nothing open.
+TEST_F(ZEPTDBBaseDataOpen, OtherHoldersDecideTheModes) {
+  ASSERT_TRUE(a.setDB(L"cr_A"));
+  other.Open(b.c_str(), true, true);
+  EXPECT_FALSE(a.setDB(L"cr_B"));
+  EXPECT_EQ(a.mode(), CString());
+  other.Open(b.c_str(), false, true);
+  EXPECT_TRUE(a.setDB(L"cr_B"));
+  EXPECT_FALSE(a.openDatabase(db, b, true, true) || a.openDatabase(db, b, false, false));
+  other.Close();
+  a.setDB(L"");
+  EXPECT_TRUE(a.openDatabase(db, b, true, true));
+  EXPECT_FALSE(a.setDB(L"cr_B"));
+  // A missing path fails before the open database is closed.
+  EXPECT_FALSE(a.openDatabase(db, data + L"none.mdb", true, false));
+  EXPECT_TRUE(db.IsOpen());
+}
+
+class ZEPTDBBaseDataWritable : public ZEPTDBBaseDataOpen {
+ protected:
+  void SetUp() override {
+    ZEPTDBBaseDataOpen::SetUp();
+    ASSERT_TRUE(zept::fs::setFileAttributes(b, FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(a.setDB(L"cr_B"));
+  }
+  ZEPTDBBaseData::ZEPTDBStatus status{7, true, true};
+};
+
+TEST_F(ZEPTDBBaseDataWritable, ReadOnlyFileIsUnlockedAndLockedAgain) {
+  ASSERT_TRUE(a.makeDBWritable(status));
+  EXPECT_TRUE(status.reopened && status.attributesChanged && (status.attributes & FILE_ATTRIBUTE_READONLY));
+  EXPECT_FALSE(zept::fs::isReadOnly(b));
+  EXPECT_EQ(a.mode(), L"rw " + upper(b));
+  a.restoreDBStatus(status);
+  EXPECT_TRUE(zept::fs::isReadOnly(b));
+  EXPECT_EQ(a.mode(), L"ro " + upper(b));
+  a.setDB(L"");
+  EXPECT_FALSE(a.makeDBWritable(status));
+  EXPECT_FALSE(status.reopened || status.attributesChanged);
+}
+
+// A shared reader makes the writable reopen fail with the catalog closed;
+// restoring reopens it read-only from the path makeDBWritable kept.
+TEST_F(ZEPTDBBaseDataWritable, FailedReopenIsUndoneFromTheKeptPath) {
+  other.Open(b.c_str(), false, true);
+  EXPECT_FALSE(a.makeDBWritable(status));
+  EXPECT_TRUE(status.reopened && status.attributesChanged);
+  EXPECT_FALSE(zept::fs::isReadOnly(b));
+  EXPECT_EQ(a.mode(), CString());
+  a.restoreDBStatus(status);
+  EXPECT_TRUE(zept::fs::isReadOnly(b));
+  EXPECT_EQ(a.mode(), L"ro " + upper(b));
+}
+
+}  // namespace

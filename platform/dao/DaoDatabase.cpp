@@ -107,13 +107,7 @@ long CDaoDatabase::GetRecordsAffected() const { return m_engine ? m_engine->reco
 
 void CDaoDatabase::Execute(wchar_t const* sql, int) {
   Engine& e = engine();
-  const std::string text = zept::toUtf8(sql ? sql : L"");
-  zept::dao::JetStatement st;
-  try {
-    st = zept::dao::translateJetSql(text);
-  } catch (zept::dao::JetSqlError const& error) {
-    zept::dao::throwSyntaxError(error, text);
-  }
+  zept::dao::JetStatement const& st = e.translate(sql ? sql : L"");
   if (st.kind == JetStatementKind::Select)
     throw CDaoException(3065, L"Cannot execute a select query.");
   if (e.readOnly()) throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");

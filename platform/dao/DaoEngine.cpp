@@ -531,6 +531,14 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
   return Lease(*this, p, owned);
 }
 
+JetStatement const& Engine::translate(std::wstring_view jet) {
+  try {
+    return m_translations.translate(jet);
+  } catch (JetSqlError const& error) {
+    throwSyntaxError(error, toUtf8(jet));
+  }
+}
+
 Engine::Lease Engine::prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns) {
   Lease lease = prepareUnbound(sql, hiddenLeadingColumns);
   sqlite3_stmt* stmt = lease->stmt;

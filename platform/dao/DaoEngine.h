@@ -1,6 +1,7 @@
 // Engine: one open catalog as the DAO classes see it — the SQLite connection,
 // the file lock that makes Jet's open modes real, the per-database caches of
-// prepared statements, and the mapping of engine errors to CDaoException.
+// translations and prepared statements, and the mapping of engine errors to
+// CDaoException.
 //
 // Workload: catalogs are opened shared read-only and then queried many times
 // with statements that differ only in their literals, so a statement is
@@ -22,6 +23,7 @@
 #include "platform/core/CString.h"
 #include "platform/dao/FileLock.h"
 #include "platform/dao/JetSql.h"
+#include "platform/dao/JetStatementCache.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -143,6 +145,10 @@ class Engine {
     Prepared* m_p;
     bool m_owned;
   };
+  // The translation of a caller's Jet text, valid until the next call.
+  // Throws CDaoException for a text that is not Jet SQL.
+  JetStatement const& translate(std::wstring_view jet);
+
   Lease prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns = 0);
   // The same without binding; bind with bindVariant.
   Lease prepareUnbound(std::string const& sql, int hiddenLeadingColumns = 0);
@@ -193,6 +199,7 @@ class Engine {
   FileLock m_lock;
   bool m_internal = false;
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
+  JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema
 
  public:

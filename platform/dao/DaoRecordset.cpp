@@ -39,18 +39,13 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   Close();
   if (!m_pDatabase) throw CDaoException(zept::jet::kNotOpen, L"The recordset has no database.");
   Engine& e = m_pDatabase->engine();
-  const std::string text = zept::toUtf8(sql ? sql : L"");
-  zept::dao::JetStatement st;
-  try {
-    st = zept::dao::translateJetSql(text);
-  } catch (zept::dao::JetSqlError const& error) {
-    zept::dao::throwSyntaxError(error, text);
-  }
+  zept::dao::JetStatement const& st = e.translate(sql ? sql : L"");
   if (st.kind != zept::dao::JetStatementKind::Select)
     throw CDaoException(3219, L"Invalid operation: a recordset opens a SELECT query.");
-  const std::wstring table = zept::fromUtf8(st.soleTable);
-  const bool withRowid = openType == dbOpenDynaset && !st.soleTable.empty() && !st.rowidSql.empty() &&
-                         !e.isLinked(table);
+  // Only a dynaset needs the table's wide name.
+  std::wstring table;
+  if (openType == dbOpenDynaset && !st.soleTable.empty() && !st.rowidSql.empty()) table = zept::fromUtf8(st.soleTable);
+  const bool withRowid = !table.empty() && !e.isLinked(table);
   auto lease = e.prepare(withRowid ? st.rowidSql : st.sql, st.params, withRowid ? 1 : 0);
   m_rows->clear();
   m_rows->setColumnCount(static_cast<int>(lease->columns->columns.size()));

@@ -425,13 +425,16 @@ std::string likePattern(std::string_view jet, std::size_t pos) {
   return out;
 }
 
-SqlValue numberValue(const Token& t) {
-  SqlValue v;
-  const char* b = t.text.data();
-  const char* e = b + t.text.size();
-  if (!t.fraction && !t.exponent) {
+// Into a default SqlValue; false when the number is out of range. Inlined
+// where the translator calls it: out of line, a translation cost 1.5% more
+// (callgrind).
+[[gnu::always_inline]] inline bool parseNumber(std::string_view text, bool fraction, bool exponent, SqlValue& v) {
+  const char* b = text.data();
+  const char* e = b + text.size();
+  if (!fraction && !exponent) {
     auto [p, ec] = std::from_chars(b, e, v.integer);
-    if (ec == std::errc{} && p == e) return v;  // else too large: a double
+    if (ec == std::errc{} && p == e) return true;  // else too large: a double
+    v.integer = 0;
   }
   v.kind = SqlValue::Kind::Real;
   // Catalog numbers look like "20.000000". With at most 15 digits and no
@@ -439,24 +442,29 @@ SqlValue numberValue(const Token& t) {
   // that from_chars gives, at a fraction of its cost.
   static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
                                       1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  if (t.text.size() <= 16 && !t.exponent) {
+  if (text.size() <= 16 && !exponent) {
     std::uint64_t digits = 0;
-    int fraction = -1;
+    int decimals = -1;
     for (const char* p = b; p < e; ++p) {
       if (*p == '.') {
-        fraction = 0;
+        decimals = 0;
         continue;
       }
       digits = digits * 10 + static_cast<unsigned>(*p - '0');
-      if (fraction >= 0) ++fraction;
+      if (decimals >= 0) ++decimals;
     }
-    if (fraction <= 15) {  // at most 16 characters: at most 15 digits beside a '.'
-      v.real = static_cast<double>(digits) / kPow10[fraction < 0 ? 0 : fraction];
-      return v;
+    if (decimals <= 15) {  // at most 16 characters: at most 15 digits beside a '.'
+      v.real = static_cast<double>(digits) / kPow10[decimals < 0 ? 0 : decimals];
+      return true;
     }
   }
   auto [p, ec] = std::from_chars(b, e, v.real);
-  if (ec != std::errc{} || p != e) fail("number out of range", t.pos);
+  return ec == std::errc{} && p == e;
+}
+
+SqlValue numberValue(const Token& t) {
+  SqlValue v;
+  if (!parseNumber(t.text, t.fraction, t.exponent, v)) fail("number out of range", t.pos);
   return v;
 }
 
@@ -532,7 +540,8 @@ enum class Prev : std::uint8_t { None, Open, Dot, Func, Other };
 
 class Translator {
  public:
-  explicit Translator(std::string_view in) : in_(in), lex_(in), out_(in.size() + in.size() / 2 + 64) {}
+  Translator(std::string_view in, std::vector<ParamSource>* sources)
+      : in_(in), lex_(in), out_(in.size() + in.size() / 2 + 64), sources_(sources) {}
   JetStatement run();
 
  private:
@@ -588,10 +597,16 @@ class Translator {
     out_.put('\'');
     prev_ = Prev::Other;
   }
-  void param(SqlValue v) {
+  void param(SqlValue v, const Token& tok, bool transformed = false) {
     emit("?");
     if (params_.empty()) params_.reserve(8);
     params_.push_back(std::move(v));
+    if (sources_) {
+      // A string's text lies between its quotes.
+      const std::size_t end = static_cast<std::size_t>(tok.text.data() - in_.data()) + tok.text.size() +
+                              (tok.type == T::String ? 1 : 0);
+      sources_->push_back({tok.pos, end - tok.pos, transformed});
+    }
   }
   Token next() { return lex_.next(false); }
   W lookup(std::string_view w) const { return lookupWord(w, in_.data() + in_.size()); }
@@ -602,6 +617,7 @@ class Translator {
   Out out_;
   std::string ddl_;
   std::vector<SqlValue> params_;
+  std::vector<ParamSource>* sources_;
   JetStatementKind kind_ = JetStatementKind::Select;
   Prev prev_ = Prev::None;
 
@@ -884,12 +900,12 @@ void Translator::name(std::string_view text, bool escaped, const Frame& f) {
 void Translator::literal(const Token& tok, const Frame& f) {
   if (lifts(f.clause)) {
     if (tok.type == T::Number) {
-      param(numberValue(tok));
+      param(numberValue(tok), tok);
     } else {
       SqlValue v;
       v.kind = SqlValue::Kind::Text;
       appendUnescaped(v.text, tok);
-      param(std::move(v));
+      param(std::move(v), tok);
     }
     return;
   }
@@ -925,7 +941,7 @@ void Translator::like(const Frame& f) {
     SqlValue v;
     v.kind = SqlValue::Kind::Text;
     v.text = std::move(pattern);
-    param(std::move(v));
+    param(std::move(v), pat, true);
   } else {
     out_.room(2 * pattern.size() + 32);
     emitString(pattern);
@@ -1249,9 +1265,23 @@ void Translator::drop() {
 
 }  // namespace
 
-JetStatement translateJetSql(std::string_view jetSql) {
+JetStatement translateJetSql(std::string_view jetSql, std::vector<ParamSource>* sources) {
   if (jetSql.find('\0') != std::string_view::npos) fail("NUL character in statement", jetSql.find('\0'));
-  return Translator(jetSql).run();
+  if (sources) sources->clear();
+  return Translator(jetSql, sources).run();
+}
+
+bool jetNumberValue(std::string_view text, SqlValue& out) {
+  bool fraction = false;
+  bool exponent = false;
+  for (const char c : text) {
+    fraction |= c == '.';
+    exponent |= (c | 0x20) == 'e';
+  }
+  SqlValue v;
+  if (!parseNumber(text, fraction, exponent, v)) return false;
+  out = std::move(v);
+  return true;
 }
 
 }  // namespace zept::dao

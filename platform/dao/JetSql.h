@@ -63,6 +63,15 @@ struct JetStatement {
   std::string rowidSql;
 };
 
+// Where a lifted parameter came from in the Jet text: the byte offset and
+// length of its literal token, quotes included. `transformed` when the value
+// is not just the literal's text (a LIKE pattern with Jet's wildcards).
+struct ParamSource {
+  std::size_t pos = 0;
+  std::size_t length = 0;
+  bool transformed = false;
+};
+
 // A statement that is not valid Jet SQL or uses what this translator does not
 // support. position() is the byte offset in the Jet text where it was found.
 class JetSqlError : public std::runtime_error {
@@ -76,7 +85,13 @@ class JetSqlError : public std::runtime_error {
 
 // Translates one Jet statement; a trailing ";" is allowed. Throws JetSqlError
 // for an empty text, a second statement, unbalanced parentheses, unterminated
-// literals or names, and unsupported syntax. Never runs anything.
-JetStatement translateJetSql(std::string_view jetSql);
+// literals or names, and unsupported syntax. Never runs anything. With
+// `sources`, it receives one entry per parameter, in order.
+JetStatement translateJetSql(std::string_view jetSql, std::vector<ParamSource>* sources = nullptr);
+
+// The parameter a number literal becomes: Integer when it is whole and fits
+// 64 bits, else Real. `text` is a number as Jet SQL writes one (digits, an
+// optional fraction and exponent, no sign). False when it is out of range.
+bool jetNumberValue(std::string_view text, SqlValue& out);
 
 }  // namespace zept::dao

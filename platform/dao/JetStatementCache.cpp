@@ -1,0 +1,375 @@
+#include "platform/dao/JetStatementCache.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <cwchar>
+
+#include "platform/core/Utf8.h"
+
+namespace zept::dao {
+
+namespace {
+
+using Literal = JetStatementCache::Literal;
+
+// The lexer's character classes. Every character from U+0080 on is a letter
+// to it, since it reads UTF-8 bytes and all of theirs are >= 0x80; so is
+// anything that is no code point, which the conversion makes U+FFFD.
+enum : std::uint8_t { kSpace = 1, kWordStart = 2, kWordChar = 4 };
+
+constexpr std::array<std::uint8_t, 128> makeClasses() {
+  std::array<std::uint8_t, 128> c{};
+  for (int i : {' ', '\t', '\n', '\r', '\f', '\v'}) c[i] = kSpace;
+  for (int i = 'A'; i <= 'Z'; ++i) c[i] = kWordStart | kWordChar;
+  for (int i = 'a'; i <= 'z'; ++i) c[i] = kWordStart | kWordChar;
+  c['_'] = kWordStart | kWordChar;
+  for (int i = '0'; i <= '9'; ++i) c[i] = kWordChar;
+  return c;
+}
+constexpr auto kClass = makeClasses();
+
+inline std::uint8_t classOf(wchar_t c) {
+  const auto u = static_cast<std::uint32_t>(c);
+  return u < 128 ? kClass[u] : kWordStart | kWordChar;
+}
+
+inline bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+inline std::uint64_t mix(std::uint64_t h, std::uint64_t v) {
+  h = (h ^ v) * 0x9E3779B97F4A7C15ull;
+  return h ^ (h >> 29);
+}
+
+// Two characters per step; the length keeps runs apart.
+std::uint64_t hashRun(std::uint64_t h, wchar_t const* p, std::size_t n) {
+  h = mix(h, n);
+  for (; n >= 2; p += 2, n -= 2) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    h = mix(h, v);
+  }
+  if (n) h = mix(h, static_cast<std::uint32_t>(*p));
+  return h;
+}
+
+// Bytes of a character in UTF-8 as appendUtf8 writes it.
+std::size_t utf8Length(wchar_t c) {
+  const auto u = static_cast<std::uint32_t>(c);
+  if (u < 0x80) return 1;
+  if (u < 0x800) return 2;
+  if (u < 0x10000 || u > 0x10FFFF) return 3;  // surrogates and non-characters become U+FFFD
+  return 4;
+}
+
+// Pairs the scanned literals with the translator's parameters. `fills`
+// receives, per literal, the parameter it fills or -1 for one that is part of
+// the shape. False when a parameter has no literal of its own, which the
+// scan and the lexer never disagree on, but a wrong cache would be worse
+// than none.
+bool matchSources(std::wstring_view jet, std::vector<Literal> const& literals,
+                  std::vector<ParamSource> const& sources, std::vector<std::int32_t>& fills) {
+  fills.assign(literals.size(), -1);
+  std::size_t wide = 0;
+  std::size_t utf8 = 0;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < sources.size(); ++i, ++k) {
+    for (;; ++k) {
+      if (k == literals.size()) return false;
+      for (; wide < literals[k].begin; ++wide) utf8 += utf8Length(jet[wide]);
+      if (utf8 >= sources[i].pos) break;
+    }
+    if (utf8 != sources[i].pos) return false;
+    std::size_t bytes = 0;
+    for (std::size_t j = 0; j < literals[k].length; ++j) bytes += utf8Length(jet[wide + j]);
+    if (bytes != sources[i].length) return false;
+    if (!sources[i].transformed) fills[k] = static_cast<std::int32_t>(i);
+  }
+  return true;
+}
+
+// Length of the literal of `kind` that `p` starts with, as the lexer reads
+// it; 0 when there is none. A number must start with a digit here: ".5" is
+// one only where no name comes before it, which the full scan decides.
+std::size_t literalLength(wchar_t const* p, std::size_t n, wchar_t kind) {
+  std::size_t i = 0;
+  if (kind == L'n') {
+    if (n == 0 || !isDigit(p[0])) return 0;
+    for (; i < n && isDigit(p[i]); ++i) {
+    }
+    if (i < n && p[i] == L'.') {
+      for (++i; i < n && isDigit(p[i]); ++i) {
+      }
+    }
+    if (i < n && (p[i] == L'e' || p[i] == L'E')) {
+      std::size_t q = i + 1;
+      if (q < n && (p[q] == L'+' || p[q] == L'-')) ++q;
+      if (q >= n || !isDigit(p[q])) return 0;
+      for (; q < n && isDigit(p[q]); ++q) {
+      }
+      i = q;
+    }
+    // What follows is the shape's own text, which followed a number before.
+    return i;
+  }
+  if (n == 0 || p[0] != kind) return 0;
+  for (i = 1;;) {
+    wchar_t const* close = std::wmemchr(p + i, kind, n - i);
+    if (!close) return 0;
+    const auto e = static_cast<std::size_t>(close - p);
+    if (e + 1 < n && p[e + 1] == kind) {
+      i = e + 2;
+      continue;
+    }
+    return std::wmemchr(p, L'\0', e) ? 0 : e + 1;  // the translator refuses a NUL
+  }
+}
+
+// Shapes that differ only in a literal that is part of them (TOP 5, TOP 6):
+// a few are kept, the oldest goes first.
+constexpr std::size_t kVariants = 8;
+
+// Finds the literal tokens of a text as the translator's lexer reads them,
+// and hashes the text without them. False when the text holds something the
+// scan does not decide the way the lexer does (an unterminated literal or
+// name, a malformed number, ".5" after a name): such texts are not kept.
+bool scanJetLiterals(std::wstring_view jet, std::vector<Literal>& literals, std::uint64_t& hash) {
+  literals.clear();
+  const std::size_t n = jet.size();
+  wchar_t const* const s = jet.data();
+  // The translator refuses a NUL anywhere.
+  if (n > UINT32_MAX || std::wmemchr(s, L'\0', n)) return false;
+  std::uint64_t h = 0x243F6A8885A308D3ull;
+  std::size_t run = 0;      // where the text since the last literal starts
+  bool afterWord = false;  // ".5" after a name would be a qualifier and a number
+  for (std::size_t i = 0; i < n;) {
+    const wchar_t c = s[i];
+    const std::uint8_t cls = classOf(c);
+    if (cls & kSpace) {
+      ++i;
+      continue;
+    }
+    if (cls & kWordStart) {
+      for (++i; i < n && (classOf(s[i]) & kWordChar); ++i) {
+      }
+      if (i < n && s[i] == L'$') ++i;
+      afterWord = true;
+      continue;
+    }
+    const std::size_t begin = i;
+    wchar_t kind;
+    if (c == L'"' || c == L'\'') {
+      for (std::size_t p = i + 1;;) {  // a doubled quote stays inside
+        wchar_t const* close = std::wmemchr(s + p, c, n - p);
+        if (!close) return false;
+        const auto e = static_cast<std::size_t>(close - s);
+        if (e + 1 < n && s[e + 1] == c) {
+          p = e + 2;
+          continue;
+        }
+        i = e + 1;
+        break;
+      }
+      kind = c;
+    } else if (c == L'[' || c == L'`') {
+      wchar_t const* close = std::wmemchr(s + i + 1, c == L'[' ? L']' : L'`', n - i - 1);
+      if (!close) return false;
+      i = static_cast<std::size_t>(close - s) + 1;
+      afterWord = true;
+      continue;
+    } else if (isDigit(c) || (c == L'.' && i + 1 < n && isDigit(s[i + 1]))) {
+      if (c == L'.' && afterWord) return false;
+      for (; i < n && isDigit(s[i]); ++i) {
+      }
+      if (i < n && s[i] == L'.') {
+        for (++i; i < n && isDigit(s[i]); ++i) {
+        }
+      }
+      if (i < n && (s[i] == L'e' || s[i] == L'E')) {
+        std::size_t q = i + 1;
+        if (q < n && (s[q] == L'+' || s[q] == L'-')) ++q;
+        if (q >= n || !isDigit(s[q])) return false;
+        for (; q < n && isDigit(s[q]); ++q) {
+        }
+        i = q;
+      }
+      if (i < n && ((classOf(s[i]) & kWordChar) || s[i] == L'.' || s[i] == L'$')) return false;
+      kind = L'n';
+    } else {
+      ++i;
+      afterWord = false;
+      continue;
+    }
+    h = mix(hashRun(h, s + run, begin - run), static_cast<std::uint64_t>(kind));
+    literals.push_back({static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(i - begin), kind});
+    run = i;
+    afterWord = false;
+  }
+  hash = hashRun(h, s + run, n - run);
+  return true;
+}
+
+}  // namespace
+
+void JetStatementCache::clear() {
+  m_shapes.clear();
+  m_recent.fill(nullptr);
+  m_size = 0;
+}
+
+void JetStatementCache::used(Shape* shape) {
+  Shape* carried = shape;
+  for (Shape*& slot : m_recent) {
+    std::swap(slot, carried);
+    if (carried == shape || !carried) break;
+  }
+}
+
+void JetStatementCache::forget(Shape const* shape) {
+  auto it = std::find(m_recent.begin(), m_recent.end(), shape);
+  if (it == m_recent.end()) return;
+  std::move(it + 1, m_recent.end(), it);
+  m_recent.back() = nullptr;
+}
+
+JetStatement const& JetStatementCache::translate(std::wstring_view jet) {
+  if (jet.size() > UINT32_MAX) return translateAnew(jet, false, 0);
+  for (Shape* shape : m_recent) {
+    if (!shape) break;
+    if (!matches(jet, *shape, m_literals)) continue;
+    if (!fill(jet, m_literals, *shape)) return translateAnew(jet, false, 0);  // a number out of range
+    used(shape);
+    return shape->statement;
+  }
+  std::uint64_t hash = 0;
+  if (!scanJetLiterals(jet, m_literals, hash)) return translateAnew(jet, false, 0);
+  if (auto it = m_shapes.find(hash); it != m_shapes.end()) {
+    for (auto& shape : it->second) {
+      if (!sameShape(jet, m_literals, *shape)) continue;
+      if (!fill(jet, m_literals, *shape)) break;
+      used(shape.get());
+      return shape->statement;
+    }
+  }
+  return translateAnew(jet, true, hash);
+}
+
+JetStatement const& JetStatementCache::translateAnew(std::wstring_view jet, bool shaped, std::uint64_t hash) {
+  ++m_translations;
+  m_utf8.clear();
+  appendUtf8(m_utf8, jet);
+  if (!shaped) {
+    m_unshaped = translateJetSql(m_utf8);
+    return m_unshaped;
+  }
+  JetStatement statement = translateJetSql(m_utf8, &m_sources);
+  std::vector<std::int32_t> fills;
+  if (!matchSources(jet, m_literals, m_sources, fills)) {
+    m_unshaped = std::move(statement);
+    return m_unshaped;
+  }
+  if (m_size >= m_capacity) clear();
+  auto& variants = m_shapes[hash];
+  std::erase_if(variants, [&](auto const& shape) {
+    if (!sameShape(jet, m_literals, *shape)) return false;
+    forget(shape.get());
+    --m_size;
+    return true;
+  });
+  if (variants.size() >= kVariants) {
+    forget(variants.front().get());
+    variants.erase(variants.begin());
+    --m_size;
+  }
+  variants.push_back(
+      std::make_unique<Shape>(Shape{std::wstring(jet), m_literals, std::move(fills), std::move(statement)}));
+  ++m_size;
+  used(variants.back().get());
+  return variants.back()->statement;
+}
+
+bool JetStatementCache::matches(std::wstring_view jet, Shape const& shape, std::vector<Literal>& literals) {
+  literals.clear();
+  wchar_t const* a = jet.data();
+  wchar_t const* b = shape.text.data();
+  const std::size_t n = jet.size();
+  std::size_t pa = 0;  // where the next segment starts in `jet` and in the shape's text
+  std::size_t pb = 0;
+  for (std::size_t k = 0; k < shape.literals.size(); ++k) {
+    Literal const& y = shape.literals[k];
+    const std::size_t gap = y.begin - pb;
+    if (n - pa < gap || std::wmemcmp(a + pa, b + pb, gap) != 0) return false;
+    pa += gap;
+    std::size_t length = y.length;
+    if (shape.fills[k] < 0) {
+      if (n - pa < length || std::wmemcmp(a + pa, b + y.begin, length) != 0) return false;
+    } else if ((length = literalLength(a + pa, n - pa, y.kind)) == 0) {
+      return false;
+    }
+    literals.push_back({static_cast<std::uint32_t>(pa), static_cast<std::uint32_t>(length), y.kind});
+    pa += length;
+    pb = y.begin + y.length;
+  }
+  const std::size_t tail = n - pa;
+  return tail == shape.text.size() - pb && std::wmemcmp(a + pa, b + pb, tail) == 0;
+}
+
+bool JetStatementCache::sameShape(std::wstring_view jet, std::vector<Literal> const& literals, Shape const& shape) {
+  if (literals.size() != shape.literals.size()) return false;
+  wchar_t const* a = jet.data();
+  wchar_t const* b = shape.text.data();
+  std::size_t ra = 0;  // ends of the last literals
+  std::size_t rb = 0;
+  for (std::size_t k = 0; k < literals.size(); ++k) {
+    Literal const& x = literals[k];
+    Literal const& y = shape.literals[k];
+    const std::size_t gap = x.begin - ra;
+    if (x.kind != y.kind || gap != y.begin - rb || std::wmemcmp(a + ra, b + rb, gap) != 0) return false;
+    if (shape.fills[k] < 0 && (x.length != y.length || std::wmemcmp(a + x.begin, b + y.begin, x.length) != 0))
+      return false;
+    ra = x.begin + x.length;
+    rb = y.begin + y.length;
+  }
+  const std::size_t tail = jet.size() - ra;
+  return tail == shape.text.size() - rb && std::wmemcmp(a + ra, b + rb, tail) == 0;
+}
+
+bool JetStatementCache::fill(std::wstring_view jet, std::vector<Literal> const& literals, Shape& shape) {
+  for (std::size_t k = 0; k < literals.size(); ++k) {
+    if (shape.fills[k] < 0) continue;
+    SqlValue& v = shape.statement.params[static_cast<std::size_t>(shape.fills[k])];
+    Literal const& x = literals[k];
+    wchar_t const* p = jet.data() + x.begin;
+    if (x.kind == L'n') {
+      // Digits, '.', 'e', signs: ASCII.
+      char small[48];
+      std::string large;
+      char* digits = small;
+      if (x.length > sizeof small) {
+        large.resize(x.length);
+        digits = large.data();
+      }
+      for (std::size_t j = 0; j < x.length; ++j) digits[j] = static_cast<char>(p[j]);
+      if (!jetNumberValue(std::string_view(digits, x.length), v)) return false;
+      continue;
+    }
+    v.kind = SqlValue::Kind::Text;
+    v.integer = 0;
+    v.real = 0;
+    v.text.clear();
+    wchar_t const* body = p + 1;
+    wchar_t const* const end = p + x.length - 1;
+    for (;;) {  // a doubled quote becomes one
+      wchar_t const* quote = std::wmemchr(body, x.kind, static_cast<std::size_t>(end - body));
+      if (!quote) {
+        appendUtf8(v.text, std::wstring_view(body, static_cast<std::size_t>(end - body)));
+        break;
+      }
+      appendUtf8(v.text, std::wstring_view(body, static_cast<std::size_t>(quote + 1 - body)));
+      body = quote + 2;
+    }
+  }
+  return true;
+}
+
+}  // namespace zept::dao

@@ -1,0 +1,305 @@
+#include "platform/dao/JetStatementCache.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/core/Utf8.h"
+
+namespace zept::dao {
+namespace {
+
+// Every field of a statement, doubles to the bit, texts with their lengths.
+std::string describe(JetStatement const& s) {
+  std::string out = "kind " + std::to_string(static_cast<int>(s.kind)) + "\nsql " + s.sql + "\ninto " + s.intoTable +
+                    "\nsole " + s.soleTable + "\nrowid " + s.rowidSql;
+  for (SqlValue const& v : s.params) {
+    char real[40];
+    std::snprintf(real, sizeof real, "%a", v.real);
+    out += "\nparam " + std::to_string(static_cast<int>(v.kind)) + " " + std::to_string(v.integer) + " " + real +
+           " " + std::to_string(v.text.size()) + ":" + v.text;
+  }
+  return out;
+}
+
+std::string error(JetSqlError const& e) { return "error at " + std::to_string(e.position()) + ": " + e.what(); }
+
+std::string translated(std::wstring const& jet) {
+  try {
+    return describe(translateJetSql(toUtf8(jet)));
+  } catch (JetSqlError const& e) {
+    return error(e);
+  }
+}
+
+std::string cached(JetStatementCache& cache, std::wstring const& jet) {
+  try {
+    return describe(cache.translate(jet));
+  } catch (JetSqlError const& e) {
+    return error(e);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Texts run in order through one cache, twice over; each must come back as
+// the translator gives it, and the shapes be translated `translations` times
+// (-1: not checked, for texts that fail).
+
+struct SequenceCase {
+  char const* name;
+  std::vector<std::wstring> texts;
+  int translations;
+};
+
+void PrintTo(SequenceCase const& c, std::ostream* os) { *os << c.name; }
+
+class JetStatementCacheSequence : public testing::TestWithParam<SequenceCase> {};
+
+TEST_P(JetStatementCacheSequence, GivesWhatTheTranslatorGives) {
+  JetStatementCache cache;
+  for (int round = 0; round < 2; ++round)
+    for (std::wstring const& text : GetParam().texts) EXPECT_EQ(cached(cache, text), translated(text)) << toUtf8(text);
+  if (GetParam().translations >= 0) {
+    EXPECT_EQ(cache.translations(), static_cast<std::size_t>(GetParam().translations));
+  }
+}
+
+const SequenceCase kSequences[] = {
+    {"LiftedNumbersOfEveryKind",
+     {L"SELECT a FROM t WHERE (((t.d)=20.000000))", L"SELECT a FROM t WHERE (((t.d)=7))",
+      L"SELECT a FROM t WHERE (((t.d)=99999999999999999999))", L"SELECT a FROM t WHERE (((t.d)=2.5E-3))",
+      L"SELECT a FROM t WHERE (((t.d)=1e300))", L"SELECT a FROM t WHERE (((t.d)=5.))",
+      L"SELECT a FROM t WHERE (((t.d)=.25))", L"SELECT a FROM t WHERE (((t.d)=0.1000000000000000055511151231257827))"},
+     1},
+    {"LiftedStrings",
+     {L"SELECT a FROM t WHERE b = \"IPE 200\" AND c = 'x'", L"SELECT a FROM t WHERE b = \"say \"\"hi\"\"\" AND c = 'it''s'",
+      L"SELECT a FROM t WHERE b = \"Größe – 😀\" AND c = ''", L"SELECT a FROM t WHERE b = \"\xD800 \x110000\" AND c = '\"'",
+      // a literal holding the text between two literals
+      L"SELECT a FROM t WHERE b = \"p\"\" AND c = \"\"q\" AND c = 'r'"},
+     1},
+    // Wide offsets become UTF-8 ones: characters of every length, and ones
+    // that are no code point, before the lifted literals.
+    {"LiteralsAfterCharactersOfEveryLength",
+     {L"SELECT [Größe €😀], 'ß\xD800\x110000' & [x\xDFFF] FROM t WHERE a = 1 AND b = 'é'",
+      L"SELECT [Größe €😀], 'ß\xD800\x110000' & [x\xDFFF] FROM t WHERE a = 2.5 AND b = '😀😀'"},
+     1},
+    {"QuoteKindIsPartOfTheShape", {L"SELECT a FROM t WHERE b = 'x'", L"SELECT a FROM t WHERE b = \"x\""}, 2},
+    {"NumberOrStringIsPartOfTheShape", {L"SELECT a FROM t WHERE b = 5", L"SELECT a FROM t WHERE b = '5'"}, 2},
+    {"OrderByConstant",
+     {L"SELECT a, b FROM t WHERE c = 1 ORDER BY 1", L"SELECT a, b FROM t WHERE c = 1 ORDER BY 2"},
+     2},
+    {"TopCount", {L"SELECT TOP 5 a FROM t WHERE b = 1", L"SELECT TOP 6 a FROM t WHERE b = 2"}, 2},
+    {"SelectListConstants",
+     {L"SELECT 'x', 2 FROM t WHERE a = 1", L"SELECT 'y', 2 FROM t WHERE a = 1", L"SELECT 'x', 2.5 FROM t WHERE a = 3"},
+     3},
+    {"LikePatterns",
+     {L"SELECT a FROM t WHERE b LIKE \"Bolts?iso*\"", L"SELECT a FROM t WHERE b LIKE \"M[1]?\"",
+      L"SELECT a FROM t WHERE b LIKE \"50%_\\\"", L"SELECT a FROM t WHERE b LIKE \"M#\""},
+     -1},
+    {"LikeOfAnExpressionIsLifted",
+     {L"SELECT a FROM t WHERE b LIKE \"x*\" & c", L"SELECT a FROM t WHERE b LIKE \"y?\" & c"}, 1},
+    {"DataChanges",
+     {L"INSERT INTO t (a, b) VALUES (1, \"x\")", L"INSERT INTO t (a, b) VALUES (2.5, \"y\"\"z\")",
+      L"UPDATE t SET a = 'n' WHERE b = 4", L"UPDATE t SET a = 'm' WHERE b = 5", L"DELETE * FROM t WHERE a = 1e3",
+      L"DELETE * FROM t WHERE a = 7"},
+     3},
+    {"DdlConstants",
+     {L"CREATE TABLE t (a TEXT(20), b LONG)", L"CREATE TABLE t (a TEXT(30), b LONG)",
+      L"CREATE TABLE t (a COUNTER(1,1), b TEXT(5))"},
+     3},
+    {"NamesWithDigitsAndQuotes",
+     {L"SELECT Dim1, [Col 3], `x9` FROM t2 WHERE Dim2 = 5 AND [a \"5\"] = '6' AND t2!x3 = 7",
+      L"SELECT Dim1, [Col 3], `x9` FROM t2 WHERE Dim2 = 50 AND [a \"5\"] = 'six' AND t2!x3 = 0.5"},
+     1},
+    {"SelectIntoAndSoleTable",
+     {L"SELECT a INTO [New Table] FROM t WHERE b = 5", L"SELECT a INTO [New Table] FROM t WHERE b = 6",
+      L"SELECT DISTINCT * FROM [Bolts] AS b WHERE b.Id = 3", L"SELECT DISTINCT * FROM [Bolts] AS b WHERE b.Id = 4"},
+     2},
+    {"CatalogJoin",
+     {L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE (((Shape.NAME)=\"IPE "
+      L"200\") AND ((Shape.DIM1)=200) AND ((Shape.DIM2)=100.000000) AND ((Shape.DIM3)=5.6));",
+      L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE (((Shape.NAME)=\"HEA "
+      L"200\") AND ((Shape.DIM1)=190.000000) AND ((Shape.DIM2)=200) AND ((Shape.DIM3)=6.5));"},
+     1},
+    // The errors of the translator, with their positions in UTF-8 bytes,
+    // also where a cached shape has just matched.
+    {"Errors",
+     {L"SELECT a FROM t WHERE b = 5", L"SELECT a FROM t WHERE b = 1e999", L"SELECT a FROM t WHERE b = 12ab",
+      L"SELECT a FROM t WHERE b = 1e", L"SELECT a FROM t WHERE b = 1.5.5", L"SELECT a FROM t WHERE b = 'open",
+      L"SELECT a FROM t WHERE b = [open", L"SELECT ü FROM t WHERE b = 5 ?", L"SELECT a .5 FROM t",
+      L"SELECT a FROM t WHERE b = 5; DELETE * FROM t", L"", L"SELECT a FROM t WHERE b = 'ok'",
+      std::wstring(L"SELECT a FROM t WHERE b = 'x") + L'\0' + L"y'"},
+     -1},
+};
+
+INSTANTIATE_TEST_SUITE_P(All, JetStatementCacheSequence, testing::ValuesIn(kSequences),
+                         [](auto const& info) { return std::string(info.param.name); });
+
+TEST(JetStatementCache, StaysWithinItsCapacity) {
+  JetStatementCache cache(8);
+  for (int i = 0; i < 50; ++i) {
+    const std::wstring text = L"SELECT a" + std::to_wstring(i) + L" FROM t WHERE b = 1";
+    EXPECT_EQ(cached(cache, text), translated(text));
+    EXPECT_LE(cache.size(), 8u);
+  }
+  // More variants of one shape than are kept: still right.
+  for (int i = 0; i < 40; ++i) {
+    const std::wstring text =
+        L"SELECT TOP " + std::to_wstring(i % 20 + 1) + L" a FROM t WHERE b = " + std::to_wstring(i);
+    EXPECT_EQ(cached(cache, text), translated(text));
+  }
+  cache.clear();
+  EXPECT_EQ(cache.size(), 0u);
+}
+
+// ---------------------------------------------------------------------------
+// Catalog statements with random literals, and the same with their text
+// mangled around the literals. Each template is filled several times in a
+// row (the shapes used last) and the templates interleave (the hashed ones).
+
+// '#' marks a literal: #n number, #s "string", #q 'string', #l "LIKE pattern",
+// #c a small count the translator does not lift.
+const wchar_t* const kTemplates[] = {
+    L"SELECT Descriptions.Unit FROM Descriptions WHERE (((Descriptions.Table)=#s) AND ((Descriptions.Field)=#s));",
+    L"SELECT DISTINCT Shanks.Lenght FROM Shanks INNER JOIN (Bolts INNER JOIN BoltsTypes ON Bolts.Id = "
+    L"BoltsTypes.BoltId) ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=#n)) ORDER BY Shanks.Lenght;",
+    L"SELECT DISTINCT BoltsTypes.Id, Bolts.Diameter, Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, "
+    L"Materials.Symbol, Bolts.TextComment FROM Shanks INNER JOIN (Materials INNER JOIN (Bolts INNER JOIN BoltsTypes "
+    L"ON Bolts.Id = BoltsTypes.BoltId) ON Materials.Id = BoltsTypes.MaterialId) ON Shanks.Id = BoltsTypes.ShankId "
+    L"WHERE (((Bolts.Diameter)=#n) AND ((Shanks.Lenght)=#n));",
+    L"SELECT DISTINCT Nuts.Thick FROM NutsTypes INNER JOIN Nuts ON NutsTypes.NutId = Nuts.Id WHERE "
+    L"(((Nuts.InnerDiam)=#n)) ORDER BY Nuts.Thick;",
+    L"SELECT Bolts.NutStand, Bolts.WasherStand FROM Bolts WHERE (((UCase([Bolts]![BoltStand]))=#s));",
+    L"SELECT DIM1,DIM2,DIM3 FROM Shape WHERE (((NAME)=#s) AND ((Shape.SHAPE_TYPE)=#n)) ORDER BY DIM1,DIM2,DIM3;",
+    L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE (((Shape.NAME)=#s) AND "
+    L"((Shape.DIM1)=#n) AND ((Shape.DIM2)=#n) AND ((Shape.DIM3)=#n));",
+    L"SELECT * FROM Section WHERE Section.SHAPE_TYPE=#n;",
+    L"SELECT Locales.* FROM Locales WHERE ((Locales.LANG)=#n);",
+    L"SELECT * FROM MATERIALS WHERE (NAME=#q);",
+    L"DELETE * FROM ExtraParameters WHERE ((ExtraParameters.NAME)=#s);",
+    L"SELECT TOP #c Symbol FROM Bolts WHERE Diameter > #n ORDER BY #c",
+    L"SELECT Id FROM Bolts WHERE BoltStand LIKE #l AND Symbol <> #q",
+    L"SELECT 'x' & #q, #n FROM Bolts WHERE Id IN (#n, #n, #n) AND Nz(TextComment, #s) <> #s",
+    L"INSERT INTO Locales (LANG, CATEGORY) VALUES (#n, #s)",
+    L"UPDATE DISTINCTROW Locales SET DESCRIPTION = #q & #s WHERE LANG = #n",
+    L"SELECT a INTO [T #2] FROM t WHERE b BETWEEN #n AND #n GROUP BY a HAVING COUNT(*) > #n",
+    L"CREATE TABLE t (a TEXT(#c), b DOUBLE)",
+};
+
+class Filler {
+ public:
+  explicit Filler(unsigned seed) : m_rng(seed) {}
+
+  std::wstring fill(std::wstring const& pattern) {
+    std::wstring out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+      if (pattern[i] != L'#' || i + 1 == pattern.size()) {
+        out += pattern[i];
+        continue;
+      }
+      switch (pattern[++i]) {
+        case L'n': out += number(); break;
+        case L's': out += quoted(L'"', false); break;
+        case L'q': out += quoted(L'\'', false); break;
+        case L'l': out += quoted(L'"', true); break;
+        case L'c': out += std::to_wstring(1 + m_rng() % 12); break;
+        default:
+          out += L'#';
+          out += pattern[i];
+      }
+    }
+    return out;
+  }
+
+  // Characters inserted, dropped or replaced outside the literal marks.
+  std::wstring mangle(std::wstring pattern) {
+    static const std::wstring kAlphabet = L"()[]\"'`;.!*&<>=-+,?$ aZeE09_\\ß😀";
+    for (int m = 0, n = 1 + static_cast<int>(m_rng() % 3); m < n; ++m) {
+      const std::size_t at = m_rng() % (pattern.size() + 1);
+      if ((at < pattern.size() && pattern[at] == L'#') || (at > 0 && pattern[at - 1] == L'#')) continue;
+      const wchar_t c = kAlphabet[m_rng() % kAlphabet.size()];
+      switch (m_rng() % 3) {
+        case 0: pattern.insert(at, 1, c); break;
+        case 1:
+          if (at < pattern.size()) pattern.erase(at, 1);
+          break;
+        default:
+          if (at < pattern.size()) pattern[at] = c;
+      }
+    }
+    return pattern;
+  }
+
+  std::mt19937& rng() { return m_rng; }
+
+ private:
+  std::wstring number() {
+    wchar_t buffer[64];
+    switch (m_rng() % 9) {
+      case 0: return std::to_wstring(m_rng() % 1000);
+      case 1: std::swprintf(buffer, 64, L"%f", std::uniform_real_distribution<double>(0, 1e6)(m_rng)); return buffer;
+      case 2: std::swprintf(buffer, 64, L"%.17g", std::uniform_real_distribution<double>(0, 1)(m_rng)); return buffer;
+      case 3: return std::wstring(1 + m_rng() % 25, L'9');  // past 64 bits: a double
+      case 4: return std::to_wstring(m_rng() % 100) + (m_rng() % 2 ? L"E-" : L"e") + std::to_wstring(m_rng() % 400);
+      case 5: return L"." + std::to_wstring(m_rng() % 100);
+      case 6: return std::to_wstring(m_rng() % 100) + L".";
+      case 7: return L"00" + std::to_wstring(m_rng() % 10) + L".50";
+      default: std::swprintf(buffer, 64, L"%.6f", (static_cast<double>(m_rng() % 4001) - 2000) / 8); return buffer;
+    }
+  }
+
+  std::wstring quoted(wchar_t quote, bool pattern) {
+    static const std::wstring kPlain = L"abcXYZ 09.-%_\\ßé€😀\xFFFF\xD800";
+    static const std::wstring kWild = L"*?[]#";
+    std::wstring out(1, quote);
+    for (std::size_t i = 0, n = m_rng() % 12; i < n; ++i) {
+      const unsigned pick = m_rng() % 10;
+      if (pick == 0) {
+        out.append(2, quote);
+      } else if (pick == 1) {
+        out += quote == L'"' ? L'\'' : L'"';
+      } else if (pick == 2 && pattern) {
+        out += kWild[m_rng() % kWild.size()];
+      } else {
+        out += kPlain[m_rng() % kPlain.size()];
+      }
+    }
+    return out + quote;
+  }
+
+  std::mt19937 m_rng;
+};
+
+TEST(JetStatementCacheProperty, RandomLiteralsGiveWhatTheTranslatorGives) {
+  Filler filler(20240611);
+  JetStatementCache cache;
+  std::size_t calls = 0;
+  for (int round = 0; round < 1500; ++round) {
+    const std::wstring pattern = kTemplates[filler.rng()() % std::size(kTemplates)];
+    for (int repeat = 1 + static_cast<int>(filler.rng()() % 4); repeat > 0; --repeat, ++calls) {
+      const std::wstring text = filler.fill(pattern);
+      ASSERT_EQ(cached(cache, text), translated(text)) << toUtf8(text);
+    }
+  }
+  // LIKE patterns, TOP and ORDER BY counts and DDL sizes make new shapes;
+  // lifted literals do not.
+  EXPECT_LT(cache.translations(), calls / 4);
+}
+
+TEST(JetStatementCacheProperty, MangledStatementsGiveWhatTheTranslatorGives) {
+  Filler filler(7);
+  JetStatementCache cache(64);
+  for (int round = 0; round < 3000; ++round) {
+    const std::wstring pattern = filler.mangle(kTemplates[filler.rng()() % std::size(kTemplates)]);
+    for (int repeat = 0; repeat < 3; ++repeat) {
+      const std::wstring text = filler.fill(pattern);
+      ASSERT_EQ(cached(cache, text), translated(text)) << toUtf8(text);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zept::dao

@@ -1,0 +1,52 @@
+#include "database/FastenerCatalog.h"
+
+namespace zept::fastener {
+
+CString number(double value) {
+  CString text;
+  text.Format(L"%f", value);
+  return text;
+}
+
+std::int32_t catalogUnits(CDaoDatabase& db, wchar_t const* unitStatement) {
+  try {
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, unitStatement, 0);
+    CString unit;
+    if (!rs.IsEOF() && read(rs, L"Unit", unit) && unit == L"in") return DtDb::kEnglish;
+  } catch (...) {
+    // A catalog without Descriptions counts as metric.
+  }
+  return DtDb::kMetric;
+}
+
+double crossFactor(std::int32_t catalogUnits, DtDb::MeasurementValue units) {
+  return ZEPTDBBaseData::calcCrossFactor(catalogUnits == DtDb::kMetric ? L"mm" : L"in",
+                                         units == DtDb::kMetric ? L"mm" : L"in");
+}
+
+bool take(COleVariant const& value, double& out) {
+  if (value.vt != VT_R8) return false;
+  out = value.dblVal;
+  return true;
+}
+
+bool take(COleVariant const& value, int& out) {
+  if (value.vt != VT_I4) return false;
+  out = static_cast<int>(value.lVal);
+  return true;
+}
+
+bool take(COleVariant const& value, ZEPTString& out) {
+  if (value.vt != VT_BSTR) return false;
+  out = ZEPTString(value.bstrVal);
+  return true;
+}
+
+bool take(COleVariant const& value, CString& out) {
+  if (value.vt != VT_BSTR) return false;
+  out = value.bstrVal;
+  return true;
+}
+
+}  // namespace zept::fastener

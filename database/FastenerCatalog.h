@@ -1,0 +1,154 @@
+// What the fastener accessors (bolt, nut, washer, clamping range) share:
+// selecting a catalog with its format check and unit system, the unit
+// factor, and the snapshot walks that fill value lists and records. Internal
+// to the library; not part of the public surface.
+//
+// Every walk catches whatever the data-access layer throws and answers
+// false; what it appended before the failure stays.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "database/ZEPTDBBaseData.h"
+#include "platform/core/COleVariant.h"
+#include "platform/core/CString.h"
+#include "platform/core/DtArray.h"
+#include "platform/core/ZEPTString.h"
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoRecordset.h"
+#include "platform/host/DtDb.h"
+
+namespace zept::fastener {
+
+// A number as the catalog statements write it: "%f", "." as the separator.
+CString number(double value);
+
+// The unit system a Descriptions row names: English only for the exact text
+// "in"; metric for any other text, no row, or a statement that fails.
+std::int32_t catalogUnits(CDaoDatabase& db, wchar_t const* unitStatement);
+
+// The factor from the catalog's unit system to the caller's.
+double crossFactor(std::int32_t catalogUnits, DtDb::MeasurementValue units);
+
+// A field's value is taken only when it has the expected variant type;
+// otherwise `out` keeps what it held.
+bool take(COleVariant const& value, double& out);
+bool take(COleVariant const& value, int& out);
+bool take(COleVariant const& value, ZEPTString& out);
+bool take(COleVariant const& value, CString& out);
+
+template <typename T>
+bool read(CDaoRecordset const& rs, wchar_t const* column, T& out) {
+  COleVariant value;
+  rs.GetFieldValue(column, value);
+  return take(value, out);
+}
+
+// True when `db` is open and `exists` finds every table, asked in order.
+template <typename Exists>
+bool hasTables(CDaoDatabase& db, std::initializer_list<wchar_t const*> tables, Exists exists) {
+  if (!db.IsOpen()) return false;
+  for (auto const* table : tables)
+    if (!exists(db, table)) return false;
+  return true;
+}
+
+// Opens catalog `file` in `accessor` (whose database is `db`) and sets
+// `units` to its unit system. A file `formatOk` refuses is closed again;
+// `units` is metric after any failure.
+template <typename FormatOk>
+bool selectCatalog(ZEPTDBBaseData& accessor, CDaoDatabase& db, std::int32_t& units, CString const& file,
+                   FormatOk formatOk, wchar_t const* unitStatement) {
+  units = DtDb::kMetric;
+  if (!accessor.setDB(file)) return false;
+  if (!formatOk()) {
+    db.Close();
+    return false;
+  }
+  units = catalogUnits(db, unitStatement);
+  return true;
+}
+
+// Empties `values` and appends `column` from every row where it has the
+// expected type. With `fromFirstRow` the walk starts by moving to the first
+// row, so an empty result is a failure; without, it is an empty list.
+template <typename T>
+bool readColumn(CDaoDatabase& db, CString const& sql, wchar_t const* column, DtArray<T>& values, bool fromFirstRow) {
+  values.setLogicalLength(0);
+  try {
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, sql, 0);
+    if (fromFirstRow) rs.MoveFirst();
+    T value{};
+    while (!rs.IsEOF()) {
+      if (read(rs, column, value)) values.append(value);
+      rs.MoveNext();
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+// Appends one record per row, from the first row on (none: false); `fill`
+// reads a row into the record. With `resetEachRow` every row starts from a
+// default record; without, one record serves all rows and a field a row
+// cannot fill keeps the previous row's value.
+template <typename Record, typename Fill>
+bool appendRecords(CDaoDatabase& db, CString const& sql, DtArray<Record>& records, double factor, bool resetEachRow,
+                   Fill fill) {
+  try {
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, sql, 0);
+    rs.MoveFirst();
+    Record record;
+    while (!rs.IsEOF()) {
+      if (resetEachRow) record = Record();
+      fill(rs, record);
+      record.crossFactor = factor;
+      records.append(record);
+      rs.MoveNext();
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+// The texts in which the nut and washer catalogs differ; the twins share
+// everything else below.
+struct TwinTexts {
+  wchar_t const* prefix;      // of the catalog's file name
+  wchar_t const* typesTable;  // the tables the format check asks for,
+  wchar_t const* partsTable;  // in this order, then "Materials"
+  wchar_t const* unitStatement;
+  wchar_t const* diameterStatement;
+  wchar_t const* thickBefore;  // the thickness statement around the
+  wchar_t const* thickAfter;   // diameter
+  wchar_t const* wholeStatement;
+};
+
+template <typename Exists>
+bool twinFormatOk(CDaoDatabase& db, TwinTexts const& texts, Exists exists) {
+  return hasTables(db, {texts.typesTable, texts.partsTable, L"Materials"}, exists);
+}
+
+inline bool twinDiameters(CDaoDatabase& db, TwinTexts const& texts, DtArray<double>& diameters) {
+  return readColumn(db, texts.diameterStatement, L"InnerDiam", diameters, true);
+}
+
+inline bool twinThicknesses(CDaoDatabase& db, TwinTexts const& texts, double diameter, DtArray<double>& thicknesses) {
+  return readColumn(db, texts.thickBefore + number(diameter) + texts.thickAfter, L"Thick", thicknesses, false);
+}
+
+template <typename Record>
+bool twinWholeData(CDaoDatabase& db, TwinTexts const& texts, DtArray<Record>& records, double factor) {
+  return appendRecords(db, texts.wholeStatement, records, factor, false, [](CDaoRecordset const& rs, Record& r) {
+    read(rs, L"InnerDiam", r.diameter);
+    read(rs, L"Thick", r.thickness);
+    read(rs, L"Symbol", r.symbol);
+  });
+}
+
+}  // namespace zept::fastener

@@ -1,0 +1,88 @@
+#include "database/ZEPTDBBolt.h"
+
+#include "database/FastenerCatalog.h"
+#include "database/ZEPTDBBoltStandards.h"
+
+using namespace zept::fastener;
+
+namespace {
+
+constexpr wchar_t kUnitStatement[] =
+    L"SELECT Descriptions.Unit FROM Descriptions WHERE (((Descriptions.Table)=\"Bolts\") AND "
+    L"((Descriptions.Field)=\"Diameter\"));";
+constexpr wchar_t kBoltColumns[] =
+    L"SELECT DISTINCT BoltsTypes.Id, Bolts.Diameter, Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, "
+    L"Materials.Symbol, Bolts.TextComment FROM Shanks INNER JOIN (Materials INNER JOIN (Bolts INNER JOIN BoltsTypes "
+    L"ON Bolts.Id = BoltsTypes.BoltId) ON Materials.Id = BoltsTypes.MaterialId) ON Shanks.Id = BoltsTypes.ShankId ";
+
+// Symbol is a column of two tables, so both are read by their table's name.
+void fillBolt(CDaoRecordset const& rs, ZEPTDBBoltData& bolt) {
+  read(rs, L"Id", bolt.id);
+  read(rs, L"Diameter", bolt.diameter);
+  read(rs, L"Bolts.Symbol", bolt.symbol);
+  read(rs, L"Lenght", bolt.length);
+  read(rs, L"ThreadLenght", bolt.threadLength);
+  read(rs, L"Materials.Symbol", bolt.material);
+  read(rs, L"TextComment", bolt.comment);
+}
+
+}  // namespace
+
+ZEPTDBBolt::ZEPTDBBolt() : ZEPTDBBaseData(CFGFasteners) {}
+
+ZEPTDBBolt::~ZEPTDBBolt() = default;
+
+DtDb::MeasurementValue ZEPTDBBolt::units() { return static_cast<DtDb::MeasurementValue>(m_units); }
+
+bool ZEPTDBBolt::setBoltDB(CString const& name) {
+  return selectCatalog(
+      *this, m_db, m_units, L"Bolts_" + name, [this] { return CheckDBFormat(m_db) == kKnownLayout; }, kUnitStatement);
+}
+
+ZEPTDBBolt::eVersion ZEPTDBBolt::CheckDBFormat(CDaoDatabase& db) {
+  const bool known = hasTables(db, {L"BoltsTypes", L"Bolts", L"Shanks", L"Materials"},
+                               [this](CDaoDatabase& d, wchar_t const* table) { return isTableExist(d, table); });
+  return known ? kKnownLayout : kUnknownLayout;
+}
+
+bool ZEPTDBBolt::getBoltDBList(CStringArray& names, wchar_t const*) {
+  return ZEPTDBBoltStandards().getBoltStandardsList(names);
+}
+
+bool ZEPTDBBolt::getBoltDiameterList(DtArray<double>& diameters) {
+  return readColumn(m_db, L"SELECT DISTINCT Bolts.Diameter FROM Bolts ORDER BY Diameter", L"Diameter", diameters, true);
+}
+
+bool ZEPTDBBolt::getBoltLengthList(double diameter, DtArray<double>& lengths) {
+  const CString sql =
+      L"SELECT DISTINCT Shanks.Lenght FROM Shanks INNER JOIN (Bolts INNER JOIN BoltsTypes ON Bolts.Id = "
+      L"BoltsTypes.BoltId) ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=" +
+      number(diameter) + L")) ORDER BY Shanks.Lenght;";
+  return readColumn(m_db, sql, L"Lenght", lengths, false);
+}
+
+bool ZEPTDBBolt::getBoltData(double diameter, double length, DtDb::MeasurementValue units, ZEPTDBBoltData* data) {
+  const CString sql = kBoltColumns + (L"WHERE (((Bolts.Diameter)=" + number(diameter) + L") AND ((Shanks.Lenght)=" +
+                                      number(length) + L"));");
+  try {
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenSnapshot, sql, 0);
+    if (rs.IsEOF()) return false;
+    if (!data) return true;
+    *data = ZEPTDBBoltData();
+    fillBolt(rs, *data);
+    data->crossFactor = getCrossFactor(units);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ZEPTDBBolt::getWholeBoltData(DtArray<ZEPTDBBoltData>& bolts, DtDb::MeasurementValue units, double diameter) {
+  CString sql = kBoltColumns;
+  if (diameter >= 0) sql += L"WHERE (((Bolts.Diameter)=" + number(diameter) + L")) ";
+  sql += L"ORDER BY Bolts.Diameter, Shanks.Lenght, BoltsTypes.ThreadLenght;";
+  return appendRecords(m_db, sql, bolts, getCrossFactor(units), true, fillBolt);
+}
+
+double ZEPTDBBolt::getCrossFactor(DtDb::MeasurementValue units) { return crossFactor(m_units, units); }

@@ -16,19 +16,20 @@
 -- Plausibility: d1 = d + 1, d2/d 1.83 to 2.0, h grows with d.
 -- Built into Washers_EN14399.mdb by zeptmkcat; dimensions in mm.
 
-CREATE TABLE Washers (Id COUNTER, InnerDiam DOUBLE, OuterDiam DOUBLE, Thick DOUBLE, Symbol TEXT(20));
+CREATE TABLE Washers (Id COUNTER, InnerDiam DOUBLE, HoleDiam DOUBLE, OuterDiam DOUBLE, Thick DOUBLE, Symbol TEXT(20));
 CREATE TABLE WashersTypes (Id COUNTER, WasherId LONG, MaterialId LONG);
 CREATE TABLE Materials (Id COUNTER, Symbol TEXT(10));
 CREATE TABLE Descriptions ([Table] TEXT(30), Field TEXT(30), Unit TEXT(10));
 
--- Sizes: InnerDiam = hole diameter d1, OuterDiam = d2, Thick = h; Symbol names the bolt size.
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (1, 13, 24, 2.5, "M12");
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (2, 17, 30, 3, "M16");
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (3, 21, 37, 3, "M20");
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (4, 23, 40.5, 3.5, "M22");
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (5, 25, 44, 4, "M24");
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (6, 28, 50, 4, "M27");
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (7, 31, 56, 4, "M30");
+-- Sizes: InnerDiam = the nominal bolt diameter d the washer is
+--   looked up by, HoleDiam = hole diameter d1, OuterDiam = d2, Thick = h; Symbol names the bolt size.
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (1, 12, 13, 24, 2.5, "M12");
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (2, 16, 17, 30, 3, "M16");
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (3, 20, 21, 37, 3, "M20");
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (4, 22, 23, 40.5, 3.5, "M22");
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (5, 24, 25, 44, 4, "M24");
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (6, 27, 28, 50, 4, "M27");
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (7, 30, 31, 56, 4, "M30");
 
 -- Hardness class.
 INSERT INTO Materials (Id, Symbol) VALUES (1, "300 HV");

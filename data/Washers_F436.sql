@@ -14,19 +14,20 @@
 -- Plausibility: ID - d between 1/32 and 1/8, OD about 2d.
 -- Built into Washers_F436.mdb by zeptmkcat; dimensions in inches.
 
-CREATE TABLE Washers (Id COUNTER, InnerDiam DOUBLE, OuterDiam DOUBLE, Thick DOUBLE, Symbol TEXT(20));
+CREATE TABLE Washers (Id COUNTER, InnerDiam DOUBLE, HoleDiam DOUBLE, OuterDiam DOUBLE, Thick DOUBLE, Symbol TEXT(20));
 CREATE TABLE WashersTypes (Id COUNTER, WasherId LONG, MaterialId LONG);
 CREATE TABLE Materials (Id COUNTER, Symbol TEXT(10));
 CREATE TABLE Descriptions ([Table] TEXT(30), Field TEXT(30), Unit TEXT(10));
 
--- Sizes: InnerDiam = hole diameter d1, OuterDiam = d2, Thick = h; Symbol names the bolt size.
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (1, 0.53125, 1.0625, 0.15625, '1/2"');
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (2, 0.6875, 1.3125, 0.15625, '5/8"');
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (3, 0.8125, 1.46875, 0.15625, '3/4"');
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (4, 0.9375, 1.75, 0.15625, '7/8"');
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (5, 1.125, 2, 0.15625, '1"');
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (6, 1.25, 2.25, 0.15625, '1-1/8"');
-INSERT INTO Washers (Id, InnerDiam, OuterDiam, Thick, Symbol) VALUES (7, 1.375, 2.5, 0.15625, '1-1/4"');
+-- Sizes: InnerDiam = the nominal bolt diameter d the washer is
+--   looked up by, HoleDiam = hole diameter d1, OuterDiam = d2, Thick = h; Symbol names the bolt size.
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (1, 0.5, 0.53125, 1.0625, 0.15625, '1/2"');
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (2, 0.625, 0.6875, 1.3125, 0.15625, '5/8"');
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (3, 0.75, 0.8125, 1.46875, 0.15625, '3/4"');
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (4, 0.875, 0.9375, 1.75, 0.15625, '7/8"');
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (5, 1, 1.125, 2, 0.15625, '1"');
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (6, 1.125, 1.25, 2.25, 0.15625, '1-1/8"');
+INSERT INTO Washers (Id, InnerDiam, HoleDiam, OuterDiam, Thick, Symbol) VALUES (7, 1.25, 1.375, 2.5, 0.15625, '1-1/4"');
 
 -- Type.
 INSERT INTO Materials (Id, Symbol) VALUES (1, "Type 1");

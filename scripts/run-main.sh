@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
 # Builds the library and zeptcat, then runs zeptcat:
-#   scripts/run-main.sh                 the demo query below on the bundled catalog
+#   scripts/run-main.sh                 the demo commands below on the bundled catalogs
 #   scripts/run-main.sh ARGS...         zeptcat ARGS...
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build
 
-# ---- The default demo: zeptcat's arguments when none are given. -------------
-# Every M20 bolt of the bundled demo catalog (built into $build/data): length,
-# thread length and property class.
-DEMO_ARGS=(--data "$build/data" sql demo "SELECT DISTINCT Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, \
+# ---- The default demo: zeptcat's commands when no arguments are given. -----
+# Each runs on the bundled catalogs (built into $build/data), in this order.
+# The bundled list catalogs.
+LISTS_ARGS=(lists)
+# Plate thicknesses with their mass per area: metric table (mm, kg/m2), then
+# the English one (in, lb/ft2).
+PLATES_MM_ARGS=(lists PLATETHICKNESSES --units mm)
+PLATES_IN_ARGS=(lists PLATETHICKNESSES --units in)
+# Every M20 bolt of the demo catalog: length, thread length and property class.
+DEMO_ARGS=(sql demo "SELECT DISTINCT Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, \
 Materials.Symbol FROM Shanks INNER JOIN (Materials INNER JOIN (Bolts INNER JOIN BoltsTypes \
 ON Bolts.Id = BoltsTypes.BoltId) ON Materials.Id = BoltsTypes.MaterialId) \
 ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=20.000000)) ORDER BY Shanks.Lenght;")
+DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS DEMO_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"
@@ -25,4 +32,22 @@ zeptcat=$build/tools/zeptcat/zeptcat
 if (($# > 0)); then
   exec "$zeptcat" "$@"
 fi
-exec "$zeptcat" "${DEMO_ARGS[@]}"
+
+# The command line as one would type it, arguments with blanks quoted.
+show() {
+  local line='$ zeptcat' arg
+  for arg in "$@"; do
+    if [[ $arg == *[[:space:]]* ]]; then line+=" \"$arg\""; else line+=" $arg"; fi
+  done
+  printf '%s\n' "$line"
+}
+
+first=1
+for name in "${DEMO_COMMANDS[@]}"; do
+  declare -n args=$name
+  ((first)) || echo
+  first=0
+  show "${args[@]}"
+  "$zeptcat" --data "$build/data" "${args[@]}"
+  unset -n args
+done

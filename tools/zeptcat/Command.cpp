@@ -19,10 +19,13 @@ bool hasMdbExtension(std::string const& name) {
 
 }  // namespace
 
-std::wstring catalogPath(Context const& ctx, std::string const& name) {
+bool isCatalogPath(std::string const& name) {
   std::error_code ec;
-  if (name.find_first_of("/\\") != std::string::npos || std::filesystem::is_regular_file(name, ec))
-    return zept::fromUtf8(name);
+  return name.find_first_of("/\\") != std::string::npos || std::filesystem::is_regular_file(name, ec);
+}
+
+std::wstring catalogPath(Context const& ctx, std::string const& name) {
+  if (isCatalogPath(name)) return zept::fromUtf8(name);
   return zept::fromUtf8(ctx.dataDir + name + (hasMdbExtension(name) ? "" : ".mdb"));
 }
 

@@ -33,9 +33,20 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The catalog file a command argument names: a path when it has a "/" or "\"
-// or names an existing file; otherwise a short name in the data folder, with
-// ".mdb" added unless given. The engine matches the name without case.
+// Whether a command argument names a catalog file rather than a short name:
+// it has a "/" or "\", or names an existing file.
+bool isCatalogPath(std::string const& name);
+
+// The catalog file a command argument names: the path itself (see
+// isCatalogPath), else a short name in the data folder, with ".mdb" added
+// unless given. The engine matches the name without case.
 std::wstring catalogPath(Context const& ctx, std::string const& name);
+
+// The subcommands, one file each.
+Command addSqlCommand(CLI::App& parent);
+Command addCatalogsCommand(CLI::App& parent);
+Command addPropsCommand(CLI::App& parent);
+Command addDimsCommand(CLI::App& parent);
+Command addListsCommand(CLI::App& parent);
 
 }  // namespace zeptcat

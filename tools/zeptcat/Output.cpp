@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <set>
 
 #include "platform/core/Utf8.h"
@@ -18,10 +19,17 @@ void appendHex(std::wstring& out, unsigned value, int digits) {
   for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
 }
 
+CString displayText(COleVariant const& v, int digits) {
+  if (v.vt != VT_R8) return v.toDisplayString();
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*g", digits, v.dblVal);
+  return CString::fromUtf8(buffer);
+}
+
 // The text of one table cell, on one line.
-std::wstring cellText(COleVariant const& v) {
+std::wstring cellText(COleVariant const& v, int digits) {
   if (v.isNull()) return L"NULL";
-  const CString shown = v.toDisplayString();
+  const CString shown = displayText(v, digits);
   std::wstring out;
   out.reserve(static_cast<std::size_t>(shown.GetLength()));
   for (wchar_t c : shown.view()) {
@@ -106,7 +114,7 @@ void printTable(std::ostream& out, ResultTable const& result) {
   for (auto const& row : result.rows) {
     auto& line = cells.emplace_back();
     for (std::size_t i = 0; i < n; ++i) {
-      line.push_back(cellText(row[i]));
+      line.push_back(cellText(row[i], result.digits));
       widths[i] = std::max(widths[i], line.back().size());
     }
   }
@@ -143,6 +151,18 @@ void printJson(std::ostream& out, ResultTable const& result) {
 
 void print(std::ostream& out, ResultTable const& result, bool json) {
   json ? printJson(out, result) : printTable(out, result);
+}
+
+void printValue(std::ostream& out, std::wstring const& key, COleVariant const& value, bool json, int digits) {
+  std::string line;
+  if (json) {
+    line = "{" + jsonString(key) + ": ";
+    appendJsonValue(line, value);
+    line += "}";
+  } else {
+    line = zept::toUtf8(cellText(value, digits));
+  }
+  out << line << '\n';
 }
 
 void printAffected(std::ostream& out, long count, bool json) {

@@ -17,6 +17,9 @@ namespace zeptcat {
 struct ResultTable {
   std::vector<std::wstring> columns;
   std::vector<std::vector<COleVariant>> rows;  // each as long as `columns`
+  // Significant digits of a double in the table form; 17 shows every digit
+  // of the stored value, 15 hides the noise of decimal fractions.
+  int digits = 15;
 };
 
 // Every row of an open recordset, from its current position to the end.
@@ -34,6 +37,10 @@ void printTable(std::ostream& out, ResultTable const& result);
 void printJson(std::ostream& out, ResultTable const& result);
 
 void print(std::ostream& out, ResultTable const& result, bool json);
+
+// One value on a line of its own (its text for texts; numbers with `digits`
+// significant digits), or {"key": value} as JSON.
+void printValue(std::ostream& out, std::wstring const& key, COleVariant const& value, bool json, int digits = 15);
 
 // "N rows affected", or {"rowsAffected": N} as JSON.
 void printAffected(std::ostream& out, long count, bool json);

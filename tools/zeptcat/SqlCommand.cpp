@@ -1,7 +1,8 @@
+// zeptcat sql CATALOG STATEMENT [--write]: one Jet SQL statement on a catalog.
 // A SELECT runs on a shared read-only open, so it can never change the
 // catalog and runs beside other readers. Anything else needs --write, which
 // opens the catalog exclusively for writing, as Jet requires of writers.
-#include "tools/zeptcat/SqlCommand.h"
+#include "tools/zeptcat/Command.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>

@@ -14,7 +14,6 @@
 #include "platform/core/Utf8.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/zeptcat/Command.h"
-#include "tools/zeptcat/SqlCommand.h"
 
 namespace {
 
@@ -50,12 +49,19 @@ int main(int argc, char** argv) {
   std::string dataDir, appDir;
   bool json = false;
   app.add_option("--data", dataDir,
-                 "Catalog folder (default: $ZEPT_DATA_PATH, else the bundled catalogs)");
-  app.add_option("--app", appDir, "Application catalog folder (default: $ZEPT_APP_PATH, else the catalog folder)");
+                 "Catalog data folder (default: $ZEPT_DATA_PATH, else the bundled catalogs); also the user-object "
+                 "folder unless $ZEPT_OBJSTEEL_PATH is set");
+  app.add_option("--app", appDir,
+                 "Application catalog folder, searched first when a catalog is selected by short name (default: "
+                 "$ZEPT_APP_PATH, else the data folder)");
   app.add_flag("--json", json, "Print results as JSON");
 
   std::vector<zeptcat::Command> commands;
   commands.push_back(zeptcat::addSqlCommand(app));
+  commands.push_back(zeptcat::addCatalogsCommand(app));
+  commands.push_back(zeptcat::addPropsCommand(app));
+  commands.push_back(zeptcat::addDimsCommand(app));
+  commands.push_back(zeptcat::addListsCommand(app));
 
   try {
     app.parse(argc, argv);
@@ -71,6 +77,7 @@ int main(int argc, char** argv) {
   // The settings object reads its folders from the environment when made.
   ::setenv("ZEPT_DATA_PATH", dataDir.c_str(), 1);
   ::setenv("ZEPT_APP_PATH", appDir.c_str(), 1);
+  if (fromEnv("ZEPT_OBJSTEEL_PATH").empty()) ::setenv("ZEPT_OBJSTEEL_PATH", dataDir.c_str(), 1);
   ZEPTEnvAppSet settings;
   setCFG(&settings);
 

@@ -23,12 +23,11 @@ std::wstring columnText(sqlite3_stmt* stmt, int i) {
   return p ? fromUtf8(p) : std::wstring();
 }
 
-std::vector<TableEntry> readLinks(Engine& engine, std::string const& where, std::vector<SqlValue> const& params) {
+std::vector<TableEntry> readLinks(Engine& engine) {
   std::vector<TableEntry> out;
-  if (!sqliteTableExists(engine, kLinksTable)) return out;
-  auto lease = engine.prepare(
-      std::string("SELECT Name, SourceTable, Connect, Attributes FROM ") + kLinksTable + where + " ORDER BY Name COLLATE NOCASE",
-      params);
+  auto lease = engine.prepare(std::string("SELECT Name, SourceTable, Connect, Attributes FROM ") + kLinksTable +
+                                  " ORDER BY Name COLLATE NOCASE",
+                              {});
   int rc;
   while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
     TableEntry e;
@@ -61,42 +60,27 @@ void ensureSystemTables(Engine& engine) {
       "NULL, Value, UNIQUE (Container, Name COLLATE NOCASE));"
       "CREATE TABLE IF NOT EXISTS MSysLinkedTables (Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SourceTable TEXT "
       "NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL)");
+  engine.schemaChanged();
 }
 
 bool sqliteTableExists(Engine& engine, std::string const& name) {
-  SqlValue v;
-  v.kind = SqlValue::Kind::Text;
-  v.text = name;
-  auto lease = engine.prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE", {v});
-  const int rc = sqlite3_step(lease->stmt);
-  if (rc != SQLITE_ROW && rc != SQLITE_DONE) engine.fail(rc);
-  return rc == SQLITE_ROW;
+  const std::wstring wanted = lower(fromUtf8(name));
+  for (auto const& t : listTables(engine))
+    if (!t.linked && lower(t.name) == wanted) return true;
+  return false;
 }
 
 std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name) {
-  SqlValue v;
-  v.kind = SqlValue::Kind::Text;
-  v.text = toUtf8(name);
-  {
-    auto lease = engine.prepare(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE AND name NOT LIKE "
-        "'sqlite\\_%' ESCAPE '\\'",
-        {v});
-    const int rc = sqlite3_step(lease->stmt);
-    if (rc == SQLITE_ROW) {
-      TableEntry e;
-      e.name = columnText(lease->stmt, 0);
-      return e;
-    }
-    if (rc != SQLITE_DONE) engine.fail(rc);
-  }
-  auto links = readLinks(engine, " WHERE Name = ?1 COLLATE NOCASE", {v});
-  if (links.empty()) return std::nullopt;
-  return links.front();
+  const std::wstring wanted = lower(name);
+  for (auto const& t : listTables(engine))
+    if (lower(t.name) == wanted) return t;
+  return std::nullopt;
 }
 
-std::vector<TableEntry> listTables(Engine& engine) {
+std::vector<TableEntry> const& listTables(Engine& engine) {
+  if (engine.tables) return *engine.tables;
   std::vector<TableEntry> out;
+  bool hasLinks = false;
   {
     auto lease = engine.prepare(
         "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY "
@@ -106,13 +90,17 @@ std::vector<TableEntry> listTables(Engine& engine) {
     while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
       TableEntry e;
       e.name = columnText(lease->stmt, 0);
+      hasLinks = hasLinks || lower(e.name) == lower(fromUtf8(kLinksTable));
       out.push_back(std::move(e));
     }
     if (rc != SQLITE_DONE) engine.fail(rc);
   }
-  auto links = readLinks(engine, "", {});
-  out.insert(out.end(), links.begin(), links.end());
-  return out;
+  if (hasLinks) {
+    auto links = readLinks(engine);
+    out.insert(out.end(), links.begin(), links.end());
+  }
+  engine.tables = std::move(out);
+  return *engine.tables;
 }
 
 long countRows(Engine& engine, std::wstring const& table) {
@@ -142,7 +130,10 @@ void linkView(Engine& engine, TableEntry const& link) {
 }  // namespace
 
 void attachLinks(Engine& engine) {
-  for (auto const& link : readLinks(engine, "", {})) linkView(engine, link);
+  // Copied: linking a view changes the schema and drops the cached list.
+  const std::vector<TableEntry> tables = listTables(engine);
+  for (auto const& link : tables)
+    if (link.linked) linkView(engine, link);
 }
 
 void addLink(Engine& engine, TableEntry const& link) {
@@ -159,6 +150,7 @@ void addLink(Engine& engine, TableEntry const& link) {
                                 params);
     engine.stepToEnd(lease->stmt);
   }
+  engine.schemaChanged();
   linkView(engine, link);
 }
 
@@ -170,6 +162,7 @@ void removeLink(Engine& engine, std::wstring const& name) {
     auto lease = engine.prepare(std::string("DELETE FROM ") + kLinksTable + " WHERE Name = ?1 COLLATE NOCASE", {v});
     engine.stepToEnd(lease->stmt);
   }
+  engine.schemaChanged();
   engine.unlinkTable(name);
 }
 
@@ -186,6 +179,7 @@ void renameTable(Engine& engine, TableEntry const& table, std::wstring const& ne
       engine.stepToEnd(lease->stmt);
     }
     tx.commit();
+    engine.schemaChanged();
     engine.unlinkTable(table.name);
     TableEntry renamed = table;
     renamed.name = newName;

@@ -11,14 +11,6 @@
 
 namespace zept::dao {
 
-struct TableEntry {
-  std::wstring name;  // as stored
-  bool linked = false;
-  std::wstring sourceTable;
-  std::wstring connect;
-  long attributes = 0;  // as given when the link was created
-};
-
 inline constexpr char kPropertiesTable[] = "MSysProperties";
 inline constexpr char kLinksTable[] = "MSysLinkedTables";
 
@@ -27,8 +19,9 @@ void ensureSystemTables(Engine& engine);
 
 bool sqliteTableExists(Engine& engine, std::string const& name);
 std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name);
-// Local tables, then linked ones, each sorted without regard to case.
-std::vector<TableEntry> listTables(Engine& engine);
+// Local tables, then linked ones, each sorted without regard to case; read
+// once per schema (see Engine::tables).
+std::vector<TableEntry> const& listTables(Engine& engine);
 long countRows(Engine& engine, std::wstring const& table);
 
 // The DATABASE= part of a connect string such as ";DATABASE=x.mdb;TABLE=t".

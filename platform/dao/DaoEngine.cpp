@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
@@ -9,7 +10,6 @@
 #include <utility>
 #include <cstring>
 #include <cwctype>
-#include <fstream>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
@@ -68,17 +68,15 @@ std::uint32_t bigEndian(unsigned char const* p, int n) {
 // Refuses, before SQLite sees it, anything that is not a whole catalog: an
 // empty or foreign file would otherwise be taken for a new database, and a
 // truncated one would fail only when a query reaches the missing pages.
-void checkCatalogFile(std::string const& path, std::string const& shownName) {
+// Reads through the descriptor the lock already holds.
+void checkCatalogFile(int fd, std::string const& shownName) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) throwDao(jet::kFileNotFound, "Could not find file '" + shownName + "'.");
+  if (::fstat(fd, &st) != 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
   if (S_ISDIR(st.st_mode))
     throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': it is a folder, not a database file.");
-  std::ifstream in(path, std::ios::binary);
   unsigned char header[100] = {};
-  in.read(reinterpret_cast<char*>(header), sizeof header);
-  const auto got = in.gcount();
-  if (!in && got <= 0 && st.st_size > 0)
-    throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
+  const ssize_t got = ::pread(fd, header, sizeof header, 0);
+  if (got < 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
   if (got >= 19 && std::memcmp(header + 4, "Standard Jet DB", 15) == 0)
     throwDao(jet::kUnrecognizedFormat,
              "'" + shownName + "' is a Jet (Access) database; only native catalogs can be opened.");
@@ -343,14 +341,15 @@ bool Engine::isLinked(std::wstring const& name) const {
 }
 
 Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(path), m_access(access) {
-  checkCatalogFile(path, path);
-  if (access == Access::ReadWrite && !ownerCanWrite(path))
-    throwDao(jet::kCannotOpen, "Cannot open '" + path + "' for writing: the file is read-only.");
   const auto kind = exclusive || access == Access::ReadWrite ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
   if (!m_lock.acquire(path, kind)) {
+    if (errno == ENOENT) throwDao(jet::kFileNotFound, "Could not find file '" + path + "'.");
     if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(errno));
   }
+  checkCatalogFile(m_lock.fd(), path);
+  if (access == Access::ReadWrite && !ownerCanWrite(path))
+    throwDao(jet::kCannotOpen, "Cannot open '" + path + "' for writing: the file is read-only.");
   if (access == Access::ReadOnly) {
     if (hasHotJournal(path)) recoverJournal(path, path);
     openConnection(fileUri(path, "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
@@ -437,6 +436,7 @@ void Engine::execInternal(std::string const& sql) {
 }
 
 void Engine::schemaChanged() {
+  tables.reset();
   for (auto it = m_cache.begin(); it != m_cache.end();) {
     if (it->second->inUse) {
       ++it;

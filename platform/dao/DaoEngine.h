@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -107,6 +108,16 @@ class ResultRows {
   std::string m_text;
 };
 
+// A table of the catalog as its definitions list it: local, or a link to a
+// table of another catalog.
+struct TableEntry {
+  std::wstring name;  // as stored
+  bool linked = false;
+  std::wstring sourceTable;
+  std::wstring connect;
+  long attributes = 0;  // as given when the link was created
+};
+
 class Engine {
  public:
   enum class Access { ReadOnly, ReadWrite };
@@ -186,6 +197,10 @@ class Engine {
   }
 
   long recordsAffected = 0;
+  // The catalog's tables, read once and kept until the schema changes:
+  // selecting a catalog asks for several of them, and nobody else can change
+  // the schema while the catalog is open.
+  std::optional<std::vector<TableEntry>> tables;
 
  private:
   Engine() = default;

@@ -24,6 +24,9 @@ class FileLock {
   bool acquire(std::string const& path, Kind kind);
   void release();
   bool held() const { return m_fd >= 0; }
+  // The descriptor the lock is held on, for reading the file without
+  // opening it again; -1 when not held.
+  int fd() const { return m_fd; }
 
  private:
   int m_fd = -1;

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/core/Utf8.h"
@@ -44,6 +46,33 @@ bool statOk(std::string const& path, bool wantDirectory) {
   return !wantDirectory || S_ISDIR(st.st_mode);
 }
 
+// Whole paths resolved before. Catalog paths arrive upper-cased, so every
+// component differs from the disk and a walk costs a stat per component; a
+// remembered answer is checked with one stat instead.
+class ResolvedPaths {
+ public:
+  std::optional<std::string> find(std::string const& key) {
+    std::lock_guard lock(m_mutex);
+    auto it = m_paths.find(key);
+    if (it == m_paths.end()) return std::nullopt;
+    return it->second;
+  }
+  void remember(std::string key, std::string resolved) {
+    std::lock_guard lock(m_mutex);
+    if (m_paths.size() >= 1024) m_paths.clear();
+    m_paths[std::move(key)] = std::move(resolved);
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::unordered_map<std::string, std::string> m_paths;
+};
+
+ResolvedPaths& resolvedPaths() {
+  static ResolvedPaths paths;
+  return paths;
+}
+
 }  // namespace
 
 std::optional<std::string> toPosix(std::wstring_view winPath) {
@@ -69,12 +98,24 @@ std::optional<std::string> resolve(std::wstring_view winPath) {
   if (!posix) return std::nullopt;
   std::string const& p = *posix;
   if (statOk(p, false)) return posix;
+  if (auto known = resolvedPaths().find(p); known && statOk(*known, false)) return known;
 
   const bool absolute = p.front() == '/';
   const bool trailing = p.size() > 1 && p.back() == '/';
   const std::vector<std::string_view> parts = components(p);
   std::string cur = absolute ? "/" : "";
-  for (std::size_t i = 0; i < parts.size(); ++i) {
+  std::size_t first = 0;
+  // Mostly only the file name differs in case: one stat of its folder then
+  // saves a stat per component on the way.
+  if (parts.size() > 1) {
+    std::string parent = cur;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) parent = joinPath(parent, parts[i]);
+    if (statOk(parent, true)) {
+      cur = std::move(parent);
+      first = parts.size() - 1;
+    }
+  }
+  for (std::size_t i = first; i < parts.size(); ++i) {
     const bool last = i + 1 == parts.size();
     const std::string_view part = parts[i];
     std::string exact = joinPath(cur, part);
@@ -93,6 +134,7 @@ std::optional<std::string> resolve(std::wstring_view winPath) {
     cur = std::move(exact);
   }
   if (trailing) cur.push_back('/');
+  if (statOk(cur, false)) resolvedPaths().remember(p, cur);
   return cur;
 }
 

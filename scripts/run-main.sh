@@ -20,7 +20,11 @@ DEMO_ARGS=(sql demo "SELECT DISTINCT Bolts.Symbol, Shanks.Lenght, BoltsTypes.Thr
 Materials.Symbol FROM Shanks INNER JOIN (Materials INNER JOIN (Bolts INNER JOIN BoltsTypes \
 ON Bolts.Id = BoltsTypes.BoltId) ON Materials.Id = BoltsTypes.MaterialId) \
 ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=20.000000)) ORDER BY Shanks.Lenght;")
-DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS DEMO_ARGS)
+# The bolt standards with their nut, washer and clamping-range catalogs.
+BOLTS_ARGS=(bolts)
+# The EN 14399 M20 bolts with nut and washer thickness, and their grip ranges.
+BOLTS_M20_ARGS=(bolts EN14399 --diameter 20)
+DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS DEMO_ARGS BOLTS_ARGS BOLTS_M20_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"

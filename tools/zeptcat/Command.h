@@ -48,5 +48,6 @@ Command addCatalogsCommand(CLI::App& parent);
 Command addPropsCommand(CLI::App& parent);
 Command addDimsCommand(CLI::App& parent);
 Command addListsCommand(CLI::App& parent);
+Command addBoltsCommand(CLI::App& parent);
 
 }  // namespace zeptcat

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <sstream>
 
 #include "platform/core/Utf8.h"
 #include "platform/dao/DaoRecordset.h"
@@ -151,6 +152,25 @@ void printJson(std::ostream& out, ResultTable const& result) {
 
 void print(std::ostream& out, ResultTable const& result, bool json) {
   json ? printJson(out, result) : printTable(out, result);
+}
+
+void printJsonObject(std::ostream& out, std::vector<std::pair<std::wstring, ResultTable const*>> const& members) {
+  out << "{\n";
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    std::ostringstream member;
+    if (members[i].second) printJson(member, *members[i].second);
+    else member << "null\n";
+    // Nested one level deeper: every line of the member but its first.
+    std::string text = member.str();
+    text.pop_back();
+    std::string indented;
+    for (char c : text) {
+      indented += c;
+      if (c == '\n') indented += "  ";
+    }
+    out << "  " << jsonString(members[i].first) << ": " << indented << (i + 1 < members.size() ? ",\n" : "\n");
+  }
+  out << "}\n";
 }
 
 void printValue(std::ostream& out, std::wstring const& key, COleVariant const& value, bool json, int digits) {

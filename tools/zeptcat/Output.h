@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/core/COleVariant.h"
@@ -37,6 +38,10 @@ void printTable(std::ostream& out, ResultTable const& result);
 void printJson(std::ostream& out, ResultTable const& result);
 
 void print(std::ostream& out, ResultTable const& result, bool json);
+
+// Several tables as one JSON object, each under its key and in the order
+// given: {"a": [...], "b": null}; a null table pointer gives null.
+void printJsonObject(std::ostream& out, std::vector<std::pair<std::wstring, ResultTable const*>> const& members);
 
 // One value on a line of its own (its text for texts; numbers with `digits`
 // significant digits), or {"key": value} as JSON.

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addPropsCommand(app));
   commands.push_back(zeptcat::addDimsCommand(app));
   commands.push_back(zeptcat::addListsCommand(app));
+  commands.push_back(zeptcat::addBoltsCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -15,8 +15,9 @@ LISTS_ARGS=(lists)
 # the English one (in, lb/ft2).
 PLATES_MM_ARGS=(lists PLATETHICKNESSES --units mm)
 PLATES_IN_ARGS=(lists PLATETHICKNESSES --units in)
-# Every M20 bolt of the demo catalog: length, thread length and property class.
-DEMO_ARGS=(sql demo "SELECT DISTINCT Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, \
+# Every M20 bolt of the ISO 4014 catalog, in Jet SQL: length, thread length and
+# property class.
+SQL_ARGS=(sql Bolts_ISO4014 "SELECT DISTINCT Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, \
 Materials.Symbol FROM Shanks INNER JOIN (Materials INNER JOIN (Bolts INNER JOIN BoltsTypes \
 ON Bolts.Id = BoltsTypes.BoltId) ON Materials.Id = BoltsTypes.MaterialId) \
 ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=20.000000)) ORDER BY Shanks.Lenght;")
@@ -24,7 +25,7 @@ ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=20.000000)) ORDER BY 
 BOLTS_ARGS=(bolts)
 # The EN 14399 M20 bolts with nut and washer thickness, and their grip ranges.
 BOLTS_M20_ARGS=(bolts EN14399 --diameter 20)
-DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS DEMO_ARGS BOLTS_ARGS BOLTS_M20_ARGS)
+DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLTS_M20_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"

@@ -53,7 +53,7 @@ Command addSqlCommand(CLI::App& parent) {
   auto options = std::make_shared<SqlOptions>();
   CLI::App* sub = parent.add_subcommand("sql", "Run one Jet SQL statement on a catalog and print its rows");
   sub->add_option("catalog", options->catalog,
-                  "A catalog file, or the short name of one in the data folder (\"demo\" for demo.mdb)")
+                  "A catalog file, or the short name of one in the data folder (\"Bolts_ISO4014\" for Bolts_ISO4014.mdb)")
       ->required();
   sub->add_option("statement", options->statement, "The Jet SQL statement, e.g. \"SELECT * FROM Bolts\"")
       ->required();

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
+#include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/dao/DaoDatabase.h"
 
@@ -18,6 +20,16 @@ inline void makeCatalog(std::filesystem::path const& path, std::initializer_list
   db.Create(wide(path).c_str());
   for (auto const* sql : statements) db.Execute(sql, 128);
   db.Close();
+}
+
+// The Jet error number `f` throws, or 0 when it throws nothing.
+inline long errorOf(std::function<void()> const& f) {
+  try {
+    f();
+  } catch (CDaoException const& e) {
+    return e.errorCode();
+  }
+  return 0;
 }
 
 }  // namespace zept::test

@@ -16,20 +16,12 @@
 #include "support/TestTree.h"
 #include "support/Catalog.h"
 
+using zept::test::errorOf;
 using zept::test::makeCatalog;
 using zept::test::TempTree;
 using zept::test::wide;
 
 namespace {
-
-long errorOf(std::function<void()> const& f) {
-  try {
-    f();
-  } catch (CDaoException const& e) {
-    return e.errorCode();
-  }
-  return 0;
-}
 
 long countRows(CDaoDatabase& db, wchar_t const* sql) {
   CDaoRecordset rs(&db);

@@ -10,21 +10,13 @@
 #include "support/TestTree.h"
 #include "support/Catalog.h"
 
+using zept::test::errorOf;
 using zept::test::makeCatalog;
 using zept::test::ScopedEnv;
 using zept::test::TempTree;
 using zept::test::wide;
 
 namespace {
-
-long errorOf(std::function<void()> const& f) {
-  try {
-    f();
-  } catch (CDaoException const& e) {
-    return e.errorCode();
-  }
-  return 0;
-}
 
 class DaoRecordsetTest : public ::testing::Test {
  protected:

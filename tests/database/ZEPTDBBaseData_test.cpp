@@ -13,13 +13,14 @@ namespace {
 
 class ZEPTDBBaseDataFolders : public CatalogFolders {};
 
+// The settings are asked by key and kind (a kind out of range as 0); without
+// settings both folders are the system data folder.
 TEST_F(ZEPTDBBaseDataFolders, ComeFromTheSettingsOrTheSystemDataFolder) {
   const std::tuple<int, wchar_t const*, int> kinds[] = {
       {3, L"PATHDATA", 3}, {12, L"PATHOBJSTEEL", 12}, {17, L"PATHDATA", 0}};
   for (auto const& [type, key, asked] : kinds) {
     OpenAccessor a(static_cast<CFGTypeDataFiles>(type));
-    EXPECT_EQ(settings.key, key);
-    EXPECT_EQ(settings.type, asked);
+    EXPECT_EQ(std::pair(settings.key, settings.type), std::pair(std::wstring(key), asked));
     EXPECT_EQ(a.getDBPath(false) + L"|" + a.getDBPath(true), CString(data + L"|" + app));
   }
   settings.data = settings.app = L"";
@@ -50,6 +51,8 @@ class ZEPTDBBaseDataCatalogs : public CatalogFolders, public testing::WithParamI
   OpenAccessor a;
 };
 
+// Listed once each in ordinal order; a filter is trimmed of blanks and commas
+// around it only, and keeps its order, its repeats and only exact names.
 TEST_P(ZEPTDBBaseDataCatalogs, ListOnceOrdinallyOrAsFiltered) {
   CStringArray names;
   ASSERT_TRUE(a.getDBList(L"cr_*", names, nullptr));
@@ -92,8 +95,9 @@ class ZEPTDBBaseDataOpen : public CatalogFolders {
   CDaoDatabase other, db;
 };
 
-// Any exclusive holder refuses the shared open and its exclusive fallback
-// alike, so selecting fails and leaves nothing open.
+// A shared reader lets the read-only open through; any exclusive holder
+// refuses the shared open and its exclusive fallback alike, so selecting
+// fails and leaves nothing open.
 TEST_F(ZEPTDBBaseDataOpen, OtherHoldersDecideTheModes) {
   ASSERT_TRUE(a.setDB(L"cr_A"));
   other.Open(b.c_str(), true, true);
@@ -111,17 +115,13 @@ TEST_F(ZEPTDBBaseDataOpen, OtherHoldersDecideTheModes) {
   EXPECT_TRUE(db.IsOpen());
 }
 
-class ZEPTDBBaseDataWritable : public ZEPTDBBaseDataOpen {
- protected:
-  void SetUp() override {
-    ZEPTDBBaseDataOpen::SetUp();
-    ASSERT_TRUE(zept::fs::setFileAttributes(b, FILE_ATTRIBUTE_READONLY));
-    ASSERT_TRUE(a.setDB(L"cr_B"));
-  }
+// makeDBWritable removes a read-only attribute to reopen for writing;
+// restoreDBStatus puts attribute and read-only open back, also after the
+// reopen failed (a shared reader) with the catalog closed.
+TEST_F(ZEPTDBBaseDataOpen, ReadOnlyFileIsUnlockedAndLockedAgain) {
+  ASSERT_TRUE(zept::fs::setFileAttributes(b, FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(a.setDB(L"cr_B"));
   ZEPTDBBaseData::ZEPTDBStatus status{7, true, true};
-};
-
-TEST_F(ZEPTDBBaseDataWritable, ReadOnlyFileIsUnlockedAndLockedAgain) {
   ASSERT_TRUE(a.makeDBWritable(status));
   EXPECT_TRUE(status.reopened && status.attributesChanged && (status.attributes & FILE_ATTRIBUTE_READONLY));
   EXPECT_FALSE(zept::fs::isReadOnly(b));
@@ -129,14 +129,7 @@ TEST_F(ZEPTDBBaseDataWritable, ReadOnlyFileIsUnlockedAndLockedAgain) {
   a.restoreDBStatus(status);
   EXPECT_TRUE(zept::fs::isReadOnly(b));
   EXPECT_EQ(a.mode(), L"ro " + upper(b));
-  a.setDB(L"");
-  EXPECT_FALSE(a.makeDBWritable(status));
-  EXPECT_FALSE(status.reopened || status.attributesChanged);
-}
 
-// A shared reader makes the writable reopen fail with the catalog closed;
-// restoring reopens it read-only from the path makeDBWritable kept.
-TEST_F(ZEPTDBBaseDataWritable, FailedReopenIsUndoneFromTheKeptPath) {
   other.Open(b.c_str(), false, true);
   EXPECT_FALSE(a.makeDBWritable(status));
   EXPECT_TRUE(status.reopened && status.attributesChanged);
@@ -145,6 +138,11 @@ TEST_F(ZEPTDBBaseDataWritable, FailedReopenIsUndoneFromTheKeptPath) {
   a.restoreDBStatus(status);
   EXPECT_TRUE(zept::fs::isReadOnly(b));
   EXPECT_EQ(a.mode(), L"ro " + upper(b));
+  other.Close();
+
+  a.setDB(L"");
+  EXPECT_FALSE(a.makeDBWritable(status));
+  EXPECT_FALSE(status.reopened || status.attributesChanged);
 }
 
 }  // namespace

@@ -32,20 +32,23 @@ class ZEPTDBClampingRangeCatalogs : public CatalogFolders {
   CStringArray names;
 };
 
+// Listing selects every candidate; the catalog selected before is reopened
+// with its own units, and without one the catalog tried last (the first
+// listed) stays open.
 TEST_F(ZEPTDBClampingRangeCatalogs, ListDropsForeignFilesAndReopensTheSelection) {
   ASSERT_TRUE(cr.setClampingRangeDB(L"C"));
   const CString selected = cr.getFullDBName();
-  EXPECT_TRUE(cr.getClampingRangeDBList(names, nullptr));
-  EXPECT_EQ(entries(names), (Names{L"A", L"C"}));
-  EXPECT_EQ(std::pair(cr.getFullDBName(), cr.units()), std::pair(selected, kEnglish));  // not cr_A's units
   EXPECT_TRUE(cr.getClampingRangeDBList(names, L"B,C,A,Z"));
   EXPECT_EQ(entries(names), (Names{L"C", L"A"}));
-  // Without a selection the catalog tried last (the first listed) stays open.
+  EXPECT_EQ(std::pair(cr.getFullDBName(), cr.units()), std::pair(selected, kEnglish));
   ZEPTDBClampingRange fresh;
   EXPECT_TRUE(fresh.getClampingRangeDBList(names, nullptr));
+  EXPECT_EQ(entries(names), (Names{L"A", L"C"}));
   EXPECT_EQ(std::pair(fresh.getFullDBName(), fresh.units()), std::pair(upper(data + L"CR_A.MDB"), kMetric));
 }
 
+// Whole data appends, ordered by diameter, washer count and range, each row
+// from a fresh record; an empty catalog fails keeping what was read.
 TEST_F(ZEPTDBClampingRangeCatalogs, RangesComeOrderedWithAFreshRecordPerRow) {
   ASSERT_TRUE(cr.setClampingRangeDB(L"A"));
   DtArray<double> diameters;

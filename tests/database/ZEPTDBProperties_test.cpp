@@ -20,8 +20,7 @@ class ZEPTDBProperties : public CatalogFolders {
 
 TEST_F(ZEPTDBProperties, WithoutCatalogNothingIsAnswered) {
   names.Add(L"kept");
-  EXPECT_EQ(a.getDBPropertyCount(), -1);
-  EXPECT_EQ(a.getCustomDBPropertyCount(), -1);
+  EXPECT_EQ(std::pair(a.getDBPropertyCount(), a.getCustomDBPropertyCount()), std::pair(-1, -1));
   EXPECT_FALSE(a.getDBPropertyList(names) || a.getCustomDBPropertyList(names));
   EXPECT_FALSE(a.getDBProperty(L"Name", value) || a.getCustomDBProperty(L"X", value));
   EXPECT_FALSE(a.setDBProperty(L"X", value, dbDouble) || a.setCustomDBProperty(L"X", value, dbDouble));
@@ -29,6 +28,7 @@ TEST_F(ZEPTDBProperties, WithoutCatalogNothingIsAnswered) {
   EXPECT_EQ(value, COleVariant(2.5));
 }
 
+// A custom property keeps the type it was made with.
 TEST_F(ZEPTDBProperties, CustomPropertyKeepsItsTypeAndSurvivesReopening) {
   ASSERT_TRUE(a.setDB(L"cr_P"));
   EXPECT_TRUE(a.setCustomDBProperty(L"Author", COleVariant(L"Ann"), dbText));

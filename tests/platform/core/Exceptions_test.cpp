@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <exception>
 #include <memory>
 #include <string>
 
@@ -10,55 +9,28 @@
 
 namespace {
 
-TEST(ExceptionCDao, CarriesJetNumberAndText) {
-  const CDaoException e(zept::jet::kFileNotFound, L"Datei 'PRÜF.MDB' fehlt.");
-  EXPECT_EQ(e.errorCode(), 3024);
-  EXPECT_EQ(e.m_scode, 3024);
-  ASSERT_NE(e.m_pErrorInfo, nullptr);
-  EXPECT_EQ(e.m_pErrorInfo->m_lErrorCode, 3024);
-  EXPECT_EQ(e.m_pErrorInfo->m_strDescription, L"Datei 'PRÜF.MDB' fehlt.");
-  EXPECT_EQ(e.m_pErrorInfo->m_strSource, L"ZEPTDatabase.DAO");
-  EXPECT_EQ(e.description(), e.message());
-  EXPECT_STREQ(e.what(), "Datei 'PR\xC3\x9C" "F.MDB' fehlt.");
-}
-
-TEST(ExceptionCDao, CopyPointsAtItsOwnInfo) {
-  auto source = std::make_unique<CDaoException>(3022, L"duplicate key", L"Engine");
+// m_pErrorInfo points into the object it belongs to: a copy's must survive
+// the source (ASan reports the use after free otherwise); what() is UTF-8.
+TEST(ExceptionCDao, CopiesCarryTheirOwnInfo) {
+  auto source = std::make_unique<CDaoException>(zept::jet::kFileNotFound, L"Datei 'PRÜF.MDB' fehlt.");
   CDaoException copy(*source);
-  CDaoException assigned(1, L"x");
+  CDaoException assigned(1, L"x", L"Engine");
   assigned = *source;
   source.reset();
   for (CDaoException const* e : {&copy, &assigned}) {
     ASSERT_NE(e->m_pErrorInfo, nullptr);
-    EXPECT_EQ(e->m_pErrorInfo->m_lErrorCode, 3022);
-    EXPECT_EQ(e->m_pErrorInfo->m_strDescription, L"duplicate key");
-    EXPECT_EQ(e->m_pErrorInfo->m_strSource, L"Engine");
-    EXPECT_STREQ(e->what(), "duplicate key");
-  }
-}
-
-TEST(ExceptionCDao, CaughtByBaseReferenceAndRethrown) {
-  std::exception_ptr saved;
-  try {
-    throw CDaoException(zept::jet::kTableNotFound, L"no such table");
-  } catch (CException& e) {
-    auto* dao = dynamic_cast<CDaoException*>(&e);
-    ASSERT_NE(dao, nullptr);
-    EXPECT_EQ(dao->m_pErrorInfo->m_lErrorCode, zept::jet::kTableNotFound);
-    saved = std::make_exception_ptr(*dao);
-    e.Delete();
-  }
-  try {
-    std::rethrow_exception(saved);
-  } catch (CDaoException const& e) {
-    EXPECT_EQ(e.m_pErrorInfo->m_lErrorCode, zept::jet::kTableNotFound);
-    EXPECT_EQ(e.m_pErrorInfo->m_strDescription, L"no such table");
+    EXPECT_EQ(e->m_pErrorInfo->m_lErrorCode, 3024);
+    EXPECT_EQ(e->m_scode, 3024);
+    EXPECT_EQ(e->m_pErrorInfo->m_strDescription, L"Datei 'PRÜF.MDB' fehlt.");
+    EXPECT_EQ(e->m_pErrorInfo->m_strSource, L"ZEPTDatabase.DAO");
+    EXPECT_STREQ(e->what(),
+                 "Datei 'PR\xC3\x9C"
+                 "F.MDB' fehlt.");
   }
 }
 
 TEST(ExceptionMessage, GetErrorMessageTruncates) {
   const CMemoryException e;
-  EXPECT_EQ(e.message(), L"Out of memory.");
   wchar_t buffer[5];
   unsigned help = 99;
   ASSERT_TRUE(e.GetErrorMessage(buffer, 5, &help));

@@ -13,11 +13,6 @@ namespace zept::dao {
 
 namespace {
 
-std::wstring lower(std::wstring s) {
-  for (auto& c : s) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-  return s;
-}
-
 std::wstring columnText(sqlite3_stmt* stmt, int i) {
   auto const* p = reinterpret_cast<char const*>(sqlite3_column_text(stmt, i));
   return p ? fromUtf8(p) : std::wstring();
@@ -64,16 +59,16 @@ void ensureSystemTables(Engine& engine) {
 }
 
 bool sqliteTableExists(Engine& engine, std::string const& name) {
-  const std::wstring wanted = lower(fromUtf8(name));
+  const std::wstring wanted = lowered(fromUtf8(name));
   for (auto const& t : listTables(engine))
-    if (!t.linked && lower(t.name) == wanted) return true;
+    if (!t.linked && lowered(t.name) == wanted) return true;
   return false;
 }
 
 std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name) {
-  const std::wstring wanted = lower(name);
+  const std::wstring wanted = lowered(name);
   for (auto const& t : listTables(engine))
-    if (lower(t.name) == wanted) return t;
+    if (lowered(t.name) == wanted) return t;
   return std::nullopt;
 }
 
@@ -90,7 +85,7 @@ std::vector<TableEntry> const& listTables(Engine& engine) {
     while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
       TableEntry e;
       e.name = columnText(lease->stmt, 0);
-      hasLinks = hasLinks || lower(e.name) == lower(fromUtf8(kLinksTable));
+      hasLinks = hasLinks || lowered(e.name) == lowered(fromUtf8(kLinksTable));
       out.push_back(std::move(e));
     }
     if (rc != SQLITE_DONE) engine.fail(rc);
@@ -116,7 +111,7 @@ std::wstring connectDatabase(std::wstring const& connect) {
     const auto end = std::min(connect.find(L';', pos), connect.size());
     const std::wstring part = connect.substr(pos, end - pos);
     const auto eq = part.find(L'=');
-    if (eq != std::wstring::npos && lower(part.substr(0, eq)) == L"database") return part.substr(eq + 1);
+    if (eq != std::wstring::npos && lowered(part.substr(0, eq)) == L"database") return part.substr(eq + 1);
     pos = end + 1;
   }
   return {};
@@ -188,7 +183,7 @@ void renameTable(Engine& engine, TableEntry const& table, std::wstring const& ne
   }
   Engine::Transaction tx(engine);
   engine.schemaChanged();
-  if (lower(table.name) == lower(newName)) {
+  if (lowered(table.name) == lowered(newName)) {
     // SQLite sees "shape" and "Shape" as the same name and refuses the
     // rename, so a change of letter case goes through a temporary name.
     const std::wstring temporary = L"zept_rename_" + newName;

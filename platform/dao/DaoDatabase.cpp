@@ -29,8 +29,7 @@ std::string resolvedPath(wchar_t const* name, bool forCreate) {
 
 // Column names of a SELECT ... INTO table: Jet makes them unique.
 std::wstring uniqueName(std::wstring name, std::map<std::wstring, int>& seen) {
-  std::wstring key = name;
-  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  std::wstring key = zept::dao::lowered(name);
   if (name.empty()) name = key = L"expr";
   int& n = seen[key];
   if (n++ == 0) return name;

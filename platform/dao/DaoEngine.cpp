@@ -24,11 +24,7 @@ namespace {
   throw CDaoException(code, CString::fromUtf8(message));
 }
 
-std::wstring lowerKey(std::string_view utf8) {
-  std::wstring out = fromUtf8(utf8);
-  for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-  return out;
-}
+std::wstring lowerKey(std::string_view utf8) { return lowered(fromUtf8(utf8)); }
 
 std::string quoteIdentifier(std::string_view name) {
   std::string out = "\"";
@@ -304,8 +300,7 @@ void ResultRows::value(int row, int column, ColumnMeta const& meta, COleVariant&
 int ColumnSet::find(std::wstring_view name) const {
   for (auto const& [known, index] : m_byName)
     if (known == name) return index;
-  std::wstring key(name);
-  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  const std::wstring key = lowered(name);
   int found = -1;
   int matches = 0;
   for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -334,11 +329,13 @@ int ColumnSet::find(std::wstring_view name) const {
 
 // -------------------------------------------------------------------- Engine
 
-bool Engine::isLinked(std::wstring const& name) const {
-  std::wstring key = name;
-  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-  return m_links.count(key) != 0;
+std::wstring lowered(std::wstring_view name) {
+  std::wstring out(name);
+  for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+  return out;
 }
+
+bool Engine::isLinked(std::wstring const& name) const { return m_links.count(lowered(name)) != 0; }
 
 Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(path), m_access(access) {
   const auto kind = exclusive || access == Access::ReadWrite ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
@@ -637,17 +634,13 @@ bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, 
   }
   m_internal = false;
   if (rc != SQLITE_OK && rc != SQLITE_DONE) return false;
-  std::wstring key = name;
-  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-  m_links[key] = schema;
+  m_links[lowered(name)] = schema;
   schemaChanged();
   return true;
 }
 
 void Engine::unlinkTable(std::wstring const& name) {
-  std::wstring key = name;
-  for (auto& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-  auto it = m_links.find(key);
+  auto it = m_links.find(lowered(name));
   if (it == m_links.end()) return;
   schemaChanged();
   m_internal = true;

@@ -31,6 +31,9 @@ struct sqlite3_stmt;
 
 namespace zept::dao {
 
+// Table and column names compare without case: this is their key.
+std::wstring lowered(std::wstring_view name);
+
 // A result column as a statement names it.
 struct ColumnMeta {
   std::wstring label;     // the column's name in the result

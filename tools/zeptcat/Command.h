@@ -49,5 +49,9 @@ Command addPropsCommand(CLI::App& parent);
 Command addDimsCommand(CLI::App& parent);
 Command addListsCommand(CLI::App& parent);
 Command addBoltsCommand(CLI::App& parent);
+Command addProfilesCommand(CLI::App& parent);
+Command addMaterialsCommand(CLI::App& parent);
+Command addUserObjectsCommand(CLI::App& parent);
+Command addSectionCommand(CLI::App& parent);
 
 }  // namespace zeptcat

@@ -63,6 +63,10 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addDimsCommand(app));
   commands.push_back(zeptcat::addListsCommand(app));
   commands.push_back(zeptcat::addBoltsCommand(app));
+  commands.push_back(zeptcat::addProfilesCommand(app));
+  commands.push_back(zeptcat::addMaterialsCommand(app));
+  commands.push_back(zeptcat::addUserObjectsCommand(app));
+  commands.push_back(zeptcat::addSectionCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -37,6 +37,18 @@ bool take(COleVariant const& value, int& out) {
   return true;
 }
 
+bool take(COleVariant const& value, std::int16_t& out) {
+  if (value.vt != VT_I2) return false;
+  out = value.iVal;
+  return true;
+}
+
+bool take(COleVariant const& value, bool& out) {
+  if (value.vt != VT_BOOL) return false;
+  out = value.boolVal != 0;
+  return true;
+}
+
 bool take(COleVariant const& value, ZEPTString& out) {
   if (value.vt != VT_BSTR) return false;
   out = ZEPTString(value.bstrVal);

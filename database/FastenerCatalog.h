@@ -1,7 +1,8 @@
 // What the fastener accessors (bolt, nut, washer, clamping range) share:
 // selecting a catalog with its format check and unit system, the unit
-// factor, and the snapshot walks that fill value lists and records. Internal
-// to the library; not part of the public surface.
+// factor, and the snapshot walks that fill value lists and records. The
+// typed field readers and the row walk serve the other accessors too.
+// Internal to the library; not part of the public surface.
 //
 // Every walk catches whatever the data-access layer throws and answers
 // false; what it appended before the failure stays.
@@ -35,6 +36,8 @@ double crossFactor(std::int32_t catalogUnits, DtDb::MeasurementValue units);
 // otherwise `out` keeps what it held.
 bool take(COleVariant const& value, double& out);
 bool take(COleVariant const& value, int& out);
+bool take(COleVariant const& value, std::int16_t& out);
+bool take(COleVariant const& value, bool& out);
 bool take(COleVariant const& value, ZEPTString& out);
 bool take(COleVariant const& value, CString& out);
 
@@ -70,25 +73,34 @@ bool selectCatalog(ZEPTDBBaseData& accessor, CDaoDatabase& db, std::int32_t& uni
   return true;
 }
 
-// Empties `values` and appends `column` from every row where it has the
-// expected type. With `fromFirstRow` the walk starts by moving to the first
-// row, so an empty result is a failure; without, it is an empty list.
-template <typename T>
-bool readColumn(CDaoDatabase& db, CString const& sql, wchar_t const* column, DtArray<T>& values, bool fromFirstRow) {
-  values.setLogicalLength(0);
+// Calls `visit` with every row of a snapshot of `sql`. With `fromFirstRow`
+// the walk starts by moving to the first row, so an empty result is a
+// failure; without, it visits nothing and succeeds.
+template <typename Visit>
+bool forEachRow(CDaoDatabase& db, CString const& sql, bool fromFirstRow, Visit visit) {
   try {
     CDaoRecordset rs(&db);
     rs.Open(dbOpenSnapshot, sql, 0);
     if (fromFirstRow) rs.MoveFirst();
-    T value{};
     while (!rs.IsEOF()) {
-      if (read(rs, column, value)) values.append(value);
+      visit(static_cast<CDaoRecordset const&>(rs));
       rs.MoveNext();
     }
     return true;
   } catch (...) {
     return false;
   }
+}
+
+// Empties `values` and appends `column` from every row where it has the
+// expected type (see forEachRow for `fromFirstRow`).
+template <typename T>
+bool readColumn(CDaoDatabase& db, CString const& sql, wchar_t const* column, DtArray<T>& values, bool fromFirstRow) {
+  values.setLogicalLength(0);
+  T value{};
+  return forEachRow(db, sql, fromFirstRow, [&](CDaoRecordset const& rs) {
+    if (read(rs, column, value)) values.append(value);
+  });
 }
 
 // Appends one record per row, from the first row on (none: false); `fill`

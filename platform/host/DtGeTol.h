@@ -1,0 +1,34 @@
+// Tolerances of the host geometry: two points are equal when they are closer
+// than equalPoint; two vectors when their difference is shorter than
+// equalVector. DtGeContext::gTol is the default every comparison uses.
+#pragma once
+
+namespace Dt {
+
+// Results of the host calls that can fail.
+enum ErrorStatus : int {
+  eOk = 0,
+  eInvalidIndex = 1,       // vertex or segment index out of range
+  eInvalidInput = 2,       // null or non-finite argument
+  eNotApplicable = 3,      // the segment is not of the asked kind
+  eDegenerateGeometry = 4  // zero-length segment, zero radius
+};
+
+}  // namespace Dt
+
+class DtGeTol {
+ public:
+  DtGeTol() = default;
+  double equalPoint() const { return m_equalPoint; }
+  double equalVector() const { return m_equalVector; }
+  void setEqualPoint(double value) { m_equalPoint = value; }
+  void setEqualVector(double value) { m_equalVector = value; }
+
+ private:
+  double m_equalPoint = 1e-10;
+  double m_equalVector = 1e-12;
+};
+
+struct DtGeContext {
+  static inline DtGeTol gTol{};
+};

@@ -1,11 +1,19 @@
 #include "database/FastenerCatalog.h"
 
+#include "platform/core/Exceptions.h"
+
 namespace zept::fastener {
 
 CString number(double value) {
   CString text;
   text.Format(L"%f", value);
   return text;
+}
+
+CString quoted(CString const& text) {
+  if (text.Find(L'"') >= 0)
+    throw CDaoException(zept::jet::kSyntaxError, L"Syntax error in query expression: a text holds a double quote.");
+  return L'"' + text + L'"';
 }
 
 std::int32_t catalogUnits(CDaoDatabase& db, wchar_t const* unitStatement) {

@@ -25,6 +25,12 @@ namespace zept::fastener {
 // A number as the catalog statements write it: "%f", "." as the separator.
 CString number(double value);
 
+// A text as the catalog statements write it, in double quotes. A text that
+// holds a double quote would end the literal early and let the rest of it
+// change the statement, so it throws the syntax error (3075) a broken
+// statement gives, whatever the engine would make of it.
+CString quoted(CString const& text);
+
 // The unit system a Descriptions row names: English only for the exact text
 // "in"; metric for any other text, no row, or a statement that fails.
 std::int32_t catalogUnits(CDaoDatabase& db, wchar_t const* unitStatement);

@@ -7,6 +7,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
+#include "platform/fs/FileOps.h"
 #include "platform/fs/WinPath.h"
 
 namespace zept::dao {
@@ -118,9 +119,9 @@ std::wstring connectDatabase(std::wstring const& connect) {
 }
 
 namespace {
-void linkView(Engine& engine, TableEntry const& link) {
+bool linkView(Engine& engine, TableEntry const& link) {
   const auto path = fs::resolve(connectDatabase(link.connect));
-  if (path) engine.linkTable(link.name, *path, link.sourceTable);
+  return path && engine.linkTable(link.name, *path, link.sourceTable);
 }
 }  // namespace
 
@@ -131,7 +132,8 @@ void attachLinks(Engine& engine) {
     if (link.linked) linkView(engine, link);
 }
 
-void addLink(Engine& engine, TableEntry const& link) {
+namespace {
+void recordLink(Engine& engine, TableEntry const& link) {
   ensureSystemTables(engine);
   std::vector<SqlValue> params(4);
   params[0].kind = params[1].kind = params[2].kind = SqlValue::Kind::Text;
@@ -146,7 +148,24 @@ void addLink(Engine& engine, TableEntry const& link) {
     engine.stepToEnd(lease->stmt);
   }
   engine.schemaChanged();
-  linkView(engine, link);
+}
+}  // namespace
+
+void addLink(Engine& engine, TableEntry const& link) {
+  // As Jet does, a new link must reach its source: a link that leads nowhere
+  // is refused, never recorded, so a failed copy leaves no dead table behind.
+  const std::wstring file = connectDatabase(link.connect);
+  if (!fs::fileExists(file))
+    throw CDaoException(jet::kFileNotFound, CString(L"Could not find file '") + file.c_str() + L"'.");
+  if (!linkView(engine, link))
+    throw CDaoException(jet::kTableNotFound, CString(L"The engine cannot find the input table '") +
+                                                 link.sourceTable.c_str() + L"' in '" + file.c_str() + L"'.");
+  try {
+    recordLink(engine, link);
+  } catch (...) {
+    engine.unlinkTable(link.name);
+    throw;
+  }
 }
 
 void removeLink(Engine& engine, std::wstring const& name) {

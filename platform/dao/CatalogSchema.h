@@ -30,6 +30,8 @@ std::wstring connectDatabase(std::wstring const& connect);
 // Re-creates the views of every recorded link; a link whose source cannot be
 // reached stays recorded, and queries through it fail as Jet's do.
 void attachLinks(Engine& engine);
+// Records a link that reaches its source; throws 3024 (no file) or 3078 (no
+// such table there) and records nothing otherwise.
 void addLink(Engine& engine, TableEntry const& link);
 void removeLink(Engine& engine, std::wstring const& name);
 void renameTable(Engine& engine, TableEntry const& table, std::wstring const& newName);

@@ -625,11 +625,15 @@ bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, 
   if (rc == SQLITE_OK) rc = sqlite3_step(attach);
   sqlite3_finalize(attach);
   if (rc == SQLITE_DONE) {
-    rc = sqlite3_exec(m_db,
-                      ("CREATE TEMP VIEW " + view + " AS SELECT * FROM " + schema + "." +
-                       quoteIdentifier(toUtf8(sourceTable)))
-                          .c_str(),
-                      nullptr, nullptr, nullptr);
+    const std::string source = schema + "." + quoteIdentifier(toUtf8(sourceTable));
+    // SQLite takes a view over a missing table and fails only when it is
+    // read: preparing a read of the source finds out now.
+    sqlite3_stmt* probe = nullptr;
+    rc = sqlite3_prepare_v2(m_db, ("SELECT * FROM " + source).c_str(), -1, &probe, nullptr);
+    sqlite3_finalize(probe);
+    if (rc == SQLITE_OK)
+      rc = sqlite3_exec(m_db, ("CREATE TEMP VIEW " + view + " AS SELECT * FROM " + source).c_str(), nullptr, nullptr,
+                        nullptr);
     if (rc != SQLITE_OK) sqlite3_exec(m_db, ("DETACH " + schema).c_str(), nullptr, nullptr, nullptr);
   }
   m_internal = false;

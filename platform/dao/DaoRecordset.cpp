@@ -19,6 +19,20 @@ namespace {
   throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");
 }
 
+// Jet keeps a Yes/No field as True (-1) or False (0): a number written to one
+// is stored as True when it is not zero, so that "= True" finds the row.
+COleVariant storedAs(COleVariant const& value, VARTYPE columnType) {
+  if (columnType != VT_BOOL) return value;
+  switch (value.vt) {
+    case VT_I2: return COleVariant(value.iVal != 0);
+    case VT_I4: return COleVariant(value.lVal != 0);
+    case VT_UI1: return COleVariant(value.bVal != 0);
+    case VT_R4: return COleVariant(value.fltVal != 0);
+    case VT_R8: return COleVariant(value.dblVal != 0);
+    default: return value;
+  }
+}
+
 }  // namespace
 
 CDaoRecordset::CDaoRecordset(CDaoDatabase* database)
@@ -192,16 +206,19 @@ void CDaoRecordset::SetFieldValue(wchar_t const* name, COleVariant const& value)
   requireOpen();
   if (m_editMode == EditMode::None) throw CDaoException(zept::jet::kUpdateWithoutEdit, L"Update or CancelUpdate without AddNew or Edit.");
   if (!name || !*name) throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  const int index = m_columns->find(name);
+  const COleVariant stored =
+      storedAs(value, index < 0 ? VARTYPE{VT_EMPTY} : m_columns->columns[static_cast<std::size_t>(index)].declaredVt);
   // The column is written by its bare name in the dynaset's one table.
   std::wstring column = name;
   if (const auto dot = column.rfind(L'.'); dot != std::wstring::npos) column.erase(0, dot + 1);
   for (auto& [n, v] : m_pending) {
     if (CString(n.c_str()).CompareNoCase(column.c_str()) == 0) {
-      v = value;
+      v = stored;
       return;
     }
   }
-  m_pending.emplace_back(std::move(column), value);
+  m_pending.emplace_back(std::move(column), stored);
 }
 
 void CDaoRecordset::SetFieldValue(wchar_t const* name, wchar_t const* value) {

@@ -23,7 +23,8 @@ class CDaoTableDef {
   void Create(wchar_t const* name, long attributes = 0, wchar_t const* sourceTable = nullptr,
               wchar_t const* connect = nullptr);
   // Adds the created definition to the catalog; throws 3010 when the name is
-  // taken, 3264 when a local table has no field.
+  // taken, 3264 when a local table has no field, and for a link 3024 when its
+  // file is missing or 3078 when the source table cannot be read there.
   void Append();
   void Close();
   bool IsOpen() const { return m_state != State::Closed; }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoDatabase.h"
@@ -157,6 +158,46 @@ TEST_F(DaoRecordsetTest, LinkedTableReadsAndCopiesWithItsTypes) {
   EXPECT_EQ(rs.GetFieldValue(L"ID").vt, VT_I4);
   EXPECT_EQ(rs.GetRecordCount(), 1);  // both IPE rows share one script row
   EXPECT_EQ(errorOf([&] { db.GetTableDefInfo(L"PDLScripts", info); }), zept::jet::kItemNotFound);
+}
+
+// Jet checks a link when it is appended: one that reaches nothing is refused
+// and leaves no table behind, so the name stays free for a working link.
+TEST_F(DaoRecordsetTest, LinkThatReachesNothingIsNotRecorded) {
+  makeCatalog(tree.path("src.mdb"), {L"CREATE TABLE Src (ID LONG)", L"INSERT INTO Src VALUES (4)"});
+  const std::wstring there = L";DATABASE=" + wide(tree.path("src.mdb")) + L";TABLE=Src";
+  const std::wstring nowhere = L";DATABASE=" + wide(tree.path("none.mdb")) + L";TABLE=Src";
+  const std::tuple<wchar_t const*, std::wstring, long> cases[] = {
+      {L"Src", nowhere, zept::jet::kFileNotFound}, {L"Gone", there, zept::jet::kTableNotFound}};
+  for (auto const& [source, connect, error] : cases) {
+    CDaoTableDef link(&db);
+    link.Create(L"Link", dbAttachExclusive, source, connect.c_str());
+    EXPECT_EQ(errorOf([&] { link.Append(); }), error);
+    CDaoTableDefInfo info;
+    EXPECT_EQ(errorOf([&] { db.GetTableDefInfo(L"Link", info); }), zept::jet::kItemNotFound);
+  }
+  CDaoTableDef link(&db);
+  link.Create(L"Link", dbAttachExclusive, L"Src", there.c_str());
+  link.Append();
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, L"SELECT ID FROM Link");
+  EXPECT_EQ(rs.GetFieldValue(L"ID").lVal, 4);
+}
+
+// A number written to a Yes/No field is stored as Jet stores it, True (-1)
+// for anything but zero, so that comparisons with True find it.
+TEST_F(DaoRecordsetTest, YesNoFieldStoresNumbersAsTrueOrFalse) {
+  db.Execute(L"CREATE TABLE Flags (ID COUNTER, F YESNO)");
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenDynaset, L"SELECT * FROM Flags");
+  for (COleVariant v : {COleVariant(1L), COleVariant(short{0}), COleVariant(2.5), COleVariant(true)}) {
+    rs.AddNew();
+    rs.SetFieldValue(L"Flags.F", v);
+    rs.Update();
+  }
+  rs.Open(dbOpenSnapshot, L"SELECT ID FROM Flags WHERE F = True ORDER BY ID");
+  std::vector<long> ids;
+  for (; !rs.IsEOF(); rs.MoveNext()) ids.push_back(rs.GetFieldValue(L"ID").lVal);
+  EXPECT_EQ(ids, (std::vector<long>{1, 3, 4}));
 }
 
 TEST_F(DaoRecordsetTest, TableDefCreatesFieldsWithTypesAndAutoIncrement) {

@@ -46,6 +46,9 @@ TEST(ZEPTSectionParams, BoundariesReachTheArcExtremes) {
       {"short way", contour({{{1, 0}, -quarter}, {{0, -1}, 0}}), {1, 0}, {0, -1}},
       // Half circle from (1,1) to (-1,1) counter-clockwise bulges up to y = 2.
       {"upper half", contour({{{1, 1}, 1}, {{-1, 1}, 0}}), {1, 2}, {-1, 1}},
+      // Quarter arcs about the origin whose ends lie off the axes: only the top counts.
+      {"off-axis ends", contour({{{1, 1}, quarter}, {{-1, 1}, 0}}), {1, std::sqrt(2.0)}, {-1, 1}},
+      {"off-axis ends clockwise", contour({{{-1, 1}, -quarter}, {{1, 1}, 0}}), {1, std::sqrt(2.0)}, {-1, 1}},
   };
   for (auto const& c : cases) {
     expectBox(c.c, c.max, c.min, c.name);

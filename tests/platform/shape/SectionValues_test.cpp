@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "platform/shape/SectionValues.h"
+#include "support/Shapes.h"
+
+namespace {
+
+using zept::shape::SectionValues;
+using zept::shape::sectionValues;
+using zept::test::circle;
+using zept::test::contour;
+using zept::test::rectangle;
+using zept::test::section;
+
+constexpr double kPi = std::numbers::pi;
+
+struct Expected {
+  double area, xc, yc, iy, iz, iyz, wy, wz;
+};
+
+void expectValues(ZEPTSection const& s, Expected const& e, char const* name, double rel = 1e-12) {
+  auto const v = sectionValues(s);
+  ASSERT_TRUE(v.has_value()) << name;
+  auto near = [&](double got, double want, char const* what) {
+    EXPECT_NEAR(got, want, rel * (1.0 + std::fabs(want))) << name << ": " << what;
+  };
+  near(v->area, e.area, "area");
+  near(v->centroid.x, e.xc, "xc");
+  near(v->centroid.y, e.yc, "yc");
+  near(v->iy, e.iy, "iy");
+  near(v->iz, e.iz, "iz");
+  near(v->iyz, e.iyz, "iyz");
+  near(v->wy, e.wy, "wy");
+  near(v->wz, e.wz, "wz");
+}
+
+// Closed forms of the classic shapes.
+TEST(SectionValues, ClosedForms) {
+  double const b = 100, h = 200, R = 50, r = 40, t = 10;
+  // A quarter disc of radius R in the first quadrant.
+  double const qa = kPi * R * R / 4, qc = 4 * R / (3 * kPi), qi = kPi * std::pow(R, 4) / 16 - qa * qc * qc;
+  double const qiyz = std::pow(R, 4) / 8 - qa * qc * qc;
+  double const ring = kPi * (std::pow(R, 4) - std::pow(r, 4)) / 4;
+  // 100 x 200 with a 40 x 60 hole centred at (70, 150).
+  double const ha = b * h - 40 * 60;
+  double const hyc = (b * h * 100 - 40 * 60 * 150) / ha;
+  double const hxc = (b * h * 50 - 40 * 60 * 70) / ha;
+  double const hiy = b * h * h * h / 12 + b * h * std::pow(100 - hyc, 2) - (40 * 216000.0 / 12 + 2400 * std::pow(150 - hyc, 2));
+  double const hiz = h * b * b * b / 12 + b * h * std::pow(50 - hxc, 2) - (60 * 64000.0 / 12 + 2400 * std::pow(70 - hxc, 2));
+  double const hiyz = b * h * (50 - hxc) * (100 - hyc) - 2400 * (70 - hxc) * (150 - hyc);
+  struct Case {
+    char const* name;
+    ZEPTSection s;
+    Expected e;
+  } const cases[] = {
+      {"rectangle", section({rectangle(-20, 5, -20 + b, 5 + h)}),
+       {b * h, 30, 105, b * h * h * h / 12, h * b * b * b / 12, 0, b * h * h / 6, h * b * b / 6}},
+      {"clockwise rectangle", section({contour({{{0, 0}, 0}, {{0, h}, 0}, {{b, h}, 0}, {{b, 0}, 0}})}),
+       {b * h, 50, 100, b * h * h * h / 12, h * b * b * b / 12, 0, b * h * h / 6, h * b * b / 6}},
+      {"circle", section({circle(3, -4, R)}),
+       {kPi * R * R, 3, -4, kPi * std::pow(R, 4) / 4, kPi * std::pow(R, 4) / 4, 0, kPi * std::pow(R, 3) / 4,
+        kPi * std::pow(R, 3) / 4}},
+      {"ring", section({circle(0, 0, R), circle(0, 0, r, true)}),
+       {kPi * (R * R - r * r), 0, 0, ring, ring, 0, ring / R, ring / R}},
+      {"ring with a clockwise hole", section({circle(0, 0, R), circle(0, 0, r, true, true)}),
+       {kPi * (R * R - r * r), 0, 0, ring, ring, 0, ring / R, ring / R}},
+      {"clockwise ring", section({circle(0, 0, R, false, true), circle(0, 0, r, true)}),
+       {kPi * (R * R - r * r), 0, 0, ring, ring, 0, ring / R, ring / R}},
+      {"rectangle with a hole", section({rectangle(0, 0, b, h), rectangle(50, 120, 90, 180, true)}),
+       {ha, hxc, hyc, hiy, hiz, hiyz, hiy / std::fmax(h - hyc, hyc), hiz / std::fmax(b - hxc, hxc)}},
+      {"quarter disc", section({contour({{{0, 0}, 0}, {{R, 0}, std::tan(kPi / 8)}, {{0, R}, 0}})}),
+       {qa, qc, qc, qi, qi, qiyz, qi / (R - qc), qi / (R - qc)}},
+      // A thin-walled square tube t thick, no fillets, as solid minus hole.
+      {"square tube", section({rectangle(0, 0, b, b), rectangle(t, t, b - t, b - t, true)}),
+       {b * b - (b - 2 * t) * (b - 2 * t), b / 2, b / 2, (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 12,
+        (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 12, 0, (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 6 / b,
+        (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 6 / b}},
+  };
+  for (auto const& c : cases) expectValues(c.s, c.e, c.name);
+}
+
+// A square whose upper right corner is rounded with a quarter-circle fillet:
+// the square less the corner piece between the fillet and the corner.
+TEST(SectionValues, FilletedCorner) {
+  double const a = 10, f = 3;
+  ZEPTSection s = section({contour(
+      {{{0, 0}, 0}, {{a, 0}, 0}, {{a, a - f}, std::tan(kPi / 8)}, {{a - f, a}, 0}, {{0, a}, 0}})});
+  // The corner piece: an f x f square at (a-f, a-f) less the quarter disc about (a-f, a-f).
+  double const sq = f * f, qd = kPi * f * f / 4, qc = 4 * f / (3 * kPi);
+  double const pieceArea = sq - qd;
+  // Centroid of the piece about the fillet centre.
+  double const pc = (sq * f / 2 - qd * qc) / pieceArea;
+  double const area = a * a - pieceArea;
+  double const c0 = a - f;  // fillet centre on both axes
+  double const xc = (a * a * a / 2 - pieceArea * (c0 + pc)) / area;
+  // Second moment about the x axis (y = 0), then moved to the centroid.
+  double const pieceI = (f * f * f * f / 3 + sq * c0 * c0 + 2 * c0 * sq * f / 2)  // square about y = 0
+                        - (kPi * std::pow(f, 4) / 16 + qd * c0 * c0 + 2 * c0 * qd * qc);  // quarter disc
+  double const i0 = std::pow(a, 4) / 3 - pieceI;
+  double const iy = i0 - area * xc * xc;
+  auto const v = sectionValues(s);
+  ASSERT_TRUE(v.has_value());
+  EXPECT_NEAR(v->area, area, 1e-12 * area);
+  EXPECT_NEAR(v->centroid.x, xc, 1e-12);
+  EXPECT_NEAR(v->centroid.y, xc, 1e-12);  // symmetric about the diagonal
+  EXPECT_NEAR(v->iy, iy, 1e-10 * iy);
+  EXPECT_NEAR(v->iz, iy, 1e-10 * iy);
+  EXPECT_NEAR(v->wy, iy / (a - xc), 1e-10 * iy);  // the far fibre is the full upper edge
+}
+
+// A circular segment cut off by a chord below the centre: one arc of more
+// than half a turn and its chord.
+TEST(SectionValues, ArcOfMoreThanHalfATurn) {
+  double const R = 2, phi = 0.6;  // half the angle the chord leaves out, about the downward axis
+  double const sweep = 2 * kPi - 2 * phi;
+  DtGePoint2d const right(R * std::sin(phi), -R * std::cos(phi)), left(-R * std::sin(phi), -R * std::cos(phi));
+  ZEPTSection s = section({contour({{right, std::tan(sweep / 4)}, {left, 0}})});
+  auto const v = sectionValues(s);
+  ASSERT_TRUE(v.has_value());
+  double const area = R * R / 2 * (sweep - std::sin(sweep));
+  EXPECT_NEAR(v->area, area, 1e-12);
+  EXPECT_NEAR(v->centroid.x, 0, 1e-12);
+  EXPECT_NEAR(v->centroid.y, 4 * R * std::pow(std::sin(sweep / 2), 3) / (3 * (sweep - std::sin(sweep))), 1e-12);
+  // Extent through the top of the circle and its sides.
+  EXPECT_NEAR(v->max.y, R, 1e-12);
+  EXPECT_NEAR(v->max.x, R, 1e-12);
+  EXPECT_NEAR(v->min.y, -R * std::cos(phi), 1e-12);
+  EXPECT_NEAR(v->wy, v->iy / (R - v->centroid.y), 1e-12);
+}
+
+// A tilted shape of arcs against the same shape cut into many short chords.
+TEST(SectionValues, ExactArcsAgreeWithFineChords) {
+  struct Arc {
+    DtGePoint2d p;
+    double bulge;
+  };
+  Arc const outline[] = {{{0, 0}, 0.3}, {{10, 1}, -0.6}, {{12, 8}, 1.7}, {{3, 9}, 0}, {{1, 5}, -0.2}};
+  int const n = static_cast<int>(std::size(outline));
+  DtGeMatrix2d const tilt = DtGeMatrix2d::rotation(0.4, {5, 5});
+
+  DtDbPolyline exact, chords;
+  for (int i = 0; i < n; ++i) {
+    exact.addVertexAt(exact.numVerts(), outline[i].p, outline[i].bulge);
+    DtGePoint2d const q = outline[(i + 1) % n].p;
+    DtGeCircArc2d arc;
+    if (arc.set(outline[i].p, q, outline[i].bulge) != Dt::eOk) {
+      chords.addVertexAt(chords.numVerts(), outline[i].p);
+      continue;
+    }
+    int const steps = 20000;
+    for (int k = 0; k < steps; ++k)
+      chords.addVertexAt(chords.numVerts(),
+                         arc.evalPoint(arc.startAng() + (arc.endAng() - arc.startAng()) * k / steps));
+  }
+  ZEPTContour a(false), b(false);
+  a.setPolyline(&exact);
+  b.setPolyline(&chords);
+  a.transformBy(tilt);
+  b.transformBy(tilt);
+  auto const va = sectionValues(section({a}));
+  auto const vb = sectionValues(section({b}));
+  ASSERT_TRUE(va && vb);
+  EXPECT_NEAR(va->area, vb->area, 1e-6 * va->area);
+  EXPECT_NEAR(va->centroid.x, vb->centroid.x, 1e-6);
+  EXPECT_NEAR(va->centroid.y, vb->centroid.y, 1e-6);
+  EXPECT_NEAR(va->iy, vb->iy, 1e-6 * va->iy);
+  EXPECT_NEAR(va->iz, vb->iz, 1e-6 * va->iz);
+  EXPECT_NEAR(va->iyz, vb->iyz, 1e-6 * std::fabs(va->iy));
+  EXPECT_GT(std::fabs(va->iyz), 1.0);  // the tilt makes the product matter
+}
+
+TEST(SectionValues, NothingWithoutPositiveArea) {
+  EXPECT_FALSE(sectionValues(ZEPTSection(false)).has_value());
+  EXPECT_FALSE(sectionValues(section({circle(0, 0, 1, true)})).has_value());
+  EXPECT_FALSE(sectionValues(section({circle(0, 0, 1), circle(0, 0, 2, true)})).has_value());
+  EXPECT_FALSE(sectionValues(section({contour({{{0, 0}, 0}, {{5, 0}, 0}})})).has_value());
+  ZEPTCrossSection cs;
+  EXPECT_FALSE(sectionValues(cs).has_value());
+}
+
+// Far from the origin the values stay those of the shape about its centroid.
+TEST(SectionValues, CrossSectionAddsItsSectionsFarFromTheOrigin) {
+  double const x0 = 1e7, y0 = -3e6;
+  ZEPTCrossSection cs;
+  cs.addSection(section({rectangle(x0, y0, x0 + 10, y0 + 20)}));
+  cs.addSection(section({rectangle(x0 + 10, y0, x0 + 20, y0 + 20)}));
+  auto const v = sectionValues(cs);
+  ASSERT_TRUE(v.has_value());
+  EXPECT_NEAR(v->area, 400, 1e-6);
+  EXPECT_NEAR(v->centroid.x, x0 + 10, 1e-6);
+  EXPECT_NEAR(v->iy, 20.0 * 8000 / 12, 1e-3);
+  EXPECT_NEAR(v->iz, 20.0 * 8000 / 12, 1e-3);
+}
+
+}  // namespace

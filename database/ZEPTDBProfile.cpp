@@ -1,0 +1,368 @@
+#include "database/ZEPTDBProfile.h"
+
+#include "database/FastenerCatalog.h"
+#include "database/KorvaToPdl.h"
+#include "database/ProfileColumns.h"
+#include "platform/core/Exceptions.h"
+#include "platform/dao/DaoRecordset.h"
+#include "platform/dao/DaoTableDef.h"
+#include "platform/fs/FileOps.h"
+#include "platform/fs/WinPath.h"
+
+using zept::fastener::read;
+
+namespace {
+
+constexpr wchar_t kTemplateFile[] = L"\\PDLScripts.mdb";
+constexpr wchar_t kScriptColumns[] =
+    L"SELECT DISTINCTROW PDLScripts.ID, PDLScripts.SHAPE_TYPE, PDLScripts.PDL_SCRIPT, PDLScripts.IS_SYMMETRIC INTO "
+    L"Section FROM PDLScripts ";
+constexpr wchar_t kScriptJoin[] =
+    L" JOIN Shape ON PDLScripts.SHAPE_TYPE = Shape.SHAPE_TYPE ORDER BY PDLScripts.SHAPE_TYPE;";
+
+using Record = ZEPTDBProfileData;
+using zept::profile::DoubleColumn;
+using zept::profile::kAreas;
+using zept::profile::kDims;
+using zept::profile::kFurtherDims;
+using zept::profile::kSectionValues;
+
+template <std::size_t N>
+void readDoubles(CDaoRecordset const& rs, DoubleColumn const (&columns)[N], Record& record) {
+  for (auto const& c : columns) read(rs, c.name, record.*c.member);
+}
+
+void writeDoubles(CDaoRecordset& rs, DoubleColumn const* columns, std::size_t count, Record const& record) {
+  for (std::size_t i = 0; i < count; ++i) rs.SetFieldValue(columns[i].name, COleVariant(record.*columns[i].member));
+}
+
+template <std::size_t N>
+void writeDoubles(CDaoRecordset& rs, DoubleColumn const (&columns)[N], Record const& record) {
+  writeDoubles(rs, columns, N, record);
+}
+
+// A text member whose column may hold null, which empties it.
+void readNullable(CDaoRecordset const& rs, wchar_t const* column, ZEPTString& out) {
+  COleVariant value;
+  rs.GetFieldValue(column, value);
+  if (value.vt == VT_NULL)
+    out.empty();
+  else
+    zept::fastener::take(value, out);
+}
+
+COleVariant yesNo(bool value) { return COleVariant(static_cast<long>(value ? 1 : 0)); }
+
+// The statement part that picks one size; the dimension texts go in as given.
+CString sizeCondition(CString const& name, CString const& dim1, CString const& dim2, CString const& dim3) {
+  return L"WHERE (((Shape.NAME)=\"" + name + L"\") AND ((Shape.DIM1)=" + dim1 + L") AND ((Shape.DIM2)=" + dim2 +
+         L") AND ((Shape.DIM3)=" + dim3 + L"));";
+}
+
+CString templateConnect(CString const& dataPath, wchar_t const* table) {
+  return L";DATABASE=" + dataPath + kTemplateFile + L";TABLE=" + table;
+}
+
+void linkTemplate(CDaoDatabase& db, wchar_t const* name, CString const& connect) {
+  CDaoTableDef link(&db);
+  link.Create(name, dbAttachExclusive, name, connect);
+  link.Append();
+  link.Close();
+}
+
+// Sizes are looked up by name and dimensions; Jet's catalogs did without an
+// index, but a large native catalog would otherwise be scanned per lookup.
+// One the catalog has already, or cannot take, only costs speed.
+void indexSizes(CDaoDatabase& db) {
+  try {
+    db.Execute(L"CREATE INDEX ShapeSizes ON Shape (NAME, DIM1, DIM2, DIM3)", dbFailOnError);
+  } catch (CDaoException const&) {
+  }
+}
+
+}  // namespace
+
+ZEPTDBProfile::ZEPTDBProfile() : ZEPTDBBaseData(CFGProfiles) {}
+
+ZEPTDBProfile::~ZEPTDBProfile() = default;
+
+bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
+  if (!setDB(catalogName + L"pro")) return false;
+  const eVersion version = CheckDBFormat();
+  if (version == eCurrent) return true;
+  if (version == eNoSections || version == eOldTables) return ConvertToVELD(version);
+  m_db.Close();
+  return false;
+}
+
+ZEPTDBProfile::eVersion ZEPTDBProfile::CheckDBFormat() {
+  if (!m_db.IsOpen()) return eInvalid;
+  if (!isTableExist(m_db, L"shape")) return eInvalid;
+  if (isTableExist(m_db, L"Section")) return isTableEmpty(m_db, L"Section") ? eNoSections : eCurrent;
+  if (isTableExist(m_db, L"Profile")) return eOldTables;
+  return eNoSections;
+}
+
+bool ZEPTDBProfile::getProfileDBList(CStringArray& names, wchar_t const* filter) {
+  return getDBList(L"*pro", names, filter);
+}
+
+bool ZEPTDBProfile::getProfileShapeList(CStringArray& names, DtArray<int>* shapeTypes) {
+  names.RemoveAll();
+  if (shapeTypes) shapeTypes->setLogicalLength(0);
+  try {
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenSnapshot, L"SELECT DISTINCT NAME, SHAPE_TYPE FROM Shape ORDER BY NAME;", 0);
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+      CString name;
+      if (!read(rs, L"NAME", name)) continue;
+      names.Add(name);
+      if (!shapeTypes) continue;
+      std::int16_t shapeType = -1;
+      read(rs, L"SHAPE_TYPE", shapeType);
+      shapeTypes->append(shapeType);
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+CString ZEPTDBProfile::getProfileShapeDescription(CString const& shape) {
+  CString description;
+  if (!m_db.IsOpen() || !isTableExist(m_db, L"ProfileName")) return description;
+  try {
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenSnapshot, L"SELECT DESCRIPTION FROM ProfileName WHERE SHAPE=\"" + shape + L"\";", 0);
+    if (!rs.IsEOF()) read(rs, L"DESCRIPTION", description);
+  } catch (...) {
+  }
+  return description;
+}
+
+bool ZEPTDBProfile::getProfileDimList(CString const& profileName, CStringArray& dims, int shapeType) {
+  CString sql = L"SELECT DIM1,DIM2,DIM3 FROM Shape WHERE (((NAME)=\"" + profileName + L"\")";
+  if (shapeType >= 0) {
+    CString type;
+    type.Format(L" AND ((Shape.SHAPE_TYPE)=%d)", shapeType);
+    sql += type;
+  }
+  sql += L") ORDER BY DIM1,DIM2,DIM3;";
+  dims.RemoveAll();
+  try {
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenSnapshot, sql, 0);
+    for (; !rs.IsEOF(); rs.MoveNext()) {
+      double d[3];
+      bool complete = true;
+      for (int i = 0; i < 3 && complete; ++i) complete = read(rs, kDims[i].name, d[i]);
+      if (complete) dims.Add(DimsToString(d[0], d[1], d[2]));
+    }
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& dims, ZEPTDBProfileData* record) {
+  CString dim1, dim2, dim3;
+  StringToDims(dims, dim1, dim2, dim3);
+  const CString sql = L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE " +
+                      sizeCondition(profileName, dim1, dim2, dim3);
+  try {
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenSnapshot, sql, 0);
+    if (rs.IsEOF()) return false;
+    if (!record) return true;
+    Record& r = *record;
+    read(rs, L"Shape.ID", r.shapeId);
+    read(rs, L"Section.ID", r.sectionId);
+    read(rs, L"NAME", r.name);
+    readDoubles(rs, kDims, r);
+    read(rs, L"Shape.SHAPE_TYPE", r.shapeType);
+    readDoubles(rs, kSectionValues, r);
+    readNullable(rs, L"SYMBOL", r.symbol);
+    readDoubles(rs, kAreas, r);
+    read(rs, L"HAS_MATS", r.hasMats);
+    read(rs, L"MATERIALS", r.materials);
+    read(rs, L"POINTS", r.points);
+    read(rs, L"IS_THIN", r.isThin);
+    readDoubles(rs, kFurtherDims, r);
+    readNullable(rs, L"PDL_SCRIPT", r.pdlScript);
+    // A row's own contour wins over its shape type's script.
+    if (!r.symbol.isEmpty()) Korva2PDL(record);
+    read(rs, L"IS_SYMMETRIC", r.isSymmetric);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+bool ZEPTDBProfile::Korva2PDL(ZEPTDBProfileData* record) {
+  record->pdlScript.empty();
+  COleVariant unit;
+  const bool hasUnit = getDBProperty(L"unit_sect", unit) && unit.vt == VT_BSTR;
+  const CString sectionUnit = unit.text();
+  CString script;
+  const bool recognised = zept::korvaToPdl(CString(record->symbol), hasUnit ? &sectionUnit : nullptr, script);
+  record->pdlScript = script;
+  return recognised;
+}
+
+double ZEPTDBProfile::getCrossFactor(CString const& unit, CStringArray* unitNames) {
+  COleVariant value;
+  if (unitNames) {
+    unitNames->RemoveAll();
+    for (auto const* name : {L"unit_long", L"unit_weight"})
+      if (getDBProperty(name, value) && value.vt == VT_BSTR) unitNames->Add(value.text());
+  }
+  CString sectionUnit;
+  if (getDBProperty(L"unit_sect", value) && value.vt == VT_BSTR) {
+    sectionUnit = value.text();
+    if (unitNames) unitNames->InsertAt(0, sectionUnit);
+  }
+  return calcCrossFactor(sectionUnit, unit);
+}
+
+int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::MeasurementValue units) {
+  CStringArray listed;
+  if (!getProfileDBList(listed, nullptr)) return -1;
+  for (auto const& name : listed)
+    if (name == catalogName) return 1;
+  const CString path = m_appPath + catalogName + L"Pro.mdb";
+  if (m_db.IsOpen()) m_db.Close();
+  try {
+    m_db.Create(path, dbLangGeneral, dbVersion30);
+    const bool metric = units == DtDb::kMetric;
+    setDBProperty(L"unit_long", COleVariant(metric ? L"mm" : L"ft"), dbText);
+    setDBProperty(L"unit_weight", COleVariant(metric ? L"kG" : L"lb"), dbText);
+    setDBProperty(L"unit_sect", COleVariant(metric ? L"mm" : L"in"), dbText);
+    setDBProperty(L"std_catalog", COleVariant(false), dbBoolean);
+    setDBProperty(L"catalog_name", COleVariant(catalogName), dbText);
+    setDBProperty(L"catalog_comment", COleVariant(catalogName + L" custom profiles"), dbText);
+  } catch (...) {
+    return -1;
+  }
+  try {
+    const CString connect = templateConnect(m_dataPath, L"Shape");
+    linkTemplate(m_db, L"ShapeTemplate", connect);
+    m_db.Execute(L"SELECT ShapeTemplate.* INTO Shape FROM ShapeTemplate;", dbFailOnError);
+    m_db.DeleteTableDef(L"ShapeTemplate");
+    linkTemplate(m_db, L"PDLScripts", connect);
+    m_db.Execute(CString(kScriptColumns) + L"RIGHT" + kScriptJoin, dbFailOnError);
+    m_db.DeleteTableDef(L"PDLScripts");
+    indexSizes(m_db);
+  } catch (...) {
+    return 2;
+  }
+  return 0;
+}
+
+bool ZEPTDBProfile::ConvertToVELD(eVersion version) {
+  if (version == eInvalid) return false;
+  if (version == eCurrent) return true;
+  // Converted where it lies, also in the data folder: the base's way of
+  // making it writable, without this class's copy step.
+  ZEPTDBStatus status;
+  if (!ZEPTDBBaseData::makeDBWritable(status)) return false;
+  try {
+    CDaoTableDef shape(&m_db);
+    if (version == eNoSections) {
+      if (isTableExist(m_db, L"Section")) m_db.DeleteTableDef(L"Section");
+      shape.Open(L"shape");
+      shape.SetName(L"Shape");
+      linkTemplate(m_db, L"PDLScripts", templateConnect(m_dataPath, L"PDLScripts"));
+      shape.Close();
+      m_db.Execute(CString(kScriptColumns) + L"INNER" + kScriptJoin, dbFailOnError);
+      m_db.DeleteTableDef(L"PDLScripts");
+    } else {
+      shape.Open(L"shape");
+      shape.SetName(L"Section");
+      shape.Close();
+      CDaoTableDef profile(&m_db);
+      profile.Open(L"Profile");
+      profile.SetName(L"Shape");
+      profile.Close();
+    }
+    indexSizes(m_db);
+  } catch (...) {
+    return false;
+  }
+  restoreDBStatus(status);
+  return true;
+}
+
+int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
+  if (record.name.isEmpty()) return 2;
+  CString dim1, dim2, dim3;
+  StringToDims(DimsToString(record.dim1, record.dim2, record.dim3), dim1, dim2, dim3);
+  ZEPTDBStatus status;
+  if (!makeDBWritable(status)) return -1;
+  try {
+    CDaoRecordset shape(&m_db);
+    shape.Open(dbOpenDynaset, L"SELECT * FROM Shape " + sizeCondition(record.name, dim1, dim2, dim3), 0);
+    if (shape.IsEOF())
+      shape.AddNew();
+    else
+      shape.Edit();
+    writeDoubles(shape, kDims, record);
+    shape.SetFieldValue(L"NAME", COleVariant(CString(record.name).Left(4)));
+    shape.SetFieldValue(L"SHAPE_TYPE", COleVariant(static_cast<short>(record.shapeType)));
+    writeDoubles(shape, kSectionValues, record);
+    shape.SetFieldValue(L"SYMBOL", record.symbol.c_str());
+    writeDoubles(shape, kAreas, record);
+    shape.SetFieldValue(L"HAS_MATS", yesNo(record.hasMats));
+    shape.SetFieldValue(L"MATERIALS", record.materials.c_str());
+    shape.SetFieldValue(L"POINTS", record.points.c_str());
+    shape.SetFieldValue(L"IS_THIN", yesNo(record.isThin));
+    writeDoubles(shape, kFurtherDims, zept::profile::kWrittenFurtherDims, record);
+    shape.Update();
+    shape.Close();
+
+    if (record.shapeType > 0) {
+      CString sql;
+      sql.Format(L"SELECT * FROM Section WHERE Section.SHAPE_TYPE=%d;", static_cast<int>(record.shapeType));
+      CDaoRecordset section(&m_db);
+      section.Open(dbOpenDynaset, sql, 0);
+      if (section.IsEOF()) {
+        CDaoDatabase templateDb;
+        templateDb.Open(m_dataPath + kTemplateFile, false, true, L"");
+        sql.Format(L"SELECT * FROM PDLScripts WHERE PDLScripts.SHAPE_TYPE=%d;", static_cast<int>(record.shapeType));
+        CDaoRecordset script(&templateDb);
+        script.Open(dbOpenDynaset, sql, 0);
+        if (!script.IsEOF()) {
+          section.AddNew();
+          for (auto const* column : {L"SHAPE_TYPE", L"PDL_SCRIPT", L"IS_SYMMETRIC"})
+            section.SetFieldValue(column, script.GetFieldValue(column));
+          section.Update();
+        }
+        script.Close();
+        templateDb.Close();
+      }
+      section.Close();
+    }
+    restoreDBStatus(status);
+  } catch (...) {
+    return -1;
+  }
+  return 0;
+}
+
+bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
+  if (!ZEPTDBBaseData::makeDBWritable(status)) return false;
+  CString path = m_db.GetName();
+  path.MakeUpper();
+  CString dataPath = m_dataPath;
+  dataPath.MakeUpper();
+  if (path.Find(dataPath) != 0) return true;
+  const CString target = m_appPath + extractFileName(path);
+  // With the application folder also the data folder the copy would be the
+  // catalog itself: it is written where it lies.
+  const auto here = zept::fs::resolve(path.view());
+  if (here && here == zept::fs::resolve(target.view())) return true;
+  restoreDBStatus(status);
+  m_db.Close();
+  if (!zept::fs::copyFile(path.view(), target.view(), false)) return false;
+  if (!openDatabase(m_db, target, true, false)) return false;
+  return ZEPTDBBaseData::makeDBWritable(status);
+}

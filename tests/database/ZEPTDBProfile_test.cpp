@@ -1,0 +1,472 @@
+#include "database/ZEPTDBProfile.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+#include "database/KorvaToPdl.h"
+#include "platform/dao/DaoRecordset.h"
+#include "platform/dao/DaoTableDef.h"
+#include "platform/fs/FileOps.h"
+#include "support/CorePrinters.h"
+#include "support/CatalogFolders.h"
+#include "support/ProfileCatalogs.h"
+
+using namespace zept::test;
+
+namespace {
+
+// The accessor with its open catalog in reach.
+struct Profile : ZEPTDBProfile {
+  using ZEPTDBProfile::m_db;
+  // "" when closed, else "ro " or "rw " and the file name.
+  CString mode() {
+    return m_db.IsOpen() ? (m_db.CanUpdate() ? L"rw " : L"ro ") + extractFileName(getFullDBName()) : CString();
+  }
+};
+
+// The rows of a query on a catalog file: values joined by "|", rows by ";".
+std::string queryText(std::filesystem::path const& file, wchar_t const* sql) {
+  CDaoDatabase db;
+  db.Open(wide(file).c_str(), false, true);
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, sql);
+  CString rows;
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    if (!rows.IsEmpty()) rows += L";";
+    for (short i = 0; i < rs.GetFieldCount(); ++i)
+      rows += (i ? L"|" : L"") + rs.GetFieldValue(i).toDisplayString();
+  }
+  return rows.toUtf8();
+}
+
+CString tableName(std::filesystem::path const& file, wchar_t const* table) {
+  CDaoDatabase db;
+  db.Open(wide(file).c_str(), false, true);
+  CDaoTableDefInfo info;
+  try {
+    db.GetTableDefInfo(table, info);
+  } catch (CDaoException const&) {
+    return CString();
+  }
+  return info.m_strName;
+}
+
+class ProfileTest : public CatalogFolders {
+ protected:
+  void SetUp() override { templateCatalog(tree.path("data/PDLScripts.mdb")); }
+  std::filesystem::path inData(std::string const& file) { return tree.path("data/" + file); }
+  std::filesystem::path inApp(std::string const& file) { return tree.path("app/" + file); }
+  Profile profile;
+};
+
+// ---- Selection and conversion of older layouts ----------------------------
+
+class ProfileSelection : public ProfileTest {};
+
+// Version 2: Section empty or absent is rebuilt from the template with the
+// scripts of exactly the shape types Shape uses; a lower-case "shape" gets
+// its proper name on the way.
+TEST_F(ProfileSelection, SectionlessCatalogsGetTheTemplateScriptsTheyUse) {
+  const std::tuple<char const*, std::vector<std::wstring>> cases[] = {
+      {"EmptySectionpro.mdb", {createShape(), createScripts(L"Section")}},
+      {"NoSectionpro.mdb", {createShape(L"shape")}}};
+  for (auto const& [file, tables] : cases) {
+    auto statements = tables;
+    for (int type : {5, 1, 5, 7}) statements.push_back(insertSize(L"X", type, type, 0, 0, L"shape"));
+    catalogOf(inData(file), statements);
+    const CString name = CString::fromUtf8(file).Left(CString::fromUtf8(file).GetLength() - 7);
+    ASSERT_TRUE(profile.setProfileDB(name)) << file;
+    EXPECT_EQ(profile.mode(), CString(L"ro ") + CString::fromUtf8(file).MakeUpper());
+    profile.setDB(L"");
+    EXPECT_EQ(queryText(inData(file), L"SELECT SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY SHAPE_TYPE"),
+              "1|I|True;5|L|False");
+    EXPECT_EQ(tableName(inData(file), L"shape"), CString(L"Shape")) << file;
+    EXPECT_EQ(tableName(inData(file), L"PDLScripts"), CString()) << "the link is gone";
+  }
+}
+
+// Version 3: "shape" held the scripts and "Profile" the sizes; renaming
+// alone makes it current.
+TEST_F(ProfileSelection, OldTablesAreRenamed) {
+  catalogOf(inData("Oldpro.mdb"), {createScripts(L"shape"), insertScript(L"shape", 3, L"T", true),
+                                 createShape(L"Profile"), insertSize(L"T", 3, 50, 0, 5, L"Profile")});
+  ASSERT_TRUE(profile.setProfileDB(L"OLD"));
+  ZEPTDBProfileData r;
+  ASSERT_TRUE(profile.getProfileData(L"T", L"50x5", &r));
+  EXPECT_EQ(std::tuple(r.shapeType, r.pdlScript.str(), r.isSymmetric), std::tuple(short{3}, L"T", true));
+  profile.setDB(L"");
+  EXPECT_EQ(tableName(inData("Oldpro.mdb"), L"Section"), CString(L"Section"));
+  EXPECT_EQ(tableName(inData("Oldpro.mdb"), L"Profile"), CString());
+}
+
+TEST_F(ProfileSelection, ReadOnlyCatalogIsConvertedAndLockedAgain) {
+  catalogOf(inData("Lockedpro.mdb"), {createShape(), insertSize(L"I", 1, 100, 0, 0)});
+  zept::fs::setFileAttributes(wide(inData("Lockedpro.mdb")), FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(profile.setProfileDB(L"LOCKED"));
+  EXPECT_EQ(profile.mode(), CString(L"ro LOCKEDPRO.MDB"));
+  EXPECT_TRUE(zept::fs::isReadOnly(wide(inData("Lockedpro.mdb"))));
+  EXPECT_EQ(queryText(inData("Lockedpro.mdb"), L"SELECT PDL_SCRIPT FROM Section"), "I");
+}
+
+// Without its template a conversion fails, and leaves a catalog that opens
+// and converts once the template is back.
+TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
+  catalogOf(inData("Waitpro.mdb"), {createShape(), createScripts(L"Section"), insertSize(L"I", 1, 100, 0, 0)});
+  std::filesystem::rename(inData("PDLScripts.mdb"), tree.path("PDLScripts.mdb"));
+  EXPECT_FALSE(profile.setProfileDB(L"WAIT"));
+  profile.setDB(L"");
+  EXPECT_EQ(queryText(inData("Waitpro.mdb"), L"SELECT NAME, DIM1 FROM Shape"), "I|100");
+  EXPECT_EQ(tableName(inData("Waitpro.mdb"), L"PDLScripts"), CString());
+
+  std::filesystem::rename(tree.path("PDLScripts.mdb"), inData("PDLScripts.mdb"));
+  EXPECT_TRUE(profile.setProfileDB(L"WAIT"));
+}
+
+TEST_F(ProfileSelection, NonProfileCatalogsAreRefusedAndClosed) {
+  catalogOf(inData("Goodpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  catalogOf(inData("Otherpro.mdb"), {L"CREATE TABLE Bolts (Id LONG)"});
+  ASSERT_TRUE(profile.setProfileDB(L"GOOD"));
+  EXPECT_FALSE(profile.setProfileDB(L"OTHER"));
+  EXPECT_EQ(profile.mode(), CString());
+  EXPECT_FALSE(profile.setProfileDB(L"MISSING"));
+  EXPECT_TRUE(profile.setProfileDB(L"GOOD"));
+
+  catalogOf(inApp("Userpro.mdb"), {});
+  CStringArray names;
+  ASSERT_TRUE(profile.getProfileDBList(names, nullptr));
+  EXPECT_EQ(entries(names), (std::vector<std::wstring>{L"GOOD", L"OTHER", L"USER"}));
+}
+
+// ---- Reading -------------------------------------------------------------
+
+class ProfileReading : public ProfileTest {
+ protected:
+  void SetUp() override {
+    ProfileTest::SetUp();
+    catalogOf(inData("Readpro.mdb"),
+              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
+               insertScript(L"Section", 2, L"U-script", false), insertSize(L"IPE", 1, 200, 0, 0),
+               insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 2, 150, 75, 0), insertSize(L"IPE", 0, 80, 0, 0),
+               insertSize(L"HEA", 1, 0.05, 0, 2.5), L"INSERT INTO Shape (NAME, DIM1, DIM3) VALUES (\"HEA\", 300, 1)",
+               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3) VALUES (\"HEA\", 1, 400, NULL, 0)",
+               L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
+               L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")",
+               L"INSERT INTO ProfileName VALUES (\"IPE\", \"second\")"});
+    ASSERT_TRUE(profile.setProfileDB(L"READ"));
+  }
+};
+
+TEST_F(ProfileReading, NamesComeOncePerShapeType) {
+  CStringArray names;
+  DtArray<int> types;
+  ASSERT_TRUE(profile.getProfileShapeList(names, &types));
+  ASSERT_EQ(names.GetSize(), types.length());
+  EXPECT_EQ(entries(names), (std::vector<std::wstring>{L"HEA", L"HEA", L"IPE", L"IPE", L"IPE"}));
+  // The order within one name is the engine's.
+  std::set<std::pair<std::wstring, int>> pairs;
+  for (int i = 0; i < names.GetSize(); ++i) pairs.emplace(names[i].str(), types[i]);
+  EXPECT_EQ(pairs, (std::set<std::pair<std::wstring, int>>{{L"HEA", -1}, {L"HEA", 1}, {L"IPE", 0}, {L"IPE", 1}, {L"IPE", 2}}));
+  ASSERT_TRUE(profile.getProfileShapeList(names, nullptr));
+  EXPECT_EQ(names.GetSize(), 5);
+
+  catalogOf(inData("Emptypro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  ASSERT_TRUE(profile.setProfileDB(L"EMPTY"));
+  ASSERT_TRUE(profile.getProfileShapeList(names, &types));
+  EXPECT_EQ(std::pair(names.GetSize(), types.length()), std::pair(0, 0));
+}
+
+TEST_F(ProfileReading, DescriptionsAreMatchedExactly) {
+  EXPECT_EQ(profile.getProfileShapeDescription(L"IPE"), CString(L"I beam"));
+  EXPECT_EQ(profile.getProfileShapeDescription(L"ipe"), CString());
+  EXPECT_EQ(profile.getProfileShapeDescription(L"I\"PE"), CString());
+  catalogOf(inData("Plainpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  ASSERT_TRUE(profile.setProfileDB(L"PLAIN"));
+  EXPECT_EQ(profile.getProfileShapeDescription(L"IPE"), CString());
+}
+
+// Sizes sort by their numbers; one without all three is left out.
+TEST_F(ProfileReading, DimensionListsFilterByShapeType) {
+  const std::tuple<wchar_t const*, int, std::vector<std::wstring>> cases[] = {
+      {L"IPE", -1, {L"80", L"100", L"150x75x0", L"200"}},
+      {L"IPE", 0, {L"80"}},
+      {L"IPE", 2, {L"150x75x0"}},
+      {L"HEA", -1, {L"5.e-002x2.5"}},
+      {L"NONE", -1, {}}};
+  CStringArray dims;
+  for (auto const& [name, type, expected] : cases) {
+    dims.Add(L"stale");
+    ASSERT_TRUE(profile.getProfileDimList(name, dims, type));
+    EXPECT_EQ(entries(dims), expected) << CString(name).toUtf8() << " " << type;
+  }
+}
+
+// Every column lands in its own member: each holds a value of its own.
+TEST_F(ProfileReading, RecordTakesEveryColumn) {
+  const std::vector<std::pair<wchar_t const*, double ZEPTDBProfileData::*>> doubles = {
+      {L"MASS", &ZEPTDBProfileData::mass},      {L"SURF", &ZEPTDBProfileData::surf},
+      {L"H", &ZEPTDBProfileData::h},            {L"B", &ZEPTDBProfileData::b},
+      {L"EA", &ZEPTDBProfileData::ea},          {L"ES", &ZEPTDBProfileData::es},
+      {L"RA", &ZEPTDBProfileData::ra},          {L"RS", &ZEPTDBProfileData::rs},
+      {L"GAP", &ZEPTDBProfileData::gap},        {L"SX", &ZEPTDBProfileData::sx},
+      {L"SY", &ZEPTDBProfileData::sy},          {L"SZ", &ZEPTDBProfileData::sz},
+      {L"IX", &ZEPTDBProfileData::ix},          {L"IY", &ZEPTDBProfileData::iy},
+      {L"IZ", &ZEPTDBProfileData::iz},          {L"IOMEGA", &ZEPTDBProfileData::iomega},
+      {L"VY", &ZEPTDBProfileData::vy},          {L"VPY", &ZEPTDBProfileData::vpy},
+      {L"VZ", &ZEPTDBProfileData::vz},          {L"VPZ", &ZEPTDBProfileData::vpz},
+      {L"MSY", &ZEPTDBProfileData::msy},        {L"MSZ", &ZEPTDBProfileData::msz},
+      {L"TORS", &ZEPTDBProfileData::tors},      {L"SHEAR_QY", &ZEPTDBProfileData::shearQy},
+      {L"SHEAR_QZ", &ZEPTDBProfileData::shearQz}, {L"GAMMA", &ZEPTDBProfileData::gamma},
+      {L"A_1", &ZEPTDBProfileData::a1},         {L"A_2", &ZEPTDBProfileData::a2},
+      {L"B_2", &ZEPTDBProfileData::b2},         {L"ES_2", &ZEPTDBProfileData::es2},
+      {L"P1_L", &ZEPTDBProfileData::p1L},       {L"P1_T", &ZEPTDBProfileData::p1T},
+      {L"P2_L", &ZEPTDBProfileData::p2L},       {L"P2_T", &ZEPTDBProfileData::p2T},
+      {L"P3_L", &ZEPTDBProfileData::p3L},       {L"P3_T", &ZEPTDBProfileData::p3T},
+      {L"P4_L", &ZEPTDBProfileData::p4L},       {L"P4_T", &ZEPTDBProfileData::p4T}};
+  std::wstring columns = L"NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MATERIALS, POINTS, HAS_MATS, IS_THIN";
+  std::wstring values = L"\"UPE\", 2, 120, 60, 5, \"S235\", \"0,0\", True, False";
+  for (std::size_t i = 0; i < doubles.size(); ++i) {
+    columns += std::wstring(L", ") + doubles[i].first;
+    values += L", " + std::to_wstring(i + 1) + L".5";
+  }
+  profile.setDB(L"");
+  catalogOf(inData("Fullpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                  insertScript(L"Section", 2, L"U-script", false),
+                                  L"INSERT INTO Shape (" + columns + L") VALUES (" + values + L")"});
+  ASSERT_TRUE(profile.setProfileDB(L"FULL"));
+  EXPECT_TRUE(profile.getProfileData(L"UPE", L"120x60x5", nullptr));
+  EXPECT_FALSE(profile.getProfileData(L"UPE", L"120x60", nullptr));
+
+  ZEPTDBProfileData r;
+  r.unitFactor = 7;
+  ASSERT_TRUE(profile.getProfileData(L"UPE", L"120x60x5", &r));
+  for (std::size_t i = 0; i < doubles.size(); ++i)
+    EXPECT_EQ(r.*doubles[i].second, static_cast<double>(i + 1) + 0.5) << CString(doubles[i].first).toUtf8();
+  EXPECT_EQ(std::tuple(r.shapeId, r.sectionId, r.name.str(), r.dim1, r.dim2, r.dim3, r.shapeType),
+            std::tuple(1, 2, L"UPE", 120., 60., 5., short{2}));
+  EXPECT_EQ(std::tuple(r.materials.str(), r.points.str(), r.hasMats, r.isThin), std::tuple(L"S235", L"0,0", true, false));
+  EXPECT_EQ(std::tuple(r.symbol.str(), r.pdlScript.str(), r.isSymmetric, r.unitFactor),
+            std::tuple(L"", L"U-script", false, 7.));
+}
+
+// A second read keeps what the first left in members whose column is null,
+// but never a symbol or script.
+TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
+  profile.setDB(L"");
+  catalogOf(inData("Nullpro.mdb"),
+            {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, SYMBOL) VALUES (\"A\", 1, 1, 0, 0, 9, \"s\")",
+             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3) VALUES (\"A\", 3, 2, 0, 0)"});
+  ASSERT_TRUE(profile.setProfileDB(L"NULL"));
+  ZEPTDBProfileData r;
+  r.pdlScript = L"old";
+  ASSERT_TRUE(profile.getProfileData(L"A", L"1", &r));
+  EXPECT_EQ(std::tuple(r.mass, r.symbol.str(), r.sectionId), std::tuple(9., L"s", 1));
+  ASSERT_TRUE(profile.getProfileData(L"A", L"2", &r));
+  EXPECT_EQ(std::tuple(r.mass, r.symbol.str(), r.pdlScript.str(), r.sectionId, r.shapeId, r.isSymmetric),
+            std::tuple(9., L"", L"", 1, 2, true));
+}
+
+// A row's own contour replaces its shape type's script by the script derived
+// from it (empty when it cannot be derived), in the catalog's section unit.
+TEST_F(ProfileReading, SymbolWinsOverTheShapeTypeScript) {
+  constexpr wchar_t kGrid[] = L"10#0-0:4-0:4-2:0-2:0-0";
+  profile.setDB(L"");
+  catalogOf(inData("Symbolpro.mdb"),
+            {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
+             std::wstring(L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, \"") +
+                 kGrid + L"\")"});
+  ASSERT_TRUE(profile.setProfileDB(L"SYMBOL"));
+  ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"cm"), dbText));
+  const CString unit = L"cm";
+  CString expected;
+  zept::korvaToPdl(kGrid, &unit, expected);
+
+  ZEPTDBProfileData r;
+  ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
+  EXPECT_EQ(CString(r.pdlScript), expected);
+  EXPECT_EQ(r.isSymmetric, true);
+}
+
+// The members before the missing column are filled, those after it are not.
+TEST_F(ProfileReading, MissingColumnFailsHalfWay) {
+  profile.setDB(L"");
+  catalogOf(inData("Shortpro.mdb"),
+            {L"CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, SHAPE_TYPE SHORT, "
+             L"MASS DOUBLE)",
+             createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS) VALUES (\"S\", 1, 3, 0, 0, 4.5)"});
+  ASSERT_TRUE(profile.setProfileDB(L"SHORT"));
+  ZEPTDBProfileData r;
+  r.h = -1;
+  EXPECT_FALSE(profile.getProfileData(L"S", L"3", &r));
+  EXPECT_EQ(std::tuple(r.name.str(), r.dim1, r.shapeType, r.mass, r.surf, r.h), std::tuple(L"S", 3., short{1}, 4.5, 0., -1.));
+  EXPECT_TRUE(profile.getProfileData(L"S", L"3", nullptr));
+}
+
+TEST_F(ProfileReading, CrossFactorFromTheSectionUnit) {
+  CStringArray units;
+  units.Add(L"stale");
+  EXPECT_EQ(profile.getCrossFactor(L"in", &units), 0.);
+  EXPECT_EQ(units.GetSize(), 0);
+  EXPECT_EQ(profile.getCrossFactor(L"", nullptr), 1.);
+
+  ASSERT_TRUE(profile.setDBProperty(L"unit_weight", COleVariant(L"kG"), dbText));
+  ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"mm"), dbText));
+  EXPECT_EQ(profile.getCrossFactor(L"in", &units), 0.03937007874015748);
+  EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"kG"}));
+  ASSERT_TRUE(profile.setDBProperty(L"unit_long", COleVariant(L"m"), dbText));
+  EXPECT_EQ(profile.getCrossFactor(L"in", &units), profile.getCrossFactor(L"in", nullptr));
+  EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"m", L"kG"}));
+}
+
+// ---- Creating and writing ------------------------------------------------
+
+class ProfileWriting : public ProfileTest {
+ protected:
+  static ZEPTDBProfileData size(wchar_t const* name, short shapeType, double d1, double d2, double d3) {
+    ZEPTDBProfileData r;
+    r.name = name;
+    r.shapeType = shapeType;
+    r.dim1 = d1;
+    r.dim2 = d2;
+    r.dim3 = d3;
+    r.mass = 22.4;
+    r.p3T = 3;
+    r.p4L = 4;
+    r.hasMats = true;
+    return r;
+  }
+};
+
+TEST_F(ProfileWriting, CreatedCatalogCarriesUnitsAndTemplateTables) {
+  const std::tuple<DtDb::MeasurementValue, char const*, std::vector<std::wstring>> cases[] = {
+      {DtDb::kMetric, "Metric", {L"mm", L"mm", L"kG"}}, {DtDb::kEnglish, "Inch", {L"in", L"ft", L"lb"}}};
+  for (auto const& [units, name, expected] : cases) {
+    ASSERT_EQ(profile.createProfileDB(CString::fromUtf8(name), units), 0);
+    EXPECT_EQ(profile.mode(), L"rw " + CString::fromUtf8(name).MakeUpper() + L"PRO.MDB");
+    EXPECT_TRUE(std::filesystem::exists(inApp(std::string(name) + "Pro.mdb")));
+    CStringArray unitNames;
+    profile.getCrossFactor(L"mm", &unitNames);
+    EXPECT_EQ(entries(unitNames), expected);
+    COleVariant value;
+    ASSERT_TRUE(profile.getDBProperty(L"catalog_comment", value));
+    EXPECT_EQ(value.text(), CString::fromUtf8(name) + L" custom profiles");
+    ASSERT_TRUE(profile.getDBProperty(L"std_catalog", value));
+    EXPECT_EQ(value.vt, VT_BOOL);
+  }
+  CStringArray names;
+  ASSERT_TRUE(profile.getProfileDBList(names, nullptr));
+  EXPECT_EQ(entries(names), (std::vector<std::wstring>{L"INCH", L"METRIC"}));
+
+  // An empty template Shape gives an empty Section, which the first
+  // selection rebuilds; a written size then brings its script.
+  ASSERT_TRUE(profile.setProfileDB(L"METRIC"));
+  ZEPTDBProfileData r = size(L"IPE", 1, 100, 0, 0);
+  ASSERT_EQ(profile.setProfileData(r), 0);
+  ZEPTDBProfileData back;
+  ASSERT_TRUE(profile.getProfileData(L"IPE", L"100", &back));
+  EXPECT_EQ(std::tuple(back.mass, back.pdlScript.str(), back.isSymmetric), std::tuple(22.4, L"I", true));
+}
+
+TEST_F(ProfileWriting, CreationRefusals) {
+  catalogOf(inData("Takenpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  ASSERT_TRUE(profile.setProfileDB(L"TAKEN"));
+  EXPECT_EQ(profile.createProfileDB(L"TAKEN", DtDb::kMetric), 1);
+  EXPECT_EQ(profile.mode(), CString(L"ro TAKENPRO.MDB"));
+  // The listed names are upper case: another spelling reaches the engine,
+  // which refuses a file that exists.
+  catalogOf(inApp("Mixedpro.mdb"), {});
+  EXPECT_EQ(profile.createProfileDB(L"Mixed", DtDb::kMetric), -1);
+
+  std::filesystem::remove(inData("PDLScripts.mdb"));
+  EXPECT_EQ(profile.createProfileDB(L"Bare", DtDb::kMetric), 2);
+  EXPECT_EQ(profile.mode(), CString(L"rw BAREPRO.MDB"));
+  COleVariant unit;
+  EXPECT_TRUE(profile.getDBProperty(L"unit_sect", unit));
+  profile.setDB(L"");
+  EXPECT_EQ(tableName(inApp("BarePro.mdb"), L"ShapeTemplate"), CString()) << "no dead link is left";
+
+  settings.data.clear();
+  settings.app.clear();
+  ZEPTDBProfile unconfigured;
+  EXPECT_EQ(unconfigured.createProfileDB(L"NOWHERE", DtDb::kMetric), -1);
+}
+
+// A size is found by its whole name and numbers, but stored with a name of
+// four characters; an update keeps the columns the writer leaves out.
+TEST_F(ProfileWriting, SizesAreAddedOrUpdated) {
+  catalogOf(inApp("Userpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                 insertSize(L"HEA", 1, 200, 0, 0),
+                                 L"UPDATE Shape SET P4_L = 44, P4_T = 45, P3_T = 33 WHERE NAME = \"HEA\""});
+  ASSERT_TRUE(profile.setProfileDB(L"USER"));
+  ZEPTDBProfileData r = size(L"HEA", 1, 200, 0, 0);
+  ASSERT_EQ(profile.setProfileData(r), 0);
+  EXPECT_EQ(profile.mode(), CString(L"ro USERPRO.MDB"));
+  r = size(L"HEAVY", 1, 0.05, 1, 0);
+  ASSERT_EQ(profile.setProfileData(r), 0);
+  ASSERT_EQ(profile.setProfileData(r), 0);
+  r.name.empty();
+  EXPECT_EQ(profile.setProfileData(r), 2);
+  profile.setDB(L"");
+  EXPECT_EQ(queryText(inApp("Userpro.mdb"),
+                      L"SELECT ID, NAME, DIM1, DIM2, MASS, P3_T, P4_L, P4_T, HAS_MATS FROM Shape WHERE HAS_MATS = True "
+                      L"ORDER BY ID"),
+            "1|HEA|200|0|22.4|3|44|45|True;2|HEAV|0.05|1|22.4|3|||True;"
+            "3|HEAV|0.05|1|22.4|3|||True");
+}
+
+// The first size of a shape type brings the template's script for it; types
+// of 0 or less, and types the template lacks, leave Section alone.
+TEST_F(ProfileWriting, NewShapeTypesBringTheirScript) {
+  catalogOf(inApp("Userpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"mine", true)});
+  ASSERT_TRUE(profile.setProfileDB(L"USER"));
+  for (auto [type, dim] : {std::pair{2, 10.}, std::pair{2, 20.}, std::pair{1, 30.}, std::pair{0, 40.},
+                           std::pair{-3, 50.}, std::pair{9, 60.}}) {
+    ZEPTDBProfileData r = size(L"X", static_cast<short>(type), dim, 0, 0);
+    ASSERT_EQ(profile.setProfileData(r), 0) << type;
+  }
+  profile.setDB(L"");
+  EXPECT_EQ(queryText(inApp("Userpro.mdb"), L"SELECT ID, SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY ID"),
+            "1|1|mine|True;2|2|U|False");
+  EXPECT_EQ(queryText(inApp("Userpro.mdb"), L"SELECT count(*) FROM Shape"), "6");
+}
+
+// The data folder's catalog is never written: the accessor copies it into
+// the application folder and goes on with the copy.
+TEST_F(ProfileWriting, DataFolderCatalogIsCopiedBeforeWriting) {
+  catalogOf(inData("Stdpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                 insertSize(L"IPE", 1, 100, 0, 0)});
+  zept::fs::setFileAttributes(wide(inData("Stdpro.mdb")), FILE_ATTRIBUTE_READONLY);
+  const std::string before = TempTree::read(inData("Stdpro.mdb"));
+  ASSERT_TRUE(profile.setProfileDB(L"STD"));
+  ZEPTDBProfileData r = size(L"IPE", 1, 120, 0, 0);
+  ASSERT_EQ(profile.setProfileData(r), 0);
+  EXPECT_EQ(profile.getFullDBName(), upper(app) + L"STDPRO.MDB");
+  EXPECT_EQ(profile.mode(), CString(L"ro STDPRO.MDB"));
+  EXPECT_TRUE(profile.getProfileData(L"IPE", L"120", nullptr));
+  profile.setDB(L"");
+  EXPECT_EQ(TempTree::read(inData("Stdpro.mdb")), before);
+  EXPECT_EQ(queryText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
+  // Selection now prefers the copy.
+  ASSERT_TRUE(profile.setProfileDB(L"STD"));
+  EXPECT_EQ(profile.getFullDBName(), upper(app) + L"STDPRO.MDB");
+}
+
+// With one folder for both, there is nothing to copy to: the catalog is
+// written where it lies.
+TEST_F(ProfileWriting, SharedFolderIsWrittenInPlace) {
+  settings.app = settings.data;
+  catalogOf(inData("Onepro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  ZEPTDBProfile shared;
+  ASSERT_TRUE(shared.setProfileDB(L"ONE"));
+  ZEPTDBProfileData r = size(L"IPE", 1, 120, 0, 0);
+  EXPECT_EQ(shared.setProfileData(r), 0);
+  EXPECT_EQ(shared.createProfileDB(L"Two", DtDb::kMetric), 0);
+  shared.setDB(L"");
+  EXPECT_EQ(queryText(inData("Onepro.mdb"), L"SELECT DIM1 FROM Shape"), "120");
+  EXPECT_TRUE(std::filesystem::exists(inData("TwoPro.mdb")));
+}
+
+}  // namespace

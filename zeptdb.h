@@ -46,3 +46,5 @@
 #include "database/ZEPTDBWasher.h"
 #include "database/ZEPTDBClampingRange.h"
 #include "database/ZEPTDBBoltStandards.h"
+#include "database/ZEPTDBProfileData.h"
+#include "database/ZEPTDBProfile.h"

@@ -39,7 +39,7 @@ void expectValues(ZEPTSection const& s, Expected const& e, char const* name, dou
 
 // Closed forms of the classic shapes.
 TEST(SectionValues, ClosedForms) {
-  double const b = 100, h = 200, R = 50, r = 40, t = 10;
+  double const b = 100, h = 200, R = 50, r = 40;
   // A quarter disc of radius R in the first quadrant.
   double const qa = kPi * R * R / 4, qc = 4 * R / (3 * kPi), qi = kPi * std::pow(R, 4) / 16 - qa * qc * qc;
   double const qiyz = std::pow(R, 4) / 8 - qa * qc * qc;
@@ -67,17 +67,10 @@ TEST(SectionValues, ClosedForms) {
        {kPi * (R * R - r * r), 0, 0, ring, ring, 0, ring / R, ring / R}},
       {"ring with a clockwise hole", section({circle(0, 0, R), circle(0, 0, r, true, true)}),
        {kPi * (R * R - r * r), 0, 0, ring, ring, 0, ring / R, ring / R}},
-      {"clockwise ring", section({circle(0, 0, R, false, true), circle(0, 0, r, true)}),
-       {kPi * (R * R - r * r), 0, 0, ring, ring, 0, ring / R, ring / R}},
       {"rectangle with a hole", section({rectangle(0, 0, b, h), rectangle(50, 120, 90, 180, true)}),
        {ha, hxc, hyc, hiy, hiz, hiyz, hiy / std::fmax(h - hyc, hyc), hiz / std::fmax(b - hxc, hxc)}},
       {"quarter disc", section({contour({{{0, 0}, 0}, {{R, 0}, std::tan(kPi / 8)}, {{0, R}, 0}})}),
        {qa, qc, qc, qi, qi, qiyz, qi / (R - qc), qi / (R - qc)}},
-      // A thin-walled square tube t thick, no fillets, as solid minus hole.
-      {"square tube", section({rectangle(0, 0, b, b), rectangle(t, t, b - t, b - t, true)}),
-       {b * b - (b - 2 * t) * (b - 2 * t), b / 2, b / 2, (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 12,
-        (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 12, 0, (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 6 / b,
-        (std::pow(b, 4) - std::pow(b - 2 * t, 4)) / 6 / b}},
   };
   for (auto const& c : cases) expectValues(c.s, c.e, c.name);
 }

@@ -5,7 +5,6 @@
 #include <numbers>
 
 #include "platform/shape/ZEPTCrossSection.h"
-#include "platform/shape/ZEPTSectionAnalyser.h"
 #include "platform/shape/ZEPTSectionPresenter.h"
 #include "support/Shapes.h"
 
@@ -105,8 +104,7 @@ TEST(ZEPTSectionParams, ShiftMovesGeometryPlacementDoesNot) {
 TEST(ZEPTContour, SetPolylineCopiesAndGetPolylineCloses) {
   DtDbPolyline p;
   p.addVertexAt(0, {0, 0}, 0.5, -1, -1);
-  p.addVertexAt(1, {4, 0}, 0, -1, -1);
-  p.addVertexAt(2, {4, 3}, -2, -1, -1);
+  p.addVertexAt(1, {4, 0}, -2, -1, -1);
   ZEPTContour c;
   ASSERT_TRUE(c.setPolyline(&p));
   p.setPointAt(0, {99, 99});  // the contour keeps its own copy
@@ -114,26 +112,17 @@ TEST(ZEPTContour, SetPolylineCopiesAndGetPolylineCloses) {
   out.addVertexAt(0, {7, 7});
   ASSERT_TRUE(c.getPolyline(out));
   EXPECT_TRUE(out.isClosed());
-  ASSERT_EQ(out.numVerts(), 3u);
-  DtGePoint2d pt;
-  double bulge = 0;
-  out.getPointAt(0, pt);
-  out.getBulgeAt(0, bulge);
-  EXPECT_EQ(pt, DtGePoint2d(0, 0));
-  EXPECT_EQ(bulge, 0.5);
-  out.getBulgeAt(2, bulge);
-  EXPECT_EQ(bulge, -2);
+  p.setPointAt(0, {0, 0});
+  p.setClosed(true);
+  EXPECT_EQ(out, p);
 
   EXPECT_FALSE(c.setPolyline(nullptr));
   DtDbPolyline bad;
   bad.addVertexAt(0, {std::numeric_limits<double>::quiet_NaN(), 0});
   EXPECT_FALSE(c.setPolyline(&bad));
-  EXPECT_EQ(c.numVerts(), 3);
-
-  ZEPTContour empty(true);
-  EXPECT_TRUE(empty.getIsHole());
-  EXPECT_FALSE(empty.getPolyline(out));
-  EXPECT_EQ(out.numVerts(), 3u);
+  EXPECT_EQ(c.numVerts(), 2);
+  EXPECT_FALSE(ZEPTContour(true).getPolyline(out));
+  EXPECT_EQ(out.numVerts(), 2u);
 }
 
 TEST(ZEPTContour, MirrorTurnsArcsRound) {
@@ -158,24 +147,13 @@ TEST(ZEPTCrossSection, KeepsCopiesAndRefusesBadIndexes) {
   ZEPTSection s = section({rectangle(0, 0, 2, 1)});
   cs.addSection(s);
   s.addContour(rectangle(5, 5, 6, 6));  // not seen by the cross-section
-  ASSERT_EQ(cs.numSections(), 1);
   ZEPTSection out;
   ASSERT_TRUE(cs.getSectionAt(0, out));
   EXPECT_EQ(out.numContours(), 1);
-  out.addContour(rectangle(0, 0, 1, 1));
-  EXPECT_EQ(cs.sectionAt(0)->numContours(), 1);
   EXPECT_FALSE(cs.getSectionAt(1, out));
   EXPECT_FALSE(cs.getSectionAt(-1, out));
   ZEPTContour c;
-  EXPECT_FALSE(out.getContourAt(9, c));
-  EXPECT_TRUE(out.getContourAt(1, c));
-
-  cs.addCustomPoint(ZEPTSectionPoint({1, 1}));
-  cs.addDimLine(ZEPTSectionDimLine(0, {0, 0}, {2, 0}, 1, L"2", L"b"));
-  cs.removeAllSections();
-  cs.removeAllCustomPoints();
-  cs.removeAllDimLines();
-  EXPECT_EQ(cs.numSections() + cs.numCustomPoints() + cs.numDimLines(), 0);
+  EXPECT_FALSE(out.getContourAt(1, c));
 }
 
 TEST(ZEPTCrossSection, ScaleByScalesContentNotPlacement) {
@@ -206,15 +184,7 @@ TEST(ZEPTSectionDimLine, DistanceFollowsScaleAndMirror) {
   m.transformBy(DtGeMatrix2d::mirroring({0, 0}, {1, 0}) * DtGeMatrix2d::scaling(3));
   EXPECT_DOUBLE_EQ(m.getLength(), -6);
   EXPECT_EQ(m.getEndPoint(), DtGePoint2d(12, 0));
-  EXPECT_EQ(m.getDimLineType(), 1);
-  EXPECT_EQ(m.getValuePos(), 1);
-  EXPECT_EQ(m.getValueDir(), 1);
   EXPECT_EQ(m.getTextAlign(), 3);
-  EXPECT_TRUE(m.getDescString() == L"b");
-  m.setTextAlign(2);
-  m.setLength(0);
-  EXPECT_EQ(m.getTextAlign(), 2);
-  EXPECT_NE(m, d);
 }
 
 TEST(ZEPTCrossSection, SnapPointsAreCustomPointsThenExtentPoints) {
@@ -269,14 +239,13 @@ TEST(ZEPTSectionPoint, LabelsFollowTheSection) {
 }
 
 TEST(ZEPTSectionPresenter, KeepsCopiesOfThePlacement) {
-  ZEPTCrossSection a, b;
+  ZEPTCrossSection a;
   ZEPTSectionPresenter p;
   EXPECT_EQ(p.attachSection(&a), 0);
   EXPECT_EQ(p.attachSection(nullptr), 1);
-  EXPECT_EQ(p.attachSection(&b), 2);
   EXPECT_EQ(p.attachedAt(0), &a);
   EXPECT_EQ(p.attachedAt(1), nullptr);
-  EXPECT_EQ(p.attachedAt(3), nullptr);
+  EXPECT_EQ(p.attachedAt(2), nullptr);
 
   ZEPTSectionPoint point({1, 2});
   double angle = 45;
@@ -294,32 +263,14 @@ TEST(ZEPTSectionPresenter, KeepsCopiesOfThePlacement) {
 
   ZEPTSectionPresenter copy(p);
   EXPECT_EQ(copy, p);
-  EXPECT_NE(copy.offsetPoint(), p.offsetPoint());  // its own copy
-  *copy.offsetAngle() = 30;
+  *copy.offsetAngle() = 30;  // its own copy
   EXPECT_NE(copy, p);
-  copy = p;
-  EXPECT_EQ(copy, p);
-
   ASSERT_TRUE(p.setOffset(nullptr, nullptr));
-  EXPECT_EQ(p.offsetPoint(), nullptr);
-  EXPECT_EQ(p.offsetAngle(), nullptr);
-  EXPECT_NE(copy, p);
   copy = p;
   EXPECT_EQ(copy.offsetAngle(), nullptr);
+  EXPECT_EQ(copy, p);
   copy.attachSection(&a);
   EXPECT_NE(copy, p);
-}
-
-TEST(ZEPTSectionAnalyser, ComparesTheAttachedSection) {
-  ZEPTCrossSection a, b;
-  ZEPTSectionAnalyser x, y;
-  EXPECT_EQ(x, y);
-  x.attachSection(&a);
-  EXPECT_NE(x, y);
-  y = x;
-  EXPECT_EQ(y.attachedSection(), &a);
-  y.attachSection(&b);
-  EXPECT_NE(x, y);
 }
 
 }  // namespace

@@ -31,17 +31,12 @@ struct Read {
     code = analyser.setDefinitionByData(data, scale);
   }
   ZEPTContour const& contour(int i) const { return *cs.sectionAt(0)->contourAt(i); }
-  DtGePoint2d point(int c, int v) const {
-    DtGePoint2d p;
-    double bulge = 0;
-    contour(c).getVertexAt(v, p, bulge);
-    return p;
-  }
-  double bulge(int c, int v) const {
-    DtGePoint2d p;
-    double b = 0;
-    contour(c).getVertexAt(v, p, b);
-    return b;
+  DtGePoint2d point(int c, int v) const { return vertex(c, v).first; }
+  double bulge(int c, int v) const { return vertex(c, v).second; }
+  std::pair<DtGePoint2d, double> vertex(int c, int v) const {
+    std::pair<DtGePoint2d, double> out;
+    contour(c).getVertexAt(v, out.first, out.second);
+    return out;
   }
 
   ZEPTDBProfileData data;
@@ -50,14 +45,8 @@ struct Read {
   int code = 99;
 };
 
-TEST(ZEPTPDLAnalyser, ReadsContoursAndReplacesTheContent) {
-  ZEPTDBProfileData data;
-  data.h = 200;
-  data.b = 100;
-  data.pdlScript =
-      L"// a plate with a hole\r\n"
-      L"StartContour(0, 0, ext);\n LineTo(B,0); lineto(B, H);\tLINETO(0,H); LineTo(0,0);\n"
-      L"startcontour(10,10,HOLE); LineTo(20,10); LineTo(20,20); // no way back: it closes anyway\n";
+// The content is replaced only when the whole script reads.
+TEST(ZEPTPDLAnalyser, ReplacesTheContentOnSuccessOnly) {
   ZEPTCrossSection cs;
   cs.addSection(section({rectangle(0, 0, 1, 1)}));
   cs.addSection(section({rectangle(0, 0, 1, 1)}));
@@ -65,6 +54,27 @@ TEST(ZEPTPDLAnalyser, ReadsContoursAndReplacesTheContent) {
   cs.addDimLine(ZEPTSectionDimLine());
   ZEPTPDLAnalyser a;
   a.attachSection(&cs);
+  ZEPTDBProfileData data;
+  data.h = 200;
+  data.b = 100;
+  struct Case {
+    wchar_t const* script;
+    double scale;
+    int code;
+  } const failures[] = {{L"", 1.0, -1},
+                        {L"StartContour(0,0,ext); LineTo(1,0); LineTo(oops,1);", 1.0, 1},
+                        {L"StartContour(0,0,ext); LineTo(1,0); LineTo(1,1);", std::nan(""), 1}};
+  for (auto const& f : failures) {
+    data.pdlScript = f.script;
+    EXPECT_EQ(a.setDefinitionByData(data, f.scale), f.code);
+    EXPECT_EQ(cs.numSections(), 2);
+    EXPECT_EQ(cs.numCustomPoints(), 1);
+  }
+
+  data.pdlScript =
+      L"// a plate with a hole\r\n"
+      L"StartContour(0, 0, ext);\n LineTo(B,0); lineto(B, H);\tLINETO(0,H); LineTo(0,0);\n"
+      L"startcontour(10,10,HOLE); LineTo(20,10); LineTo(20,20); // no way back: it closes anyway\n";
   ASSERT_EQ(a.setDefinitionByData(data, 1.0), 0);
   ASSERT_EQ(cs.numSections(), 1);
   EXPECT_EQ(cs.numCustomPoints(), 0);
@@ -80,8 +90,7 @@ TEST(ZEPTPDLAnalyser, ReadsContoursAndReplacesTheContent) {
   ASSERT_TRUE(cs.getBoundaries(max, min));
   EXPECT_EQ(max, DtGePoint2d(100, 200));
 
-  // Without a cross-section the script is still read.
-  ZEPTPDLAnalyser detached;
+  ZEPTPDLAnalyser detached;  // reads, stores nothing
   EXPECT_EQ(detached.setDefinitionByData(data, 1.0), 0);
 }
 
@@ -97,7 +106,6 @@ TEST(ZEPTPDLAnalyser, ResultCodes) {
       {"no semicolon at the end", L"StartContour(0,0,ext);LineTo(1,0)", 1},
       {"empty statement", L"StartContour(0,0,ext);;", 1},
       {"line before any contour", L"LineTo(1,0);", 1},
-      {"arc before any contour", L"ArcTo(1,0,1,CW);", 1},
       {"unknown statement", L"MoveTo(1,0);", 1},
       {"unknown kind", L"StartContour(0,0,solid);", 1},
       {"unknown direction", L"StartContour(0,0,ext);ArcTo(2,0,1,LEFT);", 1},
@@ -105,7 +113,6 @@ TEST(ZEPTPDLAnalyser, ResultCodes) {
       {"missing argument", L"StartContour(0,ext);", 1},
       {"extra argument", L"LineTo(0,0,0);", 1},
       {"radius below half the chord", L"StartContour(0,0,ext);ArcTo(2,0,0.99,CW);", 1},
-      {"zero radius", L"StartContour(0,0,ext);ArcTo(2,0,0,CW);", 1},
       {"radius a rounding below half the chord", L"StartContour(0,0,ext);ArcTo(2,0,0.999999,CW);", 0},
       {"unbalanced open", L"StartContour((1+2,0,ext);", 1},
       {"unbalanced close", L"StartContour(1+2),0,ext);", 1},
@@ -113,9 +120,7 @@ TEST(ZEPTPDLAnalyser, ResultCodes) {
       {"not a number", L"StartContour(sqrt(-1),0,ext);", 1},
       {"division by zero", L"StartContour(1/0,0,ext);", 1},
       {"intermediate infinity is fine", L"StartContour(atan(1/0)*2-PI,0,ext);", 0},
-      {"overflow", L"StartContour(1e300*1e300,0,ext);", 1},
       {"bare exponent", L"StartContour(1e,0,ext);", 1},
-      {"two dots", L"StartContour(1.2.3,0,ext);", 1},
       {"function without arguments", L"StartContour(sqrt,0,ext);", 1},
       {"column called", L"StartContour(H(1),0,ext);", 1},
       {"min with one argument", L"StartContour(min(1),0,ext);", 1},
@@ -130,24 +135,6 @@ TEST(ZEPTPDLAnalyser, ResultCodes) {
   }
 }
 
-TEST(ZEPTPDLAnalyser, FailureLeavesTheCrossSectionAlone) {
-  ZEPTDBProfileData data;
-  ZEPTCrossSection cs;
-  cs.addSection(section({rectangle(0, 0, 1, 1)}));
-  cs.addCustomPoint(ZEPTSectionPoint({1, 1}));
-  ZEPTPDLAnalyser a;
-  a.attachSection(&cs);
-  for (wchar_t const* script : {L"", L"StartContour(0,0,ext); LineTo(1,0); LineTo(oops,1);"}) {
-    data.pdlScript = script;
-    EXPECT_NE(a.setDefinitionByData(data, 1.0), 0);
-    EXPECT_EQ(cs.numSections(), 1);
-    EXPECT_EQ(cs.numCustomPoints(), 1);
-  }
-  data.pdlScript = L"StartContour(0,0,ext); LineTo(1,0); LineTo(1,1);";
-  EXPECT_EQ(a.setDefinitionByData(data, std::numeric_limits<double>::quiet_NaN()), 1);
-  EXPECT_EQ(cs.numCustomPoints(), 1);
-}
-
 TEST(ZEPTPDLAnalyser, EvaluatesExpressions) {
   struct Case {
     wchar_t const* expression;
@@ -157,19 +144,15 @@ TEST(ZEPTPDLAnalyser, EvaluatesExpressions) {
       {L"(1+2)*3", 9},
       {L"10/4", 2.5},
       {L"2-3-4", -5},
-      {L"16/4/2", 2},
       {L"-3--2", -1},
       {L"+-+2", -2},
-      {L"-(2*3)", -6},
       {L"2e3", 2000},
       {L"2.5E-1", 0.25},
       {L".5", 0.5},
       {L"1.", 1},
       {L"PI", kPi},
-      {L"pi/2", kPi / 2},
       {L"sqrt(16)", 4},
       {L"SIN(PI/2)", 1},
-      {L"cos(0)", 1},
       {L"tan(PI/4)", 1},
       {L"atan(1)*4", kPi},
       {L"abs(-2)", 2},
@@ -287,37 +270,24 @@ TEST(ZEPTPDLAnalyser, DamagedScriptsGiveACode) {
   }
 }
 
+// Radii are negative with the centre left of the chord; a half circle's is positive.
 TEST(ZEPTPDLPresenter, WritesTheScriptConvention) {
   ZEPTCrossSection cs;
-  double const quarter = std::tan(kPi / 8);
-  cs.addSection(section({contour({{{1, 0}, quarter}, {{0, 1}, 0}, {{0, 0}, 0}}),
-                         contour({{{0.25, 0.25}, 0}, {{0.5, 0.25}, -1}, {{0.5, 0.5}, 0}}, true)}));
+  cs.addSection(section({contour({{{0, 0}, 0.5}, {{2, 0}, -2}, {{4, 0}, 0}, {{4, 3}, 0}}),
+                         contour({{{1, 1}, 1}, {{1, 2}, 0}}, true)}));
   ZEPTPDLPresenter p;
   p.attachSection(&cs);
   ZEPTString text;
   ASSERT_TRUE(p.getDefinition(text, 0));
-  std::wstring const expected =
-      L"StartContour(1,0,ext);\n"
-      L"ArcTo(0,1,-1,CCW);\n"
-      L"LineTo(0,0);\n"
-      L"LineTo(1,0);\n"
-      L"StartContour(0.25,0.25,hole);\n"
-      L"LineTo(0.5,0.25);\n"
-      L"ArcTo(0.5,0.5,0.125,CW);\n"
-      L"LineTo(0.25,0.25);\n";
-  // The radius comes out of the bulge with a rounding; compare it by value.
-  std::wstring got = text.str();
-  std::size_t const r = got.find(L"0.5,0.5,");
-  ASSERT_NE(r, std::wstring::npos);
-  std::size_t const comma = got.find(L',', r + 8);
-  EXPECT_NEAR(std::stod(got.substr(r + 8, comma - r - 8)), 0.125, 1e-15);
-  got.replace(r + 8, comma - r - 8, L"0.125");
-  std::size_t const q = got.find(L"ArcTo(0,1,");
-  ASSERT_NE(q, std::wstring::npos);
-  std::size_t const qc = got.find(L',', q + 10);
-  EXPECT_NEAR(std::stod(got.substr(q + 10, qc - q - 10)), -1, 1e-15);
-  got.replace(q + 10, qc - q - 10, L"-1");
-  EXPECT_EQ(got, expected);
+  EXPECT_EQ(text.str(),
+            L"StartContour(0,0,ext);\n"
+            L"ArcTo(2,0,-1.25,CCW);\n"
+            L"ArcTo(4,0,-1.25,CW);\n"
+            L"LineTo(4,3);\n"
+            L"LineTo(0,0);\n"
+            L"StartContour(1,1,hole);\n"
+            L"ArcTo(1,2,0.5,CCW);\n"
+            L"LineTo(1,1);\n");
 
   EXPECT_FALSE(p.getDefinition(text, 1));
   EXPECT_TRUE(text.isEmpty());

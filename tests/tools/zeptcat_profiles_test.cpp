@@ -1,0 +1,151 @@
+// zeptcat profiles as a user runs it: the built binary on profile catalogs
+// made here, with POSIX data and application folders as the command line
+// takes them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/ProfileCatalogs.h"
+#include "support/TestTree.h"
+#include "tools/RunTool.h"
+
+using namespace zept::test;
+
+namespace {
+
+class zeptcatProfiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    templateCatalog(tree.path("data/PDLScripts.mdb"));
+    catalogOf(tree.path("data/Steelpro.mdb"),
+              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"LineTo(H,B);", true),
+               insertScript(L"Section", 2, L"U", false), insertSize(L"IPE", 1, 200, 0, 0),
+               insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 2, 150, 75, 10),
+               L"UPDATE Shape SET H = DIM1, B = DIM1 / 2, MASS = 8.1 WHERE NAME = \"IPE\"",
+               L"INSERT INTO Shape (NAME, DIM1, DIM2, DIM3) VALUES (\"FL\", 50, 0, 5)",
+               L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
+               L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
+  }
+
+  ToolResult run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", data, "--app", app});
+    return runTool(ZEPTCAT_PATH, args, tree.path(""));
+  }
+
+  TempTree tree;
+  std::string data = tree.dir("data").string() + "/";
+  std::string app = tree.dir("app").string() + "/";
+};
+
+TEST_F(zeptcatProfiles, CatalogsNamesAndSizes) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  } const cases[] = {
+      {{"profiles"},
+       "Catalog  Folder  SectionUnit  LengthUnit  WeightUnit  Comment\n"
+       "-------  ------  -----------  ----------  ----------  -------\n"
+       "STEEL    data    -            -           -           -\n"
+       "(1 row)\n"},
+      {{"profiles", "steel"},
+       "Name  ShapeType  Sizes  Description\n"
+       "----  ---------  -----  -----------\n"
+       "FL    -          1      -\n"
+       "IPE   1          2      I beam\n"
+       "IPE   2          1      I beam\n"
+       "(3 rows)\n"},
+      {{"profiles", "STEEL", "IPE"},
+       "Dims       ShapeType  H    B    MASS\n"
+       "---------  ---------  ---  ---  ----\n"
+       "100        1          100  50   8.1\n"
+       "150x75x10  2          150  75   8.1\n"
+       "200        1          200  100  8.1\n"
+       "(3 rows)\n"},
+      {{"profiles", "STEEL", "IPE", "--shape-type", "2"},
+       "Dims       ShapeType  H    B   MASS\n"
+       "---------  ---------  ---  --  ----\n"
+       "150x75x10  2          150  75  8.1\n"
+       "(1 row)\n"}};
+  for (auto const& c : cases) {
+    const auto r = run(c.args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, c.out) << c.args.back();
+  }
+}
+
+TEST_F(zeptcatProfiles, RecordWithItsScript) {
+  auto r = run({"--json", "profiles", "STEEL", "IPE", "200"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"NAME\": \"IPE\", \"DIM1\": 200, \"DIM2\": 0, \"DIM3\": 0, \"SHAPE_TYPE\": 1, \"MASS\": 8.1"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\"PDL_SCRIPT\": \"LineTo(H,B);\", \"IS_SYMMETRIC\": true}"), std::string::npos) << r.out;
+
+  r = run({"profiles", "STEEL", "IPE", "200"});
+  EXPECT_NE(r.out.find("\nH             200\n"), std::string::npos) << r.out;
+  EXPECT_TRUE(r.out.ends_with("(51 rows)\n\nPDL_SCRIPT:\nLineTo(H,B);\n")) << r.out;
+  EXPECT_EQ(run({"profiles", "STEEL", "IPE", "200", "--script"}).out, "LineTo(H,B);\n");
+}
+
+// What the catalog lacks exits 2 with what it has.
+TEST_F(zeptcatProfiles, MissingCatalogNameOrSize) {
+  const std::tuple<std::vector<std::string>, std::string> cases[] = {
+      {{"profiles", "NONE"}, "zeptcat: no profile catalog NONE (NONEpro.mdb) in " + app + " or " + data},
+      {{"profiles", "STEEL", "HEB"}, "zeptcat: STEEL has no sizes of HEB; its names: FL, IPE, IPE\n"},
+      {{"profiles", "STEEL", "IPE", "300"}, "zeptcat: STEEL has no size 300 of IPE; its sizes: 100, 150x75x10, 200\n"}};
+  for (auto const& [args, err] : cases) {
+    const auto r = run(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.starts_with(err)) << r.err;
+  }
+}
+
+// The data folder's catalog stays as it is; the size goes into its copy in
+// the application folder, which later commands then read.
+TEST_F(zeptcatProfiles, WritingCopiesTheDataCatalog) {
+  const std::string before = TempTree::read(tree.path("data/Steelpro.mdb"));
+  auto r = run({"profiles", "STEEL", "IPE", "200", "--write", "mass=22.4", "HAS_MATS=yes", "SYMBOL=", "ES=8.5"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\nMASS          22.4\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nH             200\n"), std::string::npos) << "kept: " << r.out;
+  EXPECT_EQ(TempTree::read(tree.path("data/Steelpro.mdb")), before);
+  EXPECT_TRUE(std::filesystem::exists(tree.path("app/STEELPRO.MDB")));
+  r = run({"profiles"});
+  EXPECT_NE(r.out.find("STEEL    app "), std::string::npos) << r.out;
+}
+
+TEST_F(zeptcatProfiles, CreatedCatalogTakesNewSizes) {
+  auto r = run({"--json", "profiles", "--create", "Mine", "--units", "in"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "[\n  {\"Catalog\": \"Mine\", \"File\": \"MinePro.mdb\", \"SectionUnit\": \"in\"}\n]\n");
+  EXPECT_TRUE(std::filesystem::exists(tree.path("app/MinePro.mdb")));
+  EXPECT_EQ(run({"profiles", "--create", "MINE"}).err, "zeptcat: a profile catalog MINE exists already\n");
+
+  r = run({"profiles", "MINE", "PL", "200x10", "--write", "SHAPE_TYPE=2", "B=200"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  r = run({"profiles", "MINE", "PL", "200x10", "--script"});
+  EXPECT_EQ(r.out, "U\n") << "the template's script of shape type 2";
+
+  std::filesystem::remove(tree.path("data/PDLScripts.mdb"));
+  r = run({"profiles", "--create", "Bare"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("could not copy the tables of the template PDLScripts.mdb"), std::string::npos) << r.err;
+}
+
+TEST_F(zeptcatProfiles, RefusedWrites) {
+  const std::vector<std::string> cases[] = {{"profiles", "STEEL", "PLATE", "1", "--write", "H=1"},
+                                            {"profiles", "STEEL", "PL", "1", "--write", "ID=3"},
+                                            {"profiles", "STEEL", "PL", "1", "--write", "H=ten"},
+                                            {"profiles", "STEEL", "PL", "1", "--write", "IS_THIN=maybe"},
+                                            {"profiles", "STEEL", "PL", "--write", "H=1"},
+                                            {"profiles", "--create", "X", "--write", "H=1"}};
+  for (auto const& args : cases) {
+    const auto r = run(args);
+    EXPECT_EQ(r.status, 1) << args[4] << ": " << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(tree.path("app/STEELPRO.MDB")));
+}
+
+}  // namespace

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
+#include "platform/dao/DaoTypes.h"
+
+using zept::tools::parsePropertyStatement;
 using zept::tools::splitSqlScript;
 using zept::tools::SqlScriptError;
 
@@ -54,6 +59,35 @@ TEST(SqlScript, UnterminatedTextOrNameReportsWhereItBegins) {
   EXPECT_EQ(errorLine("SELECT [A;\nB FROM T"), 1);
   EXPECT_EQ(errorLine("SELECT \"a\n\"\"b;\n"), 1);  // a doubled quote does not end the text
   EXPECT_EQ(errorLine("SELECT \"a\"\"\" FROM T"), 0);  // a closed text ending in a doubled quote
+}
+
+TEST(SqlScript, PropertyStatementsNameTypeAndValue) {
+  struct Case {
+    char const* statement;
+    char const* name;
+    short type;
+    COleVariant value;
+  };
+  for (auto const& c : {Case{"PROPERTY unit_sect TEXT \"mm\"", "unit_sect", dbText, L"mm"},
+                        Case{"property  note  memo 'it''s; \"ok\"'", "note", dbMemo, L"it's; \"ok\""},
+                        Case{"PROPERTY std_catalog YESNO true", "std_catalog", dbBoolean, true},
+                        Case{"PROPERTY std_catalog BIT False", "std_catalog", dbBoolean, false},
+                        Case{"PROPERTY scale DOUBLE -2.5e-1", "scale", dbDouble, -0.25},
+                        Case{"PROPERTY count LONG 12", "count", dbLong, 12.0}}) {
+    const auto p = parsePropertyStatement(c.statement);
+    ASSERT_TRUE(p) << c.statement;
+    EXPECT_EQ(p->name, c.name) << c.statement;
+    EXPECT_EQ(p->daoType, c.type) << c.statement;
+    EXPECT_EQ(p->value.vt, c.value.vt) << c.statement;
+    EXPECT_EQ(p->value.text(), c.value.text()) << c.statement;
+    EXPECT_EQ(p->value.toDouble(), c.value.toDouble()) << c.statement;
+  }
+  // Other statements are Jet SQL.
+  for (char const* sql : {"INSERT INTO PROPERTY VALUES (1)", "PROPERTYX a TEXT \"b\"", "SELECT 1"})
+    EXPECT_FALSE(parsePropertyStatement(sql)) << sql;
+  for (char const* bad : {"PROPERTY", "PROPERTY a TEXT", "PROPERTY a WORD \"b\"", "PROPERTY a TEXT \"b",
+                          "PROPERTY a TEXT \"b\" \"c\"", "PROPERTY a DOUBLE 1.5x", "PROPERTY a DOUBLE 1,5"})
+    EXPECT_THROW(parsePropertyStatement(bad), std::invalid_argument) << bad;
 }
 
 }  // namespace

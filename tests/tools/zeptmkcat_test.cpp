@@ -58,4 +58,35 @@ TEST_F(zeptmkcat, FailedBuildLeavesNoCatalog) {
   EXPECT_EQ(run({output.string()}).status, 1);
 }
 
+TEST_F(zeptmkcat, PropertyStatementsCreateDatabaseProperties) {
+  const auto script = tree.file("p.sql",
+                                "PROPERTY unit_sect TEXT \"mm\";\nCREATE TABLE T (A LONG);\n"
+                                "PROPERTY std_catalog YESNO True;\n");
+  const auto r = run({output.string(), script.string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  CDaoDatabase db;
+  db.Open(wide(output).c_str(), false, true);
+  const auto set = CDaoDatabase::PropertySet::Database;
+  EXPECT_EQ(db.GetPropertyType(set, L"unit_sect"), dbText);
+  EXPECT_EQ(db.GetPropertyValue(set, L"unit_sect").text(), L"mm");
+  EXPECT_EQ(db.GetPropertyType(set, L"std_catalog"), dbBoolean);
+  EXPECT_EQ(db.GetPropertyValue(set, L"std_catalog").boolVal, VARIANT_TRUE);
+}
+
+TEST_F(zeptmkcat, BadPropertyStopsTheBuildAtItsLine) {
+  struct Case {
+    char const* script;
+    char const* message;
+  };
+  for (auto const& c : {Case{"CREATE TABLE T (A LONG);\nPROPERTY a TYPO \"x\";\n", "p.sql:2: PROPERTY a: unknown type"},
+                        Case{"PROPERTY a TEXT \"x\";\n\nPROPERTY a TEXT \"y\";\n", "p.sql:3: error 3367"},
+                        Case{"PROPERTY flag YESNO \"maybe\";\n", "p.sql:1: error 3421"}}) {
+    const auto script = tree.file("p.sql", c.script);
+    const auto r = run({output.string(), script.string()});
+    EXPECT_EQ(r.status, 1) << c.script;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(output)) << c.script;
+  }
+}
+
 }  // namespace

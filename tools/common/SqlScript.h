@@ -3,10 +3,13 @@
 // thousand lines); the whole text is held in memory.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/core/COleVariant.h"
 
 namespace zept::tools {
 
@@ -30,5 +33,22 @@ class SqlScriptError : public std::runtime_error {
 // the end of their line; a leading UTF-8 byte-order mark is skipped; empty
 // statements are left out, and the last statement needs no ";".
 std::vector<SqlStatement> splitSqlScript(std::string_view script);
+
+// Jet SQL has no statement for database properties, so scripts set them with
+//   PROPERTY name TYPE value
+// TYPE is a Jet type word (TEXT, YESNO, LONG, DOUBLE, ...); the value is a
+// quoted text ("..." or '...', a doubled quote standing for itself), True,
+// False or a number in C notation. The value is converted to the type when
+// the property is created.
+struct PropertyStatement {
+  std::string name;  // UTF-8
+  short daoType = 0;
+  COleVariant value;  // VT_BSTR, VT_BOOL or VT_R8
+};
+
+// The property a PROPERTY statement sets, or nullopt for any other
+// statement. Throws std::invalid_argument when the statement starts with the
+// keyword but does not have the form above.
+std::optional<PropertyStatement> parsePropertyStatement(std::string_view statement);
 
 }  // namespace zept::tools

@@ -2,13 +2,16 @@
 //
 // Builds a catalog from readable Jet SQL scripts, through the library's own
 // CDaoDatabase::Create and Execute, so the bundled data is made exactly the way
-// any caller would make it. The catalog is written under a temporary name and
-// renamed at the end: a failed build leaves no catalog behind, not even an
-// older one.
+// any caller would make it. Database properties, which Jet SQL cannot set,
+// come from PROPERTY statements (tools/common/SqlScript.h), created through
+// CDaoDatabase::CreateProperty. The catalog is written under a temporary name
+// and renamed at the end: a failed build leaves no catalog behind, not even
+// an older one.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -48,7 +51,14 @@ void runScript(CDaoDatabase& db, fs::path const& input) {
   }
   for (auto const& st : statements) {
     try {
-      db.Execute(zept::fromUtf8(st.text).c_str(), dbFailOnError);
+      if (auto property = zept::tools::parsePropertyStatement(st.text))
+        db.CreateProperty(CDaoDatabase::PropertySet::Database, zept::fromUtf8(property->name).c_str(),
+                          property->daoType, property->value);
+      else
+        db.Execute(zept::fromUtf8(st.text).c_str(), dbFailOnError);
+    } catch (std::invalid_argument const& e) {
+      std::cerr << input.string() << ':' << st.line << ": " << e.what() << '\n';
+      throw BuildFailed{};
     } catch (CDaoException const& e) {
       std::cerr << input.string() << ':' << st.line << ": error " << e.errorCode() << ": "
                 << e.description().toUtf8() << "\n  in: " << st.text << '\n';

@@ -9,38 +9,18 @@
 #include <set>
 #include <string>
 
-#include "platform/core/Utf8.h"
-#include "platform/dao/DaoDatabase.h"
-#include "platform/dao/DaoRecordset.h"
+#include "support/BundledCatalog.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kData = ZEPT_BUNDLED_DATA_DIR;
+using Catalog = zept::test::BundledCatalog;
+using zept::test::kBundledData;
 
 std::string upper(std::string s) {
   std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return s;
 }
-
-// Opens a built catalog read-only and runs one query on it.
-class Catalog {
- public:
-  explicit Catalog(char const* name) {
-    const fs::path path = kData / (std::string(name) + ".mdb");
-    EXPECT_TRUE(fs::exists(path)) << path;
-    m_db.Open(zept::fromUtf8(path.string()).c_str(), false, true);
-  }
-  // The first column of the first row, as a number.
-  double number(wchar_t const* sql) {
-    CDaoRecordset rs(&m_db);
-    rs.Open(dbOpenSnapshot, sql);
-    EXPECT_FALSE(rs.IsEOF()) << zept::toUtf8(sql);
-    return rs.IsEOF() ? -1 : rs.GetFieldValue(0).toDouble();
-  }
-  CDaoDatabase m_db;
-};
 
 TEST(FastenerData, IsoThreadLengths) {
   const wchar_t* join =
@@ -86,7 +66,7 @@ TEST(FastenerData, ClampingRangesFollowTheirDerivation) {
 
 TEST(FastenerData, StandardsNameBundledCatalogs) {
   std::set<std::string> files;
-  for (auto const& entry : fs::directory_iterator(kData)) files.insert(upper(entry.path().filename().string()));
+  for (auto const& entry : fs::directory_iterator(kBundledData)) files.insert(upper(entry.path().filename().string()));
 
   Catalog standards("BoltsNutsWashers");
   CDaoRecordset rs(&standards.m_db);

@@ -1,0 +1,210 @@
+// Plausibility of the bundled profile catalogs as the build made them from
+// data/PDLScripts.sql and data/EUROpro.sql: published masses and areas
+// against each row's own dimensions, the units, the column types readers
+// check, and the shape scripts every catalog takes from the template.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "database/ZEPTDBBaseData.h"
+#include "platform/dao/DaoTypes.h"
+#include "support/BundledCatalog.h"
+
+namespace {
+
+using zept::test::BundledCatalog;
+
+// Every Shape column with the type the profile reader takes it as.
+std::vector<std::pair<std::wstring, short>> shapeColumns() {
+  std::vector<std::pair<std::wstring, short>> columns{
+      {L"ID", dbLong},       {L"NAME", dbText},     {L"SHAPE_TYPE", dbInteger}, {L"SYMBOL", dbMemo},
+      {L"HAS_MATS", dbBoolean}, {L"MATERIALS", dbText}, {L"POINTS", dbText},   {L"IS_THIN", dbBoolean}};
+  for (wchar_t const* name :
+       {L"DIM1", L"DIM2", L"DIM3", L"MASS", L"SURF", L"H", L"B", L"EA", L"ES", L"RA", L"RS", L"GAP", L"SX",
+        L"SY", L"SZ", L"IX", L"IY", L"IZ", L"IOMEGA", L"VY", L"VPY", L"VZ", L"VPZ", L"MSY", L"MSZ", L"TORS",
+        L"SHEAR_QY", L"SHEAR_QZ", L"GAMMA", L"A_1", L"A_2", L"B_2", L"ES_2", L"P1_L", L"P1_T", L"P2_L", L"P2_T",
+        L"P3_L", L"P3_T", L"P4_L", L"P4_T"})
+    columns.emplace_back(name, dbDouble);
+  return columns;
+}
+
+void expectColumns(CDaoDatabase& db, wchar_t const* table,
+                   std::vector<std::pair<std::wstring, short>> const& expected) {
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, (std::wstring(L"SELECT * FROM ") + table).c_str());
+  std::map<std::wstring, short> types;
+  for (short i = 0; i < rs.GetFieldCount(); ++i) {
+    CDaoFieldInfo info;
+    rs.GetFieldInfo(i, info);
+    types[info.m_strName.str()] = info.m_nType;
+  }
+  for (auto const& [name, type] : expected) {
+    ASSERT_TRUE(types.count(name)) << table << "." << zept::toUtf8(name.c_str());
+    EXPECT_EQ(types[name], type) << table << "." << zept::toUtf8(name.c_str());
+  }
+}
+
+// One size of the catalog: its key and its numeric columns.
+struct Size {
+  std::string label;
+  int shapeType = 0;
+  std::map<std::wstring, double> v;
+};
+
+std::vector<Size> sizes(BundledCatalog& catalog) {
+  std::vector<Size> out;
+  CDaoRecordset rs(&catalog.m_db);
+  rs.Open(dbOpenSnapshot, L"SELECT * FROM Shape ORDER BY ID");
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    Size s;
+    s.shapeType = static_cast<int>(rs.GetFieldValue(L"SHAPE_TYPE").toDouble());
+    for (auto const& [name, type] : shapeColumns())
+      if (type == dbDouble) s.v[name] = rs.GetFieldValue(name.c_str()).toDouble();
+    s.label = (rs.GetFieldValue(L"NAME").text() + L" " +
+               ZEPTDBBaseData::DimsToString(s.v[L"DIM1"], s.v[L"DIM2"], s.v[L"DIM3"]))
+                  .toUtf8();
+    out.push_back(std::move(s));
+  }
+  return out;
+}
+
+// The area the rolling dimensions give, fillets included, per shape type.
+// Tapered flanges: ES is the thickness at B/2 from the web's back, so the
+// slope takes 0.08 * EA * (B - EA) / 2 from each flange where it meets the web.
+double areaFromDimensions(Size const& s) {
+  const double h = s.v.at(L"H"), b = s.v.at(L"B"), tw = s.v.at(L"EA"), tf = s.v.at(L"ES");
+  const double r = s.v.at(L"RA"), r2 = s.v.at(L"RS"), corner = 1 - std::numbers::pi / 4;
+  switch (s.shapeType) {
+    case 1: return 2 * b * tf + (h - 2 * tf) * tw + 4 * corner * r * r;
+    case 2: return 2 * b * tf + (h - 2 * tf) * tw - 0.08 * tw * (b - tw) + 2 * corner * (r * r - r2 * r2);
+    case 4: return h * tw + (b - tw) * tf + corner * (r * r - 2 * r2 * r2);
+    default: return 0;
+  }
+}
+
+TEST(ProfileData, CatalogNamesItsUnits) {
+  BundledCatalog euro("EUROpro");
+  struct Property {
+    wchar_t const* name;
+    short type;
+    COleVariant value;
+  };
+  for (auto const& p : {Property{L"unit_long", dbText, L"mm"}, Property{L"unit_weight", dbText, L"kG"},
+                        Property{L"unit_sect", dbText, L"mm"}, Property{L"std_catalog", dbBoolean, true},
+                        Property{L"catalog_name", dbText, L"EURO"}}) {
+    EXPECT_EQ(euro.m_db.GetPropertyType(CDaoDatabase::PropertySet::Database, p.name), p.type)
+        << zept::toUtf8(p.name);
+    const COleVariant value = euro.m_db.GetPropertyValue(CDaoDatabase::PropertySet::Database, p.name);
+    EXPECT_EQ(value.vt, p.value.vt) << zept::toUtf8(p.name);
+    EXPECT_EQ(value.vt == VT_BSTR ? value.text() : CString(), p.value.text()) << zept::toUtf8(p.name);
+    if (p.type == dbBoolean) {
+      EXPECT_EQ(value.boolVal, VARIANT_TRUE);
+    }
+  }
+  EXPECT_FALSE(euro.m_db.GetPropertyValue(CDaoDatabase::PropertySet::Database, L"catalog_comment").text().IsEmpty());
+}
+
+TEST(ProfileData, PublishedValuesAgreeWithTheDimensions) {
+  BundledCatalog euro("EUROpro");
+  const auto all = sizes(euro);
+  EXPECT_GE(all.size(), 50u);
+  std::set<std::string> keys;
+  for (auto const& s : all) {
+    SCOPED_TRACE(s.label);
+    EXPECT_TRUE(keys.insert(s.label).second) << "size listed twice";
+    const double area = s.v.at(L"SX");
+    // MASS kg/m, SX mm2, steel 7850 kg/m3.
+    EXPECT_NEAR(s.v.at(L"MASS"), area * 7850e-6, 0.01 * area * 7850e-6);
+    EXPECT_NEAR(areaFromDimensions(s), area, 0.01 * area);
+    // The extents reach from the origin to the edges of H x B.
+    EXPECT_NEAR(s.v.at(L"VPY") + s.v.at(L"VY"), s.v.at(L"B"), 1e-6);
+    EXPECT_NEAR(s.v.at(L"VPZ") + s.v.at(L"VZ"), s.v.at(L"H"), 1e-6);
+    const double msy = s.v.at(L"IY") / std::max(s.v.at(L"VZ"), s.v.at(L"VPZ"));
+    const double msz = s.v.at(L"IZ") / std::max(s.v.at(L"VY"), s.v.at(L"VPY"));
+    EXPECT_NEAR(s.v.at(L"MSY"), msy, 1e-3 * msy);
+    EXPECT_NEAR(s.v.at(L"MSZ"), msz, 1e-3 * msz);
+    EXPECT_GT(s.v.at(L"IY"), 0);
+    EXPECT_GT(s.v.at(L"SURF"), 0);
+  }
+}
+
+TEST(ProfileData, SectionValuesInPowersOfMillimetres) {
+  BundledCatalog euro("EUROpro");
+  struct Published {
+    wchar_t const* name;
+    double dim1, dim3, area, iy, iz;  // mm2, mm4
+  };
+  for (auto const& p : {Published{L"IPE", 300, 0, 5381, 8356e4, 603.8e4}, Published{L"HEB", 200, 0, 7810, 5696e4, 2003e4},
+                        Published{L"UPN", 200, 0, 3220, 1910e4, 148e4}, Published{L"L", 80, 8, 1230, 72.2e4, 72.2e4}}) {
+    const std::wstring where = std::wstring(L" FROM Shape WHERE NAME = \"") + p.name +
+                               L"\" AND DIM1 = " + std::to_wstring(p.dim1) + L" AND DIM3 = " + std::to_wstring(p.dim3);
+    EXPECT_EQ(euro.number(L"SELECT SX" + where), p.area) << zept::toUtf8(p.name);
+    EXPECT_EQ(euro.number(L"SELECT IY" + where), p.iy) << zept::toUtf8(p.name);
+    EXPECT_EQ(euro.number(L"SELECT IZ" + where), p.iz) << zept::toUtf8(p.name);
+  }
+}
+
+TEST(ProfileData, RowsLeaveNoColumnNull) {
+  BundledCatalog euro("EUROpro");
+  // A reader keeps a member whose column is null from the size read before.
+  for (auto const& [name, type] : shapeColumns()) {
+    if (name == L"SYMBOL") continue;  // null means "use the shape script"
+    EXPECT_EQ(euro.number(L"SELECT COUNT(*) FROM Shape WHERE " + name + L" IS NULL"), 0) << zept::toUtf8(name.c_str());
+  }
+  EXPECT_EQ(euro.number(L"SELECT COUNT(*) FROM Shape LEFT JOIN ProfileName ON Shape.NAME = ProfileName.SHAPE "
+                        L"WHERE ProfileName.DESCRIPTION IS NULL"),
+            0);
+  EXPECT_EQ(euro.number(L"SELECT COUNT(*) FROM Shape WHERE SYMBOL IS NOT NULL"), 3);
+}
+
+TEST(ProfileData, TemplateHoldsEveryShapeType) {
+  BundledCatalog templ("PDLScripts");
+  expectColumns(templ.m_db, L"ShapeTemplate", shapeColumns());
+  EXPECT_EQ(templ.number(L"SELECT COUNT(*) FROM ShapeTemplate"), 0);
+  const std::vector<std::pair<std::wstring, short>> scriptColumns{
+      {L"ID", dbLong}, {L"SHAPE_TYPE", dbInteger}, {L"PDL_SCRIPT", dbMemo}, {L"IS_SYMMETRIC", dbBoolean}};
+  expectColumns(templ.m_db, L"PDLScripts", scriptColumns);
+
+  // I, tapered channel, parallel channel, angle, tee, RHS, CHS, flat, round.
+  const bool symmetric[] = {true, false, false, false, true, true, true, true, true};
+  for (int type = 1; type <= 9; ++type) {
+    CDaoRecordset rs(&templ.m_db);
+    rs.Open(dbOpenSnapshot, (L"SELECT * FROM PDLScripts WHERE SHAPE_TYPE = " + std::to_wstring(type)).c_str());
+    ASSERT_EQ(rs.GetRecordCount(), 1) << type;
+    EXPECT_EQ(rs.GetFieldValue(L"IS_SYMMETRIC").boolVal != 0, symmetric[type - 1]) << type;
+    const std::string script = rs.GetFieldValue(L"PDL_SCRIPT").text().toUtf8();
+    EXPECT_NE(script.find("StartContour("), std::string::npos) << type;
+    EXPECT_EQ(script.find('"'), std::string::npos) << type;
+  }
+
+  // The catalog holds the template's rows of the types it uses, unchanged.
+  BundledCatalog euro("EUROpro");
+  expectColumns(euro.m_db, L"Shape", shapeColumns());
+  expectColumns(euro.m_db, L"Section", scriptColumns);
+  EXPECT_EQ(euro.number(L"SELECT COUNT(*) FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE "
+                        L"WHERE Section.ID IS NULL"),
+            0);
+  CDaoRecordset section(&euro.m_db);
+  section.Open(dbOpenSnapshot, L"SELECT SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section");
+  int rows = 0;
+  for (; !section.IsEOF(); section.MoveNext(), ++rows) {
+    const int type = section.GetFieldValue(0).iVal;
+    CDaoRecordset rs(&templ.m_db);
+    rs.Open(dbOpenSnapshot, (L"SELECT PDL_SCRIPT, IS_SYMMETRIC FROM PDLScripts WHERE SHAPE_TYPE = " +
+                             std::to_wstring(type)).c_str());
+    ASSERT_FALSE(rs.IsEOF()) << type;
+    EXPECT_EQ(section.GetFieldValue(1).text(), rs.GetFieldValue(0).text()) << type;
+    EXPECT_EQ(section.GetFieldValue(2).boolVal, rs.GetFieldValue(1).boolVal) << type;
+  }
+  std::set<int> used;
+  for (auto const& s : sizes(euro)) used.insert(s.shapeType);
+  EXPECT_EQ(rows, static_cast<int>(used.size()));
+}
+
+}  // namespace

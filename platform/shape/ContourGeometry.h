@@ -17,6 +17,21 @@ struct Box {
   void add(Box const& other);
 };
 
+// The box around the extents of several parts (anything with getExtents);
+// false when none has geometry.
+template <typename Parts>
+bool joinExtents(Parts const& parts, DtGePoint2d& max, DtGePoint2d& min) {
+  Box box;
+  for (auto const& part : parts) {
+    Box one;
+    one.empty = !part.getExtents(one.max, one.min);
+    box.add(one);
+  }
+  max = box.max;
+  min = box.min;
+  return !box.empty;
+}
+
 // Grows `box` by the segment from p to q: its end points and, for an arc, the
 // points where it is furthest along x or y.
 void addSegment(Box& box, DtGePoint2d const& p, DtGePoint2d const& q, double bulge);

@@ -56,15 +56,7 @@ void ZEPTCrossSection::scaleBy(double factor) {
 }
 
 bool ZEPTCrossSection::extents(DtGePoint2d& max, DtGePoint2d& min) const {
-  zept::shape::Box box;
-  for (auto const& s : m_sections) {
-    zept::shape::Box one;
-    one.empty = !s.getExtents(one.max, one.min);
-    box.add(one);
-  }
-  max = box.max;
-  min = box.min;
-  return !box.empty;
+  return zept::shape::joinExtents(m_sections, max, min);
 }
 
 // A translation leaves dx and dy as they are.

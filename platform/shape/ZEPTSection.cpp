@@ -27,15 +27,7 @@ bool ZEPTBaseSection::operator==(ZEPTBaseSection const& other) const {
 }
 
 bool ZEPTBaseSection::extents(DtGePoint2d& max, DtGePoint2d& min) const {
-  zept::shape::Box box;
-  for (auto const& c : m_contours) {
-    zept::shape::Box one;
-    one.empty = !c.getExtents(one.max, one.min);
-    box.add(one);
-  }
-  max = box.max;
-  min = box.min;
-  return !box.empty;
+  return zept::shape::joinExtents(m_contours, max, min);
 }
 
 // A translation leaves dx and dy as they are.

@@ -5,9 +5,9 @@
 -- rows from PDLScripts, one per shape type in use; writing the first profile
 -- of a shape type copies that type's row. The library only reads this file.
 --
--- PDLScripts: one shape script per shape type, in the grammar described in
--- docs/design.md ("Profile catalogs"). A script draws in the catalog's section
--- unit from the columns of the profile's Shape row:
+-- PDLScripts: one shape script per shape type, in the grammar of
+-- docs/design.md ("Shape scripts (PDL)"). A script draws in the catalog's
+-- section unit from the columns of the profile's Shape row:
 --
 --   type  shape                          columns read            symmetric
 --   1     I or H, parallel flanges       H B EA ES RA            yes

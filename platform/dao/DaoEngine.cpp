@@ -298,8 +298,17 @@ void ResultRows::value(int row, int column, ColumnMeta const& meta, COleVariant&
 }
 
 int ColumnSet::find(std::wstring_view name) const {
-  for (auto const& [known, index] : m_byName)
-    if (known == name) return index;
+  // Readers ask for a row's columns in the same order row after row, so the
+  // search starts after the name found last: a whole record read in order
+  // costs one comparison per column, however many columns it has.
+  const std::size_t known = m_byName.size();
+  for (std::size_t step = 0, at = m_next; step < known; ++step, ++at) {
+    if (at >= known) at = 0;
+    if (m_byName[at].first == name) {
+      m_next = at + 1;
+      return m_byName[at].second;
+    }
+  }
   const std::wstring key = lowered(name);
   int found = -1;
   int matches = 0;
@@ -323,7 +332,10 @@ int ColumnSet::find(std::wstring_view name) const {
   } else if (matches > 1) {
     found = -1;  // a bare name shared by two tables must be qualified
   }
-  if (m_byName.size() < 256) m_byName.emplace_back(std::wstring(name), found);
+  if (m_byName.size() < 256) {
+    m_byName.emplace_back(std::wstring(name), found);
+    m_next = m_byName.size();
+  }
   return found;
 }
 

@@ -55,9 +55,11 @@ class ColumnSet {
   int find(std::wstring_view name) const;
 
  private:
-  // A statement's callers ask for a handful of names, so a short list beats
-  // hashing: most comparisons stop at the length.
+  // A statement's callers ask for its names in a steady order, so a list
+  // searched from the entry after the last hit beats hashing: most lookups
+  // take one comparison, and most comparisons stop at the length.
   mutable std::vector<std::pair<std::wstring, int>> m_byName;
+  mutable std::size_t m_next = 0;
 };
 
 // Rows read from a statement, stored flat: one Cell per column and row, text

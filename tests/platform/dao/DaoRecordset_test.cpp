@@ -65,6 +65,24 @@ TEST_F(DaoRecordsetTest, JoinedColumnsAreFoundByTableWhenNamesRepeat) {
   EXPECT_EQ(rs.GetFieldValue(L"Section.ID").vt, VT_NULL);
 }
 
+// Lookups start after the last name found: any order, repeated names and
+// unknown ones in between must still find each column.
+TEST_F(DaoRecordsetTest, ColumnsAreFoundInAnyOrder) {
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE "
+                          L"WHERE Shape.DIM1 = 300");
+  const std::pair<wchar_t const*, CString> expected[] = {
+      {L"NAME", L"IPE"},      {L"DIM1", L"300"},        {L"Section.ID", L"2"}, {L"PDL_SCRIPT", L"script"},
+      {L"Shape.ID", L"2"},    {L"Shape.SHAPE_TYPE", L"1"}, {L"dim1", L"300"}};
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 7; ++i) {
+      auto const& [name, value] = expected[round == 1 ? 6 - i : (i * 3 + round) % 7];
+      EXPECT_EQ(rs.GetFieldValue(name).toDisplayString(), value) << CString(name).toUtf8();
+      EXPECT_EQ(errorOf([&] { rs.GetFieldValue(L"SHAPE_TYPE"); }), zept::jet::kItemNotFound);
+    }
+  }
+}
+
 // Statements of one shape share a translation: each must still read the rows
 // of its own literals, also where a literal is part of the shape (TOP, LIKE).
 TEST_F(DaoRecordsetTest, RepeatedStatementShapesReadTheirOwnRows) {

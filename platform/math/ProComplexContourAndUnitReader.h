@@ -1,0 +1,59 @@
+// Reads a contour description in the new KORVA grammar: a quoted unit name
+// and nested parenthesised lists of sections, solid groups with their holes
+// and islands, and straight and arc segments. For example, a 100 x 50
+// rectangle in millimetres with a triangular hole:
+//
+//   "mm" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) (L 0 50) ) 1 ( (H ( (L 10 10) (L 20 10) (L 20 20) ) ) ) ) ) )
+//
+// Grammar (blanks, that is space, line feed and tab, may stand between any
+// two tokens; a carriage return is not a blank; letters are case-sensitive):
+//
+//   description := '"' unit '"' '(' section* ')'
+//   section     := '(' group* ')'
+//   group       := '(' 'S' '(' segment* ')' count '(' child* ')' ')'
+//   child       := '(' ('H' | 'S') '(' segment* ')' ')'
+//   segment     := '(' 'L' x y ')'
+//                | '(' 'A' cx cy r a w ')'
+//   count       := an integer with an optional sign, its value unused, then
+//                  exactly one separator character other than '(' (normally
+//                  a blank)
+//
+// The unit is every character between the quotes. Numbers are C-locale
+// decimals with an optional sign, fraction and exponent, read as
+// single-precision values and widened, so that they are the very numbers
+// the KORVA section parser gets. "L" is a straight edge starting at (x, y);
+// "A" an arc about (cx, cy) starting at the angle a (radians) on the radius
+// r, that is at (cx + r cos a, cy + r sin a), and turning by w radians.
+// A text holding "#" anywhere belongs to the old grid-point grammar and is
+// never read here.
+//
+// The tree: the complex contour returned has one ProSolidContour per group,
+// in text order across all sections (section boundaries are not kept); a
+// solid's children are its "H" children as ProEmptyContour and its "S"
+// children as ProSolidContour, in text order.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/core/CString.h"
+#include "platform/math/ProContour.h"
+#include "platform/math/ProContourFactory.h"
+
+class ProComplexContourAndUnitReader {
+ public:
+  // Keeps a copy of `text` up to its first zero character; `factory` must
+  // outlive the reader.
+  ProComplexContourAndUnitReader(CString const& text, ProContourFactory const& factory);
+
+  // The tree of the text and its unit name in `unit`; null, with `unit`
+  // untouched, for a text that is not wholly a description (anything but
+  // blanks after the last ')' included) or holds a number too large for
+  // single precision. Linear in the text's length, without recursion;
+  // throws nothing but std::bad_alloc.
+  std::unique_ptr<ProComplexContour> read(CString& unit) const;
+
+ private:
+  std::wstring m_text;
+  ProContourFactory const& m_factory;
+};

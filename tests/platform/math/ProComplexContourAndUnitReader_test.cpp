@@ -1,0 +1,98 @@
+#include "platform/math/ProComplexContourAndUnitReader.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "support/Contours.h"
+
+namespace {
+
+constexpr wchar_t kExample[] =
+    L"\"mm\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) (L 0 50) ) 1 ( (H ( (L 10 10) (L 20 10) (L 20 20) ) ) ) ) ) )";
+
+// "[unit] shape", or "refused" (and the unit untouched).
+std::string readShape(std::wstring const& text) {
+  const ProContourFactory factory;
+  CString unit = L"untouched";
+  auto tree = ProComplexContourAndUnitReader(CString(text), factory).read(unit);
+  if (!tree) return unit == L"untouched" ? "refused" : "refused, unit set";
+  return "[" + unit.toUtf8() + "] " + zept::test::shapeOf(*tree);
+}
+
+TEST(ProComplexContourAndUnitReader, AcceptsTheGrammar) {
+  struct {
+    wchar_t const* text;
+    char const* shape;
+  } const cases[] = {{kExample, "[mm] S4(H3)"},
+                     {L"\"\"(( ))", "[] "},
+                     {L"\n\t \"cm\"\n(\t(\n(S((L 1 2))1\t(\n)))) \n\t", "[cm] S1"},
+                     // islands, several groups and sections: flattened in text order
+                     {L"\"m\" ( ( (S ( (L 0 0) (L 9 0) (L 9 9) ) 2 ( (S ( (L 1 1) ) ) (H ( ) ) ) ) (S ( ) 0 ( ) ) ) "
+                      L"( (S ( (A 0 0 1 0 1) (L 0 1) ) 0 ( ) ) ) )",
+                      "[m] S3(S1 H0) S0 S2"},
+                     // the count is not checked; one character of any kind follows it
+                     {L"\"mm\" ( ( (S ( ) -7 ( ) ) (S ( ) 12x( ) ) (S ( ) 3\r( ) ) ) )", "[mm] S0 S0 S0"},
+                     // signs, fractions, exponents; a number ends by itself
+                     {L"\"mm\" ( ( (S ( (L -1.5e+2 .5) (L+2 3.)(L1-2) (A 1e0 -2E-1 3 4 -5) ) 0 ( ) ) ) )", "[mm] S4"},
+                     {L"\"Schöne (Einheit)\" ( )", "[Schöne (Einheit)] "}};
+  for (auto const& c : cases) EXPECT_EQ(readShape(c.text), c.shape) << CString(c.text).toUtf8();
+}
+
+TEST(ProComplexContourAndUnitReader, RefusesEverythingElse) {
+  wchar_t const* const cases[] = {
+      L"", L"mm ( )", L"\"mm ( )", L"x \"mm\" ( )", L"\"mm\"", L"\"mm\" (", L"\"mm\" ( ( (S ( ) 1 ( ) ) )",
+      L"\"mm\" ( ) )", L"\"mm\" ( ) x", L"\"mm\" ( )\r",
+      L"\"mm\"\r( )",  // a carriage return is not a blank
+      L"\"m#m\" ( )",  // "#" belongs to the grid-point form
+      L"\"mm\" ( ( (s ( ) 1 ( ) ) ) )", L"\"mm\" ( ( (S ( (l 0 0) ) 1 ( ) ) ) )",
+      L"\"mm\" ( ( (H ( ) 0 ( ) ) ) )", L"\"mm\" ( ( (S ( (A 0 0 1 0) ) 1 ( ) ) ) )",
+      L"\"mm\" ( ( (S ( (L 0 0 0) ) 1 ( ) ) ) )",
+      L"\"mm\" ( ( (S ( (L 0 0) ) 1( ) ) ) )",  // count against the child list
+      L"\"mm\" ( ( (S ( ) ( ) ) ) )", L"\"mm\" ( ( (S ( ) + ( ) ) ) )", L"\"mm\" ( ( (S ( ) 1",
+      L"\"mm\" ( ( (S ( ) 1 ( (X ( ) ) ) ) ) )", L"\"mm\" ( ( (S ( ) 1 ( (H ( ) ) ) ) )",
+      L"\"mm\" ( ( (S ( (L 1e ) ) 0 ( ) ) ) )", L"\"mm\" ( ( (S ( (L . 1) ) 0 ( ) ) ) )",
+      L"\"mm\" ( ( (S ( (L 0x10 1) ) 0 ( ) ) ) )", L"\"mm\" ( ( (S ( (L inf 1) ) 0 ( ) ) ) )",
+      L"\"mm\" ( ( (S ( (L 1,5 1) ) 0 ( ) ) ) )", L"\"mm\" ( ( (S ( (L 1e39 1) ) 0 ( ) ) ) )"
+  };
+  for (wchar_t const* text : cases) EXPECT_EQ(readShape(text), "refused") << CString(text).toUtf8();
+}
+
+// The KORVA section parser reads every number into a float; so does the
+// reader, and a script written from its tree matches the parser's section.
+TEST(ProComplexContourAndUnitReader, NumbersAreSinglePrecision) {
+  const ProContourFactory factory;
+  CString unit;
+  auto tree = ProComplexContourAndUnitReader(
+                  L"\"mm\" ( ( (S ( (L 0.1 0.2) (A 10 5 2 0 3.14159) (L -1e-50 3e38) ) 0 ( ) ) ) )", factory)
+                  .read(unit);
+  ASSERT_TRUE(tree);
+  LAContour const& edges = tree->GetChild(0)->AsClosed()->GetLAContour();
+  EXPECT_EQ(edges[0].start, Point2(0.1f, 0.2f));
+  EXPECT_EQ(edges[1].type, LAEdge::Arc);
+  EXPECT_EQ(edges[1].start, Point2(12, 5));  // on the radius at the start angle
+  EXPECT_EQ(edges[1].center, Point2(10, 5));
+  EXPECT_EQ(edges[1].sweep, 3.14159f);
+  EXPECT_EQ(edges[2].start, Point2(0, 3e38f));  // below float's range: zero
+}
+
+// Cut or damaged texts are read or refused: no crash, hang or exception.
+TEST(ProComplexContourAndUnitReader, SurvivesCutAndDamagedTexts) {
+  const std::wstring whole(kExample);
+  for (std::size_t n = 0; n < whole.size(); ++n) EXPECT_EQ(readShape(whole.substr(0, n)), "refused") << n;
+  std::mt19937 random(20240611);
+  const std::wstring alphabet = L"()\"SHLA0123456789.-+eE \n\t\r#x";
+  for (int round = 0; round < 3000; ++round) {
+    std::wstring text = whole;
+    for (int edits = 1 + static_cast<int>(random() % 4); edits > 0; --edits) {
+      const std::size_t at = random() % text.size();
+      text[at] = alphabet[random() % alphabet.size()];
+      if (random() % 2) text.erase(random() % text.size(), 1);
+    }
+    EXPECT_NO_THROW(readShape(text));
+  }
+  EXPECT_EQ(readShape(L"\"mm\" " + std::wstring(1 << 20, L'(')), "refused");
+}
+
+}  // namespace

@@ -1,10 +1,178 @@
+// KORVA contour descriptions as PDL shape scripts, for profile rows that
+// carry their own contour. Two forms are tried in turn: the new grammar
+// through the math module's reader, with its coordinates converted into the
+// catalog's section unit, then the grid-point form ("10#0-0:4-0:4-2|..."),
+// read here. Both become one contour tree, written depth-first.
 #include "database/KorvaToPdl.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/math/DecimalText.h"
+#include "platform/math/ProComplexContourAndUnitReader.h"
+#include "platform/math/ProContourFactory.h"
+#include "platform/math/VUnit.h"
 
 namespace zept {
 
-bool korvaToPdl(CString const& /*symbol*/, CString const* /*sectionUnit*/, CString& pdlScript) {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// ---- Grid-point form -------------------------------------------------------
+
+struct GridPoint {
+  std::int16_t x;
+  std::int16_t y;
+  std::int16_t pen;  // 0: the point starts a contour, 1: it continues one
+};
+
+bool isSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+
+void skipSpace(wchar_t const*& p) {
+  while (isSpace(*p)) ++p;
+}
+
+// A coordinate: a decimal integer from 0 to 99, with an optional sign.
+bool gridCoordinate(wchar_t const*& p, std::int16_t& value) {
+  skipSpace(p);
+  const bool negative = *p == L'-';
+  if (*p == L'+' || *p == L'-') ++p;
+  if (*p < L'0' || *p > L'9') return false;
+  int v = 0;
+  for (; *p >= L'0' && *p <= L'9'; ++p) v = v > 99 ? v : v * 10 + (*p - L'0');
+  if (v > 99 || (negative && v != 0)) return false;
+  value = static_cast<std::int16_t>(v);
+  return true;
+}
+
+// pitch "#" x-y [(":" | "|") x-y]... [":" | "|"], blanks anywhere between.
+bool parseGrid(wchar_t const* p, double& pitch, std::vector<GridPoint>& points) {
+  skipSpace(p);
+  std::string lexeme;
+  if (!math::scanDecimal(p, lexeme)) return false;
+  const auto [end, ec] = std::from_chars(lexeme.data(), lexeme.data() + lexeme.size(), pitch);
+  if (ec != std::errc() || !(pitch > 0) || !std::isfinite(pitch)) return false;
+  skipSpace(p);
+  if (*p++ != L'#') return false;
+  std::int16_t pen = 0;
+  for (;;) {
+    GridPoint point{0, 0, pen};
+    if (!gridCoordinate(p, point.x)) return false;
+    skipSpace(p);
+    if (*p++ != L'-') return false;
+    if (!gridCoordinate(p, point.y)) return false;
+    points.push_back(point);
+    skipSpace(p);
+    if (*p == L'\0') return true;
+    if (*p != L':' && *p != L'|') return false;
+    pen = *p++ == L':' ? 1 : 0;
+    skipSpace(p);
+    if (*p == L'\0') return true;  // a separator after the last point
+  }
+}
+
+// A contour is closed before a point that starts a new one and before the
+// last point, so the last point never belongs to a contour: descriptions
+// repeat their start point at the end. Contours of fewer than 3 points are
+// dropped.
+std::unique_ptr<ProComplexContour> gridContours(ProContourFactory const& factory, double pitch,
+                                                std::vector<GridPoint> const& points) {
+  auto root = factory.CreateComplexContour();
+  const Scale2 scale(pitch, pitch);
+  LAContour current;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if ((points[i].pen == 0 && i > 0) || i + 1 == points.size()) {
+      if (current.size() >= 3) root->Attach(factory.CreateSolidContour())->SetLAContour(current);
+      current.removeAll();
+    }
+    current.append(LAEdge(Point2(points[i].x, points[i].y) * scale));
+  }
+  return root;
+}
+
+// ---- New grammar -------------------------------------------------------
+
+// The tree in the section unit, or null when the text is not in the grammar.
+// `sectionUnit` null means metres, the mks length unit.
+std::unique_ptr<ProComplexContour> readContours(ProContourFactory const& factory, CString const& symbol,
+                                                CString const* sectionUnit) {
+  const ProComplexContourAndUnitReader reader(symbol, factory);
+  CString unit;
+  auto tree = reader.read(unit);
+  if (!tree) return nullptr;
+  VUnit section(1.0, SUnit::Length);
+  if (sectionUnit) section.set(sectionUnit->toUtf8().c_str());
+  VUnit written;
+  written.set(unit.toUtf8().c_str());
+  const double f = (written / section).to_mks();
+  forEachClosedContour(*tree, [scale = Scale2(f, f)](ProClosedContour& c) { c.GetLAContour().scale(scale); });
+  return tree;
+}
+
+// ---- Script ------------------------------------------------------------
+
+// "%g" with "." and an exponent of at least three digits (1e+006).
+CString number(double value) {
+  CString text;
+  text.Format(L"%g", value);
+  const int e = text.Find(L'e');
+  if (e >= 0) {
+    while (text.GetLength() - (e + 2) < 3) text.Insert(e + 2, L'0');
+  }
+  return text;
+}
+
+CString point(Point2 const& p) { return number(p.x) + L"," + number(p.y); }
+
+// The closing segment is a straight line whatever the last edge is.
+void appendContour(CString& script, ProClosedContour const& contour) {
+  LAContour const& edges = contour.GetLAContour();
+  if (edges.empty()) return;
+  script += L"StartContour(" + point(edges[0].start) + (contour.IsHole() ? L",hole);\n" : L",ext);\n");
+  for (std::size_t i = 1; i < edges.size(); ++i) {
+    LAEdge const& prev = edges[i - 1];
+    Point2 const& to = edges[i].start;
+    if (prev.type == LAEdge::Line) {
+      script += L"LineTo(" + point(to) + L");\n";
+    } else if (prev.type == LAEdge::Arc) {
+      // r < 0 puts the centre left of the chord. A short arc with the centre
+      // on the right runs clockwise; each of "left" and "long" reverses that.
+      double r = prev.center.distance(to);
+      bool clockwise = std::fabs(prev.sweep) < kPi;
+      const Point2 from = prev.start;
+      if ((to.x - from.x) * (prev.center.y - from.y) > (to.y - from.y) * (prev.center.x - from.x)) {
+        r = -r;
+        clockwise = !clockwise;
+      }
+      script += L"ArcTo(" + point(to) + L"," + number(r) + (clockwise ? L",CW);\n" : L",CCW);\n");
+    }
+  }
+  script += L"LineTo(" + point(edges[0].start) + L");\n";
+}
+
+}  // namespace
+
+bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlScript) {
   pdlScript.Empty();
-  return false;
+  const ProContourFactory factory;
+  auto tree = readContours(factory, symbol, sectionUnit);
+  if (!tree) {
+    double pitch = 0;
+    std::vector<GridPoint> points;
+    if (!parseGrid(symbol.GetString(), pitch, points)) return false;
+    tree = gridContours(factory, pitch, points);
+  }
+  contoursToPdl(*tree, pdlScript);
+  return true;
+}
+
+void contoursToPdl(ProContour const& tree, CString& script) {
+  forEachClosedContour(tree, [&](ProClosedContour const& c) { appendContour(script, c); });
 }
 
 }  // namespace zept

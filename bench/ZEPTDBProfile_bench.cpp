@@ -1,0 +1,273 @@
+// Profile catalogs of 1,000, 10,000 and 100,000 sizes (20 sizes per name, so
+// more rows mean more names) against raw SQLite running the same query on
+// the same file in the same run: one whole record by name and dimensions,
+// and the dimension texts of one name. The catalogs are generated in the
+// older layout without Section and brought up to date by selecting them, as
+// a user catalog would be; that conversion also adds the size index. The
+// same lookup on a catalog without the index shows what the index is for.
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "database/ZEPTDBProfile.h"
+#include "platform/core/Utf8.h"
+#include "platform/settings/ZEPTEnvAppSet.h"
+
+namespace {
+
+constexpr int kSizesPerName = 20;
+constexpr int kLookups = 64;  // sizes visited in turn, so no single row stays hot
+
+std::string shapeTable() {
+  std::string sql = "CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, "
+                    "SHAPE_TYPE SHORT";
+  for (auto const* c : {"MASS", "SURF", "H", "B", "EA", "ES", "RA", "RS", "GAP", "SX", "SY", "SZ", "IX", "IY", "IZ",
+                        "IOMEGA", "VY", "VPY", "VZ", "VPZ", "MSY", "MSZ", "TORS", "SHEAR_QY", "SHEAR_QZ", "GAMMA"})
+    sql += std::string(", ") + c + " DOUBLE";
+  sql += ", SYMBOL MEMO, A_1 DOUBLE, A_2 DOUBLE, HAS_MATS YESNO, MATERIALS TEXT(255), POINTS MEMO, IS_THIN YESNO";
+  for (auto const* c : {"B_2", "ES_2", "P1_L", "P1_T", "P2_L", "P2_T", "P3_L", "P3_T", "P4_L", "P4_T"})
+    sql += std::string(", ") + c + " DOUBLE";
+  return sql + ")";
+}
+
+void execute(CDaoDatabase& db, std::string const& sql) { db.Execute(zept::fromUtf8(sql).c_str()); }
+
+// Size k of a catalog: name "P<k / 20>", DIM1 from 100 up in steps of 10,
+// every other size with a second dimension.
+struct Size {
+  std::string name;
+  double dim1, dim2;
+  std::wstring dims;  // as the caller passes it
+};
+
+Size sizeOf(int k) {
+  Size s{"P" + std::to_string(k / kSizesPerName), 100.0 + 10 * (k % kSizesPerName), (k % 2) ? 50.0 : 0.0, {}};
+  s.dims = ZEPTDBBaseData::DimsToString(s.dim1, s.dim2, 0).str();
+  return s;
+}
+
+void fillRows(std::string const& path, int rows) {
+  sqlite3* db = nullptr;
+  sqlite3_open(path.c_str(), &db);
+  sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+  sqlite3_stmt* insert = nullptr;
+  sqlite3_prepare_v2(db,
+                     "INSERT INTO Shape (NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, H, B, EA, ES, RA, IY, IZ, "
+                     "MATERIALS, HAS_MATS, IS_THIN) VALUES (?1, ?2, ?3, 0, ?4, ?5, ?2, ?6, 5.6, 8.5, 12, 1e7, 1e6, "
+                     "'S235', 0, 0)",
+                     -1, &insert, nullptr);
+  for (int k = 0; k < rows; ++k) {
+    const Size s = sizeOf(k);
+    sqlite3_bind_text(insert, 1, s.name.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_double(insert, 2, s.dim1);
+    sqlite3_bind_double(insert, 3, s.dim2);
+    sqlite3_bind_int(insert, 4, 1 + k % 3);
+    sqlite3_bind_double(insert, 5, s.dim1 * 0.11);
+    sqlite3_bind_double(insert, 6, s.dim1 / 2);
+    sqlite3_step(insert);
+    sqlite3_reset(insert);
+  }
+  sqlite3_finalize(insert);
+  sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+}
+
+// The data folder of every generated catalog, with the template the
+// conversion reads.
+struct Folder {
+  zept::bench::ScratchFolder scratch;
+  std::string path = (scratch.path() / "profiles").string() + "/";
+  Folder() {
+    std::filesystem::create_directories(path);
+    CDaoDatabase db;
+    db.Create(zept::fromUtf8(path + "PDLScripts.mdb").c_str());
+    execute(db, "CREATE TABLE PDLScripts (ID COUNTER, SHAPE_TYPE SHORT, PDL_SCRIPT MEMO, IS_SYMMETRIC YESNO)");
+    for (int type = 1; type <= 3; ++type)
+      execute(db, "INSERT INTO PDLScripts (SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC) VALUES (" + std::to_string(type) +
+                      ", \"StartContour(-B/2,-H/2,ext);LineTo(B/2,-H/2);LineTo(B/2,H/2);LineTo(-B/2,H/2);\", True)");
+  }
+};
+
+Folder& folder() {
+  static Folder f;
+  return f;
+}
+
+class Settings {
+ public:
+  Settings() {
+    ::setenv("ZEPT_DATA_PATH", folder().path.c_str(), 1);
+    ::setenv("ZEPT_APP_PATH", folder().path.c_str(), 1);
+    m_settings = std::make_unique<ZEPTEnvAppSet>();
+    setCFG(m_settings.get());
+  }
+  ~Settings() { setCFG(nullptr); }
+
+ private:
+  std::unique_ptr<ZEPTEnvAppSet> m_settings;
+};
+
+// "GEN<rows>" converted on first selection (with the index), "RAW<rows>"
+// made current directly (without it). Made once per run.
+std::string catalog(int rows, bool indexed) {
+  static std::map<std::pair<int, bool>, std::string> made;
+  auto& name = made[{rows, indexed}];
+  if (!name.empty()) return name;
+  name = (indexed ? "GEN" : "RAW") + std::to_string(rows);
+  const std::string path = folder().path + name + "pro.mdb";
+  {
+    CDaoDatabase db;
+    db.Create(zept::fromUtf8(path).c_str());
+    execute(db, shapeTable());
+    if (!indexed) {
+      execute(db, "CREATE TABLE Section (ID COUNTER, SHAPE_TYPE SHORT, PDL_SCRIPT MEMO, IS_SYMMETRIC YESNO)");
+      execute(db, "INSERT INTO Section (SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC) VALUES (1, \"LineTo(H,B);\", True)");
+    }
+  }
+  fillRows(path, rows);
+  if (indexed) {
+    Settings settings;
+    ZEPTDBProfile profile;
+    profile.setProfileDB(CString::fromUtf8(name));
+  }
+  return name;
+}
+
+std::vector<Size> lookups(int rows) {
+  std::vector<Size> sizes;
+  for (int i = 0; i < kLookups; ++i) sizes.push_back(sizeOf(static_cast<int>((i * 7919LL) % rows)));
+  return sizes;
+}
+
+void profileData(benchmark::State& state, bool indexed) {
+  const int rows = static_cast<int>(state.range(0));
+  const std::string name = catalog(rows, indexed);
+  Settings settings;
+  ZEPTDBProfile profile;
+  if (!profile.setProfileDB(CString::fromUtf8(name))) return state.SkipWithError("the catalog did not open");
+  const auto sizes = lookups(rows);
+  std::vector<CString> names;
+  for (auto const& s : sizes) names.push_back(CString::fromUtf8(s.name));
+  ZEPTDBProfileData record;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const std::size_t at = i++ % sizes.size();
+    if (!profile.getProfileData(names[at], sizes[at].dims.c_str(), &record)) state.SkipWithError("no such size");
+    benchmark::DoNotOptimize(record.mass);
+  }
+}
+
+void BM_ProfileDataDao(benchmark::State& state) { profileData(state, true); }
+void BM_ProfileDataDaoNoIndex(benchmark::State& state) { profileData(state, false); }
+
+sqlite3* openRaw(int rows) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(("file:" + folder().path + catalog(rows, true) + "pro.mdb?immutable=1").c_str(), &db,
+                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  return db;
+}
+
+// The same join and every column read, texts as UTF-8.
+void BM_ProfileDataRaw(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  sqlite3* db = openRaw(rows);
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db,
+                     "SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE "
+                     "Shape.NAME = ?1 AND Shape.DIM1 = ?2 AND Shape.DIM2 = ?3 AND Shape.DIM3 = ?4",
+                     -1, &stmt, nullptr);
+  const auto sizes = lookups(rows);
+  std::vector<double> numbers;
+  std::vector<std::string> texts;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const Size& s = sizes[i++ % sizes.size()];
+    sqlite3_bind_text(stmt, 1, s.name.c_str(), -1, SQLITE_TRANSIENT);
+    sqlite3_bind_double(stmt, 2, s.dim1);
+    sqlite3_bind_double(stmt, 3, s.dim2);
+    sqlite3_bind_double(stmt, 4, 0);
+    if (sqlite3_step(stmt) != SQLITE_ROW) state.SkipWithError("no such size");
+    numbers.clear();
+    texts.clear();
+    for (int c = 0, n = sqlite3_column_count(stmt); c < n; ++c) {
+      if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
+        texts.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(stmt, c)));
+      else
+        numbers.push_back(sqlite3_column_double(stmt, c));
+    }
+    sqlite3_reset(stmt);
+    benchmark::DoNotOptimize(numbers.data());
+  }
+  sqlite3_finalize(stmt);
+  sqlite3_close(db);
+}
+
+void BM_ProfileDimListDao(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  const std::string name = catalog(rows, true);
+  Settings settings;
+  ZEPTDBProfile profile;
+  if (!profile.setProfileDB(CString::fromUtf8(name))) return state.SkipWithError("the catalog did not open");
+  const auto sizes = lookups(rows);
+  std::vector<CString> names;
+  for (auto const& s : sizes) names.push_back(CString::fromUtf8(s.name));
+  CStringArray dims;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    profile.getProfileDimList(names[i++ % names.size()], dims, -1);
+    benchmark::DoNotOptimize(dims.GetSize());
+  }
+}
+
+// The same query, each size written as a dimension text.
+void BM_ProfileDimListRaw(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  sqlite3* db = openRaw(rows);
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db, "SELECT DIM1, DIM2, DIM3 FROM Shape WHERE NAME = ?1 ORDER BY DIM1, DIM2, DIM3", -1, &stmt,
+                     nullptr);
+  const auto sizes = lookups(rows);
+  std::vector<std::string> dims;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    sqlite3_bind_text(stmt, 1, sizes[i++ % sizes.size()].name.c_str(), -1, SQLITE_TRANSIENT);
+    dims.clear();
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+      char text[96];
+      std::snprintf(text, sizeof text, "%.15gx%.15gx%.15g", sqlite3_column_double(stmt, 0),
+                    sqlite3_column_double(stmt, 1), sqlite3_column_double(stmt, 2));
+      dims.emplace_back(text);
+    }
+    sqlite3_reset(stmt);
+    benchmark::DoNotOptimize(dims.data());
+  }
+  sqlite3_finalize(stmt);
+  sqlite3_close(db);
+}
+
+void rowCounts(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond); }
+
+BENCHMARK(BM_ProfileDataRaw)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDataDao)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDataDaoNoIndex)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDimListRaw)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDimListDao)->Apply(rowCounts);
+
+const bool declared = [] {
+  for (char const* rows : {"1000", "10000", "100000"}) {
+    const std::string arg = std::string("/") + rows;
+    zept::bench::declareRatio(std::string("getProfileData, ") + rows + " rows", "BM_ProfileDataDao" + arg,
+                              "BM_ProfileDataRaw" + arg);
+    zept::bench::declareRatio(std::string("getProfileDimList, ") + rows + " rows", "BM_ProfileDimListDao" + arg,
+                              "BM_ProfileDimListRaw" + arg);
+  }
+  return true;
+}();
+
+}  // namespace

@@ -1,0 +1,203 @@
+// The objects of a user-object catalog: listing, reading (the mass converted
+// into the reader's unit system), writing, removing, and collecting what a
+// catalog file refers to.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "database/FastenerCatalog.h"
+#include "database/ZEPTDBUserObj.h"
+
+using namespace zept::fastener;
+
+namespace {
+
+constexpr std::pair<wchar_t const*, double ZEPTDBUserObjData::*> kNumbers[] = {
+    {L"SIZEX", &ZEPTDBUserObjData::sizeX},   {L"SIZEY", &ZEPTDBUserObjData::sizeY},
+    {L"SIZEZ", &ZEPTDBUserObjData::sizeZ},   {L"SCALEX", &ZEPTDBUserObjData::scaleX},
+    {L"SCALEY", &ZEPTDBUserObjData::scaleY}, {L"SCALEZ", &ZEPTDBUserObjData::scaleZ},
+    {L"MASS", &ZEPTDBUserObjData::mass},     {L"BOLTEXT", &ZEPTDBUserObjData::boltExt}};
+constexpr std::pair<wchar_t const*, ZEPTString ZEPTDBUserObjData::*> kSymbols[] = {
+    {L"SYM3D", &ZEPTDBUserObjData::sym3D},
+    {L"SYMXY", &ZEPTDBUserObjData::symXY},
+    {L"SYMXZ", &ZEPTDBUserObjData::symXZ},
+    {L"SYMYZ", &ZEPTDBUserObjData::symYZ}};
+
+// "((Table.NAME)="name")": the condition that picks an object's rows.
+CString byName(wchar_t const* table, CString const& name) {
+  return CString(L"((") + table + L".NAME)=" + quoted(name) + L")";
+}
+
+}  // namespace
+
+CString ZEPTDBUserObj::cut(CString const& text) {
+  const int end = text.FindOneOf(L"\n\r\t");
+  return end < 0 ? text : text.Left(end);
+}
+
+void ZEPTDBUserObj::readLocales(CDaoDatabase& db, ZEPTDBUserObjData::Locales& locales, bool keepEmpty) {
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenDynaset, L"SELECT Locales.* FROM Locales;", 0);
+  CString category, description;
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    int lang = 0;
+    if (!read(rs, L"LANG", lang) || lang < 1) continue;
+    read(rs, L"CATEGORY", category);
+    read(rs, L"DESCRIPTION", description);
+    category = cut(category);
+    description = cut(description);
+    if (keepEmpty || !category.IsEmpty() || !description.IsEmpty())
+      locales.append(ZEPTDBUserObjData::Locale(lang, category, description));
+  }
+}
+
+bool ZEPTDBUserObj::getUserObjNameList(CStringArray& names) {
+  names.RemoveAll();
+  CString name;
+  return forEachRow(m_db, L"SELECT NAME FROM UserObjects;", false, [&](CDaoRecordset const& rs) {
+    if (read(rs, L"NAME", name)) names.Add(cut(name));
+  });
+}
+
+bool ZEPTDBUserObj::getUserObjData(CString const& name, ZEPTDBUserObjData* data, DtDb::MeasurementValue units) {
+  const CString key = cut(name);
+  try {
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenSnapshot, L"SELECT * FROM UserObjects WHERE " + byName(L"UserObjects", key) + L";", 0);
+    if (rs.IsEOF()) return false;
+    if (!data) return true;
+
+    read(rs, L"ID", data->id);
+    if (CString text; read(rs, L"NAME", text)) data->name = cut(text);
+    for (auto const& [column, member] : kNumbers) read(rs, column, data->*member);
+    for (auto const& [column, member] : kSymbols) {
+      const COleVariant value = rs.GetFieldValue(column);
+      if (value.vt == VT_BSTR) data->*member = extractFileName(value.bstrVal);
+      if (value.vt == VT_NULL) (data->*member).empty();
+    }
+    read(rs, L"SYMMETRY", data->symmetry);
+    const COleVariant isMetric = rs.GetFieldValue(L"ISMETRIC");
+    take(isMetric, data->isMetric);
+    const int rowUnits = isMetric.vt == VT_BOOL && !isMetric.boolVal ? DtDb::kEnglish : DtDb::kMetric;
+    if (rowUnits != units) {
+      if (rowUnits == DtDb::kMetric)
+        data->mass *= calcCrossFactor(L"kg", L"lb");
+      else if (units == DtDb::kMetric)
+        data->mass *= calcCrossFactor(L"lb", L"kg");
+    }
+    data->category = Category();
+    data->description = Description();
+    rs.Close();
+    CString catalog = extractFileName(getFullDBName());
+    if (const int at = catalog.Find(L".MDB"); at >= 0) catalog.Delete(at, 4);
+    data->catalog = catalog;
+
+    data->extraParameters.setLogicalLength(0);
+    CDaoRecordset parameters(&m_db);
+    parameters.Open(dbOpenDynaset, L"SELECT * FROM ExtraParameters WHERE " + byName(L"ExtraParameters", key) + L";",
+                    0);
+    for (; !parameters.IsEOF(); parameters.MoveNext()) {
+      CString description, value;
+      if (read(parameters, L"DESCRIPTION", description) && read(parameters, L"VALUE", value))
+        data->extraParameters.append(ZEPTDBUserObjData::ExtraParameter(cut(description), cut(value)));
+    }
+    parameters.Close();
+
+    data->locales.setLogicalLength(0);
+    if (isTableExist(m_db, L"Locales")) readLocales(m_db, data->locales, false);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::MeasurementValue units) {
+  const CString name = cut(data.name);
+  if (name.IsEmpty()) return 2;
+  if (data.category.isEmpty() || CString(data.category) != Category()) return 1;
+  ZEPTDBStatus status;
+  if (!makeDBWritable(status)) return -1;
+  try {
+    // Every statement is checked before the first write, so a text that
+    // would break one leaves the catalog as it was.
+    const CString object = byName(L"UserObjects", name);
+    const CString parameters = byName(L"ExtraParameters", name);
+    std::vector<CString> extraConditions;
+    for (auto const& p : data.extraParameters)
+      extraConditions.push_back(L"(" + parameters + L" AND ((ExtraParameters.DESCRIPTION)=" +
+                             quoted(cut(p.description)) + L"))");
+
+    CDaoRecordset rs(&m_db);
+    rs.Open(dbOpenDynaset, L"SELECT UserObjects.* FROM UserObjects WHERE " + object + L";", 0);
+    rs.IsEOF() ? rs.AddNew() : rs.Edit();
+    rs.SetFieldValue(L"NAME", COleVariant(name.Left(255)));
+    for (auto const& [column, member] : kNumbers) rs.SetFieldValue(column, COleVariant(data.*member));
+    for (auto const& [column, member] : kSymbols) rs.SetFieldValue(column, (data.*member).c_str());
+    rs.SetFieldValue(L"SYMMETRY", COleVariant(data.symmetry));
+    rs.SetFieldValue(L"ISMETRIC", COleVariant(units == DtDb::kMetric));
+    rs.Update();
+    rs.Close();
+
+    m_db.Execute(L"DELETE * FROM ExtraParameters WHERE " + parameters + L";", dbFailOnError);
+    for (int i = 0; i < data.extraParameters.length(); ++i) {
+      auto const& p = data.extraParameters[i];
+      CDaoRecordset row(&m_db);
+      row.Open(dbOpenDynaset, L"SELECT ExtraParameters.* FROM ExtraParameters WHERE " + extraConditions[static_cast<std::size_t>(i)] + L";", 0);
+      row.AddNew();
+      row.SetFieldValue(L"NAME", COleVariant(name.Left(255)));
+      row.SetFieldValue(L"DESCRIPTION", COleVariant(cut(p.description)));
+      row.SetFieldValue(L"VALUE", COleVariant(cut(p.value)));
+      row.Update();
+      row.Close();
+    }
+  } catch (...) {
+    return -1;
+  }
+  restoreDBStatus(status);
+  return 0;
+}
+
+bool ZEPTDBUserObj::removeUserObjData(CString const& name) {
+  ZEPTDBStatus status;
+  if (!makeDBWritable(status)) return false;
+  try {
+    m_db.Execute(L"DELETE NAME FROM UserObjects WHERE " + byName(L"UserObjects", cut(name)) + L";", dbFailOnError);
+  } catch (...) {
+    return false;
+  }
+  restoreDBStatus(status);
+  return true;
+}
+
+bool ZEPTDBUserObj::collectUserObjDBInfo(CString const& path, CString& category, CString& description,
+                                         CStringArray& symbols, ZEPTDBUserObjData::Locales* locales) {
+  category.Empty();
+  description.Empty();
+  symbols.RemoveAll();
+  if (locales) locales->setLogicalLength(0);
+  CDaoDatabase db;
+  if (!openDatabase(db, path, true, false)) return false;
+  if (CheckDBFormat(db) != kKnownLayout) return false;
+  try {
+    COleVariant value;
+    if (getDBProperty(db, L"UserObjCategory", value) && value.vt == VT_BSTR) category = value.text();
+    if (getDBProperty(db, L"UserObjDescription", value) && value.vt == VT_BSTR) description = value.text();
+    const bool read = forEachRow(db, L"SELECT SYM3D,SYMXY,SYMXZ,SYMYZ FROM UserObjects;", false,
+                                 [&](CDaoRecordset const& rs) {
+                                   for (auto const& [column, member] : kSymbols) {
+                                     const COleVariant symbol = rs.GetFieldValue(column);
+                                     if (symbol.vt != VT_BSTR) continue;
+                                     const CString file = extractFileName(symbol.bstrVal);
+                                     const bool known = std::any_of(symbols.begin(), symbols.end(), [&](auto const& s) {
+                                       return s.CompareNoCase(file) == 0;
+                                     });
+                                     if (!known) symbols.Add(file);
+                                   }
+                                 });
+    if (!read) return false;
+    if (locales && isTableExist(db, L"Locales")) readLocales(db, *locales, true);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}

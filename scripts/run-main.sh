@@ -25,7 +25,12 @@ ON Shanks.Id = BoltsTypes.ShankId WHERE (((Bolts.Diameter)=20.000000)) ORDER BY 
 BOLTS_ARGS=(bolts)
 # The EN 14399 M20 bolts with nut and washer thickness, and their grip ranges.
 BOLTS_M20_ARGS=(bolts EN14399 --diameter 20)
-DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLTS_M20_ARGS)
+# The profile names of the EURO catalog with their shape types and descriptions,
+# then the IPE sizes with height, width and mass.
+PROFILES_ARGS=(profiles EURO)
+PROFILES_IPE_ARGS=(profiles EURO IPE)
+DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLTS_M20_ARGS PROFILES_ARGS
+  PROFILES_IPE_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"

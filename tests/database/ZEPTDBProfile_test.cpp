@@ -1,6 +1,7 @@
 #include "database/ZEPTDBProfile.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <set>
 #include <tuple>
@@ -53,6 +54,22 @@ CString tableName(std::filesystem::path const& file, wchar_t const* table) {
   return info.m_strName;
 }
 
+// The columns of Shape's indexes ("NAME,DIM1"), read past the library.
+std::string shapeIndexes(std::filesystem::path const& file) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db,
+                     "SELECT group_concat(c.name) FROM sqlite_master m, pragma_index_info(m.name) c "
+                     "WHERE m.type = 'index' AND m.tbl_name = 'Shape' GROUP BY m.name",
+                     -1, &stmt, nullptr);
+  std::string out;
+  while (sqlite3_step(stmt) == SQLITE_ROW) out += reinterpret_cast<char const*>(sqlite3_column_text(stmt, 0));
+  sqlite3_finalize(stmt);
+  sqlite3_close(db);
+  return out;
+}
+
 class ProfileTest : public CatalogFolders {
  protected:
   void SetUp() override { templateCatalog(tree.path("data/PDLScripts.mdb")); }
@@ -84,6 +101,7 @@ TEST_F(ProfileSelection, SectionlessCatalogsGetTheTemplateScriptsTheyUse) {
               "1|I|True;5|L|False");
     EXPECT_EQ(tableName(inData(file), L"shape"), CString(L"Shape")) << file;
     EXPECT_EQ(tableName(inData(file), L"PDLScripts"), CString()) << "the link is gone";
+    EXPECT_EQ(shapeIndexes(inData(file)), "NAME,DIM1,DIM2,DIM3") << file;
   }
 }
 
@@ -99,6 +117,7 @@ TEST_F(ProfileSelection, OldTablesAreRenamed) {
   profile.setDB(L"");
   EXPECT_EQ(tableName(inData("Oldpro.mdb"), L"Section"), CString(L"Section"));
   EXPECT_EQ(tableName(inData("Oldpro.mdb"), L"Profile"), CString());
+  EXPECT_EQ(shapeIndexes(inData("Oldpro.mdb")), "NAME,DIM1,DIM2,DIM3");
 }
 
 TEST_F(ProfileSelection, ReadOnlyCatalogIsConvertedAndLockedAgain) {
@@ -359,6 +378,8 @@ TEST_F(ProfileWriting, CreatedCatalogCarriesUnitsAndTemplateTables) {
   CStringArray names;
   ASSERT_TRUE(profile.getProfileDBList(names, nullptr));
   EXPECT_EQ(entries(names), (std::vector<std::wstring>{L"INCH", L"METRIC"}));
+  profile.setDB(L"");
+  EXPECT_EQ(shapeIndexes(inApp("MetricPro.mdb")), "NAME,DIM1,DIM2,DIM3");
 
   // An empty template Shape gives an empty Section, which the first
   // selection rebuilds; a written size then brings its script.

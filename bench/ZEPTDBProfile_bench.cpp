@@ -145,20 +145,29 @@ std::vector<Size> lookups(int rows) {
   return sizes;
 }
 
-void profileData(benchmark::State& state, bool indexed) {
-  const int rows = static_cast<int>(state.range(0));
-  const std::string name = catalog(rows, indexed);
+// The accessor on a selected generated catalog, with the sizes to visit.
+struct Selected {
+  Selected(benchmark::State& state, bool indexed)
+      : rows(static_cast<int>(state.range(0))), name(catalog(rows, indexed)), sizes(lookups(rows)) {
+    for (auto const& s : sizes) names.push_back(CString::fromUtf8(s.name));
+    if (!profile.setProfileDB(CString::fromUtf8(name))) state.SkipWithError("the catalog did not open");
+  }
+  int rows;
+  std::string name;  // made before the settings that find it are installed
   Settings settings;
   ZEPTDBProfile profile;
-  if (!profile.setProfileDB(CString::fromUtf8(name))) return state.SkipWithError("the catalog did not open");
-  const auto sizes = lookups(rows);
+  std::vector<Size> sizes;
   std::vector<CString> names;
-  for (auto const& s : sizes) names.push_back(CString::fromUtf8(s.name));
+};
+
+void profileData(benchmark::State& state, bool indexed) {
+  Selected on(state, indexed);
   ZEPTDBProfileData record;
   std::size_t i = 0;
   for (auto _ : state) {
-    const std::size_t at = i++ % sizes.size();
-    if (!profile.getProfileData(names[at], sizes[at].dims.c_str(), &record)) state.SkipWithError("no such size");
+    const std::size_t at = i++ % on.sizes.size();
+    if (!on.profile.getProfileData(on.names[at], on.sizes[at].dims.c_str(), &record))
+      state.SkipWithError("no such size");
     benchmark::DoNotOptimize(record.mass);
   }
 }
@@ -209,18 +218,11 @@ void BM_ProfileDataRaw(benchmark::State& state) {
 }
 
 void BM_ProfileDimListDao(benchmark::State& state) {
-  const int rows = static_cast<int>(state.range(0));
-  const std::string name = catalog(rows, true);
-  Settings settings;
-  ZEPTDBProfile profile;
-  if (!profile.setProfileDB(CString::fromUtf8(name))) return state.SkipWithError("the catalog did not open");
-  const auto sizes = lookups(rows);
-  std::vector<CString> names;
-  for (auto const& s : sizes) names.push_back(CString::fromUtf8(s.name));
+  Selected on(state, true);
   CStringArray dims;
   std::size_t i = 0;
   for (auto _ : state) {
-    profile.getProfileDimList(names[i++ % names.size()], dims, -1);
+    on.profile.getProfileDimList(on.names[i++ % on.names.size()], dims, -1);
     benchmark::DoNotOptimize(dims.GetSize());
   }
 }

@@ -16,6 +16,7 @@
 #include "database/ZEPTDBWasher.h"
 #include "platform/core/CStringArray.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -51,14 +52,6 @@ std::string joined(DtArray<double> const& values, double factor) {
 // Diameters are matched the way the catalog statements match them: written
 // with six decimals.
 bool sameDiameter(double a, double b) { return format("%f", a) == format("%f", b); }
-
-std::string folders(ZEPTDBBaseData& accessor) {
-  const CString app = accessor.getDBPath(true), data = accessor.getDBPath(false);
-  return app.toUtf8() + (app == data ? "" : " or " + data.toUtf8());
-}
-
-// A value a catalog lacks: "-" for people, null for programs.
-COleVariant none(Context const& ctx) { return ctx.json ? COleVariant() : COleVariant(L"-"); }
 
 void runStandards(Context const& ctx) {
   ZEPTDBBolt bolt;

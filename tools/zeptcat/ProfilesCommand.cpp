@@ -19,6 +19,7 @@
 #include "platform/core/Utf8.h"
 #include "platform/fs/WinPath.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -35,75 +36,6 @@ struct ProfilesOptions {
   std::string units = "mm";
   std::vector<std::string> write;
 };
-
-// The catalog code takes a file name apart at ":" and "\" only, so the copy
-// it makes before writing a catalog of the data folder needs Windows-style
-// folders. While alive, this hands the installed settings' POSIX folders
-// over as such: "/srv/cat/" (or a relative folder, made absolute) becomes
-// "Z:\srv\cat\" with ZEPT_DRIVE_Z set to "/" (Z or the first letter before
-// it that no variable names yet).
-class WindowsStyleFolders : public ZEPTAppSet {
- public:
-  WindowsStyleFolders() : m_outer(CFG()) {
-    if (!m_outer) return;
-    for (char letter = 'Z'; letter >= 'D' && m_drive.empty(); --letter) {
-      const std::string variable = std::string("ZEPT_DRIVE_") + letter;
-      char const* value = std::getenv(variable.c_str());
-      if (value && std::string(value) != "/") continue;
-      if (!value) ::setenv(variable.c_str(), "/", 1), m_setVariable = variable;
-      m_drive = std::wstring(1, static_cast<wchar_t>(letter)) + L":";
-    }
-    setCFG(this);
-  }
-  ~WindowsStyleFolders() override {
-    if (!m_outer) return;
-    setCFG(m_outer);
-    if (!m_setVariable.empty()) ::unsetenv(m_setVariable.c_str());
-  }
-  WindowsStyleFolders(WindowsStyleFolders const&) = delete;
-  WindowsStyleFolders& operator=(WindowsStyleFolders const&) = delete;
-
-  wchar_t const* getValue(wchar_t const* key) override { return keep(m_outer->getValue(key)); }
-  wchar_t const* getPath(wchar_t const* key, int type) override { return keep(m_outer->getPath(key, type)); }
-  int getInt(wchar_t const* key, int fallback) override { return m_outer->getInt(key, fallback); }
-  wchar_t const* getAppPath(int which) override { return keep(m_outer->getAppPath(which)); }
-
- private:
-  wchar_t const* keep(wchar_t const* folder) {
-    std::wstring text = folder ? folder : L"";
-    const bool windows = (text.size() >= 2 && text[1] == L':') || text.starts_with(L"\\");
-    if (!m_drive.empty() && !text.empty() && !windows) {
-      std::error_code ec;
-      const auto absolute = std::filesystem::absolute(zept::toUtf8(text), ec);
-      if (!ec) text = zept::fromUtf8(absolute.string());
-      for (auto& c : text)
-        if (c == L'/') c = L'\\';
-      text = m_drive + text;
-    }
-    m_texts.push_back(std::move(text));
-    return m_texts.back().c_str();
-  }
-
-  ZEPTAppSet* m_outer;
-  std::wstring m_drive;
-  std::string m_setVariable;
-  std::vector<std::wstring> m_texts;  // never shrinks: handed-out texts stay valid
-};
-
-COleVariant none(Context const& ctx) { return ctx.json ? COleVariant() : COleVariant(L"-"); }
-
-COleVariant textOr(Context const& ctx, CString const& text) { return text.IsEmpty() ? none(ctx) : COleVariant(text); }
-
-// A folder as the user gave it, not in the form handed to the catalog code.
-std::string shown(CString const& folder) {
-  const auto posix = zept::fs::toPosix(folder.view());
-  return posix ? *posix : folder.toUtf8();
-}
-
-std::string folders(ZEPTDBBaseData& accessor) {
-  const CString app = accessor.getDBPath(true), data = accessor.getDBPath(false);
-  return shown(app) + (app == data ? "" : " or " + shown(data));
-}
 
 CString propertyText(ZEPTDBProfile& profile, wchar_t const* name) {
   COleVariant value;

@@ -1,0 +1,105 @@
+// zeptcat materials and userobjects as a user runs them: the bundled
+// catalogs read, and a user-object catalog created, written, read back in
+// both unit systems and emptied again in a scratch folder.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "support/TestTree.h"
+#include "tools/RunTool.h"
+
+using zept::test::TempTree;
+using zept::test::ToolResult;
+
+namespace {
+
+bool has(std::string const& text, std::string const& part) { return text.find(part) != std::string::npos; }
+
+class zeptcatMaterialsUserObjects : public ::testing::Test {
+ protected:
+  ToolResult bundled(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", ZEPT_BUNDLED_DATA_DIR});
+    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""), {"ZEPT_LANG=1031"});
+  }
+  // In the scratch folder "cat/", which is both data and user-object folder.
+  ToolResult scratch(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", tree.dir("cat").string()});
+    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""));
+  }
+  std::string input(std::string const& text) {
+    const auto path = tree.file("input.txt", text);
+    return path.string();
+  }
+  TempTree tree;
+};
+
+TEST_F(zeptcatMaterialsUserObjects, Materials) {
+  EXPECT_EQ(bundled({"materials"}).out, "Name\n----\nEN\n(1 row)\n");
+  auto r = bundled({"--json", "materials", "en", "S355"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "\"NAME\": \"S355\"") && has(r.out, "\"RE\": 355") && has(r.out, "\"RT\": 490") &&
+              has(r.out, "\"KIRCHOFF\": 81000"))
+      << r.out;
+  r = bundled({"materials", "EN", "--type", "steel"});
+  EXPECT_TRUE(has(r.out, "(4 rows)")) << r.out;
+  r = bundled({"materials", "EN", "S999"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(has(r.err, "its grades: C24, C30/37")) << r.err;
+  EXPECT_EQ(bundled({"materials", "EN", "--type", "iron"}).status, 1);
+}
+
+// Translations follow ZEPT_LANG or --lang; the mass converts to pounds.
+TEST_F(zeptcatMaterialsUserObjects, BundledUserObjects) {
+  auto r = bundled({"userobjects", "--category", "Stiffening"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "STIFFENERS  Stiffening  Web stiffeners and rib plates  Aussteifung")) << r.out;
+  EXPECT_TRUE(has(r.out, "(1 row)")) << r.out;
+  r = bundled({"userobjects", "--categories", "--lang", "1036"});
+  EXPECT_TRUE(has(r.out, "Stiffening  Raidissage\nAnchorage   Ancrage\n")) << r.out;
+  r = bundled({"--json", "userobjects", "AnchorPlates", "AP 300x300x20", "--units", "in"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "\"catalog\": \"ANCHORPLATES\"") && has(r.out, "\"mass\": 31.15131764886") &&
+              has(r.out, "\"massUnit\": \"lb\"") && has(r.out, "{\"description\": \"Studs\", \"value\": \"4 x 19 x 200\"}"))
+      << r.out;
+}
+
+// Create, write, read back and write the read again: the id and the mass
+// stay; removing leaves the parameters; bad input changes nothing.
+TEST_F(zeptcatMaterialsUserObjects, WritingObjects) {
+  tree.file("cat/junk.mdb", "not a catalog");
+  ASSERT_EQ(scratch({"userobjects", "--create", "Brackets", "--category", "Brackets"}).status, 0);
+  EXPECT_EQ(scratch({"userobjects", "--create", "BRACKETS", "--category", "X"}).status, 2);
+  EXPECT_EQ(scratch({"userobjects", "--create", "Other", "--category", "A;B"}).status, 2);
+  auto r = scratch({"userobjects", "Brackets", "--write", input("name=BR 1\nsizeX=100\nmass=3\nextra.Bolt=M16\n")});
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  r = scratch({"--json", "userobjects", "Brackets", "BR 1", "--units", "in"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "\"mass\": 6.613867866,") && has(r.out, "\"isMetric\": true")) << r.out;
+  std::string json = r.out;
+  json.replace(json.find("\"sizeX\": 100"), 12, "\"sizeX\": 120");
+  r = scratch({"userobjects", "Brackets", "--write", input(json)});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.out, "Brackets  BR 1  1   1")) << r.out;
+  r = scratch({"userobjects", "Brackets", "BR 1"});
+  EXPECT_TRUE(has(r.out, "sizeX        120\n") && has(r.out, "mass         3.0000000002") &&
+              has(r.out, "isMetric     True"))
+      << r.out;
+
+  const std::pair<std::string, int> refused[] = {
+      {"name=X\"Y\n", 2}, {"name=BR 2\ncategory=brackets\n", 2}, {"nme=BR 2\n", 1}, {"{\"name\": ", 1}};
+  for (auto const& [text, status] : refused)
+    EXPECT_EQ(scratch({"userobjects", "Brackets", "--write", input(text)}).status, status) << text;
+  r = scratch({"userobjects"});
+  EXPECT_TRUE(has(r.out, "BRACKETS  Brackets  -") && has(r.out, "(1 row)")) << r.out;
+
+  EXPECT_EQ(scratch({"userobjects", "Brackets", "--remove", "BR 1"}).status, 0);
+  EXPECT_EQ(scratch({"userobjects", "Brackets", "--remove", "BR 1"}).status, 2);
+  r = scratch({"sql", "Brackets", "SELECT NAME, DESCRIPTION FROM ExtraParameters"});
+  EXPECT_TRUE(has(r.out, "BR 1  Bolt")) << r.out;
+  EXPECT_TRUE(has(scratch({"userobjects", "Brackets"}).out, "(0 rows)"));
+}
+
+}  // namespace

@@ -29,8 +29,12 @@ BOLTS_M20_ARGS=(bolts EN14399 --diameter 20)
 # then the IPE sizes with height, width and mass.
 PROFILES_ARGS=(profiles EURO)
 PROFILES_IPE_ARGS=(profiles EURO IPE)
+# The grades of the European material catalog with their types.
+MATERIALS_ARGS=(materials EN --grades)
+# One anchor plate with its extra parameters and the catalog's translations.
+USEROBJECTS_ARGS=(userobjects AnchorPlates "AP 300x300x20")
 DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLTS_M20_ARGS PROFILES_ARGS
-  PROFILES_IPE_ARGS)
+  PROFILES_IPE_ARGS MATERIALS_ARGS USEROBJECTS_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"

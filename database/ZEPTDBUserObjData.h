@@ -55,3 +55,24 @@ struct ZEPTDBUserObjData {
   DtArray<ExtraParameter> extraParameters;
   Locales locales;
 };
+
+// A column of UserObjects with the record member it fills and the member's
+// name, for readers, writers and tools that go through the record's numbers
+// or symbol files in order.
+template <typename T>
+struct ZEPTDBUserObjColumn {
+  wchar_t const* column;
+  wchar_t const* memberName;
+  T ZEPTDBUserObjData::*member;
+};
+
+inline constexpr ZEPTDBUserObjColumn<double> kUserObjNumbers[] = {
+    {L"SIZEX", L"sizeX", &ZEPTDBUserObjData::sizeX},    {L"SIZEY", L"sizeY", &ZEPTDBUserObjData::sizeY},
+    {L"SIZEZ", L"sizeZ", &ZEPTDBUserObjData::sizeZ},    {L"SCALEX", L"scaleX", &ZEPTDBUserObjData::scaleX},
+    {L"SCALEY", L"scaleY", &ZEPTDBUserObjData::scaleY}, {L"SCALEZ", L"scaleZ", &ZEPTDBUserObjData::scaleZ},
+    {L"MASS", L"mass", &ZEPTDBUserObjData::mass},       {L"BOLTEXT", L"boltExt", &ZEPTDBUserObjData::boltExt}};
+inline constexpr ZEPTDBUserObjColumn<ZEPTString> kUserObjSymbols[] = {
+    {L"SYM3D", L"sym3D", &ZEPTDBUserObjData::sym3D},
+    {L"SYMXY", L"symXY", &ZEPTDBUserObjData::symXY},
+    {L"SYMXZ", L"symXZ", &ZEPTDBUserObjData::symXZ},
+    {L"SYMYZ", L"symYZ", &ZEPTDBUserObjData::symYZ}};

@@ -12,17 +12,6 @@ using namespace zept::fastener;
 
 namespace {
 
-constexpr std::pair<wchar_t const*, double ZEPTDBUserObjData::*> kNumbers[] = {
-    {L"SIZEX", &ZEPTDBUserObjData::sizeX},   {L"SIZEY", &ZEPTDBUserObjData::sizeY},
-    {L"SIZEZ", &ZEPTDBUserObjData::sizeZ},   {L"SCALEX", &ZEPTDBUserObjData::scaleX},
-    {L"SCALEY", &ZEPTDBUserObjData::scaleY}, {L"SCALEZ", &ZEPTDBUserObjData::scaleZ},
-    {L"MASS", &ZEPTDBUserObjData::mass},     {L"BOLTEXT", &ZEPTDBUserObjData::boltExt}};
-constexpr std::pair<wchar_t const*, ZEPTString ZEPTDBUserObjData::*> kSymbols[] = {
-    {L"SYM3D", &ZEPTDBUserObjData::sym3D},
-    {L"SYMXY", &ZEPTDBUserObjData::symXY},
-    {L"SYMXZ", &ZEPTDBUserObjData::symXZ},
-    {L"SYMYZ", &ZEPTDBUserObjData::symYZ}};
-
 // "((Table.NAME)="name")": the condition that picks an object's rows.
 CString byName(wchar_t const* table, CString const& name) {
   return CString(L"((") + table + L".NAME)=" + quoted(name) + L")";
@@ -69,11 +58,11 @@ bool ZEPTDBUserObj::getUserObjData(CString const& name, ZEPTDBUserObjData* data,
 
     read(rs, L"ID", data->id);
     if (CString text; read(rs, L"NAME", text)) data->name = cut(text);
-    for (auto const& [column, member] : kNumbers) read(rs, column, data->*member);
-    for (auto const& [column, member] : kSymbols) {
-      const COleVariant value = rs.GetFieldValue(column);
-      if (value.vt == VT_BSTR) data->*member = extractFileName(value.bstrVal);
-      if (value.vt == VT_NULL) (data->*member).empty();
+    for (auto const& c : kUserObjNumbers) read(rs, c.column, data->*c.member);
+    for (auto const& c : kUserObjSymbols) {
+      const COleVariant value = rs.GetFieldValue(c.column);
+      if (value.vt == VT_BSTR) data->*c.member = extractFileName(value.bstrVal);
+      if (value.vt == VT_NULL) (data->*c.member).empty();
     }
     read(rs, L"SYMMETRY", data->symmetry);
     const COleVariant isMetric = rs.GetFieldValue(L"ISMETRIC");
@@ -131,8 +120,8 @@ int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::Measureme
     rs.Open(dbOpenDynaset, L"SELECT UserObjects.* FROM UserObjects WHERE " + object + L";", 0);
     rs.IsEOF() ? rs.AddNew() : rs.Edit();
     rs.SetFieldValue(L"NAME", COleVariant(name.Left(255)));
-    for (auto const& [column, member] : kNumbers) rs.SetFieldValue(column, COleVariant(data.*member));
-    for (auto const& [column, member] : kSymbols) rs.SetFieldValue(column, (data.*member).c_str());
+    for (auto const& c : kUserObjNumbers) rs.SetFieldValue(c.column, COleVariant(data.*c.member));
+    for (auto const& c : kUserObjSymbols) rs.SetFieldValue(c.column, (data.*c.member).c_str());
     rs.SetFieldValue(L"SYMMETRY", COleVariant(data.symmetry));
     rs.SetFieldValue(L"ISMETRIC", COleVariant(units == DtDb::kMetric));
     rs.Update();
@@ -184,8 +173,8 @@ bool ZEPTDBUserObj::collectUserObjDBInfo(CString const& path, CString& category,
     if (getDBProperty(db, L"UserObjDescription", value) && value.vt == VT_BSTR) description = value.text();
     const bool read = forEachRow(db, L"SELECT SYM3D,SYMXY,SYMXZ,SYMYZ FROM UserObjects;", false,
                                  [&](CDaoRecordset const& rs) {
-                                   for (auto const& [column, member] : kSymbols) {
-                                     const COleVariant symbol = rs.GetFieldValue(column);
+                                   for (auto const& c : kUserObjSymbols) {
+                                     const COleVariant symbol = rs.GetFieldValue(c.column);
                                      if (symbol.vt != VT_BSTR) continue;
                                      const CString file = extractFileName(symbol.bstrVal);
                                      const bool known = std::any_of(symbols.begin(), symbols.end(), [&](auto const& s) {

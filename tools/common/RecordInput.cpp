@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/core/Utf8.h"
+
 namespace zept::tools {
 
 namespace {
@@ -12,24 +14,6 @@ bool sameKey(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i)
     if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
   return true;
-}
-
-void appendUtf8(std::string& out, unsigned long cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
 }
 
 class JsonParser {
@@ -190,7 +174,7 @@ class JsonParser {
           } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
             fail("unpaired surrogate in a \\u escape");
           }
-          appendUtf8(out, cp);
+          zept::appendUtf8(out, std::wstring(1, static_cast<wchar_t>(cp)));
           break;
         }
         default: fail(std::string("unknown escape \\") + e);

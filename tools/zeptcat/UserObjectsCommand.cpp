@@ -50,18 +50,6 @@ struct UserObjectsOptions {
   bool categories = false;
 };
 
-// The record's numbers and symbol files, by the names a read prints and a
-// write takes.
-constexpr std::pair<wchar_t const*, double ZEPTDBUserObjData::*> kNumbers[] = {
-    {L"sizeX", &ZEPTDBUserObjData::sizeX},   {L"sizeY", &ZEPTDBUserObjData::sizeY},
-    {L"sizeZ", &ZEPTDBUserObjData::sizeZ},   {L"scaleX", &ZEPTDBUserObjData::scaleX},
-    {L"scaleY", &ZEPTDBUserObjData::scaleY}, {L"scaleZ", &ZEPTDBUserObjData::scaleZ},
-    {L"mass", &ZEPTDBUserObjData::mass},     {L"boltExt", &ZEPTDBUserObjData::boltExt}};
-constexpr std::pair<wchar_t const*, ZEPTString ZEPTDBUserObjData::*> kSymbols[] = {
-    {L"sym3D", &ZEPTDBUserObjData::sym3D},
-    {L"symXY", &ZEPTDBUserObjData::symXY},
-    {L"symXZ", &ZEPTDBUserObjData::symXZ},
-    {L"symYZ", &ZEPTDBUserObjData::symYZ}};
 // Printed by a read, not written: they belong to the catalog or the row.
 constexpr char const* kReadOnlyKeys[] = {"id", "catalog", "description", "locales"};
 
@@ -133,9 +121,9 @@ std::vector<std::pair<std::wstring, COleVariant>> fields(ZEPTDBUserObjData const
       {L"id", COleVariant(static_cast<long>(d.id))}, {L"catalog", COleVariant(d.catalog.c_str())},
       {L"category", COleVariant(d.category.c_str())}, {L"description", COleVariant(d.description.c_str())},
       {L"name", COleVariant(d.name.c_str())}};
-  for (auto const& [key, member] : kNumbers) out.emplace_back(key, COleVariant(d.*member));
+  for (auto const& c : kUserObjNumbers) out.emplace_back(c.memberName, COleVariant(d.*c.member));
   out.emplace_back(L"massUnit", COleVariant(units == DtDb::kEnglish ? L"lb" : L"kg"));
-  for (auto const& [key, member] : kSymbols) out.emplace_back(key, COleVariant((d.*member).c_str()));
+  for (auto const& c : kUserObjSymbols) out.emplace_back(c.memberName, COleVariant((d.*c.member).c_str()));
   out.emplace_back(L"symmetry", COleVariant(d.symmetry));
   out.emplace_back(L"isMetric", COleVariant(d.isMetric));
   return out;
@@ -272,10 +260,10 @@ ZEPTDBUserObjData recordFrom(InputValue const& input, CString const& category, I
     else if (sameKey(key, L"massUnit")) units.mass = textOf(key, value) == L"lb" ? DtDb::kEnglish : DtDb::kMetric;
     else if (sameKey(key, L"isMetric")) units.row = boolOf(key, value) ? DtDb::kMetric : DtDb::kEnglish;
     else known = false;
-    for (auto const& [name, member] : kNumbers)
-      if (!known && sameKey(key, name)) d.*member = numberOf(key, value), known = true;
-    for (auto const& [name, member] : kSymbols)
-      if (!known && sameKey(key, name)) d.*member = textOf(key, value), known = true;
+    for (auto const& c : kUserObjNumbers)
+      if (!known && sameKey(key, c.memberName)) d.*c.member = numberOf(key, value), known = true;
+    for (auto const& c : kUserObjSymbols)
+      if (!known && sameKey(key, c.memberName)) d.*c.member = textOf(key, value), known = true;
     for (auto const* name : kReadOnlyKeys)
       if (!known && sameKey(key, wide(name))) known = true;
     if (!known) throw UsageError("userobjects: unknown field " + key);

@@ -41,20 +41,7 @@ bool ZEPTDBBaseData::isDBAtAppPath(CString const& name) { return anyMatch(m_appP
 bool ZEPTDBBaseData::getDBList(CString const& mask, CStringArray& names, wchar_t const* filter) {
   names.RemoveAll();
   if (m_dataPath.IsEmpty() && m_appPath.IsEmpty()) return false;
-  if (filter) {
-    CString pieces(filter);
-    pieces.Trim();
-    pieces.Trim(L',');
-    for (int start = 0;;) {
-      const int comma = pieces.Find(L',', start);
-      if (comma < 0) {
-        names.Add(pieces.Mid(start));
-        break;
-      }
-      names.Add(pieces.Mid(start, comma - start));
-      start = comma + 1;
-    }
-  }
+  if (filter) names = splitList(filter, L',');
   CStringArray found;
   appendDBFromPath(m_appPath, mask, found, filter);
   appendDBFromPath(m_dataPath, mask, found, filter);
@@ -181,6 +168,22 @@ void ZEPTDBBaseData::restoreDBStatus(ZEPTDBStatus const& status) {
   if (name.IsEmpty()) return;
   if (status.attributesChanged) zept::fs::setFileAttributes(name.view(), status.attributes);
   openDatabase(m_db, name, true, false);
+}
+
+CStringArray ZEPTDBBaseData::splitList(wchar_t const* text, wchar_t separator) {
+  CString list(text);
+  list.Trim();
+  list.Trim(separator);
+  CStringArray pieces;
+  for (int start = 0;;) {
+    const int at = list.Find(separator, start);
+    if (at < 0) {
+      pieces.Add(list.Mid(start));
+      return pieces;
+    }
+    pieces.Add(list.Mid(start, at - start));
+    start = at + 1;
+  }
 }
 
 int ZEPTDBBaseData::compare(void const* a, void const* b) {

@@ -79,6 +79,10 @@ class ZEPTDBBaseData {
   void restoreDBStatus(ZEPTDBStatus const& status);
   // Ordinal comparison of two CString elements, for sorting catalog names.
   static int compare(void const* a, void const* b);
+  // The pieces of a list text ("A,B"): white space and then `separator`
+  // trimmed off both ends, the rest cut at every `separator`; pieces are not
+  // trimmed, and an empty one between two separators is kept.
+  static CStringArray splitList(wchar_t const* text, wchar_t separator);
   bool getDBProperty(CDaoDatabase& db, wchar_t const* name, COleVariant& value);
 
   std::int32_t m_type;

@@ -51,21 +51,6 @@ CString localeStatement(long lang) {
   return sql;
 }
 
-// The pieces of "A;B": blanks and then ";" trimmed off both ends, the rest
-// cut at every ";", empty pieces kept.
-CStringArray categoryList(wchar_t const* categories) {
-  CString text(categories);
-  text.Trim();
-  text.Trim(L';');
-  CStringArray pieces;
-  for (int start = 0;;) {
-    const int semicolon = text.Find(L';', start);
-    pieces.Add(text.Mid(start, semicolon < 0 ? text.GetLength() - start : semicolon - start));
-    if (semicolon < 0) return pieces;
-    start = semicolon + 1;
-  }
-}
-
 bool listed(CStringArray const& list, CString const& text) {
   for (int i = list.GetSize() - 1; i >= 0; --i)
     if (list[i] == text) return true;
@@ -98,7 +83,7 @@ void ZEPTDBUserObj::reopen(CString const& previous) {
 }
 
 bool ZEPTDBUserObj::getUserObjDBList(CStringArray& names, wchar_t const* categories) {
-  const CStringArray wanted = categories ? categoryList(categories) : CStringArray();
+  const CStringArray wanted = categories ? splitList(categories, L';') : CStringArray();
   if (!getDBList(L"*", names, nullptr)) return false;
   const CString previous = getFullDBName();
   for (int i = names.GetSize() - 1; i >= 0; --i)

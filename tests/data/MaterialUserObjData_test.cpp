@@ -37,11 +37,9 @@ TEST_F(BundledCatalogs, MaterialConstants) {
   for (auto const& grade : grades) {
     ZEPTDBMaterialData m;
     ASSERT_TRUE(material.getMaterialData(0, grade, &m)) << grade.toUtf8();
-    EXPECT_EQ(m.kirchoff, m.gMean) << grade.toUtf8();
     if (m.nu > 0) {  // isotropic: G = E / (2 (1 + nu)) within 1 %
       EXPECT_NEAR(m.kirchoff, m.e / (2 * (1 + m.nu)), 0.01 * m.kirchoff) << grade.toUtf8();
     }
-    EXPECT_GT(m.re, 0) << grade.toUtf8();
     if (m.type != 1) continue;
     EXPECT_EQ(std::tuple(m.e, m.nu, m.ro, m.lx), std::tuple(210000., 0.3, 7850., 12e-6)) << grade.toUtf8();
     EXPECT_LT(m.re, m.rt) << grade.toUtf8();
@@ -50,8 +48,6 @@ TEST_F(BundledCatalogs, MaterialConstants) {
       EXPECT_LE(m.rt, range->second.second) << grade.toUtf8();
     }
   }
-  EXPECT_TRUE(material.getMaterialList(grades));
-  EXPECT_EQ(entries(grades), (std::vector<std::wstring>{L"STEEL", L"CONCRETE", L"ALUMINIUM", L"WOOD"}));
 }
 
 // Plates and stiffeners weigh their volume at 7850 kg/m³; a rib is a right
@@ -65,7 +61,6 @@ TEST_F(BundledCatalogs, UserObjectMasses) {
   EXPECT_EQ(entries(german), (std::vector<std::wstring>{L"Aussteifung", L"Verankerung"}));
   for (auto const& catalog : catalogs) {
     ASSERT_TRUE(objs.setUserObjDB(catalog));
-    EXPECT_NE(objs.LocalDescription(1036), objs.Description()) << catalog.toUtf8();
     CStringArray names;
     ASSERT_TRUE(objs.getUserObjNameList(names));
     EXPECT_GE(names.GetSize(), 2);
@@ -74,7 +69,6 @@ TEST_F(BundledCatalogs, UserObjectMasses) {
       ASSERT_TRUE(objs.getUserObjData(name, &d, DtDb::kMetric)) << name.toUtf8();
       const double share = name.Left(3) == L"Rib" ? 0.5 : 1;
       EXPECT_NEAR(d.mass, share * d.sizeX * d.sizeY * d.sizeZ * 7850e-9, 0.0005) << name.toUtf8();
-      EXPECT_TRUE(d.isMetric);
       EXPECT_EQ(d.extraParameters.length(), 2) << name.toUtf8();
       EXPECT_EQ(d.locales.length(), 2) << name.toUtf8();
     }

@@ -9,7 +9,7 @@
 -- file name; the drawings themselves are not bundled.
 -- Translations: 1031 German, 1036 French.
 -- The catalog's category, description and unit system are database
--- properties, written here as rows of the property table.
+-- properties (PROPERTY statements).
 -- Built into AnchorPlates.mdb by zeptmkcat.
 
 CREATE TABLE UserObjects (ID COUNTER, NAME TEXT(255), SIZEX DOUBLE, SIZEY DOUBLE, SIZEZ DOUBLE,
@@ -18,9 +18,9 @@ CREATE TABLE UserObjects (ID COUNTER, NAME TEXT(255), SIZEX DOUBLE, SIZEY DOUBLE
 CREATE TABLE ExtraParameters (NAME TEXT(255), DESCRIPTION TEXT(255), VALUE TEXT(255));
 CREATE TABLE Locales (LANG LONG, CATEGORY TEXT(255), DESCRIPTION TEXT(255));
 
-INSERT INTO MSysProperties (Container, Name, Type, Value) VALUES ("Database", "UserObjCategory", 10, "Anchorage");
-INSERT INTO MSysProperties (Container, Name, Type, Value) VALUES ("Database", "UserObjDescription", 10, "Anchor plates with headed studs");
-INSERT INTO MSysProperties (Container, Name, Type, Value) VALUES ("Database", "UserObjIsMetric", 1, True);
+PROPERTY UserObjCategory TEXT "Anchorage";
+PROPERTY UserObjDescription TEXT "Anchor plates with headed studs";
+PROPERTY UserObjIsMetric YESNO True;
 
 -- 200 x 200 x 15: 0.0006 m3, 4.710 kg.
 INSERT INTO UserObjects (NAME, SIZEX, SIZEY, SIZEZ, SCALEX, SCALEY, SCALEZ, MASS, BOLTEXT, SYM3D, SYMXY, SYMXZ, SYMYZ, SYMMETRY, ISMETRIC)

@@ -9,7 +9,7 @@
 -- not bundled.
 -- Translations: 1031 German, 1036 French.
 -- The catalog's category, description and unit system are database
--- properties, written here as rows of the property table.
+-- properties (PROPERTY statements).
 -- Built into Stiffeners.mdb by zeptmkcat.
 
 CREATE TABLE UserObjects (ID COUNTER, NAME TEXT(255), SIZEX DOUBLE, SIZEY DOUBLE, SIZEZ DOUBLE,
@@ -18,9 +18,9 @@ CREATE TABLE UserObjects (ID COUNTER, NAME TEXT(255), SIZEX DOUBLE, SIZEY DOUBLE
 CREATE TABLE ExtraParameters (NAME TEXT(255), DESCRIPTION TEXT(255), VALUE TEXT(255));
 CREATE TABLE Locales (LANG LONG, CATEGORY TEXT(255), DESCRIPTION TEXT(255));
 
-INSERT INTO MSysProperties (Container, Name, Type, Value) VALUES ("Database", "UserObjCategory", 10, "Stiffening");
-INSERT INTO MSysProperties (Container, Name, Type, Value) VALUES ("Database", "UserObjDescription", 10, "Web stiffeners and rib plates");
-INSERT INTO MSysProperties (Container, Name, Type, Value) VALUES ("Database", "UserObjIsMetric", 1, True);
+PROPERTY UserObjCategory TEXT "Stiffening";
+PROPERTY UserObjDescription TEXT "Web stiffeners and rib plates";
+PROPERTY UserObjIsMetric YESNO True;
 
 -- 100 x 280 x 10: 0.00028 m3, 2.198 kg.
 INSERT INTO UserObjects (NAME, SIZEX, SIZEY, SIZEZ, SCALEX, SCALEY, SCALEZ, MASS, BOLTEXT, SYM3D, SYMXY, SYMXZ, SYMYZ, SYMMETRY, ISMETRIC)

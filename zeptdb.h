@@ -60,3 +60,5 @@
 #include "database/ZEPTDBUserObj.h"
 #include "database/ZEPTDBProfileData.h"
 #include "database/ZEPTDBProfile.h"
+#include "section/ZEPTKORVAAnalyser.h"
+#include "section/ZEPTKORVAPresenter.h"

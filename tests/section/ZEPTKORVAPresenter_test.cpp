@@ -1,0 +1,174 @@
+#include "section/ZEPTKORVAPresenter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "platform/math/ProComplexContourAndUnitReader.h"
+#include "section/ZEPTKORVAAnalyser.h"
+#include "support/Contours.h"
+#include "support/Shapes.h"
+
+namespace {
+
+using zept::test::circle;
+using zept::test::rectangle;
+using zept::test::section;
+
+ZEPTContour triangle(double x, double y, bool hole) {
+  return zept::test::contour({{{x, y}, 0}, {{x + 1, y}, 0}, {{x + 1, y + 1}, 0}}, hole);
+}
+
+// The text's unit and its contour tree, as the math module's reader sees it.
+std::string treeOf(CString const& text, CString& unit) {
+  ProContourFactory const factory;
+  auto const root = ProComplexContourAndUnitReader(text, factory).read(unit);
+  return root ? zept::test::shapeOf(*root) : "unreadable";
+}
+
+class KorvaPresenter : public testing::Test {
+ protected:
+  std::string write(ZEPTCrossSection const& cs, CString* unit = nullptr) {
+    ZEPTKORVAPresenter presenter;
+    presenter.attachSection(&cs);
+    CString text;
+    EXPECT_TRUE(presenter.getDefinition(text, 0));
+    CString name;
+    std::string tree = treeOf(text, name);
+    if (unit) *unit = name;
+    return tree;
+  }
+};
+
+TEST_F(KorvaPresenter, FailsWithAnEmptyTextWhereNothingIsAttached) {
+  ZEPTCrossSection cs;
+  ZEPTKORVAPresenter presenter;
+  CString text = L"old";
+  EXPECT_FALSE(presenter.getDefinition(text, 0));
+  EXPECT_TRUE(text.IsEmpty());
+  presenter.attachSection(nullptr);
+  presenter.attachSection(&cs);
+  text = L"old";
+  EXPECT_FALSE(presenter.getDefinition(text, 0));
+  EXPECT_TRUE(text.IsEmpty());
+  EXPECT_TRUE(presenter.getDefinition(text, 1));
+  text = L"old";
+  EXPECT_FALSE(presenter.getDefinition(text, 2));
+  EXPECT_TRUE(text.IsEmpty());
+}
+
+// Each contour that is not a hole opens a solid; holes join the last solid
+// of their section; a hole before any solid ends its section.
+TEST_F(KorvaPresenter, GroupsHolesUnderTheSolidBeforeThem) {
+  struct Case {
+    char const* what;
+    std::vector<ZEPTSection> sections;
+    char const* tree;
+  } const cases[] = {
+      {"no section", {}, ""},
+      {"one solid with holes", {section({rectangle(0, 0, 9, 9), triangle(1, 1, true), circle(5, 5, 1, true)})},
+       "S4(H3 H2)"},
+      {"two solids, each with its holes",
+       {section({rectangle(0, 0, 9, 9), triangle(1, 1, true), rectangle(20, 0, 29, 9), rectangle(21, 1, 22, 2, true),
+                 triangle(25, 5, true)})},
+       "S4(H3) S4(H4 H3)"},
+      {"an island is a solid of its own", {section({rectangle(0, 0, 9, 9), triangle(1, 1, false)})}, "S4 S3"},
+      {"a first hole drops its section",
+       {section({triangle(1, 1, true), rectangle(0, 0, 9, 9)}), section({triangle(1, 1, false)})}, "S3"},
+      {"sections in order", {section({triangle(0, 0, false)}), section({rectangle(0, 0, 1, 1)})}, "S3 S4"},
+  };
+  for (auto const& c : cases) {
+    ZEPTCrossSection cs;
+    for (auto const& s : c.sections) cs.addSection(s);
+    CString unit;
+    EXPECT_EQ(write(cs, &unit), c.tree) << c.what;
+    EXPECT_EQ(unit, L"mm") << c.what;
+  }
+}
+
+TEST_F(KorvaPresenter, NamesInchesForEnglishUnitsAndMillimetresOtherwise) {
+  ZEPTCrossSection cs;
+  cs.addSection(section({triangle(0, 0, false)}));
+  struct Case {
+    int units;
+    wchar_t const* name;
+  } const cases[] = {{0, L"in"}, {1, L"mm"}, {7, L"mm"}};
+  ZEPTKORVAAnalyser const analyser;
+  for (auto const& c : cases) {
+    ZEPTKORVAPresenter presenter;
+    presenter.units = static_cast<DtDb::MeasurementValue>(c.units);
+    presenter.attachSection(&cs);
+    CString text;
+    ASSERT_TRUE(presenter.getDefinition(text, 0));
+    EXPECT_EQ(analyser.getShapeUnits(text), c.name) << c.units;
+  }
+}
+
+// One solid with its holes, arcs of both senses and of more than half a
+// turn included, reads back into the same contours.
+TEST_F(KorvaPresenter, OneSolidWithHolesReadsBackThroughTheAnalyser) {
+  double const longArc = std::tan(3 * std::numbers::pi / 8);  // a 270 degree arc
+  ZEPTCrossSection cs;
+  cs.addSection(section({zept::test::contour({{{0, 0}, 0}, {{100, 0}, -0.25}, {{100, 40}, longArc}, {{60, 40}, 0}}),
+                         circle(20, 20, 5, true, true), rectangle(40, 5, 50, 15, true)}));
+  ZEPTKORVAPresenter presenter;
+  presenter.attachSection(&cs);
+  CString text;
+  ASSERT_TRUE(presenter.getDefinition(text, 0));
+
+  ZEPTCrossSection back;
+  ZEPTKORVAAnalyser analyser;
+  analyser.attachSection(&back);
+  ASSERT_EQ(analyser.setDefinition(text, 0, 0, 0), 0) << text.toUtf8();
+  ASSERT_EQ(back.numSections(), 1);
+  ZEPTSection const& written = *cs.sectionAt(0);
+  ZEPTSection const& read = *back.sectionAt(0);
+  ASSERT_EQ(read.numContours(), written.numContours());
+  for (int c = 0; c < written.numContours(); ++c) {
+    ZEPTContour const& w = *written.contourAt(c);
+    ZEPTContour const& r = *read.contourAt(c);
+    EXPECT_EQ(r.getIsHole(), w.getIsHole()) << c;
+    ASSERT_EQ(r.numVerts(), w.numVerts()) << c;
+    for (int v = 0; v < w.numVerts(); ++v) {
+      DtGePoint2d pw, pr;
+      double bw = 0, br = 0;
+      w.getVertexAt(v, pw, bw);
+      r.getVertexAt(v, pr, br);
+      EXPECT_NEAR(pr.x, pw.x, 1e-4) << c << " " << v;
+      EXPECT_NEAR(pr.y, pw.y, 1e-4) << c << " " << v;
+      EXPECT_NEAR(br, bw, 1e-6) << c << " " << v;
+    }
+  }
+}
+
+// Only the attached cross-sections and the placement are copied and
+// compared; a copy starts metric and assignment keeps the target's units.
+TEST_F(KorvaPresenter, CopiesAndComparesTheBaseOnly) {
+  ZEPTCrossSection a;
+  ZEPTKORVAPresenter english;
+  english.units = DtDb::kEnglish;
+  english.attachSection(&a);
+  double const angle = 30;
+  ZEPTSectionPoint const point(DtGePoint2d(1, 2));
+  ASSERT_TRUE(english.setOffset(&point, &angle));
+
+  ZEPTKORVAPresenter const copy(english);
+  EXPECT_EQ(copy.units, DtDb::kMetric);
+  EXPECT_EQ(copy, english);
+  EXPECT_EQ(copy.attachedAt(0), &a);
+  ASSERT_NE(copy.offsetAngle(), nullptr);
+  EXPECT_NE(copy.offsetAngle(), english.offsetAngle());  // its own copy
+  EXPECT_EQ(*copy.offsetAngle(), 30);
+
+  ZEPTKORVAPresenter target;
+  target.units = static_cast<DtDb::MeasurementValue>(5);
+  EXPECT_NE(target, english);
+  target = english;
+  EXPECT_EQ(target.units, 5);
+  EXPECT_EQ(target, english);
+  EXPECT_EQ(target.attachedAt(0), &a);
+}
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include "section/ZEPTKORVAAnalyser.h"
 #include "section/ZEPTKORVAPresenter.h"
 #include "support/CatalogFolders.h"
+#include "support/SameContours.h"
 
 namespace {
 
@@ -31,26 +32,6 @@ double sizeOf(ZEPTSection const& section) {
   DtGePoint2d max, min;
   section.getExtents(max, min);
   return std::max({1.0, std::fabs(max.x), std::fabs(max.y), std::fabs(min.x), std::fabs(min.y)});
-}
-
-void expectSameContours(ZEPTSection const& drawn, ZEPTSection const& read, std::string const& what) {
-  ASSERT_EQ(read.numContours(), drawn.numContours()) << what;
-  double const tolerance = 1e-6 * sizeOf(drawn);
-  for (int c = 0; c < drawn.numContours(); ++c) {
-    ZEPTContour const& d = *drawn.contourAt(c);
-    ZEPTContour const& r = *read.contourAt(c);
-    EXPECT_EQ(r.getIsHole(), d.getIsHole()) << what << " contour " << c;
-    ASSERT_EQ(r.numVerts(), d.numVerts()) << what << " contour " << c;
-    for (int v = 0; v < d.numVerts(); ++v) {
-      DtGePoint2d pd, pr;
-      double bd = 0, br = 0;
-      d.getVertexAt(v, pd, bd);
-      r.getVertexAt(v, pr, br);
-      EXPECT_NEAR(pr.x, pd.x, tolerance) << what << " contour " << c << " vertex " << v;
-      EXPECT_NEAR(pr.y, pd.y, tolerance) << what << " contour " << c << " vertex " << v;
-      EXPECT_NEAR(br, bd, 1e-6) << what << " contour " << c << " vertex " << v;
-    }
-  }
 }
 
 TEST_F(EuroKorvaRoundTrip, EverySizeReadsBackIntoTheSameContours) {
@@ -86,7 +67,7 @@ TEST_F(EuroKorvaRoundTrip, EverySizeReadsBackIntoTheSameContours) {
       analyser.attachSection(&read);
       ASSERT_EQ(analyser.setDefinition(text, 0, 0, 0), 0) << what << ": " << text.toUtf8();
       ASSERT_EQ(read.numSections(), 1) << what;
-      expectSameContours(section, *read.sectionAt(0), what);
+      zept::test::expectSameContours(*read.sectionAt(0), section, 1e-6 * sizeOf(section), 1e-6, what);
       ++sizes;
     }
   }

@@ -9,6 +9,7 @@
 #include "platform/math/ProComplexContourAndUnitReader.h"
 #include "section/ZEPTKORVAAnalyser.h"
 #include "support/Contours.h"
+#include "support/SameContours.h"
 #include "support/Shapes.h"
 
 namespace {
@@ -123,24 +124,7 @@ TEST_F(KorvaPresenter, OneSolidWithHolesReadsBackThroughTheAnalyser) {
   analyser.attachSection(&back);
   ASSERT_EQ(analyser.setDefinition(text, 0, 0, 0), 0) << text.toUtf8();
   ASSERT_EQ(back.numSections(), 1);
-  ZEPTSection const& written = *cs.sectionAt(0);
-  ZEPTSection const& read = *back.sectionAt(0);
-  ASSERT_EQ(read.numContours(), written.numContours());
-  for (int c = 0; c < written.numContours(); ++c) {
-    ZEPTContour const& w = *written.contourAt(c);
-    ZEPTContour const& r = *read.contourAt(c);
-    EXPECT_EQ(r.getIsHole(), w.getIsHole()) << c;
-    ASSERT_EQ(r.numVerts(), w.numVerts()) << c;
-    for (int v = 0; v < w.numVerts(); ++v) {
-      DtGePoint2d pw, pr;
-      double bw = 0, br = 0;
-      w.getVertexAt(v, pw, bw);
-      r.getVertexAt(v, pr, br);
-      EXPECT_NEAR(pr.x, pw.x, 1e-4) << c << " " << v;
-      EXPECT_NEAR(pr.y, pw.y, 1e-4) << c << " " << v;
-      EXPECT_NEAR(br, bw, 1e-6) << c << " " << v;
-    }
-  }
+  zept::test::expectSameContours(*back.sectionAt(0), *cs.sectionAt(0), 1e-5, 1e-6, "read back");
 }
 
 // Only the attached cross-sections and the placement are copied and

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds and tests with. Safe to run
+# Installs the Debian packages the project builds and tests with, and any
+# packages named as arguments (scripts/run-fuzz.sh adds clang's). Safe to run
 # again: apt is only called when a package is missing.
 set -euo pipefail
 
@@ -17,6 +18,7 @@ PACKAGES=(
   libbenchmark-dev
   libcli11-dev
 )
+PACKAGES+=("$@")
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang, ASan and UBSan in
+# build-fuzz/ and runs each for a bounded time on a copy of its seed corpus;
+# fails on the first crash, leak, sanitizer report or timeout.
+#   scripts/run-fuzz.sh                      30 seconds per target
+#   FUZZ_SECONDS=300 scripts/run-fuzz.sh     longer runs
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$root/build-fuzz
+seconds=${FUZZ_SECONDS:-30}
+targets=(korva_analyser pdl_analyser contour_reader)
+
+# clang with its runtime libraries (libFuzzer and the sanitizers).
+"$root/scripts/deps.sh" clang libclang-rt-dev
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DZEPT_FUZZ=ON -DZEPT_SANITIZE=ON \
+  -DZEPT_BUILD_TESTS=OFF -DZEPT_BUILD_BENCH=OFF -DZEPT_BUILD_TOOLS=OFF
+cmake --build "$build" --parallel "$jobs" --target "${targets[@]/#/fuzz_}"
+
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+
+# Inputs far beyond the corpus's length: deep or endless structure and long
+# numbers, each of which must be read in bounded time and memory.
+big=$build/big
+rm -rf "$big"
+mkdir -p "$big"
+# repeat TEXT COUNT: TEXT written COUNT times.
+repeat() ( set +o pipefail; yes -- "$1" | head -n "$2" | tr -d '\n' )
+mb=1048576
+repeat '(' $mb >"$big/parens"
+{ printf '"mm" '; repeat '(' $mb; } >"$big/quoted-parens"
+{ printf '"mm" ( '; repeat ')' $mb; } >"$big/closing"
+{ printf '"mm" ( ( (S ( '; repeat '(L1-2)' $((mb / 6)); printf ' ) 0 ( ) ) ) )'; } >"$big/segments"
+{ printf '"mm" ( ( (S ( (L 0.'; repeat 0 $mb; printf '1 2) ) 0 ( ) ) ) )'; } >"$big/digits"
+{ printf '1#0-0'; repeat ':1-2' $((mb / 4)); } >"$big/old-points"
+{ printf '1#'; repeat 9 $mb; printf -- '-1'; } >"$big/old-digits"
+{ printf 'StartContour(0,0,ext);'; repeat 'LineTo(1,2);' $((mb / 12)); } >"$big/script"
+{ printf 'StartContour('; repeat '(' $mb; } >"$big/script-nesting"
+
+for target in "${targets[@]}"; do
+  binary=$build/fuzz/fuzz_$target
+  work=$build/corpus/$target
+  rm -rf "$work"
+  mkdir -p "$work" "$build/artifacts"
+  echo "fuzz: $target, large inputs"
+  "$binary" -rss_limit_mb=4096 -timeout=60 "$big"/*
+  echo "fuzz: $target, $seconds s"
+  "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -dict="$root/fuzz/korva.dict" -artifact_prefix="$build/artifacts/$target-" \
+    -print_final_stats=1 "$work" "$root/fuzz/corpus/$target"
+done
+echo "fuzz: no failures"

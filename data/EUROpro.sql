@@ -230,6 +230,9 @@ UPDATE Shape SET GAP = 0, SY = 0, SZ = 0, IX = 0, IOMEGA = 0, TORS = 0, SHEAR_QY
   GAMMA = 0, A_1 = 0, A_2 = 0, HAS_MATS = False, MATERIALS = "", POINTS = "", IS_THIN = False,
   B_2 = 0, ES_2 = 0, P1_L = 0, P1_T = 0, P2_L = 0, P2_T = 0, P3_L = 0, P3_T = 0, P4_L = 0, P4_T = 0;
 
+-- Sizes are looked up by name and dimensions, as in a created catalog.
+CREATE INDEX ShapeSizes ON Shape (NAME, DIM1, DIM2, DIM3);
+
 -- The scripts of the shape types in use, as a new catalog gets them.
 SELECT DISTINCTROW PDLScripts.ID, PDLScripts.SHAPE_TYPE, PDLScripts.PDL_SCRIPT, PDLScripts.IS_SYMMETRIC
   INTO Section FROM PDLScripts INNER JOIN Shape ON PDLScripts.SHAPE_TYPE = Shape.SHAPE_TYPE

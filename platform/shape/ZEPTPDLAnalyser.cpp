@@ -339,12 +339,15 @@ int ZEPTPDLAnalyser::setDefinitionByData(ZEPTDBProfileData& data, double scale) 
   std::vector<Outline> outlines;
   int const result = Reader(data.pdlScript.str(), data).read(outlines);
   if (result != 0) return result;
-  if (!std::isfinite(scale)) return 1;
+  // A catalog without a known section unit gives a factor of 0 and a scale
+  // of infinity: refused rather than drawn as a point.
+  double const factor = data.unitFactor;
+  if (!(std::isfinite(scale) && scale > 0 && std::isfinite(factor) && factor > 0)) return 1;
   ZEPTSection section(data.isThin);
   for (Outline const& o : outlines) {
     DtDbPolyline polyline(static_cast<unsigned>(o.points.size()));
     for (std::size_t i = 0; i < o.points.size(); ++i)
-      polyline.addVertexAt(static_cast<unsigned>(i), DtGePoint2d(o.points[i].x * scale, o.points[i].y * scale),
+      polyline.addVertexAt(static_cast<unsigned>(i), DtGePoint2d(o.points[i].x * factor, o.points[i].y * factor),
                            o.bulges[i]);
     ZEPTContour contour(o.hole);
     if (!contour.setPolyline(&polyline)) return 1;

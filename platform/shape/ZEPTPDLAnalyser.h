@@ -8,12 +8,17 @@
 
 class ZEPTPDLAnalyser : public ZEPTSectionAnalyser {
  public:
-  // Reads data.pdlScript, multiplying every coordinate by `scale`.
+  // Reads data.pdlScript. The script and the record's values are in the
+  // catalog's section unit; every coordinate is multiplied by
+  // data.unitFactor, the factor from that unit to the drawing's. `scale` is
+  // one millimetre in the section unit (1 / the catalog's factor to "mm"):
+  // it only vouches that the catalog names a known section unit.
   //   -1  the script holds no statement (empty, blanks and comments only);
   //    0  read: the cross-section's sections, custom points and dimension
   //       lines are replaced by one section with the script's contours;
   //    1  a syntax or evaluation error (unknown name, non-finite value, an
-  //       arc whose radius is below half its chord, a scale that is not
-  //       finite, nesting deeper than 64); the cross-section is unchanged.
+  //       arc whose radius is below half its chord, nesting deeper than 64),
+  //       or a unitFactor or scale that is not finite and positive; the
+  //       cross-section is unchanged.
   int setDefinitionByData(ZEPTDBProfileData& data, double scale);
 };

@@ -21,11 +21,12 @@ constexpr double kPi = std::numbers::pi;
 // Reads `script` into a fresh cross-section; the record's H is 200, B 100,
 // ES 10 and A_1 0.5.
 struct Read {
-  explicit Read(std::wstring const& script, double scale = 1.0) {
+  explicit Read(std::wstring const& script, double unitFactor = 1.0, double scale = 1.0) {
     data.h = 200;
     data.b = 100;
     data.es = 10;
     data.a1 = 0.5;
+    data.unitFactor = unitFactor;
     data.pdlScript = script;
     analyser.attachSection(&cs);
     code = analyser.setDefinitionByData(data, scale);
@@ -57,16 +58,26 @@ TEST(ZEPTPDLAnalyser, ReplacesTheContentOnSuccessOnly) {
   ZEPTDBProfileData data;
   data.h = 200;
   data.b = 100;
+  double const inf = std::numeric_limits<double>::infinity();
+  wchar_t const* const good = L"StartContour(0,0,ext); LineTo(1,0); LineTo(1,1);";
+  // A catalog without a known section unit gives unitFactor 0 and scale inf.
   struct Case {
     wchar_t const* script;
-    double scale;
+    double unitFactor, scale;
     int code;
-  } const failures[] = {{L"", 1.0, -1},
-                        {L"StartContour(0,0,ext); LineTo(1,0); LineTo(oops,1);", 1.0, 1},
-                        {L"StartContour(0,0,ext); LineTo(1,0); LineTo(1,1);", std::nan(""), 1}};
+  } const failures[] = {{L"", 1.0, 1.0, -1},
+                        {L"StartContour(0,0,ext); LineTo(1,0); LineTo(oops,1);", 1.0, 1.0, 1},
+                        {good, 1.0, std::nan(""), 1},
+                        {good, 0.0, inf, 1},
+                        {good, 1.0, inf, 1},
+                        {good, 1.0, 0.0, 1},
+                        {good, 0.0, 1.0, 1},
+                        {good, -1.0, 1.0, 1},
+                        {good, std::nan(""), 1.0, 1}};
   for (auto const& f : failures) {
     data.pdlScript = f.script;
-    EXPECT_EQ(a.setDefinitionByData(data, f.scale), f.code);
+    data.unitFactor = f.unitFactor;
+    EXPECT_EQ(a.setDefinitionByData(data, f.scale), f.code) << f.unitFactor << " " << f.scale;
     EXPECT_EQ(cs.numSections(), 2);
     EXPECT_EQ(cs.numCustomPoints(), 1);
   }
@@ -75,6 +86,7 @@ TEST(ZEPTPDLAnalyser, ReplacesTheContentOnSuccessOnly) {
       L"// a plate with a hole\r\n"
       L"StartContour(0, 0, ext);\n LineTo(B,0); lineto(B, H);\tLINETO(0,H); LineTo(0,0);\n"
       L"startcontour(10,10,HOLE); LineTo(20,10); LineTo(20,20); // no way back: it closes anyway\n";
+  data.unitFactor = 1.0;
   ASSERT_EQ(a.setDefinitionByData(data, 1.0), 0);
   ASSERT_EQ(cs.numSections(), 1);
   EXPECT_EQ(cs.numCustomPoints(), 0);
@@ -205,15 +217,25 @@ TEST(ZEPTPDLAnalyser, ArcsFollowRadiusSignAndDirection) {
   EXPECT_EQ(still.contour(0).numVerts(), 3);
 }
 
-TEST(ZEPTPDLAnalyser, ScaleMultipliesCoordinates) {
-  Read r(L"StartContour(1,0,ext); ArcTo(0,1,-1,CCW); LineTo(0,0);", 2.5);
-  ASSERT_EQ(r.code, 0);
-  EXPECT_EQ(r.point(0, 0), DtGePoint2d(2.5, 0));
-  EXPECT_EQ(r.point(0, 1), DtGePoint2d(0, 2.5));
-  EXPECT_NEAR(r.bulge(0, 0), std::tan(kPi / 8), 1e-12);
-  Read negative(L"StartContour(1,0,ext); ArcTo(0,1,-1,CCW); LineTo(0,0);", -1);
-  EXPECT_EQ(negative.point(0, 1), DtGePoint2d(0, -1));
-  EXPECT_NEAR(negative.bulge(0, 0), std::tan(kPi / 8), 1e-12);  // turned half round, not mirrored
+// Coordinates go from the section unit into the drawing's by the record's
+// unitFactor; `scale` (a millimetre in the section unit) changes nothing.
+TEST(ZEPTPDLAnalyser, UnitFactorMultipliesCoordinates) {
+  struct Case {
+    double unitFactor, scale, x;
+  } const cases[] = {
+      {1.0, 1.0, 1.0},                    // mm catalog, metric drawing
+      {1.0 / 25.4, 1.0, 1.0 / 25.4},      // mm catalog, English drawing
+      {25.4, 1.0 / 25.4, 25.4},           // inch catalog, metric drawing
+      {1.0, 1.0 / 25.4, 1.0},             // inch catalog, English drawing
+      {2.5, 1000.0, 2.5},
+  };
+  for (auto const& c : cases) {
+    Read r(L"StartContour(1,0,ext); ArcTo(0,1,-1,CCW); LineTo(0,0);", c.unitFactor, c.scale);
+    ASSERT_EQ(r.code, 0);
+    EXPECT_EQ(r.point(0, 0), DtGePoint2d(c.x, 0));
+    EXPECT_EQ(r.point(0, 1), DtGePoint2d(0, c.x));
+    EXPECT_NEAR(r.bulge(0, 0), std::tan(kPi / 8), 1e-12);
+  }
 }
 
 TEST(ZEPTPDLAnalyser, HostileTextGivesItsCode) {

@@ -62,3 +62,4 @@
 #include "database/ZEPTDBProfile.h"
 #include "section/ZEPTKORVAAnalyser.h"
 #include "section/ZEPTKORVAPresenter.h"
+#include "section/ZEPTMDBAnalyser.h"

@@ -33,8 +33,11 @@ PROFILES_IPE_ARGS=(profiles EURO IPE)
 MATERIALS_ARGS=(materials EN --grades)
 # One anchor plate with its extra parameters and the catalog's translations.
 USEROBJECTS_ARGS=(userobjects AnchorPlates "AP 300x300x20")
+# The cross-section of IPE 300 in a metric drawing: vertices and bulges, extent
+# and the section values computed from the geometry.
+SECTION_ARGS=(section EURO IPE 300)
 DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLTS_M20_ARGS PROFILES_ARGS
-  PROFILES_IPE_ARGS MATERIALS_ARGS USEROBJECTS_ARGS)
+  PROFILES_IPE_ARGS MATERIALS_ARGS USEROBJECTS_ARGS SECTION_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"

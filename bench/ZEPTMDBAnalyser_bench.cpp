@@ -1,0 +1,147 @@
+// Cross-sections from catalogs and KORVA texts. ZEPTMDBAnalyser builds IPE
+// 300 of the bundled EURO catalog (the catalog selected, the record read,
+// its KORVA contour turned into a script, the script read into the model)
+// against raw SQLite reading the same record in the same run; HEB 300 takes
+// its shape type's script directly, and selecting and reading alone shows
+// where the time goes. The KORVA parser reads generated definitions of one contour of
+// 1,000 to 100,000 segments, which should grow linearly.
+#include <sqlite3.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "platform/settings/ZEPTEnvAppSet.h"
+#include "section/ZEPTKORVAAnalyser.h"
+#include "section/ZEPTMDBAnalyser.h"
+
+namespace {
+
+#ifdef ZEPT_BUNDLED_DATA_DIR
+
+class BundledSettings {
+ public:
+  BundledSettings() {
+    ::setenv("ZEPT_DATA_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
+    ::setenv("ZEPT_APP_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
+    m_settings = std::make_unique<ZEPTEnvAppSet>();
+    setCFG(m_settings.get());
+  }
+  ~BundledSettings() { setCFG(nullptr); }
+
+ private:
+  std::unique_ptr<ZEPTEnvAppSet> m_settings;
+};
+
+void mdbSection(benchmark::State& state, wchar_t const* name, wchar_t const* dims) {
+  BundledSettings settings;
+  ZEPTCrossSection cs;
+  ZEPTMDBAnalyser analyser;
+  analyser.attachSection(&cs);
+  ZEPTDBProfileData record;
+  for (auto _ : state) {
+    if (analyser.setDefinition(L"EURO", name, dims, DtDb::kMetric, &record) != 0) state.SkipWithError("not built");
+    benchmark::DoNotOptimize(cs.numSections());
+  }
+}
+
+// What every setDefinition does before it builds: select the catalog (which
+// reopens it: the open database's name is its path, never the short name
+// asked for) and read the record.
+void BM_SelectAndReadIpe300(benchmark::State& state) {
+  BundledSettings settings;
+  ZEPTDBProfile profile;
+  ZEPTDBProfileData record;
+  for (auto _ : state) {
+    if (!profile.setProfileDB(L"EURO") || !profile.getProfileData(L"IPE", L"300", &record))
+      state.SkipWithError("not read");
+    benchmark::DoNotOptimize(record.sx);
+  }
+}
+
+void BM_MDBAnalyserIpe300(benchmark::State& state) { mdbSection(state, L"IPE", L"300"); }
+void BM_MDBAnalyserHeb300(benchmark::State& state) { mdbSection(state, L"HEB", L"300"); }
+
+// The record's join with every column read, texts as UTF-8.
+void BM_ProfileRecordRawIpe300(benchmark::State& state) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2("file:" ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb?immutable=1", &db,
+                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db,
+                     "SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE "
+                     "Shape.NAME = ?1 AND Shape.DIM1 = ?2 AND Shape.DIM2 = ?3 AND Shape.DIM3 = ?4",
+                     -1, &stmt, nullptr);
+  std::vector<double> numbers;
+  std::vector<std::string> texts;
+  for (auto _ : state) {
+    sqlite3_bind_text(stmt, 1, "IPE", -1, SQLITE_STATIC);
+    sqlite3_bind_double(stmt, 2, 300);
+    sqlite3_bind_double(stmt, 3, 0);
+    sqlite3_bind_double(stmt, 4, 0);
+    if (sqlite3_step(stmt) != SQLITE_ROW) state.SkipWithError("no such size");
+    numbers.clear();
+    texts.clear();
+    for (int c = 0, n = sqlite3_column_count(stmt); c < n; ++c) {
+      if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
+        texts.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(stmt, c)));
+      else
+        numbers.push_back(sqlite3_column_double(stmt, c));
+    }
+    sqlite3_reset(stmt);
+    benchmark::DoNotOptimize(numbers.data());
+  }
+  sqlite3_finalize(stmt);
+  sqlite3_close(db);
+}
+
+BENCHMARK(BM_ProfileRecordRawIpe300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectAndReadIpe300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MDBAnalyserIpe300)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MDBAnalyserHeb300)->Unit(benchmark::kMicrosecond);
+
+const bool declared = [] {
+  zept::bench::declareRatio("MDB analyser IPE 300 / raw record", "BM_MDBAnalyserIpe300", "BM_ProfileRecordRawIpe300");
+  zept::bench::declareRatio("MDB analyser HEB 300 / raw record", "BM_MDBAnalyserHeb300", "BM_ProfileRecordRawIpe300");
+  zept::bench::declareRatio("select + read IPE 300 / raw record", "BM_SelectAndReadIpe300", "BM_ProfileRecordRawIpe300");
+  return true;
+}();
+
+#endif  // ZEPT_BUNDLED_DATA_DIR
+
+// One solid of `segments` segments round a circle of radius 1000, every
+// fourth an arc, written as the new grammar writes it.
+std::wstring korvaText(int segments) {
+  std::wstring text = L"\"mm\" ( ( (S ( ";
+  double const step = 2 * 3.141592653589793 / segments;
+  wchar_t item[128];
+  for (int i = 0; i < segments; ++i) {
+    double const a = i * step;
+    if (i % 4 == 3)
+      std::swprintf(item, 128, L"(A 0 0 1000 %.6f %.6f) ", a, step);
+    else
+      std::swprintf(item, 128, L"(L %.4f %.4f) ", 1000 * std::cos(a), 1000 * std::sin(a));
+    text += item;
+  }
+  return text + L") 0 ( ) ) ) )";
+}
+
+void BM_KorvaParser(benchmark::State& state) {
+  std::wstring const text = korvaText(static_cast<int>(state.range(0)));
+  ZEPTCrossSection cs;
+  ZEPTKORVAAnalyser parser;
+  parser.attachSection(&cs);
+  for (auto _ : state) {
+    if (parser.setDefinition(text.c_str(), 0, 0, 0) != 0) state.SkipWithError("did not read");
+    benchmark::DoNotOptimize(cs.numSections());
+  }
+  state.SetComplexityN(state.range(0));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+}
+
+BENCHMARK(BM_KorvaParser)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
+
+}  // namespace

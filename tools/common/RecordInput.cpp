@@ -194,6 +194,12 @@ std::string_view trimmed(std::string_view s) {
 
 }  // namespace
 
+InputValue::InputValue(InputValue const&) = default;
+InputValue::InputValue(InputValue&&) noexcept = default;
+InputValue& InputValue::operator=(InputValue const&) = default;
+InputValue& InputValue::operator=(InputValue&&) noexcept = default;
+InputValue::~InputValue() = default;
+
 InputValue const* InputValue::find(std::string_view key) const {
   if (kind != Kind::Object) return nullptr;
   for (auto const& [name, value] : members)

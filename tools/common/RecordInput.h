@@ -21,6 +21,15 @@ struct InputValue {
   std::vector<InputValue> items;                              // Array
   std::vector<std::pair<std::string, InputValue>> members;  // Object, in input order
 
+  // Defined where the type is complete: libstdc++ under clang refuses to
+  // instantiate the pair of an incomplete InputValue inside the class.
+  InputValue() = default;
+  InputValue(InputValue const&);
+  InputValue(InputValue&&) noexcept;
+  InputValue& operator=(InputValue const&);
+  InputValue& operator=(InputValue&&) noexcept;
+  ~InputValue();
+
   // The member `key` of an object, compared without ASCII case; null when
   // there is none or this is not an object.
   InputValue const* find(std::string_view key) const;

@@ -116,7 +116,7 @@ void fromCatalog(ZEPTCrossSection& cs, SectionOptions const& o, DtDb::Measuremen
                                (r.pdlScript.isEmpty() ? "KORVA text " + zept::toUtf8(r.symbol.str())
                                                       : "shape script\n" + zept::toUtf8(r.pdlScript.str())));
   }
-  if (cs.numSections() == 0)
+  if (r.pdlScript.isEmpty() && r.symbol.isEmpty())
     throw std::runtime_error(size + " has neither a shape script nor a KORVA contour in " + catalog.toUtf8());
 }
 

@@ -22,24 +22,17 @@ ZEPTContour triangle(double x, double y, bool hole) {
   return zept::test::contour({{{x, y}, 0}, {{x + 1, y}, 0}, {{x + 1, y + 1}, 0}}, hole);
 }
 
-// The text's unit and its contour tree, as the math module's reader sees it.
-std::string treeOf(CString const& text, CString& unit) {
-  ProContourFactory const factory;
-  auto const root = ProComplexContourAndUnitReader(text, factory).read(unit);
-  return root ? zept::test::shapeOf(*root) : "unreadable";
-}
-
 class KorvaPresenter : public testing::Test {
  protected:
-  std::string write(ZEPTCrossSection const& cs, CString* unit = nullptr) {
+  // The written text's contour tree and unit, as the math module's reader sees them.
+  static std::string write(ZEPTCrossSection const& cs, CString& unit) {
     ZEPTKORVAPresenter presenter;
     presenter.attachSection(&cs);
     CString text;
     EXPECT_TRUE(presenter.getDefinition(text, 0));
-    CString name;
-    std::string tree = treeOf(text, name);
-    if (unit) *unit = name;
-    return tree;
+    ProContourFactory const factory;
+    auto const root = ProComplexContourAndUnitReader(text, factory).read(unit);
+    return root ? zept::test::shapeOf(*root) : "unreadable";
   }
 };
 
@@ -84,7 +77,7 @@ TEST_F(KorvaPresenter, GroupsHolesUnderTheSolidBeforeThem) {
     ZEPTCrossSection cs;
     for (auto const& s : c.sections) cs.addSection(s);
     CString unit;
-    EXPECT_EQ(write(cs, &unit), c.tree) << c.what;
+    EXPECT_EQ(write(cs, unit), c.tree) << c.what;
     EXPECT_EQ(unit, L"mm") << c.what;
   }
 }
@@ -141,10 +134,6 @@ TEST_F(KorvaPresenter, CopiesAndComparesTheBaseOnly) {
   ZEPTKORVAPresenter const copy(english);
   EXPECT_EQ(copy.units, DtDb::kMetric);
   EXPECT_EQ(copy, english);
-  EXPECT_EQ(copy.attachedAt(0), &a);
-  ASSERT_NE(copy.offsetAngle(), nullptr);
-  EXPECT_NE(copy.offsetAngle(), english.offsetAngle());  // its own copy
-  EXPECT_EQ(*copy.offsetAngle(), 30);
 
   ZEPTKORVAPresenter target;
   target.units = static_cast<DtDb::MeasurementValue>(5);
@@ -152,7 +141,6 @@ TEST_F(KorvaPresenter, CopiesAndComparesTheBaseOnly) {
   target = english;
   EXPECT_EQ(target.units, 5);
   EXPECT_EQ(target, english);
-  EXPECT_EQ(target.attachedAt(0), &a);
 }
 
 }  // namespace

@@ -69,7 +69,9 @@ TEST_F(ZEPTDBUserObjRecords, MassConvertsBetweenUnitSystems) {
       {kMetric, static_cast<DtDb::MeasurementValue>(2), 10 * kLbPerKg}};
   for (auto const& [written, readAs, mass] : cases) {
     ASSERT_EQ(objs.setUserObjData(plate(L"P1", 10), written), 0);
+    read.locales.append({1031, L"stale", nullptr});  // no Locales table: none read
     ASSERT_TRUE(objs.getUserObjData(L"P1", &read, readAs));
+    EXPECT_EQ(read.locales.length(), 0);
     EXPECT_EQ(std::pair(read.mass, read.isMetric), std::pair(mass, written == kMetric)) << written << readAs;
     EXPECT_EQ(std::tuple(read.sizeX, read.sizeZ, read.boltExt), std::tuple(300., 20., 40.));
   }
@@ -193,17 +195,5 @@ TEST_F(ZEPTDBUserObjStoredRows, CollectingACatalogFile) {
   }
 }
 
-// A catalog made before Locales existed reads without translations and gets
-// the table when the first one is written.
-TEST_F(ZEPTDBUserObjRecords, CatalogWithoutLocales) {
-  ASSERT_EQ(objs.setUserObjData(plate(L"P1", 10), kMetric), 0);
-  read.locales.append({1031, L"stale", nullptr});
-  ASSERT_TRUE(objs.getUserObjData(L"P1", &read, kMetric));
-  EXPECT_EQ(read.locales.length(), 0);
-  ASSERT_TRUE(objs.SetLocalCategory(L"Platten", 1031));
-  ASSERT_TRUE(objs.getUserObjData(L"P1", &read, kMetric));
-  ASSERT_EQ(read.locales.length(), 1);
-  EXPECT_EQ(read.locales[0].category, L"Platten");
-}
 
 }  // namespace

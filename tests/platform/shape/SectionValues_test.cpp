@@ -75,56 +75,9 @@ TEST(SectionValues, ClosedForms) {
   for (auto const& c : cases) expectValues(c.s, c.e, c.name);
 }
 
-// A square whose upper right corner is rounded with a quarter-circle fillet:
-// the square less the corner piece between the fillet and the corner.
-TEST(SectionValues, FilletedCorner) {
-  double const a = 10, f = 3;
-  ZEPTSection s = section({contour(
-      {{{0, 0}, 0}, {{a, 0}, 0}, {{a, a - f}, std::tan(kPi / 8)}, {{a - f, a}, 0}, {{0, a}, 0}})});
-  // The corner piece: an f x f square at (a-f, a-f) less the quarter disc about (a-f, a-f).
-  double const sq = f * f, qd = kPi * f * f / 4, qc = 4 * f / (3 * kPi);
-  double const pieceArea = sq - qd;
-  // Centroid of the piece about the fillet centre.
-  double const pc = (sq * f / 2 - qd * qc) / pieceArea;
-  double const area = a * a - pieceArea;
-  double const c0 = a - f;  // fillet centre on both axes
-  double const xc = (a * a * a / 2 - pieceArea * (c0 + pc)) / area;
-  // Second moment about the x axis (y = 0), then moved to the centroid.
-  double const pieceI = (f * f * f * f / 3 + sq * c0 * c0 + 2 * c0 * sq * f / 2)  // square about y = 0
-                        - (kPi * std::pow(f, 4) / 16 + qd * c0 * c0 + 2 * c0 * qd * qc);  // quarter disc
-  double const i0 = std::pow(a, 4) / 3 - pieceI;
-  double const iy = i0 - area * xc * xc;
-  auto const v = sectionValues(s);
-  ASSERT_TRUE(v.has_value());
-  EXPECT_NEAR(v->area, area, 1e-12 * area);
-  EXPECT_NEAR(v->centroid.x, xc, 1e-12);
-  EXPECT_NEAR(v->centroid.y, xc, 1e-12);  // symmetric about the diagonal
-  EXPECT_NEAR(v->iy, iy, 1e-10 * iy);
-  EXPECT_NEAR(v->iz, iy, 1e-10 * iy);
-  EXPECT_NEAR(v->wy, iy / (a - xc), 1e-10 * iy);  // the far fibre is the full upper edge
-}
-
-// A circular segment cut off by a chord below the centre: one arc of more
-// than half a turn and its chord.
-TEST(SectionValues, ArcOfMoreThanHalfATurn) {
-  double const R = 2, phi = 0.6;  // half the angle the chord leaves out, about the downward axis
-  double const sweep = 2 * kPi - 2 * phi;
-  DtGePoint2d const right(R * std::sin(phi), -R * std::cos(phi)), left(-R * std::sin(phi), -R * std::cos(phi));
-  ZEPTSection s = section({contour({{right, std::tan(sweep / 4)}, {left, 0}})});
-  auto const v = sectionValues(s);
-  ASSERT_TRUE(v.has_value());
-  double const area = R * R / 2 * (sweep - std::sin(sweep));
-  EXPECT_NEAR(v->area, area, 1e-12);
-  EXPECT_NEAR(v->centroid.x, 0, 1e-12);
-  EXPECT_NEAR(v->centroid.y, 4 * R * std::pow(std::sin(sweep / 2), 3) / (3 * (sweep - std::sin(sweep))), 1e-12);
-  // Extent through the top of the circle and its sides.
-  EXPECT_NEAR(v->max.y, R, 1e-12);
-  EXPECT_NEAR(v->max.x, R, 1e-12);
-  EXPECT_NEAR(v->min.y, -R * std::cos(phi), 1e-12);
-  EXPECT_NEAR(v->wy, v->iy / (R - v->centroid.y), 1e-12);
-}
-
-// A tilted shape of arcs against the same shape cut into many short chords.
+// A tilted shape of arcs of both senses, one of more than half a turn, about
+// centres away from the reference point, against the same shape cut into
+// many short chords.
 TEST(SectionValues, ExactArcsAgreeWithFineChords) {
   struct Arc {
     DtGePoint2d p;

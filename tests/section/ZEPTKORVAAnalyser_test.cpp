@@ -194,10 +194,6 @@ TEST(KorvaRecord, ScalesByTheUnitFactorAlsoAfterAnError) {
   EXPECT_EQ(analyser.setDefinitionByData(record), -1);
   expectSections(cs, {kMarker}, 0, "empty symbol");
 
-  record.symbol = L"1#0-0:1-0:1-1:";
-  EXPECT_EQ(analyser.setDefinitionByData(record), 1);
-  expectSections(cs, {section({rectangle(0, 0, 10, 10)})}, 0, "old-grammar error");
-
   record.symbol = mm(L"( ( " + kTriangle + L" ( (S ( (x 1 1) ) 0 ( ) ) ) )");
   EXPECT_EQ(analyser.setDefinitionByData(record), 1);
   expectSections(cs, {section({contour({{{0, 0}, 0}, {{100, 0}, 0}, {{100, 100}, 0}})})}, 0, "new-grammar error");

@@ -168,7 +168,6 @@ TEST_F(MDBAnalyserTest, CrossSectionUntouchedWithoutADefinition) {
   } const cases[] = {
       {L"MM", L"BARE", L"1", 0},   // neither script nor contour
       {L"NOPE", L"BARE", L"1", -1},
-      {L"MM", L"BARE", L"2", -1},
       {L"MM", L"OTHER", L"1", -1},
   };
   for (auto const& c : cases) {

@@ -468,6 +468,7 @@ TEST_F(ProfileWriting, SharedFolderIsWrittenInPlace) {
   ASSERT_TRUE(shared.setProfileDB(L"ONE"));
   ZEPTDBProfileData r = size(L"IPE", 1, 120, 0, 0);
   EXPECT_EQ(shared.setProfileData(r), 0);
+  EXPECT_EQ(shared.createProfileDB(L"Two", DtDb::kMetric), 0);
   shared.setDB(L"");
   EXPECT_EQ(queryText(inData("Onepro.mdb"), L"SELECT DIM1 FROM Shape"), "120");
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "RawProfileRecord.h"
 #include "database/ZEPTDBProfile.h"
 #include "platform/core/Utf8.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
@@ -186,34 +187,15 @@ sqlite3* openRaw(int rows) {
 void BM_ProfileDataRaw(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
   sqlite3* db = openRaw(rows);
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db,
-                     "SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE "
-                     "Shape.NAME = ?1 AND Shape.DIM1 = ?2 AND Shape.DIM2 = ?3 AND Shape.DIM3 = ?4",
-                     -1, &stmt, nullptr);
   const auto sizes = lookups(rows);
-  std::vector<double> numbers;
-  std::vector<std::string> texts;
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const Size& s = sizes[i++ % sizes.size()];
-    sqlite3_bind_text(stmt, 1, s.name.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_double(stmt, 2, s.dim1);
-    sqlite3_bind_double(stmt, 3, s.dim2);
-    sqlite3_bind_double(stmt, 4, 0);
-    if (sqlite3_step(stmt) != SQLITE_ROW) state.SkipWithError("no such size");
-    numbers.clear();
-    texts.clear();
-    for (int c = 0, n = sqlite3_column_count(stmt); c < n; ++c) {
-      if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
-        texts.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(stmt, c)));
-      else
-        numbers.push_back(sqlite3_column_double(stmt, c));
+  {
+    zept::bench::RawProfileRecord record(db);
+    std::size_t i = 0;
+    for (auto _ : state) {
+      const Size& s = sizes[i++ % sizes.size()];
+      record.read(state, s.name, s.dim1, s.dim2);
     }
-    sqlite3_reset(stmt);
-    benchmark::DoNotOptimize(numbers.data());
   }
-  sqlite3_finalize(stmt);
   sqlite3_close(db);
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "RawProfileRecord.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "section/ZEPTKORVAAnalyser.h"
 #include "section/ZEPTMDBAnalyser.h"
@@ -70,31 +71,11 @@ void BM_ProfileRecordRawIpe300(benchmark::State& state) {
   sqlite3* db = nullptr;
   sqlite3_open_v2("file:" ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb?immutable=1", &db,
                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db,
-                     "SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE "
-                     "Shape.NAME = ?1 AND Shape.DIM1 = ?2 AND Shape.DIM2 = ?3 AND Shape.DIM3 = ?4",
-                     -1, &stmt, nullptr);
-  std::vector<double> numbers;
-  std::vector<std::string> texts;
-  for (auto _ : state) {
-    sqlite3_bind_text(stmt, 1, "IPE", -1, SQLITE_STATIC);
-    sqlite3_bind_double(stmt, 2, 300);
-    sqlite3_bind_double(stmt, 3, 0);
-    sqlite3_bind_double(stmt, 4, 0);
-    if (sqlite3_step(stmt) != SQLITE_ROW) state.SkipWithError("no such size");
-    numbers.clear();
-    texts.clear();
-    for (int c = 0, n = sqlite3_column_count(stmt); c < n; ++c) {
-      if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
-        texts.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(stmt, c)));
-      else
-        numbers.push_back(sqlite3_column_double(stmt, c));
-    }
-    sqlite3_reset(stmt);
-    benchmark::DoNotOptimize(numbers.data());
+  {
+    zept::bench::RawProfileRecord record(db);
+    std::string const name = "IPE";
+    for (auto _ : state) record.read(state, name, 300, 0);
   }
-  sqlite3_finalize(stmt);
   sqlite3_close(db);
 }
 

@@ -210,11 +210,7 @@ int ZEPTKORVAAnalyser::setDefinitionNew(wchar_t const* text, double, double, dou
       if (!isOpenBrace(*pos)) return 1;
 
       ZEPTContour outer(false);
-      {
-        DtDbPolyline polyline;
-        if (!readSegments(pos, polyline)) return 1;
-        outer.setPolyline(&polyline);
-      }
+      if (!readContour(pos, outer)) return 1;
       section.addContour(outer);
       if (!isClosedBrace(*pos)) return 1;
       pos = nextToken(pos);
@@ -236,11 +232,7 @@ int ZEPTKORVAAnalyser::setDefinitionNew(wchar_t const* text, double, double, dou
         pos = nextToken(pos);
         if (!isOpenBrace(*pos)) return 1;
         ZEPTContour child(false);
-        {
-          DtDbPolyline polyline;
-          if (!readSegments(pos, polyline)) return 1;
-          child.setPolyline(&polyline);
-        }
+        if (!readContour(pos, child)) return 1;
         child.setIsHole(kind == L'H');
         section.addContour(child);
         if (!isClosedBrace(*pos)) return 1;
@@ -255,11 +247,14 @@ int ZEPTKORVAAnalyser::setDefinitionNew(wchar_t const* text, double, double, dou
   }
 }
 
-bool ZEPTKORVAAnalyser::readSegments(wchar_t const*& pos, DtDbPolyline& polyline) const {
+bool ZEPTKORVAAnalyser::readContour(wchar_t const*& pos, ZEPTContour& contour) const {
+  DtDbPolyline polyline;
   for (unsigned index = 0;; ++index) {
-    if (!*pos) return true;
-    pos = nextToken(pos);
-    if (!isOpenBrace(*pos)) return true;
+    pos = nextToken(pos);      // stays on the end of the text
+    if (!isOpenBrace(*pos)) {  // the list has ended
+      contour.setPolyline(&polyline);
+      return true;
+    }
     pos = nextToken(pos);
     wchar_t const kind = *pos;
     if (kind != L'L' && kind != L'A') return false;

@@ -26,7 +26,7 @@
 #include "platform/core/ZEPTString.h"
 #include "platform/shape/ZEPTSectionAnalyser.h"
 
-class DtDbPolyline;
+class ZEPTContour;
 
 class ZEPTKORVAAnalyser : public ZEPTSectionAnalyser {
  public:
@@ -54,9 +54,9 @@ class ZEPTKORVAAnalyser : public ZEPTSectionAnalyser {
  private:
   int setDefinitionOld(wchar_t const* text, double dx, double dy, double alpha);
   int setDefinitionNew(wchar_t const* text, double dx, double dy, double alpha);
-  // Reads the segments of one list whose "(" is at `pos` into `polyline`;
+  // Reads the segments of one list whose "(" is at `pos` into `contour`;
   // false on a syntax error. `pos` ends on the character that ended the list.
-  bool readSegments(wchar_t const*& pos, DtDbPolyline& polyline) const;
+  bool readContour(wchar_t const*& pos, ZEPTContour& contour) const;
 
   // Steps over the character at `pos` (unless it ends the text), then over
   // every following character of `skipSet`, or of the blanks when no set or

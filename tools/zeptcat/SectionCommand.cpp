@@ -135,14 +135,15 @@ void fromKorva(ZEPTCrossSection& cs, std::string const& text, std::string const&
 
 void runSection(Context const& ctx, SectionOptions const& o) {
   const WindowsStyleFolders windowsStyle;
+  const DtDb::MeasurementValue units = o.units == "in" ? DtDb::kEnglish : DtDb::kMetric;
   ZEPTCrossSection cs;
   if (o.korva)
     fromKorva(cs, *o.korva, o.units);
   else
-    fromCatalog(cs, o, o.units == "in" ? DtDb::kEnglish : DtDb::kMetric);
+    fromCatalog(cs, o, units);
   if (!o.korvaOut) return printSection(ctx, cs, o.units);
   ZEPTKORVAPresenter presenter;
-  presenter.units = o.units == "in" ? DtDb::kEnglish : DtDb::kMetric;
+  presenter.units = units;
   presenter.attachSection(&cs);
   CString text;
   presenter.getDefinition(text, 0);

@@ -17,6 +17,8 @@ PACKAGES=(
   googletest
   libbenchmark-dev
   libcli11-dev
+  libdime-dev
+  python3-ezdxf
 )
 PACKAGES+=("$@")
 

@@ -1,0 +1,174 @@
+#include "platform/host/DxfFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <numbers>
+
+#include "support/DxfAudit.h"
+#include "support/TestTree.h"
+
+namespace {
+
+namespace dxf = zept::dxf;
+using zept::test::TempTree;
+
+bool same(dxf::Vec3 const& a, dxf::Vec3 const& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+
+dxf::Drawing everyKind() {
+  dxf::Drawing d;
+  d.measurement = 0;
+  d.entities.push_back({dxf::Line{{0.1, 1.0 / 3.0, 0}, {1234.5678901234, -2e-9, 7}}, "0"});
+  d.entities.push_back({dxf::Circle{{5, 6, 0}, 2.5, {0, 0, 1}}, "Holes"});
+  d.entities.push_back({dxf::Arc{{1, 2, 3}, 4, 0.25, 5.5, {0, 0.6, 0.8}}, "Odd;name"});
+  d.entities.push_back({dxf::Ellipse{{0, 0, 0}, {10, 0, 0}, 0.5, 0, 0, {0, 0, 1}}, "0"});
+  d.entities.push_back({dxf::Polyline{{{0, 0, 0}, {200, 0, 0.5}, {200, 100, -1}, {0, 100, 0}}, true, 0, {0, 0, 1}}, "0"});
+  dxf::Spline s;
+  s.fitPoints = {{0, 0, 0}, {1, 2, 0}, {3, 1, 0}, {4, 4, 0}};
+  d.entities.push_back({s, "0"});
+  return d;
+}
+
+TEST(DxfFile, WrittenDrawingReadsBackExactlyAndPassesAnIndependentAudit) {
+  TempTree t;
+  const std::string path = t.path("every.dxf").string();
+  std::string error;
+  const dxf::Drawing d = everyKind();
+  ASSERT_TRUE(dxf::write(path, d, true, error)) << error;
+  // Nothing but the file is left in the folder.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.str()), {}), 1);
+
+  dxf::Drawing back;
+  ASSERT_TRUE(dxf::read(path, back, error)) << error;
+  EXPECT_EQ(back.measurement, 0);
+  ASSERT_EQ(back.entities.size(), d.entities.size());
+  auto const& line = std::get<dxf::Line>(back.entities[0].shape);
+  EXPECT_TRUE(same(line.start, std::get<dxf::Line>(d.entities[0].shape).start));
+  EXPECT_TRUE(same(line.end, std::get<dxf::Line>(d.entities[0].shape).end));
+  EXPECT_EQ(back.entities[1].layer, "Holes");
+  EXPECT_EQ(std::get<dxf::Circle>(back.entities[1].shape).radius, 2.5);
+  auto const& arc = std::get<dxf::Arc>(back.entities[2].shape);
+  EXPECT_EQ(back.entities[2].layer, "Odd_name");
+  EXPECT_NEAR(arc.startAngle, 0.25, 1e-15);
+  EXPECT_NEAR(arc.endAngle, 5.5, 1e-15);
+  EXPECT_NEAR(arc.normal.y, 0.6, 1e-15);
+  auto const& ellipse = std::get<dxf::Ellipse>(back.entities[3].shape);
+  EXPECT_EQ(ellipse.ratio, 0.5);
+  EXPECT_EQ(ellipse.startParam, ellipse.endParam);  // whole
+  auto const& pl = std::get<dxf::Polyline>(back.entities[4].shape);
+  ASSERT_EQ(pl.vertices.size(), 4u);
+  EXPECT_TRUE(pl.closed);
+  EXPECT_EQ(pl.vertices[1].bulge, 0.5);
+  EXPECT_EQ(pl.vertices[2].bulge, -1);
+  EXPECT_EQ(std::get<dxf::Spline>(back.entities[5].shape).fitPoints.size(), 4u);
+
+  if (auto audit = zept::test::ezdxfAudit(path)) {
+    EXPECT_EQ(*audit, "errors=0 LINE CIRCLE ARC ELLIPSE LWPOLYLINE SPLINE");
+  }
+}
+
+TEST(DxfFile, WriteIsWholeOrAbsent) {
+  TempTree t;
+  std::string error;
+  const dxf::Drawing d = everyKind();
+  EXPECT_FALSE(dxf::write(t.path("missing/x.dxf").string(), d, true, error));
+  EXPECT_FALSE(std::filesystem::exists(t.path("missing")));
+
+  const auto kept = t.file("kept.dxf", "old");
+  EXPECT_FALSE(dxf::write(kept.string(), d, false, error));
+  EXPECT_EQ(TempTree::read(kept), "old");
+  ASSERT_TRUE(dxf::write(kept.string(), d, true, error)) << error;
+  EXPECT_NE(TempTree::read(kept), "old");
+
+  t.dir("folder.dxf");
+  EXPECT_FALSE(dxf::write(t.path("folder.dxf").string(), d, true, error));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.str()), {}), 2);
+}
+
+// A file another program might write: R12 without tables, comments, a 2D
+// and a 3D POLYLINE, a paper-space line and kinds that are passed over.
+TEST(DxfFile, ReadsModelSpaceCurvesOfForeignFiles) {
+  TempTree t;
+  const auto path = t.file("r12.dxf",
+                           "999\r\nmade by hand\r\n  0\r\nSECTION\r\n  2\r\nHEADER\r\n  9\r\n$INSUNITS\r\n 70\r\n1\r\n"
+                           "  0\r\nENDSEC\r\n  0\r\nSECTION\r\n  2\r\nENTITIES\r\n"
+                           "  0\r\nTEXT\r\n  8\r\n0\r\n 10\r\n1\r\n 20\r\n1\r\n  1\r\nhello\r\n"
+                           "  0\r\nLINE\r\n 67\r\n1\r\n 10\r\n0\r\n 20\r\n0\r\n 11\r\n1\r\n 21\r\n1\r\n"
+                           "  0\r\nPOLYLINE\r\n  8\r\nP\r\n 66\r\n1\r\n 70\r\n1\r\n 10\r\n0\r\n 20\r\n0\r\n 30\r\n2.5\r\n"
+                           "  0\r\nVERTEX\r\n 10\r\n0\r\n 20\r\n0\r\n 42\r\n1\r\n"
+                           "  0\r\nVERTEX\r\n 10\r\n+1e1\r\n 20\r\n0\r\n"
+                           "  0\r\nSEQEND\r\n"
+                           "  0\r\nPOLYLINE\r\n 70\r\n8\r\n"
+                           "  0\r\nVERTEX\r\n 70\r\n32\r\n 10\r\n1\r\n 20\r\n2\r\n 30\r\n3\r\n"
+                           "  0\r\nVERTEX\r\n 70\r\n32\r\n 10\r\n4\r\n 20\r\n5\r\n 30\r\n6\r\n"
+                           "  0\r\nSEQEND\r\n"
+                           "  0\r\nCIRCLE\r\n 10\r\n1\r\n 20\r\n2\r\n 40\r\n3\r\n"
+                           "  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+  dxf::Drawing d;
+  std::string error;
+  ASSERT_TRUE(dxf::read(path.string(), d, error)) << error;
+  EXPECT_EQ(d.measurement, 0);  // inches
+  ASSERT_EQ(d.entities.size(), 3u);
+  auto const& pl = std::get<dxf::Polyline>(d.entities[0].shape);
+  EXPECT_EQ(d.entities[0].layer, "P");
+  EXPECT_TRUE(pl.closed);
+  EXPECT_EQ(pl.elevation, 2.5);
+  ASSERT_EQ(pl.vertices.size(), 2u);
+  EXPECT_EQ(pl.vertices[0].bulge, 1);
+  EXPECT_EQ(pl.vertices[1].x, 10);
+  auto const& p3 = std::get<dxf::Polyline3d>(d.entities[1].shape);
+  ASSERT_EQ(p3.points.size(), 2u);
+  EXPECT_TRUE(same(p3.points[1], {4, 5, 6}));
+  EXPECT_EQ(std::get<dxf::Circle>(d.entities[2].shape).radius, 3);
+}
+
+TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
+  TempTree t;
+  std::string valid;
+  {
+    std::string error;
+    ASSERT_TRUE(dxf::write(t.path("valid.dxf").string(), everyKind(), true, error));
+    valid = TempTree::read(t.path("valid.dxf"));
+  }
+  const std::string head = "  0\nSECTION\n  2\nENTITIES\n";
+  struct Case {
+    char const* name;
+    std::string content;
+    char const* reason;
+  };
+  const Case cases[] = {
+      {"empty", "", "empty file"},
+      {"text", "hello, world\n", "not a DXF file"},
+      {"png", std::string("\x89PNG\r\n\x1a\n\0\0", 10), "not a DXF file"},
+      {"binary dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0", 22), "binary DXF"},
+      {"cut mid-file", valid.substr(0, valid.size() / 2), "truncated"},
+      {"cut before EOF", valid.substr(0, valid.rfind("EOF") - 4), "truncated"},
+      {"cut after a code", head + "  0\nLINE\n 10\n", "truncated"},
+      {"no ENDSEC", head + "  0\nEOF\n", "has no ENDSEC"},
+      {"bad code", head + "  0\nLINE\nten\n1\n  0\nENDSEC\n  0\nEOF\n", "line 7: bad group code"},
+      {"bad number", head + "  0\nLINE\n 10\n1.2.3\n  0\nENDSEC\n  0\nEOF\n", "line 8: bad number"},
+      {"nan", head + "  0\nCIRCLE\n 40\nnan\n  0\nENDSEC\n  0\nEOF\n", "bad number"},
+      {"huge", head + "  0\nCIRCLE\n 40\n1e999\n  0\nENDSEC\n  0\nEOF\n", "bad number"},
+      {"long line", head + "  0\nLINE\n 10\n" + std::string(5000, '1') + "\n  0\nENDSEC\n  0\nEOF\n", "longer than"},
+      {"long code", head + std::string(600, '0') + "\nLINE\n  0\nENDSEC\n  0\nEOF\n", "bad group code"},
+      {"no SEQEND", head + "  0\nPOLYLINE\n 70\n0\n  0\nVERTEX\n  0\nENDSEC\n  0\nEOF\n", "without SEQEND"},
+      {"no SECTION", "  0\nLINE\n  0\nEOF\n", "not a DXF file"},
+  };
+  for (auto const& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto path = t.file("bad.dxf", c.content);
+    dxf::Drawing d;
+    d.measurement = 7;
+    std::string error;
+    EXPECT_FALSE(dxf::read(path.string(), d, error));
+    EXPECT_NE(error.find(c.reason), std::string::npos) << error;
+    EXPECT_EQ(d.measurement, 7);
+  }
+  dxf::Drawing d;
+  std::string error;
+  EXPECT_FALSE(dxf::read(t.path("absent.dxf").string(), d, error));
+  EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
+  EXPECT_FALSE(dxf::read(t.str(), d, error));
+}
+
+}  // namespace

@@ -8,10 +8,11 @@ namespace Dt {
 // Results of the host calls that can fail.
 enum ErrorStatus : int {
   eOk = 0,
-  eInvalidIndex = 1,       // vertex or segment index out of range
-  eInvalidInput = 2,       // null or non-finite argument
-  eNotApplicable = 3,      // the segment is not of the asked kind
-  eDegenerateGeometry = 4  // zero-length segment, zero radius
+  eInvalidIndex = 1,        // vertex or segment index out of range
+  eInvalidInput = 2,        // null or non-finite argument
+  eNotApplicable = 3,       // the segment is not of the asked kind
+  eDegenerateGeometry = 4,  // zero-length segment, zero radius
+  eHatchTooDense = 5        // the hatch would need too many lines or pieces
 };
 
 }  // namespace Dt

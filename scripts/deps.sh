@@ -19,6 +19,9 @@ PACKAGES=(
   libcli11-dev
   libdime-dev
   python3-ezdxf
+  libcairo2-dev
+  libpango1.0-dev
+  fonts-liberation2
 )
 PACKAGES+=("$@")
 

@@ -1,0 +1,288 @@
+#include "platform/gdi/Surface.h"
+
+#include <cairo-svg.h>
+#include <cairo.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <system_error>
+
+namespace zept::gdi {
+
+namespace {
+
+// Cairo's RGB24 pixel is 0x00RRGGBB in a native word; COLORREF swaps red and blue.
+std::uint32_t toPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+COLORREF fromPixel(std::uint32_t p) { return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); }
+
+void setSource(cairo_t* cr, COLORREF c) {
+  cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
+}
+
+cairo_status_t writeToFile(void* closure, unsigned char const* data, unsigned int length) {
+  return std::fwrite(data, 1, length, static_cast<std::FILE*>(closure)) == length ? CAIRO_STATUS_SUCCESS
+                                                                                  : CAIRO_STATUS_WRITE_ERROR;
+}
+
+// Writes through `produce` into a temporary file beside `path` and renames it
+// into place only when everything was written.
+bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::FILE*)> const& produce) {
+  if (path.empty() || !path.has_filename()) return false;
+  std::filesystem::path const dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+  std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  int const fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return false;
+  }
+  bool ok = produce(file);
+  ok = std::fflush(file) == 0 && ok;
+  ok = ::fsync(::fileno(file)) == 0 && ok;
+  // An image is for others to see: not mkstemp's owner-only mode. (Reading
+  // the umask would mean setting it, which races with other threads.)
+  ok = ::fchmod(::fileno(file), 0644) == 0 && ok;
+  ok = std::fclose(file) == 0 && ok;
+  if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+}  // namespace
+
+Surface::Surface(int width, int height) {
+  width = std::clamp(width, 0, 32767);
+  height = std::clamp(height, 0, 32767);
+  m_image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  if (cairo_surface_status(m_image) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(m_image);
+    m_image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 0, 0);
+    width = height = 0;
+  }
+  m_width = width;
+  m_height = height;
+  m_data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(m_image));
+  m_stride = cairo_image_surface_get_stride(m_image) / 4;
+  m_pixelsDrew = true;
+  fill(bounds(), RGB(255, 255, 255), bounds());
+}
+
+Surface::~Surface() {
+  if (m_cr) cairo_destroy(m_cr);
+  cairo_surface_destroy(m_image);
+}
+
+void Surface::beginPixels() {
+  if (m_cairoDrew) {
+    cairo_surface_flush(m_image);
+    m_cairoDrew = false;
+  }
+  m_pixelsDrew = true;
+}
+
+void Surface::beginCairo() {
+  if (m_pixelsDrew) {
+    cairo_surface_mark_dirty(m_image);
+    m_pixelsDrew = false;
+  }
+  if (!m_cr) m_cr = cairo_create(m_image);
+}
+
+COLORREF Surface::pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0xFFFFFFFF;
+  if (m_cairoDrew) cairo_surface_flush(m_image);
+  return fromPixel(m_data[static_cast<std::ptrdiff_t>(y) * m_stride + x]);
+}
+
+void Surface::setPixel(int x, int y, COLORREF color, CRect const& clip) {
+  if (!clip.PtInRect(CPoint(x, y))) return;
+  beginPixels();
+  row(y)[x] = toPixel(color);
+}
+
+void Surface::fill(CRect const& rect, COLORREF color, CRect const& clip) {
+  CRect r;
+  if (!r.IntersectRect(&rect, &clip)) return;
+  beginPixels();
+  std::uint32_t const px = toPixel(color);
+  for (int y = r.top; y < r.bottom; ++y) std::fill_n(row(y) + r.left, r.Width(), px);
+}
+
+void Surface::line(int x0, int y0, int x1, int y1, COLORREF color, int width, CRect const& clip) {
+  using i64 = std::int64_t;
+  i64 const dx = i64{x1} - x0;
+  i64 const dy = i64{y1} - y0;
+  if ((dx == 0 && dy == 0) || clip.IsRectEmpty()) return;
+  beginPixels();
+  std::uint32_t const px = toPixel(color);
+  width = std::clamp(width, 1, 255);
+  int const lo = (width - 1) / 2;  // the stamp covers -lo..+hi about each step
+  int const hi = width / 2;
+
+  // Step along the major axis a; the minor axis b follows the exact line,
+  // rounded half away from the start: m(t) = floor((2 t |db| + n) / 2n).
+  bool const xMajor = std::abs(dx) >= std::abs(dy);
+  i64 const a0 = xMajor ? x0 : y0;
+  i64 const b0 = xMajor ? y0 : x0;
+  i64 const da = xMajor ? dx : dy;
+  i64 const db = xMajor ? dy : dx;
+  i64 const n = std::abs(da);
+  i64 const sa = da > 0 ? 1 : -1;
+  i64 const sb = db >= 0 ? 1 : -1;
+  i64 const adb = std::abs(db);
+  i64 const aMin = (xMajor ? clip.left : clip.top) - i64{hi};
+  i64 const aMax = (xMajor ? clip.right : clip.bottom) - 1 + i64{lo};
+  i64 const bMin = (xMajor ? clip.top : clip.left) - i64{hi};
+  i64 const bMax = (xMajor ? clip.bottom : clip.right) - 1 + i64{lo};
+
+  // Only the steps whose major coordinate reaches the clip are visited, so a
+  // line with far-away ends costs no more than one across the window. The
+  // end point (t = n) is left out.
+  i64 tLo = sa > 0 ? aMin - a0 : a0 - aMax;
+  i64 tHi = sa > 0 ? aMax - a0 : a0 - aMin;
+  tLo = std::max<i64>(tLo, 0);
+  tHi = std::min<i64>(tHi, n - 1);
+  if (tLo > tHi) return;
+
+  i64 const denom = 2 * n;
+  __int128 const num = static_cast<__int128>(2 * tLo) * adb + n;
+  i64 m = static_cast<i64>(num / denom);
+  i64 r = static_cast<i64>(num % denom);
+  i64 const step = 2 * adb;
+  for (i64 t = tLo; t <= tHi; ++t) {
+    i64 const a = a0 + sa * t;
+    i64 const b = b0 + sb * m;
+    if (b >= bMin && b <= bMax) {
+      int const x = static_cast<int>(xMajor ? a : b);
+      int const y = static_cast<int>(xMajor ? b : a);
+      if (width == 1) {
+        row(y)[x] = px;
+      } else {
+        int const left = std::max(x - lo, clip.left);
+        int const right = std::min(x + hi + 1, clip.right);
+        for (int yy = std::max(y - lo, clip.top); yy < std::min(y + hi + 1, clip.bottom); ++yy)
+          if (right > left) std::fill_n(row(yy) + left, right - left, px);
+      }
+    }
+    r += step;
+    if (r >= denom) {
+      r -= denom;
+      ++m;
+    }
+  }
+}
+
+void Surface::text(Font const& font, std::string const& utf8, int x, int y, TextStyle const& style,
+                   CRect const& clip) {
+  if (clip.IsRectEmpty() || utf8.empty()) return;
+  beginCairo();
+  cairo_save(m_cr);
+  cairo_rectangle(m_cr, clip.left, clip.top, clip.Width(), clip.Height());
+  cairo_clip(m_cr);
+  drawText(m_cr, font, utf8, x, y, style);
+  cairo_restore(m_cr);
+  m_cairoDrew = true;
+}
+
+void Surface::startRecord() {
+  m_calls.clear();
+  m_recordClip = ClipCall{false, {}};
+}
+
+void Surface::record(Call call) {
+  if (auto const* c = std::get_if<ClipCall>(&call)) {
+    m_recordClip = *c;
+  } else if (auto const* f = std::get_if<FillCall>(&call)) {
+    // Everything before an opaque fill of the whole surface is hidden by it,
+    // unless the clip in force keeps part of the fill out.
+    CRect const all = bounds();
+    auto covers = [&](CRect const& r) {
+      return r.left <= all.left && r.top <= all.top && r.right >= all.right && r.bottom >= all.bottom;
+    };
+    if (covers(f->rect) && (!m_recordClip.on || covers(m_recordClip.rect))) {
+      m_calls.clear();
+      if (m_recordClip.on) m_calls.emplace_back(m_recordClip);
+    }
+  }
+  if (m_calls.size() < kMaxCalls) m_calls.push_back(std::move(call));
+}
+
+bool Surface::savePng(std::filesystem::path const& path) const {
+  if (m_cairoDrew) cairo_surface_flush(m_image);
+  if (m_width == 0 || m_height == 0) return false;
+  return writeAtomically(path, [&](std::FILE* file) {
+    return cairo_surface_write_to_png_stream(m_image, writeToFile, file) == CAIRO_STATUS_SUCCESS;
+  });
+}
+
+void Surface::replay(cairo_t* cr) const {
+  // Line calls of one pen are joined into one path, so a polyline stays one
+  // element of the vector file.
+  bool pending = false;
+  COLORREF penColor = 0;
+  int penWidth = 1;
+  auto stroke = [&] {
+    if (!pending) return;
+    setSource(cr, penColor);
+    cairo_set_line_width(cr, penWidth);
+    cairo_stroke(cr);
+    pending = false;
+  };
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  for (Call const& call : m_calls) {
+    if (auto const* l = std::get_if<LineCall>(&call)) {
+      if (pending && (l->color != penColor || l->width != penWidth)) stroke();
+      double cx = 0.0, cy = 0.0;
+      if (pending) cairo_get_current_point(cr, &cx, &cy);
+      double const sx = l->x0 + 0.5, sy = l->y0 + 0.5;
+      if (!pending || cx != sx || cy != sy) cairo_move_to(cr, sx, sy);
+      cairo_line_to(cr, l->x1 + 0.5, l->y1 + 0.5);
+      pending = true;
+      penColor = l->color;
+      penWidth = l->width;
+    } else if (auto const* f = std::get_if<FillCall>(&call)) {
+      stroke();
+      setSource(cr, f->color);
+      cairo_rectangle(cr, f->rect.left, f->rect.top, f->rect.Width(), f->rect.Height());
+      cairo_fill(cr);
+    } else if (auto const* t = std::get_if<TextCall>(&call)) {
+      stroke();
+      drawText(cr, t->font, t->utf8, t->x, t->y, t->style);
+    } else if (auto const* c = std::get_if<ClipCall>(&call)) {
+      stroke();
+      cairo_reset_clip(cr);
+      if (c->on) {
+        cairo_rectangle(cr, c->rect.left, c->rect.top, c->rect.Width(), c->rect.Height());
+        cairo_clip(cr);
+      }
+    }
+  }
+  stroke();
+}
+
+bool Surface::saveSvg(std::filesystem::path const& path) const {
+  return writeAtomically(path, [&](std::FILE* file) {
+    cairo_surface_t* svg = cairo_svg_surface_create_for_stream(writeToFile, file, m_width, m_height);
+    cairo_svg_surface_set_document_unit(svg, CAIRO_SVG_UNIT_PX);
+    cairo_t* cr = cairo_create(svg);
+    setSource(cr, RGB(255, 255, 255));
+    cairo_paint(cr);
+    replay(cr);
+    bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
+    cairo_destroy(cr);
+    cairo_surface_finish(svg);
+    ok = ok && cairo_surface_status(svg) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(svg);
+    return ok;
+  });
+}
+
+}  // namespace zept::gdi

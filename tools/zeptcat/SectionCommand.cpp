@@ -20,6 +20,7 @@
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
+#include "tools/zeptcat/SectionOutput.h"
 
 namespace zeptcat {
 
@@ -33,67 +34,6 @@ struct SectionOptions {
   std::string units = "mm";
   bool korvaOut = false;
 };
-
-// One row per vertex; the bulge shapes the segment to the next vertex (the
-// last one's back to the first).
-ResultTable vertexTable(ZEPTCrossSection const& cs) {
-  ResultTable t;
-  t.columns = {L"Section", L"Contour", L"Hole", L"Vertex", L"X", L"Y", L"Bulge"};
-  for (int s = 0; s < cs.numSections(); ++s) {
-    ZEPTSection const& section = *cs.sectionAt(s);
-    for (int c = 0; c < section.numContours(); ++c) {
-      ZEPTContour const& contour = *section.contourAt(c);
-      for (int v = 0; v < contour.numVerts(); ++v) {
-        DtGePoint2d p;
-        double bulge = 0;
-        contour.getVertexAt(v, p, bulge);
-        t.rows.push_back({COleVariant(static_cast<long>(s + 1)), COleVariant(static_cast<long>(c + 1)),
-                          COleVariant(contour.getIsHole()), COleVariant(static_cast<long>(v + 1)), COleVariant(p.x),
-                          COleVariant(p.y), COleVariant(bulge)});
-      }
-    }
-  }
-  return t;
-}
-
-// The extent and the values as one row; values are missing (null, "-")
-// when the geometry encloses no positive area.
-ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::string const& units) {
-  ResultTable t;
-  t.columns = {L"Units", L"MinX", L"MinY", L"MaxX", L"MaxY", L"Area", L"CentroidX", L"CentroidY",
-               L"Iy",    L"Iz",   L"Iyz",  L"Wy",   L"Wz"};
-  auto& row = t.rows.emplace_back();
-  row.push_back(COleVariant(CString::fromUtf8(units)));
-  DtGePoint2d max, min;
-  const bool extent = cs.getExtents(max, min);
-  for (double value : {min.x, min.y, max.x, max.y}) row.push_back(extent ? COleVariant(value) : none(ctx));
-  const auto v = zept::shape::sectionValues(cs);
-  if (!v) {
-    row.resize(t.columns.size(), none(ctx));
-    return t;
-  }
-  // Rounding noise of symmetric shapes (a centroid of 1e-17, a product of
-  // 1e-43) would read as a value: what is that small against the section's
-  // own size is 0.
-  const double size = std::max(max.x - min.x, max.y - min.y);
-  auto clean = [](double value, double scale) { return std::fabs(value) < 1e-12 * scale ? 0.0 : value; };
-  for (double value : {v->area, clean(v->centroid.x, size), clean(v->centroid.y, size), v->iy, v->iz,
-                       clean(v->iyz, std::sqrt(v->iy * v->iz)), v->wy, v->wz})
-    row.push_back(COleVariant(value));
-  return t;
-}
-
-void printSection(Context const& ctx, ZEPTCrossSection const& cs, std::string const& units) {
-  const ResultTable vertices = vertexTable(cs), values = valueTable(ctx, cs, units);
-  if (ctx.json) return printJsonObject(ctx.out, {{L"vertices", &vertices}, {L"values", &values}});
-  printTable(ctx.out, vertices);
-  ctx.out << '\n';
-  ResultTable vertical;
-  vertical.columns = {L"Field", L"Value"};
-  for (std::size_t i = 0; i < values.columns.size(); ++i)
-    vertical.rows.push_back({COleVariant(values.columns[i].c_str()), values.rows[0][i]});
-  printTable(ctx.out, vertical);
-}
 
 void fromCatalog(ZEPTCrossSection& cs, SectionOptions const& o, DtDb::MeasurementValue units) {
   if (!o.profile || !o.dims) throw UsageError("section needs CATALOG PROFILE DIMS, or --korva TEXT");

@@ -38,9 +38,12 @@ std::string quoteIdentifier(std::string_view name) {
 
 // file: URI for sqlite3_open_v2 and ATTACH; every byte outside the
 // unreserved set is escaped so that "?", "#" and "%" in names stay names.
+// Every open goes through it: a plain name beginning "file:" would otherwise
+// be taken as a URI naming another file than the one locked and checked.
 std::string fileUri(std::string const& path, char const* query) {
   static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out = "file:";
+  // An absolute path gets the empty authority, so "//x" stays a path.
+  std::string out = !path.empty() && path[0] == '/' ? "file://" : "file:";
   for (unsigned char c : path) {
     if (std::isalnum(c) || std::strchr("/-._~", c)) {
       out.push_back(static_cast<char>(c));
@@ -50,8 +53,10 @@ std::string fileUri(std::string const& path, char const* query) {
       out.push_back(kHex[c & 15]);
     }
   }
-  out += '?';
-  out += query;
+  if (*query) {
+    out += '?';
+    out += query;
+  }
   return out;
 }
 
@@ -102,7 +107,8 @@ bool hasHotJournal(std::string const& path) {
 
 void recoverJournal(std::string const& path, std::string const& shownName) {
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+  int rc = sqlite3_open_v2(fileUri(path, "").c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                           nullptr);
   if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   sqlite3_close_v2(db);
   if (rc != SQLITE_OK)
@@ -339,6 +345,17 @@ int ColumnSet::find(std::wstring_view name) const {
   return found;
 }
 
+// Functions no catalog statement needs that reach past the data: native
+// pointers (fts3_tokenizer, fts5), extension loading, and the engine's file
+// and debugging helpers where a build has them.
+bool isForbiddenFunction(char const* name) {
+  static constexpr char const* kForbidden[] = {"load_extension", "fts3_tokenizer", "fts5",     "readfile",
+                                                "writefile",      "edit",           "fts5_source_id"};
+  for (char const* f : kForbidden)
+    if (sqlite3_stricmp(name, f) == 0) return true;
+  return false;
+}
+
 // -------------------------------------------------------------------- Engine
 
 std::wstring lowered(std::wstring_view name) {
@@ -354,6 +371,7 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
   if (!m_lock.acquire(path, kind)) {
     if (errno == ENOENT) throwDao(jet::kFileNotFound, "Could not find file '" + path + "'.");
     if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
+    if (errno == EINVAL) throwDao(jet::kCannotOpen, "Cannot open '" + path + "': it is not a regular file.");
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(errno));
   }
   checkCatalogFile(m_lock.fd(), path);
@@ -363,7 +381,7 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
     if (hasHotJournal(path)) recoverJournal(path, path);
     openConnection(fileUri(path, "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
   } else {
-    openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);
+    openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);
   }
   configure();
 }
@@ -374,7 +392,7 @@ std::unique_ptr<Engine> Engine::create(std::string const& path) {
   std::unique_ptr<Engine> e(new Engine());
   e->m_path = path;
   e->m_access = Access::ReadWrite;
-  e->openConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  e->openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI);
   e->configure();
   e->execInternal(
       "CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
@@ -429,7 +447,7 @@ int Engine::authorize(void* self, int action, char const*, char const* arg2, cha
     case SQLITE_PRAGMA:
       return SQLITE_DENY;
     case SQLITE_FUNCTION:
-      return arg2 && sqlite3_stricmp(arg2, "load_extension") == 0 ? SQLITE_DENY : SQLITE_OK;
+      return arg2 && isForbiddenFunction(arg2) ? SQLITE_DENY : SQLITE_OK;
     default:
       return SQLITE_OK;
   }

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,8 +24,17 @@ FileLock::~FileLock() { release(); }
 
 bool FileLock::acquire(std::string const& path, Kind kind) {
   release();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a FIFO named like a catalog cannot stall the open;
+  // anything but a regular file or a folder (which the caller reports as
+  // such) is refused before it is read or locked.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))) {
+    ::close(fd);
+    errno = EINVAL;
+    return false;
+  }
   int rc;
   do {
     rc = ::flock(fd, (kind == Kind::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB);

@@ -20,7 +20,8 @@ class FileLock {
   ~FileLock();
 
   // Opens `path` and takes the lock without waiting. False when the file
-  // cannot be opened or another holder conflicts; errno tells which.
+  // cannot be opened (EINVAL: neither a regular file nor a folder) or
+  // another holder conflicts; errno tells which.
   bool acquire(std::string const& path, Kind kind);
   void release();
   bool held() const { return m_fd >= 0; }

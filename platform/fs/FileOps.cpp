@@ -139,7 +139,7 @@ bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists) {
     if (failIfExists || S_ISDIR(dstStat.st_mode) || (dstStat.st_mode & S_IWUSR) == 0) return false;
   }
 
-  Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (in.get() < 0) return false;
   const std::string folder = parentOf(*target);
   std::string tmp = folder + "/.zept-copy-XXXXXX";

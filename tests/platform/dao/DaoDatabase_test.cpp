@@ -106,6 +106,14 @@ TEST(DaoBadFiles, EveryKindOfNonCatalogThrows) {
       {"truncated", [&] { return tree.file("cut.mdb", good.substr(0, good.size() / 2 + 100)); },
        zept::jet::kDatabaseCorrupt},
       {"folder", [&] { return tree.dir("folder.mdb"); }, zept::jet::kCannotOpen},
+      // Opening a FIFO for reading would wait for a writer forever.
+      {"fifo",
+       [&] {
+         const auto p = tree.path("fifo.mdb");
+         ::mkfifo(p.c_str(), 0600);
+         return p;
+       },
+       zept::jet::kCannotOpen},
   };
   for (auto const& c : cases) {
     CDaoDatabase db;
@@ -167,6 +175,31 @@ TEST_F(DaoStatements, SecondStatementOrAttachIsRefusedAndChangesNothing) {
   EXPECT_FALSE(std::filesystem::exists(tree.path("other.mdb")));
   CDaoRecordset rs(&db);
   EXPECT_THROW(rs.Open(dbOpenSnapshot, L"SELECT * FROM Kinds; SELECT 1"), CDaoException);
+}
+
+TEST_F(DaoStatements, FunctionsHandingOutNativePointersAreRefused) {
+  CDaoRecordset rs(&db);
+  EXPECT_THROW(rs.Open(dbOpenSnapshot, L"SELECT fts3_tokenizer(\"simple\") FROM Kinds"), CDaoException);
+  EXPECT_THROW(rs.Open(dbOpenSnapshot, L"SELECT load_extension(\"x\") FROM Kinds"), CDaoException);
+}
+
+// A relative name beginning "file:" is that file, not a URI for another one.
+TEST(DaoPaths, NameThatLooksLikeAUriOpensThatFile) {
+  TempTree tree;
+  makeCatalog(tree.path("a.mdb"), {L"CREATE TABLE Other (ID LONG)"});
+  makeCatalog(tree.path("file:a.mdb"), {L"CREATE TABLE Mine (ID LONG)"});
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(tree.path(""));
+  for (bool readOnly : {true, false}) {
+    CDaoDatabase db;
+    db.Open(L"file:a.mdb", !readOnly, readOnly);
+    EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM Mine"), 0) << readOnly;
+    if (!readOnly) db.Execute(L"INSERT INTO Mine VALUES (1)", 128);
+  }
+  std::filesystem::current_path(previous);
+  CDaoDatabase other;
+  other.Open(wide(tree.path("a.mdb")).c_str(), false, true);
+  EXPECT_EQ(countRows(other, L"SELECT COUNT(*) FROM Other"), 0);
 }
 
 TEST_F(DaoStatements, UnknownTableAndColumnThrow) {

@@ -1,9 +1,10 @@
 // Scanline hatch. Each family of lines is worked in its own frame: u along
 // the lines, v across them, line k at v = k * space. The boundary is cut into
-// pieces along which v runs one way only (line segments as they are, arcs
-// split at their highest and lowest points), sorted by their lowest v and
-// swept: a line meets exactly the pieces in the active list, so its cost
-// grows with the segments it crosses, not with the size of the loops.
+// pieces along which u and v run one way only (line segments as they are,
+// arcs split at every quarter turn), sorted by their lowest v and swept: a
+// line meets exactly the pieces in the active list, kept in the order the
+// last line crossed them, so sorting its crossings is nearly free and its
+// cost grows with the segments it crosses, not with the size of the loops.
 //
 // A piece from v = a to v = b crosses line c when min(a, b) < c <= max(a, b).
 // The end values of neighbouring pieces are the same numbers (the vertex's v,
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "platform/host/DtGeCircArc2d.h"
 
@@ -66,8 +68,28 @@ struct Piece {
 
 struct Crossing {
   double u;
-  int loop;
+  std::size_t piece;
+  bool operator<(Crossing const& other) const { return u < other.u; }
 };
+
+// Insertion sort that gives up (false, order unspecified) after about
+// `budget` moves: lines next to each other cross the same pieces in nearly
+// the same order, so this is linear unless the loops cross themselves.
+bool sortNearlySorted(std::vector<Crossing>::iterator first, std::vector<Crossing>::iterator last, std::size_t budget) {
+  for (auto i = first; i != last; ++i) {
+    Crossing const x = *i;
+    auto j = i;
+    for (; j != first && x < *(j - 1); --j) {
+      *j = *(j - 1);
+      if (budget-- == 0) {
+        *j = x;
+        return false;
+      }
+    }
+    *j = x;
+  }
+  return true;
+}
 
 // The frame of one line family; multiples of a quarter turn get exact axes.
 struct Frame {
@@ -256,6 +278,9 @@ Dt::ErrorStatus DtDbHatch::evaluateHatch() {
 Dt::ErrorStatus DtDbHatch::evaluateFamily(double angle) {
   Frame const frame(angle);
   std::vector<Piece> pieces;
+  std::size_t segments = 0;
+  for (Loop const& loop : m_loops) segments += loop.vertices.size();
+  pieces.reserve(segments + segments / 2);
   double umin = HUGE_VAL, umax = -HUGE_VAL;
   for (std::size_t l = 0; l < m_loops.size(); ++l) {
     Loop const& loop = m_loops[l];
@@ -269,7 +294,17 @@ Dt::ErrorStatus DtDbHatch::evaluateFamily(double angle) {
     }
   }
   if (pieces.empty()) return Dt::eOk;
-  std::sort(pieces.begin(), pieces.end(), [](Piece const& a, Piece const& b) { return a.lo < b.lo; });
+  // Sorted by key, then moved into that order once, so that the sweep reads
+  // the pieces front to back.
+  {
+    std::vector<std::pair<double, std::size_t>> order(pieces.size());
+    for (std::size_t i = 0; i < pieces.size(); ++i) order[i] = {pieces[i].lo, i};
+    std::sort(order.begin(), order.end());
+    std::vector<Piece> sorted;
+    sorted.reserve(pieces.size());
+    for (auto const& o : order) sorted.push_back(pieces[o.second]);
+    pieces.swap(sorted);
+  }
   double vmin = pieces.front().lo, vmax = vmin;
   for (Piece const& piece : pieces) {
     vmax = std::max(vmax, piece.hi);
@@ -279,14 +314,14 @@ Dt::ErrorStatus DtDbHatch::evaluateFamily(double angle) {
   double const kFirst = std::floor(vmin / m_space);
   double const kLast = std::floor(vmax / m_space);
   // Far from the origin, neighbouring line numbers would round together.
-  if (!(kLast - kFirst + 1.0 <= kMaxLinesPerFamily) || !(std::fabs(kFirst) < 0x1p52) ||
-      !(std::fabs(kLast) < 0x1p52))
+  if (!(kLast - kFirst + 1.0 <= kMaxLinesPerFamily) || !(std::fabs(kFirst) < 0x1p52) || !(std::fabs(kLast) < 0x1p52))
     return Dt::eHatchTooDense;
   long long const lines = static_cast<long long>(kLast - kFirst) + 1;
   // Pieces shorter than this, and gaps narrower, come from rounding at a
   // vertex or a tangent point, not from the shape.
   double const tiny = 1e-9 * std::max({1.0, umax - umin, vmax - vmin});
 
+  // The pieces that crossed the last line, in the order they crossed it.
   std::vector<std::size_t> active;
   std::vector<Crossing> crossings;
   std::vector<unsigned char> inside(m_loops.size(), 0);
@@ -294,21 +329,23 @@ Dt::ErrorStatus DtDbHatch::evaluateFamily(double angle) {
   std::size_t crossed = 0;
   for (long long line = 0; line < lines; ++line) {
     double const c = (kFirst + static_cast<double>(line)) * m_space;
-    while (next < pieces.size() && pieces[next].lo < c) active.push_back(next++);
     crossings.clear();
-    for (std::size_t i = 0; i < active.size();) {
-      Piece const& piece = pieces[active[i]];
-      if (piece.hi < c) {
-        active[i] = active.back();
-        active.pop_back();
-        continue;
-      }
-      crossings.push_back({piece.crossing(c), piece.loop});
-      ++i;
-    }
+    for (std::size_t i : active)
+      if (pieces[i].hi >= c) crossings.push_back({pieces[i].crossing(c), i});
+    std::size_t const kept = crossings.size();
+    for (; next < pieces.size() && pieces[next].lo < c; ++next)
+      if (pieces[next].hi >= c) crossings.push_back({pieces[next].crossing(c), next});
     crossed += crossings.size();
     if (crossed > 2 * kMaxPieces) return Dt::eHatchTooDense;
-    std::sort(crossings.begin(), crossings.end(), [](Crossing const& a, Crossing const& b) { return a.u < b.u; });
+    auto const mid = crossings.begin() + static_cast<std::ptrdiff_t>(kept);
+    if (sortNearlySorted(crossings.begin(), mid, 4 * kept + 64)) {
+      std::sort(mid, crossings.end());
+      std::inplace_merge(crossings.begin(), mid, crossings.end());
+    } else {
+      std::sort(crossings.begin(), crossings.end());
+    }
+    active.clear();
+    for (Crossing const& x : crossings) active.push_back(x.piece);
 
     int depth = 0;
     bool filled = false;
@@ -316,7 +353,7 @@ Dt::ErrorStatus DtDbHatch::evaluateFamily(double angle) {
     std::size_t const firstOnLine = m_starts.size();
     double lastEnd = 0.0;
     for (Crossing const& x : crossings) {
-      unsigned char& in = inside[static_cast<std::size_t>(x.loop)];
+      unsigned char& in = inside[static_cast<std::size_t>(pieces[x.piece].loop)];
       in ^= 1;
       depth += in ? 1 : -1;
       bool const now = m_style == kNormal ? (depth & 1) != 0 : m_style == kOuter ? depth == 1 : depth >= 1;

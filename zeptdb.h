@@ -68,3 +68,4 @@
 #include "section/ZEPTKORVAAnalyser.h"
 #include "section/ZEPTKORVAPresenter.h"
 #include "section/ZEPTMDBAnalyser.h"
+#include "preview/ZEPTCWndPresenter.h"

@@ -1,0 +1,231 @@
+// Preview presenter: painting, checked on the window's pixels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "platform/gdi/CDC.h"
+#include "preview/ZEPTCWndPresenter.h"
+#include "support/CWndPresenterProbe.h"
+#include "support/Shapes.h"
+
+namespace {
+
+using P = ZEPTCWndPresenter;
+using Probe = ZEPTCWndPresenterProbe;
+using zept::test::rectangle;
+using zept::test::section;
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kPurple = 0x800080;
+constexpr COLORREF kGreen = 0x00FF00;
+constexpr COLORREF kRed = 0x0000FF;
+
+int countPixels(CWnd const& w, COLORREF color, CRect r) {
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) n += w.GetPixel(x, y) == color;
+  return n;
+}
+
+CRect clientOf(CWnd const& w) {
+  CRect r;
+  w.GetClientRect(&r);
+  return r;
+}
+
+// The direction, in whole multiples of 15 degrees in pixel space (y down),
+// along which pixels of `color` continue: for each such pixel, the ones 7,
+// 13 and 20 pixels further in each candidate direction are looked up (three
+// distances, so that a step from one line onto a neighbour does not count).
+int dominantAngle(CWnd const& w, COLORREF color) {
+  CRect const r = clientOf(w);
+  int best = -1, bestScore = -1;
+  for (int a = 0; a < 180; a += 15) {
+    auto on = [&](int x, int y, double d) {
+      double const t = a * std::numbers::pi / 180;
+      return w.GetPixel(x + static_cast<int>(std::lround(d * std::cos(t))),
+                        y + static_cast<int>(std::lround(d * std::sin(t)))) == color;
+    };
+    int score = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x)
+        score += w.GetPixel(x, y) == color && on(x, y, 7) && on(x, y, 13) && on(x, y, 20);
+    if (score > bestScore) best = a, bestScore = score;
+  }
+  return best;
+}
+
+// A presenter on its own window showing one cross-section.
+struct Scene {
+  explicit Scene(int width = 420, int height = 320) : window(width, height) {
+    presenter.attachSection(&crossSection);
+    presenter.defineWindow(&window);
+  }
+  void only(unsigned elements) {
+    presenter.setVisible(static_cast<P::cwndElement>(0x3FF), false);
+    presenter.setVisible(static_cast<P::cwndElement>(elements), true);
+  }
+  CWnd window;
+  ZEPTCrossSection crossSection;
+  P presenter;
+};
+
+TEST(CWndPresenterPaint, FitsFarthestExtentIntoHalfTheAreaAboutTheOrigin) {
+  Scene s;  // 420 x 320, default margins: area (42, 32)..(378, 288)
+  s.crossSection.addSection(section({rectangle(-10, -5, 30, 5)}));
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_DOUBLE_EQ(Probe::scale(s.presenter), 5.6);  // min(168 / 30, 128 / 5)
+  EXPECT_EQ(Probe::center(s.presenter), CPoint(210, 160));
+  // Right and left edges of the contour.
+  EXPECT_EQ(s.window.GetPixel(378, 150), kBlack);
+  EXPECT_EQ(s.window.GetPixel(154, 150), kBlack);
+
+  // An offset outside the box widens it: 168 / 100.
+  Probe::setPlacement(s.presenter, DtGePoint2d(100, 0), 0);
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_DOUBLE_EQ(Probe::scale(s.presenter), 1.68);
+  // The placed section now starts at 90 units right of the origin.
+  EXPECT_EQ(s.window.GetPixel(210 + static_cast<int>(std::floor(90 * 1.68 + 0.5)), 158), kBlack);
+}
+
+TEST(CWndPresenterPaint, RefusedPaintsLeaveOnlyTheBackground) {
+  ZEPTCrossSection flat;  // zero height
+  flat.addSection(section({zept::test::contour({{{0, 0}, 0}, {{10, 0}, 0}})}));
+  ZEPTCrossSection box;
+  box.addSection(section({rectangle(-1, -1, 1, 1)}));
+  ZEPTCrossSection const empty;
+  struct Row {
+    char const* name;
+    int width, height;
+    double margin;
+    ZEPTCrossSection const* attached;
+    bool attach;
+  } const rows[] = {
+      {"nothing attached", 200, 200, 0.1, nullptr, false},
+      {"null entry", 200, 200, 0.1, nullptr, true},
+      {"zero height", 200, 200, 0.1, &flat, true},
+      {"empty section", 200, 200, 0.1, &empty, true},
+      {"area 48 wide", 120, 100, 0.3, &box, true},
+  };
+  for (auto const& r : rows) {
+    CWnd window(r.width, r.height);
+    P p;
+    p.defineWindow(&window);
+    if (r.attach) p.attachSection(r.attached);
+    p.defineMargins(r.margin, r.margin, r.margin, r.margin);
+    p.setColor(P::cwndBackground, 0x00FFFF);
+    EXPECT_FALSE(p.drawSection()) << r.name;
+    EXPECT_EQ(countPixels(window, 0x00FFFF, clientOf(window)), r.width * r.height) << r.name;
+  }
+  P noWindow;
+  noWindow.attachSection(&box);
+  EXPECT_FALSE(noWindow.drawSection());
+}
+
+TEST(CWndPresenterPaint, HatchDirectionInPixelSpace) {
+  struct Row {
+    int type;
+    double freeAngle;
+    int pixelAngle;
+  } const rows[] = {{0, 0, 0}, {1, 0, 90}, {2, 0, 45}, {3, 0, 135}, {-1, 30, 150}, {-1, 105, 75}};
+  for (auto const& r : rows) {
+    Scene s(200, 200);
+    s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+    s.only(P::cwndHatch);
+    s.presenter.setHatchAngle(r.freeAngle);
+    s.presenter.setHatchType(r.type);
+    EXPECT_EQ(dominantAngle(s.window, kGreen), r.pixelAngle) << r.type << " " << r.freeAngle;
+  }
+}
+
+TEST(CWndPresenterPaint, HatchFillsMaterialNotHoles) {
+  Scene s(200, 200);  // margins 0.1: 80 pixels per half extent
+  s.crossSection.addSection(section({rectangle(-10, -10, 10, 10), rectangle(-5, -5, 5, 5, true)}));
+  s.only(P::cwndHatch);
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_DOUBLE_EQ(Probe::scale(s.presenter), 8.0);
+  EXPECT_EQ(countPixels(s.window, kGreen, CRect(62, 62, 138, 138)), 0);       // the hole
+  EXPECT_GT(countPixels(s.window, kGreen, CRect(22, 22, 58, 178)), 36 * 10);  // left wall
+  EXPECT_EQ(countPixels(s.window, kGreen, CRect(0, 0, 200, 19)), 0);          // outside
+}
+
+TEST(CWndPresenterPaint, LockAxisMovesAxesNotSection) {
+  Scene s(200, 200);
+  s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+  s.only(P::cwndAxes | P::cwndContour);
+  Probe::setPlacement(s.presenter, DtGePoint2d(5, 0), 0);
+  Probe::setLockAxisOnly(s.presenter, true);
+  ASSERT_TRUE(s.presenter.drawSection());
+  double const k = Probe::scale(s.presenter);
+  // The section stays about the centre; the y axis runs 5 units left of it.
+  EXPECT_EQ(s.window.GetPixel(100 - static_cast<int>(std::lround(10 * k)), 120), kBlack);
+  EXPECT_EQ(s.window.GetPixel(100 - static_cast<int>(std::lround(5 * k)), 60), kPurple);
+  EXPECT_NE(s.window.GetPixel(100, 60), kPurple);
+
+  Probe::setLockAxisOnly(s.presenter, false);
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_EQ(s.window.GetPixel(100, 60), kPurple);
+}
+
+TEST(CWndPresenterPaint, HiddenLayersAreSkipped) {
+  Scene s(200, 200);
+  s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_GT(countPixels(s.window, kBlack, clientOf(s.window)), 0);
+  EXPECT_GT(countPixels(s.window, kRed, clientOf(s.window)), 0);
+  s.presenter.setVisible(P::cwndContour, false);
+  s.presenter.setVisible(P::cwndPath, false);
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_EQ(countPixels(s.window, kBlack, clientOf(s.window)), 0);
+  EXPECT_EQ(countPixels(s.window, kRed, clientOf(s.window)), 0);
+}
+
+TEST(CWndPresenterPaint, PathArrowTurnsWithThePathAngle) {
+  Scene s(200, 200);
+  s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+  s.only(P::cwndPath);
+  s.presenter.setPathAngle(90);
+  ASSERT_TRUE(s.presenter.drawSection());
+  // Turned a quarter counter-clockwise: a vertical shaft through the centre.
+  EXPECT_EQ(s.window.GetPixel(100, 30), kRed);
+  EXPECT_EQ(s.window.GetPixel(100, 170), kRed);
+  EXPECT_NE(s.window.GetPixel(30, 100), kRed);
+}
+
+TEST(CWndPresenterPaint, SnapPointMarkerAndFrame) {
+  Scene s(200, 200);
+  s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+  s.crossSection.addCustomPoint(ZEPTSectionPoint(DtGePoint2d(5, 5)));
+  s.only(P::cwndPoint | P::cwndFrame);
+  ASSERT_TRUE(s.presenter.drawSection());
+  CPoint const c = s.presenter.PointToPixel(DtGePoint2d(5, 5));  // (140, 60)
+  EXPECT_EQ(c, CPoint(140, 60));
+  constexpr COLORREF kDarkRed = 0x000080;
+  // Square (x-1..x+1) outlined, its inside white, crossed by an X.
+  for (CPoint d : {CPoint(-1, -1), CPoint(1, 1), CPoint(-2, -2), CPoint(2, 2), CPoint(-2, 2), CPoint(2, -2)})
+    EXPECT_EQ(s.window.GetPixel(c.x + d.x, c.y + d.y), kDarkRed) << d.x << "," << d.y;
+  EXPECT_EQ(s.window.GetPixel(c.x + 3, c.y), kWhite);
+  // The frame's right edge is drawn on the box's last pixel column.
+  EXPECT_EQ(s.window.GetPixel(180, 140), 0x808080u);
+}
+
+TEST(CWndPresenterPaint, UndefinedPlacementNeitherCrashesNorHangs) {
+  double const nan = std::numeric_limits<double>::quiet_NaN();
+  double const inf = std::numeric_limits<double>::infinity();
+  for (auto [offset, alpha] : {std::pair{DtGePoint2d(nan, 0), 0.0}, std::pair{DtGePoint2d(0, inf), 0.0},
+                               std::pair{DtGePoint2d(0, 0), nan}, std::pair{DtGePoint2d(1e300, -1e300), inf}}) {
+    Scene s(200, 200);
+    s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+    s.crossSection.addDimLine(ZEPTSectionDimLine(0, {0, 0}, {10, 0}, 2, L"10", L"a"));
+    s.presenter.setPathAngle(nan);
+    Probe::setPlacement(s.presenter, offset, alpha);
+    s.presenter.drawSection();
+    Probe::setLockAxisOnly(s.presenter, true);
+    s.presenter.drawSection();
+  }
+}
+
+}  // namespace

@@ -296,8 +296,10 @@ void ZEPTCWndPresenter::DrawContour(CPaintDC* dc, ZEPTContour& contour) {
 void ZEPTCWndPresenter::DrawArc(CPaintDC* dc, DtGeCircArc2d& arc) {
   double const sweep = arc.endAng() - arc.startAng();
   if (!std::isfinite(sweep)) return;
-  // One step per pi/32 of sweep at most, plus one.
-  int const steps = static_cast<int>(std::fabs(sweep) * 32.0 / std::numbers::pi) + 1;
+  // One step per pi/32 of sweep at most, plus one. A sweep worked out from a
+  // bulge misses a whole multiple of pi/32 by rounding; it counts as that
+  // multiple, so that a quarter turn gets its 17 steps.
+  int const steps = static_cast<int>(std::fabs(sweep) * 32.0 / std::numbers::pi + 1e-9) + 1;
   double const step = (arc.isClockWise() ? -sweep : sweep) / steps;
   DtGePoint2d const start = arc.startPoint();
   DtGePoint2d const center = arc.center();

@@ -76,6 +76,10 @@ bool ZEPTCWndPresenter::drawSection() {
   if (area.Width() < m_minWidth || area.Height() < m_minHeight) return false;
   m_center = CPoint((area.left + area.right) >> 1, (area.top + area.bottom) >> 1);
 
+  // A placement that is not finite (a model offset or angle nobody checked)
+  // has no picture.
+  if (!std::isfinite(m_offset.x) || !std::isfinite(m_offset.y) || !std::isfinite(m_alpha)) return false;
+
   DtGePoint2d upper, lower;
   crossSection->getBoundaries(upper, lower);
   if (!(upper.x > lower.x) || !(upper.y > lower.y)) return false;

@@ -212,19 +212,27 @@ TEST(CWndPresenterPaint, SnapPointMarkerAndFrame) {
   EXPECT_EQ(s.window.GetPixel(180, 140), 0x808080u);
 }
 
-TEST(CWndPresenterPaint, UndefinedPlacementNeitherCrashesNorHangs) {
+TEST(CWndPresenterPaint, UndefinedPlacementPaintsOnlyTheBackground) {
   double const nan = std::numeric_limits<double>::quiet_NaN();
   double const inf = std::numeric_limits<double>::infinity();
-  for (auto [offset, alpha] : {std::pair{DtGePoint2d(nan, 0), 0.0}, std::pair{DtGePoint2d(0, inf), 0.0},
-                               std::pair{DtGePoint2d(0, 0), nan}, std::pair{DtGePoint2d(1e300, -1e300), inf}}) {
-    Scene s(200, 200);
-    s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
-    s.crossSection.addDimLine(ZEPTSectionDimLine(0, {0, 0}, {10, 0}, 2, L"10", L"a"));
-    s.presenter.setPathAngle(nan);
-    Probe::setPlacement(s.presenter, offset, alpha);
-    s.presenter.drawSection();
-    Probe::setLockAxisOnly(s.presenter, true);
-    s.presenter.drawSection();
+  struct Row {
+    DtGePoint2d offset;
+    double alpha;
+    bool painted;
+  } const rows[] = {{{nan, 0}, 0, false}, {{0, inf}, 0, false}, {{0, 0}, nan, false}, {{1e300, -1e300}, 0, true}};
+  for (auto const& r : rows) {
+    for (bool lock : {false, true}) {
+      Scene s(200, 200);
+      s.crossSection.addSection(section({rectangle(-10, -10, 10, 10)}));
+      s.crossSection.addDimLine(ZEPTSectionDimLine(0, {0, 0}, {10, 0}, 2, L"10", L"a"));
+      s.presenter.setColor(P::cwndBackground, 0x00FFFF);
+      Probe::setPlacement(s.presenter, r.offset, r.alpha);
+      Probe::setLockAxisOnly(s.presenter, lock);
+      EXPECT_EQ(s.presenter.drawSection(), r.painted) << r.offset.x << " " << r.alpha;
+      if (!r.painted) {
+        EXPECT_EQ(countPixels(s.window, 0x00FFFF, clientOf(s.window)), 200 * 200);
+      }
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/gdi/CDC.h"
 #include "preview/ZEPTCWndPresenter.h"
@@ -113,51 +114,42 @@ TEST(CWndPresenterDimLines, AutomaticAlignmentIsWrittenBack) {
   }
 }
 
-TEST(CWndPresenterDimLines, LinearOutsideBeyondEnd) {
-  // B (50, 150), E (150, 150); the line on row 170; texts from 12 pixels
-  // beyond E, the line running on under them; arrows from outside.
-  DimScene s(2.0, CPoint(50, 150));
-  ZEPTSectionDimLine d(0, {0, 0}, {50, 0}, 10, L"50", L"b", 0, 0, 3);
-  s.draw(d);
-  Box const value = s.boxOf(kValue);
-  ASSERT_GT(value.count, 0);
-  EXPECT_GE(value.left, 161);
-  EXPECT_TRUE(s.lineIn(value.midX(), 170, value.midX(), 170));
-  EXPECT_TRUE(s.lineIn(38, 170, 40, 170));            // 12 pixels beyond B
-  EXPECT_TRUE(s.lineIn(158, 166, 161, 168));          // barb of E's arrow, outside
-  EXPECT_FALSE(s.lineIn(139, 166, 142, 168));         // none inside
-  EXPECT_TRUE(s.lineIn(39, 166, 42, 168));            // barb of B's arrow, outside
-}
-
-TEST(CWndPresenterDimLines, RadialOneArrowAndShoulderBeyondBegin) {
-  // Length 0, alignment 2: B (50, 150), E (150, 150).
-  DimScene s(2.0, CPoint(50, 150));
-  ZEPTSectionDimLine d(1, {0, 0}, {50, 0}, 0, L"R50", L"", 0, 0, 2);
-  s.draw(d);
-  EXPECT_TRUE(s.lineIn(139, 146, 142, 148) && s.lineIn(139, 152, 142, 154));  // arrow at E
-  EXPECT_FALSE(s.lineIn(58, 145, 62, 148) || s.lineIn(58, 152, 62, 155));    // none at B
-  Box const value = s.boxOf(kValue);
-  ASSERT_GT(value.count, 0);
-  EXPECT_LT(value.right, 52);  // on a shoulder to the left of B
-  EXPECT_LT(value.bottom, 150);
-  EXPECT_TRUE(s.lineIn(value.midX(), 150, value.midX(), 150));
-}
-
-TEST(CWndPresenterDimLines, RadialNegativeLengthArrowsFromOutside) {
-  // 4 pixels per unit: B (100, 150), E (200, 150); length -5 is 20 pixels.
-  DimScene s(4.0, CPoint(100, 150));
-  ZEPTSectionDimLine d(1, {0, 0}, {25, 0}, -5, L"R25", L"", 0, 0, 3);
-  s.draw(d);
-  EXPECT_TRUE(s.lineIn(88, 150, 88, 150));     // 12 pixels beyond B
-  EXPECT_FALSE(s.lineIn(80, 150, 87, 150));
-  EXPECT_TRUE(s.lineIn(231, 150, 231, 150));   // 12 + 20 beyond E, then the shoulder
-  EXPECT_TRUE(s.lineIn(88, 145, 92, 148));     // B's barbs outside B, pointing in
-  EXPECT_FALSE(s.lineIn(108, 145, 112, 148));
-  EXPECT_TRUE(s.lineIn(208, 145, 212, 148));   // E's barbs outside E
-  EXPECT_FALSE(s.lineIn(188, 145, 192, 148));
-  Box const value = s.boxOf(kValue);
-  ASSERT_GT(value.count, 0);
-  EXPECT_GT(value.left, 231);
+TEST(CWndPresenterDimLines, OutsideTextsAndArrows) {
+  struct Rect {
+    int x0, y0, x1, y1;
+  };
+  struct Row {
+    char const* name;
+    double k;
+    CPoint center;
+    ZEPTSectionDimLine line;
+    std::vector<Rect> inked, blank;
+    int valueLeftMin, valueRightMax;
+  } const rows[] = {
+      // B (50, 150), E (150, 150), the line on row 170: texts from 12 pixels
+      // beyond E, the line running on under them, arrows from outside.
+      {"linear beyond E", 2.0, {50, 150}, ZEPTSectionDimLine(0, {0, 0}, {50, 0}, 10, L"50", L"b", 0, 0, 3),
+       {{38, 170, 40, 170}, {158, 166, 161, 168}, {39, 166, 42, 168}}, {{139, 166, 142, 168}}, 161, 400},
+      // One arrow, at E; the text on a shoulder left of B.
+      {"radial, length 0", 2.0, {50, 150}, ZEPTSectionDimLine(1, {0, 0}, {50, 0}, 0, L"R50", L"", 0, 0, 2),
+       {{139, 146, 142, 148}, {139, 152, 142, 154}, {30, 150, 49, 150}}, {{58, 145, 62, 148}, {58, 152, 62, 155}},
+       0, 51},
+      // B (100, 150), E (200, 150); length -5 is 20 pixels: the leader runs
+      // from 12 pixels beyond B to 12 + 20 beyond E, arrows point inwards.
+      {"radial, length -5", 4.0, {100, 150}, ZEPTSectionDimLine(1, {0, 0}, {25, 0}, -5, L"R25", L"", 0, 0, 3),
+       {{88, 150, 88, 150}, {231, 150, 231, 150}, {88, 145, 92, 148}, {208, 145, 212, 148}},
+       {{80, 150, 87, 150}, {108, 145, 112, 148}, {188, 145, 192, 148}}, 232, 400},
+  };
+  for (auto const& r : rows) {
+    DimScene s(r.k, r.center);
+    ZEPTSectionDimLine d = r.line;
+    s.draw(d);
+    for (Rect const& q : r.inked) EXPECT_TRUE(s.lineIn(q.x0, q.y0, q.x1, q.y1)) << r.name << " " << q.x0;
+    for (Rect const& q : r.blank) EXPECT_FALSE(s.lineIn(q.x0, q.y0, q.x1, q.y1)) << r.name << " " << q.x0;
+    Box const value = s.boxOf(kValue);
+    EXPECT_TRUE(value.count > 0 && value.left >= r.valueLeftMin && value.right <= r.valueRightMax) << r.name;
+    EXPECT_TRUE(s.lineIn(value.midX(), value.bottom + 1, value.midX(), value.bottom + 6)) << r.name;  // under it
+  }
 }
 
 TEST(CWndPresenterDimLines, HiddenValueKeepsDescriptionAndLines) {

@@ -1,5 +1,7 @@
 #include "database/FastenerCatalog.h"
 
+#include "database/CallerText.h"
+
 #include "platform/core/Exceptions.h"
 
 namespace zept::fastener {
@@ -11,8 +13,10 @@ CString number(double value) {
 }
 
 CString quoted(CString const& text) {
-  if (text.Find(L'"') >= 0)
-    throw CDaoException(zept::jet::kSyntaxError, L"Syntax error in query expression: a text holds a double quote.");
+  if (!zept::db::isLiteralText(text))
+    throw CDaoException(zept::jet::kSyntaxError,
+                        L"Syntax error in query expression: a text holds a double quote or a control character, or "
+                        L"is too long.");
   return L'"' + text + L'"';
 }
 

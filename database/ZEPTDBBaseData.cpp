@@ -1,5 +1,7 @@
 #include "database/ZEPTDBBaseData.h"
 
+#include "database/CallerText.h"
+
 #include <algorithm>
 
 #include "platform/core/Exceptions.h"
@@ -79,6 +81,11 @@ void ZEPTDBBaseData::appendDBFromPath(CString const& folder, CString const& mask
 }
 
 bool ZEPTDBBaseData::setDB(CString const& name) {
+  // A name that could leave the folder selects nothing, like a missing file.
+  if (!name.IsEmpty() && !zept::db::isCatalogName(name)) {
+    m_db.Close();
+    return false;
+  }
   const CString folder = getDBPath(isDBAtAppPath(name));
   if (folder.IsEmpty()) return false;
   if (m_db.IsOpen()) {

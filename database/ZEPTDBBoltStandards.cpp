@@ -1,5 +1,7 @@
 #include "database/ZEPTDBBoltStandards.h"
 
+#include "database/CallerText.h"
+
 #include "database/FastenerCatalog.h"
 #include "database/ZEPTDBBolt.h"
 #include "database/ZEPTDBClampingRange.h"
@@ -87,7 +89,7 @@ bool ZEPTDBBoltStandards::getWasherStandardsList(CStringArray& names) {
 
 bool ZEPTDBBoltStandards::getStandardsByBolt(CString const& bolt, CString& nut, CString& washer,
                                              CString& clampingRange) {
-  if (!m_db.IsOpen()) return false;
+  if (!m_db.IsOpen() || !zept::db::isCatalogName(bolt)) return false;
   try {
     {
       const CString sql =

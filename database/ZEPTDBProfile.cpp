@@ -1,5 +1,7 @@
 #include "database/ZEPTDBProfile.h"
 
+#include "database/CallerText.h"
+
 #include "database/FastenerCatalog.h"
 #include "database/KorvaToPdl.h"
 #include "database/ProfileColumns.h"
@@ -53,7 +55,14 @@ void readNullable(CDaoRecordset const& rs, wchar_t const* column, ZEPTString& ou
 
 COleVariant yesNo(bool value) { return COleVariant(static_cast<long>(value ? 1 : 0)); }
 
-// The statement part that picks one size; the dimension texts go in as given.
+// A size is named by a literal text and three plain numbers; anything else
+// could change which rows the size statements read or write.
+bool isSizeKey(CString const& name, CString const& dim1, CString const& dim2, CString const& dim3) {
+  return zept::db::isLiteralText(name) && zept::db::isNumberLiteral(dim1) && zept::db::isNumberLiteral(dim2) &&
+         zept::db::isNumberLiteral(dim3);
+}
+
+// The statement part that picks one size; callers check the key first.
 CString sizeCondition(CString const& name, CString const& dim1, CString const& dim2, CString const& dim3) {
   return L"WHERE (((Shape.NAME)=\"" + name + L"\") AND ((Shape.DIM1)=" + dim1 + L") AND ((Shape.DIM2)=" + dim2 +
          L") AND ((Shape.DIM3)=" + dim3 + L"));";
@@ -130,6 +139,7 @@ bool ZEPTDBProfile::getProfileShapeList(CStringArray& names, DtArray<int>* shape
 
 CString ZEPTDBProfile::getProfileShapeDescription(CString const& shape) {
   CString description;
+  if (!zept::db::isLiteralText(shape)) return description;
   if (!m_db.IsOpen() || !isTableExist(m_db, L"ProfileName")) return description;
   try {
     CDaoRecordset rs(&m_db);
@@ -141,6 +151,10 @@ CString ZEPTDBProfile::getProfileShapeDescription(CString const& shape) {
 }
 
 bool ZEPTDBProfile::getProfileDimList(CString const& profileName, CStringArray& dims, int shapeType) {
+  if (!zept::db::isLiteralText(profileName)) {
+    dims.RemoveAll();
+    return false;
+  }
   CString sql = L"SELECT DIM1,DIM2,DIM3 FROM Shape WHERE (((NAME)=\"" + profileName + L"\")";
   if (shapeType >= 0) {
     CString type;
@@ -167,6 +181,7 @@ bool ZEPTDBProfile::getProfileDimList(CString const& profileName, CStringArray& 
 bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& dims, ZEPTDBProfileData* record) {
   CString dim1, dim2, dim3;
   StringToDims(dims, dim1, dim2, dim3);
+  if (!isSizeKey(profileName, dim1, dim2, dim3)) return false;
   const CString sql = L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE " +
                       sizeCondition(profileName, dim1, dim2, dim3);
   try {
@@ -225,6 +240,7 @@ double ZEPTDBProfile::getCrossFactor(CString const& unit, CStringArray* unitName
 }
 
 int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::MeasurementValue units) {
+  if (!zept::db::isCatalogName(catalogName)) return -1;
   CStringArray listed;
   if (!getProfileDBList(listed, nullptr)) return -1;
   for (auto const& name : listed)
@@ -296,6 +312,7 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
   if (record.name.isEmpty()) return 2;
   CString dim1, dim2, dim3;
   StringToDims(DimsToString(record.dim1, record.dim2, record.dim3), dim1, dim2, dim3);
+  if (!isSizeKey(record.name, dim1, dim2, dim3)) return -1;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return -1;
   try {

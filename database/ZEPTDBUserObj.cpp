@@ -3,6 +3,8 @@
 // and creation. The objects themselves are in ZEPTDBUserObjRecords.cpp.
 #include "database/ZEPTDBUserObj.h"
 
+#include "database/CallerText.h"
+
 #include <algorithm>
 #include <span>
 
@@ -169,6 +171,7 @@ bool ZEPTDBUserObj::setLocalText(CString const& text, long lang, wchar_t const* 
 int ZEPTDBUserObj::createUserObjDB(CString const& name, CString const& category, CString const& description,
                                    DtDb::MeasurementValue units) {
   if (category.IsEmpty() || category.Find(L';') >= 0) return 2;
+  if (!zept::db::isCatalogName(name)) return -1;
   try {
     CStringArray names;
     if (!getDBList(L"*", names, nullptr)) return -1;

@@ -8,6 +8,8 @@
 #include "database/FastenerCatalog.h"
 #include "database/ZEPTDBUserObj.h"
 
+#include "database/CallerText.h"
+
 using namespace zept::fastener;
 
 namespace {
@@ -104,6 +106,10 @@ int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::Measureme
   const CString name = cut(data.name);
   if (name.IsEmpty()) return 2;
   if (data.category.isEmpty() || CString(data.category) != Category()) return 1;
+  // Refused before the catalog is made writable, which a failure keeps it.
+  if (!zept::db::isLiteralText(name)) return -1;
+  for (auto const& p : data.extraParameters)
+    if (!zept::db::isLiteralText(cut(p.description))) return -1;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return -1;
   try {
@@ -147,6 +153,7 @@ int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::Measureme
 }
 
 bool ZEPTDBUserObj::removeUserObjData(CString const& name) {
+  if (!zept::db::isLiteralText(cut(name))) return false;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return false;
   try {

@@ -1,0 +1,49 @@
+#include "database/CallerText.h"
+
+#include <cwchar>
+
+namespace zept::db {
+
+namespace {
+
+bool isControl(wchar_t c) { return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0); }
+
+bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+}  // namespace
+
+bool isLiteralText(CString const& text) {
+  if (text.GetLength() > kMaxNameLength) return false;
+  for (wchar_t c : text.view())
+    if (c == L'"' || isControl(c)) return false;
+  return true;
+}
+
+bool isCatalogName(CString const& name) {
+  if (!isLiteralText(name) || name == L"." || name == L"..") return false;
+  for (wchar_t c : name.view())
+    if (std::wcschr(L"\\/:*?<>|", c)) return false;
+  return true;
+}
+
+bool isNumberLiteral(CString const& text) {
+  const std::wstring_view s = text.view();
+  if (s.size() > 64) return false;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == L'+' || s[i] == L'-')) ++i;
+  std::size_t digits = 0;
+  for (; i < s.size() && isDigit(s[i]); ++i) ++digits;
+  if (i < s.size() && s[i] == L'.')
+    for (++i; i < s.size() && isDigit(s[i]); ++i) ++digits;
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == L'e' || s[i] == L'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == L'+' || s[i] == L'-')) ++i;
+    std::size_t exponent = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i) ++exponent;
+    if (exponent == 0) return false;
+  }
+  return i == s.size();
+}
+
+}  // namespace zept::db

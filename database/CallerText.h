@@ -1,0 +1,30 @@
+// Checks for texts a caller hands to a catalog operation before they become
+// part of a Jet statement or of a file path. Statements are built by
+// concatenation, so a text that could end its literal, or a name that could
+// climb out of the catalog folder, is refused at the operation's door: the
+// operation then fails as for a missing row or file, and nothing is opened,
+// read or written on its behalf.
+#pragma once
+
+#include "platform/core/CString.h"
+
+namespace zept::db {
+
+// Longest name that goes into a statement or a path; Jet names and texts of
+// the catalogs stop at 255 characters.
+inline constexpr int kMaxNameLength = 255;
+
+// A text for a double-quoted literal: at most kMaxNameLength characters, no
+// double quote (it would end the literal) and no control character.
+bool isLiteralText(CString const& text);
+
+// A catalog's name as it becomes a file name: a literal text without path
+// separators ("\" and "/"), drive colon, wildcard or reserved character
+// ("*?<>|"), and not "." or "..".
+bool isCatalogName(CString const& name);
+
+// A plain decimal number as Jet reads it: optional sign, digits with an
+// optional point, optional exponent ("200", "-0.5", "6.25e-002").
+bool isNumberLiteral(CString const& text);
+
+}  // namespace zept::db

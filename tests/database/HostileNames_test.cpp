@@ -1,0 +1,150 @@
+// Names and texts a caller hands over that must never change which rows a
+// statement reads or writes, nor reach a file outside the catalog folders.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "database/ZEPTDBBoltStandards.h"
+#include "database/ZEPTDBMaterial.h"
+#include "database/ZEPTDBProfile.h"
+#include "database/ZEPTDBUserObj.h"
+#include "platform/dao/DaoRecordset.h"
+#include "support/CatalogFolders.h"
+#include "support/ProfileCatalogs.h"
+#include "support/UserObjCatalogs.h"
+
+using namespace zept::test;
+
+namespace {
+
+const std::wstring kHostile[] = {
+    L"\"<>\"",
+    L"X\" OR \"1\"=\"1",
+    L"9999 OR 1=1",
+    L"IPE\"; DELETE * FROM Shape; \"",
+    std::wstring(L"IPE\0X", 5),
+    L"IPE\r\nX",
+    L"IPE\tX",
+    L"..\\..\\evil",
+    L"..",
+    L"sub\\evil",
+    L"/tmp/evil",
+    L"C:evil",
+    std::wstring(10'000, L'A'),
+    std::wstring(1'000'000, L'B'),
+};
+
+const std::wstring kHostileDims[] = {L"9999 OR 1=1", L"300) OR (1=1", L"\"300\"", L"300;", L"0x12C", L"", L"nan"};
+
+class HostileNames : public CatalogFolders {
+ protected:
+  void SetUp() override {
+    templateCatalog(tree.path("data/PDLScripts.mdb"));
+    catalogOf(tree.path("data/Testpro.mdb"),
+              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+               insertSize(L"IPE", 1, 80, 0, 0), insertSize(L"IPE", 1, 300, 0, 0), insertSize(L"HEB", 1, 100, 0, 0),
+               L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
+               L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
+    userObjCatalog(tree.path("app/Plates.mdb"), COleVariant(L"Plates"),
+                   {L"INSERT INTO UserObjects (NAME, MASS) VALUES (\"P1\", 1)",
+                    L"INSERT INTO ExtraParameters VALUES (\"P1\", \"Grade\", \"S355\")"});
+    before = namedRows();
+  }
+
+  // The rows the fixture made, wherever the catalog now lives (a write copies
+  // the profile catalog into the application folder).
+  std::set<std::string> namedRows() {
+    std::set<std::string> out;
+    auto rows = [&](std::filesystem::path const& file, wchar_t const* sql) {
+      if (!std::filesystem::exists(file)) return;
+      CDaoDatabase db;
+      db.Open(wide(file).c_str(), false, true);
+      CDaoRecordset rs(&db);
+      rs.Open(dbOpenSnapshot, sql);
+      for (; !rs.IsEOF(); rs.MoveNext()) {
+        CString row;
+        for (short i = 0; i < rs.GetFieldCount(); ++i) row += rs.GetFieldValue(i).toDisplayString() + L"|";
+        out.insert(row.toUtf8());
+      }
+    };
+    for (auto const* file : {"data/Testpro.mdb", "app/TESTPRO.MDB"})
+      rows(tree.path(file), L"SELECT NAME, DIM1, MASS FROM Shape WHERE NAME IN (\"IPE\", \"HEB\")");
+    rows(tree.path("app/Plates.mdb"), L"SELECT NAME, MASS FROM UserObjects WHERE NAME = \"P1\"");
+    rows(tree.path("app/Plates.mdb"), L"SELECT * FROM ExtraParameters");
+    return out;
+  }
+
+  // Files may appear only directly in the two catalog folders.
+  void expectNothingOutsideTheFolders(std::string const& shown) {
+    for (auto const& e : std::filesystem::recursive_directory_iterator(tree.path(""))) {
+      const auto folder = e.path().parent_path().filename();
+      EXPECT_TRUE(e.is_directory() || folder == "app" || folder == "data") << e.path() << " after " << shown;
+    }
+    for (auto const& e : std::filesystem::directory_iterator(tree.path("").parent_path()))
+      EXPECT_EQ(e.path().filename().string().find("evil"), std::string::npos) << e.path() << " after " << shown;
+    EXPECT_EQ(namedRows(), before) << shown;
+  }
+
+  std::set<std::string> before;
+};
+
+TEST_F(HostileNames, ProfileOperationsNeitherWidenNorLeaveTheFolder) {
+  for (auto const& text : kHostile) {
+    const CString name(text);
+    const std::string shown = name.Left(40).toUtf8();
+    ZEPTDBProfile profile;
+    profile.setProfileDB(name);
+    profile.createProfileDB(name, DtDb::kMetric);
+    ASSERT_TRUE(profile.setProfileDB(L"TEST"));
+    const CString description = profile.getProfileShapeDescription(name);
+    EXPECT_TRUE(description.IsEmpty() || name == L"IPE") << shown;
+    CStringArray dims;
+    profile.getProfileDimList(name, dims, -1);
+    EXPECT_EQ(dims.GetSize(), 0) << shown;
+    EXPECT_FALSE(profile.getProfileData(name, L"300", nullptr)) << shown;
+    ZEPTDBProfileData record;
+    record.name = name;
+    record.dim1 = 80;
+    record.mass = 99;
+    profile.setProfileData(record);
+    expectNothingOutsideTheFolders(shown);
+  }
+  ZEPTDBProfile profile;
+  ASSERT_TRUE(profile.setProfileDB(L"TEST"));
+  for (auto const& dims : kHostileDims)
+    EXPECT_FALSE(profile.getProfileData(L"HEB", CString(dims), nullptr)) << CString(dims).toUtf8();
+  EXPECT_TRUE(profile.getProfileData(L"HEB", L"100", nullptr));
+}
+
+TEST_F(HostileNames, OtherAccessorsNeitherWidenNorLeaveTheFolder) {
+  for (auto const& text : kHostile) {
+    const CString name(text);
+    const std::string shown = name.Left(40).toUtf8();
+    {
+      ZEPTDBUserObj objects;
+      objects.createUserObjDB(name, L"Plates", L"d", DtDb::kMetric);
+      ASSERT_TRUE(objects.setUserObjDB(L"Plates"));
+      objects.getUserObjData(name, nullptr, DtDb::kMetric);
+      const bool removed = objects.removeUserObjData(name);
+      ZEPTDBUserObjData data;
+      data.category = L"Plates";
+      data.name = name;
+      const int written = objects.setUserObjData(data, DtDb::kMetric);
+      // A refused text leaves the catalog readable by others at once.
+      if (!removed || written != 0) {
+        ZEPTDBUserObj reader;
+        EXPECT_TRUE(reader.setUserObjDB(L"Plates")) << shown;
+      }
+    }
+    ZEPTDBMaterial materials;
+    EXPECT_FALSE(materials.getMaterialData(1, name, nullptr)) << shown;
+    ZEPTDBBoltStandards standards;
+    CString nut, washer, range;
+    EXPECT_FALSE(standards.getStandardsByBolt(name, nut, washer, range)) << shown;
+    expectNothingOutsideTheFolders(shown);
+  }
+}
+
+}  // namespace

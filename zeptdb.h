@@ -11,6 +11,7 @@
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTableDef.h"
+#include "platform/dao/DaoTransaction.h"
 #include "platform/dao/DaoTypes.h"
 #include "platform/fs/FileFind.h"
 #include "platform/fs/FileOps.h"

@@ -7,6 +7,7 @@
 #include "database/ProfileColumns.h"
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoRecordset.h"
+#include "platform/dao/DaoTransaction.h"
 #include "platform/dao/DaoTableDef.h"
 #include "platform/fs/FileOps.h"
 #include "platform/fs/WinPath.h"
@@ -316,6 +317,8 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return -1;
   try {
+    // The size row and its shape type's script row are one change.
+    CDaoTransaction tx(m_db);
     CDaoRecordset shape(&m_db);
     shape.Open(dbOpenDynaset, L"SELECT * FROM Shape " + sizeCondition(record.name, dim1, dim2, dim3), 0);
     if (shape.IsEOF())
@@ -358,6 +361,7 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
       }
       section.Close();
     }
+    tx.Commit();
     restoreDBStatus(status);
   } catch (...) {
     return -1;

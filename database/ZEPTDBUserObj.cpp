@@ -4,6 +4,7 @@
 #include "database/ZEPTDBUserObj.h"
 
 #include "database/CallerText.h"
+#include "platform/dao/DaoTransaction.h"
 
 #include <algorithm>
 #include <span>
@@ -148,8 +149,10 @@ bool ZEPTDBUserObj::setLocalText(CString const& text, long lang, wchar_t const* 
   if (lang < 0) return false;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return false;
-  if (!isTableExist(m_db, L"Locales") && !createLocalesTable()) return false;
   try {
+    // A catalog without translations gets its table with the first one.
+    CDaoTransaction tx(m_db);
+    if (!isTableExist(m_db, L"Locales") && !createLocalesTable()) return false;
     CDaoRecordset rs(&m_db);
     rs.Open(dbOpenDynaset, localeStatement(lang), 0);
     if (rs.IsEOF()) {
@@ -161,6 +164,7 @@ bool ZEPTDBUserObj::setLocalText(CString const& text, long lang, wchar_t const* 
     rs.SetFieldValue(column, COleVariant(text.Left(255)));
     rs.Update();
     rs.Close();
+    tx.Commit();
   } catch (...) {
     return false;
   }

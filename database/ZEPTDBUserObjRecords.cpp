@@ -9,6 +9,7 @@
 #include "database/ZEPTDBUserObj.h"
 
 #include "database/CallerText.h"
+#include "platform/dao/DaoTransaction.h"
 
 using namespace zept::fastener;
 
@@ -122,6 +123,8 @@ int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::Measureme
       extraConditions.push_back(L"(" + parameters + L" AND ((ExtraParameters.DESCRIPTION)=" +
                              quoted(cut(p.description)) + L"))");
 
+    // The object row and its extra parameters are one change.
+    CDaoTransaction tx(m_db);
     CDaoRecordset rs(&m_db);
     rs.Open(dbOpenDynaset, L"SELECT UserObjects.* FROM UserObjects WHERE " + object + L";", 0);
     rs.IsEOF() ? rs.AddNew() : rs.Edit();
@@ -145,6 +148,7 @@ int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::Measureme
       row.Update();
       row.Close();
     }
+    tx.Commit();
   } catch (...) {
     return -1;
   }

@@ -632,14 +632,24 @@ void Engine::stepToEnd(sqlite3_stmt* stmt) {
   recordsAffected = sqlite3_changes(m_db);
 }
 
-Engine::Transaction::Transaction(Engine& engine) : m_engine(engine) { m_engine.execInternal("BEGIN IMMEDIATE"); }
+Engine::Transaction::Transaction(Engine& engine) : m_engine(engine) {
+  if (sqlite3_get_autocommit(m_engine.m_db)) {
+    m_engine.execInternal("BEGIN IMMEDIATE");
+  } else {
+    m_savepoint = "zept_sp" + std::to_string(m_engine.m_nextSavepoint++);
+    m_engine.execInternal("SAVEPOINT " + m_savepoint);
+  }
+}
 
 Engine::Transaction::~Transaction() {
-  if (!m_done) sqlite3_exec(m_engine.m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (m_done) return;
+  const std::string undo = m_savepoint.empty() ? std::string("ROLLBACK")
+                                               : "ROLLBACK TO " + m_savepoint + "; RELEASE " + m_savepoint;
+  sqlite3_exec(m_engine.m_db, undo.c_str(), nullptr, nullptr, nullptr);
 }
 
 void Engine::Transaction::commit() {
-  m_engine.execInternal("COMMIT");
+  m_engine.execInternal(m_savepoint.empty() ? std::string("COMMIT") : "RELEASE " + m_savepoint);
   m_done = true;
 }
 

@@ -179,15 +179,20 @@ class Engine {
   // Forgets prepared statements after a schema change.
   void schemaChanged();
 
-  // RAII transaction for multi-statement changes: all or nothing.
+  // RAII transaction for multi-statement changes: all or nothing. Inside
+  // another one it is a savepoint, so a caller can group several changes
+  // that each bring their own.
   class Transaction {
    public:
     explicit Transaction(Engine& engine);
+    Transaction(Transaction const&) = delete;
+    Transaction& operator=(Transaction const&) = delete;
     ~Transaction();
     void commit();
 
    private:
     Engine& m_engine;
+    std::string m_savepoint;  // empty for the outermost transaction
     bool m_done = false;
   };
 
@@ -218,6 +223,7 @@ class Engine {
   Access m_access = Access::ReadOnly;
   FileLock m_lock;
   bool m_internal = false;
+  int m_nextSavepoint = 0;
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema

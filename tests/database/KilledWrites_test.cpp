@@ -1,0 +1,113 @@
+// A writer killed at any moment leaves each logical write whole or absent:
+// the writes are made by a child process that is SIGKILLed after a random
+// delay, and the catalog is then checked from the parent.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <random>
+
+#include "database/ZEPTDBProfile.h"
+#include "database/ZEPTDBUserObj.h"
+#include "platform/dao/DaoRecordset.h"
+#include "support/CatalogFolders.h"
+#include "support/ProfileCatalogs.h"
+#include "support/UserObjCatalogs.h"
+
+using namespace zept::test;
+
+namespace {
+
+long count(std::filesystem::path const& file, wchar_t const* sql) {
+  CDaoDatabase db;
+  db.Open(wide(file).c_str(), false, true);
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, sql);
+  return static_cast<long>(rs.GetFieldValue(0).toDouble());
+}
+
+class KilledWrites : public CatalogFolders {
+ protected:
+  // Runs `write` in a child killed after 0 to `maxDelayUs`, `cycles` times,
+  // each on a fresh copy of `pristine`; `whole` says whether the catalog
+  // then holds the write whole (1), not at all (0) or torn (-1).
+  void killCycles(std::filesystem::path const& pristine, std::filesystem::path const& target,
+                  std::function<void()> const& write, std::function<int()> const& whole) {
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> delay(0, 12000);
+    int outcomes[3] = {};
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(8);
+    for (int cycle = 0; cycle < 150 && std::chrono::steady_clock::now() < deadline; ++cycle) {
+      std::filesystem::copy_file(pristine, target, std::filesystem::copy_options::overwrite_existing);
+      const pid_t pid = fork();
+      ASSERT_GE(pid, 0);
+      if (pid == 0) {
+        write();
+        _exit(0);
+      }
+      usleep(static_cast<useconds_t>(delay(random)));
+      kill(pid, SIGKILL);
+      waitpid(pid, nullptr, 0);
+      const int outcome = whole();
+      ++outcomes[outcome + 1];
+      ASSERT_NE(outcome, -1) << "torn write in cycle " << cycle;
+    }
+    // Both ends were reached, or the delays did not cover the write.
+    EXPECT_GT(outcomes[0 + 1], 0);
+    EXPECT_GT(outcomes[1 + 1], 0);
+  }
+};
+
+TEST_F(KilledWrites, ProfileSizeComesWithItsShapeTypeScript) {
+  templateCatalog(tree.path("data/PDLScripts.mdb"));
+  const auto pristine = tree.path("pristine.mdb");
+  catalogOf(pristine, {createShape(), createScripts(L"Section"), insertScript(L"Section", 2, L"U", false),
+                       insertSize(L"UPN", 2, 100, 0, 0)});
+  const auto target = tree.path("app/Killpro.mdb");
+  killCycles(
+      pristine, target,
+      [] {
+        ZEPTDBProfile profile;
+        if (!profile.setProfileDB(L"KILL")) return;
+        ZEPTDBProfileData record;
+        record.name = L"IPE";
+        record.shapeType = 1;
+        record.dim1 = 300;
+        profile.setProfileData(record);
+      },
+      [&] {
+        const long sizes = count(target, L"SELECT COUNT(*) FROM Shape WHERE NAME=\"IPE\"");
+        const long scripts = count(target, L"SELECT COUNT(*) FROM Section WHERE SHAPE_TYPE=1");
+        return sizes == scripts && sizes <= 1 ? static_cast<int>(sizes) : -1;
+      });
+}
+
+TEST_F(KilledWrites, UserObjectComesWithItsExtraParameters) {
+  const auto pristine = tree.path("pristine.mdb");
+  userObjCatalog(pristine, COleVariant(L"Plates"));
+  const auto target = tree.path("app/Plates.mdb");
+  killCycles(
+      pristine, target,
+      [] {
+        ZEPTDBUserObj objects;
+        if (!objects.setUserObjDB(L"Plates")) return;
+        ZEPTDBUserObjData data;
+        data.category = L"Plates";
+        data.name = L"P1";
+        for (auto const* grade : {L"S235", L"S275", L"S355", L"S420", L"S460"})
+          data.extraParameters.append({grade, L"x"});
+        objects.setUserObjData(data, DtDb::kMetric);
+      },
+      [&] {
+        const long objects = count(target, L"SELECT COUNT(*) FROM UserObjects WHERE NAME=\"P1\"");
+        const long extras = count(target, L"SELECT COUNT(*) FROM ExtraParameters WHERE NAME=\"P1\"");
+        if (objects == 0 && extras == 0) return 0;
+        return objects == 1 && extras == 5 ? 1 : -1;
+      });
+}
+
+}  // namespace

@@ -16,8 +16,9 @@ class Surface;
 
 class CWnd {
  public:
-  // Sizes are clamped to 0..32767 pixels. A surface that cannot be allocated
-  // leaves a window of size 0 x 0 on which drawing does nothing.
+  // Sizes are clamped to 0..32767 pixels. A surface of more than 2^27 pixels
+  // (512 MB) or one that cannot be allocated leaves a window of size 0 x 0,
+  // on which drawing does nothing.
   CWnd(int width, int height);
   ~CWnd();
   CWnd(CWnd const&) = delete;

@@ -60,6 +60,7 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
 Surface::Surface(int width, int height) {
   width = std::clamp(width, 0, 32767);
   height = std::clamp(height, 0, 32767);
+  if (std::int64_t{width} * height > kMaxPixels) width = height = 0;
   m_image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   if (cairo_surface_status(m_image) != CAIRO_STATUS_SUCCESS) {
     cairo_surface_destroy(m_image);

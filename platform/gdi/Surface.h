@@ -75,6 +75,8 @@ using Call = std::variant<LineCall, FillCall, TextCall, ClipCall>;
 
 class Surface {
  public:
+  // Larger surfaces are refused (0 x 0): 512 MB of pixels.
+  static constexpr std::int64_t kMaxPixels = std::int64_t{1} << 27;
   Surface(int width, int height);
   ~Surface();
   Surface(Surface const&) = delete;

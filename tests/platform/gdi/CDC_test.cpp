@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 
 #include <unistd.h>
@@ -256,6 +257,59 @@ TEST(GdiKeyState, ReadsWhatTheEmbedderSet) {
   zept::gdi::setKeyState(1000, true);
   EXPECT_EQ(GetKeyState(1000), 0);
   EXPECT_EQ(GetKeyState(-1), 0);
+}
+
+TEST(CWndPaint, InvalidationDecidesWhatAPaintErases) {
+  struct Case {
+    bool invalidate;
+    CRect rect;
+    bool erase;
+    int white;
+  };
+  Case const cases[] = {{false, {}, true, 0}, {true, {-3, -3, 5, 4}, true, 20}, {true, {0, 0, 5, 5}, false, 0},
+                        {true, {0, 0, 10, 10}, true, 100}};
+  for (Case const& c : cases) {
+    CWnd wnd(10, 10);
+    CClientDC(&wnd).FillSolidRect(0, 0, 10, 10, 0);
+    if (c.invalidate) wnd.InvalidateRect(&c.rect, c.erase);
+    EXPECT_EQ(wnd.GetUpdateRect(nullptr), c.invalidate);
+    CPaintDC dc(&wnd);
+    EXPECT_EQ(countPixels(wnd, kWhite), c.white);
+    EXPECT_FALSE(wnd.GetUpdateRect(nullptr));
+  }
+}
+
+TEST(CDCHostile, BadArgumentsFailQuietly) {
+  CPaintDC none(nullptr);
+  EXPECT_FALSE(none.LineTo(5, 5));
+  EXPECT_FALSE(none.Rectangle(0, 0, 5, 5));
+  EXPECT_FALSE(none.TextOut(0, 0, CString(L"x")));
+  EXPECT_GT(none.GetTextExtent(CString(L"x")).cx, 0);
+
+  for (CSize size : {CSize(-5, 100000), CSize(30000, 30000)}) {
+    CWnd wnd(size.cx, size.cy);
+    CRect r;
+    wnd.GetClientRect(&r);
+    EXPECT_EQ(std::int64_t{r.Width()} * r.Height(), 0);
+    EXPECT_FALSE(wnd.SaveImage(std::filesystem::temp_directory_path() / "zept_gdi_never.png"));
+  }
+
+  CWnd wnd(40, 40);
+  CPaintDC dc(&wnd);
+  LOGFONT lf = arial(std::numeric_limits<int>::min(), std::numeric_limits<int>::min());
+  std::fill(std::begin(lf.lfFaceName), std::end(lf.lfFaceName), L',');
+  CFont font;
+  ASSERT_TRUE(font.CreateFontIndirect(&lf));
+  dc.SelectObject(&font);
+  EXPECT_LE(dc.GetTextExtent(CString(L"x")).cy, 5000);
+  wchar_t const broken[] = {L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000), L'\n', L'b', 0};
+  EXPECT_TRUE(dc.TextOut(0, 0, broken, 100));
+
+  CPen wide(PS_SOLID, 3, kRed);
+  dc.SelectObject(&wide);
+  dc.MoveTo(0, 39);
+  dc.LineTo(10, 39);
+  EXPECT_EQ(countPixels(wnd, kRed), 11 * 2) << "a 3-pixel square per step, clipped by the bottom edge";
 }
 
 class CWndSave : public testing::Test {

@@ -1,8 +1,14 @@
 // Preview presenter: painting, checked on the window's pixels.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <limits>
+#include <sstream>
+#include <string>
 #include <numbers>
 
 #include "platform/gdi/CDC.h"
@@ -185,6 +191,30 @@ TEST(CWndPresenterPaint, PathArrowTurnsAndHiddenLayersAreSkipped) {
   s.presenter.setVisible(static_cast<P::cwndElement>(P::cwndContour | P::cwndPath), false);
   ASSERT_TRUE(s.presenter.drawSection());
   EXPECT_EQ(countPixels(s.window, kBlack, clientOf(s.window)) + countPixels(s.window, kRed, clientOf(s.window)), 0);
+}
+
+TEST(CWndPresenterPaint, ArcsAreDrawnInStepsOfAtMostPiOver32) {
+  // Counted in the window's vector record of the paint. Its writer joins
+  // pieces that continue in the same direction, so the arcs are large enough
+  // (pieces of 39 pixels and more) for every step to turn visibly.
+  auto const file = std::filesystem::temp_directory_path() / ("zept_arc_" + std::to_string(::getpid()) + ".svg");
+  // Bulges: a quarter turn as a catalog keeps it (11 digits, a hair short),
+  // a clockwise quarter, a half and an eighth turn.
+  for (auto [bulge, steps] : {std::pair{0.41421356237, 17}, std::pair{-std::tan(std::numbers::pi / 8), 17},
+                              std::pair{1.0, 33}, std::pair{std::tan(std::numbers::pi / 32), 5}}) {
+    Scene s(800, 800);
+    s.presenter.defineMargins(0, 0, 0, 0);
+    s.crossSection.addSection(section({zept::test::contour({{{10, 0}, bulge}, {{-10, 0}, 0}})}));
+    s.only(P::cwndContour);
+    ASSERT_TRUE(s.presenter.drawSection() && s.window.SaveImage(file));
+    std::stringstream svg;
+    svg << std::ifstream(file).rdbuf();
+    std::string const text = svg.str();
+    int pieces = 0;
+    for (auto at = text.find(" L "); at != std::string::npos; at = text.find(" L ", at + 1)) ++pieces;
+    EXPECT_EQ(pieces, steps + 1) << bulge;  // and the closing line
+  }
+  std::filesystem::remove(file);
 }
 
 TEST(CWndPresenterPaint, SnapPointMarkerAndFrame) {

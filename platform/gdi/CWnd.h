@@ -2,7 +2,8 @@
 // Every device context opened on it draws into the same pixels, so a test,
 // the command-line tool and an on-screen viewer all see the same picture.
 // Pixels start white. Besides the pixels the window keeps the drawing calls
-// of its last paint, which SaveImage writes as vector graphics.
+// of its last paint, which SaveImage writes as vector graphics. A window and
+// the contexts opened on it belong to one thread at a time.
 #pragma once
 
 #include <filesystem>

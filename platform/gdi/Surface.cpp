@@ -98,7 +98,10 @@ void Surface::beginCairo() {
 
 COLORREF Surface::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0xFFFFFFFF;
-  if (m_cairoDrew) cairo_surface_flush(m_image);
+  if (m_cairoDrew) {
+    cairo_surface_flush(m_image);
+    m_cairoDrew = false;
+  }
   return fromPixel(m_data[static_cast<std::ptrdiff_t>(y) * m_stride + x]);
 }
 
@@ -216,7 +219,10 @@ void Surface::record(Call call) {
 }
 
 bool Surface::savePng(std::filesystem::path const& path) const {
-  if (m_cairoDrew) cairo_surface_flush(m_image);
+  if (m_cairoDrew) {
+    cairo_surface_flush(m_image);
+    m_cairoDrew = false;
+  }
   if (m_width == 0 || m_height == 0) return false;
   return writeAtomically(path, [&](std::FILE* file) {
     return cairo_surface_write_to_png_stream(m_image, writeToFile, file) == CAIRO_STATUS_SUCCESS;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -53,6 +54,35 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
   return ok;
+}
+
+// Cairo computes in 24.8 fixed point: coordinates beyond this would wrap.
+// Nothing this far out can reach a window, so it is cut off first.
+constexpr int kFar = 1 << 20;
+bool near(int v) { return v > -kFar && v < kFar; }
+
+// Liang-Barsky: false when nothing of the segment lies in `box`.
+bool clipSegment(double& x0, double& y0, double& x1, double& y1, CRect const& box) {
+  double const dx = x1 - x0, dy = y1 - y0;
+  double t0 = 0.0, t1 = 1.0;
+  double const p[4] = {-dx, dx, -dy, dy};
+  double const q[4] = {x0 - box.left, box.right - x0, y0 - box.top, box.bottom - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) return false;
+      continue;
+    }
+    double const t = q[i] / p[i];
+    if (p[i] < 0.0) t0 = std::max(t0, t);
+    else t1 = std::min(t1, t);
+    if (t0 > t1) return false;
+  }
+  double const sx = x0, sy = y0;
+  x0 = sx + t0 * dx;
+  y0 = sy + t0 * dy;
+  x1 = sx + t1 * dx;
+  y1 = sy + t1 * dy;
+  return true;
 }
 
 }  // namespace
@@ -185,7 +215,7 @@ void Surface::line(int x0, int y0, int x1, int y1, COLORREF color, int width, CR
 
 void Surface::text(Font const& font, std::string const& utf8, int x, int y, TextStyle const& style,
                    CRect const& clip) {
-  if (clip.IsRectEmpty() || utf8.empty()) return;
+  if (clip.IsRectEmpty() || utf8.empty() || !near(x) || !near(y)) return;
   beginCairo();
   cairo_save(m_cr);
   cairo_rectangle(m_cr, clip.left, clip.top, clip.Width(), clip.Height());
@@ -201,6 +231,21 @@ void Surface::startRecord() {
 }
 
 void Surface::record(Call call) {
+  CRect const keep(-16, -16, m_width + 16, m_height + 16);
+  if (auto* l = std::get_if<LineCall>(&call)) {
+    if (!near(l->x0) || !near(l->y0) || !near(l->x1) || !near(l->y1)) {
+      double x0 = l->x0, y0 = l->y0, x1 = l->x1, y1 = l->y1;
+      if (!clipSegment(x0, y0, x1, y1, keep)) return;
+      *l = LineCall{static_cast<int>(std::lround(x0)), static_cast<int>(std::lround(y0)),
+                    static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1)), l->color, l->width};
+    }
+  } else if (auto* t = std::get_if<TextCall>(&call)) {
+    if (!near(t->x) || !near(t->y)) return;
+  } else if (auto* c = std::get_if<ClipCall>(&call)) {
+    c->rect.IntersectRect(&c->rect, &keep);
+  } else if (auto* f = std::get_if<FillCall>(&call)) {
+    if (!f->rect.IntersectRect(&f->rect, &keep)) return;
+  }
   if (auto const* c = std::get_if<ClipCall>(&call)) {
     m_recordClip = *c;
   } else if (auto const* f = std::get_if<FillCall>(&call)) {

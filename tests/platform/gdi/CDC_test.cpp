@@ -344,6 +344,10 @@ TEST_F(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
     dc.LineTo(63, 31);
     dc.SetBkMode(TRANSPARENT);
     dc.TextOut(2, 10, CString(L"Ab"));
+    // Far beyond what the vector writer's fixed point holds.
+    dc.MoveTo(-2000000000, 20);
+    dc.LineTo(2000000000, 21);
+    dc.TextOut(2000000000, -2000000000, CString(L"far"));
   }
   ASSERT_TRUE(wnd.SaveImage(m_dir / "a.PNG"));
   std::string const bytes = read(m_dir / "a.PNG");
@@ -359,6 +363,18 @@ TEST_F(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
   EXPECT_NE(svg.find("width=\"64"), std::string::npos);
   EXPECT_NE(svg.find("rgb(100%,0%,0%)"), std::string::npos) << "the red line";
   EXPECT_NE(svg.find("glyph"), std::string::npos) << "the text";
+  for (auto at = svg.find(" d=\"", svg.find("<g id=\"surface")); at != std::string::npos; at = svg.find(" d=\"", at + 1)) {
+    char const* p = svg.c_str() + at + 4;
+    while (*p != '"') {
+      char* end = nullptr;
+      double const v = std::strtod(p, &end);
+      if (end == p) ++p;
+      else {
+        EXPECT_LT(std::abs(v), 1000.0);
+        p = end;
+      }
+    }
+  }
 
   EXPECT_FALSE(wnd.SaveImage(m_dir / "a.bmp"));
   EXPECT_FALSE(wnd.SaveImage(m_dir / "missing" / "a.png"));

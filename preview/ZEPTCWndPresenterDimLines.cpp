@@ -64,6 +64,13 @@ TextSizes measure(CDC& dc, ZEPTSectionDimLine const& dimLine) {
   return {v.cx, v.cy, d.cx, d.cy};
 }
 
+// Shared by both kinds: texts beside the line when they fit between the
+// arrows, else outside beyond the begin point. Written back into the line.
+int chooseAlignment(ZEPTSectionDimLine& dimLine, int textWidth, int lineLength, int arrowLength) {
+  if (dimLine.getTextAlign() == 0) dimLine.setTextAlign(textWidth > lineLength - 2 * arrowLength ? 2 : 1);
+  return dimLine.getTextAlign();
+}
+
 }  // namespace
 
 void ZEPTCWndPresenter::DrawDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimLine) {
@@ -71,13 +78,6 @@ void ZEPTCWndPresenter::DrawDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimLine) {
     DrawLinearDimLine(dc, dimLine);
   else
     DrawRadialDimLine(dc, dimLine);
-}
-
-// Shared by both kinds: texts beside the line when they fit between the
-// arrows, else outside beyond the begin point. Written back into the line.
-static int chooseAlignment(ZEPTSectionDimLine& dimLine, int textWidth, int lineLength, int arrowLength) {
-  if (dimLine.getTextAlign() == 0) dimLine.setTextAlign(textWidth > lineLength - 2 * arrowLength ? 2 : 1);
-  return dimLine.getTextAlign();
 }
 
 void ZEPTCWndPresenter::DrawLinearDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimLine) {
@@ -93,13 +93,13 @@ void ZEPTCWndPresenter::DrawLinearDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
   int const angle = textAngle(dimLine);
   DimFont font(*dc, angle != 0 ? 11 : 12, angle);
   if (!font.ok()) return;
-  TextSizes const t = measure(*dc, dimLine);
+  TextSizes const text = measure(*dc, dimLine);
   int const lineLength = DistToPixel(v.length());
-  int const align = chooseAlignment(dimLine, t.width(), lineLength, m_arrowLength);
+  int const align = chooseAlignment(dimLine, text.width(), lineLength, m_arrowLength);
 
   bool const valueAbove = dimLine.getValuePos() == 0;
   bool const forward = dimLine.getValueDir() == 0;
-  DtGeVector2d const h1 = n * PixelToDist(-t.height() - 1);
+  DtGeVector2d const h1 = n * PixelToDist(-text.height() - 1);
   DtGeVector2d const h2 = n * PixelToDist(1);
   DtGeVector2d const hValue = valueAbove ? h1 : h2;
   DtGeVector2d const hDesc = valueAbove ? h2 : h1;
@@ -107,8 +107,8 @@ void ZEPTCWndPresenter::DrawLinearDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
   DtGePoint2d valueAt, descAt, p, q;
   if (align == 1) {
     // Each text centred between the ends.
-    DtGeVector2d const a1 = u * PixelToDist(t.wV - lineLength) * 0.5;
-    DtGeVector2d const a2 = u * PixelToDist(t.wD - lineLength) * 0.5;
+    DtGeVector2d const a1 = u * PixelToDist(text.wV - lineLength) * 0.5;
+    DtGeVector2d const a2 = u * PixelToDist(text.wD - lineLength) * 0.5;
     valueAt = forward ? b1 + a1 + hValue : e1 - a1 - hValue;
     descAt = forward ? b1 + a2 + hDesc : e1 - a2 - hDesc;
     p = b1;
@@ -116,33 +116,34 @@ void ZEPTCWndPresenter::DrawLinearDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
   } else {
     // A text block of the wider text's width, 12 pixels beyond one end; the
     // line runs on under it.
-    DtGeVector2d const c1 = u * PixelToDist(t.wV - t.width()) * 0.5;
-    DtGeVector2d const c2 = u * PixelToDist(t.wD - t.width()) * 0.5;
+    DtGeVector2d const c1 = u * PixelToDist(text.wV - text.width()) * 0.5;
+    DtGeVector2d const c2 = u * PixelToDist(text.wD - text.width()) * 0.5;
     DtGeVector2d const x = u * PixelToDist(m_arrowLength + 2);
-    DtGeVector2d const block = u * PixelToDist(t.width());
+    DtGeVector2d const block = u * PixelToDist(text.width());
     p = b1 + x;
     q = e1 - x;
-    DtGePoint2d near, far;  // the block's ends: near to the line, far from it
+    // The block's two ends: texts reading forward start at `t`, texts
+    // reading backward (turned half a turn) at `a`.
+    DtGePoint2d t, a;
     if (align == 2) {
-      near = p;
+      a = p;
       p = p + block;
-      far = p;
-      valueAt = forward ? far + c1 + hValue : near - c1 - hValue;
-      descAt = forward ? far + c2 + hDesc : near - c2 - hDesc;
+      t = p;
     } else {
-      far = q;
+      t = q;
       q = q - block;
-      near = q;
-      valueAt = forward ? far + c1 + hValue : near - c1 - hValue;
-      descAt = forward ? far + c2 + hDesc : near - c2 - hDesc;
+      a = q;
     }
+    valueAt = forward ? t + c1 + hValue : a - c1 - hValue;
+    descAt = forward ? t + c2 + hDesc : a - c2 - hDesc;
     v = -v;  // arrows from outside
   }
 
   COLORREF const oldColor = dc->SetTextColor(m_colors[6]);
-  if (getVisible(cwndDimValue)) dc->TextOut(PointToPixel(valueAt).x, PointToPixel(valueAt).y, CString(dimLine.getValueString()));
+  CPoint const valuePixel = PointToPixel(valueAt), descPixel = PointToPixel(descAt);
+  if (getVisible(cwndDimValue)) dc->TextOut(valuePixel.x, valuePixel.y, CString(dimLine.getValueString()));
   dc->SetTextColor(m_colors[7]);
-  if (getVisible(cwndDimDesc)) dc->TextOut(PointToPixel(descAt).x, PointToPixel(descAt).y, CString(dimLine.getDescString()));
+  if (getVisible(cwndDimDesc)) dc->TextOut(descPixel.x, descPixel.y, CString(dimLine.getDescString()));
   dc->SetTextColor(oldColor);
 
   dc->MoveTo(PointToPixel(p));
@@ -175,8 +176,8 @@ void ZEPTCWndPresenter::DrawRadialDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
     int const angle = textAngle(dimLine);
     DimFont font(*dc, angle != 0 ? 11 : 12, angle);
     if (!font.ok()) return;
-    TextSizes const t = measure(*dc, dimLine);
-    align = chooseAlignment(dimLine, t.width(), DistToPixel(v.length()), m_arrowLength);
+    TextSizes const text = measure(*dc, dimLine);
+    align = chooseAlignment(dimLine, text.width(), DistToPixel(v.length()), m_arrowLength);
   }
   if (align == 1) {
     // Texts that fit are drawn as on a linear dimension on the line itself.
@@ -188,7 +189,7 @@ void ZEPTCWndPresenter::DrawRadialDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
   // Outside: horizontal texts on a shoulder at the end of a leader.
   DimFont font(*dc, 12, 0);
   if (!font.ok()) return;
-  TextSizes const t = measure(*dc, dimLine);
+  TextSizes const text = measure(*dc, dimLine);
 
   DtGeVector2d const x = u * PixelToDist(m_arrowLength + 2);
   DtGePoint2d p = b, q = e;
@@ -206,12 +207,12 @@ void ZEPTCWndPresenter::DrawRadialDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
     dc->MoveTo(PointToPixel(q));
     p = p + lead;
     corner = PointToPixel(p);
-    shoulder = endRight ? -t.width() : t.width();
+    shoulder = endRight ? -text.width() : text.width();
   } else {
     dc->MoveTo(PointToPixel(p));
     q = q - lead;
     corner = PointToPixel(q);
-    shoulder = endRight ? t.width() : -t.width();
+    shoulder = endRight ? text.width() : -text.width();
   }
   dc->LineTo(corner);
   dc->LineTo(corner.x + shoulder, corner.y);
@@ -232,11 +233,11 @@ void ZEPTCWndPresenter::DrawRadialDimLine(CPaintDC* dc, ZEPTSectionDimLine& dimL
   int const right = std::max(corner.x, corner.x + shoulder);
   int const m = (left + right) >> 1;
   bool const valueAbove = dimLine.getValuePos() == 0;
-  int const valueY = valueAbove ? corner.y - (t.hV + 1) : corner.y + 1;
-  int const descY = valueAbove ? corner.y + 1 : corner.y - (t.hD + 1);
+  int const valueY = valueAbove ? corner.y - (text.hV + 1) : corner.y + 1;
+  int const descY = valueAbove ? corner.y + 1 : corner.y - (text.hD + 1);
   COLORREF const oldColor = dc->SetTextColor(m_colors[6]);
-  if (getVisible(cwndDimValue)) dc->TextOut(m - (t.wV >> 1), valueY, CString(dimLine.getValueString()));
+  if (getVisible(cwndDimValue)) dc->TextOut(m - (text.wV >> 1), valueY, CString(dimLine.getValueString()));
   dc->SetTextColor(m_colors[7]);
-  if (getVisible(cwndDimDesc)) dc->TextOut(m - (t.wD >> 1), descY, CString(dimLine.getDescString()));
+  if (getVisible(cwndDimDesc)) dc->TextOut(m - (text.wD >> 1), descY, CString(dimLine.getDescString()));
   dc->SetTextColor(oldColor);
 }

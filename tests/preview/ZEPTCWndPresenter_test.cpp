@@ -70,7 +70,8 @@ TEST(CWndPresenterSettings, StoredHatchAndPrecisionValues) {
     EXPECT_TRUE(p.setHatchType(given));
     EXPECT_EQ(p.getHatchType(), stored) << given;
   }
-  for (auto [given, stored] : {std::pair{-30.0, 150.0}, std::pair{540.0, 0.0}, std::pair{-180.0, 0.0}, std::pair{-1e-300, 0.0}}) {
+  for (auto [given, stored] :
+       {std::pair{-30.0, 150.0}, std::pair{540.0, 0.0}, std::pair{-180.0, 0.0}, std::pair{-1e-300, 0.0}}) {
     P p;
     EXPECT_TRUE(p.setHatchAngle(given));
     EXPECT_EQ(p.getHatchAngle(), stored) << given;

@@ -154,7 +154,7 @@ class CRect : public RECT {
   constexpr CRect() : RECT{0, 0, 0, 0} {}
   constexpr CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
   constexpr CRect(RECT const& r) : RECT(r) {}  // NOLINT
-  constexpr CRect(LPCRECT r) : RECT(*r) {}  // NOLINT
+  constexpr CRect(LPCRECT r) : RECT(r ? *r : RECT{0, 0, 0, 0}) {}  // NOLINT
   constexpr CRect(POINT topLeft, SIZE size) : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} {}
   constexpr CRect(POINT topLeft, POINT bottomRight) : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 

@@ -22,6 +22,8 @@ PACKAGES=(
   libcairo2-dev
   libpango1.0-dev
   fonts-liberation2
+  mdbtools-dev
+  mdbtools
 )
 PACKAGES+=("$@")
 

@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-30}
-targets=(korva_analyser pdl_analyser contour_reader)
+targets=(korva_analyser pdl_analyser contour_reader genuine_file)
 
 # clang with its runtime libraries (libFuzzer and the sanitizers).
 "$root/scripts/deps.sh" clang libclang-rt-dev
@@ -42,11 +42,20 @@ repeat '(' $mb >"$big/parens"
 { printf 'StartContour(0,0,ext);'; repeat 'LineTo(1,2);' $((mb / 12)); } >"$big/script"
 { printf 'StartContour('; repeat '(' $mb; } >"$big/script-nesting"
 
+# Genuine Access files start from the shared public samples when the
+# checkout has them beside it, and from a bare Jet 4 header.
+seed_genuine() {
+  local work=$1 samples=$root/../shared/mdb-samples
+  { printf '\0\1\0\0Standard Jet DB\0\1'; head -c 4075 /dev/zero; } >"$work/jet4-header"
+  if [[ -d $samples ]]; then cp "$samples"/*.mdb "$work"/ 2>/dev/null || true; fi
+}
+
 for target in "${targets[@]}"; do
   binary=$build/fuzz/fuzz_$target
   work=$build/corpus/$target
   rm -rf "$work"
-  mkdir -p "$work" "$build/artifacts"
+  mkdir -p "$work" "$build/artifacts" "$root/fuzz/corpus/$target"
+  if [[ $target == genuine_file ]]; then seed_genuine "$work"; fi
   echo "fuzz: $target, large inputs"
   "$binary" -rss_limit_mb=4096 -timeout=60 "$big"/*
   echo "fuzz: $target, $seconds s"

@@ -1,6 +1,7 @@
 #include "platform/dao/DaoEngine.h"
 
 #include <sqlite3.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
+#include "platform/dao/JetFile.h"
 #include "platform/dao/JetFunctions.h"
 #include "platform/dao/JetTypes.h"
 
@@ -78,9 +80,6 @@ void checkCatalogFile(int fd, std::string const& shownName) {
   unsigned char header[100] = {};
   const ssize_t got = ::pread(fd, header, sizeof header, 0);
   if (got < 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
-  if (got >= 19 && std::memcmp(header + 4, "Standard Jet DB", 15) == 0)
-    throwDao(jet::kUnrecognizedFormat,
-             "'" + shownName + "' is a Jet (Access) database; only native catalogs can be opened.");
   if (got < 100 || std::memcmp(header, "SQLite format 3", 16) != 0)
     throwDao(jet::kUnrecognizedFormat, "Unrecognized database format '" + shownName + "'.");
   std::uint64_t pageSize = bigEndian(header + 16, 2);
@@ -366,13 +365,36 @@ std::wstring lowered(std::wstring_view name) {
 
 bool Engine::isLinked(std::wstring const& name) const { return m_links.count(lowered(name)) != 0; }
 
+void Engine::refuseWritingGenuine(JetHeader const& jet, bool exclusive) const {
+  if (jet.format == JetFormat::None || jet.format == JetFormat::Ace || jet.encrypted || jet.password) return;
+  if (exclusive || m_access == Access::ReadWrite)
+    throwDao(jet::kCannotOpen, "Cannot open '" + m_path + "' " + (exclusive ? "exclusively" : "for writing") +
+                                   ": it is a genuine Access (" + std::string(jetFormatName(jet.format)) +
+                                   ") file, which opens shared and read-only only; zeptcat import converts it "
+                                   "into a native catalog.");
+}
+
 Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(path), m_access(access) {
+  // Refused before any lock is asked for: the answer must not depend on who
+  // else is reading the file.
+  if (exclusive || access == Access::ReadWrite) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+      const JetHeader jet = readJetHeader(fd);
+      ::close(fd);
+      refuseWritingGenuine(jet, exclusive);
+    }
+  }
   const auto kind = exclusive || access == Access::ReadWrite ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
   if (!m_lock.acquire(path, kind)) {
     if (errno == ENOENT) throwDao(jet::kFileNotFound, "Could not find file '" + path + "'.");
     if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
     if (errno == EINVAL) throwDao(jet::kCannotOpen, "Cannot open '" + path + "': it is not a regular file.");
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(errno));
+  }
+  if (const JetHeader jet = readJetHeader(m_lock.fd()); jet.format != JetFormat::None) {
+    openGenuine(jet, exclusive);
+    return;
   }
   checkCatalogFile(m_lock.fd(), path);
   if (access == Access::ReadWrite && !ownerCanWrite(path))
@@ -383,6 +405,15 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
   } else {
     openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);
   }
+  configure();
+}
+
+// A genuine Access file is only ever read: its catalog image is made once
+// (see JetFile.h) and every open shares it, shared and read-only.
+void Engine::openGenuine(JetHeader const& jet, bool exclusive) {
+  refuseWritingGenuine(jet, exclusive);
+  m_image = loadJetImage(m_path, m_lock.fd(), m_path);
+  m_db = openJetImage(*m_image, m_path);
   configure();
 }
 
@@ -616,6 +647,7 @@ VARTYPE variantTypeOfDaoType(int daoType) {
     case 3: return VT_I2;
     case 4: return VT_I4;
     case 6: return VT_R4;
+    case 5:  // Currency: as a Double, the variants here have no currency type
     case 7: return VT_R8;
     case 8: return VT_DATE;
     case 10:

@@ -31,6 +31,9 @@ struct sqlite3_stmt;
 
 namespace zept::dao {
 
+struct JetHeader;
+struct JetImage;
+
 // Table and column names compare without case: this is their key.
 std::wstring lowered(std::wstring_view name);
 
@@ -138,6 +141,8 @@ class Engine {
 
   sqlite3* handle() const { return m_db; }
   bool readOnly() const { return m_access == Access::ReadOnly; }
+  // A genuine Access file, read through its in-memory catalog image.
+  bool genuine() const { return m_image != nullptr; }
   std::string const& path() const { return m_path; }
 
   struct Prepared {
@@ -216,12 +221,15 @@ class Engine {
   Engine() = default;
   void openConnection(std::string const& uri, int flags);
   void configure();
+  void openGenuine(JetHeader const& jet, bool exclusive);
+  void refuseWritingGenuine(JetHeader const& jet, bool exclusive) const;
   static int authorize(void* self, int action, char const* a, char const* b, char const* c, char const* d);
 
   sqlite3* m_db = nullptr;
   std::string m_path;
   Access m_access = Access::ReadOnly;
   FileLock m_lock;
+  std::shared_ptr<JetImage const> m_image;  // outlives m_db, which reads it
   bool m_internal = false;
   int m_nextSavepoint = 0;
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;

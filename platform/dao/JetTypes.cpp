@@ -19,6 +19,7 @@ constexpr JetTypeInfo kText{VT_BSTR, 10, "TEXT", true, false};
 constexpr JetTypeInfo kMemo{VT_BSTR, 12, "LONGTEXT", false, false};
 constexpr JetTypeInfo kBit{VT_BOOL, 1, "BIT", false, false};
 constexpr JetTypeInfo kDate{VT_DATE, 8, "DATETIME", false, false};
+constexpr JetTypeInfo kCurrency{VT_R8, 5, "CURRENCY", false, false};
 
 struct Named {
   std::string_view name;  // upper case
@@ -38,7 +39,8 @@ constexpr std::array kNames{
     Named{"NOTE", &kMemo},          Named{"LONGCHAR", &kMemo},     Named{"BIT", &kBit},
     Named{"YESNO", &kBit},          Named{"LOGICAL", &kBit},       Named{"LOGICAL1", &kBit},
     Named{"BOOLEAN", &kBit},        Named{"DATETIME", &kDate},     Named{"DATE", &kDate},
-    Named{"TIME", &kDate},          Named{"TIMESTAMP", &kDate},
+    Named{"TIME", &kDate},          Named{"TIMESTAMP", &kDate},    Named{"CURRENCY", &kCurrency},
+    Named{"MONEY", &kCurrency},
 };
 
 bool equalsUpper(std::string_view text, std::string_view upper) noexcept {
@@ -116,6 +118,7 @@ std::string declFromDaoType(int daoType, long size) {
     case 2: return "TINYINT";
     case 3: return "SMALLINT";
     case 4: return "INTEGER";
+    case 5: return "CURRENCY";
     case 6: return "REAL";
     case 7: return "DOUBLE";
     case 8: return "DATETIME";

@@ -13,6 +13,7 @@
 //   MEMO LONGTEXT NOTE                  LONGTEXT                            BSTR (8)  dbMemo 12
 //   YESNO BIT LOGICAL BOOLEAN           BIT                                 BOOL (11) dbBoolean 1
 //   DATETIME DATE TIME                  DATETIME                            DATE (7)  dbDate 8
+//   CURRENCY MONEY                      CURRENCY                            R8 (5)    dbCurrency 5
 //
 // Lookups are ASCII case-insensitive and accept the Jet names as well as the
 // canonical ones, so a table made by hand with "long" or "text(20)" maps right.

@@ -53,5 +53,6 @@ Command addProfilesCommand(CLI::App& parent);
 Command addMaterialsCommand(CLI::App& parent);
 Command addUserObjectsCommand(CLI::App& parent);
 Command addSectionCommand(CLI::App& parent);
+Command addImportCommand(CLI::App& parent);
 
 }  // namespace zeptcat

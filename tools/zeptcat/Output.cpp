@@ -20,7 +20,36 @@ void appendHex(std::wstring& out, unsigned value, int digits) {
   for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) out += kHex[(value >> shift) & 0xF];
 }
 
+// A Jet date (days since 1899-12-30, the fraction the time of day, its sign
+// only the day's) as "YYYY-MM-DD hh:mm:ss"; beyond Jet's years, the number.
+CString dateText(double date) {
+  if (!std::isfinite(date) || std::fabs(date) > 2958466) return COleVariant(date).toDisplayString();
+  double whole = 0;
+  const double fraction = std::modf(date, &whole);
+  long long days = static_cast<long long>(whole);
+  long long seconds = std::llround(std::fabs(fraction) * 86400);
+  if (seconds == 86400) {
+    seconds = 0;
+    days += date < 0 ? -1 : 1;
+  }
+  // Civil date from a day number (proleptic Gregorian, days since 1970-01-01).
+  const long long z = days - 25569 + 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const long long day = doy - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
+  const long long year = yoe + era * 400 + (month <= 2);
+  char buffer[128];
+  std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", year, month, day, seconds / 3600,
+                seconds / 60 % 60, seconds % 60);
+  return CString::fromUtf8(buffer);
+}
+
 CString displayText(COleVariant const& v, int digits) {
+  if (v.vt == VT_DATE) return dateText(v.date);
   if (v.vt != VT_R8) return v.toDisplayString();
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.*g", digits, v.dblVal);

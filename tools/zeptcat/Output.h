@@ -27,7 +27,8 @@ struct ResultTable {
 ResultTable readAll(CDaoRecordset& rs);
 
 // Column names, a rule, the rows, then "(N rows)". Columns are left-aligned
-// and padded to their widest cell in characters; NULL prints as "NULL", and
+// and padded to their widest cell in characters; dates print as
+// "YYYY-MM-DD hh:mm:ss" (JSON keeps Jet's day number); NULL prints as "NULL", and
 // control characters are escaped ("\n") so that a row stays on one line.
 void printTable(std::ostream& out, ResultTable const& result);
 

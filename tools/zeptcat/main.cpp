@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addMaterialsCommand(app));
   commands.push_back(zeptcat::addUserObjectsCommand(app));
   commands.push_back(zeptcat::addSectionCommand(app));
+  commands.push_back(zeptcat::addImportCommand(app));
 
   try {
     app.parse(argc, argv);

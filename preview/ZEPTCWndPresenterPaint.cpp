@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "platform/gdi/CDC.h"
 #include "platform/host/DtDbHatch.h"
@@ -34,6 +35,92 @@ class LayerPen {
   CPen m_pen;
   CPen* m_old = nullptr;
 };
+
+// Hatch loops that reach far beyond the window are cut to it first: what
+// lies outside is never seen, and a zoomed-in section would otherwise cost
+// the hatch engine a line every few pixels across its whole size. Cutting
+// each loop on its own to a convex box keeps, inside the box, which areas are
+// inside an odd number of loops, so the fill rule sees the same picture
+// there. The box reaches a little past the window so that the straight
+// edges the cut leaves along it stay out of sight.
+constexpr double kViewMargin = 16.0;
+// Chord error, in pixels, of the arcs of a loop that is cut, and the most
+// pieces one arc gets.
+constexpr double kCutChordError = 0.25;
+constexpr int kCutMaxPieces = 4096;
+
+struct PixelBox {
+  double left, top, right, bottom;
+  bool contains(DtGePoint2d const& p) const { return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom; }
+};
+
+// Whether the loop, arcs with their whole circles, lies inside the box.
+bool fitsView(DtArray<DtGePoint2d> const& vertices, DtArray<double> const& bulges, PixelBox const& view) {
+  int const n = vertices.length();
+  for (int i = 0; i < n; ++i) {
+    if (!view.contains(vertices[i])) return false;
+    if (bulges[i] == 0.0) continue;
+    DtGeCircArc2d arc;
+    if (arc.set(vertices[i], vertices[(i + 1) % n], bulges[i]) != Dt::eOk) continue;
+    DtGePoint2d const c = arc.center();
+    double const r = arc.radius();
+    if (!view.contains(DtGePoint2d(c.x - r, c.y - r)) || !view.contains(DtGePoint2d(c.x + r, c.y + r))) return false;
+  }
+  return true;
+}
+
+// Replaces the loop by its straight-edged part inside the box (arcs turned
+// into chords first). False when nothing of it is left.
+bool cutToView(DtArray<DtGePoint2d>& vertices, DtArray<double>& bulges, PixelBox const& view) {
+  std::vector<DtGePoint2d> ring;
+  int const n = vertices.length();
+  for (int i = 0; i < n; ++i) {
+    ring.push_back(vertices[i]);
+    DtGeCircArc2d arc;
+    if (bulges[i] == 0.0 || arc.set(vertices[i], vertices[(i + 1) % n], bulges[i]) != Dt::eOk) continue;
+    double const sweep = arc.signedSweep();
+    double const r = arc.radius();
+    double const step = r > kCutChordError ? 2.0 * std::acos(1.0 - kCutChordError / r) : std::fabs(sweep);
+    int const pieces = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / step)), 1, kCutMaxPieces);
+    for (int k = 1; k < pieces; ++k) {
+      DtGePoint2d p = vertices[i];
+      ring.push_back(p.rotateBy(sweep * k / pieces, arc.center()));
+    }
+  }
+  // One half-plane after the other (Sutherland and Hodgman).
+  auto cut = [&ring](auto inside, auto crossing) {
+    std::vector<DtGePoint2d> out;
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+      DtGePoint2d const& a = ring[i];
+      DtGePoint2d const& b = ring[(i + 1) % ring.size()];
+      if (inside(a)) out.push_back(a);
+      if (inside(a) != inside(b)) out.push_back(crossing(a, b));
+    }
+    ring.swap(out);
+  };
+  auto atX = [](double x) {
+    return [x](DtGePoint2d const& a, DtGePoint2d const& b) {
+      return DtGePoint2d(x, a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x));
+    };
+  };
+  auto atY = [](double y) {
+    return [y](DtGePoint2d const& a, DtGePoint2d const& b) {
+      return DtGePoint2d(a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y), y);
+    };
+  };
+  cut([&](DtGePoint2d const& p) { return p.x >= view.left; }, atX(view.left));
+  cut([&](DtGePoint2d const& p) { return p.x <= view.right; }, atX(view.right));
+  cut([&](DtGePoint2d const& p) { return p.y >= view.top; }, atY(view.top));
+  cut([&](DtGePoint2d const& p) { return p.y <= view.bottom; }, atY(view.bottom));
+  if (ring.size() < 3) return false;
+  vertices.setLogicalLength(0);
+  bulges.setLogicalLength(0);
+  for (DtGePoint2d const& p : ring) {
+    vertices.append(p);
+    bulges.append(0.0);
+  }
+  return true;
+}
 
 // The placement: rotation by alpha about the model origin, then the offset.
 DtGeMatrix2d placement(double alphaDegrees, DtGePoint2d const& offset) {
@@ -213,6 +300,10 @@ bool ZEPTCWndPresenter::drawSection() {
 }
 
 void ZEPTCWndPresenter::FillSection(CPaintDC* dc, ZEPTSection& section) {
+  CRect client;
+  if (m_window) m_window->GetClientRect(&client);
+  PixelBox const view{client.left - kViewMargin, client.top - kViewMargin, client.right + kViewMargin,
+                      client.bottom + kViewMargin};
   DtDbHatch hatch;
   for (int i = 0; i < section.numContours(); ++i) {
     ZEPTContour contour(false);
@@ -229,6 +320,7 @@ void ZEPTCWndPresenter::FillSection(CPaintDC* dc, ZEPTSection& section) {
       vertices.append(DtGePoint2d(pixel.x, pixel.y));
       bulges.append(-bulge);
     }
+    if (!fitsView(vertices, bulges, view) && !cutToView(vertices, bulges, view)) continue;
     hatch.appendLoop(contour.getIsHole() ? 0 : 1, vertices, bulges);
   }
   hatch.setHatchStyle(DtDbHatch::kNormal);

@@ -159,6 +159,16 @@ TEST(CWndPresenterPaint, HatchFillsMaterialNotHoles) {
   EXPECT_GT(countPixels(s.window, kGreen, CRect(70, 102, 130, 140)), 200);  // below it
   EXPECT_GT(countPixels(s.window, kGreen, CRect(22, 22, 58, 178)), 36 * 10);
   EXPECT_EQ(countPixels(s.window, kGreen, CRect(0, 0, 200, 19)), 0);        // outside
+
+  // Zoomed in, both loops reach far past the window and are cut to it: at 80
+  // pixels per unit the hole's edge crosses row 100 at x = 60.
+  Probe::setZoom(s.presenter, 10.0);
+  Probe::setPlacement(s.presenter, DtGePoint2d(4.5, 0), 0);
+  s.crossSection.removeAllSections();
+  s.crossSection.addSection(section({rectangle(-10, -10, 10, 10), zept::test::circle(0, 0, 5, true)}));
+  ASSERT_TRUE(s.presenter.drawSection());
+  EXPECT_GT(countPixels(s.window, kGreen, CRect(0, 90, 56, 110)), 20);
+  EXPECT_EQ(countPixels(s.window, kGreen, CRect(64, 90, 200, 110)), 0);
 }
 
 TEST(CWndPresenterPaint, LockAxisMovesAxesNotSection) {

@@ -180,7 +180,9 @@ bool number(Pair const& p, double& value, std::string& error) {
   std::string_view s = trim(p.value);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (s.empty() || ec != std::errc{} || end != s.data() + s.size() || !std::isfinite(value)) {
+  // Beyond 1e100 nothing is a drawing's size; such values would overflow
+  // once turned or scaled.
+  if (s.empty() || ec != std::errc{} || end != s.data() + s.size() || !(std::fabs(value) <= 1e100)) {
     error = lineText(p.line + 1) + ": bad number \"" + p.value.substr(0, 40) + "\"";
     return false;
   }
@@ -767,6 +769,10 @@ bool read(std::string const& posixPath, Drawing& drawing, std::string& error) {
     got += static_cast<std::size_t>(n);
   }
   text.resize(got);  // a file that shrank while read is judged as it was read
+  return readText(std::move(text), drawing, error);
+}
+
+bool readText(std::string text, Drawing& drawing, std::string& error) {
   std::size_t length = 0, expected = 0;
   std::vector<Pair> pairs;
   return checkText(text, length, expected, error) && tokenize(text, length, expected, pairs, error) &&

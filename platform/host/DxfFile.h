@@ -84,6 +84,8 @@ struct Drawing {
 // On failure `error` says why in one line ("not a DXF file", "truncated
 // after line 120", "line 57: bad number ...") and `drawing` is unchanged.
 bool read(std::string const& posixPath, Drawing& drawing, std::string& error);
+// The same for the text of a file.
+bool readText(std::string text, Drawing& drawing, std::string& error);
 
 // Writes `drawing` as a DXF R2000 file. The data goes to a temporary file in
 // the target's folder and is renamed over the target only when complete, so

@@ -149,6 +149,7 @@ TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
       {"bad number", head + "  0\nLINE\n 10\n1.2.3\n  0\nENDSEC\n  0\nEOF\n", "line 8: bad number"},
       {"nan", head + "  0\nCIRCLE\n 40\nnan\n  0\nENDSEC\n  0\nEOF\n", "bad number"},
       {"huge", head + "  0\nCIRCLE\n 40\n1e999\n  0\nENDSEC\n  0\nEOF\n", "bad number"},
+      {"absurd", head + "  0\nCIRCLE\n 40\n-1e101\n  0\nENDSEC\n  0\nEOF\n", "bad number"},
       {"long line", head + "  0\nLINE\n 10\n" + std::string(5000, '1') + "\n  0\nENDSEC\n  0\nEOF\n", "longer than"},
       {"long code", head + std::string(600, '0') + "\nLINE\n  0\nENDSEC\n  0\nEOF\n", "bad group code"},
       {"no SEQEND", head + "  0\nPOLYLINE\n 70\n0\n  0\nVERTEX\n  0\nENDSEC\n  0\nEOF\n", "without SEQEND"},

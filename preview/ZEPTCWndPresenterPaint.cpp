@@ -44,10 +44,10 @@ class LayerPen {
 // there. The box reaches a little past the window so that the straight
 // edges the cut leaves along it stay out of sight.
 constexpr double kViewMargin = 16.0;
-// Chord error, in pixels, of the arcs of a loop that is cut, and the most
-// pieces one arc gets.
-constexpr double kCutChordError = 0.25;
-constexpr int kCutMaxPieces = 4096;
+// Line steps of an arc: one per pi/32 of sweep at most, plus one. A sweep
+// worked out from a bulge misses a whole multiple of pi/32 by rounding; it
+// counts as that multiple, so that a quarter turn gets its 17 steps.
+int arcSteps(double sweep) { return static_cast<int>(std::fabs(sweep) * 32.0 / std::numbers::pi + 1e-9) + 1; }
 
 struct PixelBox {
   double left, top, right, bottom;
@@ -69,8 +69,9 @@ bool fitsView(DtArray<DtGePoint2d> const& vertices, DtArray<double> const& bulge
   return true;
 }
 
-// Replaces the loop by its straight-edged part inside the box (arcs turned
-// into chords first). False when nothing of it is left.
+// Replaces the loop by its straight-edged part inside the box, its arcs
+// turned into the chords of the drawn outline first. False when nothing of it
+// is left.
 bool cutToView(DtArray<DtGePoint2d>& vertices, DtArray<double>& bulges, PixelBox const& view) {
   std::vector<DtGePoint2d> ring;
   int const n = vertices.length();
@@ -78,10 +79,9 @@ bool cutToView(DtArray<DtGePoint2d>& vertices, DtArray<double>& bulges, PixelBox
     ring.push_back(vertices[i]);
     DtGeCircArc2d arc;
     if (bulges[i] == 0.0 || arc.set(vertices[i], vertices[(i + 1) % n], bulges[i]) != Dt::eOk) continue;
+    // The same chords as the outline is drawn with, so that the hatch meets it.
     double const sweep = arc.signedSweep();
-    double const r = arc.radius();
-    double const step = r > kCutChordError ? 2.0 * std::acos(1.0 - kCutChordError / r) : std::fabs(sweep);
-    int const pieces = std::clamp(static_cast<int>(std::ceil(std::fabs(sweep) / step)), 1, kCutMaxPieces);
+    int const pieces = arcSteps(sweep);
     for (int k = 1; k < pieces; ++k) {
       DtGePoint2d p = vertices[i];
       ring.push_back(p.rotateBy(sweep * k / pieces, arc.center()));
@@ -392,10 +392,7 @@ void ZEPTCWndPresenter::DrawContour(CPaintDC* dc, ZEPTContour& contour) {
 void ZEPTCWndPresenter::DrawArc(CPaintDC* dc, DtGeCircArc2d& arc) {
   double const sweep = arc.endAng() - arc.startAng();
   if (!std::isfinite(sweep)) return;
-  // One step per pi/32 of sweep at most, plus one. A sweep worked out from a
-  // bulge misses a whole multiple of pi/32 by rounding; it counts as that
-  // multiple, so that a quarter turn gets its 17 steps.
-  int const steps = static_cast<int>(std::fabs(sweep) * 32.0 / std::numbers::pi + 1e-9) + 1;
+  int const steps = arcSteps(sweep);
   double const step = (arc.isClockWise() ? -sweep : sweep) / steps;
   DtGePoint2d const start = arc.startPoint();
   DtGePoint2d const center = arc.center();

@@ -21,17 +21,12 @@ struct ZEPTCWndPresenterProbe {
     p.m_offset = offset;
     p.m_alpha = alpha;
   }
-  static DtGePoint2d offset(P const& p) { return p.m_offset; }
-  static double alpha(P const& p) { return p.m_alpha; }
   static void setLockAxisOnly(P& p, bool lock) { p.m_lockAxis = lock; }
-  static bool snapped(P const& p) { return p.m_snapped; }
 
   static double offsetPrecision(P const& p) { return p.m_offsetPrecision; }
   static double anglePrecision(P const& p) { return p.m_anglePrecision; }
-  static double pathAnglePrecision(P const& p) { return p.m_pathAnglePrecision; }
 
   static double roundValue(P const& p, double value, double step) { return p.roundValue(value, step); }
-  static double scrAngle(P const& p, CPoint v) { return p.scrAngle(v); }
 
   static void drawDimLine(P& p, CPaintDC& dc, ZEPTSectionDimLine& dimLine) { p.DrawDimLine(&dc, dimLine); }
 };

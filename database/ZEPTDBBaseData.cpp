@@ -6,6 +6,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoTableDef.h"
+#include "platform/dao/JetFile.h"
 #include "platform/fs/FileFind.h"
 #include "platform/fs/FileOps.h"
 
@@ -160,6 +161,8 @@ bool ZEPTDBBaseData::makeDBWritable(ZEPTDBStatus& status) {
   status.reopened = true;
   m_db.Close();
   if (openDatabase(m_db, name, false, false)) return true;
+  // A genuine Access catalog never opens for writing: its attributes stay.
+  if (zept::dao::isGenuineAccessFile(name.view())) return false;
   status.attributes = zept::fs::getFileAttributes(name.view());
   if (status.attributes == INVALID_FILE_ATTRIBUTES || !(status.attributes & FILE_ATTRIBUTE_READONLY)) return false;
   status.attributesChanged = true;

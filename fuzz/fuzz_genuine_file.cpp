@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -19,23 +20,27 @@
 
 namespace {
 
-std::string const& scratchFile() {
-  static std::string const path = [] {
-    char dir[] = "/tmp/zept-fuzz-genuine-XXXXXX";
-    if (!::mkdtemp(dir)) std::abort();
+// One scratch file for every input, removed at exit; plain arrays, so that
+// they outlive every destructor the exit handler could run after.
+char g_dir[] = "/tmp/zept-fuzz-genuine-XXXXXX";
+char g_file[sizeof g_dir + 16];
+
+char const* scratchFile() {
+  if (!g_file[0]) {
+    if (!::mkdtemp(g_dir)) std::abort();
+    std::snprintf(g_file, sizeof g_file, "%s/input.mdb", g_dir);
     std::atexit([] {
-      ::unlink(scratchFile().c_str());
-      ::rmdir(scratchFile().substr(0, scratchFile().rfind('/')).c_str());
+      ::unlink(g_file);
+      ::rmdir(g_dir);
     });
-    return std::string(dir) + "/input.mdb";
-  }();
-  return path;
+  }
+  return g_file;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
-  std::string const& path = scratchFile();
+  const std::string path = scratchFile();
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) std::abort();
   for (std::size_t done = 0; done < size;) {

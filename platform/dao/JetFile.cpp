@@ -21,6 +21,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
+#include "platform/fs/WinPath.h"
 
 namespace zept::dao {
 
@@ -824,6 +825,16 @@ JetHeader readJetHeader(int fd) {
   return h;
 }
 
+bool isGenuineAccessFile(std::wstring_view path) {
+  const auto posix = zept::fs::resolve(path);
+  if (!posix) return false;
+  const int fd = ::open(posix->c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool genuine = readJetHeader(fd).format != JetFormat::None;
+  ::close(fd);
+  return genuine;
+}
+
 std::string_view jetFormatName(JetFormat format) {
   switch (format) {
     case JetFormat::Jet3: return "Jet 3";
@@ -880,6 +891,8 @@ sqlite3* openJetImage(JetImage const& image, std::string const& shownName) {
     auto* data = const_cast<unsigned char*>(image.bytes.data());
     const auto size = static_cast<sqlite3_int64>(image.bytes.size());
     rc = sqlite3_deserialize(db, "main", data, size, size, SQLITE_DESERIALIZE_READONLY);
+    // Pages are then read in place rather than copied into the page cache.
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA mmap_size=1099511627776", nullptr, nullptr, nullptr);
   }
   if (rc != SQLITE_OK) {
     sqlite3_close_v2(db);

@@ -37,6 +37,10 @@ struct JetHeader {
 // Access file at all.
 JetHeader readJetHeader(int fd);
 
+// Whether the file `path` (Windows-style or POSIX) is an Access file of any
+// version; false when it cannot be read.
+bool isGenuineAccessFile(std::wstring_view path);
+
 // "Jet 3", "Jet 4", "Access 2007+ (.accdb)".
 std::string_view jetFormatName(JetFormat format);
 

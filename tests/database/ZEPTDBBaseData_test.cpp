@@ -5,6 +5,7 @@
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
 #include "support/CorePrinters.h"
+#include "support/MdbSamples.h"
 
 using namespace zept::test;
 using Names = std::vector<std::wstring>;
@@ -143,6 +144,25 @@ TEST_F(ZEPTDBBaseDataOpen, ReadOnlyFileIsUnlockedAndLockedAgain) {
   a.setDB(L"");
   EXPECT_FALSE(a.makeDBWritable(status));
   EXPECT_FALSE(status.reopened || status.attributesChanged);
+}
+
+// A genuine Access catalog selects read-only; making it writable fails
+// without touching its attributes or its bytes.
+TEST_F(ZEPTDBBaseDataOpen, GenuineCatalogStaysReadOnly) {
+  const auto samples = mdbSamplesDir();
+  if (!samples) GTEST_SKIP() << "no genuine sample files beside the checkout";
+  const std::string bytes = TempTree::read(*samples / "testV1997.mdb");
+  const auto file = tree.file("data/cr_G.mdb", bytes);
+  const std::wstring g = data + L"cr_G.mdb";
+  ASSERT_TRUE(zept::fs::setFileAttributes(g, FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(a.setDB(L"cr_G"));
+  ZEPTDBBaseData::ZEPTDBStatus status;
+  EXPECT_FALSE(a.makeDBWritable(status));
+  EXPECT_FALSE(status.attributesChanged);
+  EXPECT_TRUE(zept::fs::isReadOnly(g));
+  a.restoreDBStatus(status);
+  EXPECT_EQ(a.mode(), L"ro " + upper(g));
+  EXPECT_EQ(TempTree::read(file), bytes);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-30}
-targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader)
+targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch)
 
 # clang with its runtime libraries (libFuzzer and the sanitizers).
 "$root/scripts/deps.sh" clang libclang-rt-dev

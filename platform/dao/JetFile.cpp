@@ -750,7 +750,12 @@ std::mutex g_cacheMutex;
 std::list<std::pair<CacheKey, std::shared_ptr<JetImage const>>> g_cache;  // most recent first
 constexpr std::size_t kCacheEntries = 8;
 
-void checkReadable(JetHeader const& header, std::string const& shownName) {
+void checkReadable(JetHeader const& header, std::uint64_t fileSize, std::string const& shownName) {
+  // Less than the header page: its scrambled fields would read as anything.
+  const std::uint64_t page = header.format == JetFormat::Jet3 ? 2048 : 4096;
+  if (header.format != JetFormat::Ace && fileSize < page)
+    throwDao(jet::kDatabaseCorrupt, "'" + shownName + "' is a genuine Access file that cannot be read: it is "
+                                                      "shorter than its first page (damaged?).");
   if (header.format == JetFormat::Ace)
     throwDao(jet::kUnrecognizedFormat,
              "'" + shownName + "' is an Access 2007+ (.accdb) file; only Jet 3 and Jet 4 files can be read.");
@@ -845,9 +850,9 @@ std::string_view jetFormatName(JetFormat format) {
 }
 
 std::shared_ptr<JetImage const> loadJetImage(std::string const& path, int fd, std::string const& shownName) {
-  checkReadable(readJetHeader(fd), shownName);
   struct stat st {};
   if (::fstat(fd, &st) != 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
+  checkReadable(readJetHeader(fd), static_cast<std::uint64_t>(st.st_size), shownName);
   const CacheKey key{path, st.st_dev, st.st_ino, st.st_size,
                      static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
   {
@@ -878,7 +883,7 @@ std::shared_ptr<JetImage const> readJetImage(std::string const& path, std::strin
   if (!ok) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
   if (header.format == JetFormat::None)
     throwDao(jet::kUnrecognizedFormat, "'" + shownName + "' is not a genuine Access file.");
-  checkReadable(header, shownName);
+  checkReadable(header, static_cast<std::uint64_t>(st.st_size), shownName);
   return runReader(path, shownName, static_cast<std::uint64_t>(st.st_size), progress);
 }
 

@@ -102,7 +102,7 @@ TEST(DaoBadFiles, EveryKindOfNonCatalogThrows) {
       {"missing", [&] { return tree.path("none.mdb"); }, zept::jet::kFileNotFound},
       {"empty", [&] { return tree.file("empty.mdb", ""); }, zept::jet::kUnrecognizedFormat},
       {"garbage", [&] { return tree.file("garbage.mdb", std::string(4096, 'g')); }, zept::jet::kUnrecognizedFormat},
-      {"jet", [&] { return tree.file("jet.mdb", jet); }, zept::jet::kUnrecognizedFormat},
+      {"jet", [&] { return tree.file("jet.mdb", jet); }, zept::jet::kDatabaseCorrupt},
       {"truncated", [&] { return tree.file("cut.mdb", good.substr(0, good.size() / 2 + 100)); },
        zept::jet::kDatabaseCorrupt},
       {"folder", [&] { return tree.dir("folder.mdb"); }, zept::jet::kCannotOpen},

@@ -591,7 +591,35 @@ void convert(char const* path, Channel& channel) {
   if (!sent) throw Failure{"the image could not be handed over"};
 }
 
-[[noreturn]] void childMain(char const* path, int fd) {
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// The address space the reading process may use: what it has at the fork
+// and a margin for the file's image. Not under AddressSanitizer, whose
+// shadow memory already spans more than any such limit.
+void limitMemory(std::uint64_t fileSize) {
+  if (kAddressSanitizer) return;
+  unsigned long long pages = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
+    std::fclose(statm);
+  }
+  const std::uint64_t bytes =
+      pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE)) + (std::uint64_t{1} << 30) + 16 * fileSize;
+  struct rlimit as {bytes, bytes};
+  ::setrlimit(RLIMIT_AS, &as);
+}
+
+[[noreturn]] void childMain(char const* path, int fd, std::uint64_t fileSize, double seconds) {
   // libmdb reports on standard error; the library prints nothing.
   const int null = ::open("/dev/null", O_RDWR);
   if (null >= 0) {
@@ -599,9 +627,12 @@ void convert(char const* path, Channel& channel) {
     ::dup2(null, 1);
     ::dup2(null, 2);
   }
-  // A runaway read must end even if the parent is gone.
-  struct rlimit cpu {120, 120};
+  // A runaway read must end even if the parent is gone, and must not take
+  // the machine's memory with it.
+  const auto cpuSeconds = static_cast<rlim_t>(seconds) + 5;
+  struct rlimit cpu {cpuSeconds, cpuSeconds};
   ::setrlimit(RLIMIT_CPU, &cpu);
+  limitMemory(fileSize);
   Channel channel(fd);
   try {
     convert(path, channel);
@@ -646,6 +677,7 @@ struct Reader {
   int fd;
   std::chrono::steady_clock::time_point deadline;
   bool timedOut = false;
+  bool ended = false;  // the reading process closed its end
 
   // false at the end of input, a read error or the deadline.
   bool get(unsigned char* p, std::uint64_t n) {
@@ -662,6 +694,7 @@ struct Reader {
       if (ready == 0) continue;
       const ssize_t r = ::read(fd, p, n > (1u << 20) ? (1u << 20) : n);
       if (r < 0 && errno == EINTR) continue;
+      if (r == 0) ended = true;
       if (r <= 0) return false;
       p += r;
       n -= static_cast<std::uint64_t>(r);
@@ -676,11 +709,11 @@ std::shared_ptr<JetImage const> runReader(std::string const& path, std::string c
   if (pipe[0] < 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': " + std::strerror(errno));
   const pid_t pid = ::fork();
   if (pid < 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': " + std::strerror(errno));
-  if (pid == 0) childMain(path.c_str(), pipe[1]);
+  const double seconds = timeoutFor(fileSize);
+  if (pid == 0) childMain(path.c_str(), pipe[1], fileSize, seconds);
   pipe.closeEnd(1);
 
-  Reader reader{pipe[0], std::chrono::steady_clock::now() +
-                             std::chrono::milliseconds(static_cast<long long>(timeoutFor(fileSize) * 1000))};
+  Reader reader{pipe[0], std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long long>(seconds * 1000))};
   auto image = std::make_shared<JetImage>();
   std::string error;
   bool gotImage = false;
@@ -720,7 +753,9 @@ std::shared_ptr<JetImage const> runReader(std::string const& path, std::string c
     }
     throw;
   }
-  if (reader.timedOut) ::kill(pid, SIGKILL);
+  // Stopped listening early (the deadline, a message out of bounds): the
+  // reading process may be blocked on the pipe, so it goes.
+  if (!reader.ended) ::kill(pid, SIGKILL);
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }

@@ -24,6 +24,7 @@ PACKAGES=(
   fonts-liberation2
   mdbtools-dev
   mdbtools
+  libboost-dev
 )
 PACKAGES+=("$@")
 

@@ -9,4 +9,18 @@ enum MeasurementValue : int {
   kMetric = 1,   // millimetre
 };
 
+// How the points of an entity lie.
+enum Planarity : int {
+  kNonPlanar = 0,
+  kPlanar = 1,
+  kLinear = 2,
+};
+
+// Boolean operations between two regions.
+enum BoolOperType : int {
+  kBoolUnite = 0,
+  kBoolIntersect = 1,
+  kBoolSubtract = 2,
+};
+
 }  // namespace DtDb

@@ -77,6 +77,9 @@ Dt::ErrorStatus DtDbPolyline::getArcSegAt(unsigned index, DtGeCircArc2d& arc) co
 }
 
 bool DtDbPolyline::operator==(DtDbPolyline const& other) const {
+  if (m_normal.x != other.m_normal.x || m_normal.y != other.m_normal.y || m_normal.z != other.m_normal.z ||
+      m_elevation != other.m_elevation)
+    return false;
   if (m_closed != other.m_closed || m_vertices.size() != other.m_vertices.size()) return false;
   for (std::size_t i = 0; i < m_vertices.size(); ++i) {
     Vertex const& a = m_vertices[i];

@@ -8,11 +8,16 @@ namespace Dt {
 // Results of the host calls that can fail.
 enum ErrorStatus : int {
   eOk = 0,
-  eInvalidIndex = 1,        // vertex or segment index out of range
-  eInvalidInput = 2,        // null or non-finite argument
-  eNotApplicable = 3,       // the segment is not of the asked kind
-  eDegenerateGeometry = 4,  // zero-length segment, zero radius
-  eHatchTooDense = 5        // the hatch would need too many lines or pieces
+  eInvalidIndex = 1,             // vertex or segment index out of range
+  eInvalidInput = 2,             // null or non-finite argument
+  eNotApplicable = 3,            // the segment is not of the asked kind
+  eDegenerateGeometry = 4,       // zero-length segment, zero radius
+  eHatchTooDense = 5,            // the hatch would need too many lines or pieces
+  eCannotScaleNonUniformly = 6,  // a circle or arc under a map that is not a similarity
+  eNonPlanarEntity = 7,          // curves or regions not in one plane
+  eOpenCurve = 8,                // curves that do not close into loops
+  eSelfIntersecting = 9,         // a loop that crosses or touches itself
+  eNotThatKindOfClass = 10       // an entity of a class the call does not take
 };
 
 }  // namespace Dt

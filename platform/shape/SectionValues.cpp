@@ -3,67 +3,16 @@
 #include <cmath>
 
 #include "platform/host/DtGeCircArc2d.h"
+#include "platform/shape/AreaMoments.h"
 
 namespace zept::shape {
 namespace {
 
-// Area integrals of 1, x, y, x^2, y^2 and xy over a region, about the
-// origin of the coordinates they were computed in.
-struct Moments {
-  double a = 0, sx = 0, sy = 0, xx = 0, yy = 0, xy = 0;
-
-  Moments& operator+=(Moments const& m) {
-    a += m.a, sx += m.sx, sy += m.sy, xx += m.xx, yy += m.yy, xy += m.xy;
-    return *this;
-  }
-  Moments operator*(double f) const { return {a * f, sx * f, sy * f, xx * f, yy * f, xy * f}; }
-};
-
-// Contribution of the straight edge p -> q to the integrals over the region
-// it bounds (counter-clockwise positive): the triangle origin, p, q.
-Moments edge(DtGePoint2d const& p, DtGePoint2d const& q) {
-  double const c = p.x * q.y - q.x * p.y;
-  return {c / 2.0,
-          (p.x + q.x) * c / 6.0,
-          (p.y + q.y) * c / 6.0,
-          (p.x * p.x + p.x * q.x + q.x * q.x) * c / 12.0,
-          (p.y * p.y + p.y * q.y + q.y * q.y) * c / 12.0,
-          (p.x * q.y + 2.0 * p.x * p.y + 2.0 * q.x * q.y + q.x * p.y) * c / 24.0};
-}
-
-// The circular sector about c of radius r from angle t0 through the signed
-// sweep s, about the origin.
-Moments sector(DtGePoint2d const& c, double r, double t0, double s) {
-  double const t1 = t0 + s;
-  double const r2 = r * r, r3 = r2 * r, r4 = r2 * r2;
-  Moments local;  // about the centre
-  local.a = r2 * s / 2.0;
-  local.sx = r3 / 3.0 * (std::sin(t1) - std::sin(t0));
-  local.sy = r3 / 3.0 * (std::cos(t0) - std::cos(t1));
-  double const sin2 = (std::sin(2.0 * t1) - std::sin(2.0 * t0)) / 2.0;
-  local.xx = r4 / 8.0 * (s + sin2);
-  local.yy = r4 / 8.0 * (s - sin2);
-  local.xy = r4 / 8.0 * (std::sin(t1) * std::sin(t1) - std::sin(t0) * std::sin(t0));
-  // Parallel-axis shift from the centre to the origin.
-  Moments m;
-  m.a = local.a;
-  m.sx = local.sx + c.x * local.a;
-  m.sy = local.sy + c.y * local.a;
-  m.xx = local.xx + 2.0 * c.x * local.sx + c.x * c.x * local.a;
-  m.yy = local.yy + 2.0 * c.y * local.sy + c.y * c.y * local.a;
-  m.xy = local.xy + c.x * local.sy + c.y * local.sx + c.x * c.y * local.a;
-  return m;
-}
-
 // An arc's line integral is its sector's closed one less the two radii.
 Moments segment(DtGePoint2d const& p, DtGePoint2d const& q, double bulge) {
   DtGeCircArc2d arc;
-  if (bulge == 0.0 || arc.set(p, q, bulge) != Dt::eOk) return edge(p, q);
-  DtGePoint2d const c = arc.center();
-  Moments m = sector(c, arc.radius(), (p - c).angle(), arc.signedSweep());
-  m += edge(p, c);
-  m += edge(c, q);
-  return m;
+  if (bulge == 0.0 || arc.set(p, q, bulge) != Dt::eOk) return edgeMoments(p, q);
+  return arcMoments(p, q, arc.center(), arc.radius(), arc.signedSweep());
 }
 
 // Signed integrals of one contour, with its points taken relative to `ref`.

@@ -1,0 +1,407 @@
+// Boolean operations on region faces through Boost.Geometry, keeping exact
+// pieces: the operands' lines and arcs are tessellated (arcs on the fixed
+// angle grid of their radius), Boost.Geometry combines the polygons, and each
+// edge of the result is traced back to the operand piece it lies on. Runs of
+// edges on one piece become that piece again (a line, or an arc between two
+// points of its circle), and the points where runs meet are moved onto the
+// exact crossing of the two pieces. So areas and centroids of results come
+// from closed forms, and the tessellation only decides which parts exist.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+// Boost.Geometry's envelope code starts boxes uninitialised on purpose; once
+// inlined here GCC reports it against this file.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
+#include <boost/geometry.hpp>
+#include <boost/geometry/geometries/box.hpp>
+#include <boost/geometry/geometries/point_xy.hpp>
+#include <boost/geometry/geometries/polygon.hpp>
+#include <boost/geometry/index/rtree.hpp>
+
+#include "platform/host/RegionGeometry.h"
+
+namespace bg = boost::geometry;
+namespace bgi = boost::geometry::index;
+
+namespace zept::host {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kTwoPi = 2.0 * kPi;
+
+using Pt = bg::model::d2::point_xy<double>;
+using Poly = bg::model::polygon<Pt, false, true>;  // counter-clockwise outers, closed
+using MultiPoly = bg::model::multi_polygon<Poly>;
+using Box = bg::model::box<Pt>;
+using Entry = std::pair<Box, std::size_t>;
+
+DtGePoint2d toPoint(Pt const& p) { return {p.x(), p.y()}; }
+
+// Every tessellation edge with the piece it belongs to.
+struct Source {
+  std::vector<Seg const*> segs;
+  struct Edge {
+    DtGePoint2d a, b;
+    std::size_t seg;
+  };
+  std::vector<Edge> edges;
+  double maxChord = 0.0;
+};
+
+void addRing(Loop const& loop, Source& src, Poly::ring_type& ring) {
+  std::vector<DtGePoint2d> pts;
+  std::vector<std::size_t> owner;
+  for (auto const& s : loop) {
+    std::size_t const before = pts.size();
+    std::size_t const id = src.segs.size();
+    src.segs.push_back(&s);
+    if (s.kind == Seg::kArc) src.maxChord = std::max(src.maxChord, chordError(s.r));
+    tessellate(s, pts);
+    // A point that repeats the one before it stays out of the ring.
+    if (before > 0 && pts.size() > before && pts[before].x == pts[before - 1].x && pts[before].y == pts[before - 1].y) {
+      pts.erase(pts.begin() + static_cast<long>(before));
+    }
+    owner.resize(pts.size(), id);
+  }
+  if (pts.size() > 1 && pts.front().x == pts.back().x && pts.front().y == pts.back().y) {
+    pts.pop_back();
+    owner.pop_back();
+  }
+  for (std::size_t i = 0; i < pts.size(); ++i) {
+    ring.push_back(Pt(pts[i].x, pts[i].y));
+    src.edges.push_back({pts[i], pts[(i + 1) % pts.size()], owner[i]});
+  }
+  if (!pts.empty()) ring.push_back(Pt(pts.front().x, pts.front().y));
+}
+
+MultiPoly toPolygons(std::vector<Face> const& faces, Source& src) {
+  MultiPoly out;
+  for (auto const& f : faces) {
+    Poly poly;
+    addRing(f.outer, src, poly.outer());
+    for (auto const& h : f.holes) {
+      poly.inners().emplace_back();
+      addRing(h, src, poly.inners().back());
+    }
+    out.push_back(std::move(poly));
+  }
+  return out;
+}
+
+double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {
+  DtGeVector2d const ab = b - a;
+  double const len2 = ab.lengthSqrd();
+  double t = len2 > 0.0 ? (p - a).dotProduct(ab) / len2 : 0.0;
+  t = std::clamp(t, 0.0, 1.0);
+  return p.distanceTo(a + ab * t);
+}
+
+// The crossing of the two pieces' carriers (line or circle) nearest `near`.
+std::optional<DtGePoint2d> crossing(Seg const& s, Seg const& t, DtGePoint2d const& near) {
+  std::vector<DtGePoint2d> found;
+  auto lineLine = [&](Seg const& a, Seg const& b) {
+    DtGeVector2d const d1 = a.q - a.p, d2 = b.q - b.p;
+    double const den = d1.crossProduct(d2);
+    if (std::fabs(den) <= 1e-15 * d1.length() * d2.length()) return;
+    double const u = (b.p - a.p).crossProduct(d2) / den;
+    found.push_back(a.p + d1 * u);
+  };
+  auto lineCircle = [&](Seg const& a, DtGePoint2d const& c, double r) {
+    DtGeVector2d const d = (a.q - a.p).normal();
+    DtGePoint2d const foot = a.p + d * (c - a.p).dotProduct(d);
+    double const h2 = r * r - (foot - c).lengthSqrd();
+    double const h = h2 > 0.0 ? std::sqrt(h2) : 0.0;
+    found.push_back(foot + d * h);
+    found.push_back(foot - d * h);
+  };
+  auto circleCircle = [&](DtGePoint2d const& c1, double r1, DtGePoint2d const& c2, double r2) {
+    DtGeVector2d const d = c2 - c1;
+    double const dist = d.length();
+    if (!(dist > 1e-12 * std::max(r1, r2))) return;
+    double const a = (r1 * r1 - r2 * r2 + dist * dist) / (2.0 * dist);
+    double const h2 = r1 * r1 - a * a;
+    double const h = h2 > 0.0 ? std::sqrt(h2) : 0.0;
+    DtGeVector2d const u = d / dist;
+    DtGePoint2d const m = c1 + u * a;
+    found.push_back(m + u.perpVector() * h);
+    found.push_back(m - u.perpVector() * h);
+  };
+  if (s.kind == Seg::kLine && t.kind == Seg::kLine) lineLine(s, t);
+  if (s.kind == Seg::kLine && t.kind == Seg::kArc) lineCircle(s, t.c, t.r);
+  if (s.kind == Seg::kArc && t.kind == Seg::kLine) lineCircle(t, s.c, s.r);
+  if (s.kind == Seg::kArc && t.kind == Seg::kArc) circleCircle(s.c, s.r, t.c, t.r);
+  if (found.empty()) return std::nullopt;
+  return *std::min_element(found.begin(), found.end(), [&](DtGePoint2d const& a, DtGePoint2d const& b) {
+    return a.distanceTo(near) < b.distanceTo(near);
+  });
+}
+
+DtGePoint2d onCircle(DtGePoint2d const& p, Seg const& arc) {
+  DtGeVector2d const d = p - arc.c;
+  double const len = d.length();
+  return len > 0.0 ? arc.c + d * (arc.r / len) : p;
+}
+
+class Rebuilder {
+ public:
+  // Boost.Geometry (1.74) computes crossings on a rescaled integer grid, so
+  // its new points lie off the operands' edges by up to about 1e-8 of the
+  // extent; copied points are exact.
+  Rebuilder(Source const& src, double scale) : m_src(src), m_tol(1e-7 * scale), m_scale(scale) {
+    std::vector<Entry> entries;
+    entries.reserve(src.edges.size());
+    for (std::size_t i = 0; i < src.edges.size(); ++i) {
+      auto const& e = src.edges[i];
+      Box box(Pt(std::min(e.a.x, e.b.x), std::min(e.a.y, e.b.y)), Pt(std::max(e.a.x, e.b.x), std::max(e.a.y, e.b.y)));
+      entries.emplace_back(box, i);
+    }
+    m_tree = bgi::rtree<Entry, bgi::quadratic<16>>(entries.begin(), entries.end());
+  }
+
+  // A loop of exact pieces for one ring of the result, or nothing when the
+  // ring is a sliver of numerical noise.
+  std::optional<Loop> rebuild(Poly::ring_type const& ring) const {
+    std::vector<DtGePoint2d> v;
+    for (auto const& p : ring) {
+      DtGePoint2d const q = toPoint(p);
+      if (v.empty() || v.back().x != q.x || v.back().y != q.y) v.push_back(q);
+    }
+    if (v.size() > 1 && v.front().x == v.back().x && v.front().y == v.back().y) v.pop_back();
+    std::size_t const n = v.size();
+    if (n < 3) return std::nullopt;
+    std::vector<long> tag(n);
+    for (std::size_t i = 0; i < n; ++i) tag[i] = owner(v[i], v[(i + 1) % n]);
+
+    std::size_t first = n;  // an edge whose piece differs from the one before it
+    for (std::size_t i = 0; i < n; ++i)
+      if (tag[i] != tag[(i + n - 1) % n]) {
+        first = i;
+        break;
+      }
+    Loop loop;
+    if (first == n) {
+      if (!wholeRing(v, tag[0], loop)) return std::nullopt;
+    } else {
+      // Runs [start, end) of edges, as indexes from `first`, and their exact corners.
+      std::vector<std::pair<std::size_t, std::size_t>> runs;
+      for (std::size_t k = 0; k < n;) {
+        std::size_t e = k + 1;
+        while (e < n && tag[(first + e) % n] == tag[(first + k) % n]) ++e;
+        runs.emplace_back(k, e);
+        k = e;
+      }
+      std::vector<DtGePoint2d> corner(runs.size());
+      for (std::size_t r = 0; r < runs.size(); ++r) {
+        long const before = tag[(first + runs[(r + runs.size() - 1) % runs.size()].first) % n];
+        long const after = tag[(first + runs[r].first) % n];
+        corner[r] = exactCorner(v[(first + runs[r].first) % n], before, after);
+      }
+      for (std::size_t r = 0; r < runs.size(); ++r) {
+        DtGePoint2d const a = corner[r], b = corner[(r + 1) % runs.size()];
+        std::vector<DtGePoint2d> inner;
+        for (std::size_t k = runs[r].first + 1; k < runs[r].second; ++k) inner.push_back(v[(first + k) % n]);
+        addRun(tag[(first + runs[r].first) % n], a, b, inner, loop);
+      }
+    }
+    merge(loop);
+    if (loop.empty()) return std::nullopt;
+    double const area = moments(loop).a;
+    if (!(std::fabs(area) > 1e-12 * m_scale * m_scale)) return std::nullopt;
+    return loop;
+  }
+
+ private:
+  Seg const* seg(long id) const { return id < 0 ? nullptr : m_src.segs[static_cast<std::size_t>(id)]; }
+
+  // The operand piece whose tessellation edge holds the result edge a-b.
+  long owner(DtGePoint2d const& a, DtGePoint2d const& b) const {
+    DtGePoint2d const m((a.x + b.x) / 2, (a.y + b.y) / 2);
+    Box const box(Pt(m.x - m_tol, m.y - m_tol), Pt(m.x + m_tol, m.y + m_tol));
+    long best = -1;
+    double bestDist = 0.0;
+    for (auto it = m_tree.qbegin(bgi::intersects(box)); it != m_tree.qend(); ++it) {
+      auto const& e = m_src.edges[it->second];
+      double const d = std::max(distanceToSegment(a, e.a, e.b), distanceToSegment(b, e.a, e.b));
+      if (d <= m_tol && (best < 0 || d < bestDist)) best = static_cast<long>(e.seg), bestDist = d;
+    }
+    return best;
+  }
+
+  DtGePoint2d exactCorner(DtGePoint2d const& x, long before, long after) const {
+    Seg const* s = seg(before);
+    Seg const* t = seg(after);
+    if (!s || !t) return x;
+    double const snap = m_tol;
+    for (Seg const* u : {s, t})
+      for (DtGePoint2d const& end : {u->p, u->q})
+        if (end.distanceTo(x) <= snap) return end;
+    if (s->kind == Seg::kCurve || t->kind == Seg::kCurve) return x;
+    double const reach = 4.0 * m_src.maxChord + snap;
+    if (auto c = crossing(*s, *t, x); c && c->distanceTo(x) <= reach) return *c;
+    // No crossing near: the pieces run together here (equal circles, or a
+    // line along a chord); stay on the circle of either.
+    if (t->kind == Seg::kArc) return onCircle(x, *t);
+    if (s->kind == Seg::kArc) return onCircle(x, *s);
+    return x;
+  }
+
+  // The piece `id` from a to b, passing the result's points `inner`.
+  void addRun(long id, DtGePoint2d const& a, DtGePoint2d const& b, std::vector<DtGePoint2d> const& inner,
+              Loop& loop) const {
+    Seg const* s = seg(id);
+    Seg out;
+    out.p = a;
+    out.q = b;
+    if (s && s->kind == Seg::kArc) {
+      double turned = 0.0;  // the run's own turn about the centre, from its points
+      DtGePoint2d prev = a;
+      for (auto const& p : inner) turned += (prev - s->c).angleTo(p - s->c), prev = p;
+      turned += (prev - s->c).angleTo(b - s->c);
+      double const d = (a - s->c).angleTo(b - s->c);
+      out.kind = Seg::kArc;
+      out.c = s->c;
+      out.r = s->r;
+      out.sweep = d + kTwoPi * std::round((turned - d) / kTwoPi);
+      if (std::fabs(out.sweep) <= 1e-12) return;
+    } else if (s && s->kind == Seg::kCurve) {
+      out.kind = Seg::kCurve;
+      out.curveKind = s->curveKind;
+      out.pts.push_back(a);
+      out.pts.insert(out.pts.end(), inner.begin(), inner.end());
+      out.pts.push_back(b);
+    } else if (!s && !inner.empty()) {
+      // Unknown origin (should not happen): keep the result's own edges.
+      DtGePoint2d from = a;
+      for (auto const& p : inner) {
+        addRun(-1, from, p, {}, loop);
+        from = p;
+      }
+      addRun(-1, from, b, {}, loop);
+      return;
+    }
+    if (out.kind == Seg::kLine && a.x == b.x && a.y == b.y) return;
+    loop.push_back(std::move(out));
+  }
+
+  // A ring that lies on one piece: a whole circle, or a closed curve.
+  bool wholeRing(std::vector<DtGePoint2d> const& v, long id, Loop& loop) const {
+    Seg const* s = seg(id);
+    if (s && s->kind == Seg::kArc) {
+      double turned = 0.0;
+      for (std::size_t i = 0; i < v.size(); ++i) turned += (v[i] - s->c).angleTo(v[(i + 1) % v.size()] - s->c);
+      Seg out;
+      out.kind = Seg::kArc;
+      out.c = s->c;
+      out.r = s->r;
+      out.p = out.q = DtGePoint2d(s->c.x + s->r, s->c.y);
+      out.sweep = turned >= 0.0 ? kTwoPi : -kTwoPi;
+      loop.push_back(out);
+      return true;
+    }
+    if (s && s->kind == Seg::kCurve) {
+      Seg out;
+      out.kind = Seg::kCurve;
+      out.curveKind = s->curveKind;
+      out.pts = v;
+      out.pts.push_back(v.front());
+      out.p = out.q = v.front();
+      loop.push_back(out);
+      return true;
+    }
+    for (std::size_t i = 0; i < v.size(); ++i) addRun(-1, v[i], v[(i + 1) % v.size()], {}, loop);
+    return !loop.empty();
+  }
+
+  // Joins neighbours on one carrier: arcs of one circle turning alike, lines
+  // on one line running alike.
+  void merge(Loop& loop) const {
+    auto same = [&](Seg const& x, Seg const& y) {
+      if (x.kind != y.kind || x.kind == Seg::kCurve) return false;
+      if (x.kind == Seg::kArc)
+        return x.c.distanceTo(y.c) <= m_tol && std::fabs(x.r - y.r) <= m_tol && (x.sweep > 0) == (y.sweep > 0);
+      DtGeVector2d const d1 = x.q - x.p, d2 = y.q - y.p;
+      return d1.dotProduct(d2) > 0.0 && std::fabs(d1.crossProduct(d2)) <= 1e-12 * d1.length() * d2.length() &&
+             distanceToSegment(x.q, x.p, y.q) <= m_tol;
+    };
+    bool changed = true;
+    while (changed && loop.size() > 1) {
+      changed = false;
+      for (std::size_t i = 0; i < loop.size() && loop.size() > 1; ++i) {
+        std::size_t const j = (i + 1) % loop.size();
+        if (!same(loop[i], loop[j])) continue;
+        Seg joined = loop[i];
+        joined.q = loop[j].q;
+        if (joined.kind == Seg::kArc) {
+          joined.sweep += loop[j].sweep;
+          if (std::fabs(joined.sweep) >= kTwoPi - 1e-9) {
+            joined.sweep = joined.sweep > 0 ? kTwoPi : -kTwoPi;
+            joined.q = joined.p;
+          }
+        }
+        loop[i] = joined;
+        loop.erase(loop.begin() + static_cast<long>(j));
+        changed = true;
+        break;
+      }
+    }
+  }
+
+  Source const& m_src;
+  double m_tol;
+  double m_scale;
+  bgi::rtree<Entry, bgi::quadratic<16>> m_tree;
+};
+
+}  // namespace
+
+bool isSimple(Loop const& loop) {
+  Source src;
+  Poly poly;
+  addRing(loop, src, poly.outer());
+  if (poly.outer().size() < 4) return false;
+  bg::validity_failure_type failure;
+  bool const valid = bg::is_valid(poly, failure);
+  return valid || failure == bg::failure_wrong_orientation;
+}
+
+std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b, int op) {
+  Source src;
+  MultiPoly const pa = toPolygons(a, src);
+  MultiPoly const pb = toPolygons(b, src);
+  MultiPoly result;
+  switch (op) {
+    case 0:
+      bg::union_(pa, pb, result);
+      break;
+    case 1:
+      bg::intersection(pa, pb, result);
+      break;
+    default:
+      bg::difference(pa, pb, result);
+      break;
+  }
+  Rebuilder const rebuild(src, std::max(scaleOf(a), scaleOf(b)));
+  std::vector<Face> out;
+  for (auto const& poly : result) {
+    auto outer = rebuild.rebuild(poly.outer());
+    if (!outer) continue;
+    Face face;
+    face.outer = std::move(*outer);
+    if (moments(face.outer).a < 0.0) reverse(face.outer);
+    for (auto const& inner : poly.inners()) {
+      auto hole = rebuild.rebuild(inner);
+      if (!hole) continue;
+      if (moments(*hole).a > 0.0) reverse(*hole);
+      face.holes.push_back(std::move(*hole));
+    }
+    out.push_back(std::move(face));
+  }
+  return out;
+}
+
+}  // namespace zept::host

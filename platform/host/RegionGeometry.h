@@ -1,0 +1,77 @@
+// The geometry behind DtDbRegion and DtBrBrep (not part of the public
+// surface): faces of loops of exact pieces in the region plane's own 2D
+// coordinates, and the operations on them.
+#pragma once
+
+#include <vector>
+
+#include "platform/core/DtArray.h"
+#include "platform/host/DtGePlane.h"
+#include "platform/host/DtGePoint2d.h"
+#include "platform/shape/AreaMoments.h"
+#include "platform/shape/ContourGeometry.h"
+
+namespace zept::host {
+
+// One boundary piece, from p to q in the loop's direction.
+struct Seg {
+  enum Kind : int { kLine, kArc, kCurve };
+  Kind kind = kLine;
+  DtGePoint2d p, q;
+  DtGePoint2d c;                 // arc: centre
+  double r = 0.0;                // arc: radius, > 0
+  double sweep = 0.0;            // arc: signed turn from p to q, counter-clockwise positive; +-2*pi is a full circle (p == q)
+  int curveKind = 0;             // curve: the DtGe::EntityId of the ellipse or spline it came from
+  std::vector<DtGePoint2d> pts;  // curve: its points from p to q, both included
+};
+
+using Loop = std::vector<Seg>;
+
+// An outer loop, counter-clockwise, and its holes, clockwise.
+struct Face {
+  Loop outer;
+  std::vector<Loop> holes;
+};
+
+struct RegionData {
+  DtGePlane plane;  // its own axes: those of DtGePlane(origin, normal)
+  std::vector<Face> faces;
+};
+
+// An affine map of the plane: (x, y) -> (a x + b y + tx, c x + d y + ty).
+struct Map2d {
+  double a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
+  DtGePoint2d operator()(DtGePoint2d const& p) const { return {a * p.x + b * p.y + tx, c * p.x + d * p.y + ty}; }
+  double det() const { return a * d - b * c; }
+  // From the 2D coordinates of one plane to those of another (the same
+  // plane or a parallel one, as a projection).
+  static Map2d between(DtGePlane const& from, DtGePlane const& to);
+};
+
+// A map that is a similarity; a mirroring one reverses every loop so that
+// outer loops stay counter-clockwise.
+void mapFaces(std::vector<Face>& faces, Map2d const& m);
+void reverse(Loop& loop);
+
+shape::Moments moments(Loop const& loop);
+shape::Moments moments(std::vector<Face> const& faces);
+double length(Seg const& seg);
+double perimeter(std::vector<Face> const& faces);
+void addExtents(shape::Box& box, Seg const& seg);
+// Largest coordinate size of the faces' points, at least 1: the scale of
+// the length tolerances.
+double scaleOf(std::vector<Face> const& faces);
+
+// Arc tessellation: points on a fixed grid of angles for each radius, so that
+// equal circles give equal points whatever arcs they are cut into.
+double chordError(double radius);
+int arcDivisions(double radius);
+// The points of the piece from p up to, not including, q.
+void tessellate(Seg const& seg, std::vector<DtGePoint2d>& out);
+
+// False when the loop's outline crosses or touches itself.
+bool isSimple(Loop const& loop);
+// a op b (0 union, 1 intersection, 2 a less b), both in one coordinate system.
+std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b, int op);
+
+}  // namespace zept::host

@@ -1,0 +1,30 @@
+// Area integrals of 1, x, y, x^2, y^2 and xy over a region bounded by lines
+// and circular arcs, by Green's theorem over each boundary piece: exact
+// closed forms, no tessellation. Counter-clockwise boundaries count
+// positive. Shared by the section values and the drawing regions.
+#pragma once
+
+#include "platform/host/DtGePoint2d.h"
+
+namespace zept::shape {
+
+struct Moments {
+  double a = 0, sx = 0, sy = 0, xx = 0, yy = 0, xy = 0;
+
+  Moments& operator+=(Moments const& m) {
+    a += m.a, sx += m.sx, sy += m.sy, xx += m.xx, yy += m.yy, xy += m.xy;
+    return *this;
+  }
+  Moments operator*(double f) const { return {a * f, sx * f, sy * f, xx * f, yy * f, xy * f}; }
+};
+
+// The straight edge p -> q: the triangle origin, p, q.
+Moments edgeMoments(DtGePoint2d const& p, DtGePoint2d const& q);
+// The circular sector about c of radius r from angle t0 through the signed
+// sweep s, about the origin.
+Moments sectorMoments(DtGePoint2d const& c, double r, double t0, double s);
+// The arc about c from p through the signed sweep s, ending at q: its sector
+// less the two radii.
+Moments arcMoments(DtGePoint2d const& p, DtGePoint2d const& q, DtGePoint2d const& c, double r, double s);
+
+}  // namespace zept::shape

@@ -1,0 +1,362 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <numbers>
+#include <vector>
+
+#include "platform/host/DtBrBrep.h"
+#include "platform/host/DtDbArc.h"
+#include "platform/host/DtDbCircle.h"
+#include "platform/host/DtDbEllipse.h"
+#include "platform/host/DtDbLine.h"
+#include "platform/host/DtDbPolyline.h"
+#include "platform/host/DtDbRegion.h"
+#include "platform/host/DtDbSpline.h"
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+using Curves = std::vector<std::shared_ptr<DtDbEntity>>;
+using RegionPtr = std::unique_ptr<DtDbRegion>;
+
+Dt::ErrorStatus create(Curves const& curves, std::vector<RegionPtr>& out) {
+  DtArray<DtDbEntity*> in;
+  for (auto const& c : curves) in.append(c.get());
+  DtArray<DtDbRegion*> made;
+  Dt::ErrorStatus const es = DtDbRegion::createFromCurves(in, made);
+  for (DtDbRegion* r : made) out.emplace_back(r);
+  return es;
+}
+
+RegionPtr region(Curves const& curves) {
+  std::vector<RegionPtr> out;
+  EXPECT_EQ(create(curves, out), Dt::eOk);
+  EXPECT_EQ(out.size(), 1u);
+  return out.empty() ? std::make_unique<DtDbRegion>() : std::move(out.front());
+}
+
+std::shared_ptr<DtDbEntity> line(double x0, double y0, double x1, double y1) {
+  return std::make_shared<DtDbLine>(DtGePoint3d(x0, y0, 0), DtGePoint3d(x1, y1, 0));
+}
+
+Curves rectangle(double x0, double y0, double x1, double y1) {
+  return {line(x0, y0, x1, y0), line(x1, y0, x1, y1), line(x1, y1, x0, y1), line(x0, y1, x0, y0)};
+}
+
+std::shared_ptr<DtDbEntity> circle(double x, double y, double r) {
+  return std::make_shared<DtDbCircle>(DtGePoint3d(x, y, 0), DtGeVector3d::kZAxis, r);
+}
+
+std::shared_ptr<DtDbPolyline> polyline(std::vector<std::pair<DtGePoint2d, double>> const& vertices) {
+  auto p = std::make_shared<DtDbPolyline>();
+  for (auto const& [pt, bulge] : vertices) p->addVertexAt(p->numVerts(), pt, bulge);
+  p->setClosed(true);
+  return p;
+}
+
+double area(DtDbRegion const& r) {
+  double a = 0;
+  r.getArea(a);
+  return a;
+}
+
+// a op b; b is left empty.
+RegionPtr combined(RegionPtr a, RegionPtr b, DtDb::BoolOperType op) {
+  EXPECT_EQ(a->booleanOper(op, b.get()), Dt::eOk);
+  EXPECT_TRUE(b->isNull());
+  return a;
+}
+
+RegionPtr plateWithHole(double half, double holeRadius) {
+  return combined(region(rectangle(-half, -half, half, half)), region({circle(0, 0, holeRadius)}), DtDb::kBoolSubtract);
+}
+
+TEST(DtDbRegion, BadCurvesGiveAnErrorAndNoRegion) {
+  double const nan = std::numeric_limits<double>::quiet_NaN();
+  auto bowTie = polyline({{{0, 0}, 0}, {{3, 3}, 0}, {{3, 0}, 0}, {{0, 2}, 0}});
+  auto skew = rectangle(0, 0, 1, 1);
+  skew[1] = std::make_shared<DtDbLine>(DtGePoint3d(1, 0, 0), DtGePoint3d(1, 1, 1));
+  skew[2] = std::make_shared<DtDbLine>(DtGePoint3d(1, 1, 1), DtGePoint3d(0, 1, 0));
+  struct Case {
+    char const* name;
+    Curves curves;
+    Dt::ErrorStatus want;
+  } const cases[] = {
+      {"nothing", {}, Dt::eInvalidInput},
+      {"a null entry", {circle(0, 0, 1), nullptr}, Dt::eInvalidInput},
+      {"not a curve", {std::make_shared<DtDbRegion>()}, Dt::eNotThatKindOfClass},
+      {"open", {line(0, 0, 1, 0), line(1, 0, 1, 1)}, Dt::eOpenCurve},
+      {"three ends at one point", {line(0, 0, 1, 0), line(1, 0, 0, 1), line(0, 1, 0, 0), line(0, 0, -1, -1)},
+       Dt::eOpenCurve},
+      {"several planes", skew, Dt::eNonPlanarEntity},
+      {"zero-length line", {line(0, 0, 0, 0)}, Dt::eDegenerateGeometry},
+      {"zero radius", {circle(0, 0, 0)}, Dt::eDegenerateGeometry},
+      {"flat ellipse",
+       {std::make_shared<DtDbEllipse>(DtGePoint3d(0, 0, 0), DtGeVector3d::kZAxis, DtGeVector3d(1, 0, 0), 0.0)},
+       Dt::eDegenerateGeometry},
+      {"no area", {line(0, 0, 1, 0), line(1, 0, 2, 0), line(2, 0, 0, 0)}, Dt::eDegenerateGeometry},
+      {"NaN", {line(0, 0, nan, 0), line(nan, 0, 0, 1), line(0, 1, 0, 0)}, Dt::eInvalidInput},
+      {"self-intersecting", {bowTie}, Dt::eSelfIntersecting},
+      {"good loop after a bad one", {circle(0, 0, 1), line(5, 5, 6, 6)}, Dt::eOpenCurve},
+  };
+  for (auto const& c : cases) {
+    std::vector<RegionPtr> out;
+    EXPECT_EQ(create(c.curves, out), c.want) << c.name;
+    EXPECT_TRUE(out.empty()) << c.name;
+  }
+}
+
+// Areas and perimeters against their closed forms: the region's measures
+// are exact, not those of a tessellation.
+TEST(DtDbRegion, AreaAndPerimeterAreExact) {
+  // A "D": lines and an arc given out of order and partly reversed.
+  Curves const dShape = {std::make_shared<DtDbArc>(DtGePoint3d(2, 1, 0), 1.0, -kPi / 2, kPi / 2), line(0, 0, 2, 0),
+                         line(0, 2, 0, 0), line(0, 2, 2, 2)};
+  struct Case {
+    char const* name;
+    Curves curves;
+    double area, perimeter;
+  } const cases[] = {
+      {"circle of radius 1000", {circle(5, 5, 1000)}, kPi * 1e6, 2000 * kPi},
+      {"D of lines and an arc", dShape, 4 + kPi / 2, 6 + kPi},
+      {"polyline with a half-circle side", {polyline({{{0, 0}, 0}, {{4, 0}, 1}, {{4, 2}, 0}, {{0, 2}, 0}})},
+       8 + kPi / 2, 10 + kPi},
+      {"clockwise polyline with an inward bulge", {polyline({{{0, 2}, 0}, {{4, 2}, 0}, {{4, 0}, 0}, {{0, 0}, 1}})},
+       8 - kPi / 2, 10 + kPi},
+  };
+  for (auto const& c : cases) {
+    auto const r = region(c.curves);
+    double perimeter = 0;
+    r->getPerimeter(perimeter);
+    EXPECT_NEAR(area(*r), c.area, 1e-9 * c.area) << c.name;
+    EXPECT_NEAR(perimeter, c.perimeter, 1e-9 * c.perimeter) << c.name;
+  }
+  // Curves without closed forms are measured along fine chains of points.
+  auto const ellipse = region(
+      {std::make_shared<DtDbEllipse>(DtGePoint3d(0, 0, 0), DtGeVector3d::kZAxis, DtGeVector3d(10, 0, 0), 0.5)});
+  EXPECT_NEAR(area(*ellipse), kPi * 50, 1e-6 * kPi * 50);
+}
+
+TEST(DtDbRegion, AreaPropertiesInAGivenCoordinateSystem) {
+  // Half disc of radius 3 over the x axis: centroid at 4r / (3 pi).
+  auto const r = region({std::make_shared<DtDbArc>(DtGePoint3d(0, 0, 0), 3.0, 0.0, kPi), line(-3, 0, 3, 0)});
+  double perimeter, a, prod;
+  double mom[2], prin[2], gyr[2];
+  DtGePoint2d centroid, lo, hi;
+  DtGeVector2d axes[2];
+  // Axes turned by 90 degrees and moved: x' = y, y' = 1 - x.
+  ASSERT_EQ(r->getAreaProp({1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, perimeter, a, centroid, mom, prod, prin, axes, gyr, lo,
+                           hi),
+            Dt::eOk);
+  EXPECT_NEAR(a, 4.5 * kPi, 1e-12);
+  EXPECT_NEAR(centroid.x, 4.0 / kPi, 1e-12);
+  EXPECT_NEAR(centroid.y, 1.0, 1e-12);
+  EXPECT_NEAR(lo.x, 0, 1e-12);
+  EXPECT_NEAR(hi.x, 3, 1e-12);
+  EXPECT_NEAR(lo.y, -2, 1e-12);
+  EXPECT_NEAR(hi.y, 4, 1e-12);
+  EXPECT_NEAR(prin[0], kPi * 81 / 8, 1e-9);  // about the centroidal axis of symmetry
+  EXPECT_EQ(r->getAreaProp({0, 0, 1}, {1, 0, 0}, {0, 1, 0}, perimeter, a, centroid, mom, prod, prin, axes, gyr, lo, hi),
+            Dt::eInvalidInput);
+}
+
+// Regions that only touch never overlap by more than noise, whatever their
+// size: their union's area is the sum of theirs and their intersection is
+// empty.
+TEST(DtDbRegion, TouchingRegionsDoNotOverlap) {
+  auto twoArcHole = [] {
+    // The hole's circle drawn as two half circles starting at 30 degrees.
+    double const c = 1000 * std::cos(kPi / 6), s = 1000 * std::sin(kPi / 6);
+    return combined(region(rectangle(-1500, -1500, 1500, 1500)),
+                    region({polyline({{{c, s}, 1}, {{-c, -s}, 1}})}), DtDb::kBoolSubtract);
+  };
+  struct Case {
+    char const* name;
+    std::function<RegionPtr()> a, b;
+  } const cases[] = {
+      {"disc of radius 1000 in its hole", [] { return plateWithHole(1500, 1000); },
+       [] { return region({circle(0, 0, 1000)}); }},
+      {"disc in a hole drawn as two arcs", twoArcHole, [] { return region({circle(0, 0, 1000)}); }},
+      {"squares along an edge", [] { return region(rectangle(0, 0, 1, 1)); },
+       [] { return region(rectangle(1, 0.25, 2, 3)); }},
+      {"half discs along their diameters",
+       [] { return region({std::make_shared<DtDbArc>(DtGePoint3d(0, 0, 0), 500.0, 0.0, kPi), line(-500, 0, 500, 0)}); },
+       [] { return region({std::make_shared<DtDbArc>(DtGePoint3d(0, 0, 0), 500.0, kPi, 0.0), line(-500, 0, 500, 0)}); }},
+      {"disc on a line", [] { return region(rectangle(-2000, -2000, 2000, 0)); },
+       [] { return region({circle(0, 1000, 1000)}); }},
+  };
+  for (auto const& c : cases) {
+    double const sum = area(*c.a()) + area(*c.b());
+    auto const uni = combined(c.a(), c.b(), DtDb::kBoolUnite);
+    EXPECT_NEAR(area(*uni), sum, 1e-6) << c.name;
+    auto const both = combined(c.a(), c.b(), DtDb::kBoolIntersect);
+    EXPECT_LT(area(*both), 1e-6) << c.name;
+  }
+  // The filled plate is a plain square again: four lines, no hole.
+  auto const filled = combined(plateWithHole(1500, 1000), region({circle(0, 0, 1000)}), DtDb::kBoolUnite);
+  DtBrBrep brep;
+  ASSERT_EQ(brep.set(*filled), Dt::eOk);
+  int loops = 0, edges = 0;
+  for (DtBrBrepFaceTraverser f(brep); !f.done(); f.next())
+    for (DtBrFaceLoopTraverser l(f); !l.done(); l.next(), ++loops)
+      for (DtBrLoopEdgeTraverser e(l); !e.done(); e.next()) ++edges;
+  EXPECT_EQ(loops, 1);
+  EXPECT_EQ(edges, 4);
+}
+
+TEST(DtDbRegion, OverlapsAreMeasuredExactly) {
+  struct Case {
+    char const* name;
+    RegionPtr a, b;
+    double overlap;
+  };
+  Case cases[] = {
+      {"squares sharing 0.1 by 0.1", region(rectangle(0, 0, 1, 1)), region(rectangle(0.9, 0.9, 2, 2)), 0.01},
+      {"disc a micron too big for its hole", plateWithHole(1500, 1000 - 1e-6), region({circle(0, 0, 1000)}),
+       kPi * (1e6 - (1000 - 1e-6) * (1000 - 1e-6))},
+      // Unit discs at distance 1: the lens 2 pi / 3 - sqrt(3) / 2.
+      {"two discs", region({circle(0, 0, 1)}), region({circle(1, 0, 1)}), 2 * kPi / 3 - std::sqrt(3.0) / 2},
+  };
+  for (auto& c : cases) {
+    double const sum = area(*c.a) + area(*c.b);
+    auto const uni = combined(std::move(c.a), std::move(c.b), DtDb::kBoolUnite);
+    EXPECT_NEAR(sum - area(*uni), c.overlap, 1e-7) << c.name;
+  }
+}
+
+TEST(DtDbRegion, IntersectionAndSubtractionKeepArcsExact) {
+  auto const lens = combined(region({circle(0, 0, 1)}), region({circle(1, 0, 1)}), DtDb::kBoolIntersect);
+  EXPECT_NEAR(area(*lens), 2 * kPi / 3 - std::sqrt(3.0) / 2, 1e-12);
+  double perimeter = 0;
+  lens->getPerimeter(perimeter);
+  EXPECT_NEAR(perimeter, 4 * kPi / 3, 1e-12);
+
+  auto const moon = combined(region({circle(0, 0, 1)}), region({circle(1, 0, 1)}), DtDb::kBoolSubtract);
+  EXPECT_NEAR(area(*moon), kPi - (2 * kPi / 3 - std::sqrt(3.0) / 2), 1e-12);
+
+  // Cutting a square in two gives two faces.
+  auto const cut = combined(region(rectangle(0, 0, 4, 4)), region(rectangle(1, -1, 2, 5)), DtDb::kBoolSubtract);
+  EXPECT_EQ(cut->numFaces(), 2);
+  EXPECT_NEAR(area(*cut), 12, 1e-12);
+}
+
+TEST(DtDbRegion, BooleanRefusals) {
+  auto a = region({circle(0, 0, 1)});
+  auto raised = region({std::make_shared<DtDbCircle>(DtGePoint3d(0, 0, 1), DtGeVector3d::kZAxis, 1.0)});
+  EXPECT_EQ(a->booleanOper(DtDb::kBoolUnite, nullptr), Dt::eInvalidInput);
+  EXPECT_EQ(a->booleanOper(DtDb::kBoolUnite, a.get()), Dt::eInvalidInput);
+  EXPECT_EQ(a->booleanOper(static_cast<DtDb::BoolOperType>(3), raised.get()), Dt::eInvalidInput);
+  EXPECT_EQ(a->booleanOper(DtDb::kBoolUnite, raised.get()), Dt::eNonPlanarEntity);
+  EXPECT_FALSE(raised->isNull());
+  // A region facing the other way in the same plane combines.
+  auto flipped = region({std::make_shared<DtDbCircle>(DtGePoint3d(0, 0, 0), DtGeVector3d(0, 0, -1), 1.0)});
+  ASSERT_EQ(a->booleanOper(DtDb::kBoolSubtract, flipped.get()), Dt::eOk);
+  EXPECT_TRUE(a->isNull());
+}
+
+// The plate with a hole as the region analyser walks it.
+TEST(DtBrBrep, PlateWithAHoleHasAnExteriorLoopOfLinesAndAnInteriorCircle) {
+  auto const plate = combined(region(rectangle(0, 0, 200, 100)), region({circle(100, 50, 20)}), DtDb::kBoolSubtract);
+  EXPECT_NEAR(area(*plate), 20000 - 400 * kPi, 1e-9);
+  DtBrBrep brep;
+  ASSERT_EQ(brep.set(*plate), Dt::eOk);
+  std::vector<DtBr::LoopType> types;
+  std::vector<std::vector<DtGe::EntityId>> kinds;
+  for (DtBrBrepFaceTraverser f(brep); !f.done(); f.next()) {
+    for (DtBrFaceLoopTraverser l(f); !l.done(); l.next()) {
+      DtBrLoop loop;
+      l.getLoop(loop);
+      DtBr::LoopType type;
+      loop.getType(type);
+      types.push_back(type);
+      kinds.emplace_back();
+      DtGePoint3d previousEnd;
+      for (DtBrLoopEdgeTraverser e(l); !e.done(); e.next()) {
+        DtBrEdge edge;
+        e.getEdge(edge);
+        DtGe::EntityId kind;
+        edge.getCurveType(kind);
+        kinds.back().push_back(kind);
+        bool alongLoop = false, alongCurve = false;
+        e.getEdgeOrientToLoop(alongLoop);
+        edge.getOrientToCurve(alongCurve);
+        DtBrVertex v1, v2;
+        edge.getVertex1(v1);
+        edge.getVertex2(v2);
+        DtGePoint3d p1, p2;
+        v1.getPoint(p1);
+        v2.getPoint(p2);
+        if (alongLoop != alongCurve) std::swap(p1, p2);
+        if (kinds.back().size() > 1) {
+          EXPECT_TRUE(p1.isEqualTo(previousEnd));
+        }
+        previousEnd = p2;
+        if (kind != DtGe::kCircArc3d) continue;
+        DtGeCurve3d* curve = nullptr;
+        ASSERT_EQ(edge.getCurve(curve), Dt::eOk);
+        std::unique_ptr<DtGeCurve3d> external(curve);
+        ASSERT_TRUE(curve->isKindOf(DtGe::kExternalCurve3d));
+        auto const* ext = static_cast<DtGeExternalCurve3d const*>(curve);
+        ASSERT_TRUE(ext->isDefined());
+        DtGeCurve3d* native = nullptr;
+        ASSERT_TRUE(ext->isNativeCurve(native));
+        std::unique_ptr<DtGeCurve3d> owned(native);
+        auto const* arc = static_cast<DtGeCircArc3d const*>(native);
+        EXPECT_DOUBLE_EQ(arc->radius(), 20);
+        EXPECT_TRUE(arc->normal().isEqualTo(DtGeVector3d::kZAxis));
+        // A full circle: one vertex, and the reference vector points at it.
+        EXPECT_TRUE(p1.isEqualTo(p2));
+        EXPECT_TRUE(p1.isEqualTo(arc->center() + arc->refVec() * 20));
+        EXPECT_FALSE(alongLoop);  // holes run clockwise
+      }
+    }
+  }
+  ASSERT_EQ(types.size(), 2u);
+  EXPECT_EQ(types[0], DtBr::kLoopExterior);
+  EXPECT_EQ(types[1], DtBr::kLoopInterior);
+  EXPECT_EQ(kinds[0], std::vector<DtGe::EntityId>(4, DtGe::kLineSeg3d));
+  EXPECT_EQ(kinds[1], std::vector<DtGe::EntityId>{DtGe::kCircArc3d});
+
+  DtBrBrep none;
+  EXPECT_EQ(none.set(DtDbLine()), Dt::eNotThatKindOfClass);
+  auto const spline = region({std::make_shared<DtDbSpline>([] {
+    DtArray<DtGePoint3d> pts;
+    for (DtGePoint3d p : {DtGePoint3d(0, 0, 0), DtGePoint3d(2, 0, 0), DtGePoint3d(1, 2, 0), DtGePoint3d(0, 0, 0)})
+      pts.append(p);
+    return pts;
+  }())});
+  ASSERT_EQ(brep.set(*spline), Dt::eOk);
+  DtBrBrepFaceTraverser f(brep);
+  DtBrFaceLoopTraverser l(f);
+  DtBrLoopEdgeTraverser e(l);
+  DtBrEdge edge;
+  e.getEdge(edge);
+  DtGe::EntityId kind;
+  edge.getCurveType(kind);
+  EXPECT_EQ(kind, DtGe::kSplineEnt3d);
+}
+
+TEST(DtDbRegion, TransformAndCloneKeepTheShape) {
+  auto const plate = plateWithHole(10, 3);
+  double const before = area(*plate);
+  std::unique_ptr<DtDbEntity> copy(plate->clone());
+  auto* moved = DtDbRegion::cast(copy.get());
+  ASSERT_NE(moved, nullptr);
+  ASSERT_EQ(moved->transformBy(DtGeMatrix3d::rotation(kPi / 2, {1, 0, 0}, {0, 0, 5}) * DtGeMatrix3d::scaling(2)),
+            Dt::eOk);
+  EXPECT_NEAR(area(*moved), 4 * before, 1e-9);
+  DtGePlane plane;
+  moved->getPlane(plane);
+  EXPECT_TRUE(plane.normal().isEqualTo({0, -1, 0}));
+  EXPECT_NEAR(area(*plate), before, 1e-12);
+  ASSERT_EQ(moved->transformBy(DtGeMatrix3d::mirroring(DtGePlane({0, 0, 0}, {1, 0, 0}))), Dt::eOk);
+  EXPECT_NEAR(area(*moved), 4 * before, 1e-9);
+  DtGeMatrix3d stretch;
+  stretch.entry[0][0] = 2;
+  EXPECT_EQ(moved->transformBy(stretch), Dt::eCannotScaleNonUniformly);
+}
+
+}  // namespace

@@ -2,14 +2,16 @@
 # Builds the libFuzzer targets of fuzz/ with clang, ASan and UBSan in
 # build-fuzz/ and runs each for a bounded time on a copy of its seed corpus;
 # fails on the first crash, leak, sanitizer report or timeout.
-#   scripts/run-fuzz.sh                      30 seconds per target
+#   scripts/run-fuzz.sh                      20 seconds per target
 #   FUZZ_SECONDS=300 scripts/run-fuzz.sh     longer runs
+#   scripts/run-fuzz.sh jet_sql dims         only these targets
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-fuzz
-seconds=${FUZZ_SECONDS:-30}
-targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch)
+seconds=${FUZZ_SECONDS:-20}
+targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch jet_sql catalog_reader dims splitters record_input)
+if (($#)); then targets=("$@"); fi
 
 # clang with its runtime libraries (libFuzzer and the sanitizers).
 "$root/scripts/deps.sh" clang libclang-rt-dev
@@ -20,6 +22,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZEPT_FUZZ=ON -DZEPT_SANITIZE=ON \
   -DZEPT_BUILD_TESTS=OFF -DZEPT_BUILD_BENCH=OFF -DZEPT_BUILD_TOOLS=OFF
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]/#/fuzz_}"
+
+# The dictionary of each target; the others share the section texts' one.
+declare -A dict=([jet_sql]=jet_sql.dict [record_input]=record_input.dict [dims]=none [splitters]=none)
 
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
@@ -56,11 +61,18 @@ for target in "${targets[@]}"; do
   rm -rf "$work"
   mkdir -p "$work" "$build/artifacts" "$root/fuzz/corpus/$target"
   if [[ $target == genuine_file ]]; then seed_genuine "$work"; fi
+  # Committed seeds and those the build makes (real catalogs).
+  seeds=()
+  for dir in "$root/fuzz/corpus/$target" "$build/fuzz/corpus/$target"; do
+    [[ -d $dir ]] && seeds+=("$dir")
+  done
+  words=${dict[$target]:-korva.dict}
+  options=()
+  [[ $words != none ]] && options+=(-dict="$root/fuzz/$words")
   echo "fuzz: $target, large inputs"
   "$binary" -rss_limit_mb=4096 -timeout=60 "$big"/*
   echo "fuzz: $target, $seconds s"
-  "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -dict="$root/fuzz/korva.dict" -artifact_prefix="$build/artifacts/$target-" \
-    -print_final_stats=1 "$work" "$root/fuzz/corpus/$target"
+  "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "${options[@]}" \
+    -artifact_prefix="$build/artifacts/$target-" -print_final_stats=1 "$work" "${seeds[@]}"
 done
 echo "fuzz: no failures"

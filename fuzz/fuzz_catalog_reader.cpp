@@ -15,6 +15,7 @@
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTypes.h"
+#include "platform/dao/JetFile.h"
 
 namespace {
 
@@ -66,6 +67,10 @@ void readTable(CDaoDatabase& db, CString const& table) {
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
   static TempCatalog const file;
   if (!file.write(data, size)) std::abort();
+  // Bytes that look like a genuine Access file go to its reader, which
+  // keeps images by path, size and time: never a stale one.
+  zept::dao::clearJetImageCache();
+  zept::dao::setJetReadTimeout(5);
   CDaoDatabase db;
   try {
     db.Open(CString::fromUtf8(file.path), false, true);

@@ -145,7 +145,17 @@ void appendContour(CString& script, ProClosedContour const& contour) {
       double r = prev.center.distance(to);
       bool clockwise = std::fabs(prev.sweep) < kPi;
       const Point2 from = prev.start;
-      if ((to.x - from.x) * (prev.center.y - from.y) > (to.y - from.y) * (prev.center.x - from.x)) {
+      const double dx = to.x - from.x, dy = to.y - from.y;
+      const double side = dx * (prev.center.y - from.y) - dy * (prev.center.x - from.x);
+      // A half circle has its centre on the chord, where the contour
+      // reader's single precision puts it a hair to either side: its sense
+      // is the sweep's, as it is for every arc whose data agree.
+      const double chord = std::sqrt(dx * dx + dy * dy);
+      const double size = std::fmax(std::fmax(std::fabs(from.x), std::fabs(from.y)),
+                                    std::fmax(std::fmax(std::fabs(to.x), std::fabs(to.y)), chord));
+      if (std::fabs(side) <= 1e-6 * size * chord) {
+        clockwise = prev.sweep < 0;
+      } else if (side > 0) {
         r = -r;
         clockwise = !clockwise;
       }

@@ -75,7 +75,12 @@ TEST(KorvaToPdlKorva, ArcsAndTheClosingLine) {
   } cases[] = {{L"(A 0 0 1 0 1.5707964)", L"(L 0 1)", L"StartContour(1,0,ext);\nArcTo(0,1,-1,CCW);\nLineTo(1,0);\n"},
                {L"(A 0 0 1 0 -1.5707964)", L"(L 0 -1)", L"StartContour(1,0,ext);\nArcTo(0,-1,1,CW);\nLineTo(1,0);\n"},
                {L"(A 0 0 1 0 4.712389)", L"(L 0 -1)", L"StartContour(1,0,ext);\nArcTo(0,-1,1,CCW);\nLineTo(1,0);\n"},
-               {L"(A 0 0 2 0 -4.712389)", L"(L 0 2)", L"StartContour(2,0,ext);\nArcTo(0,2,-2,CW);\nLineTo(2,0);\n"}};
+               {L"(A 0 0 2 0 -4.712389)", L"(L 0 2)", L"StartContour(2,0,ext);\nArcTo(0,2,-2,CW);\nLineTo(2,0);\n"},
+               // Half circles whose end lies a rounding error off the far
+               // side of the centre turn the way their sweep says.
+               {L"(A 0 0 1 0 3.1415927)", L"(L -1 1e-6)", L"StartContour(1,0,ext);\nArcTo(-1,1e-006,1,CCW);\nLineTo(1,0);\n"},
+               {L"(A 0 0 1 0 -3.1415927)", L"(L -1 -1e-6)",
+                L"StartContour(1,0,ext);\nArcTo(-1,-1e-006,1,CW);\nLineTo(1,0);\n"}};
   for (auto const& c : cases) {
     CString text;
     text.Format(L"\"m\" ( ( (S ( %s %s ) 0 ( ) ) ) )", c.arc, c.to);

@@ -83,4 +83,5 @@
 #include "section/ZEPTKORVAAnalyser.h"
 #include "section/ZEPTKORVAPresenter.h"
 #include "section/ZEPTMDBAnalyser.h"
+#include "section/ZEPTRegionAnalyser.h"
 #include "preview/ZEPTCWndPresenter.h"

@@ -378,7 +378,7 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
   // Refused before any lock is asked for: the answer must not depend on who
   // else is reading the file.
   if (exclusive || access == Access::ReadWrite) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a FIFO must not block
     if (fd >= 0) {
       const JetHeader jet = readJetHeader(fd);
       ::close(fd);

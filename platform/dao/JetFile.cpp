@@ -868,9 +868,10 @@ JetHeader readJetHeader(int fd) {
 bool isGenuineAccessFile(std::wstring_view path) {
   const auto posix = zept::fs::resolve(path);
   if (!posix) return false;
-  const int fd = ::open(posix->c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(posix->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
-  const bool genuine = readJetHeader(fd).format != JetFormat::None;
+  struct stat st {};
+  const bool genuine = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && readJetHeader(fd).format != JetFormat::None;
   ::close(fd);
   return genuine;
 }
@@ -909,13 +910,13 @@ std::shared_ptr<JetImage const> loadJetImage(std::string const& path, int fd, st
 
 std::shared_ptr<JetImage const> readJetImage(std::string const& path, std::string const& shownName,
                                              JetProgress const& progress) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throwDao(jet::kFileNotFound, "Could not find file '" + shownName + "'.");
   struct stat st {};
-  const bool ok = ::fstat(fd, &st) == 0;
-  const JetHeader header = readJetHeader(fd);
+  const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  const JetHeader header = ok ? readJetHeader(fd) : JetHeader{};
   ::close(fd);
-  if (!ok) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
+  if (!ok) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': it is not a regular file that can be read.");
   if (header.format == JetFormat::None)
     throwDao(jet::kUnrecognizedFormat, "'" + shownName + "' is not a genuine Access file.");
   checkReadable(header, static_cast<std::uint64_t>(st.st_size), shownName);

@@ -170,6 +170,37 @@ bool ZEPTDBBaseData::makeDBWritable(ZEPTDBStatus& status) {
   return openDatabase(m_db, name, false, false);
 }
 
+namespace {
+
+CString buildingPath(CString const& path) { return path + L".building"; }
+
+}  // namespace
+
+bool ZEPTDBBaseData::startCatalog(CString const& path) {
+  if (m_db.IsOpen()) m_db.Close();
+  const CString building = buildingPath(path);
+  zept::fs::removeStaleFile(building.view());
+  try {
+    m_db.Create(building, dbLangGeneral, dbVersion30);
+    return true;
+  } catch (...) {
+    // A full disk can leave an empty file that is no catalog.
+    m_db.Close();
+    zept::fs::removeStaleFile(building.view());
+    return false;
+  }
+}
+
+bool ZEPTDBBaseData::finishCatalog(CString const& path) {
+  m_db.Close();
+  const CString building = buildingPath(path);
+  if (!zept::fs::moveFile(building.view(), path.view())) {
+    zept::fs::deleteFile(building.view());
+    return false;
+  }
+  return openDatabase(m_db, path, false, false);
+}
+
 void ZEPTDBBaseData::restoreDBStatus(ZEPTDBStatus const& status) {
   if (!status.reopened) return;
   // After a failed makeDBWritable the catalog is closed; its path was kept.

@@ -85,6 +85,18 @@ class ZEPTDBBaseData {
   static CStringArray splitList(wchar_t const* text, wchar_t separator);
   bool getDBProperty(CDaoDatabase& db, wchar_t const* name, COleVariant& value);
 
+  // A new catalog is built under a temporary name beside its final path and
+  // moved there only when built, so a process killed half-way leaves no
+  // catalog for the listings to show (its leftover matches no catalog mask
+  // and is removed by the next creation of that name).
+  // startCatalog creates the file as m_db, open for writing; false, with
+  // nothing left behind, when the engine cannot create it. finishCatalog
+  // moves it into place, built or not (a catalog that failed half-way stays
+  // on disk, as a direct creation would leave it), and reopens it for
+  // writing; false, with the build removed, when `path` appeared meanwhile.
+  bool startCatalog(CString const& path);
+  bool finishCatalog(CString const& path);
+
   std::int32_t m_type;
   CString m_dataPath;
   CString m_appPath;

@@ -248,8 +248,8 @@ int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::Measurement
     if (name == catalogName) return 1;
   const CString path = m_appPath + catalogName + L"Pro.mdb";
   if (m_db.IsOpen()) m_db.Close();
+  if (zept::fs::fileExists(path.view()) || !startCatalog(path)) return -1;
   try {
-    m_db.Create(path, dbLangGeneral, dbVersion30);
     const bool metric = units == DtDb::kMetric;
     setDBProperty(L"unit_long", COleVariant(metric ? L"mm" : L"ft"), dbText);
     setDBProperty(L"unit_weight", COleVariant(metric ? L"kG" : L"lb"), dbText);
@@ -258,8 +258,10 @@ int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::Measurement
     setDBProperty(L"catalog_name", COleVariant(catalogName), dbText);
     setDBProperty(L"catalog_comment", COleVariant(catalogName + L" custom profiles"), dbText);
   } catch (...) {
+    finishCatalog(path);
     return -1;
   }
+  int result = 0;
   try {
     const CString connect = templateConnect(m_dataPath, L"Shape");
     linkTemplate(m_db, L"ShapeTemplate", connect);
@@ -270,9 +272,9 @@ int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::Measurement
     m_db.DeleteTableDef(L"PDLScripts");
     indexSizes(m_db);
   } catch (...) {
-    return 2;
+    result = 2;
   }
-  return 0;
+  return finishCatalog(path) ? result : -1;
 }
 
 bool ZEPTDBProfile::ConvertToVELD(eVersion version) {

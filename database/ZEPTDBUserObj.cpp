@@ -11,6 +11,7 @@
 
 #include "database/FastenerCatalog.h"
 #include "platform/dao/DaoTableDef.h"
+#include "platform/fs/FileOps.h"
 
 using namespace zept::fastener;
 
@@ -176,25 +177,31 @@ int ZEPTDBUserObj::createUserObjDB(CString const& name, CString const& category,
                                    DtDb::MeasurementValue units) {
   if (category.IsEmpty() || category.Find(L';') >= 0) return 2;
   if (!zept::db::isCatalogName(name)) return -1;
+  const CString path = m_appPath + name + L".mdb";
   try {
     CStringArray names;
     if (!getDBList(L"*", names, nullptr)) return -1;
     CString upperName = name;
     upperName.MakeUpper();
     if (listed(names, upperName)) return 1;
-    const CString path = m_appPath + name + L".mdb";
-    m_db.Close();
-    m_db.Create(path, dbLangGeneral, dbVersion30);
-    if (!setDBProperty(kCategory, COleVariant(category), dbText) ||
-        !setDBProperty(kDescription, COleVariant(description), dbText) ||
-        !setDBProperty(kIsMetric, COleVariant(units == DtDb::kMetric), dbBoolean))
-      return -1;
-    appendTable(m_db, L"UserObjects", kObjectFields);
-    appendTable(m_db, L"ExtraParameters", kParameterFields);
-    return createLocalesTable() ? 0 : -1;
+    if (zept::fs::fileExists(path.view()) || !startCatalog(path)) return -1;
   } catch (...) {
     return -1;
   }
+  bool built = false;
+  try {
+    built = setDBProperty(kCategory, COleVariant(category), dbText) &&
+            setDBProperty(kDescription, COleVariant(description), dbText) &&
+            setDBProperty(kIsMetric, COleVariant(units == DtDb::kMetric), dbBoolean);
+    if (built) {
+      appendTable(m_db, L"UserObjects", kObjectFields);
+      appendTable(m_db, L"ExtraParameters", kParameterFields);
+      built = createLocalesTable();
+    }
+  } catch (...) {
+    built = false;
+  }
+  return finishCatalog(path) && built ? 0 : -1;
 }
 
 bool ZEPTDBUserObj::createLocalesTable() {

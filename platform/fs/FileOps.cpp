@@ -1,6 +1,7 @@
 #include "platform/fs/FileOps.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,6 +160,29 @@ bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists) {
   Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
   return true;
+}
+
+bool moveFile(std::wstring_view from, std::wstring_view to) {
+  std::string source;
+  std::optional<struct stat> st = statPath(from, &source);
+  if (!st || !S_ISREG(st->st_mode)) return false;
+  std::optional<std::string> target = resolve(to);
+  if (!target || target->back() == '/' || !moveIntoPlace(source, *target, true)) return false;
+  Fd dir(::open(parentOf(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
+  return true;
+}
+
+bool removeStaleFile(std::wstring_view path) {
+  std::string posix;
+  std::optional<struct stat> st = statPath(path, &posix);
+  if (!st) return true;
+  if (!S_ISREG(st->st_mode)) return false;
+  Fd fd(::open(posix.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) return false;
+  // Whoever is still building the file holds a lock on it.
+  if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return false;
+  return ::unlink(posix.c_str()) == 0;
 }
 
 bool deleteFile(std::wstring_view path) {

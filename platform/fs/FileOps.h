@@ -42,6 +42,15 @@ std::uint64_t fileSize(std::wstring_view path);
 // or read-only, or `failIfExists` is set and the target exists.
 bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists);
 
+// Renames a file to `to` in the same file system, never replacing a file
+// there: false when `to` exists, the source is missing or not a file.
+bool moveFile(std::wstring_view from, std::wstring_view to);
+
+// Removes a file nobody holds a lock on (the leftover of a killed process).
+// True when the path is gone afterwards; false when the file is locked, is
+// not a regular file or cannot be removed.
+bool removeStaleFile(std::wstring_view path);
+
 // Removes a file. False for a missing path, a folder and, as on Windows, a
 // read-only file.
 bool deleteFile(std::wstring_view path);

@@ -6,9 +6,11 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoTableDef.h"
+#include "platform/dao/FileLock.h"
 #include "platform/dao/JetFile.h"
 #include "platform/fs/FileFind.h"
 #include "platform/fs/FileOps.h"
+#include "platform/fs/WinPath.h"
 
 namespace {
 
@@ -113,9 +115,33 @@ CString ZEPTDBBaseData::extractFileName(wchar_t const* path) const {
   return text.Mid(std::max(colon, slash) + 1);
 }
 
+namespace {
+
+// A writer that lifts a catalog's read-only attribute leaves this marker
+// beside it until the attribute is back, so that a writer killed meanwhile
+// does not leave the catalog writable for good.
+CString readOnlyMarker(CString const& path) { return path + L".readonly"; }
+
+// Puts the attribute back for a writer that died: the marker is there but
+// nobody holds the catalog exclusively, as a live writer does.
+void restoreAbandonedReadOnly(CString const& path) {
+  const CString marker = readOnlyMarker(path);
+  if (!zept::fs::fileExists(marker.view())) return;
+  const auto posix = zept::fs::resolve(path.view());
+  zept::dao::FileLock probe;
+  if (!posix || !probe.acquire(*posix, zept::dao::FileLock::Kind::Shared)) return;
+  const std::uint32_t attributes = zept::fs::getFileAttributes(path.view());
+  if (attributes != INVALID_FILE_ATTRIBUTES)
+    zept::fs::setFileAttributes(path.view(), attributes | FILE_ATTRIBUTE_READONLY);
+  zept::fs::deleteFile(marker.view());
+}
+
+}  // namespace
+
 bool ZEPTDBBaseData::openDatabase(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive) {
   if (path.IsEmpty()) return false;
   if (!anyMatch(path)) return false;
+  if (readOnly) restoreAbandonedReadOnly(path);
   if (db.IsOpen()) db.Close();
   try {
     db.Open(path, exclusive || !readOnly, readOnly, L"");
@@ -166,6 +192,7 @@ bool ZEPTDBBaseData::makeDBWritable(ZEPTDBStatus& status) {
   status.attributes = zept::fs::getFileAttributes(name.view());
   if (status.attributes == INVALID_FILE_ATTRIBUTES || !(status.attributes & FILE_ATTRIBUTE_READONLY)) return false;
   status.attributesChanged = true;
+  if (!zept::fs::createEmptyFile(readOnlyMarker(name).view())) return false;
   if (!zept::fs::setFileAttributes(name.view(), status.attributes & ~FILE_ATTRIBUTE_READONLY)) return false;
   return openDatabase(m_db, name, false, false);
 }
@@ -207,7 +234,8 @@ void ZEPTDBBaseData::restoreDBStatus(ZEPTDBStatus const& status) {
   const CString name = m_db.IsOpen() ? m_db.GetName() : m_writablePath;
   m_db.Close();
   if (name.IsEmpty()) return;
-  if (status.attributesChanged) zept::fs::setFileAttributes(name.view(), status.attributes);
+  if (status.attributesChanged && zept::fs::setFileAttributes(name.view(), status.attributes))
+    zept::fs::deleteFile(readOnlyMarker(name).view());
   openDatabase(m_db, name, true, false);
 }
 

@@ -173,6 +173,15 @@ bool moveFile(std::wstring_view from, std::wstring_view to) {
   return true;
 }
 
+bool createEmptyFile(std::wstring_view path) {
+  std::optional<std::string> target = resolve(path);
+  if (!target || target->back() == '/') return false;
+  Fd fd(::open(target->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644));
+  if (fd.get() < 0 || ::fsync(fd.get()) != 0) return false;
+  Fd dir(::open(parentOf(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return dir.get() >= 0 && ::fsync(dir.get()) == 0;
+}
+
 bool removeStaleFile(std::wstring_view path) {
   std::string posix;
   std::optional<struct stat> st = statPath(path, &posix);

@@ -46,6 +46,10 @@ bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists);
 // there: false when `to` exists, the source is missing or not a file.
 bool moveFile(std::wstring_view from, std::wstring_view to);
 
+// Creates an empty file, or leaves an existing one as it is, and makes its
+// name durable. False when the folder is missing or not writable.
+bool createEmptyFile(std::wstring_view path);
+
 // Removes a file nobody holds a lock on (the leftover of a killed process).
 // True when the path is gone afterwards; false when the file is locked, is
 // not a regular file or cannot be removed.

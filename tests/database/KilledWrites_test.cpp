@@ -14,6 +14,7 @@
 #include "database/ZEPTDBProfile.h"
 #include "database/ZEPTDBUserObj.h"
 #include "platform/dao/DaoRecordset.h"
+#include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
 #include "support/ProfileCatalogs.h"
 #include "support/UserObjCatalogs.h"
@@ -127,6 +128,33 @@ TEST_F(KilledWrites, UserObjectComesWithItsExtraParameters) {
         if (objects == 0 && extras == 0) return 0;
         return objects == 1 && extras == 5 ? 1 : -1;
       });
+}
+
+// A property write lifts a catalog's read-only attribute; a writer killed
+// before putting it back leaves a marker, and the next open puts it back.
+TEST_F(KilledWrites, ReadOnlyCatalogIsReadOnlyAgainAfterAKilledWrite) {
+  const auto pristine = tree.path("pristine.mdb");
+  {
+    CDaoDatabase db;
+    db.Create(wide(pristine).c_str());
+    db.CreateProperty(CDaoDatabase::PropertySet::Database, L"Note", dbText, COleVariant(L"old"));
+  }
+  std::filesystem::permissions(pristine, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+  const auto target = tree.path("app/Props.mdb");
+  killCycles(
+      pristine, target,
+      [] {
+        OpenAccessor catalog;
+        if (catalog.setDB(L"Props")) catalog.setDBProperty(L"Note", COleVariant(L"new"), dbText);
+      },
+      [&] {
+        OpenAccessor catalog;
+        COleVariant note;
+        if (!catalog.setDB(L"Props") || !catalog.getDBProperty(L"Note", note)) return -1;
+        if (!zept::fs::isReadOnly(wide(target))) return -1;
+        return CString(note.text()) == L"new" ? 1 : 0;
+      });
+  EXPECT_FALSE(std::filesystem::exists(tree.path("app/Props.mdb.readonly")));
 }
 
 // A killed creation leaves no catalog, or a whole one; its leftover is

@@ -141,6 +141,15 @@ std::optional<DtGePoint2d> crossing(Seg const& s, Seg const& t, DtGePoint2d cons
   });
 }
 
+DtGePoint2d onCircle(DtGePoint2d const& p, Seg const& arc);
+
+// The point of the piece's line or circle nearest p.
+DtGePoint2d onCarrier(DtGePoint2d const& p, Seg const& s) {
+  if (s.kind == Seg::kArc) return onCircle(p, s);
+  DtGeVector2d const d = (s.q - s.p).normal();
+  return s.p + d * (p - s.p).dotProduct(d);
+}
+
 DtGePoint2d onCircle(DtGePoint2d const& p, Seg const& arc) {
   DtGeVector2d const d = p - arc.c;
   double const len = d.length();
@@ -150,9 +159,9 @@ DtGePoint2d onCircle(DtGePoint2d const& p, Seg const& arc) {
 class Rebuilder {
  public:
   // Boost.Geometry (1.74) computes crossings on a rescaled integer grid, so
-  // its new points lie off the operands' edges by up to about 1e-8 of the
-  // extent; copied points are exact.
-  Rebuilder(Source const& src, double scale) : m_src(src), m_tol(1e-7 * scale), m_scale(scale) {
+  // its new points lie off the operands' edges by up to about 1e-7 of the
+  // extent (measured); copied points are exact.
+  Rebuilder(Source const& src, double scale) : m_src(src), m_tol(1e-6 * scale), m_scale(scale) {
     std::vector<Entry> entries;
     entries.reserve(src.edges.size());
     for (std::size_t i = 0; i < src.edges.size(); ++i) {
@@ -236,18 +245,32 @@ class Rebuilder {
     Seg const* s = seg(before);
     Seg const* t = seg(after);
     if (!s || !t) return x;
-    double const snap = m_tol;
+    // A point Boost copied from an operand is that operand's corner.
     for (Seg const* u : {s, t})
       for (DtGePoint2d const& end : {u->p, u->q})
-        if (end.distanceTo(x) <= snap) return end;
+        if (end.distanceTo(x) <= 1e-9 * m_scale) return end;
     if (s->kind == Seg::kCurve || t->kind == Seg::kCurve) return x;
-    double const reach = 4.0 * m_src.maxChord + snap;
-    if (auto c = crossing(*s, *t, x); c && c->distanceTo(x) <= reach) return *c;
+    double const reach = 4.0 * m_src.maxChord + m_tol;
+    if (auto c = crossing(*s, *t, x); c && (c->distanceTo(x) <= reach || together(*s, *t, x, *c))) return *c;
+    for (Seg const* u : {s, t})
+      for (DtGePoint2d const& end : {u->p, u->q})
+        if (end.distanceTo(x) <= m_tol) return end;
     // No crossing near: the pieces run together here (equal circles, or a
     // line along a chord); stay on the circle of either.
     if (t->kind == Seg::kArc) return onCircle(x, *t);
     if (s->kind == Seg::kArc) return onCircle(x, *s);
     return x;
+  }
+
+  // Whether the two carriers stay within the chord error of each other from
+  // x to c: then Boost's point x, where the chords cross, stands for the
+  // (near) tangency c of the exact curves, however far along they are.
+  bool together(Seg const& s, Seg const& t, DtGePoint2d const& x, DtGePoint2d const& c) const {
+    for (double f : {0.25, 0.5, 0.75}) {
+      DtGePoint2d const m = x + (c - x) * f;
+      if (onCarrier(m, s).distanceTo(onCarrier(m, t)) > 2.0 * m_src.maxChord + m_tol) return false;
+    }
+    return true;
   }
 
   // The piece `id` from a to b, passing the result's points `inner`.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 #include <numbers>
+#include <random>
 #include <vector>
 
 #include "platform/host/DtBrBrep.h"
@@ -187,6 +188,8 @@ TEST(DtDbRegion, TouchingRegionsDoNotOverlap) {
        [] { return region({std::make_shared<DtDbArc>(DtGePoint3d(0, 0, 0), 500.0, kPi, 0.0), line(-500, 0, 500, 0)}); }},
       {"disc on a line", [] { return region(rectangle(-2000, -2000, 2000, 0)); },
        [] { return region({circle(0, 1000, 1000)}); }},
+      {"disc inside a hole touching it at a point", [] { return plateWithHole(1500, 1000); },
+       [] { return region({circle(1, 0, 999)}); }},
   };
   for (auto const& c : cases) {
     double const sum = area(*c.a()) + area(*c.b());
@@ -241,6 +244,36 @@ TEST(DtDbRegion, IntersectionAndSubtractionKeepArcsExact) {
   auto const cut = combined(region(rectangle(0, 0, 4, 4)), region(rectangle(1, -1, 2, 5)), DtDb::kBoolSubtract);
   EXPECT_EQ(cut->numFaces(), 2);
   EXPECT_NEAR(area(*cut), 12, 1e-12);
+}
+
+// Random integer circles, rectangles and half discs, combined: union plus
+// intersection is the two areas' sum, difference plus intersection the first.
+TEST(DtDbRegion, BooleanResultsAddUp) {
+  std::mt19937 random(7);
+  auto pick = [&](int lo, int hi) { return static_cast<double>(std::uniform_int_distribution<int>(lo, hi)(random)); };
+  auto shape = [&](double scale) {
+    double const x = pick(-10, 10) * scale, y = pick(-10, 10) * scale, r = pick(1, 10) * scale;
+    switch (random() % 3) {
+      case 0:
+        return region({circle(x, y, r)});
+      case 1:
+        return region(rectangle(x, y, x + r, y + pick(1, 10) * scale));
+      default:
+        return region({std::make_shared<DtDbArc>(DtGePoint3d(x, y, 0), r, 0.0, kPi), line(x - r, y, x + r, y)});
+    }
+  };
+  auto copy = [](RegionPtr const& r) { return std::make_unique<DtDbRegion>(*r); };
+  for (int i = 0; i < 60; ++i) {
+    double const scale = i % 2 ? 1.0 : 100.0;
+    auto a = combined(shape(scale), shape(scale), DtDb::kBoolUnite);
+    auto const b = shape(scale);
+    double const uni = area(*combined(copy(a), copy(b), DtDb::kBoolUnite));
+    double const both = area(*combined(copy(a), copy(b), DtDb::kBoolIntersect));
+    double const less = area(*combined(copy(a), copy(b), DtDb::kBoolSubtract));
+    double const tol = 1e-12 * scale * scale * 400;
+    EXPECT_NEAR(uni + both, area(*a) + area(*b), tol) << i;
+    EXPECT_NEAR(less + both, area(*a), tol) << i;
+  }
 }
 
 TEST(DtDbRegion, BooleanRefusals) {

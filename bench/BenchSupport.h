@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,15 +46,26 @@ inline void declareRatio(std::string label, std::string ours, std::string raw) {
 }
 
 // Records per-benchmark times while the console reporter prints as usual.
+// A benchmark run with repetitions is represented by the median of its CPU
+// times, which one slow repetition on a shared machine does not move.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(std::vector<Run> const& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (auto const& r : runs)
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-        times[r.benchmark_name()] = r.GetAdjustedRealTime();
+    for (auto const& r : runs) {
+      benchmark::BenchmarkName name = r.run_name;
+      name.repetitions.clear();  // a ratio names the benchmark without it
+      std::string const key = name.str();
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !medians.count(key))
+        times[key] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
+        medians.insert(key);
+        times[key] = r.GetAdjustedCPUTime();
+      }
+    }
   }
   std::map<std::string, double> times;
+  std::set<std::string> medians;
 };
 
 inline int runAndReport(int argc, char** argv) {

@@ -102,6 +102,7 @@ class Surface {
   static constexpr std::size_t kMaxCalls = 1u << 21;
   void startRecord();
   void record(Call call);
+  std::vector<Call> const& calls() const { return m_calls; }
 
   bool savePng(std::filesystem::path const& path) const;
   bool saveSvg(std::filesystem::path const& path) const;

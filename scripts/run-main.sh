@@ -36,8 +36,12 @@ USEROBJECTS_ARGS=(userobjects AnchorPlates "AP 300x300x20")
 # The cross-section of IPE 300 in a metric drawing: vertices and bulges, extent
 # and the section values computed from the geometry.
 SECTION_ARGS=(section EURO IPE 300)
+# The preview of IPE 300, hatched at 45 degrees, with dimension lines of its
+# height and width, painted into an 800 x 600 window and saved as a PNG; it
+# prints the picture's path.
+RENDER_ARGS=(render EURO IPE 300 --dims -o "$build/ipe300.png")
 DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLTS_M20_ARGS PROFILES_ARGS
-  PROFILES_IPE_ARGS MATERIALS_ARGS USEROBJECTS_ARGS SECTION_ARGS)
+  PROFILES_IPE_ARGS MATERIALS_ARGS USEROBJECTS_ARGS SECTION_ARGS RENDER_ARGS)
 # ------------------------------------------------------------------------------
 
 "$root/scripts/deps.sh"

@@ -54,5 +54,6 @@ Command addMaterialsCommand(CLI::App& parent);
 Command addUserObjectsCommand(CLI::App& parent);
 Command addSectionCommand(CLI::App& parent);
 Command addImportCommand(CLI::App& parent);
+Command addRenderCommand(CLI::App& parent);
 
 }  // namespace zeptcat

@@ -21,22 +21,18 @@
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 #include "tools/zeptcat/SectionOutput.h"
+#include "tools/zeptcat/SectionSource.h"
 
 namespace zeptcat {
 
 namespace {
 
-struct SectionOptions {
-  std::optional<std::string> catalog;
-  std::optional<std::string> profile;
-  std::optional<std::string> dims;
-  std::optional<std::string> korva;
-  std::string units = "mm";
+struct SectionOptions : SectionSource {
   bool korvaOut = false;
 };
 
-void fromCatalog(ZEPTCrossSection& cs, SectionOptions const& o, DtDb::MeasurementValue units) {
-  if (!o.profile || !o.dims) throw UsageError("section needs CATALOG PROFILE DIMS, or --korva TEXT");
+void fromCatalog(ZEPTCrossSection& cs, SectionSource const& o, DtDb::MeasurementValue units) {
+  if (!o.profile || !o.dims) throw UsageError(o.command + " needs CATALOG PROFILE DIMS, or --korva TEXT");
   CString catalog = CString::fromUtf8(*o.catalog);
   catalog.MakeUpper();
   ZEPTMDBAnalyser analyser;
@@ -73,14 +69,23 @@ void fromKorva(ZEPTCrossSection& cs, std::string const& text, std::string const&
   if (analyser.setDefinitionByData(r) != 0) throw UsageError("--korva: the text does not read as a KORVA definition");
 }
 
-void runSection(Context const& ctx, SectionOptions const& o) {
+}  // namespace
+
+void buildSection(ZEPTCrossSection& cs, SectionSource const& source) {
+  if (!source.korva && !source.catalog) throw UsageError(source.command + " needs CATALOG PROFILE DIMS, or --korva TEXT");
   const WindowsStyleFolders windowsStyle;
+  if (source.korva)
+    fromKorva(cs, *source.korva, source.units);
+  else
+    fromCatalog(cs, source, source.units == "in" ? DtDb::kEnglish : DtDb::kMetric);
+}
+
+namespace {
+
+void runSection(Context const& ctx, SectionOptions const& o) {
   const DtDb::MeasurementValue units = o.units == "in" ? DtDb::kEnglish : DtDb::kMetric;
   ZEPTCrossSection cs;
-  if (o.korva)
-    fromKorva(cs, *o.korva, o.units);
-  else
-    fromCatalog(cs, o, units);
+  buildSection(cs, o);
   if (!o.korvaOut) return printSection(ctx, cs, o.units);
   ZEPTKORVAPresenter presenter;
   presenter.units = units;
@@ -94,6 +99,7 @@ void runSection(Context const& ctx, SectionOptions const& o) {
 
 Command addSectionCommand(CLI::App& parent) {
   auto options = std::make_shared<SectionOptions>();
+  options->command = "section";
   CLI::App* sub = parent.add_subcommand(
       "section", "Build the cross-section of a catalog size or a KORVA text: contours, extent and section values");
   sub->footer(
@@ -115,10 +121,7 @@ Command addSectionCommand(CLI::App& parent) {
       ->check(CLI::IsMember({"mm", "in"}));
   sub->add_flag("--korva-out", options->korvaOut,
                 "Print only the KORVA definition text of the built section, in --units");
-  return {sub, [options](Context const& ctx) {
-            if (!options->korva && !options->catalog) throw UsageError("section needs CATALOG PROFILE DIMS, or --korva TEXT");
-            runSection(ctx, *options);
-          }};
+  return {sub, [options](Context const& ctx) { runSection(ctx, *options); }};
 }
 
 }  // namespace zeptcat

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addUserObjectsCommand(app));
   commands.push_back(zeptcat::addSectionCommand(app));
   commands.push_back(zeptcat::addImportCommand(app));
+  commands.push_back(zeptcat::addRenderCommand(app));
 
   try {
     app.parse(argc, argv);

@@ -385,7 +385,10 @@ bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
   if (here && here == zept::fs::resolve(target.view())) return true;
   restoreDBStatus(status);
   m_db.Close();
-  if (!zept::fs::copyFile(path.view(), target.view(), false)) return false;
+  // Selection prefers the application folder, so a copy there now was made
+  // by another writer after this catalog was selected: replacing it would
+  // lose that writer's change, so this write fails instead.
+  if (!zept::fs::copyFile(path.view(), target.view(), true)) return false;
   if (!openDatabase(m_db, target, true, false)) return false;
   return ZEPTDBBaseData::makeDBWritable(status);
 }

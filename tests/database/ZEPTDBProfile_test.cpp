@@ -461,6 +461,19 @@ TEST_F(ProfileWriting, DataFolderCatalogIsCopiedBeforeWriting) {
 
 // With one folder for both, there is nothing to copy to: the catalog is
 // written where it lies.
+// Another process that selected the data-folder catalog later has made and
+// written its copy in the application folder meanwhile.
+TEST_F(ProfileWriting, CopyAnotherWriterMadeIsNeverReplaced) {
+  catalogOf(inData("Stdpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                 insertSize(L"IPE", 1, 100, 0, 0)});
+  ASSERT_TRUE(profile.setProfileDB(L"STD"));
+  catalogOf(inApp("STDPRO.MDB"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                  insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 1, 120, 0, 0)});
+  ZEPTDBProfileData r = size(L"IPE", 1, 140, 0, 0);
+  EXPECT_EQ(profile.setProfileData(r), -1);
+  EXPECT_EQ(queryText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
+}
+
 TEST_F(ProfileWriting, SharedFolderIsWrittenInPlace) {
   settings.app = settings.data;
   catalogOf(inData("Onepro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});

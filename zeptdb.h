@@ -45,6 +45,7 @@
 #include "platform/host/DtDbRegion.h"
 #include "platform/host/DtBrBrep.h"
 #include "platform/host/ZePTSelectionSet.h"
+#include "platform/host/DtDbDatabase.h"
 #include "platform/shape/ZEPTSectionParams.h"
 #include "platform/shape/ZEPTContour.h"
 #include "platform/shape/ZEPTSection.h"

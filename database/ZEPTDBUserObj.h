@@ -19,6 +19,9 @@
 #include "database/ZEPTDBUserObjData.h"
 #include "platform/core/CStringArray.h"
 #include "platform/host/DtDb.h"
+#include "platform/host/DtGeMatrix3d.h"
+#include "platform/host/DtGePlane.h"
+#include "platform/host/ZePTSelectionSet.h"
 
 class ZEPTDBUserObj : public ZEPTDBBaseData {
  public:
@@ -80,6 +83,20 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   // accessor's open catalog is not touched.
   bool collectUserObjDBInfo(CString const& path, CString& category, CString& description, CStringArray& symbols,
                             ZEPTDBUserObjData::Locales* locales);
+
+  // Whether the selection's entities lie in one plane or on one line: 0 they
+  // do (`plane` set), 1 the selection yields no entities, 2 they do not.
+  int CheckSelectionPlanarity(ZePTSelectionSet const& selection, DtGePlane& plane);
+  // Saves copies of the selection's entities, brought from the user
+  // coordinate system `ucs` (its map to the world) into their own, as a
+  // drawing in the application's catalog folder: only the file name of
+  // `fileName` is used, ".dfn" added when it has no ".". `fileName` receives
+  // the path once a save was tried. 0 saved, 1 no entities, 2 not planar
+  // (only with `checkPlanarity`), 3 the drawing cannot be made, 4 the file
+  // exists (it is never replaced), 5 saving failed. The selection's drawing
+  // is not changed.
+  int CreateSymbolDatabase(CString& fileName, ZePTSelectionSet const& selection, DtGeMatrix3d const& ucs,
+                           bool checkPlanarity);
 
  private:
   enum eVersion { kUnknownLayout = -1, kKnownLayout = 1 };

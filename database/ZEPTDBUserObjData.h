@@ -9,6 +9,10 @@
 
 #include "platform/core/DtArray.h"
 #include "platform/core/ZEPTString.h"
+#include "platform/host/DtDb.h"
+#include "platform/host/DtDbEntity.h"
+#include "platform/host/DtGeMatrix3d.h"
+#include "platform/host/DtGePlane.h"
 
 struct ZEPTDBUserObjData {
   // A named value kept with an object in ExtraParameters.
@@ -30,6 +34,21 @@ struct ZEPTDBUserObjData {
     ZEPTString description;
   };
   using Locales = DtArray<Locale>;
+
+  // A drawing entity picked for a symbol drawing, with the map that brought
+  // it where it was found (identity for an entity of the drawing itself).
+  struct EntityData {
+    DtDbEntity* entity = nullptr;  // not owned
+    DtGeMatrix3d matrix;
+  };
+  using EntityList = DtArray<EntityData>;
+
+  // Appends the entries `object` yields: one for a curve (a polyline
+  // included) or a region, none for null or any other entity. Gives how many.
+  static int addEntityToList(DtDbEntity* object, EntityList& list);
+  // Whether the entries lie in one plane (kPlanar, `plane` set to it), on one
+  // line (kLinear, `plane` one that holds it) or neither (`plane` unchanged).
+  static DtDb::Planarity checkEntitiesPlanarity(EntityList const& list, DtGePlane& plane);
 
   // The application's language: what setCurrentLang set, else the number in
   // ZEPT_LANG (decimal, or hexadecimal with "0x"), read at every call; a

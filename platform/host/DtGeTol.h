@@ -17,7 +17,14 @@ enum ErrorStatus : int {
   eNonPlanarEntity = 7,          // curves or regions not in one plane
   eOpenCurve = 8,                // curves that do not close into loops
   eSelfIntersecting = 9,         // a loop that crosses or touches itself
-  eNotThatKindOfClass = 10       // an entity of a class the call does not take
+  eNotThatKindOfClass = 10,      // an entity of a class the call does not take
+  // Drawings and their files.
+  eNoDatabase = 20,     // the drawing has no block table yet
+  eKeyNotFound = 21,    // no table record of that name
+  eFileNotFound = 22,   // no such file
+  eFileAccessErr = 23,  // the file or its folder cannot be read or written
+  eFileExists = 24,     // a file that must not be replaced exists
+  eInvalidDxfFile = 25  // not a DXF file, or a damaged one
 };
 
 }  // namespace Dt

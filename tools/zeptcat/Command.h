@@ -55,5 +55,6 @@ Command addUserObjectsCommand(CLI::App& parent);
 Command addSectionCommand(CLI::App& parent);
 Command addImportCommand(CLI::App& parent);
 Command addRenderCommand(CLI::App& parent);
+Command addSymbolCommand(CLI::App& parent);
 
 }  // namespace zeptcat

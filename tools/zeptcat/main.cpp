@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addSectionCommand(app));
   commands.push_back(zeptcat::addImportCommand(app));
   commands.push_back(zeptcat::addRenderCommand(app));
+  commands.push_back(zeptcat::addSymbolCommand(app));
 
   try {
     app.parse(argc, argv);

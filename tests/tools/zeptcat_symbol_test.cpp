@@ -1,0 +1,81 @@
+// zeptcat symbol as a user runs it: the built binary on drawings written
+// here, saving into a scratch application folder.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/host/DtDbCircle.h"
+#include "platform/host/DtDbDatabase.h"
+#include "platform/host/DtDbLine.h"
+#include "support/TestTree.h"
+#include "tools/RunTool.h"
+
+using namespace zept::test;
+
+namespace {
+
+class zeptcatSymbol : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree.dir("app");
+    DtDbDatabase db;
+    DtDbBlockTable* table = nullptr;
+    DtDbBlockTableRecord* ms = nullptr;
+    db.getBlockTable(table, DtDb::kForWrite);
+    table->getAt(L"*Model_Space", ms, DtDb::kForWrite);
+    ms->appendDtDbEntity(new DtDbLine({100, 50, 0}, {100, 60, 0}));
+    ms->appendDtDbEntity(new DtDbCircle({90, 50, 0}, DtGeVector3d::kZAxis, 5));
+    ASSERT_EQ(db.saveAs(CString::fromUtf8(drawing)), Dt::eOk);
+    ms->appendDtDbEntity(new DtDbLine({0, 0, 0}, {0, 0, 9}));
+    ASSERT_EQ(db.saveAs(CString::fromUtf8(spatial)), Dt::eOk);
+  }
+  ToolResult run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--app", app});
+    return runTool(ZEPTCAT_PATH, args, tree.path(""));
+  }
+
+  TempTree tree;
+  std::string app = tree.path("app").string() + "/";
+  std::string drawing = tree.path("plate.dxf").string(), spatial = tree.path("spatial.dxf").string();
+};
+
+TEST_F(zeptcatSymbol, SavesTheDrawingInTheUserCoordinates) {
+  const ToolResult r = run({"symbol", drawing, "../PLATE", "--ucs-origin", "100,50,0", "--ucs-angle", "90"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, app + "PLATE.dfn\n");
+  DtDbDatabase back(false, true);
+  ASSERT_EQ(back.readDxfFile(CString::fromUtf8(app + "PLATE.dfn")), Dt::eOk);
+  ASSERT_EQ(back.modelSpace().size(), 2u);
+  const DtGePoint3d end = DtDbLine::cast(back.modelSpace()[0])->endPoint();
+  EXPECT_NEAR(end.x, 10, 1e-9);
+  EXPECT_NEAR(end.y, 0, 1e-9);
+}
+
+TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
+  tree.file("cut.dxf", TempTree::read(drawing).substr(0, 500));
+  tree.file("notes.dxf", "just some notes\n");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    char const* message;
+  };
+  const Case cases[] = {
+      {{"symbol", drawing, "ONCE"}, 0, ""},
+      {{"symbol", drawing, "ONCE"}, 2, "exists already in the application folder (code 4)"},
+      {{"symbol", spatial, "SPACE"}, 2, "not lie in one plane (--no-planarity saves them all the same) (code 2)"},
+      {{"symbol", spatial, "SPACE", "--no-planarity"}, 0, ""},
+      {{"symbol", tree.path("cut.dxf").string(), "CUT"}, 2, "cut.dxf: truncated after line"},
+      {{"symbol", tree.path("notes.dxf").string(), "NOTES"}, 2, "notes.dxf: not a DXF file"},
+      {{"symbol", tree.path("absent.dxf").string(), "ABSENT"}, 2, "absent.dxf: no such file"},
+      {{"symbol", drawing, "BAD", "--ucs-origin", "1,2"}, 1, "is not X,Y,Z"},
+  };
+  for (auto const& c : cases) {
+    SCOPED_TRACE(c.args[2]);
+    const ToolResult r = run(c.args);
+    EXPECT_EQ(r.status, c.status) << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+  }
+}
+
+}  // namespace

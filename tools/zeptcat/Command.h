@@ -56,5 +56,6 @@ Command addSectionCommand(CLI::App& parent);
 Command addImportCommand(CLI::App& parent);
 Command addRenderCommand(CLI::App& parent);
 Command addSymbolCommand(CLI::App& parent);
+Command addRegionCommand(CLI::App& parent);
 
 }  // namespace zeptcat

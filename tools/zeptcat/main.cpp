@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addImportCommand(app));
   commands.push_back(zeptcat::addRenderCommand(app));
   commands.push_back(zeptcat::addSymbolCommand(app));
+  commands.push_back(zeptcat::addRegionCommand(app));
 
   try {
     app.parse(argc, argv);

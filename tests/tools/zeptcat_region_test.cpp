@@ -1,0 +1,151 @@
+// zeptcat region as a user runs it: the built binary on the bundled sample
+// drawings and on drawings written here, storing sizes in a catalog folder
+// of its own.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/TestTree.h"
+#include "tools/RunTool.h"
+
+using namespace zept::test;
+
+namespace {
+
+std::string const kData = ZEPT_BUNDLED_DATA_DIR "/";
+std::string const kBox = kData + "WeldedBox.dxf";
+std::string const kPlate = kData + "PlateTwoHoles.dxf";
+
+class zeptcatRegion : public ::testing::Test {
+ protected:
+  ToolResult run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", kData, "--app", app});
+    return runTool(ZEPTCAT_PATH, args, tree.path(""));
+  }
+
+  std::string file(std::string const& name, std::string const& text) {
+    std::string const path = tree.path(name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  // The printed value of one field of the values table.
+  static double field(std::string const& out, std::string const& name) {
+    auto const at = out.find("\n" + name + " ");
+    return at == std::string::npos ? NAN : std::stod(out.substr(at + name.size() + 1));
+  }
+
+  TempTree tree;
+  std::string app = tree.dir("app").string() + "/";
+};
+
+// Holes are subtracted, a layer filters, --units names the unit; the
+// origin is the centroid.
+TEST_F(zeptcatRegion, SampleDrawings) {
+  double const plate = 240 * 120 - (4 - std::numbers::pi) * 100;  // corners of radius 10
+  double const holes = 2 * std::numbers::pi * 11 * 11;
+  struct Case {
+    std::vector<std::string> args;
+    double area;
+    char const* units;
+  } const cases[] = {
+      {{"region", kBox}, 2 * 300 * 20 + 2 * 12 * 460, "mm"},  // flanges and webs
+      {{"region", kPlate}, plate - holes, "mm"},
+      {{"region", kPlate, "--layer", "PLATE"}, plate, "mm"},
+      {{"region", kPlate, "--units", "in"}, plate - holes, "in"},
+  };
+  for (auto const& c : cases) {
+    auto const r = run(c.args);
+    ASSERT_EQ(r.status, 0) << c.args.back() << ": " << r.err;
+    EXPECT_NEAR(field(r.out, "Area"), c.area, 1e-9 * c.area) << r.out;
+    EXPECT_EQ(field(r.out, "CentroidX") + field(r.out, "CentroidY"), 0) << r.out;
+    EXPECT_NE(r.out.find("Units      " + std::string(c.units) + "\n"), std::string::npos) << r.out;
+  }
+}
+
+// The numbers of a printed section, table by table, row by row (texts such
+// as "False" and "mm" as NaN).
+std::vector<std::vector<double>> numbers(std::string const& out) {
+  std::vector<std::vector<double>> rows;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '-' || line[0] == '(' || line.rfind("Section", 0) == 0 ||
+        line.rfind("Field", 0) == 0)
+      continue;
+    std::istringstream cells(line);
+    auto& row = rows.emplace_back();
+    for (std::string cell; cells >> cell;) {
+      char* end = nullptr;
+      double const v = std::strtod(cell.c_str(), &end);
+      row.push_back(*end == '\0' ? v : NAN);
+    }
+  }
+  return rows;
+}
+
+// A stored size prints through zeptcat section as the drawing did, to the
+// catalog's precision: its contour text keeps single precision.
+TEST_F(zeptcatRegion, WrittenSizeReadsBackThroughSection) {
+  for (auto const& [drawing, name] : {std::pair{kBox, "BOX"}, std::pair{kPlate, "PL2"}}) {
+    auto const written = run({"region", drawing, "--write", "mine", name, "500x300"});
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_NE(written.out.find("MINE     " + std::string(name) + "   500x300"), std::string::npos) << written.out;
+    auto const read = run({"section", "MINE", name, "500x300"});
+    ASSERT_EQ(read.status, 0) << read.err;
+    auto const want = numbers(written.out.substr(0, written.out.find("\nCatalog")));
+    auto const got = numbers(read.out);
+    ASSERT_EQ(got.size(), want.size()) << read.out;
+    for (std::size_t r = 0; r < want.size(); ++r) {
+      ASSERT_EQ(got[r].size(), want[r].size()) << r;
+      for (std::size_t c = 0; c < want[r].size(); ++c) {
+        if (std::isnan(want[r][c])) continue;
+        EXPECT_NEAR(got[r][c], want[r][c], 1e-5 * std::fmax(1, std::fabs(want[r][c])))
+            << name << " row " << r << ", cell " << c;
+      }
+    }
+  }
+}
+
+// Drawings that do not make a section exit 2 with the reason; command lines
+// that are refused exit 1.
+TEST_F(zeptcatRegion, Refusals) {
+  std::string box;
+  {
+    std::ifstream in(kBox);
+    box.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  std::string const entities = "0\nSECTION\n2\nENTITIES\n";
+  auto circle = [](char const* x) { return std::string("0\nCIRCLE\n8\n0\n10\n") + x + "\n20\n0\n40\n5\n"; };
+  std::string const end = "0\nENDSEC\n0\nEOF\n";
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } const cases[] = {
+      {{tree.path("missing.dxf").string()}, 2, "missing.dxf"},
+      {{file("text.dxf", "not a drawing\n")}, 2, "text.dxf"},
+      {{file("cut.dxf", box.substr(0, box.size() / 2))}, 2, "cut.dxf"},
+      {{file("empty.dxf", entities + end)}, 2, "no outlines"},
+      {{file("open.dxf", entities + "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n5\n21\n0\n" + end)}, 2, "loops"},
+      {{file("overlap.dxf", entities + circle("0") + circle("6") + end)}, 2, "overlap"},
+      {{kBox, "--layer", "NONE"}, 2, "nothing on layer NONE"},
+      {{kBox, "--write", "MINE", "LONGER", "1"}, 1, "4 characters"},
+      {{kBox, "--units", "cm"}, 1, "--units"},
+  };
+  for (auto const& c : cases) {
+    std::vector<std::string> args{"region"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    auto const r = run(args);
+    EXPECT_EQ(r.status, c.status) << c.args.front() << ": " << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args.front() << ": " << r.err;
+    EXPECT_TRUE(r.out.empty()) << r.out;
+  }
+}
+
+}  // namespace

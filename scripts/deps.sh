@@ -25,6 +25,12 @@ PACKAGES=(
   mdbtools-dev
   mdbtools
   libboost-dev
+  # zeptview, the catalog browser, and its tests in a virtual X server; the
+  # library itself never needs them.
+  libgtk-4-dev
+  xvfb
+  xauth
+  xdotool
 )
 PACKAGES+=("$@")
 

@@ -40,6 +40,8 @@ bool CWnd::GetUpdateRect(LPRECT rect, bool /*erase*/) const {
 
 COLORREF CWnd::GetPixel(int x, int y) const { return m_surface->pixel(x, y); }
 
+unsigned char const* CWnd::GetPixelData(int& strideBytes) const { return m_surface->data(strideBytes); }
+
 bool CWnd::SaveImage(std::filesystem::path const& path) const {
   std::string ext = path.extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });

@@ -41,6 +41,11 @@ class CWnd {
   // 0x00BBGGRR of one pixel; 0xFFFFFFFF outside the client area.
   COLORREF GetPixel(int x, int y) const;
 
+  // The pixels for a viewer to show: 32-bit words 0x00RRGGBB in native byte
+  // order (the top byte unused, as Cairo's RGB24), rows `strideBytes` apart,
+  // valid until the next drawing call. Null for a 0 x 0 window.
+  unsigned char const* GetPixelData(int& strideBytes) const;
+
   // ".png" (any case): the pixels. ".svg": the drawing calls of the last
   // paint, replayed as vector graphics over a white client area. The file is
   // written beside the target and renamed into place, so a failure leaves any

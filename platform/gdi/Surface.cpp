@@ -136,6 +136,16 @@ COLORREF Surface::pixel(int x, int y) const {
   return fromPixel(m_data[static_cast<std::ptrdiff_t>(y) * m_stride + x]);
 }
 
+unsigned char const* Surface::data(int& strideBytes) const {
+  strideBytes = static_cast<int>(m_stride * sizeof(std::uint32_t));
+  if (m_width == 0 || m_height == 0) return nullptr;
+  if (m_cairoDrew) {
+    cairo_surface_flush(m_image);
+    m_cairoDrew = false;
+  }
+  return reinterpret_cast<unsigned char const*>(m_data);
+}
+
 void Surface::setPixel(int x, int y, COLORREF color, CRect const& clip) {
   if (!clip.PtInRect(CPoint(x, y))) return;
   beginPixels();

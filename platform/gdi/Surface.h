@@ -88,6 +88,9 @@ class Surface {
 
   // 0xFFFFFFFF outside.
   COLORREF pixel(int x, int y) const;
+  // The pixels, 0x00RRGGBB words (top byte unused) in rows `strideBytes`
+  // apart, flushed for reading; null for a 0 x 0 surface.
+  unsigned char const* data(int& strideBytes) const;
   // Both clip to `clip`, which must lie inside bounds().
   void setPixel(int x, int y, COLORREF color, CRect const& clip);
   void fill(CRect const& rect, COLORREF color, CRect const& clip);

@@ -3,44 +3,15 @@
 // for its folders, runs the one subcommand given and maps failures to exit
 // codes: 1 for a command line refused, 2 for an engine error.
 #include <CLI/CLI.hpp>
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
+#include "tools/common/ToolFolders.h"
 #include "tools/zeptcat/Command.h"
-
-namespace {
-
-// The bundled catalogs: installed beside an installed zeptcat, else those of
-// the build tree this zeptcat was built in.
-std::string defaultDataDir() {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    const fs::path installed = (exe.parent_path() / ZEPT_INSTALLED_DATA_DIR).lexically_normal();
-    if (fs::is_directory(installed, ec)) return installed.string() + "/";
-  }
-  return ZEPT_BUILD_DATA_DIR;
-}
-
-std::string withSeparator(std::string dir) {
-  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
-  return dir;
-}
-
-std::string fromEnv(char const* name) {
-  char const* value = std::getenv(name);
-  return value ? value : "";
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Query the catalogs of ZEPTDatabase.", "zeptcat"};
@@ -78,15 +49,9 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 1;  // --help is a success
   }
 
-  if (dataDir.empty()) dataDir = fromEnv("ZEPT_DATA_PATH");
-  if (dataDir.empty()) dataDir = defaultDataDir();
-  dataDir = withSeparator(dataDir);
-  if (appDir.empty()) appDir = fromEnv("ZEPT_APP_PATH");
-  appDir = appDir.empty() ? dataDir : withSeparator(appDir);
   // The settings object reads its folders from the environment when made.
-  ::setenv("ZEPT_DATA_PATH", dataDir.c_str(), 1);
-  ::setenv("ZEPT_APP_PATH", appDir.c_str(), 1);
-  if (fromEnv("ZEPT_OBJSTEEL_PATH").empty()) ::setenv("ZEPT_OBJSTEEL_PATH", dataDir.c_str(), 1);
+  zept::tools::setFolderEnvironment(dataDir, appDir,
+                                    zept::tools::bundledDataDir(ZEPT_BUILD_DATA_DIR, ZEPT_INSTALLED_DATA_DIR));
   ZEPTEnvAppSet settings;
   setCFG(&settings);
 

@@ -1,0 +1,88 @@
+// The viewer's model, free of the window system so that it can be tested
+// alone: the tree of profile catalogs, building one size's cross-section
+// with its height and width dimension lines, the table of section values
+// against the catalog's own, the settings as the presenter takes them, and
+// the status line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "database/ZEPTDBProfileData.h"
+#include "platform/shape/ZEPTCrossSection.h"
+#include "preview/ZEPTCWndPresenter.h"
+
+namespace zeptview {
+
+struct ProfileName {
+  std::string name;
+  std::string description;
+  std::vector<std::string> sizes;  // dimension texts, in the catalog's order
+};
+
+struct ProfileCatalog {
+  std::string catalog;  // short name, e.g. "EURO"
+  bool atApp = false;   // taken from the application folder
+  std::string error;    // why it could not be read; names then stay empty
+  std::vector<ProfileName> names;
+};
+
+// Every profile catalog of the installed settings' folders, in the order the
+// library lists them. A catalog that does not open is kept with its error.
+std::vector<ProfileCatalog> readProfileTree();
+
+struct Selection {
+  std::string catalog, name, dims;
+};
+
+// "CATALOG NAME DIMS" (any case for the catalog, the name and dimension text
+// as the tree holds them; the dimension text may contain spaces); nothing
+// when the tree has no such size.
+std::optional<Selection> findSize(std::vector<ProfileCatalog> const& tree, std::string const& text);
+
+// Builds the size into `cs` in millimetres or inches, with dimension lines
+// of the height and width as asked. The record, with the unit factor used,
+// goes to `record`. Empty on success, else a message for the status bar.
+std::string buildSection(ZEPTCrossSection& cs, Selection const& s, bool inches, ZEPTDBProfileData& record);
+// Replaces the cross-section's dimension lines by those asked for, measured
+// on its extent and drawn a tenth of its size away.
+void setDimLines(ZEPTCrossSection& cs, bool height, bool width);
+
+struct ValueRow {
+  std::string name;                     // "A", "Iy", ...
+  int power = 0;                        // of the length unit: 2 for an area, 4 for a moment
+  double computed = 0.0;                // from the geometry, drawing units
+  std::optional<double> catalog;        // the record's value in drawing units; none when it has none (0)
+  std::optional<double> difference;     // (computed - catalog) / catalog
+};
+
+// Area, centroid (distances from the left and bottom edges, which the
+// catalog gives as VPY and VPZ), Iy, Iz, Wy, Wz. Empty when the geometry
+// encloses no positive area. The record's values are converted with its
+// unitFactor.
+std::vector<ValueRow> valueRows(ZEPTCrossSection const& cs, ZEPTDBProfileData const& record);
+
+struct ViewSettings {
+  int hatchType = 2;        // 0..5, or -1 for hatchAngle
+  double hatchAngle = 45.0;
+  unsigned visible = 0xFFFFFFFDu;  // ZEPTCWndPresenter::cwndElement bits
+  bool lockAxis = false;
+  bool alternateRotation = false;
+  double offsetPrecision = 1.0;
+  double anglePrecision = 1.0;
+  double pathAnglePrecision = 1.0;
+  bool heightDimLine = true;
+  bool widthDimLine = true;
+  bool inches = false;
+};
+
+// Hands every presenter setting over (the dimension lines and units belong
+// to building the section).
+void applySettings(ViewSettings const& s, ZEPTCWndPresenter& presenter);
+
+// "Offset 12, -4 mm   Angle 30°   Path 0°   Zoom 1.21", from the cross-section
+// the presenter writes its placement to.
+std::string statusText(ZEPTCWndPresenter const& presenter, ZEPTCrossSection const& cs, bool inches);
+
+}  // namespace zeptview

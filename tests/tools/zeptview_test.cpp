@@ -241,7 +241,7 @@ TEST_F(ZeptviewWindow, ShowsIPE300HatchedAndWritesTheScreenshot) {
   EXPECT_NE(r.out.find("state Offset 0, 0 mm   Angle 0°"), std::string::npos) << r.out;
   const Png shot(window), picture(preview);
   ASSERT_TRUE(shot.ok() && picture.ok());
-  EXPECT_GE(cairo_image_surface_get_width(shot.image), 1000);
+  EXPECT_GT(cairo_image_surface_get_width(shot.image), 900);
   // The hatch (green) crosses the web at the middle of the picture.
   const int w = cairo_image_surface_get_width(picture.image), h = cairo_image_surface_get_height(picture.image);
   int green = 0;
@@ -279,7 +279,8 @@ TEST_F(ZeptviewWindow, ALeftDragMovesTheSectionByThePixelsDraggedRoundedOnReleas
   // The move before the release carries the unrounded step: 40 and 30
   // pixels at one scale, y up.
   const auto [dx, dy] = seen[seen.size() - 3];
-  EXPECT_NEAR(dx / -dy, 40.0 / 30.0, 0.01) << r.out;
+  // (a pixel either way: the pointer lands on whole pixels, GTK reports fractions)
+  EXPECT_NEAR(dx / -dy, 40.0 / 30.0, 0.06) << r.out;
   EXPECT_GT(dx, 10);
   // The release rounds to the offset step of 1 mm; the wheel keeps the offset.
   EXPECT_EQ(seen[seen.size() - 2], std::make_pair(std::round(dx), std::round(dy))) << r.out;

@@ -40,15 +40,17 @@ std::vector<TableEntry> readLinks(Engine& engine) {
 
 }  // namespace
 
-std::string quoted(std::wstring const& identifier) {
+std::string quoted(std::string_view utf8) {
   std::string out = "\"";
-  for (char c : toUtf8(identifier)) {
+  for (char c : utf8) {
     if (c == '"') out.push_back('"');
     out.push_back(c);
   }
   out.push_back('"');
   return out;
 }
+
+std::string quoted(std::wstring const& identifier) { return quoted(std::string_view(toUtf8(identifier))); }
 
 void ensureSystemTables(Engine& engine) {
   engine.execInternal(

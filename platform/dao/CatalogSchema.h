@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/dao/DaoEngine.h"
@@ -36,6 +37,8 @@ void addLink(Engine& engine, TableEntry const& link);
 void removeLink(Engine& engine, std::wstring const& name);
 void renameTable(Engine& engine, TableEntry const& table, std::wstring const& newName);
 
+// An identifier quoted for SQLite: in double quotes, inner ones doubled.
+std::string quoted(std::string_view utf8);
 std::string quoted(std::wstring const& identifier);
 
 }  // namespace zept::dao

@@ -1,5 +1,7 @@
 #include "platform/dao/DaoEngine.h"
 
+#include "platform/dao/CatalogSchema.h"
+
 #include <sqlite3.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -28,15 +30,6 @@ namespace {
 
 std::wstring lowerKey(std::string_view utf8) { return lowered(fromUtf8(utf8)); }
 
-std::string quoteIdentifier(std::string_view name) {
-  std::string out = "\"";
-  for (char c : name) {
-    if (c == '"') out.push_back('"');
-    out.push_back(c);
-  }
-  out.push_back('"');
-  return out;
-}
 
 // file: URI for sqlite3_open_v2 and ATTACH; every byte outside the
 // unreserved set is escaped so that "?", "#" and "%" in names stay names.
@@ -688,7 +681,7 @@ void Engine::Transaction::commit() {
 bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, std::wstring const& sourceTable) {
   unlinkTable(name);
   const std::string schema = "zept_link" + std::to_string(m_nextSchema++);
-  const std::string view = quoteIdentifier(toUtf8(name));
+  const std::string view = quoted(toUtf8(name));
   sqlite3_stmt* attach = nullptr;
   m_internal = true;
   int rc = sqlite3_prepare_v2(m_db, ("ATTACH ?1 AS " + schema).c_str(), -1, &attach, nullptr);
@@ -697,7 +690,7 @@ bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, 
   if (rc == SQLITE_OK) rc = sqlite3_step(attach);
   sqlite3_finalize(attach);
   if (rc == SQLITE_DONE) {
-    const std::string source = schema + "." + quoteIdentifier(toUtf8(sourceTable));
+    const std::string source = schema + "." + quoted(toUtf8(sourceTable));
     // SQLite takes a view over a missing table and fails only when it is
     // read: preparing a read of the source finds out now.
     sqlite3_stmt* probe = nullptr;
@@ -720,7 +713,7 @@ void Engine::unlinkTable(std::wstring const& name) {
   if (it == m_links.end()) return;
   schemaChanged();
   m_internal = true;
-  sqlite3_exec(m_db, ("DROP VIEW IF EXISTS temp." + quoteIdentifier(toUtf8(name))).c_str(), nullptr, nullptr, nullptr);
+  sqlite3_exec(m_db, ("DROP VIEW IF EXISTS temp." + quoted(toUtf8(name))).c_str(), nullptr, nullptr, nullptr);
   sqlite3_exec(m_db, ("DETACH " + it->second).c_str(), nullptr, nullptr, nullptr);
   m_internal = false;
   m_links.erase(it);

@@ -21,6 +21,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
+#include "platform/dao/CatalogSchema.h"
 #include "platform/fs/WinPath.h"
 
 namespace zept::dao {
@@ -53,15 +54,6 @@ void rc4(unsigned char const* key, std::size_t keyLength, unsigned char* data, s
   }
 }
 
-std::string quote(std::string_view name) {
-  std::string out = "\"";
-  for (char c : name) {
-    if (c == '"') out.push_back('"');
-    out.push_back(c);
-  }
-  out.push_back('"');
-  return out;
-}
 
 // ------------------------------------------------------- the reading process
 
@@ -306,14 +298,14 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, Channel& cha
   // converted catalog numbers new rows as the genuine one did. Values the
   // key cannot take (repeated ones, in a damaged file) leave it a plain Long.
   for (bool counter : {autoNumbers == 1, false}) {
-    std::string create = "CREATE TABLE " + quote(name) + " (";
-    std::string insert = "INSERT INTO " + quote(name) + " VALUES (";
+    std::string create = "CREATE TABLE " + quoted(name) + " (";
+    std::string insert = "INSERT INTO " + quoted(name) + " VALUES (";
     for (std::size_t i = 0; i < columns.size(); ++i) {
       if (i) {
         create += ", ";
         insert += ", ";
       }
-      create += quote(columns[i].col->name) + " " + columns[i].decl;
+      create += quoted(columns[i].col->name) + " " + columns[i].decl;
       if (counter && columns[i].col->col_type == MDB_LONGINT && columns[i].col->is_long_auto)
         create += " PRIMARY KEY AUTOINCREMENT";
       insert += "?";
@@ -382,12 +374,12 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, Channel& cha
         break;
       }
       if (k) keys += ", ";
-      keys += quote(columns[columnOf[number - 1]].col->name);
+      keys += quoted(columns[columnOf[number - 1]].col->name);
       if (idx->key_col_order[k] == MDB_DESC) keys += " DESC";
     }
     if (!usable) continue;
-    const std::string indexName = quote(name + "_" + idx->name);
-    const std::string body = "INDEX " + indexName + " ON " + quote(name) + " (" + keys + ")";
+    const std::string indexName = quoted(name + "_" + idx->name);
+    const std::string body = "INDEX " + indexName + " ON " + quoted(name) + " (" + keys + ")";
     const bool unique = (idx->flags & MDB_IDX_UNIQUE) || idx->index_type == 1;
     // A unique index the rows do not honour is kept as a plain one.
     if (!unique || !out.tryExec("CREATE UNIQUE " + body)) out.tryExec("CREATE " + body);

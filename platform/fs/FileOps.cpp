@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/fs/UniqueFd.h"
 #include "platform/fs/WinPath.h"
 
 namespace zept::fs {
@@ -25,25 +26,7 @@ std::optional<struct stat> statPath(std::wstring_view path, std::string* posix =
   return st;
 }
 
-class Fd {
- public:
-  explicit Fd(int fd) : m_fd(fd) {}
-  ~Fd() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Fd(Fd const&) = delete;
-  Fd& operator=(Fd const&) = delete;
-  int get() const { return m_fd; }
-  // Closes now so the caller sees the error a delayed write may report.
-  bool close() {
-    const int fd = m_fd;
-    m_fd = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int m_fd;
-};
+using Fd = UniqueFd;
 
 bool writeAll(int fd, char const* data, std::size_t size) {
   while (size > 0) {

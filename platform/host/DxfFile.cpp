@@ -1,3 +1,4 @@
+#include "platform/fs/UniqueFd.h"
 #include "platform/host/DxfFile.h"
 
 #include <dime/Input.h>
@@ -38,19 +39,7 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-class Fd {
- public:
-  explicit Fd(int fd) : m_fd(fd) {}
-  ~Fd() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Fd(Fd const&) = delete;
-  Fd& operator=(Fd const&) = delete;
-  int get() const { return m_fd; }
-
- private:
-  int m_fd;
-};
+using Fd = zept::fs::UniqueFd;
 
 std::string lineText(std::size_t line) { return "line " + std::to_string(line); }
 

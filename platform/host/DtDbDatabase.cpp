@@ -312,12 +312,13 @@ Dt::ErrorStatus DtDbDatabase::saveAs(wchar_t const* path) { return save(path, tr
 
 Dt::ErrorStatus DtDbDatabase::saveAsNew(wchar_t const* path) { return save(path, false); }
 
+Dt::ErrorStatus DtDbDatabase::fail(Dt::ErrorStatus status, std::string const& why) {
+  m_errorText = CString::fromUtf8(why);
+  return status;
+}
+
 Dt::ErrorStatus DtDbDatabase::save(wchar_t const* path, bool replace) {
   m_errorText = L"";
-  const auto fail = [&](Dt::ErrorStatus status, std::string const& why) {
-    m_errorText = CString::fromUtf8(why);
-    return status;
-  };
   if (!path || !*path) return fail(Dt::eInvalidInput, "no file name");
   const auto posix = zept::fs::resolve(path);
   if (!posix) return fail(Dt::eFileAccessErr, "the folder does not exist");
@@ -345,10 +346,6 @@ Dt::ErrorStatus DtDbDatabase::save(wchar_t const* path, bool replace) {
 
 Dt::ErrorStatus DtDbDatabase::readDxfFile(wchar_t const* path) {
   m_errorText = L"";
-  const auto fail = [&](Dt::ErrorStatus status, std::string const& why) {
-    m_errorText = CString::fromUtf8(why);
-    return status;
-  };
   if (!path || !*path) return fail(Dt::eInvalidInput, "no file name");
   const auto posix = zept::fs::resolve(path);
   if (!posix || !zept::fs::fileExists(path)) return fail(Dt::eFileNotFound, "no such file");

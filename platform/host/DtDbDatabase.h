@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/core/CString.h"
@@ -155,6 +156,8 @@ class DtDbDatabase {
 
  private:
   Dt::ErrorStatus save(wchar_t const* path, bool replace);
+  // Records why a save or read failed and hands its status back.
+  Dt::ErrorStatus fail(Dt::ErrorStatus status, std::string const& why);
 
   std::unique_ptr<DtDbBlockTableRecord> m_modelSpace;
   std::unique_ptr<DtDbBlockTable> m_blockTable;

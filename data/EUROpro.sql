@@ -11,15 +11,20 @@
 -- radii gives the published A, Iy and Iz within 0.6 %, and A x 7850 kg/m3 the
 -- published mass within 0.5 %.
 --
--- Built by zeptmkcat from PDLScripts.sql followed by this file: the catalog
--- is made as a new profile catalog is, from the template's tables, which are
--- dropped at the end.
+-- Built by zeptmkcat from PDLScripts.sql, this file and then the files of
+-- EUROpro.d in name order: the catalog is made as a new profile catalog is,
+-- from the template's tables. This file holds the first series; each further
+-- series keeps its own file in EUROpro.d (with its own IDs and ProfileName
+-- rows), and EUROpro.d/zz-finish.sql ends the build: it fills the columns no
+-- series gives, indexes the sizes, takes the scripts of the shape types in
+-- use and drops the template's tables.
 --
 -- Columns (units: powers of the section unit mm; MASS in kg/m):
 --   NAME        series: IPE, HEA, HEB, UPN, L
 --   DIM1..DIM3  the size: IPE 300 is 300, 0, 0 (dimension text "300");
 --               L 80x8 is 80, 80, 8 (legs and thickness, "80x80x8")
---   SHAPE_TYPE  1 I/H section, 2 tapered channel, 4 angle (PDLScripts.sql)
+--   SHAPE_TYPE  1 I/H section, 2 tapered channel, 4 angle, 10 I with
+--               tapered flanges (PDLScripts.sql)
 --   MASS        kg/m, as published
 --   SURF        length of the outline the shape script draws, mm (mm2 of
 --               surface per mm of length; SURF / 1000 is m2/m)
@@ -45,8 +50,9 @@
 --               readers use instead of the shape script
 -- Section values not given by the sources (GAP, SY, SZ, IX, IOMEGA, TORS,
 -- SHEAR_QY, SHEAR_QZ, GAMMA, A_1, A_2, B_2, ES_2, P1_L to P4_T) are 0,
--- MATERIALS and POINTS empty, HAS_MATS and IS_THIN false; never null, since a
--- reader keeps a member whose column is null from the row it read before.
+-- MATERIALS and POINTS empty, HAS_MATS and IS_THIN false (zz-finish.sql);
+-- never null, since a reader keeps a member whose column is null from the
+-- row it read before.
 
 PROPERTY unit_long TEXT "mm";
 PROPERTY unit_weight TEXT "kG";
@@ -225,19 +231,6 @@ INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA,
   VALUES (78, "L", 150, 150, 15, 4, 33.8, 586.3, 150, 150, 15, 15, 16, 8, 4300, 8980000, 8980000, 107.53, 42.47, 107.53, 42.47, 83510, 83510);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (79, "L", 200, 200, 20, 4, 59.9, 784.5, 200, 200, 20, 20, 18, 9, 7630, 28500000, 28500000, 143.17, 56.83, 143.17, 56.83, 199100, 199100);
-
-UPDATE Shape SET GAP = 0, SY = 0, SZ = 0, IX = 0, IOMEGA = 0, TORS = 0, SHEAR_QY = 0, SHEAR_QZ = 0,
-  GAMMA = 0, A_1 = 0, A_2 = 0, HAS_MATS = False, MATERIALS = "", POINTS = "", IS_THIN = False,
-  B_2 = 0, ES_2 = 0, P1_L = 0, P1_T = 0, P2_L = 0, P2_T = 0, P3_L = 0, P3_T = 0, P4_L = 0, P4_T = 0;
-
--- Sizes are looked up by name and dimensions, as in a created catalog.
-CREATE INDEX ShapeSizes ON Shape (NAME, DIM1, DIM2, DIM3);
-
--- The scripts of the shape types in use, as a new catalog gets them.
-SELECT DISTINCTROW PDLScripts.ID, PDLScripts.SHAPE_TYPE, PDLScripts.PDL_SCRIPT, PDLScripts.IS_SYMMETRIC
-  INTO Section FROM PDLScripts INNER JOIN Shape ON PDLScripts.SHAPE_TYPE = Shape.SHAPE_TYPE
-  ORDER BY PDLScripts.SHAPE_TYPE;
-DROP TABLE PDLScripts;
 
 -- KORVA contour descriptions: the sections of the shape scripts above, the
 -- origin on the centroid, arcs as (A centre-x centre-y radius start-angle

@@ -1,19 +1,22 @@
 // The bundled EURO catalog built through the catalog-dimension analyser:
-// every size's drawn section against its own published values and written
-// as a KORVA definition and read back, and the size index its data script
-// gives it.
+// every size's drawn section against the published values its row holds and
+// written as a KORVA definition and read back, and the size index its data
+// script gives it.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "platform/core/Utf8.h"
 #include "platform/shape/SectionValues.h"
 #include "section/ZEPTKORVAAnalyser.h"
 #include "section/ZEPTKORVAPresenter.h"
 #include "section/ZEPTMDBAnalyser.h"
+#include "support/BundledCatalog.h"
 #include "support/CatalogFolders.h"
 #include "support/SameContours.h"
 
@@ -53,10 +56,68 @@ void expectKorvaRoundTrip(ZEPTCrossSection const& drawn, std::string const& what
   zept::test::expectSameContours(*read.sectionAt(0), section, 1e-6 * size, 1e-6, what);
 }
 
-// Area, second moments and the centroid of the section each size draws (its
-// shape script, or the script made from its KORVA contour) agree with SX,
-// IY, IZ and the origin the catalog gives, and the section survives a KORVA
-// round trip.
+// The length of a section's solid outlines (a hollow section's inside is not
+// counted: its tables give the outer surface). A segment of bulge b is an arc
+// of sweep 4 atan(b) over its chord.
+double outlineLength(ZEPTSection const& section) {
+  double length = 0;
+  for (int c = 0; c < section.numContours(); ++c) {
+    ZEPTContour const& contour = *section.contourAt(c);
+    if (contour.getIsHole()) continue;
+    const int n = contour.numVerts();
+    for (int i = 0; i < n; ++i) {
+      DtGePoint2d p, q;
+      double bulge = 0, ignored = 0;
+      contour.getVertexAt(i, p, bulge);
+      contour.getVertexAt((i + 1) % n, q, ignored);
+      const double chord = std::hypot(q.x - p.x, q.y - p.y);
+      const double half = 2 * std::atan(std::fabs(bulge));  // half the sweep
+      length += half < 1e-12 ? chord : chord * half / std::sin(half);
+    }
+  }
+  return length;
+}
+
+// How far the published values of a row may lie from what its section draws.
+// The tables round to 3 or 4 significant figures, which alone moves a value
+// by up to 0.5 %; the shape scripts draw the nominal dimensions, fillets and
+// tapers the tables are computed from. So: area SX, second moments IY, IZ and
+// elastic moduli MSY, MSZ (against IY, IZ of the drawing over its extents)
+// within 0.6 %; MASS = SX x 7850 kg/m3 within 0.5 %; SURF (outline length,
+// mm2 of surface per mm) within 0.5 %; the centroid on the origin within
+// 0.1 mm (centroid distances are published to 0.01 cm) and the extents equal
+// to VY, VPY, VZ, VPZ within 0.02 mm (stored to 0.01 mm).
+constexpr double kSectionTolerance = 0.006;
+constexpr double kMassTolerance = 0.005;
+constexpr double kSurfaceTolerance = 0.005;
+constexpr double kCentroidTolerance = 0.1;
+constexpr double kExtentTolerance = 0.02;
+
+void expectPublishedValues(ZEPTCrossSection const& drawn, ZEPTDBProfileData const& r, std::string const& what) {
+  auto const v = zept::shape::sectionValues(drawn);
+  ASSERT_TRUE(v) << what;
+  EXPECT_NEAR(v->area, r.sx, kSectionTolerance * r.sx) << what << ": SX";
+  EXPECT_NEAR(v->iy, r.iy, kSectionTolerance * r.iy) << what << ": IY";
+  EXPECT_NEAR(v->iz, r.iz, kSectionTolerance * r.iz) << what << ": IZ";
+  EXPECT_NEAR(v->centroid.x, 0, kCentroidTolerance) << what << ": centroid";
+  EXPECT_NEAR(v->centroid.y, 0, kCentroidTolerance) << what << ": centroid";
+  EXPECT_NEAR(v->max.x, r.vy, kExtentTolerance) << what << ": VY";
+  EXPECT_NEAR(-v->min.x, r.vpy, kExtentTolerance) << what << ": VPY";
+  EXPECT_NEAR(v->max.y, r.vz, kExtentTolerance) << what << ": VZ";
+  EXPECT_NEAR(-v->min.y, r.vpz, kExtentTolerance) << what << ": VPZ";
+  const double msy = v->iy / std::max(v->max.y, -v->min.y);
+  const double msz = v->iz / std::max(v->max.x, -v->min.x);
+  EXPECT_NEAR(r.msy, msy, kSectionTolerance * msy) << what << ": MSY";
+  EXPECT_NEAR(r.msz, msz, kSectionTolerance * msz) << what << ": MSZ";
+  const double mass = r.sx * 7850e-6;  // mm2 x kg/m3 -> kg/m
+  EXPECT_NEAR(r.mass, mass, kMassTolerance * mass) << what << ": MASS";
+  ASSERT_EQ(drawn.numSections(), 1) << what;
+  const double outline = outlineLength(*drawn.sectionAt(0));
+  EXPECT_NEAR(r.surf, outline, kSurfaceTolerance * outline) << what << ": SURF";
+}
+
+// Every row of the catalog, whatever its series or shape type, draws the
+// values it publishes and survives a KORVA round trip.
 TEST_F(EuroSections, EverySizeDrawsItsPublishedValuesAndReadsBackFromKorva) {
   ZEPTDBProfile catalog;
   ASSERT_TRUE(catalog.setProfileDB(L"EURO"));
@@ -74,18 +135,66 @@ TEST_F(EuroSections, EverySizeDrawsItsPublishedValuesAndReadsBackFromKorva) {
       ZEPTDBProfileData r;
       ASSERT_EQ(analyser.setDefinition(L"EURO", names[n], d, DtDb::kMetric, &r), 0) << what;
       EXPECT_EQ(r.unitFactor, 1) << what;
-      auto const v = zept::shape::sectionValues(cs);
-      ASSERT_TRUE(v) << what;
-      EXPECT_NEAR(v->area, r.sx, 0.01 * r.sx) << what;
-      EXPECT_NEAR(v->iy, r.iy, 0.01 * r.iy) << what;
-      EXPECT_NEAR(v->iz, r.iz, 0.01 * r.iz) << what;
-      EXPECT_NEAR(v->centroid.x, 0, 0.1) << what;
-      EXPECT_NEAR(v->centroid.y, 0, 0.1) << what;
+      expectPublishedValues(cs, r, what);
       expectKorvaRoundTrip(cs, what);
       ++sizes;
     }
   }
-  EXPECT_EQ(sizes, 79);
+  zept::test::BundledCatalog file("EUROpro");
+  EXPECT_EQ(sizes, file.number(L"SELECT COUNT(*) FROM Shape"));
+}
+
+// The check itself: a section drawn from exact values passes, and one value
+// off by a little more than the rounding allows fails at that value alone.
+TEST_F(EuroSections, CheckCatchesAValueBeyondRounding) {
+  ZEPTDBProfile catalog;
+  ASSERT_TRUE(catalog.setProfileDB(L"EURO"));
+  ZEPTCrossSection cs;
+  ZEPTMDBAnalyser analyser;
+  analyser.attachSection(&cs);
+  ZEPTDBProfileData exact;
+  ASSERT_EQ(analyser.setDefinition(L"EURO", L"HEB", L"300", DtDb::kMetric, &exact), 0);
+  auto const v = zept::shape::sectionValues(cs);
+  ASSERT_TRUE(v);
+  exact.sx = v->area;
+  exact.iy = v->iy;
+  exact.iz = v->iz;
+  exact.msy = v->iy / 150;
+  exact.msz = v->iz / 150;
+  exact.mass = v->area * 7850e-6;
+  exact.surf = outlineLength(*cs.sectionAt(0));
+  expectPublishedValues(cs, exact, "HEB 300 exact");
+
+  // A value off by a little more than its tolerance fails, and only the
+  // checks that read it fail (the mass is checked against SX).
+  struct Off {
+    double ZEPTDBProfileData::*member;
+    double factor;
+    std::vector<std::string> failing;
+  };
+  for (auto const& off : {Off{&ZEPTDBProfileData::sx, 1.007, {"SX", "MASS"}},
+                          Off{&ZEPTDBProfileData::iy, 0.993, {"IY"}},
+                          Off{&ZEPTDBProfileData::iz, 1.007, {"IZ"}},
+                          Off{&ZEPTDBProfileData::msy, 1.007, {"MSY"}},
+                          Off{&ZEPTDBProfileData::msz, 0.993, {"MSZ"}},
+                          Off{&ZEPTDBProfileData::mass, 1.006, {"MASS"}},
+                          Off{&ZEPTDBProfileData::surf, 0.994, {"SURF"}},
+                          Off{&ZEPTDBProfileData::vpy, 1.001, {"VPY"}}}) {
+    ZEPTDBProfileData wrong = exact;
+    wrong.*off.member *= off.factor;
+    testing::TestPartResultArray failures;
+    {
+      testing::ScopedFakeTestPartResultReporter reporter(
+          testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+      expectPublishedValues(cs, wrong, "HEB 300");
+    }
+    std::vector<std::string> failing;
+    for (int i = 0; i < failures.size(); ++i) {
+      const std::string message = failures.GetTestPartResult(i).message();
+      failing.push_back(message.substr(message.rfind(": ") + 2));
+    }
+    EXPECT_EQ(failing, off.failing);
+  }
 }
 
 // The data script gives the catalog the size index a created one gets.

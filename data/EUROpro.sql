@@ -1,5 +1,6 @@
--- Profile catalog EURO: European hot-rolled sections IPE, HEA, HEB, UPN and
--- equal angles (file EUROpro.mdb).
+-- Profile catalog EURO: European hot-rolled sections (file EUROpro.mdb). This
+-- file holds IPE, HEA and HEB 100 to 600, UPN and equal angles; the further
+-- series are in EUROpro.d.
 --
 -- Source: DATA-FACTS.md, "I and H sections (hot rolled, parallel flanges)"
 -- (ArcelorMittal sales programme tables, values to 4 figures), "UPN channels
@@ -59,7 +60,7 @@ PROPERTY unit_weight TEXT "kG";
 PROPERTY unit_sect TEXT "mm";
 PROPERTY std_catalog YESNO True;
 PROPERTY catalog_name TEXT "EURO";
-PROPERTY catalog_comment TEXT "European hot-rolled sections: IPE, HEA, HEB, UPN and equal angles";
+PROPERTY catalog_comment TEXT "European hot-rolled sections: IPE, IPN, HEA, HEB, HEM, HEAA, UPN and equal angles";
 
 SELECT ShapeTemplate.* INTO Shape FROM ShapeTemplate;
 DROP TABLE ShapeTemplate;

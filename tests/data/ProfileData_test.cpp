@@ -142,7 +142,8 @@ TEST(ProfileData, SectionValuesInPowersOfMillimetres) {
     double dim1, dim3, area, iy, iz;  // mm2, mm4
   };
   for (auto const& p : {Published{L"IPE", 300, 0, 5381, 8356e4, 603.8e4}, Published{L"HEB", 200, 0, 7810, 5696e4, 2003e4},
-                        Published{L"UPN", 200, 0, 3220, 1910e4, 148e4}, Published{L"L", 80, 8, 1230, 72.2e4, 72.2e4}}) {
+                        Published{L"UPN", 200, 0, 3220, 1910e4, 148e4}, Published{L"L", 80, 8, 1230, 72.2e4, 72.2e4},
+                        Published{L"IPN", 300, 0, 6900, 9800e4, 451e4}, Published{L"HEM", 1000, 0, 44420, 722300e4, 18460e4}}) {
     const std::wstring where = std::wstring(L" FROM Shape WHERE NAME = \"") + p.name +
                                L"\" AND DIM1 = " + std::to_wstring(p.dim1) + L" AND DIM3 = " + std::to_wstring(p.dim3);
     EXPECT_EQ(euro.number(L"SELECT SX" + where), p.area) << zept::toUtf8(p.name);

@@ -30,8 +30,7 @@
 -- areas bear this out; measured at the middle of the inner face instead, they
 -- come out 1.2 to 1.9 % too high. Likewise the tapered I (IPN): ES at B/4
 -- from the web's axis, halfway out along each half flange; measured at the
--- middle of the outstand instead, the published areas come out 1 to 1.6 %
--- too low.
+-- middle of the outstand instead, the areas come out 1 to 1.6 % too high.
 --
 -- Origin: the centroid. Doubly symmetric shapes are drawn about their centre.
 -- The others place the outline from the row's distances to the left and lower

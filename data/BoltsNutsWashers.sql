@@ -6,8 +6,10 @@
 --
 -- Source: the bundled fastener catalogs of this folder; the sets are
 -- ISO 4014 / ISO 4017 bolts with ISO 4032 nuts and ISO 7089 washers, the
--- EN 14399-4 HV set with its clamping ranges, and A325 bolts with A563 nuts
--- and F436 washers.
+-- EN 14399-4 HV set with EN 14399-6 washers and its clamping ranges, and
+-- A325 and A490 bolts (ASTM F3125) with A563 nuts and F436 washers. Each
+-- catalog names its standard and edition in its source_standard property.
+-- EN 14399-10 (HRC) sets are not bundled.
 --
 -- Rules:
 -- - ClampingRange is NULL where no clamping-range catalog exists (only the
@@ -26,4 +28,5 @@ INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bol
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("bolts_iso4014.mdb", "Nuts_ISO4032.mdb", "Washers_ISO7089.mdb", NULL);
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_EN14399.mdb", "Nuts_EN14399.mdb", "Washers_EN14399.mdb", "cr_EN14399.mdb");
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_A325.mdb", "Nuts_A563.mdb", "washers_f436.MDB", NULL);
+INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_A490.mdb", "Nuts_A563.mdb", "washers_f436.MDB", NULL);
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_DIN931.mdb", "Nuts_DIN934.mdb", "Washers_DIN125.mdb", NULL);

@@ -1,21 +1,24 @@
 -- Material catalog EN: European structural materials, one row per grade.
 --
 -- Sources:
--- - Steel: DATA-FACTS.md, "Structural steels (EN 10025-2, EN 1993-1-1)":
---   design fy / fu for t <= 40 mm: S235 235/360, S275 275/430, S355 355/490
---   (EN 1993-1-1 editions differ on S355, 490 or 510; 490 is the table's
---   value and lies in the EN 10025-2 range 470-630); E 210000, nu 0.3,
---   G 81000 N/mm2, density 7850 kg/m3, alpha 12e-6 /K.
---   S460 (EN 10025-3 N/NL, EN 10025-4 M/ML): EN 1993-1-1 table 3.1,
---   fy 460, fu 540 for t <= 40 mm.
--- - Concrete C30/37: EN 1992-1-1 table 3.1: fck 30, fctm 2.9, Ecm 33000
+-- - Steel: one row per quality a detailer orders, named by its product
+--   standard and edition: EN 10025-2:2019 (non-alloy: JR, J0, J2, K2),
+--   EN 10025-3:2019 (normalized: N, NL), EN 10025-4:2019 (thermomechanical:
+--   M, ML), EN 10025-6:2019 (quenched and tempered: Q, QL, QL1); the second
+--   name is the steel number of that standard. RE and RT are the nominal fy
+--   and fu for t <= 40 mm of EN 1993-1-1:2005 Table 3.1, which depend on the
+--   product standard, not on the quality (S355 of EN 10025-2 has fu 510, of
+--   EN 10025-3 490, of EN 10025-4 470); the description also gives the
+--   values for 40 < t <= 80 mm. E 210000, nu 0.3, G 81000 N/mm2
+--   (EN 1993-1-1:2005 3.2.6), density 7850 kg/m3, alpha 12e-6 /K.
+-- - Concrete C30/37: EN 1992-1-1:2004 table 3.1: fck 30, fctm 2.9, Ecm 33000
 --   N/mm2; 3.1.3: nu 0.2, alpha 10e-6 /K. Reinforced: 2500 kg/m3
---   (EN 1991-1-1 table A.1, 24 kN/m3 plus 1 for the reinforcement).
+--   (EN 1991-1-1:2002 table A.1, 24 kN/m3 plus 1 for the reinforcement).
 --   G = Ecm / (2 (1 + nu)) = 13750 N/mm2.
--- - Aluminium EN AW-6082 T6: EN 1999-1-1 table 3.2b (extruded profiles),
---   f0 260, fu 310; 3.2.5: E 70000, nu 0.3, G 27000 N/mm2, 2700 kg/m3,
+-- - Aluminium EN AW-6082 T6: EN 1999-1-1:2007 table 3.2b (extruded profiles,
+--   5 < t <= 15 mm), f0 260, fu 310; 3.2.5: E 70000, nu 0.3, G 27000 N/mm2, 2700 kg/m3,
 --   alpha 23e-6 /K.
--- - Timber C24 (softwood): EN 338 table 1: fm,k 24, fc,0,k 21, E0,mean
+-- - Timber C24 (softwood): EN 338:2016 table 1: fm,k 24, fc,0,k 21, E0,mean
 --   11000, E0,05 7400, Gmean 690 N/mm2, rho k 350, rho mean 420 kg/m3.
 --   Tension and shear strengths changed between editions of EN 338 and
 --   are left out; timber has no single Poisson's ratio or expansion
@@ -39,24 +42,82 @@ CREATE TABLE MATERIALS (ID COUNTER, NAME TEXT(50), SECOND_NAME TEXT(50), DESCRIP
   BC71_NATURE DOUBLE, BC71_HUMIDITY DOUBLE, BC_OK DOUBLE, PN_OK DOUBLE, EC_OK DOUBLE,
   EC_DEFORMAT DOUBLE, PN_DEFORMAT DOUBLE, GMEAN DOUBLE, RESERVE DOUBLE, KIRCHOFF DOUBLE);
 
--- Steel, t <= 40 mm.
+-- Steel: fy/fu for t <= 40 mm.
+
+-- EN 10025-2:2019, non-alloy.
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
-  VALUES ("S235", "1.0038", "Structural steel EN 10025-2, fy/fu for t <= 40 mm", 1, 210000, 0.3, 0.000012, 7850, 235, 360, 81000, 81000);
+  VALUES ("S235JR", "1.0038", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 235/360 (t <= 40 mm), 215/360 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 235, 360, 81000, 81000);
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
-  VALUES ("S275", "1.0044", "Structural steel EN 10025-2, fy/fu for t <= 40 mm", 1, 210000, 0.3, 0.000012, 7850, 275, 430, 81000, 81000);
+  VALUES ("S235J0", "1.0114", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 235/360 (t <= 40 mm), 215/360 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 235, 360, 81000, 81000);
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
-  VALUES ("S355", "1.0045", "Structural steel EN 10025-2, fy/fu for t <= 40 mm", 1, 210000, 0.3, 0.000012, 7850, 355, 490, 81000, 81000);
+  VALUES ("S235J2", "1.0117", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 235/360 (t <= 40 mm), 215/360 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 235, 360, 81000, 81000);
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
-  VALUES ("S460", "", "Structural steel EN 10025-3/-4, fy/fu for t <= 40 mm", 1, 210000, 0.3, 0.000012, 7850, 460, 540, 81000, 81000);
+  VALUES ("S275JR", "1.0044", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 275/430 (t <= 40 mm), 255/410 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 430, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275J0", "1.0143", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 275/430 (t <= 40 mm), 255/410 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 430, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275J2", "1.0145", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 275/430 (t <= 40 mm), 255/410 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 430, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355JR", "1.0045", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355J0", "1.0553", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355J2", "1.0577", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355K2", "1.0596", "EN 10025-2:2019 non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+
+-- EN 10025-3:2019, normalized.
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275N", "1.0490", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 275/390 (t <= 40 mm), 255/370 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 390, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275NL", "1.0491", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 275/390 (t <= 40 mm), 255/370 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 390, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355N", "1.0545", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 355/490 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 490, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355NL", "1.0546", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 355/490 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 490, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420N", "1.8902", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 420/520 (t <= 40 mm), 390/520 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 520, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420NL", "1.8912", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 420/520 (t <= 40 mm), 390/520 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 520, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460N", "1.8901", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 460/540 (t <= 40 mm), 430/540 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 540, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460NL", "1.8903", "EN 10025-3:2019 normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 460/540 (t <= 40 mm), 430/540 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 540, 81000, 81000);
+
+-- EN 10025-4:2019, thermomechanical.
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275M", "1.8818", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 275/370 (t <= 40 mm), 255/360 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 370, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275ML", "1.8819", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 275/370 (t <= 40 mm), 255/360 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 370, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355M", "1.8823", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 355/470 (t <= 40 mm), 335/450 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 470, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355ML", "1.8834", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 355/470 (t <= 40 mm), 335/450 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 470, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420M", "1.8825", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 420/520 (t <= 40 mm), 390/500 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 520, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420ML", "1.8836", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 420/520 (t <= 40 mm), 390/500 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 520, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460M", "1.8827", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 460/540 (t <= 40 mm), 430/530 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 540, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460ML", "1.8838", "EN 10025-4:2019 thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 460/540 (t <= 40 mm), 430/530 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 540, 81000, 81000);
+
+-- EN 10025-6:2019, quenched and tempered.
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460Q", "1.8908", "EN 10025-6:2019 quenched and tempered; EN 1993-1-1:2005 Table 3.1: fy/fu 460/570 (t <= 40 mm), 440/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 570, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460QL", "1.8906", "EN 10025-6:2019 quenched and tempered; EN 1993-1-1:2005 Table 3.1: fy/fu 460/570 (t <= 40 mm), 440/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 570, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460QL1", "1.8916", "EN 10025-6:2019 quenched and tempered; EN 1993-1-1:2005 Table 3.1: fy/fu 460/570 (t <= 40 mm), 440/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 570, 81000, 81000);
 
 -- Concrete, reinforced.
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RE_AXCOMP, RT, KIRCHOFF, GMEAN)
-  VALUES ("C30/37", "", "Reinforced concrete EN 1992-1-1: fck 30, fctm 2.9, Ecm 33000 N/mm2", 2, 33000, 0.2, 0.00001, 2500, 30, 30, 2.9, 13750, 13750);
+  VALUES ("C30/37", "", "Reinforced concrete EN 1992-1-1:2004: fck 30, fctm 2.9, Ecm 33000 N/mm2", 2, 33000, 0.2, 0.00001, 2500, 30, 30, 2.9, 13750, 13750);
 
 -- Aluminium alloy.
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
-  VALUES ("EN AW-6082", "T6", "Aluminium alloy EN 1999-1-1, extruded profiles: f0 260, fu 310", 3, 70000, 0.3, 0.000023, 2700, 260, 310, 27000, 27000);
+  VALUES ("EN AW-6082", "T6", "Aluminium alloy EN 1999-1-1:2007, extruded profiles 5 < t <= 15 mm: f0 260, fu 310", 3, 70000, 0.3, 0.000023, 2700, 260, 310, 27000, 27000);
 
 -- Timber.
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, RO, RE, RE_BENDING, RE_AXCOMP, E_5, KIRCHOFF, GMEAN)
-  VALUES ("C24", "", "Softwood EN 338: fm,k 24, fc,0,k 21 N/mm2; rho k 350, rho mean 420 kg/m3", 4, 11000, 420, 24, 24, 21, 7400, 690, 690);
+  VALUES ("C24", "", "Softwood EN 338:2016: fm,k 24, fc,0,k 21 N/mm2; rho k 350, rho mean 420 kg/m3", 4, 11000, 420, 24, 24, 21, 7400, 690, 690);

@@ -1,15 +1,44 @@
--- Structural steel grades offered for members, with the standard that defines them.
--- List: EN 10025-2 non-alloy and EN 10025-4 thermomechanical grades.
--- ListE: ASTM grades common in US practice.
+-- Structural steel grades offered for members, with the standard and edition
+-- that defines each one.
+-- List: the qualities a detailer orders (the grades of KmatEN, with the same
+-- names): EN 10025-2:2019 non-alloy (JR, J0, J2, K2), EN 10025-3:2019
+-- normalized (N, NL), EN 10025-4:2019 thermomechanical (M, ML) and
+-- EN 10025-6:2019 quenched and tempered (Q, QL, QL1) steels.
+-- ListE: ASTM grades common in US practice (names only; this catalog holds
+-- no values of theirs).
 
 CREATE TABLE List (Value TEXT(50), Data TEXT(50));
 CREATE TABLE ListE (Value TEXT(50), Data TEXT(50));
 
-INSERT INTO List (Value, Data) VALUES ("S235JR", "EN 10025-2");
-INSERT INTO List (Value, Data) VALUES ("S275JR", "EN 10025-2");
-INSERT INTO List (Value, Data) VALUES ("S355J2", "EN 10025-2");
-INSERT INTO List (Value, Data) VALUES ("S355K2", "EN 10025-2");
-INSERT INTO List (Value, Data) VALUES ("S460M", "EN 10025-4");
+INSERT INTO List (Value, Data) VALUES ("S235JR", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S235J0", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S235J2", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S275JR", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S275J0", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S275J2", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S355JR", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S355J0", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S355J2", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S355K2", "EN 10025-2:2019");
+INSERT INTO List (Value, Data) VALUES ("S275N", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S275NL", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S355N", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S355NL", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S420N", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S420NL", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S460N", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S460NL", "EN 10025-3:2019");
+INSERT INTO List (Value, Data) VALUES ("S275M", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S275ML", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S355M", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S355ML", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S420M", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S420ML", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S460M", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S460ML", "EN 10025-4:2019");
+INSERT INTO List (Value, Data) VALUES ("S460Q", "EN 10025-6:2019");
+INSERT INTO List (Value, Data) VALUES ("S460QL", "EN 10025-6:2019");
+INSERT INTO List (Value, Data) VALUES ("S460QL1", "EN 10025-6:2019");
 
 INSERT INTO ListE (Value, Data) VALUES ("A36", "ASTM A36");
 INSERT INTO ListE (Value, Data) VALUES ("A572 Gr 50", "ASTM A572");

@@ -19,6 +19,9 @@ PACKAGES=(
   libcli11-dev
   libdime-dev
   python3-ezdxf
+  # data/gen/fasteners.py --check, a test that the fastener SQL texts are
+  # what the script writes.
+  python3
   libcairo2-dev
   libpango1.0-dev
   fonts-liberation2

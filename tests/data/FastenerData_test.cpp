@@ -1,13 +1,19 @@
-// Plausibility of the bundled fastener catalogs as the build made them from
-// data/*.sql: the thread length rules, the clamping-range derivation with its
-// worked examples, the standards catalog's file names and the inch units.
+// The bundled fastener catalogs as the build made them from data/*.sql:
+// published values per standard, the thread length rules, clamping ranges
+// recomputed from the set's own bolt, nut and washer rows, a nut and washer
+// for every bolt, the standards catalog's file names, units and the
+// standard and edition each catalog names.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
+#include <regex>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "support/BundledCatalog.h"
 
@@ -22,66 +28,241 @@ std::string upper(std::string s) {
   return s;
 }
 
-TEST(FastenerData, IsoThreadLengths) {
-  const wchar_t* join =
-      L"FROM Shanks INNER JOIN (Bolts INNER JOIN BoltsTypes ON Bolts.Id = BoltsTypes.BoltId) "
-      L"ON Shanks.Id = BoltsTypes.ShankId ";
+// Every row of `sql`, each column as its variant.
+std::vector<std::vector<COleVariant>> rows(Catalog& c, std::wstring const& sql) {
+  std::vector<std::vector<COleVariant>> out;
+  CDaoRecordset rs(&c.m_db);
+  rs.Open(dbOpenSnapshot, sql.c_str());
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    out.emplace_back();
+    for (short i = 0; i < rs.GetFieldCount(); ++i) out.back().push_back(rs.GetFieldValue(i));
+  }
+  return out;
+}
+
+const wchar_t* const kBoltJoin =
+    L" FROM Materials INNER JOIN (Shanks INNER JOIN (Bolts INNER JOIN BoltsTypes ON Bolts.Id = BoltsTypes.BoltId) "
+    L"ON Shanks.Id = BoltsTypes.ShankId) ON Materials.Id = BoltsTypes.MaterialId ";
+
+// The bundled file names by their upper-case spelling: the standards
+// catalog may spell a name in any case, the file system may not.
+std::map<std::string, std::string> bundledFiles() {
+  std::map<std::string, std::string> files;
+  for (auto const& entry : fs::directory_iterator(kBundledData)) {
+    const std::string name = entry.path().filename().string();
+    files[upper(name)] = name;
+  }
+  return files;
+}
+
+std::string stem(std::string const& file) { return file.substr(0, file.rfind('.')); }
+
+// Values the standards publish, a few per standard; the EN 14399-6 washers,
+// which had ISO 7089's thicknesses, in full.
+TEST(FastenerData, PublishedValues) {
+  struct Value {
+    char const* catalog;
+    wchar_t const* sql;
+    double expected;
+  } const values[] = {
+      // ISO 4032:2012 m and s.
+      {"Nuts_ISO4032", L"SELECT Thick FROM Nuts WHERE InnerDiam = 8", 6.8},
+      {"Nuts_ISO4032", L"SELECT Thick FROM Nuts WHERE InnerDiam = 24", 21.5},
+      {"Nuts_ISO4032", L"SELECT OuterDiam FROM Nuts WHERE InnerDiam = 24", 36},
+      {"Nuts_ISO4032", L"SELECT Thick FROM Nuts WHERE InnerDiam = 36", 31},
+      {"Nuts_ISO4032", L"SELECT OuterDiam FROM Nuts WHERE InnerDiam = 36", 55},
+      {"Nuts_ISO4032", L"SELECT Thick FROM Nuts WHERE InnerDiam = 64", 51},
+      // ISO 7089:2000 d1, d2, h.
+      {"Washers_ISO7089", L"SELECT HoleDiam FROM Washers WHERE InnerDiam = 8", 8.4},
+      {"Washers_ISO7089", L"SELECT OuterDiam FROM Washers WHERE InnerDiam = 20", 37},
+      {"Washers_ISO7089", L"SELECT Thick FROM Washers WHERE InnerDiam = 20", 3},
+      {"Washers_ISO7089", L"SELECT Thick FROM Washers WHERE InnerDiam = 36", 5},
+      {"Washers_ISO7089", L"SELECT OuterDiam FROM Washers WHERE InnerDiam = 64", 115},
+      // EN 14399-4:2015 HV nuts.
+      {"Nuts_EN14399", L"SELECT Thick FROM Nuts WHERE InnerDiam = 20", 16},
+      {"Nuts_EN14399", L"SELECT Thick FROM Nuts WHERE InnerDiam = 36", 29},
+      {"Nuts_EN14399", L"SELECT OuterDiam FROM Nuts WHERE InnerDiam = 36", 60},
+      // ASME B18.2.6 heavy hex nuts and F436 washers, inches.
+      {"Nuts_A563", L"SELECT Thick FROM Nuts WHERE InnerDiam = 0.75", 47. / 64},
+      {"Nuts_A563", L"SELECT OuterDiam FROM Nuts WHERE InnerDiam = 0.75", 1.25},
+      {"Nuts_A563", L"SELECT Thick FROM Nuts WHERE InnerDiam = 1.25", 1 + 7. / 32},
+      {"Washers_F436", L"SELECT HoleDiam FROM Washers WHERE InnerDiam = 0.75", 13. / 16},
+      {"Washers_F436", L"SELECT OuterDiam FROM Washers WHERE InnerDiam = 0.75", 1 + 15. / 32},
+  };
+  for (auto const& v : values) {
+    Catalog c(v.catalog);
+    EXPECT_DOUBLE_EQ(c.number(v.sql), v.expected) << v.catalog << ": " << zept::toUtf8(v.sql);
+  }
+
+  // ISO 4014:2011 reference thread length b in each length range.
   Catalog iso4014("Bolts_ISO4014");
-  EXPECT_EQ(iso4014.number((std::wstring(L"SELECT COUNT(*) ") + join).c_str()), 144);
+  for (auto [d, l, b] : {std::tuple{8, 40, 22}, {36, 200, 84}, {36, 220, 97}, {64, 260, 153}})
+    EXPECT_EQ(iso4014.number(std::wstring(L"SELECT DISTINCT ThreadLenght") + kBoltJoin + L"WHERE Diameter = " +
+                             std::to_wstring(d) + L" AND Lenght = " + std::to_wstring(l)),
+              b)
+        << "M" << d << " x " << l;
+
+  struct Washer {
+    double d, d1, d2, h;
+  } const en14399_6[] = {{12, 13, 24, 3}, {16, 17, 30, 4}, {20, 21, 37, 4}, {22, 23, 39, 4},
+                         {24, 25, 44, 4}, {27, 28, 50, 5}, {30, 31, 56, 5}, {36, 37, 66, 6}};
+  Catalog washers("Washers_EN14399");
+  const auto stored = rows(washers, L"SELECT InnerDiam, HoleDiam, OuterDiam, Thick FROM Washers ORDER BY InnerDiam");
+  ASSERT_EQ(stored.size(), std::size(en14399_6));
+  for (size_t i = 0; i < stored.size(); ++i) {
+    auto const& w = en14399_6[i];
+    EXPECT_EQ(std::vector<double>({stored[i][0].toDouble(), stored[i][1].toDouble(), stored[i][2].toDouble(),
+                                   stored[i][3].toDouble()}),
+              std::vector<double>({w.d, w.d1, w.d2, w.h}))
+        << "M" << w.d;
+  }
+
+  // EN 14399-4 reference thread lengths, one per size.
+  Catalog hv("Bolts_EN14399");
+  const auto threads = rows(hv, std::wstring(L"SELECT DISTINCT Diameter, ThreadLenght") + kBoltJoin + L"ORDER BY Diameter");
+  std::map<double, double> b;
+  for (auto const& r : threads) b[r[0].toDouble()] = r[1].toDouble();
+  EXPECT_EQ(threads.size(), b.size());
+  EXPECT_EQ(b, (std::map<double, double>{{12, 23}, {16, 28}, {20, 33}, {22, 34}, {24, 39}, {27, 41}, {30, 44}, {36, 52}}));
+}
+
+TEST(FastenerData, IsoThreadLengths) {
+  Catalog iso4014("Bolts_ISO4014");
+  EXPECT_EQ(iso4014.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin), 263);
   // b = 2d + 6 (l <= 125), 2d + 12 (l <= 200), 2d + 25 beyond.
-  EXPECT_EQ(iso4014.number((std::wstring(L"SELECT COUNT(*) ") + join +
-                            L"WHERE BoltsTypes.ThreadLenght <> 2 * Bolts.Diameter + IIf(Shanks.Lenght <= 125, 6, "
-                            L"IIf(Shanks.Lenght <= 200, 12, 25)) OR BoltsTypes.ThreadLenght >= Shanks.Lenght")
-                               .c_str()),
+  EXPECT_EQ(iso4014.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin +
+                           L"WHERE BoltsTypes.ThreadLenght <> 2 * Bolts.Diameter + IIf(Shanks.Lenght <= 125, 6, "
+                           L"IIf(Shanks.Lenght <= 200, 12, 25)) OR BoltsTypes.ThreadLenght >= Shanks.Lenght"),
+            0);
+  // Beyond M39 the property class is as agreed: 8.8 only.
+  EXPECT_EQ(iso4014.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin +
+                           L"WHERE Bolts.Diameter > 39 AND Materials.Symbol <> \"8.8\""),
             0);
   Catalog iso4017("Bolts_ISO4017");
-  EXPECT_EQ(iso4017.number((std::wstring(L"SELECT COUNT(*) ") + join).c_str()), 154);
-  EXPECT_EQ(iso4017.number((std::wstring(L"SELECT COUNT(*) ") + join +
-                            L"WHERE BoltsTypes.ThreadLenght <> Shanks.Lenght").c_str()),
+  EXPECT_EQ(iso4017.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin), 232);
+  EXPECT_EQ(iso4017.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin +
+                           L"WHERE BoltsTypes.ThreadLenght <> Shanks.Lenght"),
             0);
 }
 
-TEST(FastenerData, ClampingRangesFollowTheirDerivation) {
-  Catalog cr("cr_EN14399");
-  // The worked examples: ls,min / lg,max of M20 x 60, M20 x 80 and M24 x 80;
-  // ShankLength is lg,max = l - b and ThreadLength is b, so l is their sum.
-  struct Example {
-    double d, l, pitch, ls, lg;
+// Every HV bolt length with 1 and 2 washers has exactly one range, and the
+// range follows from that bolt's b, the nut's m and the washer's h:
+// lg,max - n h up to l - n h - m - P (one pitch of protrusion).
+TEST(FastenerData, ClampingRangesFollowFromTheSet) {
+  Catalog bolts("Bolts_EN14399"), nuts("Nuts_EN14399"), washers("Washers_EN14399"), cr("cr_EN14399");
+  std::map<double, double> m, h;
+  for (auto const& r : rows(nuts, L"SELECT InnerDiam, Thick FROM Nuts")) m[r[0].toDouble()] = r[1].toDouble();
+  for (auto const& r : rows(washers, L"SELECT InnerDiam, Thick FROM Washers")) h[r[0].toDouble()] = r[1].toDouble();
+  const std::map<double, double> pitch = {{12, 1.75}, {16, 2},  {20, 2.5}, {22, 2.5},
+                                          {24, 3},    {27, 3}, {30, 3.5}, {36, 4}};  // ISO 261 coarse
+
+  struct Range {
+    double lower, upper, shank, thread;
+    bool operator==(Range const&) const = default;
   };
-  for (auto const& e : {Example{20, 60, 2.5, 19.5, 27}, Example{20, 80, 2.5, 39.5, 47}, Example{24, 80, 3, 32, 41}}) {
-    const std::wstring where = L" FROM GripLength WHERE Diameter = " + std::to_wstring(e.d) +
-                               L" AND WasherNum = 1 AND ShankLength + ThreadLength = " + std::to_wstring(e.l);
-    EXPECT_EQ(cr.number((L"SELECT ShankLength" + where).c_str()), e.lg) << e.d << " x " << e.l;
-    EXPECT_EQ(cr.number((L"SELECT ShankLength - 3 * " + std::to_wstring(e.pitch) + where).c_str()), e.ls);
+  std::map<std::tuple<double, int, double>, std::vector<Range>> stored;  // by d, n, l
+  const auto grip =
+      rows(cr, L"SELECT Diameter, WasherNum, RangeLower, RangeUpper, ShankLength, ThreadLength FROM GripLength");
+  for (auto const& r : grip) {
+    const Range range{r[2].toDouble(), r[3].toDouble(), r[4].toDouble(), r[5].toDouble()};
+    stored[{r[0].toDouble(), static_cast<int>(r[1].toDouble()), range.shank + range.thread}].push_back(range);
   }
-  // M20 x 60 with nut m 16, washer h 3, P 2.5: lg,max - n h up to l - n h - m - P.
-  EXPECT_EQ(cr.number(L"SELECT RangeLower FROM GripLength WHERE Diameter = 20 AND WasherNum = 2 AND ShankLength = 27"),
-            21);
-  EXPECT_EQ(cr.number(L"SELECT RangeUpper FROM GripLength WHERE Diameter = 20 AND WasherNum = 2 AND ShankLength = 27"),
-            35.5);
-  EXPECT_EQ(cr.number(L"SELECT COUNT(*) FROM GripLength WHERE RangeLower <= 0 OR RangeUpper <= RangeLower OR "
-                      L"WasherNum NOT IN (1, 2)"),
-            0);
+
+  const auto set = rows(bolts, std::wstring(L"SELECT Diameter, Lenght, ThreadLenght") + kBoltJoin);
+  ASSERT_FALSE(set.empty());
+  EXPECT_EQ(grip.size(), 2 * set.size());
+  for (auto const& r : set) {
+    const double d = r[0].toDouble(), l = r[1].toDouble(), b = r[2].toDouble();
+    ASSERT_TRUE(m.count(d) && h.count(d) && pitch.count(d)) << "M" << d;
+    for (int n : {1, 2}) {
+      const Range expected{l - b - n * h[d], l - n * h[d] - m[d] - pitch.at(d), l - b, b};
+      EXPECT_EQ(stored[std::tuple(d, n, l)], std::vector<Range>{expected}) << "M" << d << " x " << l << ", " << n << " washers";
+    }
+  }
+
+  // The published ls,min / lg,max examples: M20 x 60, M20 x 80, M24 x 80.
+  struct Example {
+    double d, l, ls, lg;
+  };
+  for (auto const& e : {Example{20, 60, 19.5, 27}, Example{20, 80, 39.5, 47}, Example{24, 80, 32, 41}}) {
+    auto const& ranges = stored[std::tuple(e.d, 1, e.l)];
+    ASSERT_EQ(ranges.size(), 1u) << e.d << " x " << e.l;
+    EXPECT_EQ(ranges[0].shank, e.lg);
+    EXPECT_EQ(ranges[0].shank - 3 * pitch.at(e.d), e.ls);
+  }
+}
+
+// Each set of the standards catalog has, for every bolt size and class, a
+// nut of that size in the class that goes with the bolt's, and a washer of
+// that size with a hole larger than the bolt.
+TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
+  const std::map<std::string, std::set<std::string>> nutClass = {
+      {"8.8", {"8", "10"}}, {"10.9", {"10"}}, {"A325", {"C", "DH"}}, {"A490", {"DH"}}};
+  const auto files = bundledFiles();
+  Catalog standards("BoltsNutsWashers");
+  int sets = 0;
+  for (auto const& r : rows(standards, L"SELECT BoltStand, NutStand, WasherStand FROM Bolts")) {
+    const auto bolt = files.find(upper(r[0].text().toUtf8()));
+    if (bolt == files.end()) continue;  // not bundled
+    ++sets;
+    Catalog bolts(stem(bolt->second).c_str());
+    Catalog nuts(stem(files.at(upper(r[1].text().toUtf8()))).c_str());
+    Catalog washers(stem(files.at(upper(r[2].text().toUtf8()))).c_str());
+    std::set<std::pair<double, std::string>> nutTypes;
+    for (auto const& n : rows(nuts, L"SELECT Nuts.InnerDiam, Materials.Symbol FROM Materials INNER JOIN (Nuts INNER JOIN "
+                                    L"NutsTypes ON Nuts.Id = NutsTypes.NutId) ON Materials.Id = NutsTypes.MaterialId"))
+      nutTypes.emplace(n[0].toDouble(), n[1].text().toUtf8());
+    std::map<double, double> holes;
+    for (auto const& w : rows(washers, L"SELECT InnerDiam, HoleDiam FROM Washers")) holes[w[0].toDouble()] = w[1].toDouble();
+
+    for (auto const& b : rows(bolts, std::wstring(L"SELECT DISTINCT Bolts.Diameter, Materials.Symbol") + kBoltJoin)) {
+      const double d = b[0].toDouble();
+      const std::string boltClass = b[1].text().toUtf8(), where = bolt->second + " " + std::to_string(d) + " " + boltClass;
+      ASSERT_TRUE(nutClass.count(boltClass)) << where;
+      EXPECT_TRUE(std::ranges::any_of(nutClass.at(boltClass), [&](auto const& c) { return nutTypes.count({d, c}); }))
+          << where;
+      ASSERT_TRUE(holes.count(d)) << where;
+      EXPECT_GT(holes[d], d) << where;
+    }
+  }
+  EXPECT_EQ(sets, 5);
 }
 
 TEST(FastenerData, StandardsNameBundledCatalogs) {
-  std::set<std::string> files;
-  for (auto const& entry : fs::directory_iterator(kBundledData)) files.insert(upper(entry.path().filename().string()));
-
+  const auto files = bundledFiles();
   Catalog standards("BoltsNutsWashers");
-  CDaoRecordset rs(&standards.m_db);
-  rs.Open(dbOpenSnapshot, L"SELECT BoltStand, NutStand, WasherStand, ClampingRange FROM Bolts");
-  int rows = 0;
-  for (; !rs.IsEOF(); rs.MoveNext(), ++rows) {
-    const bool missing = upper(rs.GetFieldValue(0).text().toUtf8()) == "BOLTS_DIN931.MDB";
+  int rowCount = 0;
+  for (auto const& r : rows(standards, L"SELECT BoltStand, NutStand, WasherStand, ClampingRange FROM Bolts")) {
+    ++rowCount;
+    const bool missing = upper(r[0].text().toUtf8()) == "BOLTS_DIN931.MDB";
     for (int column = 0; column < 4; ++column) {
-      const auto value = rs.GetFieldValue(column);
-      if (column == 3 && value.isNull()) continue;  // no clamping-range catalog
-      const std::string name = upper(value.text().toUtf8());
+      if (column == 3 && r[column].isNull()) continue;  // no clamping-range catalog
+      const std::string name = upper(r[column].text().toUtf8());
       EXPECT_EQ(files.count(name), missing ? 0u : 1u) << name;
     }
   }
-  EXPECT_EQ(rows, 5);
+  EXPECT_EQ(rowCount, 6);
+}
+
+// Every bundled fastener catalog names the standard it was typed from with
+// its edition ("ISO 4014:2011", "ASTM F436-11").
+TEST(FastenerData, CatalogsNameTheirStandardAndEdition) {
+  const std::regex edition(R"((ISO|EN|ASTM|ASME) [A-Z0-9./ -]+[:-](19|20)?\d\d[a-z]?\b.*)");
+  int catalogs = 0;
+  for (auto const& [key, file] : bundledFiles()) {
+    if (!(key.starts_with("BOLTS_") || key.starts_with("NUTS_") || key.starts_with("WASHERS_") ||
+          key.starts_with("CR_")))
+      continue;
+    ++catalogs;
+    Catalog c(stem(file).c_str());
+    const std::string source =
+        c.m_db.GetPropertyValue(CDaoDatabase::PropertySet::Database, L"source_standard").text().toUtf8();
+    EXPECT_TRUE(std::regex_match(source, edition)) << file << ": \"" << source << "\"";
+  }
+  EXPECT_EQ(catalogs, 12);
+  Catalog washers("Washers_EN14399");
+  EXPECT_EQ(washers.m_db.GetPropertyValue(CDaoDatabase::PropertySet::Database, L"source_standard").text(),
+            CString(L"EN 14399-6:2015"));
 }
 
 TEST(FastenerData, UnitsOfTheCatalogs) {
@@ -91,19 +272,17 @@ TEST(FastenerData, UnitsOfTheCatalogs) {
     wchar_t const* field;
     wchar_t const* unit;
   };
-  for (auto const& u : {Unit{"Bolts_A325", L"Bolts", L"Diameter", L"in"}, Unit{"Nuts_A563", L"Nuts", L"Diag", L"in"},
-                        Unit{"Washers_F436", L"Washers", L"InnerDiam", L"in"},
+  for (auto const& u : {Unit{"Bolts_A325", L"Bolts", L"Diameter", L"in"}, Unit{"Bolts_A490", L"Bolts", L"Diameter", L"in"},
+                        Unit{"Nuts_A563", L"Nuts", L"Diag", L"in"}, Unit{"Washers_F436", L"Washers", L"InnerDiam", L"in"},
                         Unit{"Bolts_EN14399", L"Bolts", L"Diameter", L"mm"},
                         Unit{"Nuts_ISO4032", L"Nuts", L"Diag", L"mm"},
                         Unit{"Washers_ISO7089", L"Washers", L"InnerDiam", L"mm"},
                         Unit{"cr_EN14399", L"GripLength", L"Diameter", L"mm"}}) {
     Catalog c(u.catalog);
-    CDaoRecordset rs(&c.m_db);
-    rs.Open(dbOpenSnapshot, (std::wstring(L"SELECT Unit FROM Descriptions WHERE [Table] = \"") + u.table +
-                             L"\" AND Field = \"" + u.field + L"\"")
-                                .c_str());
-    ASSERT_FALSE(rs.IsEOF()) << u.catalog;
-    EXPECT_EQ(rs.GetFieldValue(0).text(), CString(u.unit)) << u.catalog;
+    const auto found = rows(c, std::wstring(L"SELECT Unit FROM Descriptions WHERE [Table] = \"") + u.table +
+                                   L"\" AND Field = \"" + u.field + L"\"");
+    ASSERT_EQ(found.size(), 1u) << u.catalog;
+    EXPECT_EQ(found[0][0].text(), CString(u.unit)) << u.catalog;
   }
 }
 

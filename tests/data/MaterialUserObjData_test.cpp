@@ -2,11 +2,15 @@
 // made them from data/*.sql, read through their accessors: elastic constants
 // that agree with each other, steel strengths within EN 10025-2's ranges,
 // object masses that follow from their sizes, and two translations each.
+// Steel grades carry EN 1993-1-1's design values for their product standard.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
+#include <set>
+#include <string>
 
+#include "database/ZEPTDBList.h"
 #include "database/ZEPTDBMaterial.h"
 #include "database/ZEPTDBUserObj.h"
 #include "platform/core/Utf8.h"
@@ -30,10 +34,11 @@ TEST_F(BundledCatalogs, MaterialConstants) {
   ASSERT_TRUE(material.setMaterialDB(L"EN"));
   CStringArray grades;
   ASSERT_TRUE(material.getMaterialGradeList(1, grades));
-  EXPECT_EQ(grades.GetSize(), 7);
-  // fu ranges of EN 10025-2 (3 <= t <= 100 mm).
+  EXPECT_EQ(grades.GetSize(), 32);
+  // fu ranges of EN 10025-2 (3 <= t <= 100 mm), by strength.
   const std::map<std::wstring, std::pair<double, double>> fu = {
       {L"S235", {360, 510}}, {L"S275", {410, 560}}, {L"S355", {470, 630}}};
+  std::map<std::wstring, std::pair<double, double>> byStandard;  // fy/fu of strength and product standard
   for (auto const& grade : grades) {
     ZEPTDBMaterialData m;
     ASSERT_TRUE(material.getMaterialData(0, grade, &m)) << grade.toUtf8();
@@ -43,11 +48,63 @@ TEST_F(BundledCatalogs, MaterialConstants) {
     if (m.type != 1) continue;
     EXPECT_EQ(std::tuple(m.e, m.nu, m.ro, m.lx), std::tuple(210000., 0.3, 7850., 12e-6)) << grade.toUtf8();
     EXPECT_LT(m.re, m.rt) << grade.toUtf8();
-    if (auto range = fu.find(grade.str()); range != fu.end()) {
+    // The product standard and the design code, each with its edition.
+    const std::wstring description = m.description.str();
+    EXPECT_TRUE(description.starts_with(L"EN 10025-") && description.substr(10, 6).starts_with(L":2019") &&
+                description.find(L"EN 1993-1-1:2005 Table 3.1") != std::wstring::npos)
+        << grade.toUtf8() << ": " << zept::toUtf8(m.description.c_str());
+    // Qualities of one strength in one product standard share fy and fu.
+    const auto key = grade.Left(4).str() + description.substr(0, 10);
+    if (auto [at, added] = byStandard.try_emplace(key, m.re, m.rt); !added) {
+      EXPECT_EQ(at->second, std::pair(m.re, m.rt)) << grade.toUtf8();
+    }
+    if (auto range = fu.find(grade.Left(4).str()); range != fu.end() && description.starts_with(L"EN 10025-2")) {
       EXPECT_GE(m.rt, range->second.first) << grade.toUtf8();
       EXPECT_LE(m.rt, range->second.second) << grade.toUtf8();
     }
   }
+
+  // EN 1993-1-1:2005 Table 3.1, t <= 40 mm, one quality per product standard.
+  struct Published {
+    wchar_t const* grade;
+    double fy, fu;
+  } const published[] = {{L"S235JR", 235, 360}, {L"S275J0", 275, 430}, {L"S355J2", 355, 510},
+                         {L"S275NL", 275, 390}, {L"S355N", 355, 490},  {L"S460N", 460, 540},
+                         {L"S355M", 355, 470},  {L"S420ML", 420, 520}, {L"S460Q", 460, 570}};
+  for (auto const& p : published) {
+    ZEPTDBMaterialData m;
+    ASSERT_TRUE(material.getMaterialData(1, p.grade, &m)) << zept::toUtf8(p.grade);
+    EXPECT_EQ(std::pair(m.re, m.rt), std::pair(p.fy, p.fu)) << zept::toUtf8(p.grade);
+  }
+}
+
+// The grades offered for members are the steel grades of the material
+// catalog, each with the standard and edition its row names.
+TEST_F(BundledCatalogs, SteelGradesListMatchesTheMaterials) {
+  ZEPTDBList list;
+  ASSERT_TRUE(list.setListDB(L"STEELGRADES"));
+  ZEPTDBMaterial material;
+  ASSERT_TRUE(material.setMaterialDB(L"EN"));
+  CStringArray grades;
+  ASSERT_TRUE(material.getMaterialGradeList(1, grades));
+  std::set<std::wstring> steel;
+  for (auto const& grade : grades) {
+    ZEPTDBMaterialData m;
+    ASSERT_TRUE(material.getMaterialData(0, grade, &m));
+    if (m.type == 1) steel.insert(grade.str());
+  }
+  DtArray<ZEPTString> values, standards;
+  ASSERT_TRUE(list.getList(values, false, DtDb::kMetric, &standards));
+  ASSERT_EQ(values.length(), standards.length());
+  std::set<std::wstring> listed;
+  for (int i = 0; i < values.length(); ++i) {
+    const std::string grade = zept::toUtf8(values[i].c_str());
+    listed.insert(values[i].str());
+    ZEPTDBMaterialData m;
+    ASSERT_TRUE(material.getMaterialData(1, CString(values[i]), &m)) << grade;
+    EXPECT_TRUE(m.description.str().starts_with(standards[i].str())) << grade;
+  }
+  EXPECT_EQ(listed, steel);
 }
 
 // Plates and stiffeners weigh their volume at 7850 kg/m³; a rib is a right

@@ -1,11 +1,11 @@
 -- Bolt catalog ISO 4014: hexagon head bolts, partly threaded, M8 to M64.
 --
 -- Sources: ISO 4014:2011 (product grades A and B) for s, k and the length
--- ranges; ISO 261:1998 for the coarse pitch P; the length ranges of M12 to M30
--- keep the ranges of the table they were first checked against (M12 50-150, M16 55-200,
--- M20 60-300, M24 80-220, M30 110-300); the others from ISO 4014 table 1
--- (M8 40-80, M10 45-100, M36 140-360, M42 160-440, M48 180-480, M56 220-500,
--- M64 260-500).
+-- ranges; ISO 261:1998 for the coarse pitch P. M12 to M30 keep the length
+-- ranges of the table they were first checked against (M12 50-150,
+-- M16 55-200, M20 60-300, M24 80-220, M30 110-300); the other sizes take
+-- those of ISO 4014 table 1 (M8 40-80, M10 45-100, M36 140-360,
+-- M42 160-440, M48 180-480, M56 220-500, M64 260-500).
 --
 -- Left out: the non-preferred sizes M14, M18, M22, M27, M33 and M39 (their
 -- values are not checked here).

@@ -1,10 +1,10 @@
 -- Bolt catalog ISO 4017: hexagon head bolts threaded to the head, M8 to M36.
 --
 -- Sources: ISO 4017:2011 (product grades A and B) for s, k and the length
--- ranges; ISO 261:1998 for the coarse pitch P; the length ranges of M12 to M30
--- keep the ranges of the table they were first checked against (M12 25-120, M16 30-150,
--- M20 40-160, M24 50-180, M30 60-200); the others from ISO 4017 table 1
--- (M8 16-80, M10 20-100, M36 70-200).
+-- ranges; ISO 261:1998 for the coarse pitch P. M12 to M30 keep the length
+-- ranges of the table they were first checked against (M12 25-120,
+-- M16 30-150, M20 40-160, M24 50-180, M30 60-200); the other sizes take
+-- those of ISO 4017 table 1 (M8 16-80, M10 20-100, M36 70-200).
 --
 -- Left out: the non-preferred sizes M14, M18, M22, M27, M33 and M39 (their
 -- values are not checked here). M42 to M64 are left out as well: fully threaded

@@ -15,9 +15,9 @@
 --   N/mm2; 3.1.3: nu 0.2, alpha 10e-6 /K. Reinforced: 2500 kg/m3
 --   (EN 1991-1-1:2002 table A.1, 24 kN/m3 plus 1 for the reinforcement).
 --   G = Ecm / (2 (1 + nu)) = 13750 N/mm2.
--- - Aluminium EN AW-6082 T6: EN 1999-1-1:2007 table 3.2b (extruded profiles,
---   5 < t <= 15 mm), f0 260, fu 310; 3.2.5: E 70000, nu 0.3, G 27000 N/mm2, 2700 kg/m3,
---   alpha 23e-6 /K.
+-- - Aluminium EN AW-6082 T6: EN 1999-1-1:2007 table 3.2b (extruded
+--   profiles, 5 < t <= 15 mm), f0 260, fu 310; 3.2.5: E 70000, nu 0.3,
+--   G 27000 N/mm2, 2700 kg/m3, alpha 23e-6 /K.
 -- - Timber C24 (softwood): EN 338:2016 table 1: fm,k 24, fc,0,k 21, E0,mean
 --   11000, E0,05 7400, Gmean 690 N/mm2, rho k 350, rho mean 420 kg/m3.
 --   Tension and shear strengths changed between editions of EN 338 and

@@ -250,11 +250,11 @@ def iso4014():
 Bolt catalog ISO 4014: hexagon head bolts, partly threaded, M8 to M64.
 
 Sources: ISO 4014:2011 (product grades A and B) for s, k and the length
-ranges; ISO 261:1998 for the coarse pitch P; the length ranges of M12 to M30
-keep the ranges of the table they were first checked against (M12 50-150, M16 55-200,
-M20 60-300, M24 80-220, M30 110-300); the others from ISO 4014 table 1
-(M8 40-80, M10 45-100, M36 140-360, M42 160-440, M48 180-480, M56 220-500,
-M64 260-500).
+ranges; ISO 261:1998 for the coarse pitch P. M12 to M30 keep the length
+ranges of the table they were first checked against (M12 50-150,
+M16 55-200, M20 60-300, M24 80-220, M30 110-300); the other sizes take
+those of ISO 4014 table 1 (M8 40-80, M10 45-100, M36 140-360,
+M42 160-440, M48 180-480, M56 220-500, M64 260-500).
 {ISO_OMITTED}
 Derivation rules:
 - Lengths: the nominal lengths of ISO 4014 (12-70 by 5 without 75, 80-160 by
@@ -280,10 +280,10 @@ def iso4017():
 Bolt catalog ISO 4017: hexagon head bolts threaded to the head, M8 to M36.
 
 Sources: ISO 4017:2011 (product grades A and B) for s, k and the length
-ranges; ISO 261:1998 for the coarse pitch P; the length ranges of M12 to M30
-keep the ranges of the table they were first checked against (M12 25-120, M16 30-150,
-M20 40-160, M24 50-180, M30 60-200); the others from ISO 4017 table 1
-(M8 16-80, M10 20-100, M36 70-200).
+ranges; ISO 261:1998 for the coarse pitch P. M12 to M30 keep the length
+ranges of the table they were first checked against (M12 25-120,
+M16 30-150, M20 40-160, M24 50-180, M30 60-200); the other sizes take
+those of ISO 4017 table 1 (M8 16-80, M10 20-100, M36 70-200).
 {ISO_OMITTED.rstrip()} M42 to M64 are left out as well: fully threaded
 bolts of those sizes are rare in steelwork, and their ranges are not checked.
 

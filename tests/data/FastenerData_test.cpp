@@ -111,19 +111,21 @@ TEST(FastenerData, PublishedValues) {
   ASSERT_EQ(stored.size(), std::size(en14399_6));
   for (size_t i = 0; i < stored.size(); ++i) {
     auto const& w = en14399_6[i];
-    EXPECT_EQ(std::vector<double>({stored[i][0].toDouble(), stored[i][1].toDouble(), stored[i][2].toDouble(),
-                                   stored[i][3].toDouble()}),
+    EXPECT_EQ(std::vector<double>(
+                  {stored[i][0].toDouble(), stored[i][1].toDouble(), stored[i][2].toDouble(), stored[i][3].toDouble()}),
               std::vector<double>({w.d, w.d1, w.d2, w.h}))
         << "M" << w.d;
   }
 
   // EN 14399-4 reference thread lengths, one per size.
   Catalog hv("Bolts_EN14399");
-  const auto threads = rows(hv, std::wstring(L"SELECT DISTINCT Diameter, ThreadLenght") + kBoltJoin + L"ORDER BY Diameter");
+  const auto threads =
+      rows(hv, std::wstring(L"SELECT DISTINCT Diameter, ThreadLenght") + kBoltJoin + L"ORDER BY Diameter");
   std::map<double, double> b;
   for (auto const& r : threads) b[r[0].toDouble()] = r[1].toDouble();
   EXPECT_EQ(threads.size(), b.size());
-  EXPECT_EQ(b, (std::map<double, double>{{12, 23}, {16, 28}, {20, 33}, {22, 34}, {24, 39}, {27, 41}, {30, 44}, {36, 52}}));
+  EXPECT_EQ(b,
+            (std::map<double, double>{{12, 23}, {16, 28}, {20, 33}, {22, 34}, {24, 39}, {27, 41}, {30, 44}, {36, 52}}));
 }
 
 TEST(FastenerData, IsoThreadLengths) {
@@ -140,9 +142,9 @@ TEST(FastenerData, IsoThreadLengths) {
             0);
   Catalog iso4017("Bolts_ISO4017");
   EXPECT_EQ(iso4017.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin), 232);
-  EXPECT_EQ(iso4017.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin +
-                           L"WHERE BoltsTypes.ThreadLenght <> Shanks.Lenght"),
-            0);
+  EXPECT_EQ(
+      iso4017.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin + L"WHERE BoltsTypes.ThreadLenght <> Shanks.Lenght"),
+      0);
 }
 
 // Every HV bolt length with 1 and 2 washers has exactly one range, and the
@@ -153,7 +155,7 @@ TEST(FastenerData, ClampingRangesFollowFromTheSet) {
   std::map<double, double> m, h;
   for (auto const& r : rows(nuts, L"SELECT InnerDiam, Thick FROM Nuts")) m[r[0].toDouble()] = r[1].toDouble();
   for (auto const& r : rows(washers, L"SELECT InnerDiam, Thick FROM Washers")) h[r[0].toDouble()] = r[1].toDouble();
-  const std::map<double, double> pitch = {{12, 1.75}, {16, 2},  {20, 2.5}, {22, 2.5},
+  const std::map<double, double> pitch = {{12, 1.75}, {16, 2}, {20, 2.5}, {22, 2.5},
                                           {24, 3},    {27, 3}, {30, 3.5}, {36, 4}};  // ISO 261 coarse
 
   struct Range {
@@ -176,7 +178,8 @@ TEST(FastenerData, ClampingRangesFollowFromTheSet) {
     ASSERT_TRUE(m.count(d) && h.count(d) && pitch.count(d)) << "M" << d;
     for (int n : {1, 2}) {
       const Range expected{l - b - n * h[d], l - n * h[d] - m[d] - pitch.at(d), l - b, b};
-      EXPECT_EQ(stored[std::tuple(d, n, l)], std::vector<Range>{expected}) << "M" << d << " x " << l << ", " << n << " washers";
+      EXPECT_EQ(stored[std::tuple(d, n, l)], std::vector<Range>{expected})
+          << "M" << d << " x " << l << ", " << n << " washers";
     }
   }
 
@@ -209,18 +212,22 @@ TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
     Catalog nuts(stem(files.at(upper(r[1].text().toUtf8()))).c_str());
     Catalog washers(stem(files.at(upper(r[2].text().toUtf8()))).c_str());
     std::set<std::pair<double, std::string>> nutTypes;
-    for (auto const& n : rows(nuts, L"SELECT Nuts.InnerDiam, Materials.Symbol FROM Materials INNER JOIN (Nuts INNER JOIN "
-                                    L"NutsTypes ON Nuts.Id = NutsTypes.NutId) ON Materials.Id = NutsTypes.MaterialId"))
+    for (auto const& n : rows(nuts,
+                              L"SELECT Nuts.InnerDiam, Materials.Symbol FROM Materials INNER JOIN (Nuts INNER JOIN "
+                              L"NutsTypes ON Nuts.Id = NutsTypes.NutId) ON Materials.Id = NutsTypes.MaterialId"))
       nutTypes.emplace(n[0].toDouble(), n[1].text().toUtf8());
     std::map<double, double> holes;
-    for (auto const& w : rows(washers, L"SELECT InnerDiam, HoleDiam FROM Washers")) holes[w[0].toDouble()] = w[1].toDouble();
+    for (auto const& w : rows(washers, L"SELECT InnerDiam, HoleDiam FROM Washers"))
+      holes[w[0].toDouble()] = w[1].toDouble();
 
     for (auto const& b : rows(bolts, std::wstring(L"SELECT DISTINCT Bolts.Diameter, Materials.Symbol") + kBoltJoin)) {
       const double d = b[0].toDouble();
-      const std::string boltClass = b[1].text().toUtf8(), where = bolt->second + " " + std::to_string(d) + " " + boltClass;
+      const std::string boltClass = b[1].text().toUtf8(),
+                        where = bolt->second + " " + std::to_string(d) + " " + boltClass;
       ASSERT_TRUE(nutClass.count(boltClass)) << where;
-      EXPECT_TRUE(std::ranges::any_of(nutClass.at(boltClass), [&](auto const& c) { return nutTypes.count({d, c}); }))
-          << where;
+      EXPECT_TRUE(std::ranges::any_of(nutClass.at(boltClass), [&](auto const& c) {
+        return nutTypes.count({d, c});
+      })) << where;
       ASSERT_TRUE(holes.count(d)) << where;
       EXPECT_GT(holes[d], d) << where;
     }
@@ -272,12 +279,12 @@ TEST(FastenerData, UnitsOfTheCatalogs) {
     wchar_t const* field;
     wchar_t const* unit;
   };
-  for (auto const& u : {Unit{"Bolts_A325", L"Bolts", L"Diameter", L"in"}, Unit{"Bolts_A490", L"Bolts", L"Diameter", L"in"},
-                        Unit{"Nuts_A563", L"Nuts", L"Diag", L"in"}, Unit{"Washers_F436", L"Washers", L"InnerDiam", L"in"},
-                        Unit{"Bolts_EN14399", L"Bolts", L"Diameter", L"mm"},
-                        Unit{"Nuts_ISO4032", L"Nuts", L"Diag", L"mm"},
-                        Unit{"Washers_ISO7089", L"Washers", L"InnerDiam", L"mm"},
-                        Unit{"cr_EN14399", L"GripLength", L"Diameter", L"mm"}}) {
+  for (auto const& u :
+       {Unit{"Bolts_A325", L"Bolts", L"Diameter", L"in"}, Unit{"Bolts_A490", L"Bolts", L"Diameter", L"in"},
+        Unit{"Nuts_A563", L"Nuts", L"Diag", L"in"}, Unit{"Washers_F436", L"Washers", L"InnerDiam", L"in"},
+        Unit{"Bolts_EN14399", L"Bolts", L"Diameter", L"mm"}, Unit{"Nuts_ISO4032", L"Nuts", L"Diag", L"mm"},
+        Unit{"Washers_ISO7089", L"Washers", L"InnerDiam", L"mm"},
+        Unit{"cr_EN14399", L"GripLength", L"Diameter", L"mm"}}) {
     Catalog c(u.catalog);
     const auto found = rows(c, std::wstring(L"SELECT Unit FROM Descriptions WHERE [Table] = \"") + u.table +
                                    L"\" AND Field = \"" + u.field + L"\"");

@@ -235,6 +235,25 @@ TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
   EXPECT_EQ(sets, 5);
 }
 
+// Normal round holes: EN 1090-2:2018 Table 11 gives the clearance by size,
+// AISC 360-16 Table J3.3 the standard hole (1 in takes 1-1/8, not d + 1/16).
+TEST(FastenerData, BoltHolesFollowTheirTables) {
+  Catalog holes("BoltDiametersList");
+  const auto metric = rows(holes, L"SELECT Value, Data FROM List");
+  ASSERT_FALSE(metric.empty());
+  for (auto const& r : metric) {
+    const double d = r[0].toDouble();
+    EXPECT_EQ(r[1].toDouble() - d, d <= 14 ? 1 : d <= 24 ? 2 : 3) << "M" << d;
+    EXPECT_GE(d, 12);  // the table starts at M12
+  }
+  const auto inch = rows(holes, L"SELECT Value, Data FROM ListE");
+  ASSERT_FALSE(inch.empty());
+  for (auto const& r : inch) {
+    const double d = r[0].toDouble();
+    EXPECT_DOUBLE_EQ(r[1].toDouble() - d, d < 1 ? 1. / 16 : 1. / 8) << d << " in";
+  }
+}
+
 TEST(FastenerData, StandardsNameBundledCatalogs) {
   const auto files = bundledFiles();
   Catalog standards("BoltsNutsWashers");

@@ -131,7 +131,7 @@ Command addMaterialsCommand(CLI::App& parent) {
   CLI::Option* catalog = sub->add_option(
       "catalog", options->catalog, "A material catalog's short name, in any case (EN for KmatEN.mdb); without it, "
                                    "every material catalog");
-  sub->add_option("grade", options->grade, "A grade's name, exactly (S355); prints its every column")->needs(catalog);
+  sub->add_option("grade", options->grade, "A grade's name, exactly (S355J2); prints its every column")->needs(catalog);
   sub->add_flag("--grades", options->grades, "List the catalog's grades with second name, type and description")
       ->needs(catalog);
   sub->add_option("--type", options->type,

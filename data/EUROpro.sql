@@ -62,7 +62,7 @@ PROPERTY unit_weight TEXT "kG";
 PROPERTY unit_sect TEXT "mm";
 PROPERTY std_catalog YESNO True;
 PROPERTY catalog_name TEXT "EURO";
-PROPERTY catalog_comment TEXT "European hot-rolled sections: IPE, IPN, HEA, HEB, HEM, HEAA, UPN and equal angles";
+PROPERTY catalog_comment TEXT "European steel sections: IPE, IPN, HEA, HEB, HEM, HEAA; UPN 40-380 (DIN 1026-1), UPE (EN 10365); equal and unequal angles (EN 10056-1); hollow sections hot-finished (EN 10210-2) and cold-formed (EN 10219-2); flats (EN 10058), round bars (EN 10060)";
 
 SELECT ShapeTemplate.* INTO Shape FROM ShapeTemplate;
 DROP TABLE ShapeTemplate;
@@ -249,5 +249,5 @@ CREATE TABLE ProfileName (SHAPE TEXT(20), DESCRIPTION TEXT(255));
 INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("IPE", "IPE beams, parallel flanges (EN 10365)");
 INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("HEA", "HEA wide flange beams, light series (EN 10365)");
 INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("HEB", "HEB wide flange beams (EN 10365)");
-INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("UPN", "UPN channels, flanges tapered 8 % (EN 10365)");
-INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("L", "Equal leg angles (EN 10056-1)");
+INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("UPN", "UPN channels, tapered flanges: 8 %, 5 % above 300 (EN 10365)");
+INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("L", "Angles, equal and unequal legs (EN 10056-1)");

@@ -20,6 +20,7 @@
 --   8     flat                           H B                     yes
 --   9     round bar                      B                       yes
 --   10    I, flanges tapered 14 %        H B EA ES RA RS         yes
+--   11    channel, flanges tapered 5 %   H B EA ES RA RS VPY     no
 --
 -- H height, B width, EA web thickness (side walls of a hollow section, the
 -- vertical leg of an angle), ES flange thickness (top and bottom walls, the
@@ -230,3 +231,25 @@ LineTo(-B/2+RS-RS*0.14/sqrt(1.0196),-H/2+ES-0.14*(B/4-RS)-RS*sqrt(1.0196)+RS/sqr
 ArcTo(-B/2,-H/2+ES-0.14*(B/4-RS)-RS*sqrt(1.0196),-RS,CCW);
 LineTo(-B/2,-H/2);
 ", True);
+
+-- 11: channel, tapered flanges 5 % (UPN deeper than 300). Their tables give
+-- the flange thickness at the middle of its inner face, not at B/2 as for
+-- the 8 % channels: only so do their published areas and moments come out.
+INSERT INTO PDLScripts (ID, SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC) VALUES (11, 11, "// Channel, flanges tapered 5 %: height H, width B, web EA, mean flange
+// thickness ES (at the middle of the flange's inner face, (B+EA)/2 from the
+// back of the web), root radius RA, toe radius RS. Web back at x = -VPY,
+// toes to the right; origin at mid-height.
+StartContour(-VPY,-H/2,ext);
+LineTo(-VPY+B,-H/2);
+LineTo(-VPY+B,-H/2+ES-0.05*((B-EA)/2-RS)-RS*sqrt(1.0025));
+ArcTo(-VPY+B-RS+RS*0.05/sqrt(1.0025),-H/2+ES-0.05*((B-EA)/2-RS)-RS*sqrt(1.0025)+RS/sqrt(1.0025),-RS,CCW);
+LineTo(-VPY+EA+RA-RA*0.05/sqrt(1.0025),-H/2+ES+0.05*((B-EA)/2-RA)+RA*sqrt(1.0025)-RA/sqrt(1.0025));
+ArcTo(-VPY+EA,-H/2+ES+0.05*((B-EA)/2-RA)+RA*sqrt(1.0025),RA,CW);
+LineTo(-VPY+EA,H/2-ES-0.05*((B-EA)/2-RA)-RA*sqrt(1.0025));
+ArcTo(-VPY+EA+RA-RA*0.05/sqrt(1.0025),H/2-ES-0.05*((B-EA)/2-RA)-RA*sqrt(1.0025)+RA/sqrt(1.0025),RA,CW);
+LineTo(-VPY+B-RS+RS*0.05/sqrt(1.0025),H/2-ES+0.05*((B-EA)/2-RS)+RS*sqrt(1.0025)-RS/sqrt(1.0025));
+ArcTo(-VPY+B,H/2-ES+0.05*((B-EA)/2-RS)+RS*sqrt(1.0025),-RS,CCW);
+LineTo(-VPY+B,H/2);
+LineTo(-VPY,H/2);
+LineTo(-VPY,-H/2);
+", False);

@@ -77,18 +77,26 @@ std::vector<Size> sizes(BundledCatalog& catalog) {
 
 // The area the rolling dimensions give, fillets included, for the shape types
 // with a closed form (a check of the scripts, independent of them); nothing
-// for the others. Tapered flanges: ES is the mean thickness (a channel's at
-// B/2 from the web's back, an I's at B/4 from the web's axis), so the slope
+// for the others. Tapered flanges: ES is the mean thickness (an 8 % channel's
+// at B/2 from the web's back, an I's at B/4 from the web's axis), so the slope
 // takes 0.08 * EA * (B - EA) / 2 from each channel flange where it meets the
-// web, 0.14 * EA * (B - EA) / 4 from each I flange.
+// web, 0.14 * EA * (B - EA) / 4 from each I flange; a 5 % channel's ES is
+// at the middle of the flange, which leaves nothing to take. Hollow
+// sections: RA and RS are the outer and inner corner radii.
 std::optional<double> areaFromDimensions(Size const& s) {
   const double h = s.v.at(L"H"), b = s.v.at(L"B"), tw = s.v.at(L"EA"), tf = s.v.at(L"ES");
   const double r = s.v.at(L"RA"), r2 = s.v.at(L"RS"), corner = 1 - std::numbers::pi / 4;
   switch (s.shapeType) {
     case 1: return 2 * b * tf + (h - 2 * tf) * tw + 4 * corner * r * r;
     case 2: return 2 * b * tf + (h - 2 * tf) * tw - 0.08 * tw * (b - tw) + 2 * corner * (r * r - r2 * r2);
+    case 3: return 2 * b * tf + (h - 2 * tf) * tw + 2 * corner * r * r;
     case 4: return h * tw + (b - tw) * tf + corner * (r * r - 2 * r2 * r2);
+    case 6: return h * b - (h - 2 * tf) * (b - 2 * tw) - 4 * corner * (r * r - r2 * r2);
+    case 7: return std::numbers::pi / 4 * (b * b - (b - 2 * tw) * (b - 2 * tw));
+    case 8: return h * b;
+    case 9: return std::numbers::pi / 4 * b * b;
     case 10: return 2 * b * tf + (h - 2 * tf) * tw - 0.07 * tw * (b - tw) + 4 * corner * (r * r - r2 * r2);
+    case 11: return 2 * b * tf + (h - 2 * tf) * tw + 2 * corner * (r * r - r2 * r2);
     default: return std::nullopt;
   }
 }
@@ -139,13 +147,15 @@ TEST(ProfileData, SectionValuesInPowersOfMillimetres) {
   BundledCatalog euro("EUROpro");
   struct Published {
     wchar_t const* name;
-    double dim1, dim3, area, iy, iz;  // mm2, mm4
+    double dim1, dim2, dim3, area, iy, iz;  // mm2, mm4
   };
-  for (auto const& p : {Published{L"IPE", 300, 0, 5381, 8356e4, 603.8e4}, Published{L"HEB", 200, 0, 7810, 5696e4, 2003e4},
-                        Published{L"UPN", 200, 0, 3220, 1910e4, 148e4}, Published{L"L", 80, 8, 1230, 72.2e4, 72.2e4},
-                        Published{L"IPN", 300, 0, 6900, 9800e4, 451e4}, Published{L"HEM", 1000, 0, 44420, 722300e4, 18460e4}}) {
-    const std::wstring where = std::wstring(L" FROM Shape WHERE NAME = \"") + p.name +
-                               L"\" AND DIM1 = " + std::to_wstring(p.dim1) + L" AND DIM3 = " + std::to_wstring(p.dim3);
+  for (auto const& p : {Published{L"IPE", 300, 0, 0, 5381, 8356e4, 603.8e4}, Published{L"HEB", 200, 0, 0, 7810, 5696e4, 2003e4},
+                        Published{L"UPN", 200, 0, 0, 3220, 1910e4, 148e4}, Published{L"L", 80, 80, 8, 1230, 72.2e4, 72.2e4},
+                        Published{L"L", 100, 50, 8, 1140, 116e4, 19.5e4},
+                        Published{L"IPN", 300, 0, 0, 6900, 9800e4, 451e4}, Published{L"HEM", 1000, 0, 0, 44420, 722300e4, 18460e4}}) {
+    const std::wstring where = std::wstring(L" FROM Shape WHERE NAME = \"") + p.name + L"\" AND DIM1 = " +
+                               std::to_wstring(p.dim1) + L" AND DIM2 = " + std::to_wstring(p.dim2) +
+                               L" AND DIM3 = " + std::to_wstring(p.dim3);
     EXPECT_EQ(euro.number(L"SELECT SX" + where), p.area) << zept::toUtf8(p.name);
     EXPECT_EQ(euro.number(L"SELECT IY" + where), p.iy) << zept::toUtf8(p.name);
     EXPECT_EQ(euro.number(L"SELECT IZ" + where), p.iz) << zept::toUtf8(p.name);
@@ -174,9 +184,9 @@ TEST(ProfileData, TemplateHoldsEveryShapeType) {
   expectColumns(templ.m_db, L"PDLScripts", scriptColumns);
 
   // I, tapered channel, parallel channel, angle, tee, RHS, CHS, flat, round,
-  // tapered I.
-  const bool symmetric[] = {true, false, false, false, true, true, true, true, true, true};
-  for (int type = 1; type <= 10; ++type) {
+  // tapered I, channel tapered 5 %.
+  const bool symmetric[] = {true, false, false, false, true, true, true, true, true, true, false};
+  for (int type = 1; type <= 11; ++type) {
     CDaoRecordset rs(&templ.m_db);
     rs.Open(dbOpenSnapshot, (L"SELECT * FROM PDLScripts WHERE SHAPE_TYPE = " + std::to_wstring(type)).c_str());
     ASSERT_EQ(rs.GetRecordCount(), 1) << type;

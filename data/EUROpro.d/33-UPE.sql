@@ -1,0 +1,34 @@
+-- UPE channels, parallel flanges (shape type 3).
+--
+-- Source: EN 10365:2017 (the series of DIN 1026-2:2002), as reprinted in the
+-- producers' section tables. UPE 80, 100, 120 and 220 are left out: their
+-- weak-axis moment as typed could not be confirmed against the drawn outline
+-- (one unit off in the last published digit).
+--
+-- Columns as in EUROpro.sql. Written by scripts/euro_sections.py (the tables
+-- are typed there); VY VPY VZ VPZ are the centroid distances and SURF the
+-- outline length of the section the shape script draws, MSY MSZ the elastic
+-- moduli from them.
+
+INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("UPE", "UPE channels, parallel flanges (EN 10365)");
+
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3300, "UPE", 140, 0, 0, 3, 14.5, 519.7, 140, 65, 5, 9, 12, 0, 1840, 6000000, 787000, 43.27, 21.73, 70, 70, 85710, 18190);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3301, "UPE", 160, 0, 0, 3, 17, 578.7, 160, 70, 5.5, 9.5, 12, 0, 2170, 9110000, 1070000, 47.3, 22.7, 80, 80, 113900, 22620);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3302, "UPE", 180, 0, 0, 3, 19.7, 638.7, 180, 75, 5.5, 10.5, 12, 0, 2510, 13500000, 1440000, 50.32, 24.68, 90, 90, 150000, 28620);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3303, "UPE", 200, 0, 0, 3, 22.8, 696.8, 200, 80, 6, 11, 13, 0, 2900, 19100000, 1870000, 54.4, 25.6, 100, 100, 191000, 34380);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3304, "UPE", 240, 0, 0, 3, 30.2, 813.1, 240, 90, 7, 12.5, 15, 0, 3850, 36000000, 3110000, 62.08, 27.92, 120, 120, 300000, 50100);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3305, "UPE", 270, 0, 0, 3, 35.2, 892.1, 270, 95, 7.5, 13.5, 15, 0, 4480, 52600000, 4010000, 66.07, 28.93, 135, 135, 389600, 60690);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3306, "UPE", 300, 0, 0, 3, 44.4, 968.1, 300, 100, 9.5, 15, 15, 0, 5660, 78200000, 5380000, 71.13, 28.87, 150, 150, 521300, 75640);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3307, "UPE", 330, 0, 0, 3, 53.2, 1042.5, 330, 105, 11, 16, 18, 0, 6780, 110100000, 6810000, 76, 29, 165, 165, 667300, 89610);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3308, "UPE", 360, 0, 0, 3, 61.2, 1120.5, 360, 110, 12, 17, 18, 0, 7790, 148300000, 8440000, 80.3, 29.7, 180, 180, 823900, 105100);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3309, "UPE", 400, 0, 0, 3, 72.2, 1217.5, 400, 115, 13.5, 18, 18, 0, 9190, 209800000, 10450000, 85.23, 29.77, 200, 200, 1049000, 122600);

@@ -1,14 +1,21 @@
 // Shared pieces of the benchmarks: a scratch folder, and a main() that runs
-// every benchmark and then prints each "ours / raw" ratio that was declared.
+// every benchmark and then prints each declared "library / raw" pair.
+//
+// A pair compares the medians of CPU time per iteration over the
+// repetitions (5 by default, interleaved at random, so a slow moment of a
+// shared machine falls on both sides alike). CPU time, not wall time: the
+// benchmarks are single-threaded and a busy neighbour stretches wall time
+// only.
 #pragma once
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -41,43 +48,93 @@ inline std::vector<Ratio>& ratios() {
   return all;
 }
 
+// `ours` and `raw` are benchmark names as reported, without the repetition
+// suffix ("BM_ProfileDataDao/1000").
 inline void declareRatio(std::string label, std::string ours, std::string raw) {
   ratios().push_back({std::move(label), std::move(ours), std::move(raw)});
 }
 
-// Records per-benchmark times while the console reporter prints as usual.
-// A benchmark run with repetitions is represented by the median of its CPU
-// times, which one slow repetition on a shared machine does not move.
+// Collects the CPU seconds per iteration of every repetition while the
+// console reporter prints as usual. When only aggregates reach the reporter
+// (aggregates-only display), their median stands for the repetitions.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(std::vector<Run> const& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (auto const& r : runs) {
+      if (r.error_occurred) continue;
       benchmark::BenchmarkName name = r.run_name;
-      name.repetitions.clear();  // a ratio names the benchmark without it
-      std::string const key = name.str();
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0 && !medians.count(key))
-        times[key] = r.GetAdjustedRealTime();
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median") {
-        medians.insert(key);
-        times[key] = r.GetAdjustedCPUTime();
-      }
+      name.repetitions.clear();
+      const std::string key = name.str();
+      const double toSeconds = 1.0 / benchmark::GetTimeUnitMultiplier(r.time_unit);
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+        m_samples[key].push_back(r.cpu_accumulated_time / static_cast<double>(r.iterations));
+      else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" &&
+               r.aggregate_unit == benchmark::StatisticUnit::kTime)
+        m_medians[key] = r.GetAdjustedCPUTime() * toSeconds;
     }
   }
-  std::map<std::string, double> times;
-  std::set<std::string> medians;
+
+  // The median CPU seconds per iteration of `name`, or a negative number
+  // when it did not run.
+  double median(std::string const& name) const {
+    if (auto m = m_medians.find(name); m != m_medians.end()) return m->second;
+    auto s = m_samples.find(name);
+    if (s == m_samples.end() || s->second.empty()) return -1;
+    std::vector<double> v = s->second;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+  }
+
+ private:
+  std::map<std::string, std::vector<double>> m_samples;
+  std::map<std::string, double> m_medians;
 };
 
+// A time with the unit that keeps it readable.
+inline std::string formatSeconds(double s) {
+  char text[32];
+  if (s >= 1e-1)
+    std::snprintf(text, sizeof text, "%.3g s", s);
+  else if (s >= 1e-4)
+    std::snprintf(text, sizeof text, "%.3g ms", s * 1e3);
+  else
+    std::snprintf(text, sizeof text, "%.3g us", s * 1e6);
+  return text;
+}
+
+inline void printRatios(RatioReporter const& reporter) {
+  bool header = false;
+  for (auto const& r : ratios()) {
+    const double ours = reporter.median(r.ours);
+    const double raw = reporter.median(r.raw);
+    if (ours < 0 || raw <= 0) continue;
+    if (!header) {
+      std::printf("\n%-52s %12s %12s %8s\n", "pair (CPU-time medians)", "library", "raw", "ratio");
+      header = true;
+    }
+    std::printf("%-52s %12s %12s %7.2fx\n", r.label.c_str(), formatSeconds(ours).c_str(),
+                formatSeconds(raw).c_str(), ours / raw);
+  }
+}
+
+// Runs the benchmarks with repetitions unless the command line sets them:
+// defaults go first, so any flag given later wins.
 inline int runAndReport(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
+  std::vector<char*> args{argv[0]};
+  static char repetitions[] = "--benchmark_repetitions=5";
+  static char interleave[] = "--benchmark_enable_random_interleaving=true";
+  static char aggregates[] = "--benchmark_display_aggregates_only=true";
+  static char minTime[] = "--benchmark_min_time=0.05";
+  for (char* flag : {repetitions, interleave, aggregates, minTime}) args.push_back(flag);
+  for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
+  int count = static_cast<int>(args.size());
+  args.push_back(nullptr);
+  benchmark::Initialize(&count, args.data());
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  for (auto const& r : ratios()) {
-    auto o = reporter.times.find(r.ours);
-    auto w = reporter.times.find(r.raw);
-    if (o == reporter.times.end() || w == reporter.times.end() || w->second <= 0) continue;
-    std::printf("ratio %-44s %6.2f x raw\n", r.label.c_str(), o->second / w->second);
-  }
+  printRatios(reporter);
   benchmark::Shutdown();
   return 0;
 }

@@ -1,16 +1,22 @@
 // Profile catalogs of 1,000, 10,000 and 100,000 sizes (20 sizes per name, so
 // more rows mean more names) against raw SQLite running the same query on
-// the same file in the same run: one whole record by name and dimensions,
-// and the dimension texts of one name. The catalogs are generated in the
-// older layout without Section and brought up to date by selecting them, as
-// a user catalog would be; that conversion also adds the size index. The
-// same lookup on a catalog without the index shows what the index is for.
+// the same file in the same run (immutable open, one prepared statement):
+// one whole record by name and dimensions, and the dimension texts of one
+// name. Keys are every size of the catalog in a shuffled order, so no row
+// stays hot; every fourth size carries its own KORVA contour, read apart
+// from the others. A repeated read of one size shows what a CAD model asking
+// for the same size again pays. The catalogs are generated in the older
+// layout without Section and brought up to date by selecting them, as a user
+// catalog would be; that conversion also adds the size index. The same
+// lookup on a catalog without the index shows what the index is for.
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,7 +29,6 @@
 namespace {
 
 constexpr int kSizesPerName = 20;
-constexpr int kLookups = 64;  // sizes visited in turn, so no single row stays hot
 
 std::string shapeTable() {
   std::string sql = "CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, "
@@ -53,6 +58,17 @@ Size sizeOf(int k) {
   return s;
 }
 
+// Every fourth size has a contour of its own: a rectangle as wide as the
+// size and as high as its name's number, in the new grammar with its unit.
+bool hasContour(int k) { return k % 4 == 3; }
+
+std::string contourOf(int k) {
+  const Size s = sizeOf(k);
+  const std::string w = std::to_string(static_cast<int>(s.dim1));
+  const std::string h = std::to_string(10 + k / kSizesPerName);
+  return "\"mm\" ( ( (S ( (L 0 0) (L " + w + " 0) (L " + w + " " + h + ") (L 0 " + h + ") ) 0 ( ) ) ) )";
+}
+
 void fillRows(std::string const& path, int rows) {
   sqlite3* db = nullptr;
   sqlite3_open(path.c_str(), &db);
@@ -60,8 +76,8 @@ void fillRows(std::string const& path, int rows) {
   sqlite3_stmt* insert = nullptr;
   sqlite3_prepare_v2(db,
                      "INSERT INTO Shape (NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, H, B, EA, ES, RA, IY, IZ, "
-                     "MATERIALS, HAS_MATS, IS_THIN) VALUES (?1, ?2, ?3, 0, ?4, ?5, ?2, ?6, 5.6, 8.5, 12, 1e7, 1e6, "
-                     "'S235', 0, 0)",
+                     "MATERIALS, HAS_MATS, IS_THIN, SYMBOL) VALUES (?1, ?2, ?3, 0, ?4, ?5, ?2, ?6, 5.6, 8.5, 12, 1e7, "
+                     "1e6, 'S235', 0, 0, ?7)",
                      -1, &insert, nullptr);
   for (int k = 0; k < rows; ++k) {
     const Size s = sizeOf(k);
@@ -71,6 +87,10 @@ void fillRows(std::string const& path, int rows) {
     sqlite3_bind_int(insert, 4, 1 + k % 3);
     sqlite3_bind_double(insert, 5, s.dim1 * 0.11);
     sqlite3_bind_double(insert, 6, s.dim1 / 2);
+    if (hasContour(k))
+      sqlite3_bind_text(insert, 7, contourOf(k).c_str(), -1, SQLITE_TRANSIENT);
+    else
+      sqlite3_bind_null(insert, 7);
     sqlite3_step(insert);
     sqlite3_reset(insert);
   }
@@ -140,41 +160,61 @@ std::string catalog(int rows, bool indexed) {
   return name;
 }
 
-std::vector<Size> lookups(int rows) {
+// Which sizes a benchmark visits: every size of the catalog with (or
+// without) a contour, in one shuffled order, the same for both sides.
+enum class Visit { Plain, Contoured, Same };
+
+struct Keys {
   std::vector<Size> sizes;
-  for (int i = 0; i < kLookups; ++i) sizes.push_back(sizeOf(static_cast<int>((i * 7919LL) % rows)));
-  return sizes;
+  std::vector<CString> names;
+  std::vector<CString> dims;
+};
+
+Keys const& keys(int rows, Visit visit) {
+  static std::map<std::pair<int, Visit>, Keys> made;
+  Keys& k = made[{rows, visit}];
+  if (!k.sizes.empty()) return k;
+  std::vector<int> picked;
+  for (int i = 0; i < rows; ++i)
+    if (hasContour(i) == (visit == Visit::Contoured)) picked.push_back(i);
+  std::shuffle(picked.begin(), picked.end(), std::mt19937(20240611u + static_cast<unsigned>(rows)));
+  if (visit == Visit::Same) picked.resize(1);
+  for (int i : picked) {
+    k.sizes.push_back(sizeOf(i));
+    k.names.push_back(CString::fromUtf8(k.sizes.back().name));
+    k.dims.push_back(CString(k.sizes.back().dims.c_str()));
+  }
+  return k;
 }
 
-// The accessor on a selected generated catalog, with the sizes to visit.
+// The accessor on a selected generated catalog.
 struct Selected {
   Selected(benchmark::State& state, bool indexed)
-      : rows(static_cast<int>(state.range(0))), name(catalog(rows, indexed)), sizes(lookups(rows)) {
-    for (auto const& s : sizes) names.push_back(CString::fromUtf8(s.name));
+      : rows(static_cast<int>(state.range(0))), name(catalog(rows, indexed)) {
     if (!profile.setProfileDB(CString::fromUtf8(name))) state.SkipWithError("the catalog did not open");
   }
   int rows;
   std::string name;  // made before the settings that find it are installed
   Settings settings;
   ZEPTDBProfile profile;
-  std::vector<Size> sizes;
-  std::vector<CString> names;
 };
 
-void profileData(benchmark::State& state, bool indexed) {
+void profileData(benchmark::State& state, bool indexed, Visit visit) {
+  Keys const& k = keys(static_cast<int>(state.range(0)), visit);
   Selected on(state, indexed);
   ZEPTDBProfileData record;
   std::size_t i = 0;
   for (auto _ : state) {
-    const std::size_t at = i++ % on.sizes.size();
-    if (!on.profile.getProfileData(on.names[at], on.sizes[at].dims.c_str(), &record))
-      state.SkipWithError("no such size");
+    const std::size_t at = i++ % k.sizes.size();
+    if (!on.profile.getProfileData(k.names[at], k.dims[at], &record)) state.SkipWithError("no such size");
     benchmark::DoNotOptimize(record.mass);
   }
 }
 
-void BM_ProfileDataDao(benchmark::State& state) { profileData(state, true); }
-void BM_ProfileDataDaoNoIndex(benchmark::State& state) { profileData(state, false); }
+void BM_ProfileDataDao(benchmark::State& state) { profileData(state, true, Visit::Plain); }
+void BM_ProfileDataDaoNoIndex(benchmark::State& state) { profileData(state, false, Visit::Plain); }
+void BM_ProfileDataContourDao(benchmark::State& state) { profileData(state, true, Visit::Contoured); }
+void BM_ProfileDataSameDao(benchmark::State& state) { profileData(state, true, Visit::Same); }
 
 sqlite3* openRaw(int rows) {
   sqlite3* db = nullptr;
@@ -184,10 +224,10 @@ sqlite3* openRaw(int rows) {
 }
 
 // The same join and every column read, texts as UTF-8.
-void BM_ProfileDataRaw(benchmark::State& state) {
+void profileDataRaw(benchmark::State& state, Visit visit) {
   const int rows = static_cast<int>(state.range(0));
+  auto const& sizes = keys(rows, visit).sizes;
   sqlite3* db = openRaw(rows);
-  const auto sizes = lookups(rows);
   {
     zept::bench::RawProfileRecord record(db);
     std::size_t i = 0;
@@ -199,12 +239,17 @@ void BM_ProfileDataRaw(benchmark::State& state) {
   sqlite3_close(db);
 }
 
+void BM_ProfileDataRaw(benchmark::State& state) { profileDataRaw(state, Visit::Plain); }
+void BM_ProfileDataContourRaw(benchmark::State& state) { profileDataRaw(state, Visit::Contoured); }
+void BM_ProfileDataSameRaw(benchmark::State& state) { profileDataRaw(state, Visit::Same); }
+
 void BM_ProfileDimListDao(benchmark::State& state) {
+  auto const& names = keys(static_cast<int>(state.range(0)), Visit::Plain).names;
   Selected on(state, true);
   CStringArray dims;
   std::size_t i = 0;
   for (auto _ : state) {
-    on.profile.getProfileDimList(on.names[i++ % on.names.size()], dims, -1);
+    on.profile.getProfileDimList(names[i++ % names.size()], dims, -1);
     benchmark::DoNotOptimize(dims.GetSize());
   }
 }
@@ -212,11 +257,11 @@ void BM_ProfileDimListDao(benchmark::State& state) {
 // The same query, each size written as a dimension text.
 void BM_ProfileDimListRaw(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
+  auto const& sizes = keys(rows, Visit::Plain).sizes;
   sqlite3* db = openRaw(rows);
   sqlite3_stmt* stmt = nullptr;
   sqlite3_prepare_v2(db, "SELECT DIM1, DIM2, DIM3 FROM Shape WHERE NAME = ?1 ORDER BY DIM1, DIM2, DIM3", -1, &stmt,
                      nullptr);
-  const auto sizes = lookups(rows);
   std::vector<std::string> dims;
   std::size_t i = 0;
   for (auto _ : state) {
@@ -240,6 +285,10 @@ void rowCounts(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(10000)->Ar
 BENCHMARK(BM_ProfileDataRaw)->Apply(rowCounts);
 BENCHMARK(BM_ProfileDataDao)->Apply(rowCounts);
 BENCHMARK(BM_ProfileDataDaoNoIndex)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDataContourRaw)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDataContourDao)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDataSameRaw)->Apply(rowCounts);
+BENCHMARK(BM_ProfileDataSameDao)->Apply(rowCounts);
 BENCHMARK(BM_ProfileDimListRaw)->Apply(rowCounts);
 BENCHMARK(BM_ProfileDimListDao)->Apply(rowCounts);
 
@@ -248,6 +297,10 @@ const bool declared = [] {
     const std::string arg = std::string("/") + rows;
     zept::bench::declareRatio(std::string("getProfileData, ") + rows + " rows", "BM_ProfileDataDao" + arg,
                               "BM_ProfileDataRaw" + arg);
+    zept::bench::declareRatio(std::string("getProfileData with contour, ") + rows + " rows",
+                              "BM_ProfileDataContourDao" + arg, "BM_ProfileDataContourRaw" + arg);
+    zept::bench::declareRatio(std::string("getProfileData same size again, ") + rows + " rows",
+                              "BM_ProfileDataSameDao" + arg, "BM_ProfileDataSameRaw" + arg);
     zept::bench::declareRatio(std::string("getProfileDimList, ") + rows + " rows", "BM_ProfileDimListDao" + arg,
                               "BM_ProfileDimListRaw" + arg);
   }

@@ -1,5 +1,9 @@
 #include "database/ZEPTDBProfile.h"
 
+#include <optional>
+#include <string>
+#include <unordered_map>
+
 #include "database/CallerText.h"
 
 #include "database/FastenerCatalog.h"
@@ -92,11 +96,68 @@ void indexSizes(CDaoDatabase& db) {
 
 }  // namespace
 
+// Deriving a contour's script costs several times the read of its row, and
+// a model asks for the same few sizes again and again. A script depends on
+// nothing but the contour text and the section unit it is written in, so an
+// entry, keyed by both, is never stale; only the unit belongs to the open
+// catalog, and it is read again after anything that may have changed it.
+struct ZEPTDBProfile::ContourScripts {
+  struct Unit {
+    bool present = false;
+    CString name;
+  };
+  struct Script {
+    CString text;
+    bool recognised = false;
+  };
+  // Contour texts and scripts together, in characters; past it the scripts
+  // start afresh, which costs a conversion per miss and nothing else.
+  static constexpr std::size_t kCapacity = std::size_t{1} << 20;
+
+  // The catalog the unit was read from: its engine and path. Either differs
+  // once another catalog, or the same one reopened, is behind m_db.
+  std::optional<Unit> unit;
+  zept::dao::Engine const* engine = nullptr;
+  CString catalog;
+
+  std::unordered_map<std::wstring, Script> scripts;
+  std::size_t characters = 0;
+
+  bool unitFor(CDaoDatabase& db) const { return unit && engine == &db.engine() && catalog == db.GetName(); }
+
+  std::wstring key(ZEPTString const& symbol) const {
+    // The unit's length goes first, so no unit name and text run together.
+    std::wstring k = unit->present ? std::to_wstring(unit->name.GetLength()) + L":" + unit->name.str() : L"-";
+    return k += symbol.str();
+  }
+
+  void store(std::wstring key, CString const& script, bool recognised) {
+    const std::size_t size = key.size() + static_cast<std::size_t>(script.GetLength());
+    if (characters + size > kCapacity) {
+      scripts.clear();
+      characters = 0;
+    }
+    if (size > kCapacity) return;
+    characters += size;
+    scripts.insert_or_assign(std::move(key), Script{script, recognised});
+  }
+};
+
+ZEPTDBProfile::ContourScripts& ZEPTDBProfile::contourScripts() {
+  if (!m_contourScripts) m_contourScripts = std::make_unique<ContourScripts>();
+  return *m_contourScripts;
+}
+
+void ZEPTDBProfile::forgetSectionUnit() {
+  if (m_contourScripts) m_contourScripts->unit.reset();
+}
+
 ZEPTDBProfile::ZEPTDBProfile() : ZEPTDBBaseData(CFGProfiles) {}
 
 ZEPTDBProfile::~ZEPTDBProfile() = default;
 
 bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
+  forgetSectionUnit();
   if (!setDB(catalogName + L"pro")) return false;
   const eVersion version = CheckDBFormat();
   if (version == eCurrent) return true;
@@ -216,12 +277,25 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
 
 bool ZEPTDBProfile::Korva2PDL(ZEPTDBProfileData* record) {
   record->pdlScript.empty();
-  COleVariant unit;
-  const bool hasUnit = getDBProperty(L"unit_sect", unit) && unit.vt == VT_BSTR;
-  const CString sectionUnit = unit.text();
+  ContourScripts& cache = contourScripts();
+  if (!cache.unitFor(m_db)) {
+    COleVariant unit;
+    const bool present = getDBProperty(L"unit_sect", unit) && unit.vt == VT_BSTR;
+    cache.unit = ContourScripts::Unit{present, present ? unit.text() : CString()};
+    cache.engine = &m_db.engine();
+    cache.catalog = m_db.GetName();
+  }
+  std::wstring key = cache.key(record->symbol);
+  if (auto hit = cache.scripts.find(key); hit != cache.scripts.end()) {
+    record->pdlScript = hit->second.text;
+    return hit->second.recognised;
+  }
   CString script;
-  const bool recognised = zept::korvaToPdl(CString(record->symbol), hasUnit ? &sectionUnit : nullptr, script);
+  // A unit the math module does not know throws; nothing is kept then.
+  const bool recognised =
+      zept::korvaToPdl(CString(record->symbol), cache.unit->present ? &cache.unit->name : nullptr, script);
   record->pdlScript = script;
+  cache.store(std::move(key), script, recognised);
   return recognised;
 }
 
@@ -247,6 +321,7 @@ int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::Measurement
   for (auto const& name : listed)
     if (name == catalogName) return 1;
   const CString path = m_appPath + catalogName + L"Pro.mdb";
+  forgetSectionUnit();
   if (m_db.IsOpen()) m_db.Close();
   if (zept::fs::fileExists(path.view()) || !startCatalog(path)) return -1;
   try {
@@ -372,6 +447,8 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
 }
 
 bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
+  // Every write through this accessor, a property's as well, comes here.
+  forgetSectionUnit();
   if (!ZEPTDBBaseData::makeDBWritable(status)) return false;
   CString path = m_db.GetName();
   path.MakeUpper();

@@ -11,6 +11,8 @@
 // failure; nothing is printed or logged.
 #pragma once
 
+#include <memory>
+
 #include "database/ZEPTDBBaseData.h"
 #include "database/ZEPTDBProfileData.h"
 #include "platform/core/CStringArray.h"
@@ -63,4 +65,13 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   bool ConvertToVELD(eVersion version);
   bool Korva2PDL(ZEPTDBProfileData* record);
   bool makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) override;
+
+  // Scripts already derived from contours, and the open catalog's section
+  // unit (ZEPTDBProfile.cpp).
+  struct ContourScripts;
+  ContourScripts& contourScripts();
+  // The section unit is read again on the next conversion: the catalog was
+  // (re)selected or written.
+  void forgetSectionUnit();
+  std::unique_ptr<ContourScripts> m_contourScripts;
 };

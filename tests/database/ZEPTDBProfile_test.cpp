@@ -296,6 +296,80 @@ TEST_F(ProfileReading, SymbolWinsOverTheShapeTypeScript) {
   EXPECT_EQ(r.isSymmetric, true);
 }
 
+// Sets SYMBOL of every row of `file` past the library (a contour text holds
+// double quotes).
+void setContour(std::filesystem::path const& file, std::string const& symbol) {
+  sqlite3* db = nullptr;
+  sqlite3_open(file.c_str(), &db);
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db, "UPDATE Shape SET SYMBOL = ?1", -1, &stmt, nullptr);
+  sqlite3_bind_text(stmt, 1, symbol.c_str(), -1, SQLITE_TRANSIENT);
+  sqlite3_step(stmt);
+  sqlite3_finalize(stmt);
+  sqlite3_close(db);
+}
+
+// A contour already converted is served again, yet always as a fresh
+// conversion in the section unit the open catalog has now: after its unit
+// is written, and after another catalog with the same contour is selected,
+// by setProfileDB or by the base's setDB.
+TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
+  constexpr char kContour[] = "\"cm\" ( ( (S ( (L 0 0) (L 10 0) (A 10 2.5 2.5 -1.570796 3.141593) (L 0 5) ) 0 ( ) ) ) )";
+  auto fresh = [&](wchar_t const* unit) {
+    const CString name = unit ? unit : L"";
+    CString script;
+    zept::korvaToPdl(CString::fromUtf8(kContour), unit ? &name : nullptr, script);
+    return script;
+  };
+  profile.setDB(L"");
+  for (auto const* file : {"Apro.mdb", "Bpro.mdb"}) {
+    catalogOf(inApp(file), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                            insertSize(L"P", 1, 1, 0, 0)});
+    setContour(inApp(file), kContour);
+  }
+  ASSERT_TRUE(profile.setProfileDB(L"B"));
+  ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"mm"), dbText));
+  ASSERT_TRUE(profile.setProfileDB(L"A"));
+
+  auto read = [&] {
+    ZEPTDBProfileData r;
+    EXPECT_TRUE(profile.getProfileData(L"P", L"1", &r));
+    return CString(r.pdlScript);
+  };
+  ASSERT_NE(fresh(nullptr), fresh(L"mm"));
+  ASSERT_NE(fresh(L"mm"), fresh(L"in"));
+  for (int again = 0; again < 2; ++again) EXPECT_EQ(read(), fresh(nullptr)) << again;
+  for (auto const* unit : {L"mm", L"in"}) {
+    ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(unit), dbText));
+    for (int again = 0; again < 2; ++again) EXPECT_EQ(read(), fresh(unit)) << again;
+  }
+  ASSERT_TRUE(profile.setProfileDB(L"B"));
+  EXPECT_EQ(read(), fresh(L"mm"));
+  ASSERT_TRUE(profile.setDB(L"Apro"));
+  EXPECT_EQ(read(), fresh(L"in"));
+  ASSERT_TRUE(profile.setDB(L"Bpro"));
+  EXPECT_EQ(read(), fresh(L"mm"));
+}
+
+// A contour written through the accessor is what the next read converts.
+TEST_F(ProfileReading, WrittenContourIsReadBack) {
+  constexpr char kFirst[] = "\"m\" ( ( (S ( (L 0 0) (L 10 0) (L 10 5) (L 0 5) ) 0 ( ) ) ) )";
+  constexpr wchar_t kSecond[] = L"10#0-0:4-0:4-2:0-2:0-0";
+  profile.setDB(L"");
+  catalogOf(inApp("Editpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                   insertSize(L"P", 1, 1, 0, 0)});
+  setContour(inApp("Editpro.mdb"), kFirst);
+  ASSERT_TRUE(profile.setProfileDB(L"EDIT"));
+  ZEPTDBProfileData r;
+  ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
+  EXPECT_EQ(r.pdlScript.str(), L"StartContour(0,0,ext);\nLineTo(10,0);\nLineTo(10,5);\nLineTo(0,5);\nLineTo(0,0);\n");
+  r.symbol = kSecond;
+  ASSERT_EQ(profile.setProfileData(r), 0);
+  ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
+  EXPECT_EQ(r.pdlScript.str(),
+            L"StartContour(0,0,ext);\nLineTo(40,0);\nLineTo(40,20);\nLineTo(0,20);\nLineTo(0,0);\n");
+}
+
 // The members before the missing column are filled, those after it are not.
 TEST_F(ProfileReading, MissingColumnFailsHalfWay) {
   profile.setDB(L"");

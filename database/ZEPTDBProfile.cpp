@@ -1,6 +1,5 @@
 #include "database/ZEPTDBProfile.h"
 
-#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -102,44 +101,56 @@ void indexSizes(CDaoDatabase& db) {
 // entry, keyed by both, is never stale; only the unit belongs to the open
 // catalog, and it is read again after anything that may have changed it.
 struct ZEPTDBProfile::ContourScripts {
-  struct Unit {
-    bool present = false;
-    CString name;
-  };
   struct Script {
-    CString text;
+    ZEPTString text;
     bool recognised = false;
   };
+  using Scripts = std::unordered_map<std::wstring, Script>;  // by contour text
   // Contour texts and scripts together, in characters; past it the scripts
   // start afresh, which costs a conversion per miss and nothing else.
   static constexpr std::size_t kCapacity = std::size_t{1} << 20;
 
+  // The section unit of the open catalog, once read: present or not, and
+  // the scripts written in it.
+  bool unitRead = false;
+  bool unitPresent = false;
+  CString unitName;
+  Scripts* current = nullptr;
   // The catalog the unit was read from: its engine and path. Either differs
   // once another catalog, or the same one reopened, is behind m_db.
-  std::optional<Unit> unit;
   zept::dao::Engine const* engine = nullptr;
   CString catalog;
 
-  std::unordered_map<std::wstring, Script> scripts;
+  // By unit: its length, ":" and its name, or "-" for none, so no two
+  // units share a key.
+  std::unordered_map<std::wstring, Scripts> byUnit;
   std::size_t characters = 0;
 
-  bool unitFor(CDaoDatabase& db) const { return unit && engine == &db.engine() && catalog == db.GetName(); }
+  bool unitFor(CDaoDatabase& db) const { return unitRead && engine == &db.engine() && catalog == db.GetName(); }
 
-  std::wstring key(ZEPTString const& symbol) const {
-    // The unit's length goes first, so no unit name and text run together.
-    std::wstring k = unit->present ? std::to_wstring(unit->name.GetLength()) + L":" + unit->name.str() : L"-";
-    return k += symbol.str();
+  void setUnit(CDaoDatabase& db, bool present, CString const& name) {
+    unitRead = true;
+    unitPresent = present;
+    unitName = present ? name : CString();
+    engine = &db.engine();
+    catalog = db.GetName();
+    current = &scriptsOfUnit();
   }
 
-  void store(std::wstring key, CString const& script, bool recognised) {
-    const std::size_t size = key.size() + static_cast<std::size_t>(script.GetLength());
-    if (characters + size > kCapacity) {
-      scripts.clear();
-      characters = 0;
-    }
+  Scripts& scriptsOfUnit() {
+    return byUnit[unitPresent ? std::to_wstring(unitName.GetLength()) + L":" + unitName.str() : L"-"];
+  }
+
+  void store(std::wstring const& symbol, ZEPTString const& script, bool recognised) {
+    const std::size_t size = symbol.size() + script.str().size();
     if (size > kCapacity) return;
+    if (characters + size > kCapacity) {
+      byUnit.clear();
+      characters = 0;
+      current = &scriptsOfUnit();
+    }
     characters += size;
-    scripts.insert_or_assign(std::move(key), Script{script, recognised});
+    current->insert_or_assign(symbol, Script{script, recognised});
   }
 };
 
@@ -149,7 +160,7 @@ ZEPTDBProfile::ContourScripts& ZEPTDBProfile::contourScripts() {
 }
 
 void ZEPTDBProfile::forgetSectionUnit() {
-  if (m_contourScripts) m_contourScripts->unit.reset();
+  if (m_contourScripts) m_contourScripts->unitRead = false;
 }
 
 ZEPTDBProfile::ZEPTDBProfile() : ZEPTDBBaseData(CFGProfiles) {}
@@ -281,21 +292,19 @@ bool ZEPTDBProfile::Korva2PDL(ZEPTDBProfileData* record) {
   if (!cache.unitFor(m_db)) {
     COleVariant unit;
     const bool present = getDBProperty(L"unit_sect", unit) && unit.vt == VT_BSTR;
-    cache.unit = ContourScripts::Unit{present, present ? unit.text() : CString()};
-    cache.engine = &m_db.engine();
-    cache.catalog = m_db.GetName();
+    cache.setUnit(m_db, present, present ? unit.text() : CString());
   }
-  std::wstring key = cache.key(record->symbol);
-  if (auto hit = cache.scripts.find(key); hit != cache.scripts.end()) {
+  std::wstring const& symbol = record->symbol.str();
+  if (auto hit = cache.current->find(symbol); hit != cache.current->end()) {
     record->pdlScript = hit->second.text;
     return hit->second.recognised;
   }
   CString script;
   // A unit the math module does not know throws; nothing is kept then.
   const bool recognised =
-      zept::korvaToPdl(CString(record->symbol), cache.unit->present ? &cache.unit->name : nullptr, script);
+      zept::korvaToPdl(CString(record->symbol), cache.unitPresent ? &cache.unitName : nullptr, script);
   record->pdlScript = script;
-  cache.store(std::move(key), script, recognised);
+  cache.store(symbol, record->pdlScript, recognised);
   return recognised;
 }
 

@@ -69,13 +69,12 @@ void selectInto(Engine& engine, zept::dao::JetStatement const& st) {
 
 CDaoDatabase::CDaoDatabase() = default;
 
-CDaoDatabase::~CDaoDatabase() = default;
+CDaoDatabase::~CDaoDatabase() { Close(); }
 
 void CDaoDatabase::Open(wchar_t const* name, bool exclusive, bool readOnly, wchar_t const*) {
   Close();
   const std::string path = resolvedPath(name, false);
-  auto engine = std::make_unique<Engine>(path, readOnly ? Engine::Access::ReadOnly : Engine::Access::ReadWrite,
-                                         exclusive);
+  auto engine = Engine::open(path, readOnly ? Engine::Access::ReadOnly : Engine::Access::ReadWrite, exclusive);
   zept::dao::attachLinks(*engine);
   m_engine = std::move(engine);
   m_name = name;
@@ -89,7 +88,7 @@ void CDaoDatabase::Create(wchar_t const* name, wchar_t const*, int) {
 }
 
 void CDaoDatabase::Close() {
-  m_engine.reset();
+  Engine::close(std::move(m_engine));
   m_name.Empty();
 }
 

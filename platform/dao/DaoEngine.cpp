@@ -7,12 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
-#include <utility>
 #include <cstring>
 #include <cwctype>
+#include <mutex>
+#include <utility>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
@@ -337,6 +339,34 @@ int ColumnSet::find(std::wstring_view name) const {
   return found;
 }
 
+// ------------------------------------------------------------------ RowCache
+
+RowCache::Entry const* RowCache::find(std::wstring_view text) {
+  const auto it = m_index.find(text);
+  if (it == m_index.end()) return nullptr;
+  if (it->second != m_entries.begin()) m_entries.splice(m_entries.begin(), m_entries, it->second);
+  return &*it->second;
+}
+
+void RowCache::keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows) {
+  const std::size_t bytes = rows.bytes() + text.size() * sizeof(wchar_t) + sizeof(Entry);
+  if (bytes > kMaxEntryBytes || m_index.count(text)) return;
+  while (!m_entries.empty() && (m_index.size() >= kMaxEntries || m_bytes + bytes > kMaxBytes)) {
+    m_bytes -= m_entries.back().bytes;
+    m_index.erase(m_entries.back().text);
+    m_entries.pop_back();
+  }
+  m_entries.push_front(Entry{std::wstring(text), std::move(columns), rows, bytes});
+  m_index.emplace(m_entries.front().text, m_entries.begin());
+  m_bytes += bytes;
+}
+
+void RowCache::clear() {
+  m_index.clear();
+  m_entries.clear();
+  m_bytes = 0;
+}
+
 // Functions no catalog statement needs that reach past the data: native
 // pointers (fts3_tokenizer, fts5), extension loading, and the engine's file
 // and debugging helpers where a build has them.
@@ -358,16 +388,104 @@ std::wstring lowered(std::wstring_view name) {
 
 bool Engine::isLinked(std::wstring const& name) const { return m_links.count(lowered(name)) != 0; }
 
-void Engine::refuseWritingGenuine(JetHeader const& jet, bool exclusive) const {
+void Engine::refuseWritingGenuine(JetHeader const& jet, std::string const& path, Access access, bool exclusive) {
   if (jet.format == JetFormat::None || jet.format == JetFormat::Ace || jet.encrypted || jet.password) return;
-  if (exclusive || m_access == Access::ReadWrite)
-    throwDao(jet::kCannotOpen, "Cannot open '" + m_path + "' " + (exclusive ? "exclusively" : "for writing") +
+  if (exclusive || access == Access::ReadWrite)
+    throwDao(jet::kCannotOpen, "Cannot open '" + path + "' " + (exclusive ? "exclusively" : "for writing") +
                                    ": it is a genuine Access (" + std::string(jetFormatName(jet.format)) +
                                    ") file, which opens shared and read-only only; zeptcat import converts it "
                                    "into a native catalog.");
 }
 
-Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(path), m_access(access) {
+namespace {
+
+// Closed read-only engines, latest first, for the next open of the same
+// unchanged file. Shared by every thread, so guarded; an engine is used by
+// one thread at a time, handed over under the mutex.
+class WarmEngines {
+ public:
+  std::unique_ptr<Engine> take(std::string const& path, FileIdentity const& identity) {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    for (auto it = m_engines.begin(); it != m_engines.end(); ++it) {
+      if ((*it)->path() != path) continue;
+      if ((*it)->identity() == identity) {
+        std::unique_ptr<Engine> e = std::move(*it);
+        m_engines.erase(it);
+        return e;
+      }
+    }
+    return nullptr;
+  }
+  void keep(std::unique_ptr<Engine> engine) {
+    std::unique_ptr<Engine> dropped;
+    std::vector<std::unique_ptr<Engine>> stale;
+    {
+      std::lock_guard<std::mutex> guard(m_mutex);
+      // An older state of the same file will never match again.
+      for (auto it = m_engines.begin(); it != m_engines.end();) {
+        if ((*it)->path() == engine->path() && (*it)->identity() != engine->identity()) {
+          stale.push_back(std::move(*it));
+          it = m_engines.erase(it);
+        } else {
+          ++it;
+        }
+      }
+      m_engines.insert(m_engines.begin(), std::move(engine));
+      if (m_engines.size() > Engine::kWarmCatalogs) {
+        dropped = std::move(m_engines.back());
+        m_engines.pop_back();
+      }
+    }
+    // Closed outside the mutex: closing a connection is the slow part.
+  }
+  // A writer is about to change `path`: its kept states are of no more use.
+  void forget(std::string const& path) {
+    std::vector<std::unique_ptr<Engine>> stale;
+    std::lock_guard<std::mutex> guard(m_mutex);
+    for (auto it = m_engines.begin(); it != m_engines.end();) {
+      if ((*it)->path() == path) {
+        stale.push_back(std::move(*it));
+        it = m_engines.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+  std::size_t size() {
+    std::lock_guard<std::mutex> guard(m_mutex);
+    return m_engines.size();
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::vector<std::unique_ptr<Engine>> m_engines;
+};
+
+WarmEngines& warmEngines() {
+  // Never destroyed: nothing to order against other statics at exit, and a
+  // forked child that exits closes nothing of its parent's.
+  static auto* engines = new WarmEngines();
+  return *engines;
+}
+
+}  // namespace
+
+std::optional<FileIdentity> fileIdentity(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return std::nullopt;
+  FileIdentity id;
+  id.device = static_cast<std::uint64_t>(st.st_dev);
+  id.inode = static_cast<std::uint64_t>(st.st_ino);
+  id.size = static_cast<std::int64_t>(st.st_size);
+  id.mtimeSeconds = static_cast<std::int64_t>(st.st_mtim.tv_sec);
+  id.mtimeNanoseconds = static_cast<std::int64_t>(st.st_mtim.tv_nsec);
+  unsigned char counter[4] = {};
+  if (::pread(fd, counter, sizeof counter, 24) == static_cast<ssize_t>(sizeof counter))
+    id.changeCounter = bigEndian(counter, 4);
+  return id;
+}
+
+std::unique_ptr<Engine> Engine::open(std::string const& path, Access access, bool exclusive) {
   // Refused before any lock is asked for: the answer must not depend on who
   // else is reading the file.
   if (exclusive || access == Access::ReadWrite) {
@@ -375,18 +493,55 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
     if (fd >= 0) {
       const JetHeader jet = readJetHeader(fd);
       ::close(fd);
-      refuseWritingGenuine(jet, exclusive);
+      refuseWritingGenuine(jet, path, access, exclusive);
     }
   }
   const auto kind = exclusive || access == Access::ReadWrite ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
-  if (!m_lock.acquire(path, kind)) {
+  FileLock lock;
+  if (!lock.acquire(path, kind)) {
     if (errno == ENOENT) throwDao(jet::kFileNotFound, "Could not find file '" + path + "'.");
     if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
     if (errno == EINVAL) throwDao(jet::kCannotOpen, "Cannot open '" + path + "': it is not a regular file.");
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(errno));
   }
+  if (access == Access::ReadWrite) {
+    warmEngines().forget(path);
+  } else if (!hasHotJournal(path)) {
+    // Under the lock nobody writes, so the identity read now is the one of
+    // every page the kept connection holds.
+    if (const auto identity = fileIdentity(lock.fd())) {
+      if (auto warm = warmEngines().take(path, *identity)) {
+        warm->m_lock = std::move(lock);
+        return warm;
+      }
+    }
+  }
+  return std::unique_ptr<Engine>(new Engine(path, access, exclusive, std::move(lock)));
+}
+
+void Engine::close(std::unique_ptr<Engine> engine) {
+  if (!engine || !engine->keepable()) return;
+  engine->m_lock.release();
+  warmEngines().keep(std::move(engine));
+}
+
+std::size_t Engine::warmCount() { return warmEngines().size(); }
+
+bool Engine::unchanging() const {
+  if (!readOnly() || !m_identity || !m_links.empty() || !tables) return false;
+  return std::none_of(tables->begin(), tables->end(), [](TableEntry const& t) { return t.linked; });
+}
+
+bool Engine::keepable() const {
+  if (!m_db || !unchanging() || m_internal || !sqlite3_get_autocommit(m_db)) return false;
+  return std::none_of(m_cache.begin(), m_cache.end(), [](auto const& p) { return p.second->inUse; });
+}
+
+Engine::Engine(std::string const& path, Access access, bool exclusive, FileLock lock)
+    : m_path(path), m_access(access), m_lock(std::move(lock)) {
   if (const JetHeader jet = readJetHeader(m_lock.fd()); jet.format != JetFormat::None) {
     openGenuine(jet, exclusive);
+    m_identity = fileIdentity(m_lock.fd());
     return;
   }
   checkCatalogFile(m_lock.fd(), path);
@@ -394,6 +549,7 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "' for writing: the file is read-only.");
   if (access == Access::ReadOnly) {
     if (hasHotJournal(path)) recoverJournal(path, path);
+    m_identity = fileIdentity(m_lock.fd());
     openConnection(fileUri(path, "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
   } else {
     openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);
@@ -404,7 +560,7 @@ Engine::Engine(std::string const& path, Access access, bool exclusive) : m_path(
 // A genuine Access file is only ever read: its catalog image is made once
 // (see JetFile.h) and every open shares it, shared and read-only.
 void Engine::openGenuine(JetHeader const& jet, bool exclusive) {
-  refuseWritingGenuine(jet, exclusive);
+  refuseWritingGenuine(jet, m_path, m_access, exclusive);
   m_image = loadJetImage(m_path, m_lock.fd(), m_path);
   m_db = openJetImage(*m_image, m_path);
   configure();
@@ -463,7 +619,20 @@ void Engine::configure() {
   }
 }
 
+// Functions whose result is not fixed by their arguments and the file: a
+// statement calling one must run again each time it is read.
+bool isVolatileFunction(char const* name) {
+  static constexpr char const* kVolatile[] = {
+      "random", "randomblob", "date",    "time",          "datetime",          "julianday",         "strftime",
+      "unixepoch", "timediff", "changes", "total_changes", "last_insert_rowid", "current_date", "current_time",
+      "current_timestamp"};
+  for (char const* f : kVolatile)
+    if (sqlite3_stricmp(name, f) == 0) return true;
+  return false;
+}
+
 int Engine::authorize(void* self, int action, char const*, char const* arg2, char const*, char const*) {
+  if (action == SQLITE_FUNCTION && arg2 && isVolatileFunction(arg2)) static_cast<Engine*>(self)->m_sawVolatile = true;
   if (static_cast<Engine*>(self)->m_internal) return SQLITE_OK;
   switch (action) {
     case SQLITE_ATTACH:
@@ -488,6 +657,7 @@ void Engine::execInternal(std::string const& sql) {
 
 void Engine::schemaChanged() {
   tables.reset();
+  m_rowCache.clear();
   for (auto it = m_cache.begin(); it != m_cache.end();) {
     if (it->second->inUse) {
       ++it;
@@ -521,8 +691,10 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
   } else {
     auto fresh = std::make_unique<Prepared>();
     char const* tail = nullptr;
+    m_sawVolatile = false;
     const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, SQLITE_PREPARE_PERSISTENT,
                                       &fresh->stmt, &tail);
+    fresh->repeatable = !m_sawVolatile;
     if (rc != SQLITE_OK) {
       sqlite3_finalize(fresh->stmt);
       fail(rc, sql);
@@ -580,6 +752,15 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
   }
   p->inUse = true;
   return Lease(*this, p, owned);
+}
+
+RowCache::Entry const* Engine::cachedRows(std::wstring_view text) {
+  if (m_rowCache.size() == 0) return nullptr;
+  return m_rowCache.find(text);
+}
+
+void Engine::keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows) {
+  if (statement.repeatable && unchanging()) m_rowCache.keep(text, statement.columns, rows);
 }
 
 JetStatement const& Engine::translate(std::wstring_view jet) {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -106,6 +107,10 @@ class ResultRows {
     return v;
   }
   void clear();
+  // Memory the rows take, roughly.
+  std::size_t bytes() const {
+    return m_cells.size() * sizeof(Cell) + m_rowids.size() * sizeof(std::int64_t) + m_text.size();
+  }
 
  private:
   int m_columns = 0;
@@ -114,6 +119,49 @@ class ResultRows {
   std::vector<std::int64_t> m_rowids;
   bool m_withRowids = false;
   std::string m_text;
+};
+
+// What a file is, as far as a kept engine state depends on it: a writer
+// that changes a catalog changes its change counter (SQLite bumps it in
+// every transaction), and a replaced or otherwise rewritten file its inode,
+// size or modification time.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t mtimeSeconds = 0;
+  std::int64_t mtimeNanoseconds = 0;
+  std::uint32_t changeCounter = 0;
+  bool operator==(FileIdentity const&) const = default;
+};
+// The identity of the file open on `fd`; nullopt when it cannot be read.
+std::optional<FileIdentity> fileIdentity(int fd);
+
+// Rows of repeated reads of a catalog that cannot change, by the caller's
+// text: the same text is the same statement shape with the same parameters.
+// Least recently used entries go first; bounded in entries and in bytes.
+class RowCache {
+ public:
+  struct Entry {
+    std::wstring text;
+    std::shared_ptr<ColumnSet> columns;
+    ResultRows rows;
+    std::size_t bytes = 0;
+  };
+  static constexpr std::size_t kMaxEntries = 1024;
+  static constexpr std::size_t kMaxBytes = 1 << 20;
+  static constexpr std::size_t kMaxEntryBytes = 64 << 10;
+
+  Entry const* find(std::wstring_view text);
+  void keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows);
+  void clear();
+  std::size_t size() const { return m_index.size(); }
+  std::size_t bytes() const { return m_bytes; }
+
+ private:
+  std::list<Entry> m_entries;  // latest first
+  std::unordered_map<std::wstring_view, std::list<Entry>::iterator> m_index;  // views into m_entries' texts
+  std::size_t m_bytes = 0;
 };
 
 // A table of the catalog as its definitions list it: local, or a link to a
@@ -131,8 +179,18 @@ class Engine {
   enum class Access { ReadOnly, ReadWrite };
 
   // Opens an existing catalog (path already resolved to POSIX). Throws
-  // CDaoException with Jet's error numbers.
-  Engine(std::string const& path, Access access, bool exclusive);
+  // CDaoException with Jet's error numbers. A read-only open of a file whose
+  // identity has not changed since an earlier read-only engine on it was
+  // closed takes that engine's state back, connection, schema, translations,
+  // prepared statements and cached rows, instead of building it anew.
+  static std::unique_ptr<Engine> open(std::string const& path, Access access, bool exclusive);
+  // Releases the lock, and keeps a read-only engine's state for the next
+  // open of the same unchanged file (at most kWarmCatalogs per process, least
+  // recently closed dropped first).
+  static void close(std::unique_ptr<Engine> engine);
+  static constexpr std::size_t kWarmCatalogs = 8;
+  // Engine states kept for reopening; for tests.
+  static std::size_t warmCount();
   // Creates a new catalog; throws when the file exists.
   static std::unique_ptr<Engine> create(std::string const& path);
   ~Engine();
@@ -144,11 +202,14 @@ class Engine {
   // A genuine Access file, read through its in-memory catalog image.
   bool genuine() const { return m_image != nullptr; }
   std::string const& path() const { return m_path; }
+  // Of a read-only open, taken under its lock.
+  std::optional<FileIdentity> const& identity() const { return m_identity; }
 
   struct Prepared {
     sqlite3_stmt* stmt = nullptr;
     std::shared_ptr<ColumnSet> columns;  // of the result, leading rowid excluded
     bool inUse = false;
+    bool repeatable = true;  // calls no function whose result varies (random, the time)
   };
   // A statement from the cache (prepared on first use), reset, with the
   // parameters bound. Release it with `Lease`'s destructor.
@@ -211,6 +272,13 @@ class Engine {
     if (rc != 0) fail(rc, context);
   }
 
+  // The rows a snapshot of `text` read before, while nobody can change the
+  // catalog; null on a miss and on a catalog that can change.
+  RowCache::Entry const* cachedRows(std::wstring_view text);
+  // Keeps a snapshot's rows for cachedRows when the catalog cannot change.
+  void keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows);
+  RowCache const& rowCache() const { return m_rowCache; }
+
   long recordsAffected = 0;
   // The catalog's tables, read once and kept until the schema changes:
   // selecting a catalog asks for several of them, and nobody else can change
@@ -219,10 +287,16 @@ class Engine {
 
  private:
   Engine() = default;
+  Engine(std::string const& path, Access access, bool exclusive, FileLock lock);
+  // Whether this engine's state may outlive its lock and serve the next open.
+  bool keepable() const;
+  // Whether the files its rows come from cannot change while it is open:
+  // read-only under the lock, with no link to another catalog.
+  bool unchanging() const;
   void openConnection(std::string const& uri, int flags);
   void configure();
   void openGenuine(JetHeader const& jet, bool exclusive);
-  void refuseWritingGenuine(JetHeader const& jet, bool exclusive) const;
+  static void refuseWritingGenuine(JetHeader const& jet, std::string const& path, Access access, bool exclusive);
   static int authorize(void* self, int action, char const* a, char const* b, char const* c, char const* d);
 
   sqlite3* m_db = nullptr;
@@ -231,7 +305,10 @@ class Engine {
   FileLock m_lock;
   std::shared_ptr<JetImage const> m_image;  // outlives m_db, which reads it
   bool m_internal = false;
+  bool m_sawVolatile = false;  // set by the authorizer while preparing
   int m_nextSavepoint = 0;
+  std::optional<FileIdentity> m_identity;  // of a read-only open, taken under the lock
+  RowCache m_rowCache;
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema

@@ -53,7 +53,18 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   Close();
   if (!m_pDatabase) throw CDaoException(zept::jet::kNotOpen, L"The recordset has no database.");
   Engine& e = m_pDatabase->engine();
-  zept::dao::JetStatement const& st = e.translate(sql ? sql : L"");
+  const std::wstring_view text = sql ? sql : L"";
+  const bool snapshot = openType == dbOpenSnapshot;
+  if (snapshot) {
+    if (auto const* kept = e.cachedRows(text)) {
+      *m_rows = kept->rows;
+      m_columns = kept->columns;
+      m_position = 0;
+      m_open = true;
+      return;
+    }
+  }
+  zept::dao::JetStatement const& st = e.translate(text);
   if (st.kind != zept::dao::JetStatementKind::Select)
     throw CDaoException(3219, L"Invalid operation: a recordset opens a SELECT query.");
   // Only a dynaset needs the table's wide name.
@@ -64,6 +75,7 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   m_rows->clear();
   m_rows->setColumnCount(static_cast<int>(lease->columns->columns.size()));
   m_rows->readAll(lease->stmt, withRowid ? 1 : 0, withRowid);
+  if (snapshot) e.keepRows(text, *lease, *m_rows);
   m_columns = lease->columns;
   m_updatable = withRowid && !e.readOnly();
   m_table = withRowid ? table : std::wstring();

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoEngine.h"
+#include "platform/dao/DaoRecordset.h"
+#include "support/Catalog.h"
+#include "support/TestTree.h"
+
+using zept::dao::Engine;
+using zept::test::errorOf;
+using zept::test::makeCatalog;
+using zept::test::TempTree;
+using zept::test::wide;
+
+namespace {
+
+constexpr wchar_t kRead[] = L"SELECT T.ID, T.NAME FROM T WHERE (((T.ID)=2));";
+
+class WarmReopen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    makeCatalog(file, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))", L"INSERT INTO T (ID, NAME) VALUES (1, \"a\")",
+                       L"INSERT INTO T (ID, NAME) VALUES (2, \"b\")"});
+  }
+  // Opens read-only, reads kRead's NAME and leaves the catalog open.
+  std::wstring readName(CDaoDatabase& db) {
+    db.Open(name.c_str(), false, true);
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, kRead);
+    return rs.IsEOF() ? L"" : rs.GetFieldValue(L"NAME").text().str();
+  }
+  void rename(CDaoDatabase& db, wchar_t const* to) {
+    db.Open(name.c_str(), true, false);
+    db.Execute((std::wstring(L"UPDATE T SET NAME = \"") + to + L"\" WHERE ID = 2").c_str(), 128);
+    db.Close();
+  }
+  // Rows the open catalog's engine keeps from earlier reads: none on a
+  // freshly built engine.
+  static std::size_t keptReads(CDaoDatabase& db) { return db.engine().rowCache().size(); }
+
+  TempTree tree;
+  std::filesystem::path file = tree.path("cat.mdb");
+  std::wstring name = wide(file);
+};
+
+TEST_F(WarmReopen, UnchangedCatalogComesBackWarmAndItsLockStillGoes) {
+  CDaoDatabase db;
+  EXPECT_EQ(readName(db), L"b");
+  db.Close();
+  // Closed means unlocked, kept or not.
+  CDaoDatabase writer;
+  EXPECT_NO_THROW(writer.Open(name.c_str(), true, true));
+  writer.Close();
+  // The exclusive read-only open above took the state and kept it again.
+  db.Open(name.c_str(), false, true);
+  EXPECT_EQ(keptReads(db), 1u);
+  EXPECT_EQ(errorOf([&] { writer.Open(name.c_str(), true, false); }), zept::jet::kFileInUse);
+  db.Close();
+}
+
+TEST_F(WarmReopen, WriterInThisProcessInvalidatesAndNeverGetsTheReadOnlyState) {
+  CDaoDatabase db;
+  EXPECT_EQ(readName(db), L"b");
+  db.Close();
+  CDaoDatabase writer;
+  writer.Open(name.c_str(), true, false);
+  EXPECT_TRUE(writer.CanUpdate());
+  EXPECT_EQ(keptReads(writer), 0u);
+  writer.Execute(L"UPDATE T SET NAME = \"c\" WHERE ID = 2", 128);
+  writer.Close();
+  EXPECT_EQ(readName(db), L"c");
+  db.Close();
+}
+
+TEST_F(WarmReopen, WriterInAnotherProcessInvalidates) {
+  CDaoDatabase db;
+  EXPECT_EQ(readName(db), L"b");
+  db.Close();
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    try {
+      CDaoDatabase writer;
+      rename(writer, L"d");
+    } catch (...) {
+      _exit(1);
+    }
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(readName(db), L"d");
+  EXPECT_EQ(keptReads(db), 1u);  // the read just made, on a new engine
+  db.Close();
+}
+
+TEST_F(WarmReopen, FileReplacedBesideTheCatalogInvalidates) {
+  CDaoDatabase db;
+  EXPECT_EQ(readName(db), L"b");
+  db.Close();
+  // Same size and history, another file moved into place.
+  const auto other = tree.path("other.mdb");
+  makeCatalog(other, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))", L"INSERT INTO T (ID, NAME) VALUES (1, \"a\")",
+                      L"INSERT INTO T (ID, NAME) VALUES (2, \"e\")"});
+  std::filesystem::rename(other, file);
+  EXPECT_EQ(readName(db), L"e");
+  db.Close();
+}
+
+TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {
+  std::vector<std::wstring> names;
+  for (std::size_t i = 0; i < Engine::kWarmCatalogs + 2; ++i) {
+    const auto path = tree.path("c" + std::to_string(i) + ".mdb");
+    makeCatalog(path, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))"});
+    names.push_back(wide(path));
+    CDaoDatabase db;
+    db.Open(names.back().c_str(), false, true);
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, kRead);
+  }
+  EXPECT_EQ(Engine::warmCount(), Engine::kWarmCatalogs);
+  CDaoDatabase oldest, latest;
+  oldest.Open(names.front().c_str(), false, true);
+  latest.Open(names.back().c_str(), false, true);
+  EXPECT_EQ(keptReads(oldest), 0u);
+  EXPECT_EQ(keptReads(latest), 1u);
+}
+
+TEST_F(WarmReopen, RowsServedAgainOnlyForRepeatableSnapshotsOfUnchangingCatalogs) {
+  CDaoDatabase db;
+  db.Open(name.c_str(), false, true);
+  struct Case {
+    wchar_t const* sql;
+    int openType;
+    bool kept;
+  };
+  const Case cases[] = {
+      {kRead, dbOpenSnapshot, true},
+      {L"SELECT T.ID FROM T ORDER BY T.ID;", dbOpenSnapshot, true},
+      {L"SELECT T.ID, random() AS R FROM T;", dbOpenSnapshot, false},
+      {L"SELECT T.ID FROM T WHERE T.ID > 0;", dbOpenDynaset, false},
+  };
+  for (auto const& c : cases) {
+    const std::size_t before = keptReads(db);
+    CDaoRecordset rs(&db);
+    rs.Open(c.openType, c.sql);
+    const long count = rs.GetRecordCount();
+    rs.Close();
+    EXPECT_EQ(keptReads(db) - before, c.kept ? 1u : 0u) << c.sql;
+    rs.Open(c.openType, c.sql);  // a kept read gives what the query gave
+    EXPECT_EQ(rs.GetRecordCount(), count) << c.sql;
+    EXPECT_EQ(rs.CanBookmark(), c.openType == dbOpenDynaset) << c.sql;
+  }
+  {
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, kRead);
+    EXPECT_EQ(rs.GetFieldValue(L"T.NAME").text().str(), L"b");
+    EXPECT_EQ(rs.GetFieldValue(0).lVal, 2);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.IsEOF());
+  }
+  db.Close();
+  // A writable catalog keeps no rows.
+  db.Open(name.c_str(), true, false);
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, kRead);
+  EXPECT_EQ(keptReads(db), 0u);
+}
+
+TEST(RowCacheBounds, LeastRecentlyUsedGoFirstAndLargeResultsAreNotKept) {
+  zept::dao::RowCache cache;
+  zept::dao::ResultRows rows;
+  rows.setColumnCount(1);
+  for (std::size_t i = 0; i < zept::dao::RowCache::kMaxEntries + 1; ++i) {
+    cache.keep(L"q" + std::to_wstring(i), nullptr, rows);
+    if (i == 1) {
+      ASSERT_NE(cache.find(L"q0"), nullptr);  // q0 is now the latest used
+    }
+  }
+  EXPECT_EQ(cache.size(), zept::dao::RowCache::kMaxEntries);
+  EXPECT_NE(cache.find(L"q0"), nullptr);
+  EXPECT_EQ(cache.find(L"q1"), nullptr);
+  EXPECT_LE(cache.bytes(), zept::dao::RowCache::kMaxBytes);
+
+  // An entry above the entry limit stays out and pushes nothing out.
+  cache.keep(std::wstring(zept::dao::RowCache::kMaxEntryBytes, L'x'), nullptr, rows);
+  EXPECT_EQ(cache.size(), zept::dao::RowCache::kMaxEntries);
+  EXPECT_NE(cache.find(L"q0"), nullptr);
+}
+
+}  // namespace

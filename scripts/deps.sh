@@ -28,6 +28,10 @@ PACKAGES=(
   mdbtools-dev
   mdbtools
   libboost-dev
+  # zeptcat: its record reader's JSON parser, and its man page made at build
+  # time (the build goes on without one when help2man is missing).
+  nlohmann-json3-dev
+  help2man
   # zeptview, the catalog browser, and its tests in a virtual X server; the
   # library itself never needs them.
   libgtk-4-dev

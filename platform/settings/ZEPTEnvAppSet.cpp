@@ -1,6 +1,8 @@
 #include "platform/settings/ZEPTEnvAppSet.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/core/Utf8.h"
 
@@ -8,9 +10,29 @@ namespace {
 
 constexpr wchar_t kDefaultFolder[] = L"U:\\SYSTEM\\DATA\\";
 
+bool isWindowsStyle(std::wstring const& folder) {
+  const bool drive = folder.size() >= 2 && folder[1] == L':' &&
+                     ((folder[0] >= L'A' && folder[0] <= L'Z') || (folder[0] >= L'a' && folder[0] <= L'z'));
+  return drive || folder.starts_with(L"\\");
+}
+
+// The catalog code takes paths apart at ":" and "\" only (a copied catalog's
+// file name, a record's catalog), so a POSIX folder is handed over with "\"
+// separators, which the file-system layer reads as "/". A relative folder is
+// made absolute now, so that it keeps naming the same folder.
+std::wstring windowsStyle(std::wstring folder) {
+  if (folder.empty() || isWindowsStyle(folder)) return folder;
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(zept::toUtf8(folder), ec);
+  if (!ec) folder = zept::fromUtf8(absolute.lexically_normal().string());
+  for (auto& c : folder)
+    if (c == L'/') c = L'\\';
+  return folder;
+}
+
 std::wstring fromEnvironment(char const* name) {
   char const* value = std::getenv(name);
-  return value != nullptr ? zept::fromUtf8(value) : std::wstring(kDefaultFolder);
+  return value != nullptr ? windowsStyle(zept::fromUtf8(value)) : std::wstring(kDefaultFolder);
 }
 
 bool sameKey(wchar_t const* a, wchar_t const* b) {

@@ -6,10 +6,12 @@
 //   ZEPT_APP_PATH       getAppPath(0), also key "PATHAPP": the application's
 //                       catalog folder
 //
-// A variable that is not set gives "U:\SYSTEM\DATA\". The texts are handed
-// back exactly as set: the catalog code uses them as plain prefixes, and both
-// a Windows-style folder ("U:\app\" with ZEPT_DRIVE_U set) and a POSIX folder
-// with a trailing "/" ("/srv/catalogs/") are valid ones. A folder without its
+// A variable that is not set gives "U:\SYSTEM\DATA\". The catalog code uses
+// the folders as plain prefixes and takes paths apart at ":" and "\" only, so
+// a POSIX folder ("/srv/catalogs/") is handed back Windows-style, with "\"
+// separators ("\srv\catalogs\"), which the file-system layer reads as "/";
+// a relative one is made absolute first. A Windows-style folder ("U:\app\"
+// with ZEPT_DRIVE_U set) is handed back exactly as set. A folder without its
 // trailing separator is not completed. Keys are matched ignoring ASCII case;
 // an unknown key gives "".
 #pragma once

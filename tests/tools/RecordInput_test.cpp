@@ -29,22 +29,44 @@ TEST(RecordInput, JsonValues) {
   EXPECT_EQ(list[0].find("x"), nullptr);
 }
 
-TEST(RecordInput, JsonErrorsNameTheirLine) {
-  const std::pair<std::string, int> cases[] = {
-      {"{\"a\": 1} x", 1},         {"{\n\"a\": \"open", 2},   {"{\"a\": 01}", 1},       {"{\"a\": 1.}", 1},
-      {"{\"a\" 1}", 1},            {"{\"a\": 1,}", 1},        {"[1,\n\n2", 3},          {"\"\\x\"", 1},
-      {"\"\\ud800\"", 1},          {"\"\\udc00\"", 1},        {"\"\\u12\"", 1},         {"\"tab\there\"", 1},
-      {"{a: 1}", 1},               {"", 1},                   {"tru", 1},               {"-", 1},
-      {std::string(65, '[') + std::string(65, ']'), 1}};
-  for (auto const& [text, line] : cases) {
+TEST(RecordInput, JsonErrorsNameTheirLineAndColumn) {
+  struct Case {
+    std::string text;
+    int line, column;
+  };
+  const Case cases[] = {
+      {"{\"a\": 1} x", 1, 10},      {"{\n\"a\": \"open", 2, 11},   {"{\"a\": 01}", 1, 8},
+      {"{\"a\": 1.}", 1, 9},        {"{\"a\" 1}", 1, 6},            {"{\"a\": 1,}", 1, 9},
+      {"[1,\n\n2", 3, 2},           {"\"\\x\"", 1, 3},             {"\"\\ud800\"", 1, 8},
+      {"\"\\udc00\"", 1, 7},        {"\"\\u12\"", 1, 6},           {"\"tab\there\"", 1, 5},
+      {"{a: 1}", 1, 2},              {"", 1, 1},                     {"tru", 1, 4},
+      {"-", 1, 2},                   {"\"\xff\"", 1, 2},             {"[1,\n 1e400]", 2, 2},
+      {"{\"\u00e9\": -1e999}", 1, 7}, {std::string(65, '[') + std::string(65, ']'), 1, 65}};
+  for (auto const& c : cases) {
     try {
-      parseJson(text);
-      ADD_FAILURE() << "accepted: " << text;
+      parseJson(c.text);
+      ADD_FAILURE() << "accepted: " << c.text;
     } catch (InputError const& e) {
-      EXPECT_EQ(e.line(), line) << text << ": " << e.what();
+      EXPECT_EQ(std::pair(e.line(), e.column()), std::pair(c.line, c.column)) << c.text << ": " << e.what();
     }
   }
   EXPECT_NO_THROW(parseJson(std::string(64, '[') + std::string(64, ']')));
+}
+
+// Each value knows where it starts, in characters, so that a value of the
+// wrong kind can be pointed at.
+TEST(RecordInput, ValuesKnowWhereTheyStart) {
+  const InputValue v = parseJson("{\n  \"mass\": 1.5e0,\n  \"list\": [true, \"\u00e9\u00e9\", null, {}, -2]\n}");
+  EXPECT_EQ(std::pair(v.line, v.column), std::pair(1, 1));
+  InputValue const& mass = *v.find("mass");
+  EXPECT_EQ(std::tuple(mass.line, mass.column, mass.text), std::tuple(2, 11, std::string("1.5e0")));
+  std::vector<std::pair<int, int>> starts;
+  for (auto const& item : v.find("list")->items) starts.emplace_back(item.line, item.column);
+  EXPECT_EQ(starts, (std::vector<std::pair<int, int>>{{3, 12}, {3, 18}, {3, 24}, {3, 30}, {3, 34}}));
+
+  const InputValue lines = parseKeyValues("a=1\n  b =  \u00e9x \n");
+  EXPECT_EQ(std::pair(lines.find("a")->line, lines.find("a")->column), std::pair(1, 3));
+  EXPECT_EQ(std::pair(lines.find("b")->line, lines.find("b")->column), std::pair(2, 8));
 }
 
 TEST(RecordInput, KeyValueLines) {

@@ -3,6 +3,7 @@
 // grip ranges, and the unit conversion both ways.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,13 @@ TEST_F(zeptcatBolts, RecordsCarryCompanionThicknesses) {
   r = run({"bolts", "EN14399", "--diameter", "20", "--length", "60"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("(1 row)\n\nClamping ranges (EN14399):\nWasherNum"), std::string::npos) << r.out;
+  // --length keeps that bolt's ranges only: one and two washers.
+  r = run({"--json", "bolts", "EN14399", "--diameter", "20", "--length", "60"});
+  auto lower = values(r.out, "RangeLower (mm)");
+  std::sort(lower.begin(), lower.end());
+  EXPECT_EQ(lower, (std::vector<double>{21, 24})) << r.out;
+  r = run({"--json", "bolts", "EN14399", "--diameter", "20", "--length", "80", "--units", "in"});
+  EXPECT_EQ(values(r.out, "ShankLength (in)").size(), 2u) << r.out;
 }
 
 TEST_F(zeptcatBolts, UnitsConvertEveryLength) {

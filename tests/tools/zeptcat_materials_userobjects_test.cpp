@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/TestTree.h"
@@ -82,10 +83,23 @@ TEST_F(zeptcatMaterialsUserObjects, WritingObjects) {
               has(r.out, "isMetric     True"))
       << r.out;
 
-  const std::pair<std::string, int> refused[] = {
-      {"name=X\"Y\n", 2}, {"name=BR 2\ncategory=brackets\n", 2}, {"nme=BR 2\n", 1}, {"{\"name\": ", 1}};
-  for (auto const& [text, status] : refused)
-    EXPECT_EQ(scratch({"userobjects", "Brackets", "--write", input(text)}).status, status) << text;
+  // Input that does not fit is pointed at by line and column.
+  const std::tuple<std::string, int, std::string> refused[] = {
+      {"name=X\"Y\n", 2, ""},
+      {"name=BR 2\ncategory=brackets\n", 2, ""},
+      {"nme=BR 2\n", 1, ":1:5: unknown field nme"},
+      {"{\"name\": ", 1, ":1:10: "},
+      {"{\"name\": \"BR 2\",\n \"mass\": 1e400}", 1, ":2:10: not a finite number: 1e400"},
+      {"{\"name\": \"BR 2\", \"sizeX\": [1]}", 1, ":1:27: sizeX must be a finite number"},
+      {"{\"name\": \"BR 2\", \"symmetry\": \"maybe\"}", 1, ":1:30: symmetry must be true or false"},
+      {"{\"name\": {}}", 1, ":1:10: name must be a text"},
+      {"name=BR 2\nmass=  inf\n", 1, ":2:8: mass must be a finite number"},
+      {"name=BR 2\nsizeY=nan\n", 1, ":2:7: sizeY must be a finite number"}};
+  for (auto const& [text, status, message] : refused) {
+    r = scratch({"userobjects", "Brackets", "--write", input(text)});
+    EXPECT_EQ(r.status, status) << text;
+    EXPECT_TRUE(has(r.err, message)) << text << " -> " << r.err;
+  }
   r = scratch({"userobjects"});
   EXPECT_TRUE(has(r.out, "BRACKETS  Brackets  -") && has(r.out, "(1 row)")) << r.out;
 

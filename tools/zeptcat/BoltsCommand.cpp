@@ -49,9 +49,9 @@ std::string joined(DtArray<double> const& values, double factor) {
   return text;
 }
 
-// Diameters are matched the way the catalog statements match them: written
-// with six decimals.
-bool sameDiameter(double a, double b) { return format("%f", a) == format("%f", b); }
+// Diameters and lengths are matched the way the catalog statements match
+// them: written with six decimals.
+bool sameValue(double a, double b) { return format("%f", a) == format("%f", b); }
 
 void runStandards(Context const& ctx) {
   ZEPTDBBolt bolt;
@@ -159,12 +159,17 @@ void printRecords(Context const& ctx, BoltsOptions const& o, CString const& stan
     DtArray<ZEPTDBClampingRangeData> ranges;
     if (!catalog.setClampingRangeDB(c.clampingRange) || !catalog.getWholeClampingRangeData(ranges, units))
       throw std::runtime_error("cannot read the clamping ranges of " + c.clampingRange.toUtf8());
-    const double wanted = d * bolt.getCrossFactor(catalog.units());
+    const double toRanges = bolt.getCrossFactor(catalog.units());
+    const double wanted = d * toRanges;
     grips.emplace();
     grips->columns = {L"WasherNum", header(L"RangeLower", units), header(L"RangeUpper", units),
                       header(L"ShankLength", units), header(L"ThreadLength", units)};
+    // A range belongs to the bolt whose shank and thread make up its length.
+    auto ofLength = [&](ZEPTDBClampingRangeData const& r) {
+      return !o.length || sameValue(r.shankLength + r.threadLength, *o.length * toRanges);
+    };
     for (auto const& r : ranges)
-      if (sameDiameter(r.diameter, wanted))
+      if (sameValue(r.diameter, wanted) && ofLength(r))
         grips->rows.push_back({COleVariant(static_cast<long>(r.washerCount)), COleVariant(r.rangeLower * r.crossFactor),
                                COleVariant(r.rangeUpper * r.crossFactor), COleVariant(r.shankLength * r.crossFactor),
                                COleVariant(r.threadLength * r.crossFactor)});
@@ -208,7 +213,9 @@ Command addBoltsCommand(CLI::App& parent) {
       "--diameter", options->diameter,
       "Print the bolts of this diameter, given in the catalog's own unit whatever --units says (20, or 0.75 for "
       "an inch catalog), with nut and washer thickness and grip ranges");
-  sub->add_option("--length", options->length, "Only the bolt of this length, in the catalog's own unit")
+  sub->add_option("--length", options->length,
+                  "Only the bolt of this length, in the catalog's own unit, and its grip ranges (those whose shank "
+                  "and thread length make up the bolt's length)")
       ->needs(diameter);
   diameter->needs(standard);
   sub->add_option("--units", options->units,

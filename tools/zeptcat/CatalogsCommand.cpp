@@ -9,6 +9,7 @@
 #include "database/ZEPTDBBaseData.h"
 #include "platform/core/CStringArray.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -71,7 +72,7 @@ void runCatalogs(Context const& ctx, CatalogsOptions const& o) {
     // The library opens the application folder's copy when there is one.
     const bool atApp = accessor.isDBAtAppPath(fileStem(mask, name));
     table.rows.push_back({COleVariant(name), COleVariant(atApp ? L"app" : L"data"),
-                          COleVariant(accessor.getDBPath(atApp))});
+                          COleVariant(CString::fromUtf8(shown(accessor.getDBPath(atApp))))});
   }
   print(ctx.out, table, ctx.json);
 }

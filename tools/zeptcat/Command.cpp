@@ -3,8 +3,12 @@
 #include <cctype>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
+#include "database/ZEPTDBBaseData.h"
 #include "platform/core/Utf8.h"
+#include "platform/fs/FileOps.h"
+#include "tools/zeptcat/Folders.h"
 
 namespace zeptcat {
 
@@ -17,6 +21,28 @@ bool hasMdbExtension(std::string const& name) {
   return tail == ".mdb";
 }
 
+// How each kind names its files after a short name, as the accessors'
+// masks do; the kind picks the folders.
+struct Naming {
+  CFGTypeDataFiles type;
+  wchar_t const* prefix;
+  wchar_t const* suffix;
+};
+
+constexpr Naming kNamings[] = {{CFGProfiles, L"", L"pro"},    {CFGProfiles, L"", L"List"},
+                               {CFGMaterials, L"Kmat", L""},  {CFGFasteners, L"Bolts_", L""},
+                               {CFGFasteners, L"Nuts_", L""}, {CFGFasteners, L"Washers_", L""},
+                               {CFGFasteners, L"cr_", L""}};
+
+// The file `stem`.mdb of a kind's folders, the application folder's first,
+// in POSIX form as the user gave the folders; empty when neither holds it.
+std::wstring findCatalog(CFGTypeDataFiles type, CString const& stem) {
+  ZEPTDBBaseData accessor(type);
+  const CString data = accessor.getDBPath(false) + stem + L".mdb";
+  if (accessor.isDBAtAppPath(stem)) return zept::fromUtf8(shown(accessor.getDBPath(true) + stem + L".mdb"));
+  return zept::fs::fileExists(data.view()) ? zept::fromUtf8(shown(data)) : std::wstring();
+}
+
 }  // namespace
 
 bool isCatalogPath(std::string const& name) {
@@ -26,7 +52,22 @@ bool isCatalogPath(std::string const& name) {
 
 std::wstring catalogPath(Context const& ctx, std::string const& name) {
   if (isCatalogPath(name)) return zept::fromUtf8(name);
-  return zept::fromUtf8(ctx.dataDir + name + (hasMdbExtension(name) ? "" : ".mdb"));
+  const std::string fallback = ctx.dataDir + name + (hasMdbExtension(name) ? "" : ".mdb");
+  if (name.empty() || hasMdbExtension(name)) return zept::fromUtf8(fallback);
+  const CString given = CString::fromUtf8(name);
+  for (auto type : {CFGProfiles, CFGUserObjects})
+    if (std::wstring path = findCatalog(type, given); !path.empty()) return path;
+  std::vector<std::wstring> found;
+  std::string stems;
+  for (auto const& n : kNamings) {
+    const CString stem = n.prefix + given + n.suffix;
+    if (std::wstring path = findCatalog(n.type, stem); !path.empty()) {
+      found.push_back(std::move(path));
+      stems += (stems.empty() ? "" : ", ") + stem.toUtf8();
+    }
+  }
+  if (found.size() > 1) throw UsageError(name + " names several catalogs: " + stems + "; give the one meant");
+  return found.empty() ? zept::fromUtf8(fallback) : found.front();
 }
 
 }  // namespace zeptcat

@@ -38,8 +38,11 @@ class UsageError : public std::runtime_error {
 bool isCatalogPath(std::string const& name);
 
 // The catalog file a command argument names: the path itself (see
-// isCatalogPath), else a short name in the data folder, with ".mdb" added
-// unless given. The engine matches the name without case.
+// isCatalogPath); else the file NAME.mdb, or the one catalog that a kind
+// names after the short name NAME (EURO for EUROpro.mdb, EN14399 for
+// cr_EN14399.mdb), from the application folder first, then the data folder.
+// The engine matches names without case. A short name of several catalogs
+// is a UsageError; one of none gives NAME.mdb in the data folder.
 std::wstring catalogPath(Context const& ctx, std::string const& name);
 
 // The subcommands, one file each.

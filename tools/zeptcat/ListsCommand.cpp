@@ -7,6 +7,7 @@
 #include "database/ZEPTDBList.h"
 #include "platform/core/CStringArray.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -50,9 +51,7 @@ void runLists(Context const& ctx, ListsOptions const& o) {
     return print(ctx.out, table, ctx.json);
   }
   if (!list.setListDB(CString::fromUtf8(*o.name))) {
-    const CString app = list.getDBPath(true), data = list.getDBPath(false);
-    throw std::runtime_error("no list catalog " + *o.name + " (" + *o.name + "List.mdb) in " + app.toUtf8() +
-                             (app == data ? "" : " or " + data.toUtf8()));
+    throw std::runtime_error("no list catalog " + *o.name + " (" + *o.name + "List.mdb) in " + folders(list));
   }
   table.columns = {L"Value"};
   if (o.data) table.columns.push_back(L"Data");

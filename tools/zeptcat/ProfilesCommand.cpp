@@ -281,7 +281,6 @@ void runCreate(Context const& ctx, ProfilesOptions const& o) {
 }
 
 void runProfiles(Context const& ctx, ProfilesOptions const& o) {
-  const WindowsStyleFolders windowsStyle;
   if (o.create) return runCreate(ctx, o);
   if (!o.catalog) return runCatalogs(ctx);
   ZEPTDBProfile profile;

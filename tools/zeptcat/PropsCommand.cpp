@@ -53,9 +53,8 @@ class PropsAccessor : public ZEPTDBBaseData {
  public:
   PropsAccessor() : ZEPTDBBaseData(CFGProfiles) {}
 
-  bool open(std::string const& catalog) {
-    if (isCatalogPath(catalog)) return openDatabase(m_db, CString::fromUtf8(catalog), true, false);
-    return setDB(CString::fromUtf8(catalog));
+  bool open(Context const& ctx, std::string const& catalog) {
+    return openDatabase(m_db, CString(catalogPath(ctx, catalog)), true, false);
   }
 
   // The DAO type number, or -1 when there is no such property.
@@ -147,7 +146,7 @@ void setProperty(PropsAccessor& db, Set set, PropsOptions const& o) {
 
 void runProps(Context const& ctx, PropsOptions const& o) {
   PropsAccessor db;
-  if (!db.open(o.catalog)) throw std::runtime_error("cannot open catalog " + o.catalog);
+  if (!db.open(ctx, o.catalog)) throw std::runtime_error("cannot open catalog " + o.catalog);
   const Set set = o.custom ? Set::UserDefined : Set::Database;
   ResultTable table;
   table.columns = {L"Set", L"Name", L"Type", L"Value"};
@@ -169,8 +168,8 @@ Command addPropsCommand(CLI::App& parent) {
   CLI::App* sub = parent.add_subcommand(
       "props", "Print a catalog's database properties (built-in first) and custom properties, or set one");
   sub->add_option("catalog", options->catalog,
-                  "A catalog file, or a short name looked up as the library selects catalogs: the application "
-                  "folder first, then the data folder")
+                  "A catalog file, its name (EUROpro), or a catalog's short name (EURO), looked up in the "
+                  "application folder first, then the data folder")
       ->required();
   auto* set = sub->add_option("--set", options->assignment,
                               "Write one property, NAME=VALUE (created when new); prints it afterwards");

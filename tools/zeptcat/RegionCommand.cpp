@@ -190,7 +190,6 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
                        "\" could not be found again; use at most 4");
     if (o.write[1].empty()) throw UsageError("--write: the name is empty");
   }
-  const WindowsStyleFolders windowsStyle;
   DtDb::MeasurementValue measurement = DtDb::kMetric;
   std::vector<RegionPtr> const regions = readRegions(o, measurement);
   DtDb::MeasurementValue const units = o.units ? (*o.units == "in" ? DtDb::kEnglish : DtDb::kMetric) : measurement;

@@ -73,7 +73,6 @@ void fromKorva(ZEPTCrossSection& cs, std::string const& text, std::string const&
 
 void buildSection(ZEPTCrossSection& cs, SectionSource const& source) {
   if (!source.korva && !source.catalog) throw UsageError(source.command + " needs CATALOG PROFILE DIMS, or --korva TEXT");
-  const WindowsStyleFolders windowsStyle;
   if (source.korva)
     fromKorva(cs, *source.korva, source.units);
   else

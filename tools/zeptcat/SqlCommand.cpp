@@ -53,7 +53,8 @@ Command addSqlCommand(CLI::App& parent) {
   auto options = std::make_shared<SqlOptions>();
   CLI::App* sub = parent.add_subcommand("sql", "Run one Jet SQL statement on a catalog and print its rows");
   sub->add_option("catalog", options->catalog,
-                  "A catalog file, or the short name of one in the data folder (\"Bolts_ISO4014\" for Bolts_ISO4014.mdb)")
+                  "A catalog file, its name (\"Bolts_ISO4014\" for Bolts_ISO4014.mdb), or a catalog's short name "
+                  "(\"EURO\" for EUROpro.mdb), looked up in the application folder first, then the data folder")
       ->required();
   sub->add_option("statement", options->statement, "The Jet SQL statement, e.g. \"SELECT * FROM Bolts\"")
       ->required();

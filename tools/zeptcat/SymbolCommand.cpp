@@ -15,6 +15,7 @@
 #include "platform/host/DtDbDatabase.h"
 #include "platform/host/ZePTSelectionSet.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -71,7 +72,7 @@ void runSymbol(Context const& ctx, SymbolOptions const& o) {
   const int code = objs.CreateSymbolDatabase(path, selection, ucs, !o.noPlanarity);
   if (code != 0) throw std::runtime_error("symbol " + o.name + " not saved: " + reason(code) + " (code " +
                                           std::to_string(code) + ")");
-  printValue(ctx.out, L"path", COleVariant(path), ctx.json);
+  printValue(ctx.out, L"path", COleVariant(CString::fromUtf8(shown(path))), ctx.json);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 // same keys) or from key=value lines; "extra.NAME=VALUE" lines give extra
 // parameters.
 #include <CLI/CLI.hpp>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -187,31 +188,35 @@ std::string readInput(std::string const& source) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-[[noreturn]] void badValue(std::string const& key, std::string const& expected) {
-  throw UsageError("userobjects: " + key + " must be " + expected);
+// Input that does not fit a record, pointed at where it was written.
+[[noreturn]] void badValue(std::string const& key, InputValue const& v, std::string const& expected) {
+  throw zept::tools::InputError(v, key + " must be " + expected);
 }
 
 CString textOf(std::string const& key, InputValue const& v) {
   if (v.kind == InputValue::Kind::Null) return CString();
-  if (v.kind != InputValue::Kind::Text && v.kind != InputValue::Kind::Number) badValue(key, "a text");
+  if (v.kind != InputValue::Kind::Text && v.kind != InputValue::Kind::Number) badValue(key, v, "a text");
   return wide(v.text);
 }
 
+// A finite number: a text that strtod reads as "inf" or "nan" is no size.
 double numberOf(std::string const& key, InputValue const& v) {
   if (v.kind == InputValue::Kind::Number) return v.number;
   char* end = nullptr;
   const double value = v.kind == InputValue::Kind::Text ? std::strtod(v.text.c_str(), &end) : 0;
-  if (!end || end == v.text.c_str() || *end) badValue(key, "a number");
+  if (!end || end == v.text.c_str() || *end || !std::isfinite(value)) badValue(key, v, "a finite number");
   return value;
 }
 
 bool boolOf(std::string const& key, InputValue const& v) {
   if (v.kind == InputValue::Kind::Bool) return v.boolean;
-  for (auto const* yes : {"true", "1", "yes"})
-    if (v.text == yes) return true;
-  for (auto const* no : {"false", "0", "no"})
-    if (v.text == no) return false;
-  badValue(key, "true or false");
+  if (v.kind == InputValue::Kind::Text) {
+    for (auto const* yes : {"true", "1", "yes"})
+      if (v.text == yes) return true;
+    for (auto const* no : {"false", "0", "no"})
+      if (v.text == no) return false;
+  }
+  badValue(key, v, "true or false");
 }
 
 // Extra parameters as an array of {"description", "value"} objects (as a
@@ -221,11 +226,11 @@ void readParameters(InputValue const& v, ZEPTDBUserObjData& d) {
     for (auto const& [name, value] : v.members) d.extraParameters.append({wide(name), textOf(name, value)});
     return;
   }
-  if (v.kind != InputValue::Kind::Array) badValue("extraParameters", "an array or an object");
+  if (v.kind != InputValue::Kind::Array) badValue("extraParameters", v, "an array or an object");
   for (auto const& item : v.items) {
     InputValue const* description = item.find("description");
     InputValue const* value = item.find("value");
-    if (!description || !value) badValue("extraParameters", "objects with a description and a value");
+    if (!description || !value) badValue("extraParameters", item, "objects with a description and a value");
     d.extraParameters.append({textOf("description", *description), textOf("value", *value)});
   }
 }
@@ -240,12 +245,12 @@ struct InputUnits {
 
 // A record from the input; its category is the catalog's unless given.
 ZEPTDBUserObjData recordFrom(InputValue const& input, CString const& category, InputUnits& units) {
-  if (input.kind != InputValue::Kind::Object) throw UsageError("userobjects: the input is not one object");
+  if (input.kind != InputValue::Kind::Object) throw zept::tools::InputError(input, "the input is not one object");
   // The JSON of a read: the object's fields, its parameters beside them.
   InputValue const* fields = &input;
   if (InputValue const* object = input.find("object")) {
     if (object->kind != InputValue::Kind::Array || object->items.size() != 1)
-      badValue("object", "an array of one object");
+      badValue("object", *object, "an array of one object");
     fields = &object->items[0];
   }
   ZEPTDBUserObjData d;
@@ -266,7 +271,7 @@ ZEPTDBUserObjData recordFrom(InputValue const& input, CString const& category, I
       if (!known && sameKey(key, c.memberName)) d.*c.member = textOf(key, value), known = true;
     for (auto const* name : kReadOnlyKeys)
       if (!known && sameKey(key, wide(name))) known = true;
-    if (!known) throw UsageError("userobjects: unknown field " + key);
+    if (!known) throw zept::tools::InputError(value, "unknown field " + key);
   }
   if (fields != &input)
     if (InputValue const* parameters = input.find("extraParameters")) readParameters(*parameters, d);
@@ -274,14 +279,14 @@ ZEPTDBUserObjData recordFrom(InputValue const& input, CString const& category, I
 }
 
 void runWrite(Context const& ctx, ZEPTDBUserObj& objs, CString const& catalog, UserObjectsOptions const& o) {
-  InputValue input;
-  try {
-    input = zept::tools::parseRecordInput(readInput(*o.write));
-  } catch (zept::tools::InputError const& e) {
-    throw UsageError("userobjects: " + *o.write + ":" + std::to_string(e.line()) + ": " + e.what());
-  }
   InputUnits given;
-  ZEPTDBUserObjData d = recordFrom(input, objs.Category(), given);
+  ZEPTDBUserObjData d;
+  try {
+    d = recordFrom(zept::tools::parseRecordInput(readInput(*o.write)), objs.Category(), given);
+  } catch (zept::tools::InputError const& e) {
+    throw UsageError("userobjects: " + *o.write + ":" + std::to_string(e.line()) + ":" + std::to_string(e.column()) +
+                     ": " + e.what());
+  }
   // The row keeps its unit system unless --units names one; sizes are never
   // converted, the mass is brought from its massUnit into the row's.
   const auto units = o.units ? unitsOf(*o.units) : given.row.value_or(given.mass.value_or(DtDb::kMetric));
@@ -315,9 +320,6 @@ void runRemove(Context const& ctx, ZEPTDBUserObj& objs, CString const& catalog, 
 }
 
 void runUserObjects(Context const& ctx, UserObjectsOptions const& o) {
-  // Records name their catalog by the file name the catalog code takes
-  // from the folder, which needs Windows-style folders.
-  const WindowsStyleFolders windowsStyle;
   if (o.create) return runCreate(ctx, o);
   if (o.locales) return runLocales(ctx, o);
   if (o.categories) return runCategories(ctx, o);

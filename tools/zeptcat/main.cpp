@@ -1,10 +1,18 @@
 // zeptcat: the command-line face of the library. Global options pick the
 // catalog folders; main installs the settings object the catalog code asks
 // for its folders, runs the one subcommand given and maps failures to exit
-// codes: 1 for a command line refused, 2 for an engine error.
+// codes: 1 for a command line refused, 2 for an engine error or a folder
+// that cannot be read.
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "platform/core/Exceptions.h"
@@ -12,9 +20,75 @@
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
+
+namespace {
+
+// Edit distance with adjacent transpositions, so "blots" is one step from
+// "bolts".
+std::size_t distance(std::string_view a, std::string_view b) {
+  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i)
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+    }
+  return d[a.size()][b.size()];
+}
+
+// The first word on the command line that is neither an option nor the value
+// of a global one: what the user meant as the subcommand. Empty when there is
+// none.
+std::string firstWord(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--data" || arg == "--app") ++i;
+    else if (arg == "--") return i + 1 < argc ? argv[i + 1] : "";
+    else if (!arg.starts_with("-")) return std::string(arg);
+  }
+  return "";
+}
+
+// "did you mean a or b?" over the subcommands nearest to `word`; empty when
+// `word` is one of them.
+std::string unknownCommand(CLI::App const& app, std::string const& word) {
+  std::vector<std::string> nearest;
+  std::size_t best = SIZE_MAX;
+  for (CLI::App const* sub : app.get_subcommands([](CLI::App const*) { return true; })) {
+    const std::size_t d = distance(word, sub->get_name());
+    if (d == 0) return "";
+    if (d < best) best = d, nearest.clear();
+    if (d == best) nearest.push_back(sub->get_name());
+  }
+  std::string text = "unknown command \"" + word + "\"; did you mean ";
+  for (std::size_t i = 0; i < nearest.size(); ++i)
+    text += (i == 0 ? "" : i + 1 == nearest.size() ? " or " : ", ") + nearest[i];
+  return text + "?";
+}
+
+// Why a folder given by option or variable cannot serve, or "" when it can.
+// Windows-style folders are the library's to resolve and are not checked.
+std::string folderProblem(std::string const& folder) {
+  if (folder.empty() || folder.find('\\') != std::string::npos || (folder.size() > 1 && folder[1] == ':')) return "";
+  std::error_code ec;
+  if (!std::filesystem::exists(folder, ec)) return "does not exist";
+  if (!std::filesystem::is_directory(folder, ec)) return "is not a folder";
+  if (::access(folder.c_str(), R_OK | X_OK) != 0) return "cannot be read";
+  return "";
+}
+
+std::string fromEnv(char const* name) {
+  char const* value = std::getenv(name);
+  return value ? value : "";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Query the catalogs of ZEPTDatabase.", "zeptcat"};
+  app.set_version_flag("--version", std::string("zeptcat ") + ZEPT_VERSION_TEXT, "Print the version and exit");
   app.require_subcommand(1);
   app.fallthrough();  // global options may also follow the subcommand
   std::string dataDir, appDir;
@@ -46,7 +120,28 @@ int main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& e) {
-    return app.exit(e) == 0 ? 0 : 1;  // --help is a success
+    const std::string word = firstWord(argc, argv);
+    if (const std::string unknown = word.empty() ? "" : unknownCommand(app, word);
+        !unknown.empty() && e.get_exit_code() != 0) {
+      std::cerr << "zeptcat: " << unknown << '\n';
+      return 1;
+    }
+    return app.exit(e) == 0 ? 0 : 1;  // --help and --version are a success
+  }
+
+  // A folder that is not there would only show up as catalogs not found.
+  struct Folder {
+    std::string const& given;
+    char const *option, *variable, *what;
+  };
+  for (Folder const f : {Folder{dataDir, "--data", "ZEPT_DATA_PATH", "data"},
+                         Folder{appDir, "--app", "ZEPT_APP_PATH", "application"}}) {
+    const std::string folder = f.given.empty() ? fromEnv(f.variable) : f.given;
+    if (const std::string problem = folderProblem(folder); !problem.empty()) {
+      std::cerr << "zeptcat: " << f.what << " folder " << folder << " (" << (f.given.empty() ? f.variable : f.option)
+                << ") " << problem << '\n';
+      return 2;
+    }
   }
 
   // The settings object reads its folders from the environment when made.
@@ -55,7 +150,7 @@ int main(int argc, char** argv) {
   ZEPTEnvAppSet settings;
   setCFG(&settings);
 
-  const zeptcat::Context ctx{zept::toUtf8(settings.getPath(L"PATHDATA", CFGProfiles)), json, std::cout};
+  const zeptcat::Context ctx{zeptcat::shown(settings.getPath(L"PATHDATA", CFGProfiles)), json, std::cout};
   int status = 0;
   try {
     for (auto const& command : commands)

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 
+#include "database/ZEPTDBProfile.h"
+#include "platform/core/Utf8.h"
+#include "support/ProfileCatalogs.h"
 #include "support/TestTree.h"
 
 namespace {
@@ -18,7 +23,7 @@ struct EnvCase {
 
 class SettingsEnv : public ::testing::TestWithParam<EnvCase> {};
 
-TEST_P(SettingsEnv, HandsTheVariablesBackUnchanged) {
+TEST_P(SettingsEnv, HandsPosixFoldersBackWindowsStyle) {
   EnvCase const& c = GetParam();
   std::optional<ZEPTEnvAppSet> settings;
   {
@@ -43,9 +48,39 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EnvCase{std::nullopt, std::nullopt, std::nullopt, L"U:\\SYSTEM\\DATA\\", L"U:\\SYSTEM\\DATA\\",
                 L"U:\\SYSTEM\\DATA\\"},
-        EnvCase{"/srv/data/", std::nullopt, "V:\\app\\", L"/srv/data/", L"U:\\SYSTEM\\DATA\\", L"V:\\app\\"},
-        EnvCase{std::nullopt, "/srv/obj\xc3\xa9ts/", "", L"U:\\SYSTEM\\DATA\\", L"/srv/obj\u00e9ts/", L""},
-        EnvCase{"D:\\data\\\\", "/o", "/a/", L"D:\\data\\\\", L"/o", L"/a/"}));
+        EnvCase{"/srv/data/", std::nullopt, "V:\\app\\", L"\\srv\\data\\", L"U:\\SYSTEM\\DATA\\", L"V:\\app\\"},
+        EnvCase{std::nullopt, "/srv/obj\xc3\xa9ts/", "", L"U:\\SYSTEM\\DATA\\", L"\\srv\\obj\u00e9ts\\", L""},
+        EnvCase{"D:\\data\\\\", "/o", "\\a\\", L"D:\\data\\\\", L"\\o", L"\\a\\"},
+        EnvCase{"/srv//x/../data/", "d:\\o/", "/", L"\\srv\\data\\", L"d:\\o/", L"\\"}));
+
+// A relative folder means the one under the working folder at construction;
+// POSIX folders then serve the catalog code wherever Windows-style ones do,
+// the profile writer's copy into the application folder included.
+TEST(Settings, PosixFoldersServeTheCatalogCode) {
+  zept::test::TempTree tree;
+  zept::test::templateCatalog(tree.dir("data") / "PDLScripts.mdb");
+  tree.dir("app");
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(tree.path(""));
+  std::optional<ZEPTEnvAppSet> settings;
+  {
+    ScopedEnv d("ZEPT_DATA_PATH", "data/");
+    ScopedEnv a("ZEPT_APP_PATH", tree.str() + "/app/");
+    settings.emplace();
+  }
+  std::filesystem::current_path(cwd);
+  std::wstring data = zept::fromUtf8(tree.str()) + L"/data/";
+  std::replace(data.begin(), data.end(), L'/', L'\\');
+  EXPECT_EQ(settings->getPath(L"PATHDATA", CFGProfiles), data);
+  setCFG(&*settings);
+  {
+    ZEPTDBProfile profile;
+    EXPECT_EQ(profile.createProfileDB(L"NEW", DtDb::kMetric), 0);
+    EXPECT_TRUE(profile.setProfileDB(L"NEW"));
+  }
+  setCFG(nullptr);
+  EXPECT_TRUE(std::filesystem::exists(tree.path("app/NEWPro.mdb")));
+}
 
 TEST(Settings, UnknownQueriesGiveEmptyTextsAndDefaults) {
   ZEPTEnvAppSet s;

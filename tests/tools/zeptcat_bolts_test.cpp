@@ -3,8 +3,8 @@
 // grip ranges, and the unit conversion both ways.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/TestTree.h"
@@ -73,13 +73,17 @@ TEST_F(zeptcatBolts, RecordsCarryCompanionThicknesses) {
   r = run({"bolts", "EN14399", "--diameter", "20", "--length", "60"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("(1 row)\n\nClamping ranges (EN14399):\nWasherNum"), std::string::npos) << r.out;
-  // --length keeps that bolt's ranges only: one and two washers.
-  r = run({"--json", "bolts", "EN14399", "--diameter", "20", "--length", "60"});
-  auto lower = values(r.out, "RangeLower (mm)");
-  std::sort(lower.begin(), lower.end());
-  EXPECT_EQ(lower, (std::vector<double>{21, 24})) << r.out;
-  r = run({"--json", "bolts", "EN14399", "--diameter", "20", "--length", "80", "--units", "in"});
-  EXPECT_EQ(values(r.out, "ShankLength (in)").size(), 2u) << r.out;
+  // --length keeps that bolt's ranges only, one and two washers: those whose
+  // shank and thread make up its length.
+  for (auto const& [length, unit] : {std::pair("60", "mm"), std::pair("80", "in")}) {
+    r = run({"--json", "bolts", "EN14399", "--diameter", "20", "--length", length, "--units", unit});
+    const std::string in = std::string(" (") + unit + ")";
+    const auto bolt = values(r.out, "Length" + in);
+    const auto shanks = values(r.out, "ShankLength" + in);
+    const auto threads = values(r.out, "ThreadLength" + in);  // the bolt's first
+    ASSERT_EQ(std::tuple(bolt.size(), shanks.size(), threads.size()), std::tuple(1u, 2u, 3u)) << r.out;
+    for (std::size_t i = 0; i < 2; ++i) EXPECT_NEAR(shanks[i] + threads[i + 1], bolt[0], 1e-9) << r.out;
+  }
 }
 
 TEST_F(zeptcatBolts, UnitsConvertEveryLength) {

@@ -64,6 +64,12 @@ TEST_F(ViewerModel, TreeListsEveryCatalogAndKeepsTheOneThatDoesNotOpen) {
   ASSERT_NE(ipe, euro->names.end());
   EXPECT_NE(ipe->description.find("IPE"), std::string::npos);
   EXPECT_NE(std::find(ipe->sizes.begin(), ipe->sizes.end(), "300"), ipe->sizes.end());
+  // UPN has two shape types (tapered 8 % and 5 %) but one entry with all sizes.
+  EXPECT_EQ(std::count_if(euro->names.begin(), euro->names.end(), [](auto const& n) { return n.name == "UPN"; }), 1);
+  const auto upn = std::find_if(euro->names.begin(), euro->names.end(), [](auto const& n) { return n.name == "UPN"; });
+  ASSERT_NE(upn, euro->names.end());
+  for (char const* size : {"300", "380"})
+    EXPECT_NE(std::find(upn->sizes.begin(), upn->sizes.end(), size), upn->sizes.end()) << size;
 }
 
 TEST_F(ViewerModel, FindSizeMatchesCatalogInAnyCaseAndTheRestExactly) {

@@ -44,6 +44,9 @@ std::vector<ProfileCatalog> readProfileTree() {
       continue;
     }
     for (auto const& name : names) {
+      // A name drawn with several shape types (UPN: 8 % and 5 % flanges) is
+      // listed once per type, next to each other; its sizes are listed whole.
+      if (!node.names.empty() && node.names.back().name == name.toUtf8()) continue;
       ProfileName& entry = node.names.emplace_back();
       entry.name = name.toUtf8();
       entry.description = profile.getProfileShapeDescription(name).toUtf8();

@@ -1,8 +1,10 @@
 // zeptcat's answers to command lines as a whole: mistyped commands, the
-// version, folders that cannot serve, and catalogs named by short name.
+// version, folders that cannot serve, catalogs named by short name, and the
+// bash completion of what is being typed.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TestTree.h"
@@ -58,5 +60,38 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"--data", kData, "sql", "EN14399", "SELECT 1"}, {}, 1,
              "EN14399 names several catalogs: Bolts_EN14399, Nuts_EN14399, Washers_EN14399, cr_EN14399"},
         Case{{"--data", kData, "sql", "NOSUCH", "SELECT 1"}, {}, 2, "(error 3024)"}));
+
+// The completion script zeptcat makes, sourced into bash and asked as bash
+// asks it while a line is typed.
+class zeptcatCompletion : public ::testing::TestWithParam<std::pair<std::string, std::string>> {
+ protected:
+  TempTree tree;
+};
+
+TEST_P(zeptcatCompletion, CompletesTheWordBeingTyped) {
+  auto const& [line, expected] = GetParam();
+  const auto made = zept::test::runTool(ZEPTCAT_PATH, {"--bash-completion"}, tree.path(""));
+  ASSERT_EQ(made.status, 0) << made.err;
+  const auto script = tree.file("zeptcat.bash", made.out);
+  const auto r = zept::test::runTool(
+      "/bin/bash",
+      {"-c",
+       "source \"$1\"; read -ra COMP_WORDS <<< \"$2\"; [[ $2 == *' ' ]] && COMP_WORDS+=(''); "
+       "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _zeptcat; echo \"${COMPREPLY[*]}\"",
+       "bash", script.string(), line},
+      tree.path(""));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, expected + "\n") << line;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, zeptcatCompletion,
+                         ::testing::Values(std::pair("zeptcat bo", "bolts"), std::pair("zeptcat re", "render region"),
+                                           std::pair("zeptcat --data /x pro", "props profiles"),
+                                           std::pair("zeptcat --js", "--json"),
+                                           std::pair("zeptcat bolts EN14399 --di", "--diameter"),
+                                           std::pair("zeptcat bolts EN14399 --units ", "mm in"),
+                                           std::pair("zeptcat props EURO --type d", "double"),
+                                           std::pair("zeptcat sql Parts --w", "--write"),
+                                           std::pair("zeptcat section --js", "--json")));
 
 }  // namespace

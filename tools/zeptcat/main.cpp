@@ -20,6 +20,7 @@
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Completion.h"
 #include "tools/zeptcat/Folders.h"
 
 namespace {
@@ -116,6 +117,12 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addRenderCommand(app));
   commands.push_back(zeptcat::addSymbolCommand(app));
   commands.push_back(zeptcat::addRegionCommand(app));
+
+  // Made at build time and installed with zeptcat, so it is not in --help.
+  if (argc == 2 && std::string_view(argv[1]) == "--bash-completion") {
+    std::cout << zeptcat::bashCompletion(app);
+    return 0;
+  }
 
   try {
     app.parse(argc, argv);

@@ -111,10 +111,10 @@ inline void printRatios(RatioReporter const& reporter) {
     const double raw = reporter.median(r.raw);
     if (ours < 0 || raw <= 0) continue;
     if (!header) {
-      std::printf("\n%-52s %12s %12s %8s\n", "pair (CPU-time medians)", "library", "raw", "ratio");
+      std::printf("\n%-60s %12s %12s %8s\n", "pair (CPU-time medians)", "library", "raw", "ratio");
       header = true;
     }
-    std::printf("%-52s %12s %12s %7.2fx\n", r.label.c_str(), formatSeconds(ours).c_str(),
+    std::printf("%-60s %12s %12s %7.2fx\n", r.label.c_str(), formatSeconds(ours).c_str(),
                 formatSeconds(raw).c_str(), ours / raw);
   }
 }

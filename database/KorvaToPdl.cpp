@@ -5,6 +5,7 @@
 // read here. Both become one contour tree, written depth-first.
 #include "database/KorvaToPdl.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -116,29 +117,41 @@ std::unique_ptr<ProComplexContour> readContours(ProContourFactory const& factory
 
 // ---- Script ------------------------------------------------------------
 
-// "%g" with "." and an exponent of at least three digits (1e+006).
-CString number(double value) {
-  CString text;
-  text.Format(L"%g", value);
-  const int e = text.Find(L'e');
-  if (e >= 0) {
-    while (text.GetLength() - (e + 2) < 3) text.Insert(e + 2, L'0');
-  }
-  return text;
+// "%g" with "." and an exponent of at least three digits (1e+006). A
+// script has a few numbers per edge and is written for every contour read,
+// so they go straight into the text, without a formatted string each.
+void appendNumber(std::wstring& out, double value) {
+  char text[48];
+  char const* const begin = text;
+  char const* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
+  char const* const e = std::find(begin, end, 'e');
+  out.append(begin, e);
+  if (e == end) return;
+  out.append(e, e + 2);  // "e" and the sign
+  for (auto digits = end - (e + 2); digits < 3; ++digits) out += L'0';
+  out.append(e + 2, end);
 }
 
-CString point(Point2 const& p) { return number(p.x) + L"," + number(p.y); }
+void appendPoint(std::wstring& out, Point2 const& p) {
+  appendNumber(out, p.x);
+  out += L',';
+  appendNumber(out, p.y);
+}
 
 // The closing segment is a straight line whatever the last edge is.
-void appendContour(CString& script, ProClosedContour const& contour) {
+void appendContour(std::wstring& script, ProClosedContour const& contour) {
   LAContour const& edges = contour.GetLAContour();
   if (edges.empty()) return;
-  script += L"StartContour(" + point(edges[0].start) + (contour.IsHole() ? L",hole);\n" : L",ext);\n");
+  script += L"StartContour(";
+  appendPoint(script, edges[0].start);
+  script += contour.IsHole() ? L",hole);\n" : L",ext);\n";
   for (std::size_t i = 1; i < edges.size(); ++i) {
     LAEdge const& prev = edges[i - 1];
     Point2 const& to = edges[i].start;
     if (prev.type == LAEdge::Line) {
-      script += L"LineTo(" + point(to) + L");\n";
+      script += L"LineTo(";
+      appendPoint(script, to);
+      script += L");\n";
     } else if (prev.type == LAEdge::Arc) {
       // r < 0 puts the centre left of the chord. A short arc with the centre
       // on the right runs clockwise; each of "left" and "long" reverses that.
@@ -159,10 +172,16 @@ void appendContour(CString& script, ProClosedContour const& contour) {
         r = -r;
         clockwise = !clockwise;
       }
-      script += L"ArcTo(" + point(to) + L"," + number(r) + (clockwise ? L",CW);\n" : L",CCW);\n");
+      script += L"ArcTo(";
+      appendPoint(script, to);
+      script += L',';
+      appendNumber(script, r);
+      script += clockwise ? L",CW);\n" : L",CCW);\n";
     }
   }
-  script += L"LineTo(" + point(edges[0].start) + L");\n";
+  script += L"LineTo(";
+  appendPoint(script, edges[0].start);
+  script += L");\n";
 }
 
 }  // namespace
@@ -182,7 +201,9 @@ bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlS
 }
 
 void contoursToPdl(ProContour const& tree, CString& script) {
-  forEachClosedContour(tree, [&](ProClosedContour const& c) { appendContour(script, c); });
+  std::wstring text = script.str();
+  forEachClosedContour(tree, [&](ProClosedContour const& c) { appendContour(text, c); });
+  script = CString(std::move(text));
 }
 
 }  // namespace zept

@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"lists", "--app", "$FILE"}, {}, 2, "application folder "},
         Case{{"lists", "--app", "$FILE"}, {}, 2, "file.txt (--app) is not a folder"},
         Case{{"lists"}, {"ZEPT_APP_PATH=/nonexistent/app/"}, 2, "/nonexistent/app/ (ZEPT_APP_PATH) does not exist"},
+        Case{{"lists", "--data", "Q:\\data\\"}, {}, 2, "data folder Q:\\data\\ (--data) does not exist"},
+        Case{{"lists", "--data", "Q:\\"}, {"ZEPT_DRIVE_Q=" + kData}, 0, "PLATETHICKNESSES"},
         Case{{"--data", kData, "props", "EURO"}, {}, 0, "catalog_name"},
         Case{{"--data", kData, "props", "EUROpro"}, {}, 0, "catalog_name"},
         Case{{"--data", kData, "sql", "EN", "SELECT Count(*) AS N FROM Materials"}, {}, 0, "(1 row)"},

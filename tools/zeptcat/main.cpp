@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -17,6 +18,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
+#include "platform/fs/WinPath.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptcat/Command.h"
@@ -70,13 +72,14 @@ std::string unknownCommand(CLI::App const& app, std::string const& word) {
 }
 
 // Why a folder given by option or variable cannot serve, or "" when it can.
-// Windows-style folders are the library's to resolve and are not checked.
-std::string folderProblem(std::string const& folder) {
-  if (folder.empty() || folder.find('\\') != std::string::npos || (folder.size() > 1 && folder[1] == ':')) return "";
+// A Windows-style one is looked for as the library will look for it.
+std::string folderProblem(std::string const& given) {
+  if (given.empty()) return "";
+  const std::optional<std::string> folder = zept::fs::resolve(zept::fromUtf8(given));
   std::error_code ec;
-  if (!std::filesystem::exists(folder, ec)) return "does not exist";
-  if (!std::filesystem::is_directory(folder, ec)) return "is not a folder";
-  if (::access(folder.c_str(), R_OK | X_OK) != 0) return "cannot be read";
+  if (!folder || !std::filesystem::exists(*folder, ec)) return "does not exist";
+  if (!std::filesystem::is_directory(*folder, ec)) return "is not a folder";
+  if (::access(folder->c_str(), R_OK | X_OK) != 0) return "cannot be read";
   return "";
 }
 

@@ -470,9 +470,8 @@ WarmEngines& warmEngines() {
 
 }  // namespace
 
-std::optional<FileIdentity> fileIdentity(int fd) {
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return std::nullopt;
+std::optional<FileIdentity> fileIdentity(FileLock const& lock) {
+  struct stat const& st = lock.status();
   FileIdentity id;
   id.device = static_cast<std::uint64_t>(st.st_dev);
   id.inode = static_cast<std::uint64_t>(st.st_ino);
@@ -480,8 +479,8 @@ std::optional<FileIdentity> fileIdentity(int fd) {
   id.mtimeSeconds = static_cast<std::int64_t>(st.st_mtim.tv_sec);
   id.mtimeNanoseconds = static_cast<std::int64_t>(st.st_mtim.tv_nsec);
   unsigned char counter[4] = {};
-  if (::pread(fd, counter, sizeof counter, 24) == static_cast<ssize_t>(sizeof counter))
-    id.changeCounter = bigEndian(counter, 4);
+  if (::pread(lock.fd(), counter, sizeof counter, 24) != static_cast<ssize_t>(sizeof counter)) return std::nullopt;
+  id.changeCounter = bigEndian(counter, 4);
   return id;
 }
 
@@ -506,14 +505,15 @@ std::unique_ptr<Engine> Engine::open(std::string const& path, Access access, boo
   }
   if (access == Access::ReadWrite) {
     warmEngines().forget(path);
-  } else if (!hasHotJournal(path)) {
+  } else if (const auto identity = fileIdentity(lock)) {
     // Under the lock nobody writes, so the identity read now is the one of
-    // every page the kept connection holds.
-    if (const auto identity = fileIdentity(lock.fd())) {
-      if (auto warm = warmEngines().take(path, *identity)) {
-        warm->m_lock = std::move(lock);
-        return warm;
-      }
+    // every page the kept connection holds. A hot journal beside an
+    // unchanged file is of a writer that died before it wrote to the file
+    // (the change counter, on the first page, is written first), so the
+    // kept pages are still the file's.
+    if (auto warm = warmEngines().take(path, *identity)) {
+      warm->m_lock = std::move(lock);
+      return warm;
     }
   }
   return std::unique_ptr<Engine>(new Engine(path, access, exclusive, std::move(lock)));
@@ -541,15 +541,19 @@ Engine::Engine(std::string const& path, Access access, bool exclusive, FileLock 
     : m_path(path), m_access(access), m_lock(std::move(lock)) {
   if (const JetHeader jet = readJetHeader(m_lock.fd()); jet.format != JetFormat::None) {
     openGenuine(jet, exclusive);
-    m_identity = fileIdentity(m_lock.fd());
+    m_identity = fileIdentity(m_lock);
     return;
   }
   checkCatalogFile(m_lock.fd(), path);
   if (access == Access::ReadWrite && !ownerCanWrite(path))
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "' for writing: the file is read-only.");
   if (access == Access::ReadOnly) {
-    if (hasHotJournal(path)) recoverJournal(path, path);
-    m_identity = fileIdentity(m_lock.fd());
+    if (hasHotJournal(path)) {
+      recoverJournal(path, path);
+      m_identity.reset();  // played back: the file has changed under the lock's status
+    } else {
+      m_identity = fileIdentity(m_lock);
+    }
     openConnection(fileUri(path, "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
   } else {
     openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);

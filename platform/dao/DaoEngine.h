@@ -134,8 +134,9 @@ struct FileIdentity {
   std::uint32_t changeCounter = 0;
   bool operator==(FileIdentity const&) const = default;
 };
-// The identity of the file open on `fd`; nullopt when it cannot be read.
-std::optional<FileIdentity> fileIdentity(int fd);
+// The identity of the file `lock` holds, as it was when the lock was
+// granted; nullopt when it cannot be read.
+std::optional<FileIdentity> fileIdentity(FileLock const& lock);
 
 // Rows of repeated reads of a catalog that cannot change, by the caller's
 // text: the same text is the same statement shape with the same parameters.

@@ -10,12 +10,13 @@
 
 namespace zept::dao {
 
-FileLock::FileLock(FileLock&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+FileLock::FileLock(FileLock&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)), m_status(other.m_status) {}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
   if (this != &other) {
     release();
     m_fd = std::exchange(other.m_fd, -1);
+    m_status = other.m_status;
   }
   return *this;
 }
@@ -26,15 +27,10 @@ bool FileLock::acquire(std::string const& path, Kind kind) {
   release();
   // Non-blocking, so that a FIFO named like a catalog cannot stall the open;
   // anything but a regular file or a folder (which the caller reports as
-  // such) is refused before it is read or locked.
+  // such) is refused before it is read. Its status is taken once the lock is
+  // held, so that it is also what the holder reads.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))) {
-    ::close(fd);
-    errno = EINVAL;
-    return false;
-  }
   int rc;
   do {
     rc = ::flock(fd, (kind == Kind::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB);
@@ -43,6 +39,11 @@ bool FileLock::acquire(std::string const& path, Kind kind) {
     const int saved = errno;
     ::close(fd);
     errno = saved;
+    return false;
+  }
+  if (::fstat(fd, &m_status) != 0 || !(S_ISREG(m_status.st_mode) || S_ISDIR(m_status.st_mode))) {
+    ::close(fd);
+    errno = EINVAL;
     return false;
   }
   m_fd = fd;

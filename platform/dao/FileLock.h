@@ -4,6 +4,8 @@
 // second opener is refused in this process exactly as in another.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <string>
 
 namespace zept::dao {
@@ -28,9 +30,12 @@ class FileLock {
   // The descriptor the lock is held on, for reading the file without
   // opening it again; -1 when not held.
   int fd() const { return m_fd; }
+  // The file's status as it was when the lock was granted.
+  struct stat const& status() const { return m_status; }
 
  private:
   int m_fd = -1;
+  struct stat m_status {};
 };
 
 }  // namespace zept::dao

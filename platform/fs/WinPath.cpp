@@ -106,13 +106,22 @@ std::optional<std::string> resolve(std::wstring_view winPath) {
   std::string cur = absolute ? "/" : "";
   std::size_t first = 0;
   // Mostly only the file name differs in case: one stat of its folder then
-  // saves a stat per component on the way.
+  // saves a stat per component on the way. A folder resolved before is
+  // remembered, so that a name missing from it (a marker looked for beside
+  // a catalog) costs a stat of the folder, not a walk.
+  std::string parentKey;
+  bool missing = false;  // the last component, looked for both ways
   if (parts.size() > 1) {
     std::string parent = cur;
     for (std::size_t i = 0; i + 1 < parts.size(); ++i) parent = joinPath(parent, parts[i]);
     if (statOk(parent, true)) {
       cur = std::move(parent);
       first = parts.size() - 1;
+    } else if (auto known = resolvedPaths().find(parent); known && statOk(*known, true)) {
+      cur = std::move(*known);
+      first = parts.size() - 1;
+    } else {
+      parentKey = std::move(parent);
     }
   }
   for (std::size_t i = first; i < parts.size(); ++i) {
@@ -132,9 +141,14 @@ std::optional<std::string> resolve(std::wstring_view winPath) {
     }
     if (!last) return std::nullopt;
     cur = std::move(exact);
+    missing = true;
+  }
+  if (!parentKey.empty()) {
+    const std::size_t slash = cur.rfind('/');
+    if (slash != std::string::npos && slash > 0) resolvedPaths().remember(std::move(parentKey), cur.substr(0, slash));
   }
   if (trailing) cur.push_back('/');
-  if (statOk(cur, false)) resolvedPaths().remember(p, cur);
+  if (!missing && statOk(cur, false)) resolvedPaths().remember(p, cur);
   return cur;
 }
 

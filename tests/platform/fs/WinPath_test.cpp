@@ -103,6 +103,15 @@ TEST_F(FsResolve, SeesNewAndRenamedFiles) {
   std::filesystem::rename(tree.path("renamed/bolts.mdb"), tree.path("renamed/Bolts.MDB"));
   setFolderTime("renamed", aged);
   EXPECT_EQ(resolve(L"X:\\RENAMED\\BOLTS.MDB"), real("renamed/Bolts.MDB"));
+
+  // A missing name is looked for in the folder found for it before, while
+  // that folder is still there.
+  tree.dir("marked");
+  EXPECT_EQ(resolve(L"X:\\MARKED\\A.MDB.readonly"), real("marked/A.MDB.readonly"));
+  std::filesystem::rename(tree.path("marked"), tree.path("Marked"));
+  EXPECT_EQ(resolve(L"X:\\MARKED\\A.MDB.readonly"), real("Marked/A.MDB.readonly"));
+  std::filesystem::remove(tree.path("Marked"));
+  EXPECT_EQ(resolve(L"X:\\MARKED\\A.MDB.readonly"), std::nullopt);
 }
 
 }  // namespace

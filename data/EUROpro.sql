@@ -41,9 +41,8 @@
 --               left extreme points; VZ VPZ the same upwards and downwards,
 --               mm. For UPN and L they are the centroid of the exact shape
 --               (script geometry), rounded to 0.01 mm: within 0.1 mm of the
---               published ys and c, except UPN 80, where the shape gives
---               14.52 mm and DATA-FACTS.md says 1.42 cm (the tables' 1.45 cm
---               agrees with the shape; the published A, Iy and Iz do too)
+--               published ys and c (UPN 80: the shape gives 14.52 mm,
+--               DATA-FACTS.md and the tables 1.45 cm)
 --   MSY MSZ     elastic section moduli, mm3: for IPE, HEA and HEB the
 --               published Wel,y and Wel,z (the producers' tables, 4 figures,
 --               computed from the unrounded second moments); for UPN and L

@@ -1,6 +1,8 @@
 // ZEPTDatabase: every public class and free function of the library.
 #pragma once
 
+#include "zeptdb/version.h"
+
 #include "platform/core/CString.h"
 #include "platform/core/CStringArray.h"
 #include "platform/core/COleVariant.h"
@@ -18,6 +20,7 @@
 #include "platform/fs/WinPath.h"
 #include "platform/settings/ZEPTAppSet.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
+#include "platform/settings/DataFolder.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/KeyState.h"
 #include "platform/gdi/CGdiObject.h"

@@ -1,7 +1,11 @@
-# Warnings are errors for our own targets only; sanitizers go on every target
-# of the build so that the library and its tests agree on the runtime.
+# Warnings for our own targets only, errors with ZEPT_WERROR; sanitizers go on
+# every target of the build so that the library and its tests agree on the
+# runtime.
 function(zept_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(ZEPT_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
 endfunction()
 
 function(zept_sanitize target)

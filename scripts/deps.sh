@@ -32,6 +32,9 @@ PACKAGES=(
   # time (the build goes on without one when help2man is missing).
   nlohmann-json3-dev
   help2man
+  # Every locale, compiled: the tests read and write numbers under a
+  # comma-decimal one (de_DE.UTF-8), which a fresh machine lacks.
+  locales-all
   # zeptview, the catalog browser, and its tests in a virtual X server; the
   # library itself never needs them.
   libgtk-4-dev

@@ -31,7 +31,7 @@ else
   options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPT_SANITIZE=OFF)
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DZEPT_BUILD_TESTS=ON "${options[@]}"
+cmake -S "$root" -B "$build" -G Ninja -DZEPT_BUILD_TESTS=ON -DZEPT_WERROR=ON "${options[@]}"
 cmake --build "$build" --parallel "$jobs"
 # A build that discovers no test is a failure, not a pass.
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j"$jobs" "${ctest_args[@]}"

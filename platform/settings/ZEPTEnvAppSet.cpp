@@ -30,9 +30,11 @@ std::wstring windowsStyle(std::wstring folder) {
   return folder;
 }
 
-std::wstring fromEnvironment(char const* name) {
+// A fallback folder given by the program (the installed catalogs' one) is
+// handed over the same way.
+std::wstring fromEnvironment(char const* name, std::wstring const& fallback) {
   char const* value = std::getenv(name);
-  return value != nullptr ? windowsStyle(zept::fromUtf8(value)) : std::wstring(kDefaultFolder);
+  return windowsStyle(value != nullptr ? zept::fromUtf8(value) : fallback);
 }
 
 bool sameKey(wchar_t const* a, wchar_t const* b) {
@@ -46,10 +48,12 @@ bool sameKey(wchar_t const* a, wchar_t const* b) {
 
 }  // namespace
 
-ZEPTEnvAppSet::ZEPTEnvAppSet()
-    : m_dataPath(fromEnvironment("ZEPT_DATA_PATH")),
-      m_objSteelPath(fromEnvironment("ZEPT_OBJSTEEL_PATH")),
-      m_appPath(fromEnvironment("ZEPT_APP_PATH")) {}
+ZEPTEnvAppSet::ZEPTEnvAppSet() : ZEPTEnvAppSet(kDefaultFolder) {}
+
+ZEPTEnvAppSet::ZEPTEnvAppSet(std::wstring const& fallback)
+    : m_dataPath(fromEnvironment("ZEPT_DATA_PATH", fallback)),
+      m_objSteelPath(fromEnvironment("ZEPT_OBJSTEEL_PATH", fallback)),
+      m_appPath(fromEnvironment("ZEPT_APP_PATH", fallback)) {}
 
 wchar_t const* ZEPTEnvAppSet::getValue(wchar_t const* key) {
   if (sameKey(key, L"PATHDATA")) return m_dataPath.c_str();

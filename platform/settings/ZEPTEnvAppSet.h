@@ -23,6 +23,11 @@
 class ZEPTEnvAppSet : public ZEPTAppSet {
  public:
   ZEPTEnvAppSet();
+  // `fallback`, handed back as a variable's folder would be, instead of
+  // "U:\SYSTEM\DATA\" for every variable that is not set:
+  // ZEPTEnvAppSet(zept::installedDataFolder()) makes a program find the
+  // bundled catalogs with no environment at all.
+  explicit ZEPTEnvAppSet(std::wstring const& fallback);
 
   wchar_t const* getValue(wchar_t const* key) override;
   // The folder for `key`; the kind does not change it.

@@ -1,0 +1,20 @@
+// Where the catalogs bundled with the library were installed.
+#pragma once
+
+#include <string>
+
+namespace zept {
+
+// The installed catalogs' folder, "…/share/zeptdb/", ending in "/". It is
+// looked for beside the library, relative to the shared library's own folder
+// or, for a static library, to the program's (a program installed into the
+// library's bin/); when neither holds it, the folder the build was configured
+// to install into, whether or not it exists. Never empty; reads no
+// environment variable.
+//
+// The library's own default without a settings object stays
+// "U:\SYSTEM\DATA\"; a program that wants the bundled catalogs installs
+// `ZEPTEnvAppSet settings(zept::installedDataFolder())`.
+std::wstring installedDataFolder();
+
+}  // namespace zept

@@ -1,5 +1,6 @@
 #include "database/ZEPTDBProfile.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -9,6 +10,7 @@
 #include "database/KorvaToPdl.h"
 #include "database/ProfileColumns.h"
 #include "platform/core/Exceptions.h"
+#include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTransaction.h"
 #include "platform/dao/DaoTableDef.h"
@@ -116,9 +118,12 @@ struct ZEPTDBProfile::ContourScripts {
   bool unitPresent = false;
   CString unitName;
   Scripts* current = nullptr;
-  // The catalog the unit was read from: its engine and path. Either differs
-  // once another catalog, or the same one reopened, is behind m_db.
+  // The catalog the unit was read from: its path, and the identity of its
+  // file when it was open read-only (then every write, by anyone, changes
+  // it), else its engine, which another open replaces. A reselection of the
+  // same unchanged file keeps the unit.
   zept::dao::Engine const* engine = nullptr;
+  std::optional<zept::dao::FileIdentity> identity;
   CString catalog;
 
   // By unit: its length, ":" and its name, or "-" for none, so no two
@@ -126,13 +131,19 @@ struct ZEPTDBProfile::ContourScripts {
   std::unordered_map<std::wstring, Scripts> byUnit;
   std::size_t characters = 0;
 
-  bool unitFor(CDaoDatabase& db) const { return unitRead && engine == &db.engine() && catalog == db.GetName(); }
+  bool unitFor(CDaoDatabase& db) const {
+    if (!unitRead || catalog != db.GetName()) return false;
+    zept::dao::Engine const& open = db.engine();
+    if (identity && open.identity()) return *identity == *open.identity();
+    return engine == &open;
+  }
 
   void setUnit(CDaoDatabase& db, bool present, CString const& name) {
     unitRead = true;
     unitPresent = present;
     unitName = present ? name : CString();
     engine = &db.engine();
+    identity = engine->identity();
     catalog = db.GetName();
     current = &scriptsOfUnit();
   }
@@ -168,10 +179,10 @@ ZEPTDBProfile::ZEPTDBProfile() : ZEPTDBBaseData(CFGProfiles) {}
 ZEPTDBProfile::~ZEPTDBProfile() = default;
 
 bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
-  forgetSectionUnit();
   if (!setDB(catalogName + L"pro")) return false;
   const eVersion version = CheckDBFormat();
   if (version == eCurrent) return true;
+  forgetSectionUnit();
   if (version == eNoSections || version == eOldTables) return ConvertToVELD(version);
   m_db.Close();
   return false;
@@ -288,12 +299,7 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
 
 bool ZEPTDBProfile::Korva2PDL(ZEPTDBProfileData* record) {
   record->pdlScript.empty();
-  ContourScripts& cache = contourScripts();
-  if (!cache.unitFor(m_db)) {
-    COleVariant unit;
-    const bool present = getDBProperty(L"unit_sect", unit) && unit.vt == VT_BSTR;
-    cache.setUnit(m_db, present, present ? unit.text() : CString());
-  }
+  ContourScripts& cache = sectionUnit();
   std::wstring const& symbol = record->symbol.str();
   if (auto hit = cache.current->find(symbol); hit != cache.current->end()) {
     record->pdlScript = hit->second.text;
@@ -308,6 +314,16 @@ bool ZEPTDBProfile::Korva2PDL(ZEPTDBProfileData* record) {
   return recognised;
 }
 
+ZEPTDBProfile::ContourScripts& ZEPTDBProfile::sectionUnit() {
+  ContourScripts& cache = contourScripts();
+  if (!cache.unitFor(m_db)) {
+    COleVariant unit;
+    const bool present = getDBProperty(L"unit_sect", unit) && unit.vt == VT_BSTR;
+    cache.setUnit(m_db, present, present ? unit.text() : CString());
+  }
+  return cache;
+}
+
 double ZEPTDBProfile::getCrossFactor(CString const& unit, CStringArray* unitNames) {
   COleVariant value;
   if (unitNames) {
@@ -315,12 +331,14 @@ double ZEPTDBProfile::getCrossFactor(CString const& unit, CStringArray* unitName
     for (auto const* name : {L"unit_long", L"unit_weight"})
       if (getDBProperty(name, value) && value.vt == VT_BSTR) unitNames->Add(value.text());
   }
-  CString sectionUnit;
-  if (getDBProperty(L"unit_sect", value) && value.vt == VT_BSTR) {
-    sectionUnit = value.text();
-    if (unitNames) unitNames->InsertAt(0, sectionUnit);
+  // Each catalog section is built with two factors; the unit is kept.
+  CString section;
+  if (m_db.IsOpen()) {
+    ContourScripts const& cache = sectionUnit();
+    if (cache.unitPresent) section = cache.unitName;
+    if (unitNames && cache.unitPresent) unitNames->InsertAt(0, section);
   }
-  return calcCrossFactor(sectionUnit, unit);
+  return calcCrossFactor(section, unit);
 }
 
 int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::MeasurementValue units) {

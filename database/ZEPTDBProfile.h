@@ -67,9 +67,11 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   bool makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) override;
 
   // Scripts already derived from contours, and the open catalog's section
-  // unit (ZEPTDBProfile.cpp).
+  // unit, which getCrossFactor uses as well (ZEPTDBProfile.cpp).
   struct ContourScripts;
   ContourScripts& contourScripts();
+  // The cache with the open catalog's section unit read (m_db open).
+  ContourScripts& sectionUnit();
   // The section unit is read again on the next conversion: the catalog was
   // (re)selected or written.
   void forgetSectionUnit();

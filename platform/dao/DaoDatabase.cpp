@@ -88,6 +88,9 @@ void CDaoDatabase::Create(wchar_t const* name, wchar_t const*, int) {
 }
 
 void CDaoDatabase::Close() {
+  // Recordsets still open keep their rows but stop reading the file before
+  // the lock goes.
+  if (m_engine) m_engine->spillStreams();
   Engine::close(std::move(m_engine));
   m_name.Empty();
 }

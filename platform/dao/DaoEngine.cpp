@@ -262,53 +262,194 @@ void ResultRows::clear() {
   m_text.clear();
 }
 
-void ResultRows::value(int row, int column, ColumnMeta const& meta, COleVariant& out) const {
-  Cell const& c = cell(row, column);
+namespace {
+
+// Values are written into the caller's variant in place: a scan reads
+// millions of them, and the variant keeps its text storage for the next one.
+void setNumber(COleVariant& out, VARTYPE vt) {
+  out.vt = vt;
+  out.dblVal = 0;
+}
+
+void setReal(COleVariant& out, double value, VARTYPE declared) {
+  switch (declared) {
+    case VT_R4: setNumber(out, VT_R4); out.fltVal = static_cast<float>(value); return;
+    case VT_DATE: setNumber(out, VT_DATE); out.date = value; return;
+    default: setNumber(out, VT_R8); out.dblVal = value; return;
+  }
+}
+
+void setInteger(COleVariant& out, std::int64_t value, VARTYPE declared) {
+  switch (declared) {
+    case VT_I2: setNumber(out, VT_I2); out.iVal = static_cast<short>(value); return;
+    case VT_UI1: setNumber(out, VT_UI1); out.bVal = static_cast<BYTE>(value); return;
+    case VT_BOOL: setNumber(out, VT_BOOL); out.boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE; return;
+    case VT_R8: setNumber(out, VT_R8); out.dblVal = static_cast<double>(value); return;
+    case VT_R4: setNumber(out, VT_R4); out.fltVal = static_cast<float>(value); return;
+    case VT_DATE: setNumber(out, VT_DATE); out.date = static_cast<double>(value); return;
+    case VT_I4: setNumber(out, VT_I4); out.lVal = static_cast<long>(value); return;
+    default:
+      // An expression: Jet gives Long where the value fits, else Double.
+      if (value >= INT32_MIN && value <= INT32_MAX) {
+        setNumber(out, VT_I4);
+        out.lVal = static_cast<long>(value);
+      } else {
+        setNumber(out, VT_R8);
+        out.dblVal = static_cast<double>(value);
+      }
+      return;
+  }
+}
+
+}  // namespace
+
+void cellValue(Cell const& c, std::string_view text, ColumnMeta const& meta, COleVariant& out) {
   switch (c.kind) {
-    case Cell::Null:
-      out = COleVariant::null();
+    case Cell::Null: setNumber(out, VT_NULL); return;
+    case Cell::Text: out.setUtf8(text); return;
+    case Cell::Real: setReal(out, c.real, meta.declaredVt); return;
+    case Cell::Integer: setInteger(out, c.integer, meta.declaredVt); return;
+  }
+}
+
+void columnValue(sqlite3_stmt* stmt, int column, ColumnMeta const& meta, COleVariant& out) {
+  // One look-up of the column; the value's own accessors are then plain reads.
+  sqlite3_value* v = sqlite3_column_value(stmt, column);
+  switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER: setInteger(out, sqlite3_value_int64(v), meta.declaredVt); return;
+    case SQLITE_FLOAT: setReal(out, sqlite3_value_double(v), meta.declaredVt); return;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+      auto const* p = reinterpret_cast<char const*>(sqlite3_value_text(v));
+      out.setUtf8(p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v))) : std::string_view());
       return;
-    case Cell::Text:
-      out.setUtf8(text(c));
-      return;
-    case Cell::Real:
-      switch (meta.declaredVt) {
-        case VT_R4: out = COleVariant(static_cast<float>(c.real)); return;
-        case VT_DATE: out = COleVariant(c.real, VT_DATE); return;
-        default: out = COleVariant(c.real); return;
-      }
-    case Cell::Integer:
-      switch (meta.declaredVt) {
-        case VT_I2: out = COleVariant(static_cast<short>(c.integer)); return;
-        case VT_UI1: out = COleVariant(static_cast<BYTE>(c.integer)); return;
-        case VT_BOOL: out = COleVariant(c.integer != 0); return;
-        case VT_R8: out = COleVariant(static_cast<double>(c.integer)); return;
-        case VT_R4: out = COleVariant(static_cast<float>(c.integer)); return;
-        case VT_DATE: out = COleVariant(static_cast<double>(c.integer), VT_DATE); return;
-        case VT_I4: out = COleVariant(static_cast<long>(c.integer)); return;
-        default:
-          // An expression: Jet gives Long where the value fits, else Double.
-          if (c.integer >= INT32_MIN && c.integer <= INT32_MAX)
-            out = COleVariant(static_cast<long>(c.integer));
-          else
-            out = COleVariant(static_cast<double>(c.integer));
-          return;
-      }
+    }
+    default: setNumber(out, VT_NULL); return;
+  }
+}
+
+// ----------------------------------------------------------------- RowStream
+
+void RowStream::start(Engine& engine, Engine::Lease lease, std::wstring_view text) {
+  close();
+  m_failure = nullptr;
+  m_ended = false;
+  m_kept = false;
+  m_recording = engine.keepsRows(*lease);
+  if (m_recording) m_text.assign(text);
+  engine.addStream(this);
+  m_engine = &engine;
+  m_lease.emplace(std::move(lease));
+  (*m_lease)->stream = this;
+  try {
+    next();
+  } catch (...) {
+    release();
+    throw;
+  }
+}
+
+void RowStream::close() noexcept {
+  try {
+    for (int extra = 0; live() && m_recording && !m_ended && extra < kFinishOnClose; ++extra) next();
+  } catch (...) {
+    // Nothing to keep; the reader is gone.
+  }
+  release();
+  m_failure = nullptr;
+}
+
+void RowStream::release() noexcept {
+  m_row = nullptr;
+  if (!m_lease) return;
+  (*m_lease)->stream = nullptr;
+  m_lease.reset();
+  m_engine->removeStream(this);
+  m_engine = nullptr;
+}
+
+void RowStream::record() {
+  m_rows.readRow(stmt(), 0, false);
+  if (m_rows.bytes() > RowCache::kMaxEntryBytes) {
+    m_recording = false;
+    m_rows.clear();
+  }
+}
+
+void RowStream::keep() {
+  if (m_recording && !m_kept) m_engine->keepRows(m_text, **m_lease, m_rows);
+  m_kept = true;
+}
+
+void RowStream::next() {
+  m_row = nullptr;
+  const int rc = sqlite3_step(stmt());
+  if (rc == SQLITE_ROW) {
+    m_row = stmt();
+    if (m_recording) record();
+    return;
+  }
+  m_ended = true;
+  if (rc != SQLITE_DONE) {
+    m_recording = false;
+    throwEngineError(sqlite3_db_handle(stmt()), rc, sqlite3_sql(stmt()) ? sqlite3_sql(stmt()) : "");
+  }
+  keep();
+}
+
+void RowStream::spill() {
+  if (m_failure) std::rethrow_exception(m_failure);
+  if (!m_lease) return;
+  try {
+    if (!m_recording) {
+      m_rows.clear();
+      sqlite3_reset(stmt());  // the bindings stay
+      m_rows.readAll(stmt(), 0, false);
+    } else if (!m_ended) {
+      m_rows.readAll(stmt(), 0, false);  // the rows after the current one
+    }
+  } catch (...) {
+    m_rows.clear();
+    m_recording = false;
+    m_failure = std::current_exception();
+    release();
+    throw;
+  }
+  keep();
+  release();
+}
+
+void RowStream::spillQuietly() noexcept {
+  try {
+    spill();
+  } catch (...) {
+    // Kept in m_failure for the reader.
   }
 }
 
 int ColumnSet::find(std::wstring_view name) const {
-  // Readers ask for a row's columns in the same order row after row, so the
-  // search starts after the name found last: a whole record read in order
-  // costs one comparison per column, however many columns it has.
-  const std::size_t known = m_byName.size();
-  for (std::size_t step = 0, at = m_next; step < known; ++step, ++at) {
+  for (std::size_t step = 0, at = m_next, known = m_byName.size(); step < known; ++step, ++at) {
     if (at >= known) at = 0;
     if (m_byName[at].first == name) {
-      m_next = at + 1;
+      m_next = at + 1 == known ? 0 : at + 1;
       return m_byName[at].second;
     }
   }
+  return resolve(name);
+}
+
+int ColumnSet::findNamed(wchar_t const* name) const {
+  for (std::size_t step = 0, at = m_next, known = m_byName.size(); step < known; ++step, ++at) {
+    if (at >= known) at = 0;
+    if (sameName(m_byName[at].first, name)) {
+      m_next = at + 1 == known ? 0 : at + 1;
+      return m_byName[at].second;
+    }
+  }
+  return resolve(name);
+}
+
+int ColumnSet::resolve(std::wstring_view name) const {
   const std::wstring key = lowered(name);
   int found = -1;
   int matches = 0;
@@ -334,7 +475,7 @@ int ColumnSet::find(std::wstring_view name) const {
   }
   if (m_byName.size() < 256) {
     m_byName.emplace_back(std::wstring(name), found);
-    m_next = m_byName.size();
+    m_next = 0;  // after the last entry
   }
   return found;
 }
@@ -589,6 +730,7 @@ std::unique_ptr<Engine> Engine::create(std::string const& path) {
 }
 
 Engine::~Engine() {
+  spillStreams();
   for (auto& [sql, p] : m_cache) sqlite3_finalize(p->stmt);
   m_cache.clear();
   sqlite3_close_v2(m_db);  // before the lock goes: nobody may write in between
@@ -672,6 +814,20 @@ void Engine::schemaChanged() {
   }
 }
 
+void Engine::removeStream(RowStream* stream) {
+  for (auto it = m_streams.begin(); it != m_streams.end(); ++it) {
+    if (*it == stream) {
+      m_streams.erase(it);
+      return;
+    }
+  }
+}
+
+void Engine::spillStreams() noexcept {
+  // Each spill removes its stream from the list.
+  while (!m_streams.empty()) m_streams.back()->spillQuietly();
+}
+
 Engine::Lease::Lease(Lease&& other) noexcept
     : m_engine(other.m_engine), m_p(std::exchange(other.m_p, nullptr)), m_owned(other.m_owned) {}
 
@@ -690,6 +846,9 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
   Prepared* p = nullptr;
   bool owned = false;
   auto it = m_cache.find(sql);
+  // A snapshot stepping the statement reads its rows and gives it back:
+  // preparing another copy costs more than most results.
+  if (it != m_cache.end() && it->second->stream) it->second->stream->spillQuietly();
   if (it != m_cache.end() && !it->second->inUse) {
     p = it->second.get();
   } else {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <list>
 #include <memory>
 #include <optional>
@@ -34,6 +35,7 @@ namespace zept::dao {
 
 struct JetHeader;
 struct JetImage;
+class RowStream;
 
 // Table and column names compare without case: this is their key.
 std::wstring lowered(std::wstring_view name);
@@ -57,29 +59,58 @@ class ColumnSet {
   // Index of the column `name` names: its bare name when that is unique in
   // the result, or "Table.Column". -1 when unknown or ambiguous.
   int find(std::wstring_view name) const;
+  // The same for a caller's C string. Readers ask for a row's columns in the
+  // same order row after row, so the name asked for after the last one found
+  // is tried first, character by character, without measuring the name: a
+  // record read in order costs one short comparison per column.
+  int find(wchar_t const* name) const {
+    if (m_next < m_byName.size() && sameName(m_byName[m_next].first, name)) {
+      const int index = m_byName[m_next].second;
+      if (++m_next == m_byName.size()) m_next = 0;
+      return index;
+    }
+    return findNamed(name);
+  }
 
  private:
-  // A statement's callers ask for its names in a steady order, so a list
-  // searched from the entry after the last hit beats hashing: most lookups
-  // take one comparison, and most comparisons stop at the length.
+  static bool sameName(std::wstring const& known, wchar_t const* name) {
+    for (wchar_t c : known)
+      if (*name++ != c) return false;
+    return *name == 0;
+  }
+  int findNamed(wchar_t const* name) const;
+  int resolve(std::wstring_view name) const;
+
+  // Names resolved so far, searched from m_next, the entry after the last
+  // hit (0 after the last entry).
   mutable std::vector<std::pair<std::wstring, int>> m_byName;
   mutable std::size_t m_next = 0;
 };
 
+// One stored value as the engine gives it; a text is kept elsewhere.
+struct Cell {
+  enum Kind : unsigned char { Null, Integer, Real, Text } kind = Null;
+  std::uint32_t textLength = 0;
+  union {
+    std::int64_t integer;
+    double real;
+    std::uint64_t textOffset;
+  };
+  Cell() : integer(0) {}
+};
+
+// The value with the variant type of its column, or the class it is stored
+// as where that does not fit the declared type. `text` is a Text cell's.
+void cellValue(Cell const& c, std::string_view text, ColumnMeta const& meta, COleVariant& out);
+// The same read from the current row of a statement.
+void columnValue(sqlite3_stmt* stmt, int column, ColumnMeta const& meta, COleVariant& out);
+
 // Rows read from a statement, stored flat: one Cell per column and row, text
-// in one pool. Kept compact because snapshots read every row at open.
+// in one pool. Kept compact because dynasets and materialized snapshots hold
+// every row.
 class ResultRows {
  public:
-  struct Cell {
-    enum Kind : unsigned char { Null, Integer, Real, Text } kind = Null;
-    std::uint32_t textLength = 0;
-    union {
-      std::int64_t integer;
-      double real;
-      std::uint64_t textOffset;
-    };
-    Cell() : integer(0) {}
-  };
+  using Cell = zept::dao::Cell;
 
   // Appends every remaining row of `stmt`, reading columns from
   // `firstColumn` on (a leading rowid column is read separately).
@@ -98,9 +129,10 @@ class ResultRows {
   std::int64_t rowid(int row) const { return m_rowids.empty() ? row : m_rowids[static_cast<std::size_t>(row)]; }
   bool hasRowids() const { return m_withRowids; }
 
-  // The value with the variant type of its column, or the class it is
-  // stored as where that does not fit the declared type.
-  void value(int row, int column, ColumnMeta const& meta, COleVariant& out) const;
+  void value(int row, int column, ColumnMeta const& meta, COleVariant& out) const {
+    Cell const& c = cell(row, column);
+    cellValue(c, c.kind == Cell::Text ? text(c) : std::string_view(), meta, out);
+  }
   COleVariant value(int row, int column, ColumnMeta const& meta) const {
     COleVariant v;
     value(row, column, meta, v);
@@ -211,6 +243,7 @@ class Engine {
     std::shared_ptr<ColumnSet> columns;  // of the result, leading rowid excluded
     bool inUse = false;
     bool repeatable = true;  // calls no function whose result varies (random, the time)
+    RowStream* stream = nullptr;  // the snapshot stepping it between calls
   };
   // A statement from the cache (prepared on first use), reset, with the
   // parameters bound. Release it with `Lease`'s destructor.
@@ -246,6 +279,18 @@ class Engine {
   // Forgets prepared statements after a schema change.
   void schemaChanged();
 
+  // Whether a snapshot may step its statement between calls instead of
+  // reading every row at open: only while nobody can change what it reads
+  // (read-only under the lock, no linked file the lock does not cover).
+  bool canStream() const { return readOnly() && m_links.empty(); }
+  // Snapshots that step a leased statement. Each reads its rows into memory
+  // and lets the statement go before it is leased again or the catalog
+  // closes, so no snapshot ever reads a file it no longer holds a lock on.
+  void addStream(RowStream* stream) { m_streams.push_back(stream); }
+  void removeStream(RowStream* stream);
+  void spillStreams() noexcept;
+  std::size_t streamCount() const { return m_streams.size(); }
+
   // RAII transaction for multi-statement changes: all or nothing. Inside
   // another one it is a savepoint, so a caller can group several changes
   // that each bring their own.
@@ -278,6 +323,8 @@ class Engine {
   RowCache::Entry const* cachedRows(std::wstring_view text);
   // Keeps a snapshot's rows for cachedRows when the catalog cannot change.
   void keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows);
+  // Whether keepRows would keep rows of `statement`.
+  bool keepsRows(Prepared const& statement) const { return statement.repeatable && unchanging(); }
   RowCache const& rowCache() const { return m_rowCache; }
 
   long recordsAffected = 0;
@@ -313,16 +360,75 @@ class Engine {
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema
+  std::vector<RowStream*> m_streams;
 
  public:
   bool isLinked(std::wstring const& name) const;
   int m_nextSchema = 0;
 };
 
-// Throws the CDaoException that matches an SQLite result code.
+// A snapshot's rows stepped as its reader moves instead of copied at open,
+// for an engine that canStream(). Reading the statement again gives the same
+// rows, so whatever needs more than the current row (a move backwards, the
+// count, the engine wanting the statement back or closing) reads every row
+// into `rows` once and lets the statement go; the reader goes on from there.
+//
+// Where the engine keeps rows of repeated reads, the rows stepped are also
+// appended to `rows` while they stay small: once the statement ends they go
+// to the engine's cache, and reading them in only needs the rest.
+class RowStream {
+ public:
+  explicit RowStream(ResultRows& rows) : m_rows(rows) {}
+  ~RowStream() { close(); }
+  RowStream(RowStream const&) = delete;
+  RowStream& operator=(RowStream const&) = delete;
+
+  // Steps `lease`'s statement to its first row. `text` is the caller's, the
+  // key of the engine's kept rows; `rows` must be empty, with its columns set.
+  void start(Engine& engine, Engine::Lease lease, std::wstring_view text);
+  // Lets the statement go. A small result nearly read is read to its end
+  // first, so that the engine keeps it.
+  void close() noexcept;
+
+  // Stepping the statement: it is on a row unless ended().
+  bool live() const { return m_lease.has_value(); }
+  bool ended() const { return m_ended; }
+  sqlite3_stmt* stmt() const { return (*m_lease)->stmt; }
+  // The statement while it is on a row, else null.
+  sqlite3_stmt* row() const { return m_row; }
+  // Steps to the next row; ended() after the last.
+  void next();
+  // Reads every row into `rows` and lets the statement go. Throws what the
+  // reading throws, then and at every later call until the next start().
+  void spill();
+  // The same for the engine, which cannot take a failure: it is kept for
+  // the reader.
+  void spillQuietly() noexcept;
+  bool failed() const { return m_failure != nullptr; }
+
+  // Rows a closing stream still steps to finish a result for the cache.
+  static constexpr int kFinishOnClose = 4;
+
+ private:
+  void record();
+  void keep();
+  void release() noexcept;
+
+  Engine* m_engine = nullptr;
+  std::optional<Engine::Lease> m_lease;
+  ResultRows& m_rows;
+  std::wstring m_text;
+  sqlite3_stmt* m_row = nullptr;
+  bool m_ended = false;
+  bool m_recording = false;  // `rows` holds every row stepped so far
+  bool m_kept = false;       // handed to the engine
+  std::exception_ptr m_failure;
+};
+
 // The variant type a DAO field type number reads as (VT_EMPTY for unknown).
 VARTYPE variantTypeOfDaoType(int daoType);
 
+// Throws the CDaoException that matches an SQLite result code.
 [[noreturn]] void throwEngineError(sqlite3* db, int rc, std::string_view context);
 
 // Throws CDaoException for a translation failure.

@@ -36,17 +36,44 @@ COleVariant storedAs(COleVariant const& value, VARTYPE columnType) {
 }  // namespace
 
 CDaoRecordset::CDaoRecordset(CDaoDatabase* database)
-    : m_pDatabase(database), m_rows(std::make_unique<zept::dao::ResultRows>()) {}
+    : m_pDatabase(database),
+      m_rows(std::make_unique<zept::dao::ResultRows>()),
+      m_stream(std::make_unique<zept::dao::RowStream>(*m_rows)) {}
 
 CDaoRecordset::~CDaoRecordset() = default;
 
 void CDaoRecordset::requireOpen() const {
   if (!m_open) throw CDaoException(zept::jet::kNotOpen, L"Object invalid or no longer set: the recordset is not open.");
+  // The engine may have read the rows in, and failed doing so.
+  if (m_stream->failed()) m_stream->spill();
+}
+
+bool CDaoRecordset::streaming() const { return m_stream->live(); }
+
+void CDaoRecordset::materialize() const {
+  if (streaming()) m_stream->spill();
 }
 
 void CDaoRecordset::requireCurrent() const {
   requireOpen();
+  requireRow();
+}
+
+void CDaoRecordset::requireRow() const {
+  if (streaming()) {
+    if (m_stream->ended()) noCurrentRecord();
+    return;
+  }
   if (m_deleted || m_position < 0 || m_position >= m_rows->rowCount()) noCurrentRecord();
+}
+
+void CDaoRecordset::currentValue(int index, COleVariant& value) const {
+  requireRow();
+  auto const& meta = m_columns->columns[static_cast<std::size_t>(index)];
+  if (streaming())
+    zept::dao::columnValue(m_stream->stmt(), index, meta, value);
+  else
+    m_rows->value(m_position, index, meta, value);
 }
 
 void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
@@ -74,9 +101,13 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   auto lease = e.prepare(withRowid ? st.rowidSql : st.sql, st.params, withRowid ? 1 : 0);
   m_rows->clear();
   m_rows->setColumnCount(static_cast<int>(lease->columns->columns.size()));
-  m_rows->readAll(lease->stmt, withRowid ? 1 : 0, withRowid);
-  if (snapshot) e.keepRows(text, *lease, *m_rows);
   m_columns = lease->columns;
+  if (snapshot && e.canStream()) {
+    m_stream->start(e, std::move(lease), text);
+  } else {
+    m_rows->readAll(lease->stmt, withRowid ? 1 : 0, withRowid);
+    if (snapshot) e.keepRows(text, *lease, *m_rows);
+  }
   m_updatable = withRowid && !e.readOnly();
   m_table = withRowid ? table : std::wstring();
   m_position = 0;
@@ -84,6 +115,7 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
 }
 
 void CDaoRecordset::Close() {
+  m_stream->close();
   m_open = false;
   m_updatable = false;
   m_columns.reset();
@@ -95,18 +127,30 @@ void CDaoRecordset::Close() {
   m_deleted = false;
 }
 
+// While streaming, m_position is the statement's row, or the count of rows
+// once it has ended.
 bool CDaoRecordset::IsEOF() const {
   requireOpen();
+  if (streaming()) return m_stream->ended();
   return m_position >= m_rows->rowCount();
 }
 
 bool CDaoRecordset::IsBOF() const {
   requireOpen();
+  if (streaming()) return m_stream->ended() && m_position == 0;
   return m_position < 0 || m_rows->rowCount() == 0;
 }
 
 void CDaoRecordset::MoveFirst() {
   requireOpen();
+  if (streaming()) {
+    if (m_position == 0) {
+      if (m_stream->ended()) noCurrentRecord();
+      m_deleted = false;
+      return;
+    }
+    materialize();
+  }
   if (m_rows->rowCount() == 0) noCurrentRecord();
   m_position = 0;
   m_deleted = false;
@@ -114,6 +158,7 @@ void CDaoRecordset::MoveFirst() {
 
 void CDaoRecordset::MoveLast() {
   requireOpen();
+  materialize();
   if (m_rows->rowCount() == 0) noCurrentRecord();
   m_position = m_rows->rowCount() - 1;
   m_deleted = false;
@@ -121,6 +166,13 @@ void CDaoRecordset::MoveLast() {
 
 void CDaoRecordset::MoveNext() {
   requireOpen();
+  if (streaming()) {
+    if (m_stream->ended()) noCurrentRecord();
+    ++m_position;
+    m_deleted = false;
+    m_stream->next();
+    return;
+  }
   if (m_position >= m_rows->rowCount()) noCurrentRecord();
   ++m_position;
   m_deleted = false;
@@ -128,6 +180,7 @@ void CDaoRecordset::MoveNext() {
 
 void CDaoRecordset::MovePrev() {
   requireOpen();
+  materialize();
   if (m_position < 0) noCurrentRecord();
   --m_position;
   m_deleted = false;
@@ -135,6 +188,7 @@ void CDaoRecordset::MovePrev() {
 
 long CDaoRecordset::GetRecordCount() const {
   requireOpen();
+  materialize();
   return m_rows->rowCount();
 }
 
@@ -156,19 +210,26 @@ void CDaoRecordset::GetFieldInfo(int index, CDaoFieldInfo& info) const {
   info.m_strSourceTable = c.table;
 }
 
+[[noreturn]] [[gnu::noinline]] static void unknownColumn(wchar_t const* name) {
+  throw CDaoException(zept::jet::kItemNotFound,
+                      CString(L"Item not found in this collection: '") + (name ? name : L"") + L"'.");
+}
+
 int CDaoRecordset::columnIndex(wchar_t const* name) const {
   const int index = m_columns->find(name ? name : L"");
-  if (index < 0)
-    throw CDaoException(zept::jet::kItemNotFound,
-                        CString(L"Item not found in this collection: '") + (name ? name : L"") + L"'.");
+  if (index < 0) unknownColumn(name);
   return index;
 }
 
 void CDaoRecordset::GetFieldValue(wchar_t const* name, COleVariant& value) const {
+  // The common case first: a streaming snapshot on a row.
+  if (sqlite3_stmt* row = m_stream->row()) {
+    const int index = columnIndex(name);
+    zept::dao::columnValue(row, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+    return;
+  }
   requireOpen();
-  const int index = columnIndex(name);
-  requireCurrent();
-  m_rows->value(m_position, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+  currentValue(columnIndex(name), value);
 }
 
 COleVariant CDaoRecordset::GetFieldValue(wchar_t const* name) const {
@@ -181,8 +242,7 @@ void CDaoRecordset::GetFieldValue(int index, COleVariant& value) const {
   requireOpen();
   if (index < 0 || static_cast<std::size_t>(index) >= m_columns->columns.size())
     throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
-  requireCurrent();
-  m_rows->value(m_position, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+  currentValue(index, value);
 }
 
 COleVariant CDaoRecordset::GetFieldValue(int index) const {

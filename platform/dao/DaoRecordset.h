@@ -1,5 +1,7 @@
 // CDaoRecordset: the rows of one Jet SQL query, with MFC's DAO signatures.
-// A snapshot (dbOpenSnapshot) reads its rows when it opens; a dynaset
+// A snapshot (dbOpenSnapshot) of a catalog nobody can change while it is
+// open steps its statement as the reader moves; elsewhere, and once it needs
+// more than the current row, it holds its rows in memory. A dynaset
 // (dbOpenDynaset) over a single local table does the same and is updatable
 // through the table's row ids (AddNew/Edit, SetFieldValue, Update,
 // bookmarks). Every failure throws CDaoException with Jet's error number:
@@ -22,6 +24,7 @@ class CDaoDatabase;
 namespace zept::dao {
 class ColumnSet;
 class ResultRows;
+class RowStream;
 }  // namespace zept::dao
 
 class CDaoRecordset {
@@ -76,6 +79,13 @@ class CDaoRecordset {
   enum class EditMode { None, Edit, AddNew };
   void requireOpen() const;
   void requireCurrent() const;
+  void requireRow() const;  // of an open recordset
+  void currentValue(int index, COleVariant& value) const;
+  // Whether the rows are read from the statement as the reader moves.
+  bool streaming() const;
+  // Reads a streaming snapshot's rows into memory for what stepping cannot
+  // do (moving back, counting); the position stays.
+  void materialize() const;
   int columnIndex(wchar_t const* name) const;
   void refreshRow(std::int64_t rowid, int row);
 
@@ -83,7 +93,8 @@ class CDaoRecordset {
   bool m_updatable = false;
   int m_position = 0;
   std::shared_ptr<zept::dao::ColumnSet> m_columns;
-  std::unique_ptr<zept::dao::ResultRows> m_rows;
+  std::unique_ptr<zept::dao::ResultRows> m_rows;    // dynasets; snapshots once materialized
+  std::unique_ptr<zept::dao::RowStream> m_stream;  // live while a snapshot streams; reads into m_rows
   std::wstring m_table;  // the table a dynaset writes to
   EditMode m_editMode = EditMode::None;
   std::vector<std::pair<std::wstring, COleVariant>> m_pending;

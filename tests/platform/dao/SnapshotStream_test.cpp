@@ -1,0 +1,160 @@
+// A snapshot of a read-only catalog steps its statement as the reader moves;
+// one of a writable catalog holds its rows. Both must read the same.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/core/Exceptions.h"
+#include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoEngine.h"
+#include "platform/dao/DaoRecordset.h"
+#include "support/Catalog.h"
+#include "support/TestTree.h"
+
+using zept::test::makeCatalog;
+using zept::test::TempTree;
+using zept::test::wide;
+
+namespace {
+
+enum class Op { First, Next, Prev, Last, Count, Eof, Bof, Value, Bookmark };
+
+// What each step shows: its result, or the error it throws.
+std::vector<std::string> run(CDaoRecordset& rs, std::vector<Op> const& script) {
+  std::vector<std::string> seen;
+  for (Op op : script) {
+    try {
+      switch (op) {
+        case Op::First: rs.MoveFirst(); seen.push_back("first"); break;
+        case Op::Next: rs.MoveNext(); seen.push_back("next"); break;
+        case Op::Prev: rs.MovePrev(); seen.push_back("prev"); break;
+        case Op::Last: rs.MoveLast(); seen.push_back("last"); break;
+        case Op::Count: seen.push_back("count " + std::to_string(rs.GetRecordCount())); break;
+        case Op::Eof: seen.push_back(rs.IsEOF() ? "eof" : "not eof"); break;
+        case Op::Bof: seen.push_back(rs.IsBOF() ? "bof" : "not bof"); break;
+        case Op::Value:
+          seen.push_back(rs.GetFieldValue(L"NAME").toDisplayString().toUtf8() + " " +
+                         rs.GetFieldValue(1).toDisplayString().toUtf8());
+          break;
+        case Op::Bookmark: seen.push_back("mark " + std::to_string(rs.GetBookmark().lVal)); break;
+      }
+    } catch (CDaoException const& e) {
+      seen.push_back("error " + std::to_string(e.errorCode()));
+    }
+  }
+  return seen;
+}
+
+class SnapshotStreamTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    makeCatalog(path, {L"CREATE TABLE Shape (ID COUNTER, NAME TEXT(20), DIM1 DOUBLE)",
+                       L"INSERT INTO Shape (NAME, DIM1) VALUES (\"IPE\", 200)",
+                       L"INSERT INTO Shape (NAME, DIM1) VALUES (\"IPE\", 300)",
+                       L"INSERT INTO Shape (NAME, DIM1) VALUES (\"FLAT\", 50)"});
+  }
+  // `sql` has a "%d" that makes each text new, so that no run is served
+  // the rows an earlier one left with the engine.
+  std::vector<std::string> runOn(bool readOnly, wchar_t const* sql, std::vector<Op> const& script) {
+    CDaoDatabase db;
+    db.Open(wide(path).c_str(), !readOnly, readOnly);
+    CDaoRecordset rs(&db);
+    CString text;
+    text.Format(sql, ++runs);
+    rs.Open(dbOpenSnapshot, text);
+    EXPECT_EQ(db.engine().streamCount(), readOnly ? 1U : 0U);
+    return run(rs, script);
+  }
+  TempTree tree;
+  std::string path = tree.path("s.mdb").string();
+  int runs = 0;
+};
+
+TEST_F(SnapshotStreamTest, StreamingAndHeldRowsNavigateAlike) {
+  using enum Op;
+  const wchar_t* queries[] = {L"SELECT NAME, DIM1 FROM Shape WHERE ID <> -%d ORDER BY DIM1",
+                              L"SELECT NAME, DIM1 FROM Shape WHERE ID <> -%d AND DIM1 = 300",
+                              L"SELECT NAME, DIM1 FROM Shape WHERE ID <> -%d AND DIM1 = 1"};
+  const std::vector<Op> scripts[] = {
+      {Bof, Eof, Value, Next, Value, Next, Value, Next, Eof, Next, Value, First, Value, Bookmark},
+      {First, Value, Last, Bookmark, Value, Prev, Value, Count, Next, Eof, Next, Prev, Value},
+      {Count, Value, Next, Next, Next, Prev, Bookmark, First, First, Bof},
+      {Value, Next, Bookmark, Prev, Prev, Bof, Value, Prev, First, Next, Next, Last, Next, Eof},
+  };
+  for (auto const* sql : queries) {
+    for (auto const& script : scripts) {
+      const auto held = runOn(false, sql, script);
+      EXPECT_EQ(runOn(true, sql, script), held) << CString(sql).toUtf8();
+    }
+  }
+  // Not vacuous: the walk reads the rows in order and MoveFirst gets back.
+  EXPECT_EQ(runOn(true, queries[0], scripts[0]),
+            (std::vector<std::string>{"not bof", "not eof", "FLAT 50", "next", "IPE 200", "next", "IPE 300", "next",
+                                      "eof", "error 3021", "error 3021", "first", "FLAT 50", "mark 0"}));
+  EXPECT_EQ(runOn(true, queries[2], {Bof, Eof, First, Last, Count}),
+            (std::vector<std::string>{"bof", "eof", "error 3021", "error 3021", "count 0"}));
+}
+
+// Closing mid-scan gives the statement back: the same statement then reads
+// from its first row, and the catalog can be taken exclusively afterwards.
+TEST_F(SnapshotStreamTest, ClosingMidScanLetsTheStatementAndTheLockGo) {
+  {
+    CDaoDatabase db;
+    db.Open(wide(path).c_str(), false, true);
+    CDaoRecordset rs(&db);
+    for (int round = 0; round < 3; ++round) {
+      CString sql;  // a new text each round, so none is served from kept rows
+      sql.Format(L"SELECT NAME, DIM1 FROM Shape WHERE ID <> %d ORDER BY DIM1", -round);
+      rs.Open(dbOpenSnapshot, sql);
+      EXPECT_EQ(rs.GetFieldValue(L"DIM1").dblVal, 50);
+      rs.MoveNext();
+      EXPECT_EQ(rs.GetFieldValue(L"DIM1").dblVal, 200);
+      EXPECT_EQ(db.engine().streamCount(), 1U);
+      rs.Close();
+      EXPECT_EQ(db.engine().streamCount(), 0U);
+    }
+    rs.Open(dbOpenSnapshot, L"SELECT NAME, DIM1 FROM Shape ORDER BY DIM1");
+    rs.MoveNext();
+  }  // the database closes before the recordset
+  CDaoDatabase writer;
+  writer.Open(wide(path).c_str(), true, false);
+  writer.Execute(L"DELETE FROM Shape");
+}
+
+// A recordset that outlives its database's close keeps its rows and
+// position, and reads nothing from the file, which another opener now owns.
+TEST_F(SnapshotStreamTest, RecordsetOutlivesTheCloseOfItsDatabase) {
+  CDaoDatabase db;
+  db.Open(wide(path).c_str(), false, true);
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, L"SELECT NAME, DIM1 FROM Shape ORDER BY DIM1");
+  rs.MoveNext();
+  db.Close();
+  CDaoDatabase writer;
+  writer.Open(wide(path).c_str(), true, false);
+  writer.Execute(L"DELETE FROM Shape");
+  using enum Op;
+  EXPECT_EQ(run(rs, {Value, Next, Value, Next, Eof, First, Value, Count}),
+            (std::vector<std::string>{"IPE 200", "next", "IPE 300", "next", "eof", "first", "FLAT 50", "count 3"}));
+}
+
+// Two snapshots of one statement shape at once: the second takes the
+// statement and the first goes on from its rows in memory.
+TEST_F(SnapshotStreamTest, SnapshotsOfOneStatementInterleave) {
+  CDaoDatabase db;
+  db.Open(wide(path).c_str(), false, true);
+  CDaoRecordset a(&db);
+  CDaoRecordset b(&db);
+  a.Open(dbOpenSnapshot, L"SELECT NAME, DIM1 FROM Shape WHERE DIM1 > 100 ORDER BY DIM1");
+  a.MoveNext();
+  b.Open(dbOpenSnapshot, L"SELECT NAME, DIM1 FROM Shape WHERE DIM1 > 10 ORDER BY DIM1");
+  EXPECT_EQ(db.engine().streamCount(), 1U);
+  using enum Op;
+  EXPECT_EQ(run(a, {Value, Next, Eof, First, Value}),
+            (std::vector<std::string>{"IPE 300", "next", "eof", "first", "IPE 200"}));
+  EXPECT_EQ(run(b, {Value, Next, Next, Value, Next, Eof}),
+            (std::vector<std::string>{"FLAT 50", "next", "next", "IPE 300", "next", "eof"}));
+}
+
+}  // namespace

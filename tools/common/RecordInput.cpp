@@ -7,7 +7,6 @@
 #include <nlohmann/json.hpp>
 #include <tuple>
 
-
 namespace zept::tools {
 
 namespace {
@@ -51,7 +50,7 @@ class TrackedIterator {
 // Builds InputValues from the parser's events. A value starts at the first
 // character after the previous event that is neither blank nor a separator
 // the parser passed over (",", ":"); the parser reads at most one character
-// past a number, and that one is always blank or a separator.
+// past a number, and that one is blank, a separator or a closing bracket.
 class ValueBuilder : public nlohmann::json_sax<nlohmann::json> {
  public:
   explicit ValueBuilder(std::string_view text) : m_text(text), m_reached(text.data()) {

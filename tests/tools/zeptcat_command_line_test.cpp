@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat's answers to command lines as a whole: mistyped commands, the
 // version, folders that cannot serve, catalogs named by short name, and the
 // bash completion of what is being typed.
@@ -9,6 +10,7 @@
 
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
+#include "zeptdb/version.h"
 
 using zept::test::TempTree;
 
@@ -48,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"qsl"}, {}, 1, "did you mean sql?"},
         Case{{"--", "sectoin"}, {}, 1, "did you mean section?"},
         Case{{"sql", "OnlyOneArgument"}, {}, 1, "statement is required"},
-        Case{{"--version"}, {}, 0, "zeptcat " ZEPT_VERSION_TEXT "\n"},
+        Case{{"--version"}, {}, 0, "zeptcat " ZEPTDB_VERSION_STRING "\n"},
         Case{{"--data", "/nonexistent", "profiles"}, {}, 2, "data folder /nonexistent (--data) does not exist"},
         Case{{"lists", "--app", "$FILE"}, {}, 2, "application folder "},
         Case{{"lists", "--app", "$FILE"}, {}, 2, "file.txt (--app) is not a folder"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/zeptcat/Completion.h"
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat's bash completion, made from the command line's own definition so
 // that it always knows every subcommand and option: subcommands and global
 // options first, then the options of the subcommand given, the fixed values

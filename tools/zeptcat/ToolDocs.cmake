@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # zeptcat's man page and bash completion, made from the built zeptcat at build
 # time (cmake -P). ZEPTCAT is the binary; MODE is "completion" (OUTPUT: the
 # script) or "man" (OUTPUT: the page; HELP2MAN, INCLUDE: the hand-written

@@ -24,6 +24,7 @@
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Completion.h"
 #include "tools/zeptcat/Folders.h"
+#include "zeptdb/version.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ std::string fromEnv(char const* name) {
 
 int main(int argc, char** argv) {
   CLI::App app{"Query the catalogs of ZEPTDatabase.", "zeptcat"};
-  app.set_version_flag("--version", std::string("zeptcat ") + ZEPT_VERSION_TEXT, "Print the version and exit");
+  app.set_version_flag("--version", std::string("zeptcat ") + ZEPTDB_VERSION_STRING, "Print the version and exit");
   app.require_subcommand(1);
   app.fallthrough();  // global options may also follow the subcommand
   std::string dataDir, appDir;

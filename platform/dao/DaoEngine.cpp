@@ -483,22 +483,35 @@ int ColumnSet::resolve(std::wstring_view name) const {
 // ------------------------------------------------------------------ RowCache
 
 RowCache::Entry const* RowCache::find(std::wstring_view text) {
-  const auto it = m_index.find(text);
+  // Remembered for the keep that follows a miss in the same open.
+  m_lastText = text.data();
+  m_lastLength = text.size();
+  m_lastHash = std::hash<std::wstring_view>{}(text);
+  if (m_index.empty()) return nullptr;
+  const auto it = m_index.find(Key{text, m_lastHash});
   if (it == m_index.end()) return nullptr;
   if (it->second != m_entries.begin()) m_entries.splice(m_entries.begin(), m_entries, it->second);
   return &*it->second;
 }
 
 void RowCache::keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows) {
+  const std::size_t hash = text.data() == m_lastText && text.size() == m_lastLength
+                               ? m_lastHash
+                               : std::hash<std::wstring_view>{}(text);
+  if (std::find(m_offered.begin(), m_offered.end(), hash) == m_offered.end()) {
+    m_offered[m_nextOffered++ % m_offered.size()] = hash;
+    return;
+  }
   const std::size_t bytes = rows.bytes() + text.size() * sizeof(wchar_t) + sizeof(Entry);
-  if (bytes > kMaxEntryBytes || m_index.count(text)) return;
+  if (bytes > kMaxEntryBytes || m_index.count(Key{text, hash})) return;
   while (!m_entries.empty() && (m_index.size() >= kMaxEntries || m_bytes + bytes > kMaxBytes)) {
-    m_bytes -= m_entries.back().bytes;
-    m_index.erase(m_entries.back().text);
+    Entry const& last = m_entries.back();
+    m_bytes -= last.bytes;
+    m_index.erase(Key{last.text, last.hash});
     m_entries.pop_back();
   }
-  m_entries.push_front(Entry{std::wstring(text), std::move(columns), rows, bytes});
-  m_index.emplace(m_entries.front().text, m_entries.begin());
+  m_entries.push_front(Entry{std::wstring(text), hash, std::move(columns), rows, bytes});
+  m_index.emplace(Key{m_entries.front().text, hash}, m_entries.begin());
   m_bytes += bytes;
 }
 
@@ -506,6 +519,9 @@ void RowCache::clear() {
   m_index.clear();
   m_entries.clear();
   m_bytes = 0;
+  m_offered.fill(0);
+  m_lastText = nullptr;
+  m_lastLength = 0;
 }
 
 // Functions no catalog statement needs that reach past the data: native
@@ -918,8 +934,7 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
 }
 
 RowCache::Entry const* Engine::cachedRows(std::wstring_view text) {
-  if (m_rowCache.size() == 0) return nullptr;
-  return m_rowCache.find(text);
+  return unchanging() ? m_rowCache.find(text) : nullptr;
 }
 
 void Engine::keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows) {

@@ -12,6 +12,7 @@
 // Internal to platform/dao: the public headers only forward-declare it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <list>
@@ -172,11 +173,14 @@ std::optional<FileIdentity> fileIdentity(FileLock const& lock);
 
 // Rows of repeated reads of a catalog that cannot change, by the caller's
 // text: the same text is the same statement shape with the same parameters.
-// Least recently used entries go first; bounded in entries and in bytes.
+// A text is kept when it is read again within the next few reads, so reads
+// that do not come back soon cost no copy; least recently used entries go
+// first; bounded in entries and in bytes.
 class RowCache {
  public:
   struct Entry {
     std::wstring text;
+    std::size_t hash = 0;
     std::shared_ptr<ColumnSet> columns;
     ResultRows rows;
     std::size_t bytes = 0;
@@ -185,16 +189,35 @@ class RowCache {
   static constexpr std::size_t kMaxBytes = 1 << 20;
   static constexpr std::size_t kMaxEntryBytes = 64 << 10;
 
+  // The rows kept for `text`, or null.
   Entry const* find(std::wstring_view text);
+  // The rows `text` gave; kept when `text` was offered before.
   void keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows);
   void clear();
   std::size_t size() const { return m_index.size(); }
   std::size_t bytes() const { return m_bytes; }
 
  private:
+  struct Key {
+    std::wstring_view text;  // into an entry's text, or the caller's
+    std::size_t hash;
+    bool operator==(Key const& other) const { return hash == other.hash && text == other.text; }
+  };
+  struct KeyHash {
+    std::size_t operator()(Key const& k) const { return k.hash; }
+  };
   std::list<Entry> m_entries;  // latest first
-  std::unordered_map<std::wstring_view, std::list<Entry>::iterator> m_index;  // views into m_entries' texts
+  std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
   std::size_t m_bytes = 0;
+  // Hashes of the texts offered last. A text offered again among them is
+  // kept: a model asking for its few sizes repeats within a handful of
+  // reads, while a sweep over a catalog would only churn the entries.
+  std::array<std::size_t, 64> m_offered{};
+  std::size_t m_nextOffered = 0;
+  // The text find() was asked for last, hashed once for the keep after it.
+  wchar_t const* m_lastText = nullptr;
+  std::size_t m_lastLength = 0;
+  std::size_t m_lastHash = 0;
 };
 
 // A table of the catalog as its definitions list it: local, or a link to a

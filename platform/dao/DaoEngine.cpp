@@ -335,7 +335,8 @@ void RowStream::start(Engine& engine, Engine::Lease lease, std::wstring_view tex
   m_failure = nullptr;
   m_ended = false;
   m_kept = false;
-  m_recording = engine.keepsRows(*lease);
+  m_stepped = 0;
+  m_recording = lease->oversizeRows == 0 && engine.keepsRows(*lease);
   if (m_recording) m_text.assign(text);
   engine.addStream(this);
   m_engine = &engine;
@@ -373,6 +374,7 @@ void RowStream::record() {
   if (m_rows.bytes() > RowCache::kMaxEntryBytes) {
     m_recording = false;
     m_rows.clear();
+    (*m_lease)->oversizeRows = m_stepped;
   }
 }
 
@@ -386,10 +388,13 @@ void RowStream::next() {
   const int rc = sqlite3_step(stmt());
   if (rc == SQLITE_ROW) {
     m_row = stmt();
+    ++m_stepped;
     if (m_recording) record();
     return;
   }
   m_ended = true;
+  // A result of the statement fitted again: the next one records.
+  if (m_stepped < (*m_lease)->oversizeRows) (*m_lease)->oversizeRows = 0;
   if (rc != SQLITE_DONE) {
     m_recording = false;
     throwEngineError(sqlite3_db_handle(stmt()), rc, sqlite3_sql(stmt()) ? sqlite3_sql(stmt()) : "");

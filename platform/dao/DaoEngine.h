@@ -267,6 +267,9 @@ class Engine {
     bool inUse = false;
     bool repeatable = true;  // calls no function whose result varies (random, the time)
     RowStream* stream = nullptr;  // the snapshot stepping it between calls
+    // Rows after which its last recorded result outgrew the row cache, so
+    // that a scan repeated does not record and drop again; 0 when it fitted.
+    int oversizeRows = 0;
   };
   // A statement from the cache (prepared on first use), reset, with the
   // parameters bound. Release it with `Lease`'s destructor.
@@ -444,6 +447,7 @@ class RowStream {
   sqlite3_stmt* m_row = nullptr;
   bool m_ended = false;
   bool m_recording = false;  // `rows` holds every row stepped so far
+  int m_stepped = 0;         // rows stepped
   bool m_kept = false;       // handed to the engine
   std::exception_ptr m_failure;
 };

@@ -157,4 +157,31 @@ TEST_F(SnapshotStreamTest, SnapshotsOfOneStatementInterleave) {
             (std::vector<std::string>{"FLAT 50", "next", "next", "IPE 300", "next", "eof"}));
 }
 
+// A result too large for the engine's kept rows is not kept, and a repeated
+// large scan does not record it again; a small result of the same statement
+// afterwards is kept as before.
+TEST_F(SnapshotStreamTest, LargeResultsAreNotKeptSmallOnesOfTheSameShapeAre) {
+  {
+    CDaoDatabase db;
+    db.Open(wide(path).c_str(), true, false);
+    for (int i = 0; i < 11; ++i) db.Execute(L"INSERT INTO Shape (NAME, DIM1) SELECT NAME, DIM1 + 1000 FROM Shape", 128);
+  }
+  CDaoDatabase db;
+  db.Open(wide(path).c_str(), false, true);
+  auto const& kept = db.engine().rowCache();
+  CDaoRecordset rs(&db);
+  // Each doubling adds 1000 to the copies' DIM1: 3 rows lie above 11000.
+  const std::pair<double, long> runs[] = {{0, 3 << 11}, {0, 3 << 11}, {1e9, 0}, {11000, 3}};
+  for (auto [above, rows] : runs) {
+    CString sql;
+    sql.Format(L"SELECT NAME, DIM1 FROM Shape WHERE DIM1 > %f", above);
+    const std::size_t before = kept.size();
+    rs.Open(dbOpenSnapshot, sql);
+    long seen = 0;
+    for (; !rs.IsEOF(); rs.MoveNext()) ++seen;
+    EXPECT_EQ(seen, rows);
+    EXPECT_EQ(kept.size() - before, above == 11000 ? 1U : 0U) << above;
+  }
+}
+
 }  // namespace

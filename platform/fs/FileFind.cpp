@@ -44,9 +44,12 @@ std::vector<FindEntry> findFiles(std::wstring_view pattern) {
   if (name.empty() || name == L"." || name == L"..") return out;
 
   if (name.find_first_of(L"*?") == std::wstring_view::npos) {
-    std::optional<std::string> path = resolve(pattern);
+    struct stat status {};
+    bool found = false;
+    std::optional<std::string> path = resolve(pattern, status, found);
+    if (!path || !found) return out;
     FindEntry e;
-    if (!path || !statEntry(*path, e.isDirectory)) return out;
+    e.isDirectory = S_ISDIR(status.st_mode);
     const std::size_t slash = path->rfind('/');
     e.name = fromUtf8(slash == std::string::npos ? *path : path->substr(slash + 1));
     e.posixPath = std::move(*path);

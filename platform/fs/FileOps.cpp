@@ -18,10 +18,10 @@ namespace zept::fs {
 namespace {
 
 std::optional<struct stat> statPath(std::wstring_view path, std::string* posix = nullptr) {
-  std::optional<std::string> p = resolve(path);
-  if (!p) return std::nullopt;
   struct stat st {};
-  if (::stat(p->c_str(), &st) != 0) return std::nullopt;
+  bool found = false;
+  std::optional<std::string> p = resolve(path, st, found);
+  if (!p || !found) return std::nullopt;
   if (posix != nullptr) *posix = std::move(*p);
   return st;
 }

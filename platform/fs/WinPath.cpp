@@ -40,9 +40,10 @@ std::vector<std::string_view> components(std::string_view path) {
   return out;
 }
 
-bool statOk(std::string const& path, bool wantDirectory) {
+bool statOk(std::string const& path, bool wantDirectory, struct stat* status = nullptr) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return false;
+  if (status) *status = st;
   return !wantDirectory || S_ISDIR(st.st_mode);
 }
 
@@ -94,11 +95,24 @@ std::optional<std::string> toPosix(std::wstring_view winPath) {
 }
 
 std::optional<std::string> resolve(std::wstring_view winPath) {
+  struct stat status {};
+  bool found = false;
+  return resolve(winPath, status, found);
+}
+
+std::optional<std::string> resolve(std::wstring_view winPath, struct stat& status, bool& found) {
+  found = false;
   std::optional<std::string> posix = toPosix(winPath);
   if (!posix) return std::nullopt;
   std::string const& p = *posix;
-  if (statOk(p, false)) return posix;
-  if (auto known = resolvedPaths().find(p); known && statOk(*known, false)) return known;
+  if (statOk(p, false, &status)) {
+    found = true;
+    return posix;
+  }
+  if (auto known = resolvedPaths().find(p); known && statOk(*known, false, &status)) {
+    found = true;
+    return known;
+  }
 
   const bool absolute = p.front() == '/';
   const bool trailing = p.size() > 1 && p.back() == '/';
@@ -148,7 +162,10 @@ std::optional<std::string> resolve(std::wstring_view winPath) {
     if (slash != std::string::npos && slash > 0) resolvedPaths().remember(std::move(parentKey), cur.substr(0, slash));
   }
   if (trailing) cur.push_back('/');
-  if (!missing && statOk(cur, false)) resolvedPaths().remember(p, cur);
+  if (!missing && statOk(cur, false, &status)) {
+    found = true;
+    resolvedPaths().remember(p, cur);
+  }
   return cur;
 }
 

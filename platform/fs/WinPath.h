@@ -15,6 +15,8 @@
 //     match winning over any other.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,5 +34,8 @@ std::optional<std::string> toPosix(std::wstring_view winPath);
 // so the caller can create the file there. Costs one stat when the exact path
 // exists; otherwise folder listings come from a cache (see DirCache.h).
 std::optional<std::string> resolve(std::wstring_view winPath);
+// The same, also giving the status of what the result names: `found` is
+// false when it does not exist. Saves a caller that needs the status a stat.
+std::optional<std::string> resolve(std::wstring_view winPath, struct stat& status, bool& found);
 
 }  // namespace zept::fs

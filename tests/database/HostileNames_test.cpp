@@ -10,7 +10,6 @@
 #include "database/ZEPTDBMaterial.h"
 #include "database/ZEPTDBProfile.h"
 #include "database/ZEPTDBUserObj.h"
-#include "platform/dao/DaoRecordset.h"
 #include "support/CatalogFolders.h"
 #include "support/ProfileCatalogs.h"
 #include "support/UserObjCatalogs.h"
@@ -57,22 +56,13 @@ class HostileNames : public CatalogFolders {
   // the profile catalog into the application folder).
   std::set<std::string> namedRows() {
     std::set<std::string> out;
-    auto rows = [&](std::filesystem::path const& file, wchar_t const* sql) {
-      if (!std::filesystem::exists(file)) return;
-      CDaoDatabase db;
-      db.Open(wide(file).c_str(), false, true);
-      CDaoRecordset rs(&db);
-      rs.Open(dbOpenSnapshot, sql);
-      for (; !rs.IsEOF(); rs.MoveNext()) {
-        CString row;
-        for (short i = 0; i < rs.GetFieldCount(); ++i) row += rs.GetFieldValue(i).toDisplayString() + L"|";
-        out.insert(row.toUtf8());
-      }
+    auto rows = [&](char const* file, wchar_t const* sql) {
+      if (std::filesystem::exists(tree.path(file))) out.insert(rowsText(tree.path(file), sql));
     };
     for (auto const* file : {"data/Testpro.mdb", "app/TESTPRO.MDB"})
-      rows(tree.path(file), L"SELECT NAME, DIM1, MASS FROM Shape WHERE NAME IN (\"IPE\", \"HEB\")");
-    rows(tree.path("app/Plates.mdb"), L"SELECT NAME, MASS FROM UserObjects WHERE NAME = \"P1\"");
-    rows(tree.path("app/Plates.mdb"), L"SELECT * FROM ExtraParameters");
+      rows(file, L"SELECT NAME, DIM1, MASS FROM Shape WHERE NAME IN (\"IPE\", \"HEB\") ORDER BY ID");
+    rows("app/Plates.mdb", L"SELECT NAME, MASS FROM UserObjects WHERE NAME = \"P1\"");
+    rows("app/Plates.mdb", L"SELECT * FROM ExtraParameters");
     return out;
   }
 

@@ -13,7 +13,6 @@
 
 #include "database/ZEPTDBProfile.h"
 #include "database/ZEPTDBUserObj.h"
-#include "platform/dao/DaoRecordset.h"
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
 #include "support/ProfileCatalogs.h"
@@ -23,13 +22,7 @@ using namespace zept::test;
 
 namespace {
 
-long count(std::filesystem::path const& file, wchar_t const* sql) {
-  CDaoDatabase db;
-  db.Open(wide(file).c_str(), false, true);
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, sql);
-  return static_cast<long>(rs.GetFieldValue(0).toDouble());
-}
+long count(std::filesystem::path const& file, wchar_t const* sql) { return std::stol(rowsText(file, sql)); }
 
 class KilledWrites : public CatalogFolders {
  protected:

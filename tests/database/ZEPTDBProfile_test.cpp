@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "database/KorvaToPdl.h"
-#include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTableDef.h"
 #include "platform/fs/FileOps.h"
 #include "support/CorePrinters.h"
@@ -26,21 +25,6 @@ struct Profile : ZEPTDBProfile {
     return m_db.IsOpen() ? (m_db.CanUpdate() ? L"rw " : L"ro ") + extractFileName(getFullDBName()) : CString();
   }
 };
-
-// The rows of a query on a catalog file: values joined by "|", rows by ";".
-std::string queryText(std::filesystem::path const& file, wchar_t const* sql) {
-  CDaoDatabase db;
-  db.Open(wide(file).c_str(), false, true);
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, sql);
-  CString rows;
-  for (; !rs.IsEOF(); rs.MoveNext()) {
-    if (!rows.IsEmpty()) rows += L";";
-    for (short i = 0; i < rs.GetFieldCount(); ++i)
-      rows += (i ? L"|" : L"") + rs.GetFieldValue(i).toDisplayString();
-  }
-  return rows.toUtf8();
-}
 
 CString tableName(std::filesystem::path const& file, wchar_t const* table) {
   CDaoDatabase db;
@@ -96,7 +80,7 @@ TEST_F(ProfileSelection, SectionlessCatalogsGetTheTemplateScriptsTheyUse) {
     const CString name = CString::fromUtf8(file).Left(CString::fromUtf8(file).GetLength() - 7);
     ASSERT_TRUE(profile.setProfileDB(name)) << file;
     profile.setDB(L"");
-    EXPECT_EQ(queryText(inData(file), L"SELECT SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY SHAPE_TYPE"),
+    EXPECT_EQ(rowsText(inData(file), L"SELECT SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY SHAPE_TYPE"),
               "1|I|True;5|L|False");
     EXPECT_EQ(tableName(inData(file), L"shape"), CString(L"Shape")) << file;
     EXPECT_EQ(tableName(inData(file), L"PDLScripts"), CString()) << "the link is gone";
@@ -125,7 +109,7 @@ TEST_F(ProfileSelection, ReadOnlyCatalogIsConvertedAndLockedAgain) {
   ASSERT_TRUE(profile.setProfileDB(L"LOCKED"));
   EXPECT_EQ(profile.mode(), CString(L"ro LOCKEDPRO.MDB"));
   EXPECT_TRUE(zept::fs::isReadOnly(wide(inData("Lockedpro.mdb"))));
-  EXPECT_EQ(queryText(inData("Lockedpro.mdb"), L"SELECT PDL_SCRIPT FROM Section"), "I");
+  EXPECT_EQ(rowsText(inData("Lockedpro.mdb"), L"SELECT PDL_SCRIPT FROM Section"), "I");
 }
 
 // Without its template a conversion fails, and leaves a catalog that opens
@@ -135,7 +119,7 @@ TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
   std::filesystem::rename(inData("PDLScripts.mdb"), tree.path("PDLScripts.mdb"));
   EXPECT_FALSE(profile.setProfileDB(L"WAIT"));
   profile.setDB(L"");
-  EXPECT_EQ(queryText(inData("Waitpro.mdb"), L"SELECT NAME, DIM1 FROM Shape"), "I|100");
+  EXPECT_EQ(rowsText(inData("Waitpro.mdb"), L"SELECT NAME, DIM1 FROM Shape"), "I|100");
   EXPECT_EQ(tableName(inData("Waitpro.mdb"), L"PDLScripts"), CString());
 
   std::filesystem::rename(tree.path("PDLScripts.mdb"), inData("PDLScripts.mdb"));
@@ -143,7 +127,7 @@ TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
 }
 
 TEST_F(ProfileSelection, NonProfileCatalogsAreRefusedAndClosed) {
-  catalogOf(inData("Goodpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  profileCatalog(inData("Goodpro.mdb"));
   catalogOf(inData("Otherpro.mdb"), {L"CREATE TABLE Bolts (Id LONG)"});
   ASSERT_TRUE(profile.setProfileDB(L"GOOD"));
   EXPECT_FALSE(profile.setProfileDB(L"OTHER"));
@@ -213,25 +197,20 @@ TEST_F(ProfileReading, DimensionListsFilterByShapeType) {
 // Every column lands in its own member: each holds a value of its own.
 TEST_F(ProfileReading, RecordTakesEveryColumn) {
   const std::vector<std::pair<wchar_t const*, double ZEPTDBProfileData::*>> doubles = {
-      {L"MASS", &ZEPTDBProfileData::mass},      {L"SURF", &ZEPTDBProfileData::surf},
-      {L"H", &ZEPTDBProfileData::h},            {L"B", &ZEPTDBProfileData::b},
-      {L"EA", &ZEPTDBProfileData::ea},          {L"ES", &ZEPTDBProfileData::es},
-      {L"RA", &ZEPTDBProfileData::ra},          {L"RS", &ZEPTDBProfileData::rs},
-      {L"GAP", &ZEPTDBProfileData::gap},        {L"SX", &ZEPTDBProfileData::sx},
-      {L"SY", &ZEPTDBProfileData::sy},          {L"SZ", &ZEPTDBProfileData::sz},
-      {L"IX", &ZEPTDBProfileData::ix},          {L"IY", &ZEPTDBProfileData::iy},
-      {L"IZ", &ZEPTDBProfileData::iz},          {L"IOMEGA", &ZEPTDBProfileData::iomega},
-      {L"VY", &ZEPTDBProfileData::vy},          {L"VPY", &ZEPTDBProfileData::vpy},
-      {L"VZ", &ZEPTDBProfileData::vz},          {L"VPZ", &ZEPTDBProfileData::vpz},
-      {L"MSY", &ZEPTDBProfileData::msy},        {L"MSZ", &ZEPTDBProfileData::msz},
-      {L"TORS", &ZEPTDBProfileData::tors},      {L"SHEAR_QY", &ZEPTDBProfileData::shearQy},
-      {L"SHEAR_QZ", &ZEPTDBProfileData::shearQz}, {L"GAMMA", &ZEPTDBProfileData::gamma},
-      {L"A_1", &ZEPTDBProfileData::a1},         {L"A_2", &ZEPTDBProfileData::a2},
-      {L"B_2", &ZEPTDBProfileData::b2},         {L"ES_2", &ZEPTDBProfileData::es2},
-      {L"P1_L", &ZEPTDBProfileData::p1L},       {L"P1_T", &ZEPTDBProfileData::p1T},
-      {L"P2_L", &ZEPTDBProfileData::p2L},       {L"P2_T", &ZEPTDBProfileData::p2T},
-      {L"P3_L", &ZEPTDBProfileData::p3L},       {L"P3_T", &ZEPTDBProfileData::p3T},
-      {L"P4_L", &ZEPTDBProfileData::p4L},       {L"P4_T", &ZEPTDBProfileData::p4T}};
+      {L"MASS", &ZEPTDBProfileData::mass}, {L"SURF", &ZEPTDBProfileData::surf}, {L"H", &ZEPTDBProfileData::h},
+      {L"B", &ZEPTDBProfileData::b}, {L"EA", &ZEPTDBProfileData::ea}, {L"ES", &ZEPTDBProfileData::es},
+      {L"RA", &ZEPTDBProfileData::ra}, {L"RS", &ZEPTDBProfileData::rs}, {L"GAP", &ZEPTDBProfileData::gap},
+      {L"SX", &ZEPTDBProfileData::sx}, {L"SY", &ZEPTDBProfileData::sy}, {L"SZ", &ZEPTDBProfileData::sz},
+      {L"IX", &ZEPTDBProfileData::ix}, {L"IY", &ZEPTDBProfileData::iy}, {L"IZ", &ZEPTDBProfileData::iz},
+      {L"IOMEGA", &ZEPTDBProfileData::iomega}, {L"VY", &ZEPTDBProfileData::vy}, {L"VPY", &ZEPTDBProfileData::vpy},
+      {L"VZ", &ZEPTDBProfileData::vz}, {L"VPZ", &ZEPTDBProfileData::vpz}, {L"MSY", &ZEPTDBProfileData::msy},
+      {L"MSZ", &ZEPTDBProfileData::msz}, {L"TORS", &ZEPTDBProfileData::tors},
+      {L"SHEAR_QY", &ZEPTDBProfileData::shearQy}, {L"SHEAR_QZ", &ZEPTDBProfileData::shearQz},
+      {L"GAMMA", &ZEPTDBProfileData::gamma}, {L"A_1", &ZEPTDBProfileData::a1}, {L"A_2", &ZEPTDBProfileData::a2},
+      {L"B_2", &ZEPTDBProfileData::b2}, {L"ES_2", &ZEPTDBProfileData::es2}, {L"P1_L", &ZEPTDBProfileData::p1L},
+      {L"P1_T", &ZEPTDBProfileData::p1T}, {L"P2_L", &ZEPTDBProfileData::p2L}, {L"P2_T", &ZEPTDBProfileData::p2T},
+      {L"P3_L", &ZEPTDBProfileData::p3L}, {L"P3_T", &ZEPTDBProfileData::p3T}, {L"P4_L", &ZEPTDBProfileData::p4L},
+      {L"P4_T", &ZEPTDBProfileData::p4T}};
   std::wstring columns = L"NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MATERIALS, POINTS, HAS_MATS, IS_THIN";
   std::wstring values = L"\"UPE\", 2, 120, 60, 5, \"S235\", \"0,0\", True, False";
   for (std::size_t i = 0; i < doubles.size(); ++i) {
@@ -239,8 +218,7 @@ TEST_F(ProfileReading, RecordTakesEveryColumn) {
     values += L", " + std::to_wstring(i + 1) + L".5";
   }
   profile.setDB(L"");
-  catalogOf(inData("Fullpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                  insertScript(L"Section", 2, L"U-script", false),
+  profileCatalog(inData("Fullpro.mdb"), {insertScript(L"Section", 2, L"U-script", false),
                                   L"INSERT INTO Shape (" + columns + L") VALUES (" + values + L")"});
   ASSERT_TRUE(profile.setProfileDB(L"FULL"));
   EXPECT_FALSE(profile.getProfileData(L"UPE", L"120x60", nullptr));
@@ -261,9 +239,8 @@ TEST_F(ProfileReading, RecordTakesEveryColumn) {
 // but never a symbol or script.
 TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
   profile.setDB(L"");
-  catalogOf(inData("Nullpro.mdb"),
-            {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, SYMBOL) VALUES (\"A\", 1, 1, 0, 0, 9, \"s\")",
+  profileCatalog(inData("Nullpro.mdb"),
+            {L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, SYMBOL) VALUES (\"A\", 1, 1, 0, 0, 9, \"s\")",
              L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3) VALUES (\"A\", 3, 2, 0, 0)"});
   ASSERT_TRUE(profile.setProfileDB(L"NULL"));
   ZEPTDBProfileData r;
@@ -323,8 +300,7 @@ TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
   };
   profile.setDB(L"");
   for (auto const* file : {"Apro.mdb", "Bpro.mdb"}) {
-    catalogOf(inApp(file), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                            insertSize(L"P", 1, 1, 0, 0)});
+    profileCatalog(inApp(file), {insertSize(L"P", 1, 1, 0, 0)});
     setContour(inApp(file), kContour);
   }
   ASSERT_TRUE(profile.setProfileDB(L"B"));
@@ -356,8 +332,7 @@ TEST_F(ProfileReading, WrittenContourIsReadBack) {
   constexpr char kFirst[] = "\"m\" ( ( (S ( (L 0 0) (L 10 0) (L 10 5) (L 0 5) ) 0 ( ) ) ) )";
   constexpr wchar_t kSecond[] = L"10#0-0:4-0:4-2:0-2:0-0";
   profile.setDB(L"");
-  catalogOf(inApp("Editpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                   insertSize(L"P", 1, 1, 0, 0)});
+  profileCatalog(inApp("Editpro.mdb"), {insertSize(L"P", 1, 1, 0, 0)});
   setContour(inApp("Editpro.mdb"), kFirst);
   ASSERT_TRUE(profile.setProfileDB(L"EDIT"));
   ZEPTDBProfileData r;
@@ -408,14 +383,8 @@ class ProfileWriting : public ProfileTest {
   static ZEPTDBProfileData size(wchar_t const* name, short shapeType, double d1, double d2, double d3) {
     ZEPTDBProfileData r;
     r.name = name;
-    r.shapeType = shapeType;
-    r.dim1 = d1;
-    r.dim2 = d2;
-    r.dim3 = d3;
-    r.mass = 22.4;
-    r.p3T = 3;
-    r.p4L = 4;
-    r.hasMats = true;
+    std::tie(r.shapeType, r.dim1, r.dim2, r.dim3, r.mass, r.p3T, r.p4L, r.hasMats) =
+        std::tuple(shapeType, d1, d2, d3, 22.4, 3., 4., true);
     return r;
   }
 };
@@ -450,7 +419,7 @@ TEST_F(ProfileWriting, CreatedCatalogCarriesUnitsAndTemplateTables) {
 }
 
 TEST_F(ProfileWriting, CreationRefusals) {
-  catalogOf(inData("Takenpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  profileCatalog(inData("Takenpro.mdb"));
   ASSERT_TRUE(profile.setProfileDB(L"TAKEN"));
   EXPECT_EQ(profile.createProfileDB(L"TAKEN", DtDb::kMetric), 1);
   EXPECT_EQ(profile.mode(), CString(L"ro TAKENPRO.MDB"));
@@ -476,8 +445,7 @@ TEST_F(ProfileWriting, CreationRefusals) {
 // A size is found by its whole name and numbers, but stored with a name of
 // four characters; an update keeps the columns the writer leaves out.
 TEST_F(ProfileWriting, SizesAreAddedOrUpdated) {
-  catalogOf(inApp("Userpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                 insertSize(L"HEA", 1, 200, 0, 0),
+  profileCatalog(inApp("Userpro.mdb"), {insertSize(L"HEA", 1, 200, 0, 0),
                                  L"UPDATE Shape SET P4_L = 44, P4_T = 45, P3_T = 33 WHERE NAME = \"HEA\""});
   ASSERT_TRUE(profile.setProfileDB(L"USER"));
   ZEPTDBProfileData r = size(L"HEA", 1, 200, 0, 0);
@@ -489,7 +457,7 @@ TEST_F(ProfileWriting, SizesAreAddedOrUpdated) {
   r.name.empty();
   EXPECT_EQ(profile.setProfileData(r), 2);
   profile.setDB(L"");
-  EXPECT_EQ(queryText(inApp("Userpro.mdb"),
+  EXPECT_EQ(rowsText(inApp("Userpro.mdb"),
                       L"SELECT ID, NAME, DIM1, DIM2, MASS, P3_T, P4_L, P4_T, HAS_MATS FROM Shape WHERE HAS_MATS = True "
                       L"ORDER BY ID"),
             "1|HEA|200|0|22.4|3|44|45|True;2|HEAV|0.05|1|22.4|3|||True;"
@@ -507,16 +475,15 @@ TEST_F(ProfileWriting, NewShapeTypesBringTheirScript) {
     ASSERT_EQ(profile.setProfileData(r), 0) << type;
   }
   profile.setDB(L"");
-  EXPECT_EQ(queryText(inApp("Userpro.mdb"), L"SELECT ID, SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY ID"),
+  EXPECT_EQ(rowsText(inApp("Userpro.mdb"), L"SELECT ID, SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY ID"),
             "1|1|mine|True;2|2|U|False");
-  EXPECT_EQ(queryText(inApp("Userpro.mdb"), L"SELECT count(*) FROM Shape"), "6");
+  EXPECT_EQ(rowsText(inApp("Userpro.mdb"), L"SELECT count(*) FROM Shape"), "6");
 }
 
 // The data folder's catalog is never written: the accessor copies it into
 // the application folder and goes on with the copy.
 TEST_F(ProfileWriting, DataFolderCatalogIsCopiedBeforeWriting) {
-  catalogOf(inData("Stdpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                 insertSize(L"IPE", 1, 100, 0, 0)});
+  profileCatalog(inData("Stdpro.mdb"), {insertSize(L"IPE", 1, 100, 0, 0)});
   zept::fs::setFileAttributes(wide(inData("Stdpro.mdb")), FILE_ATTRIBUTE_READONLY);
   const std::string before = TempTree::read(inData("Stdpro.mdb"));
   ASSERT_TRUE(profile.setProfileDB(L"STD"));
@@ -527,37 +494,35 @@ TEST_F(ProfileWriting, DataFolderCatalogIsCopiedBeforeWriting) {
   EXPECT_TRUE(profile.getProfileData(L"IPE", L"120", nullptr));
   profile.setDB(L"");
   EXPECT_EQ(TempTree::read(inData("Stdpro.mdb")), before);
-  EXPECT_EQ(queryText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
+  EXPECT_EQ(rowsText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
   // Selection now prefers the copy.
   ASSERT_TRUE(profile.setProfileDB(L"STD"));
   EXPECT_EQ(profile.getFullDBName(), upper(app) + L"STDPRO.MDB");
 }
 
-// With one folder for both, there is nothing to copy to: the catalog is
-// written where it lies.
 // Another process that selected the data-folder catalog later has made and
 // written its copy in the application folder meanwhile.
 TEST_F(ProfileWriting, CopyAnotherWriterMadeIsNeverReplaced) {
-  catalogOf(inData("Stdpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                 insertSize(L"IPE", 1, 100, 0, 0)});
+  profileCatalog(inData("Stdpro.mdb"), {insertSize(L"IPE", 1, 100, 0, 0)});
   ASSERT_TRUE(profile.setProfileDB(L"STD"));
-  catalogOf(inApp("STDPRO.MDB"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                  insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 1, 120, 0, 0)});
+  profileCatalog(inApp("STDPRO.MDB"), {insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 1, 120, 0, 0)});
   ZEPTDBProfileData r = size(L"IPE", 1, 140, 0, 0);
   EXPECT_EQ(profile.setProfileData(r), -1);
-  EXPECT_EQ(queryText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
+  EXPECT_EQ(rowsText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
 }
 
+// With one folder for both, there is nothing to copy to: the catalog is
+// written where it lies.
 TEST_F(ProfileWriting, SharedFolderIsWrittenInPlace) {
   settings.app = settings.data;
-  catalogOf(inData("Onepro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  profileCatalog(inData("Onepro.mdb"));
   ZEPTDBProfile shared;
   ASSERT_TRUE(shared.setProfileDB(L"ONE"));
   ZEPTDBProfileData r = size(L"IPE", 1, 120, 0, 0);
   EXPECT_EQ(shared.setProfileData(r), 0);
   EXPECT_EQ(shared.createProfileDB(L"Two", DtDb::kMetric), 0);
   shared.setDB(L"");
-  EXPECT_EQ(queryText(inData("Onepro.mdb"), L"SELECT DIM1 FROM Shape"), "120");
+  EXPECT_EQ(rowsText(inData("Onepro.mdb"), L"SELECT DIM1 FROM Shape"), "120");
 }
 
 }  // namespace

@@ -18,14 +18,9 @@ ZEPTDBUserObjData plate(wchar_t const* name, double mass) {
   ZEPTDBUserObjData d;
   d.category = L"Plates";
   d.name = name;
-  d.sizeX = 300;
-  d.sizeY = 200;
-  d.sizeZ = 20;
-  d.scaleX = d.scaleY = d.scaleZ = 1;
-  d.mass = mass;
-  d.boltExt = 40;
+  std::tie(d.sizeX, d.sizeY, d.sizeZ, d.scaleX, d.scaleY, d.scaleZ, d.mass, d.boltExt, d.symmetry) =
+      std::tuple(300., 200., 20., 1., 1., 1., mass, 40., true);
   d.sym3D = L"U:\\sym\\Plate.dfn";
-  d.symmetry = true;
   d.extraParameters.append({L"Anchors", L"4 x M20"});
   d.extraParameters.append({L"Grade", L"S355"});
   return d;
@@ -194,6 +189,4 @@ TEST_F(ZEPTDBUserObjStoredRows, CollectingACatalogFile) {
     EXPECT_EQ(std::tuple(category, description, symbols.GetSize()), std::tuple(CString(), CString(), 0));
   }
 }
-
-
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/gdi/CDC.h"
 #include "preview/ZEPTCWndPresenter.h"
 #include "support/CWndPresenterProbe.h"
+#include "support/Pixels.h"
 #include "support/Shapes.h"
 
 namespace {
@@ -29,18 +30,8 @@ constexpr COLORREF kPurple = 0x800080;
 constexpr COLORREF kGreen = 0x00FF00;
 constexpr COLORREF kRed = 0x0000FF;
 
-int countPixels(CWnd const& w, COLORREF color, CRect r) {
-  int n = 0;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) n += w.GetPixel(x, y) == color;
-  return n;
-}
-
-CRect clientOf(CWnd const& w) {
-  CRect r;
-  w.GetClientRect(&r);
-  return r;
-}
+using zept::test::clientOf;
+using zept::test::countPixels;
 
 // The direction, in whole multiples of 15 degrees in pixel space (y down),
 // along which pixels of `color` continue: for each such pixel, the ones 7,
@@ -123,7 +114,7 @@ TEST(CWndPresenterPaint, RefusedPaintsLeaveOnlyTheBackground) {
     p.setColor(P::cwndBackground, 0x00FFFF);
     Probe::setPlacement(p, r.offset, r.alpha);
     EXPECT_FALSE(p.drawSection()) << r.name;
-    EXPECT_EQ(countPixels(window, 0x00FFFF, clientOf(window)), r.width * 100) << r.name;
+    EXPECT_EQ(countPixels(window, 0x00FFFF), r.width * 100) << r.name;
     EXPECT_TRUE(p.setCurrentSection(0) && !p.setCurrentSection(1));
   }
   P noWindow;
@@ -200,7 +191,7 @@ TEST(CWndPresenterPaint, PathArrowTurnsAndHiddenLayersAreSkipped) {
   EXPECT_EQ(s.window.GetPixel(20, 60), kBlack);
   s.presenter.setVisible(static_cast<P::cwndElement>(P::cwndContour | P::cwndPath), false);
   ASSERT_TRUE(s.presenter.drawSection());
-  EXPECT_EQ(countPixels(s.window, kBlack, clientOf(s.window)) + countPixels(s.window, kRed, clientOf(s.window)), 0);
+  EXPECT_EQ(countPixels(s.window, kBlack) + countPixels(s.window, kRed), 0);
 }
 
 TEST(CWndPresenterPaint, ArcsAreDrawnInStepsOfAtMostPiOver32) {

@@ -140,14 +140,10 @@ TEST(KorvaHostileText, GivesAResultCode) {
     std::wstring text;
     int code;
   } const cases[] = {
-      {std::wstring(mb, L'('), 1},
-      {mm(std::wstring(mb, L'(')), 1},
-      {mm(L"( " + std::wstring(mb, L')')), 0},
+      {std::wstring(mb, L'('), 1}, {mm(std::wstring(mb, L'(')), 1}, {mm(L"( " + std::wstring(mb, L')')), 0},
       {mm(L"( ( (S ( " + segments + L" ) 0 ( ) ) ) )"), 0},
       {mm(L"( ( (S ( (L 0." + std::wstring(mb, L'0') + L"1 2) ) 0 ( ) ) ) )"), 0},
-      {L"\"\" ( ( " + kTriangle + L" ) )", 0},
-      {L"1#99999999999999999999-1:0-0:5-5", 0},
-      {L"nan#0-0:1-0:1-1", 0},
+      {L"\"\" ( ( " + kTriangle + L" ) )", 0}, {L"1#99999999999999999999-1:0-0:5-5", 0}, {L"nan#0-0:1-0:1-1", 0},
   };
   ZEPTKORVAAnalyser analyser;
   for (auto const& c : cases) EXPECT_EQ(analyser.setDefinition(c.text.c_str(), 0, 0, 0), c.code) << c.text.size();

@@ -9,6 +9,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoRecordset.h"
 
 namespace zept::test {
 
@@ -20,6 +21,21 @@ inline void makeCatalog(std::filesystem::path const& path, std::initializer_list
   db.Create(wide(path).c_str());
   for (auto const* sql : statements) db.Execute(sql, 128);
   db.Close();
+}
+
+// The rows `sql` reads from catalog `file`, opened read-only: values joined
+// by "|", rows by ";".
+inline std::string rowsText(std::filesystem::path const& file, wchar_t const* sql) {
+  CDaoDatabase db;
+  db.Open(wide(file).c_str(), false, true);
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, sql);
+  CString rows;
+  for (; !rs.IsEOF(); rs.MoveNext()) {
+    if (!rows.IsEmpty()) rows += L";";
+    for (short i = 0; i < rs.GetFieldCount(); ++i) rows += (i ? L"|" : L"") + rs.GetFieldValue(i).toDisplayString();
+  }
+  return rows.toUtf8();
 }
 
 // The Jet error number `f` throws, or 0 when it throws nothing.

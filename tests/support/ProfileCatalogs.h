@@ -55,6 +55,13 @@ inline void catalogOf(std::filesystem::path const& path, std::vector<std::wstrin
   db.Close();
 }
 
+// A current catalog: Shape, and Section with the symmetric script "I" of
+// shape type 1; then `rows`.
+inline void profileCatalog(std::filesystem::path const& path, std::vector<std::wstring> rows = {}) {
+  rows.insert(rows.begin(), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
+  catalogOf(path, rows);
+}
+
 // The template: an empty ShapeTemplate and the scripts of shape types 1, 2
 // and 5 ("I", "U", "L").
 inline void templateCatalog(std::filesystem::path const& path) {

@@ -24,12 +24,8 @@ TEST(FsToPosix, MapsDrivesAndSeparators) {
   const std::pair<std::wstring, std::optional<std::string>> cases[] = {
       {L"u:\\system\\data\\", "/srv/u/system/data/"},
       {L"C:\\data\\\\PDLScripts.mdb", "/srv/c/data/PDLScripts.mdb"},
-      {L"C:", "/srv/c/"},
-      {L"U:SYSTEM", "/srv/u/SYSTEM"},
-      {L"/srv/x/\\SUB\\F.MDB", "/srv/x/SUB/F.MDB"},
-      {L"Q:\\SYSTEM\\", std::nullopt},
-      {L"E:\\SYSTEM\\", std::nullopt},
-      {L"", std::nullopt},
+      {L"C:", "/srv/c/"}, {L"U:SYSTEM", "/srv/u/SYSTEM"}, {L"/srv/x/\\SUB\\F.MDB", "/srv/x/SUB/F.MDB"},
+      {L"Q:\\SYSTEM\\", std::nullopt}, {L"E:\\SYSTEM\\", std::nullopt}, {L"", std::nullopt},
   };
   for (auto const& [in, out] : cases) EXPECT_EQ(toPosix(in), out) << zept::toUtf8(in);
   ScopedEnv again("ZEPT_DRIVE_U", "/elsewhere");

@@ -6,15 +6,14 @@
 #include <cstdlib>
 #include <cwchar>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <limits>
 #include <string>
 
-#include <unistd.h>
-
 #include "platform/gdi/KeyState.h"
 #include "platform/gdi/Surface.h"
+#include "support/Pixels.h"
+#include "support/TestTree.h"
 
 namespace {
 
@@ -22,26 +21,8 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-int countPixels(CWnd const& wnd, COLORREF color) {
-  CRect r;
-  wnd.GetClientRect(&r);
-  int n = 0;
-  for (int y = 0; y < r.bottom; ++y)
-    for (int x = 0; x < r.right; ++x) n += wnd.GetPixel(x, y) == color;
-  return n;
-}
-
-// Bounding box of every pixel that is not white.
-CRect inkBox(CWnd const& wnd) {
-  CRect r;
-  wnd.GetClientRect(&r);
-  CRect box(r.right, r.bottom, -1, -1);
-  for (int y = 0; y < r.bottom; ++y)
-    for (int x = 0; x < r.right; ++x)
-      if (wnd.GetPixel(x, y) != kWhite) box.SetRect(std::min(box.left, x), std::min(box.top, y),
-                                                    std::max(box.right, x + 1), std::max(box.bottom, y + 1));
-  return box;
-}
+using zept::test::countPixels;
+using zept::test::inkBox;
 
 LOGFONT arial(int height, int escapement = 0) {
   LOGFONT lf{};
@@ -312,23 +293,9 @@ TEST(CDCHostile, BadArgumentsFailQuietly) {
   EXPECT_EQ(countPixels(wnd, kRed), 11 * 2) << "a 3-pixel square per step, clipped by the bottom edge";
 }
 
-class CWndSave : public testing::Test {
- protected:
-  void SetUp() override {
-    m_dir = std::filesystem::temp_directory_path() /
-            ("zept_gdi_" + std::to_string(::getpid()) + "_" +
-             testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(m_dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  static std::string read(std::filesystem::path const& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  std::filesystem::path m_dir;
-};
-
-TEST_F(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
+TEST(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
+  zept::test::TempTree tree;
+  auto const dir = tree.dir("out");
   CWnd wnd(64, 32);
   {
     CPaintDC dc(&wnd);
@@ -349,16 +316,16 @@ TEST_F(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
     dc.LineTo(2000000000, 21);
     dc.TextOut(2000000000, -2000000000, CString(L"far"));
   }
-  ASSERT_TRUE(wnd.SaveImage(m_dir / "a.PNG"));
-  std::string const bytes = read(m_dir / "a.PNG");
+  ASSERT_TRUE(wnd.SaveImage(dir / "a.PNG"));
+  std::string const bytes = zept::test::TempTree::read(dir / "a.PNG");
   ASSERT_GT(bytes.size(), 100u);
   EXPECT_EQ(bytes.substr(1, 3), "PNG");
   // IHDR: big-endian width and height.
   EXPECT_EQ(static_cast<unsigned char>(bytes[19]), 64);
   EXPECT_EQ(static_cast<unsigned char>(bytes[23]), 32);
 
-  ASSERT_TRUE(wnd.SaveImage(m_dir / "a.svg"));
-  std::string const svg = read(m_dir / "a.svg");
+  ASSERT_TRUE(wnd.SaveImage(dir / "a.svg"));
+  std::string const svg = zept::test::TempTree::read(dir / "a.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("width=\"64"), std::string::npos);
   EXPECT_NE(svg.find("rgb(100%,0%,0%)"), std::string::npos) << "the red line";
@@ -376,10 +343,10 @@ TEST_F(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
     }
   }
 
-  EXPECT_FALSE(wnd.SaveImage(m_dir / "a.bmp"));
-  EXPECT_FALSE(wnd.SaveImage(m_dir / "missing" / "a.png"));
-  EXPECT_FALSE(wnd.SaveImage(m_dir));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 2) << "no temporary file is left";
+  EXPECT_FALSE(wnd.SaveImage(dir / "a.bmp"));
+  EXPECT_FALSE(wnd.SaveImage(dir / "missing" / "a.png"));
+  EXPECT_FALSE(wnd.SaveImage(dir));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "no temporary file is left";
 }
 
 }  // namespace

@@ -50,10 +50,7 @@ TEST(DtGePlane, AxesFollowTheArbitraryAxisRuleAndParametersRoundTrip) {
   struct Case {
     DtGeVector3d normal, xAxis;
   } const cases[] = {
-      {{0, 0, 1}, {1, 0, 0}},
-      {{0, 0, -1}, {-1, 0, 0}},
-      {{1, 0, 0}, {0, 1, 0}},
-      {{0, 1, 1}, {-1, 0, 0}},
+      {{0, 0, 1}, {1, 0, 0}}, {{0, 0, -1}, {-1, 0, 0}}, {{1, 0, 0}, {0, 1, 0}}, {{0, 1, 1}, {-1, 0, 0}},
   };
   for (auto const& c : cases) {
     DtGePlane const plane({1, 2, 3}, c.normal);

@@ -22,11 +22,7 @@ constexpr double kPi = std::numbers::pi;
 // ES 10 and A_1 0.5.
 struct Read {
   explicit Read(std::wstring const& script, double unitFactor = 1.0, double scale = 1.0) {
-    data.h = 200;
-    data.b = 100;
-    data.es = 10;
-    data.a1 = 0.5;
-    data.unitFactor = unitFactor;
+    std::tie(data.h, data.b, data.es, data.a1, data.unitFactor) = std::tuple(200., 100., 10., 0.5, unitFactor);
     data.pdlScript = script;
     analyser.attachSection(&cs);
     code = analyser.setDefinitionByData(data, scale);
@@ -36,8 +32,7 @@ struct Read {
   double bulge(int c, int v) const { return vertex(c, v).second; }
   std::pair<DtGePoint2d, double> vertex(int c, int v) const {
     std::pair<DtGePoint2d, double> out;
-    contour(c).getVertexAt(v, out.first, out.second);
-    return out;
+    return contour(c).getVertexAt(v, out.first, out.second), out;
   }
 
   ZEPTDBProfileData data;
@@ -110,25 +105,19 @@ TEST(ZEPTPDLAnalyser, ResultCodes) {
     std::wstring script;
     int code;
   } const cases[] = {
-      {"empty", L"", -1},
-      {"blanks and comments", L"  \r\n\t// StartContour(0,0,ext);\n//", -1},
+      {"empty", L"", -1}, {"blanks and comments", L"  \r\n\t// StartContour(0,0,ext);\n//", -1},
       {"good", L"StartContour(0,0,ext);LineTo(1,0);LineTo(1,1);", 0},
       {"no semicolon at the end", L"StartContour(0,0,ext);LineTo(1,0)", 1},
-      {"empty statement", L"StartContour(0,0,ext);;", 1},
-      {"line before any contour", L"LineTo(1,0);", 1},
-      {"unknown statement", L"MoveTo(1,0);", 1},
-      {"unknown kind", L"StartContour(0,0,solid);", 1},
+      {"empty statement", L"StartContour(0,0,ext);;", 1}, {"line before any contour", L"LineTo(1,0);", 1},
+      {"unknown statement", L"MoveTo(1,0);", 1}, {"unknown kind", L"StartContour(0,0,solid);", 1},
       {"unknown direction", L"StartContour(0,0,ext);ArcTo(2,0,1,LEFT);", 1},
-      {"unknown name", L"StartContour(HEIGHT,0,ext);", 1},
-      {"missing argument", L"StartContour(0,ext);", 1},
+      {"unknown name", L"StartContour(HEIGHT,0,ext);", 1}, {"missing argument", L"StartContour(0,ext);", 1},
       {"extra argument", L"LineTo(0,0,0);", 1},
       {"radius below half the chord", L"StartContour(0,0,ext);ArcTo(2,0,0.99,CW);", 1},
       {"radius a rounding below half the chord", L"StartContour(0,0,ext);ArcTo(2,0,0.999999,CW);", 0},
-      {"unbalanced open", L"StartContour((1+2,0,ext);", 1},
-      {"unbalanced close", L"StartContour(1+2),0,ext);", 1},
+      {"unbalanced open", L"StartContour((1+2,0,ext);", 1}, {"unbalanced close", L"StartContour(1+2),0,ext);", 1},
       {"number out of range", L"StartContour(1e999,0,ext);", 1},
-      {"not a number", L"StartContour(sqrt(-1),0,ext);", 1},
-      {"division by zero", L"StartContour(1/0,0,ext);", 1},
+      {"not a number", L"StartContour(sqrt(-1),0,ext);", 1}, {"division by zero", L"StartContour(1/0,0,ext);", 1},
       {"intermediate infinity is fine", L"StartContour(atan(1/0)*2-PI,0,ext);", 0},
       {"bare exponent", L"StartContour(1e,0,ext);", 1},
       {"function without arguments", L"StartContour(sqrt,0,ext);", 1},
@@ -158,30 +147,11 @@ TEST(ZEPTPDLAnalyser, EvaluatesExpressions) {
     wchar_t const* expression;
     double value;
   } const cases[] = {
-      {L"1+2*3", 7},
-      {L"(1+2)*3", 9},
-      {L"10/4", 2.5},
-      {L"2-3-4", -5},
-      {L"-3--2", -1},
-      {L"+-+2", -2},
-      {L"2e3", 2000},
-      {L"2.5E-1", 0.25},
-      {L".5", 0.5},
-      {L"1.", 1},
-      {L"PI", kPi},
-      {L"sqrt(16)", 4},
-      {L"SIN(PI/2)", 1},
-      {L"tan(PI/4)", 1},
-      {L"atan(1)*4", kPi},
-      {L"abs(-2)", 2},
-      {L"min(3,2)", 2},
-      {L"max(-1,-2)", -1},
-      {L"H-2*ES", 180},
-      {L"h/2 - Es", 90},
-      {L"A_1 * b", 50},
-      {L"dim1 + SHEAR_QZ + p4_t", 0},
-      {L"max(B, H) / ( 2 * ( ES ) )", 10},
-      {L" 1 // a comment between\n + 1", 2},
+      {L"1+2*3", 7}, {L"(1+2)*3", 9}, {L"10/4", 2.5}, {L"2-3-4", -5}, {L"-3--2", -1}, {L"+-+2", -2}, {L"2e3", 2000},
+      {L"2.5E-1", 0.25}, {L".5", 0.5}, {L"1.", 1}, {L"PI", kPi}, {L"sqrt(16)", 4}, {L"SIN(PI/2)", 1},
+      {L"tan(PI/4)", 1}, {L"atan(1)*4", kPi}, {L"abs(-2)", 2}, {L"min(3,2)", 2}, {L"max(-1,-2)", -1},
+      {L"H-2*ES", 180}, {L"h/2 - Es", 90}, {L"A_1 * b", 50}, {L"dim1 + SHEAR_QZ + p4_t", 0},
+      {L"max(B, H) / ( 2 * ( ES ) )", 10}, {L" 1 // a comment between\n + 1", 2},
   };
   for (auto const& c : cases) {
     Read r(L"StartContour(" + std::wstring(c.expression) + L", 0, ext);");

@@ -23,12 +23,6 @@ Margins marginsOf(P const& p) {
   return m;
 }
 
-TEST(CWndPresenterSettings, EverythingButTheFrameIsVisibleAtFirst) {
-  P p;
-  for (unsigned bit = 1; bit <= P::cwndPath; bit <<= 1)
-    EXPECT_EQ(p.getVisible(static_cast<P::cwndElement>(bit)), bit != P::cwndFrame) << bit;
-}
-
 TEST(CWndPresenterSettings, MarginsAreCheckedAndReturnedLeftTopRightBottom) {
   struct Row {
     Margins given;  // left, top, right, bottom
@@ -45,8 +39,11 @@ TEST(CWndPresenterSettings, MarginsAreCheckedAndReturnedLeftTopRightBottom) {
   }
 }
 
+// Everything but the frame is visible at first.
 TEST(CWndPresenterSettings, ColorNeedsOneElementVisibilityTakesAnyMask) {
   P p;
+  for (unsigned bit = 1; bit <= P::cwndPath; bit <<= 1)
+    EXPECT_EQ(p.getVisible(static_cast<P::cwndElement>(bit)), bit != P::cwndFrame) << bit;
   unsigned long color = 42;
   for (unsigned bad : {0u, P::cwndFrame | P::cwndContour, 0x400u}) {
     EXPECT_FALSE(p.setColor(static_cast<P::cwndElement>(bad), 7));
@@ -87,29 +84,20 @@ TEST(CWndPresenterSettings, StoredHatchAndPrecisionValues) {
   p.setPathAngle(725.0);
   p.setPathAngle(kNaN);
   EXPECT_EQ(p.getPathAngle(), 725.0);  // kept as given, not normalised
-}
-
-TEST(CWndPresenterSettings, RoundValueHalvesAwayFromZero) {
-  P p;
+  // Rounding to a precision halves away from zero.
   for (auto [value, step, want] : {std::array{-7.5, 5.0, -10.0}, {7.4, 5.0, 5.0}, {0.0, 5.0, 0.0}, {2.5, 1.0, 3.0},
                                    {-2.5, 1.0, -3.0}, {3.3, 0.0, 3.3}})
     EXPECT_DOUBLE_EQ(Probe::roundValue(p, value, step), want) << value << " " << step;
 }
 
-TEST(CWndPresenterSettings, CurrentSectionMustBeAttached) {
-  ZEPTCrossSection a, b;
-  P p;
-  p.attachSection(&a);
-  p.attachSection(&b);
-  EXPECT_TRUE(p.setCurrentSection(1));
-  EXPECT_FALSE(p.setCurrentSection(2));
-}
-
+// The current section must be attached.
 TEST(CWndPresenterSettings, CopyTakesSettingsNotWindowFitOrZoom) {
   CWnd window(100, 100), other(100, 100);
-  ZEPTCrossSection cs;
+  ZEPTCrossSection cs, second;
   P source;
   source.attachSection(&cs);
+  source.attachSection(&second);
+  EXPECT_TRUE(source.setCurrentSection(1) && !source.setCurrentSection(2) && source.setCurrentSection(0));
   source.defineWindow(&window);
   source.defineMargins(0.2, 0.3, 0.1, 0.0);
   source.setColor(P::cwndBackground, 0x0000FF);
@@ -136,6 +124,7 @@ TEST(CWndPresenterSettings, CopyTakesSettingsNotWindowFitOrZoom) {
   P bare;  // settings take no part in the comparison; attached sections do
   EXPECT_TRUE(bare != source);
   bare.attachSection(&cs);
+  bare.attachSection(&second);
   EXPECT_TRUE(bare == source);
 }
 

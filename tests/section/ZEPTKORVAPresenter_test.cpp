@@ -95,6 +95,14 @@ TEST_F(KorvaPresenter, NamesInchesForEnglishUnitsAndMillimetresOtherwise) {
     ASSERT_TRUE(presenter.getDefinition(text, 0));
     EXPECT_EQ(analyser.getShapeUnits(text), c.name) << c.units;
   }
+  // A copy starts metric and assignment keeps the target's units.
+  ZEPTKORVAPresenter english;
+  english.units = DtDb::kEnglish;
+  EXPECT_EQ(ZEPTKORVAPresenter(english).units, DtDb::kMetric);
+  ZEPTKORVAPresenter target;
+  target.units = static_cast<DtDb::MeasurementValue>(5);
+  target = english;
+  EXPECT_EQ(target.units, 5);
 }
 
 // One solid with its holes, arcs of both senses and of more than half a
@@ -115,17 +123,6 @@ TEST_F(KorvaPresenter, OneSolidWithHolesReadsBackThroughTheAnalyser) {
   ASSERT_EQ(analyser.setDefinition(text, 0, 0, 0), 0) << text.toUtf8();
   ASSERT_EQ(back.numSections(), 1);
   zept::test::expectSameContours(*back.sectionAt(0), *cs.sectionAt(0), 1e-5, 1e-6, "read back");
-}
-
-// A copy starts metric and assignment keeps the target's units.
-TEST_F(KorvaPresenter, UnitsAreNotCopied) {
-  ZEPTKORVAPresenter english;
-  english.units = DtDb::kEnglish;
-  EXPECT_EQ(ZEPTKORVAPresenter(english).units, DtDb::kMetric);
-  ZEPTKORVAPresenter target;
-  target.units = static_cast<DtDb::MeasurementValue>(5);
-  target = english;
-  EXPECT_EQ(target.units, 5);
 }
 
 }  // namespace

@@ -93,18 +93,4 @@ TEST(Settings, UnknownQueriesGiveEmptyTextsAndDefaults) {
   EXPECT_EQ(s.getInt(L"PATHDATA", 42), 42);
 }
 
-TEST(SettingsCFG, InstallsAndUninstallsWithoutOwning) {
-  ZEPTAppSet* const before = CFG();
-  {
-    ZEPTEnvAppSet a, b;
-    setCFG(&a);
-    EXPECT_EQ(CFG(), &a);
-    setCFG(&b);
-    EXPECT_EQ(CFG(), &b);
-    setCFG(nullptr);
-    EXPECT_EQ(CFG(), nullptr);
-  }
-  setCFG(before);
-}
-
 }  // namespace

@@ -121,7 +121,7 @@ TEST(ZEPTContour, SetPolylineCopiesAndGetPolylineCloses) {
   EXPECT_EQ(out.numVerts(), 2u);
 }
 
-TEST(ZEPTContour, MirrorTurnsArcsRound) {
+TEST(ZEPTContour, MirrorTurnsArcsAndDimensionsRound) {
   ZEPTContour c = contour({{{1, 0}, 0.4}, {{0, 1}, 0}});
   ZEPTContour turned = c;
   turned.transformBy(DtGeMatrix2d::rotation(kPi / 3));
@@ -136,6 +136,13 @@ TEST(ZEPTContour, MirrorTurnsArcsRound) {
   EXPECT_EQ(p, DtGePoint2d(1, 0));
   mirrored.getVertexAt(1, p, bulge);
   EXPECT_EQ(p, DtGePoint2d(0, -1));
+
+  // A dimension line's distance follows the scale and the mirror.
+  ZEPTSectionDimLine d(1, {0, 0}, {4, 0}, 2, L"4", L"b", 1, 1, 3);
+  d.transformBy(DtGeMatrix2d::mirroring({0, 0}, {1, 0}) * DtGeMatrix2d::scaling(3));
+  EXPECT_DOUBLE_EQ(d.getLength(), -6);
+  EXPECT_EQ(d.getEndPoint(), DtGePoint2d(12, 0));
+  EXPECT_EQ(d.getTextAlign(), 3);
 }
 
 TEST(ZEPTCrossSection, KeepsCopiesAndRefusesBadIndexes) {
@@ -172,15 +179,6 @@ TEST(ZEPTCrossSection, ScaleByScalesContentNotPlacement) {
   cs.scaleBy(0);
   DtGePoint2d max, min;
   EXPECT_FALSE(cs.getBoundaries(max, min));
-}
-
-TEST(ZEPTSectionDimLine, DistanceFollowsScaleAndMirror) {
-  ZEPTSectionDimLine d(1, {0, 0}, {4, 0}, 2, L"4", L"b", 1, 1, 3);
-  ZEPTSectionDimLine m = d;
-  m.transformBy(DtGeMatrix2d::mirroring({0, 0}, {1, 0}) * DtGeMatrix2d::scaling(3));
-  EXPECT_DOUBLE_EQ(m.getLength(), -6);
-  EXPECT_EQ(m.getEndPoint(), DtGePoint2d(12, 0));
-  EXPECT_EQ(m.getTextAlign(), 3);
 }
 
 TEST(ZEPTCrossSection, SnapPointsAreCustomPointsThenExtentPoints) {

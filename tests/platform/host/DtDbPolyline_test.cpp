@@ -91,9 +91,7 @@ TEST(DtDbPolyline, ArcSegmentsFollowTheBulge) {
       EXPECT_EQ(side > 0, (c.sweep > 0) == (std::fabs(c.sweep) < kPi)) << c.sweep;
     }
   }
-}
-
-TEST(DtDbPolyline, ClosedPolylineClosesWithTheLastBulge) {
+  // A closed polyline closes with the last bulge.
   DtDbPolyline const circle = polyline({{{-1, 0}, 1}, {{1, 0}, 1}}, true);
   DtGeCircArc2d arc;
   ASSERT_EQ(circle.getArcSegAt(1, arc), Dt::eOk);

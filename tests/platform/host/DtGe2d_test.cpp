@@ -50,7 +50,7 @@ TEST(DtGeMatrix2d, DeterminantSaysWhetherItMirrors) {
   EXPECT_EQ(DtGeMatrix2d::scaling(0).inverse(), DtGeMatrix2d::kIdentity);
 }
 
-TEST(DtGeVector2d, AngleLiesInOneTurn) {
+TEST(DtGeVector2d, AngleLiesInOneTurnAndTransformsLinearly) {
   struct Case {
     DtGeVector2d v;
     double angle;
@@ -66,9 +66,7 @@ TEST(DtGeVector2d, AngleLiesInOneTurn) {
   }
   EXPECT_NEAR(DtGeVector2d(1, 0).angleTo({0, -1}), -kPi / 2, kTol);
   EXPECT_NEAR(DtGeVector2d(1, 0).angleTo({0, 1}), kPi / 2, kTol);
-}
-
-TEST(DtGeVector2d, LinearPartOnlyAndNormal) {
+  // A vector takes a matrix's linear part only.
   DtGeVector2d v(1, 0);
   v.transformBy(DtGeMatrix2d::translation({5, 5}) * DtGeMatrix2d::rotation(kPi / 2));
   EXPECT_NEAR(v.x, 0, kTol);

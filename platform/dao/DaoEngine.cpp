@@ -520,6 +520,12 @@ void RowCache::keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, 
   m_bytes += bytes;
 }
 
+bool RowCache::admitsLast() {
+  if (std::find(m_offered.begin(), m_offered.end(), m_lastHash) != m_offered.end()) return true;
+  m_offered[m_nextOffered++ % m_offered.size()] = m_lastHash;
+  return false;
+}
+
 void RowCache::clear() {
   m_index.clear();
   m_entries.clear();

@@ -193,6 +193,10 @@ class RowCache {
   Entry const* find(std::wstring_view text);
   // The rows `text` gave; kept when `text` was offered before.
   void keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows);
+  // Whether keep() would keep rows of the text find() was asked for last;
+  // when not, offers it as keep() would. A streaming snapshot asks before
+  // it records rows that would only be dropped.
+  bool admitsLast();
   void clear();
   std::size_t size() const { return m_index.size(); }
   std::size_t bytes() const { return m_bytes; }
@@ -349,8 +353,10 @@ class Engine {
   RowCache::Entry const* cachedRows(std::wstring_view text);
   // Keeps a snapshot's rows for cachedRows when the catalog cannot change.
   void keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows);
-  // Whether keepRows would keep rows of `statement`.
-  bool keepsRows(Prepared const& statement) const { return statement.repeatable && unchanging(); }
+  // Whether keepRows would keep rows of `statement` read for the text
+  // cachedRows() missed last; when not, the text is offered as keepRows
+  // would.
+  bool keepsRows(Prepared const& statement) { return statement.repeatable && unchanging() && m_rowCache.admitsLast(); }
   RowCache const& rowCache() const { return m_rowCache; }
 
   long recordsAffected = 0;

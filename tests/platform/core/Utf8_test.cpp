@@ -25,6 +25,19 @@ TEST(Utf8RoundTrip, EveryEncodedLength) {
   EXPECT_EQ(wide, L"yö");
 }
 
+// Long ASCII runs are widened eight bytes at a time: a non-ASCII character
+// anywhere in or after such a run must still be decoded in place.
+TEST(Utf8RoundTrip, NonAsciiAtEveryPlaceOfALongText) {
+  for (std::size_t at = 0; at <= 24; ++at) {
+    std::wstring text(24, L'a');
+    for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<wchar_t>(L'a' + i % 26);
+    text.insert(at, 1, L'\u20AC');
+    std::wstring wide = L">";
+    zept::appendWide(wide, zept::toUtf8(text));
+    EXPECT_EQ(wide, L">" + text) << at;
+  }
+}
+
 struct InvalidCase {
   char const* name;
   std::string bytes;

@@ -688,7 +688,10 @@ std::unique_ptr<Engine> Engine::open(std::string const& path, Access access, boo
 }
 
 void Engine::close(std::unique_ptr<Engine> engine) {
-  if (!engine || !engine->keepable()) return;
+  if (!engine) return;
+  // Snapshots still stepping read their rows now, under the lock.
+  engine->spillStreams();
+  if (!engine->keepable()) return;
   engine->m_lock.release();
   warmEngines().keep(std::move(engine));
 }

@@ -66,6 +66,19 @@ TEST_F(WarmReopen, UnchangedCatalogComesBackWarmAndItsLockStillGoes) {
   db.Close();
 }
 
+TEST_F(WarmReopen, CatalogClosedUnderAnOpenSnapshotIsKeptAndTheSnapshotReadsOn) {
+  CDaoDatabase db;
+  EXPECT_EQ(readName(db), L"b");
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, L"SELECT T.NAME FROM T ORDER BY T.ID;");
+  db.Close();
+  EXPECT_EQ(rs.GetFieldValue(L"NAME").text().str(), L"a");
+  rs.MoveNext();
+  EXPECT_EQ(rs.GetFieldValue(L"NAME").text().str(), L"b");
+  db.Open(name.c_str(), false, true);
+  EXPECT_EQ(keptReads(db), 1u);
+}
+
 TEST_F(WarmReopen, WriterInThisProcessInvalidatesAndNeverGetsTheReadOnlyState) {
   CDaoDatabase db;
   EXPECT_EQ(readName(db), L"b");

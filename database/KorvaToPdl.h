@@ -4,7 +4,10 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/math/ProContour.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept {
 
@@ -24,3 +27,5 @@ bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlS
 void contoursToPdl(ProContour const& tree, CString& script);
 
 }  // namespace zept
+
+ZEPTDB_END_EXPORTS

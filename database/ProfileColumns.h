@@ -4,6 +4,9 @@
 #pragma once
 
 #include "database/ZEPTDBProfileData.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::profile {
 
@@ -37,3 +40,5 @@ inline constexpr DoubleColumn kFurtherDims[] = {{L"B_2", &R::b2},   {L"ES_2", &R
 inline constexpr int kWrittenFurtherDims = 8;
 
 }  // namespace zept::profile
+
+ZEPTDB_END_EXPORTS

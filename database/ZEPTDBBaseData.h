@@ -15,8 +15,11 @@
 #include "platform/core/COleVariant.h"
 #include "platform/core/CString.h"
 #include "platform/core/CStringArray.h"
+#include "platform/core/Export.h"
 #include "platform/dao/DaoDatabase.h"
 #include "platform/settings/ZEPTAppSet.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBBaseData {
  public:
@@ -112,3 +115,5 @@ class ZEPTDBBaseData {
   // with the catalog closed.
   CString m_writablePath;
 };
+
+ZEPTDB_END_EXPORTS

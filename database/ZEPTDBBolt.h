@@ -10,7 +10,10 @@
 #include "database/ZEPTDBBaseData.h"
 #include "database/ZEPTDBBoltData.h"
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBBolt : public ZEPTDBBaseData {
  public:
@@ -42,3 +45,5 @@ class ZEPTDBBolt : public ZEPTDBBaseData {
   enum eVersion { kUnknownLayout = -1, kKnownLayout = 1 };
   eVersion CheckDBFormat(CDaoDatabase& db);
 };
+
+ZEPTDB_END_EXPORTS

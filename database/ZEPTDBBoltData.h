@@ -5,7 +5,10 @@
 
 #include <cstdint>
 
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct ZEPTDBBoltData {
   std::int32_t id = 0;      // BoltsTypes.Id
@@ -19,3 +22,5 @@ struct ZEPTDBBoltData {
   // as they are instead of scaling them to zero.
   double crossFactor = 1;
 };
+
+ZEPTDB_END_EXPORTS

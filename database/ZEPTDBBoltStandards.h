@@ -10,6 +10,9 @@
 #pragma once
 
 #include "database/ZEPTDBBaseData.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBBoltStandards : public ZEPTDBBaseData {
  public:
@@ -37,3 +40,5 @@ class ZEPTDBBoltStandards : public ZEPTDBBaseData {
   // name shorter than the mask.
   bool trimNameByMask(CString const& mask, CString& name);
 };
+
+ZEPTDB_END_EXPORTS

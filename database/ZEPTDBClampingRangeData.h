@@ -9,6 +9,10 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 struct ZEPTDBClampingRangeData {
   std::int32_t id = 0;
   double diameter = 0;
@@ -22,3 +26,5 @@ struct ZEPTDBClampingRangeData {
 };
 
 static_assert(std::is_trivially_copyable_v<ZEPTDBClampingRangeData>);
+
+ZEPTDB_END_EXPORTS

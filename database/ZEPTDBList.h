@@ -6,8 +6,11 @@
 
 #include "database/ZEPTDBBaseData.h"
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
 #include "platform/host/DtDb.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBList : public ZEPTDBBaseData {
  public:
@@ -23,3 +26,5 @@ class ZEPTDBList : public ZEPTDBBaseData {
   bool getList(DtArray<double>& values, bool sorted, DtDb::MeasurementValue units, DtArray<double>* data);
   bool getList(DtArray<ZEPTString>& values, bool sorted, DtDb::MeasurementValue units, DtArray<ZEPTString>* data);
 };
+
+ZEPTDB_END_EXPORTS

@@ -11,6 +11,9 @@
 #include "database/ZEPTDBBaseData.h"
 #include "database/ZEPTDBMaterialData.h"
 #include "platform/core/CStringArray.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBMaterial : public ZEPTDBBaseData {
  public:
@@ -45,3 +48,5 @@ class ZEPTDBMaterial : public ZEPTDBBaseData {
  private:
   CStringArray typeNames;
 };
+
+ZEPTDB_END_EXPORTS

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct ZEPTDBMaterialData {
   std::int32_t id = 0;
@@ -95,3 +98,5 @@ void forEachMaterialColumn(Record& r, Visit&& visit) {
   visit(L"RESERVE", r.reserve);
   visit(L"KIRCHOFF", r.kirchoff);
 }
+
+ZEPTDB_END_EXPORTS

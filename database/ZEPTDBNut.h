@@ -10,7 +10,10 @@
 #include "database/ZEPTDBBaseData.h"
 #include "database/ZEPTDBNutData.h"
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBNut : public ZEPTDBBaseData {
  public:
@@ -39,3 +42,5 @@ class ZEPTDBNut : public ZEPTDBBaseData {
   enum eVersion { kUnknownLayout = -1, kKnownLayout = 1 };
   eVersion CheckDBFormat(CDaoDatabase& db);
 };
+
+ZEPTDB_END_EXPORTS

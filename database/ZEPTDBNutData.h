@@ -4,7 +4,10 @@
 
 #include <cstdint>
 
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct ZEPTDBNutData {
   std::int32_t id = 0;       // not read from the catalog
@@ -15,3 +18,5 @@ struct ZEPTDBNutData {
   // 1 until a reader sets it: an unconverted record keeps its lengths.
   double crossFactor = 1;
 };
+
+ZEPTDB_END_EXPORTS

@@ -17,7 +17,10 @@
 #include "database/ZEPTDBProfileData.h"
 #include "platform/core/CStringArray.h"
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBProfile : public ZEPTDBBaseData {
  public:
@@ -77,3 +80,5 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   void forgetSectionUnit();
   std::unique_ptr<ContourScripts> m_contourScripts;
 };
+
+ZEPTDB_END_EXPORTS

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct ZEPTDBProfileData {
   std::int32_t shapeId = 0;    // Shape.ID
@@ -28,3 +31,5 @@ struct ZEPTDBProfileData {
   bool isSymmetric = false;
   double unitFactor = 1;
 };
+
+ZEPTDB_END_EXPORTS

@@ -18,10 +18,13 @@
 #include "database/ZEPTDBBaseData.h"
 #include "database/ZEPTDBUserObjData.h"
 #include "platform/core/CStringArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
 #include "platform/host/DtGeMatrix3d.h"
 #include "platform/host/DtGePlane.h"
 #include "platform/host/ZePTSelectionSet.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBUserObj : public ZEPTDBBaseData {
  public:
@@ -115,3 +118,5 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   // Reopens `previous` read-only after a listing, when it is not empty.
   void reopen(CString const& previous);
 };
+
+ZEPTDB_END_EXPORTS

@@ -8,11 +8,14 @@
 #include <utility>
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
 #include "platform/host/DtDb.h"
 #include "platform/host/DtDbEntity.h"
 #include "platform/host/DtGeMatrix3d.h"
 #include "platform/host/DtGePlane.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct ZEPTDBUserObjData {
   // A named value kept with an object in ExtraParameters.
@@ -95,3 +98,5 @@ inline constexpr ZEPTDBUserObjColumn<ZEPTString> kUserObjSymbols[] = {
     {L"SYMXY", L"symXY", &ZEPTDBUserObjData::symXY},
     {L"SYMXZ", L"symXZ", &ZEPTDBUserObjData::symXZ},
     {L"SYMYZ", L"symYZ", &ZEPTDBUserObjData::symYZ}};
+
+ZEPTDB_END_EXPORTS

@@ -11,7 +11,10 @@
 #include "database/ZEPTDBBaseData.h"
 #include "database/ZEPTDBWasherData.h"
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTDBWasher : public ZEPTDBBaseData {
  public:
@@ -40,3 +43,5 @@ class ZEPTDBWasher : public ZEPTDBBaseData {
   enum eVersion { kUnknownLayout = -1, kKnownLayout = 1 };
   eVersion CheckDBFormat(CDaoDatabase& db);
 };
+
+ZEPTDB_END_EXPORTS

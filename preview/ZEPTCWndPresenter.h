@@ -12,6 +12,7 @@
 // the base holds none.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/gdi/CWnd.h"
 #include "platform/host/DtGeCircArc2d.h"
 #include "platform/host/DtGeLineSeg2d.h"
@@ -22,6 +23,8 @@
 #include "platform/shape/ZEPTSectionDimLine.h"
 #include "platform/shape/ZEPTSectionPoint.h"
 #include "platform/shape/ZEPTSectionPresenter.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class CPaintDC;
 
@@ -195,3 +198,5 @@ class ZEPTCWndPresenter : public ZEPTSectionPresenter {
   bool m_rotateAboutCenter = false;
   bool m_pathMode = false;
 };
+
+ZEPTDB_END_EXPORTS

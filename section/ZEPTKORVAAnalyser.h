@@ -23,8 +23,11 @@
 #pragma once
 
 #include "database/ZEPTDBProfileData.h"
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
 #include "platform/shape/ZEPTSectionAnalyser.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTContour;
 
@@ -65,3 +68,5 @@ class ZEPTKORVAAnalyser : public ZEPTSectionAnalyser {
   bool isOpenBrace(wchar_t c) const { return c == L'('; }
   bool isClosedBrace(wchar_t c) const { return c == L')'; }
 };
+
+ZEPTDB_END_EXPORTS

@@ -6,8 +6,11 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
 #include "platform/shape/ZEPTSectionPresenter.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTKORVAPresenter : public ZEPTSectionPresenter {
  public:
@@ -35,3 +38,5 @@ class ZEPTKORVAPresenter : public ZEPTSectionPresenter {
   // The unit system of the text; callers set it.
   DtDb::MeasurementValue units = DtDb::kMetric;
 };
+
+ZEPTDB_END_EXPORTS

@@ -10,8 +10,11 @@
 #include "database/ZEPTDBProfile.h"
 #include "database/ZEPTDBProfileData.h"
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
 #include "platform/shape/ZEPTPDLAnalyser.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTMDBAnalyser : public ZEPTPDLAnalyser, public ZEPTDBProfile {
  public:
@@ -36,3 +39,5 @@ class ZEPTMDBAnalyser : public ZEPTPDLAnalyser, public ZEPTDBProfile {
   int setDefinition(CString const& catalog, CString const& profile, CString const& dims,
                     DtDb::MeasurementValue units, ZEPTDBProfileData* data);
 };
+
+ZEPTDB_END_EXPORTS

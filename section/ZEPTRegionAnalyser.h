@@ -22,9 +22,12 @@
 
 #include "database/ZEPTDBProfileData.h"
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
 #include "platform/host/DtGePlane.h"
 #include "platform/shape/ZEPTSectionAnalyser.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbRegion;
 
@@ -63,3 +66,5 @@ class ZEPTRegionAnalyser : public ZEPTSectionAnalyser {
 
   DtGePlane plane;
 };
+
+ZEPTDB_END_EXPORTS

@@ -9,6 +9,9 @@
 #include <string_view>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 using VARTYPE = unsigned short;
 using VARIANT_BOOL = short;
@@ -91,3 +94,5 @@ class COleVariant {
   void copyFrom(COleVariant const& other);
   std::wstring m_text;
 };
+
+ZEPTDB_END_EXPORTS

@@ -9,6 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 class CString {
  public:
   CString() = default;
@@ -108,3 +112,5 @@ template <>
 struct std::hash<CString> {
   std::size_t operator()(CString const& s) const noexcept { return std::hash<std::wstring>{}(s.str()); }
 };
+
+ZEPTDB_END_EXPORTS

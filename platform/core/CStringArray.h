@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class CStringArray {
  public:
@@ -37,3 +40,5 @@ class CStringArray {
  private:
   std::vector<CString> m_items;
 };
+
+ZEPTDB_END_EXPORTS

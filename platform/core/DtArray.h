@@ -6,6 +6,10 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 template <typename T>
 class DtArray {
  public:
@@ -70,3 +74,5 @@ class DtArray {
   }
   std::vector<T> m_items;
 };
+
+ZEPTDB_END_EXPORTS

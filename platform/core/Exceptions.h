@@ -7,6 +7,9 @@
 #include <string>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class CException : public std::exception {
  public:
@@ -80,3 +83,5 @@ inline constexpr long kNotOpen = 3420;
 inline constexpr long kUpdateWithoutEdit = 3020;
 inline constexpr long kEngineError = 3000;
 }  // namespace zept::jet
+
+ZEPTDB_END_EXPORTS

@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace zept {
 
 std::string toUtf8(std::wstring_view text);
@@ -17,3 +21,5 @@ void appendUtf8(std::string& out, std::wstring_view text);
 void appendWide(std::wstring& out, std::string_view text);
 
 }  // namespace zept
+
+ZEPTDB_END_EXPORTS

@@ -5,6 +5,9 @@
 #include <string>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTString {
  public:
@@ -35,3 +38,5 @@ class ZEPTString {
  private:
   std::wstring m_str;
 };
+
+ZEPTDB_END_EXPORTS

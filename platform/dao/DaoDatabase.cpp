@@ -51,7 +51,12 @@ void selectInto(Engine& engine, zept::dao::JetStatement const& st) {
       first = false;
       create += zept::dao::quoted(uniqueName(column.label, seen));
       // The source's Jet type is kept; an expression keeps no declared type.
-      if (column.daoType) create += " " + zept::dao::declFromDaoType(column.daoType, column.size);
+      // Appended piece by piece: " " + a temporary string makes GCC 12 at -O3
+      // warn of an overlapping copy that cannot happen.
+      if (column.daoType) {
+        create += ' ';
+        create += zept::dao::declFromDaoType(column.daoType, column.size);
+      }
     }
   }
   create += ")";

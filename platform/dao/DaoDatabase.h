@@ -11,7 +11,10 @@
 #include "platform/core/COleVariant.h"
 #include "platform/core/CString.h"
 #include "platform/core/CStringArray.h"
+#include "platform/core/Export.h"
 #include "platform/dao/DaoTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::dao {
 class Engine;
@@ -71,3 +74,5 @@ class CDaoDatabase {
   std::unique_ptr<zept::dao::Engine> m_engine;
   CString m_name;
 };
+
+ZEPTDB_END_EXPORTS

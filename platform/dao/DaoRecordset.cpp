@@ -318,7 +318,10 @@ void CDaoRecordset::Update() {
           marks += ", ";
         }
         names += zept::dao::quoted(m_pending[i].first);
-        marks += "?" + std::to_string(i + 1);
+        // Appended piece by piece: "?" + a temporary string makes GCC 12 at
+        // -O3 warn of an overlapping copy that cannot happen.
+        marks += '?';
+        marks += std::to_string(i + 1);
       }
       sql = "INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")";
     }

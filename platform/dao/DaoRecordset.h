@@ -17,7 +17,10 @@
 
 #include "platform/core/COleVariant.h"
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/dao/DaoTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class CDaoDatabase;
 
@@ -101,3 +104,5 @@ class CDaoRecordset {
   std::int64_t m_lastModified = -1;
   bool m_deleted = false;
 };
+
+ZEPTDB_END_EXPORTS

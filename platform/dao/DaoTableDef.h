@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/dao/DaoTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class CDaoDatabase;
 
@@ -65,3 +68,5 @@ class CDaoTableDef {
   long m_attributes = 0;
   std::vector<CDaoFieldInfo> m_newFields;
 };
+
+ZEPTDB_END_EXPORTS

@@ -6,6 +6,10 @@
 
 #include <memory>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 class CDaoDatabase;
 
 namespace zept::dao {
@@ -28,3 +32,5 @@ class CDaoTransaction {
   struct Impl;
   std::unique_ptr<Impl> m_impl;
 };
+
+ZEPTDB_END_EXPORTS

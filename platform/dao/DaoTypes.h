@@ -3,6 +3,9 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 // Recordset open types.
 inline constexpr int dbOpenTable = 1;
@@ -62,3 +65,5 @@ struct CDaoFieldInfo {
   bool m_bAllowZeroLength = true;
   CString m_strSourceTable;
 };
+
+ZEPTDB_END_EXPORTS

@@ -20,6 +20,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 struct sqlite3;
 
 namespace zept::dao {
@@ -101,3 +105,5 @@ void setJetReadTimeout(double seconds);
 void clearJetImageCache();
 
 }  // namespace zept::dao
+
+ZEPTDB_END_EXPORTS

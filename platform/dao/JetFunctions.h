@@ -15,6 +15,10 @@
 // All functions are deterministic and innocuous.
 #pragma once
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 struct sqlite3;
 
 namespace zept::dao {
@@ -24,3 +28,5 @@ namespace zept::dao {
 void registerJetFunctions(sqlite3* db);
 
 }  // namespace zept::dao
+
+ZEPTDB_END_EXPORTS

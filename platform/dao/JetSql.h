@@ -27,6 +27,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace zept::dao {
 
 // A literal lifted out of the statement.
@@ -95,3 +99,5 @@ JetStatement translateJetSql(std::string_view jetSql, std::vector<ParamSource>* 
 bool jetNumberValue(std::string_view text, SqlValue& out);
 
 }  // namespace zept::dao
+
+ZEPTDB_END_EXPORTS

@@ -23,7 +23,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/dao/JetSql.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::dao {
 
@@ -83,3 +86,5 @@ class JetStatementCache {
 };
 
 }  // namespace zept::dao
+
+ZEPTDB_END_EXPORTS

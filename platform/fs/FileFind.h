@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::fs {
 
@@ -63,3 +66,5 @@ class CFileFind {
   std::wstring m_root;
   std::size_t m_next = 0;  // index of the entry FindNextFile moves to
 };
+
+ZEPTDB_END_EXPORTS

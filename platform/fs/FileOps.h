@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 inline constexpr std::uint32_t FILE_ATTRIBUTE_READONLY = 0x1;
 inline constexpr std::uint32_t FILE_ATTRIBUTE_DIRECTORY = 0x10;
 inline constexpr std::uint32_t FILE_ATTRIBUTE_NORMAL = 0x80;
@@ -60,3 +64,5 @@ bool removeStaleFile(std::wstring_view path);
 bool deleteFile(std::wstring_view path);
 
 }  // namespace zept::fs
+
+ZEPTDB_END_EXPORTS

@@ -21,6 +21,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace zept::fs {
 
 // The POSIX spelling of `winPath`, without touching the disk. Nullopt for an
@@ -39,3 +43,5 @@ std::optional<std::string> resolve(std::wstring_view winPath);
 std::optional<std::string> resolve(std::wstring_view winPath, struct stat& status, bool& found);
 
 }  // namespace zept::fs
+
+ZEPTDB_END_EXPORTS

@@ -15,9 +15,12 @@
 #include <memory>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/gdi/CGdiObject.h"
 #include "platform/gdi/CWnd.h"
 #include "platform/gdi/GdiTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::gdi {
 struct DcState;
@@ -124,3 +127,5 @@ class CClientDC : public CDC {
   explicit CClientDC(CWnd const* window);
   ~CClientDC() override;
 };
+
+ZEPTDB_END_EXPORTS

@@ -4,7 +4,10 @@
 // may be destroyed while selected without harm.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/gdi/GdiTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class CGdiObject {
  public:
@@ -99,3 +102,5 @@ class CRgn : public CGdiObject {
  private:
   CRect m_box;
 };
+
+ZEPTDB_END_EXPORTS

@@ -9,7 +9,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/core/Export.h"
 #include "platform/gdi/GdiTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::gdi {
 class Surface;
@@ -58,3 +61,5 @@ class CWnd {
  private:
   std::unique_ptr<zept::gdi::Surface> m_surface;
 };
+
+ZEPTDB_END_EXPORTS

@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 // 0x00BBGGRR: red in the low byte.
 using COLORREF = std::uint32_t;
 using BYTE = unsigned char;
@@ -211,3 +215,5 @@ struct LOGFONT {
   wchar_t lfFaceName[LF_FACESIZE];
 };
 using LPLOGFONT = LOGFONT*;
+
+ZEPTDB_END_EXPORTS

@@ -3,6 +3,10 @@
 // reports key changes with setKeyState. The state is process-wide.
 #pragma once
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 // Negative (high bit set) while the key is down, 0 otherwise; 0 for a code
 // outside 0..255.
 short GetKeyState(int virtualKey);
@@ -13,3 +17,5 @@ namespace zept::gdi {
 void setKeyState(int virtualKey, bool down);
 
 }  // namespace zept::gdi
+
+ZEPTDB_END_EXPORTS

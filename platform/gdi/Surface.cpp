@@ -36,7 +36,12 @@ cairo_status_t writeToFile(void* closure, unsigned char const* data, unsigned in
 bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::FILE*)> const& produce) {
   if (path.empty() || !path.has_filename()) return false;
   std::filesystem::path const dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  // Built piece by piece: "." + a temporary string makes GCC 12 at -O3 warn
+  // of an overlapping copy that cannot happen.
+  std::string name = ".";
+  name += path.filename().string();
+  name += ".XXXXXX";
+  std::string temp = (dir / name).string();
   int const fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   std::FILE* file = ::fdopen(fd, "wb");

@@ -11,7 +11,10 @@
 #include <variant>
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/gdi/GdiTypes.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct _cairo;
 struct _cairo_surface;
@@ -133,3 +136,5 @@ class Surface {
 };
 
 }  // namespace zept::gdi
+
+ZEPTDB_END_EXPORTS

@@ -19,9 +19,12 @@
 
 #include <memory>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
 #include "platform/host/DtGeCurve3d.h"
 #include "platform/host/DtGePoint3d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::host {
 struct RegionData;
@@ -158,3 +161,5 @@ class DtBrLoopEdgeTraverser {
   std::shared_ptr<zept::host::RegionData const> m_data;
   int m_face = 0, m_loop = 0, m_edge = 0;
 };
+
+ZEPTDB_END_EXPORTS

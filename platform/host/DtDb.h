@@ -1,6 +1,10 @@
 // The host drawing SDK's database-wide value types the catalog code uses.
 #pragma once
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace DtDb {
 
 // The unit system of a drawing.
@@ -24,3 +28,5 @@ enum BoolOperType : int {
 };
 
 }  // namespace DtDb
+
+ZEPTDB_END_EXPORTS

@@ -3,7 +3,10 @@
 // the plane's axes for the normal (for normal +z: from world +x).
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbArc : public DtDbCurve {
  public:
@@ -44,3 +47,5 @@ class DtDbArc : public DtDbCurve {
   double m_startAngle = 0.0;
   double m_endAngle = 3.141592653589793;
 };
+
+ZEPTDB_END_EXPORTS

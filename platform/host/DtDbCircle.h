@@ -3,7 +3,10 @@
 // (DtGePlane's arbitrary-axis rule).
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbCircle : public DtDbCurve {
  public:
@@ -33,3 +36,5 @@ class DtDbCircle : public DtDbCurve {
   DtGeVector3d m_normal = DtGeVector3d::kZAxis;
   double m_radius = 1.0;
 };
+
+ZEPTDB_END_EXPORTS

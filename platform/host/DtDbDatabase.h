@@ -23,10 +23,13 @@
 #include <vector>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
 #include "platform/host/DtDbEntity.h"
 #include "platform/host/DtGeMatrix3d.h"
 #include "platform/host/DtGeTol.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace DtDb {
 
@@ -175,3 +178,5 @@ void dtdbSetWorkingDatabase(DtDbDatabase* database);
 Dt::ErrorStatus dtdbUcsMatrix(DtGeMatrix3d& ucs, DtDbDatabase const* database = nullptr);
 // Sets the working drawing's user coordinate system.
 Dt::ErrorStatus dtedSetCurrentUCS(DtGeMatrix3d const& ucs);
+
+ZEPTDB_END_EXPORTS

@@ -4,7 +4,10 @@
 // minorAxis = radiusRatio * (normal x majorAxis) with a unit normal.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbEllipse : public DtDbCurve {
  public:
@@ -41,3 +44,5 @@ class DtDbEllipse : public DtDbCurve {
   double m_startParam = 0.0;
   double m_endParam = 6.283185307179586;
 };
+
+ZEPTDB_END_EXPORTS

@@ -8,10 +8,13 @@
 #include <type_traits>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDb.h"
 #include "platform/host/DtGeMatrix3d.h"
 #include "platform/host/DtGePlane.h"
 #include "platform/host/DtGePoint3d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbDatabase;
 
@@ -88,3 +91,5 @@ class DtDbCurve : public DtDbEntity {
   DtDbCurve(DtDbCurve const&) = default;
   DtDbCurve& operator=(DtDbCurve const&) = default;
 };
+
+ZEPTDB_END_EXPORTS

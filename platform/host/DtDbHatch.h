@@ -21,8 +21,11 @@
 #include <vector>
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeTol.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 using DtGePoint2dArray = DtArray<DtGePoint2d>;
 using DtGeDoubleArray = DtArray<double>;
@@ -116,3 +119,5 @@ class DtDbHatch {
   std::vector<DtGePoint2d> m_starts;
   std::vector<DtGePoint2d> m_ends;
 };
+
+ZEPTDB_END_EXPORTS

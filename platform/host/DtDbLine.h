@@ -1,7 +1,10 @@
 // DtDbLine: a straight segment between two points.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbLine : public DtDbCurve {
  public:
@@ -25,3 +28,5 @@ class DtDbLine : public DtDbCurve {
   DtGePoint3d m_start;
   DtGePoint3d m_end;
 };
+
+ZEPTDB_END_EXPORTS

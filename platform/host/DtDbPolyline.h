@@ -10,11 +10,14 @@
 
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
 #include "platform/host/DtGeCircArc2d.h"
 #include "platform/host/DtGeLineSeg2d.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeTol.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbPolyline : public DtDbCurve {
  public:
@@ -93,3 +96,5 @@ class DtDbPolyline : public DtDbCurve {
   DtGeVector3d m_normal = DtGeVector3d::kZAxis;
   double m_elevation = 0.0;
 };
+
+ZEPTDB_END_EXPORTS

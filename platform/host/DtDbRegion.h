@@ -9,9 +9,12 @@
 #include <memory>
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeVector2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::host {
 struct RegionData;
@@ -88,3 +91,5 @@ class DtDbRegion : public DtDbEntity {
  private:
   std::shared_ptr<zept::host::RegionData const> m_data;
 };
+
+ZEPTDB_END_EXPORTS

@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtDbSpline : public DtDbCurve {
  public:
@@ -36,3 +39,5 @@ class DtDbSpline : public DtDbCurve {
  private:
   std::vector<DtGePoint3d> m_fit;
 };
+
+ZEPTDB_END_EXPORTS

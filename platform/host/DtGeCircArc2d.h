@@ -3,9 +3,12 @@
 // counter-clockwise, or clockwise when isClockWise() says so. Radians.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeTol.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeVector2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeCircArc2d {
  public:
@@ -52,3 +55,5 @@ class DtGeCircArc2d {
   DtGeVector2d m_refVec = DtGeVector2d::kXAxis;
   bool m_clockwise = false;
 };
+
+ZEPTDB_END_EXPORTS

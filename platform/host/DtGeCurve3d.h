@@ -4,8 +4,11 @@
 // kind through type().
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint3d.h"
 #include "platform/host/DtGeVector3d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace DtGe {
 
@@ -102,3 +105,5 @@ class DtGeExternalCurve3d : public DtGeCurve3d {
  private:
   DtGeCurve3d* m_native = nullptr;
 };
+
+ZEPTDB_END_EXPORTS

@@ -1,7 +1,10 @@
 // DtGeLineSeg2d: a bounded straight segment.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeLineSeg2d {
  public:
@@ -23,3 +26,5 @@ class DtGeLineSeg2d {
   DtGePoint2d m_start;
   DtGePoint2d m_end;
 };
+
+ZEPTDB_END_EXPORTS

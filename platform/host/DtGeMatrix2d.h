@@ -2,8 +2,11 @@
 // vectors (x, y, 1). A * B applies B first. Angles are radians.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeVector2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeMatrix2d {
  public:
@@ -49,3 +52,5 @@ class DtGeMatrix2d {
 };
 
 inline constexpr DtGeMatrix2d DtGeMatrix2d::kIdentity{};
+
+ZEPTDB_END_EXPORTS

@@ -3,8 +3,11 @@
 // by the right-hand rule about the axis.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint3d.h"
 #include "platform/host/DtGeVector3d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGePlane;
 
@@ -63,3 +66,5 @@ class DtGeMatrix3d {
 };
 
 inline constexpr DtGeMatrix3d DtGeMatrix3d::kIdentity{};
+
+ZEPTDB_END_EXPORTS

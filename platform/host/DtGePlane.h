@@ -4,9 +4,12 @@
 // (the arbitrary-axis rule), so (0,0,1) gives the world's x and y.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGePoint3d.h"
 #include "platform/host/DtGeVector3d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeMatrix3d;
 
@@ -50,3 +53,5 @@ class DtGePlane {
   DtGeVector3d m_yAxis = DtGeVector3d::kYAxis;
   DtGeVector3d m_normal = DtGeVector3d::kZAxis;
 };
+
+ZEPTDB_END_EXPORTS

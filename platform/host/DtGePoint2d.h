@@ -1,7 +1,10 @@
 // DtGePoint2d: a position in the plane.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeVector2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeMatrix2d;
 
@@ -34,3 +37,5 @@ class DtGePoint2d {
 };
 
 inline constexpr DtGePoint2d DtGePoint2d::kOrigin{0.0, 0.0};
+
+ZEPTDB_END_EXPORTS

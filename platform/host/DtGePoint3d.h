@@ -1,7 +1,10 @@
 // DtGePoint3d: a position in space.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeVector3d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeMatrix3d;
 
@@ -35,3 +38,5 @@ class DtGePoint3d {
 };
 
 inline constexpr DtGePoint3d DtGePoint3d::kOrigin{0.0, 0.0, 0.0};
+
+ZEPTDB_END_EXPORTS

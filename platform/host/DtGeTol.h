@@ -3,6 +3,10 @@
 // equalVector. DtGeContext::gTol is the default every comparison uses.
 #pragma once
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace Dt {
 
 // Results of the host calls that can fail.
@@ -45,3 +49,5 @@ class DtGeTol {
 struct DtGeContext {
   static inline DtGeTol gTol{};
 };
+
+ZEPTDB_END_EXPORTS

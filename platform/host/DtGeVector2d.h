@@ -2,7 +2,10 @@
 // counter-clockwise from the x axis (model y points up).
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeTol.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeMatrix2d;
 
@@ -57,3 +60,5 @@ class DtGeVector2d {
 inline constexpr DtGeVector2d DtGeVector2d::kIdentity{0.0, 0.0};
 inline constexpr DtGeVector2d DtGeVector2d::kXAxis{1.0, 0.0};
 inline constexpr DtGeVector2d DtGeVector2d::kYAxis{0.0, 1.0};
+
+ZEPTDB_END_EXPORTS

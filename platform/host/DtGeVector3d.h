@@ -2,7 +2,10 @@
 // equalVector; == and != the global tolerance DtGeContext::gTol.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeTol.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class DtGeMatrix3d;
 
@@ -60,3 +63,5 @@ inline constexpr DtGeVector3d DtGeVector3d::kIdentity{0.0, 0.0, 0.0};
 inline constexpr DtGeVector3d DtGeVector3d::kXAxis{1.0, 0.0, 0.0};
 inline constexpr DtGeVector3d DtGeVector3d::kYAxis{0.0, 1.0, 0.0};
 inline constexpr DtGeVector3d DtGeVector3d::kZAxis{0.0, 0.0, 1.0};
+
+ZEPTDB_END_EXPORTS

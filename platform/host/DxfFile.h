@@ -16,6 +16,10 @@
 #include <variant>
 #include <vector>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace zept::dxf {
 
 struct Vec3 {
@@ -99,3 +103,5 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
 Vec3 arbitraryAxis(Vec3 const& normal);
 
 }  // namespace zept::dxf
+
+ZEPTDB_END_EXPORTS

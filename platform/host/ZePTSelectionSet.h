@@ -4,7 +4,10 @@
 
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbEntity.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZePTSelectionSet {
  public:
@@ -23,3 +26,5 @@ class ZePTSelectionSet {
  private:
   std::vector<DtDbEntity*> m_entities;
 };
+
+ZEPTDB_END_EXPORTS

@@ -5,7 +5,10 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/math/LAEdge.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class LAContour {
  public:
@@ -31,3 +34,5 @@ class LAContour {
  private:
   std::vector<LAEdge> m_edges;
 };
+
+ZEPTDB_END_EXPORTS

@@ -7,7 +7,10 @@
 
 #include <cstdint>
 
+#include "platform/core/Export.h"
 #include "platform/math/Point2.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 struct LAEdge {
   enum Kind : std::int32_t { Line = 0, Arc = 1 };
@@ -31,3 +34,5 @@ struct LAEdge {
   // The inverse: tan(sweep / 4) for an arc, 0 otherwise.
   double bulge() const;
 };
+
+ZEPTDB_END_EXPORTS

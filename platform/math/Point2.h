@@ -5,6 +5,10 @@
 
 #include <cmath>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 struct Scale2 {
   double sx = 1;
   double sy = 1;
@@ -30,3 +34,5 @@ struct Point2 {
   friend Point2 operator*(Point2 p, Scale2 const& s) { return p *= s; }
   friend bool operator==(Point2 const&, Point2 const&) = default;
 };
+
+ZEPTDB_END_EXPORTS

@@ -37,8 +37,11 @@
 #include <string>
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/math/ProContour.h"
 #include "platform/math/ProContourFactory.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ProComplexContourAndUnitReader {
  public:
@@ -57,3 +60,5 @@ class ProComplexContourAndUnitReader {
   std::wstring m_text;
   ProContourFactory const& m_factory;
 };
+
+ZEPTDB_END_EXPORTS

@@ -16,7 +16,10 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Export.h"
 #include "platform/math/ProContour.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ProComplexContourAndUnitWriter {
  public:
@@ -33,3 +36,5 @@ class ProComplexContourAndUnitWriter {
  private:
   CString m_unit;
 };
+
+ZEPTDB_END_EXPORTS

@@ -8,7 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/math/LAContour.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ProClosedContour;
 
@@ -96,3 +99,5 @@ template <class Visit>
 void forEachClosedContour(ProContour const& root, Visit&& visit) {
   zept::math::detail::walkClosedContours<ProContour const>(root, visit);
 }
+
+ZEPTDB_END_EXPORTS

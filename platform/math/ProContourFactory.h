@@ -4,7 +4,10 @@
 
 #include <memory>
 
+#include "platform/core/Export.h"
 #include "platform/math/ProContour.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ProContourFactory {
  public:
@@ -12,3 +15,5 @@ class ProContourFactory {
   std::unique_ptr<ProSolidContour> CreateSolidContour() const { return std::make_unique<ProSolidContour>(); }
   std::unique_ptr<ProEmptyContour> CreateEmptyContour() const { return std::make_unique<ProEmptyContour>(); }
 };
+
+ZEPTDB_END_EXPORTS

@@ -18,6 +18,10 @@
 #include <array>
 #include <stdexcept>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 struct SUnit {
   // The quantity a unit built from a factor measures. VUnit(f, Length) is f
   // metres; VUnit(1.0, SUnit::Type(2)) is therefore the metre.
@@ -55,3 +59,5 @@ class VUnit {
   double m_den = 1;
   Powers m_powers{};
 };
+
+ZEPTDB_END_EXPORTS

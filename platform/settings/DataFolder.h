@@ -3,6 +3,10 @@
 
 #include <string>
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 namespace zept {
 
 // The installed catalogs' folder, "…/share/zeptdb/", ending in "/". It is
@@ -18,3 +22,5 @@ namespace zept {
 std::wstring installedDataFolder();
 
 }  // namespace zept
+
+ZEPTDB_END_EXPORTS

@@ -10,6 +10,10 @@
 // changes or dies; callers copy them at once. They are never null.
 #pragma once
 
+#include "platform/core/Export.h"
+
+ZEPTDB_BEGIN_EXPORTS
+
 // Kinds of data files; each kind may have a folder of its own.
 enum CFGTypeDataFiles : int {
   CFGProfiles = 0,  // steel profiles, and value lists
@@ -50,3 +54,5 @@ class ZEPTAppSet {
 // application keeps it alive while installed; setCFG(nullptr) uninstalls it.
 ZEPTAppSet* CFG();
 void setCFG(ZEPTAppSet* settings);
+
+ZEPTDB_END_EXPORTS

@@ -18,7 +18,10 @@
 
 #include <string>
 
+#include "platform/core/Export.h"
 #include "platform/settings/ZEPTAppSet.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTEnvAppSet : public ZEPTAppSet {
  public:
@@ -42,3 +45,5 @@ class ZEPTEnvAppSet : public ZEPTAppSet {
   std::wstring m_objSteelPath;
   std::wstring m_appPath;
 };
+
+ZEPTDB_END_EXPORTS

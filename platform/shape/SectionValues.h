@@ -7,9 +7,12 @@
 
 #include <optional>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/shape/ZEPTCrossSection.h"
 #include "platform/shape/ZEPTSection.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::shape {
 
@@ -32,3 +35,5 @@ std::optional<SectionValues> sectionValues(ZEPTBaseSection const& section);
 std::optional<SectionValues> sectionValues(ZEPTCrossSection const& crossSection);
 
 }  // namespace zept::shape
+
+ZEPTDB_END_EXPORTS

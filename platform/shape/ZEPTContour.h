@@ -6,10 +6,13 @@
 
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtDbPolyline.h"
 #include "platform/host/DtGeMatrix2d.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/shape/ZEPTSectionParams.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTBaseContour : public ZEPTSectionParams {
  public:
@@ -53,3 +56,5 @@ class ZEPTContour : public ZEPTBaseContour {
  public:
   explicit ZEPTContour(bool isHole = false) : ZEPTBaseContour(isHole) {}
 };
+
+ZEPTDB_END_EXPORTS

@@ -5,11 +5,14 @@
 
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeMatrix2d.h"
 #include "platform/shape/ZEPTSection.h"
 #include "platform/shape/ZEPTSectionDimLine.h"
 #include "platform/shape/ZEPTSectionParams.h"
 #include "platform/shape/ZEPTSectionPoint.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTCrossSection : public ZEPTSectionParams {
  public:
@@ -54,3 +57,5 @@ class ZEPTCrossSection : public ZEPTSectionParams {
   ZEPTPointArray m_points;
   ZEPTDimLineArray m_dimLines;
 };
+
+ZEPTDB_END_EXPORTS

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "database/ZEPTDBProfileData.h"
+#include "platform/core/Export.h"
 #include "platform/shape/ZEPTSectionAnalyser.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTPDLAnalyser : public ZEPTSectionAnalyser {
  public:
@@ -22,3 +25,5 @@ class ZEPTPDLAnalyser : public ZEPTSectionAnalyser {
   //       cross-section is unchanged.
   int setDefinitionByData(ZEPTDBProfileData& data, double scale);
 };
+
+ZEPTDB_END_EXPORTS

@@ -2,8 +2,11 @@
 // ZEPTPDLAnalyser reads back into the same contours.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
 #include "platform/shape/ZEPTSectionPresenter.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTPDLPresenter : public ZEPTSectionPresenter {
  public:
@@ -12,3 +15,5 @@ class ZEPTPDLPresenter : public ZEPTSectionPresenter {
   // False, with `text` empty, when nothing is attached there.
   bool getDefinition(ZEPTString& text, unsigned index) const;
 };
+
+ZEPTDB_END_EXPORTS

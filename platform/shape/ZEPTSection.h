@@ -5,9 +5,12 @@
 
 #include <vector>
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeMatrix2d.h"
 #include "platform/shape/ZEPTContour.h"
 #include "platform/shape/ZEPTSectionParams.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTBaseSection : public ZEPTSectionParams {
  public:
@@ -43,3 +46,5 @@ class ZEPTSection : public ZEPTBaseSection {
  public:
   explicit ZEPTSection(bool isThin = false) : ZEPTBaseSection(isThin) {}
 };
+
+ZEPTDB_END_EXPORTS

@@ -3,7 +3,10 @@
 // attached, analysers still read their input but store nothing.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/shape/ZEPTCrossSection.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTSectionAnalyser {
  public:
@@ -22,3 +25,5 @@ class ZEPTSectionAnalyser {
  protected:
   ZEPTCrossSection* m_crossSection = nullptr;
 };
+
+ZEPTDB_END_EXPORTS

@@ -6,9 +6,12 @@
 #pragma once
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/core/ZEPTString.h"
 #include "platform/host/DtGeMatrix2d.h"
 #include "platform/host/DtGePoint2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTSectionDimLine {
  public:
@@ -53,3 +56,5 @@ class ZEPTSectionDimLine {
 };
 
 using ZEPTDimLineArray = DtArray<ZEPTSectionDimLine>;
+
+ZEPTDB_END_EXPORTS

@@ -7,9 +7,12 @@
 // so dx and dy always say how far it has been moved since it was built.
 #pragma once
 
+#include "platform/core/Export.h"
 #include "platform/host/DtGeMatrix2d.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeVector2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTSectionParams {
  public:
@@ -49,3 +52,5 @@ class ZEPTSectionParams {
   double m_dy = 0.0;
   double m_alpha = 0.0;
 };
+
+ZEPTDB_END_EXPORTS

@@ -5,8 +5,11 @@
 #pragma once
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/host/DtGeMatrix2d.h"
 #include "platform/host/DtGePoint2d.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTCrossSection;
 
@@ -49,3 +52,5 @@ class ZEPTSectionPoint {
 };
 
 using ZEPTPointArray = DtArray<ZEPTSectionPoint>;
+
+ZEPTDB_END_EXPORTS

@@ -8,8 +8,11 @@
 #include <memory>
 
 #include "platform/core/DtArray.h"
+#include "platform/core/Export.h"
 #include "platform/shape/ZEPTCrossSection.h"
 #include "platform/shape/ZEPTSectionPoint.h"
+
+ZEPTDB_BEGIN_EXPORTS
 
 class ZEPTSectionPresenter {
  public:
@@ -42,3 +45,5 @@ class ZEPTSectionPresenter {
   std::unique_ptr<ZEPTSectionPoint> m_point;
   std::unique_ptr<double> m_angle;
 };
+
+ZEPTDB_END_EXPORTS

@@ -216,12 +216,13 @@ void drawText(cairo_t* cr, Font const& font, std::string const& utf8, int x, int
 }  // namespace zept::gdi
 
 // Fontconfig keeps caches it never frees; under LeakSanitizer every program
-// that writes text would fail on them. Weak, so a program's own list wins.
+// that writes text would fail on them. Weak, so a program's own list wins;
+// visible, so the sanitizer runtime finds it in a library built hidden.
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
 #define ZEPT_GDI_ASAN 1
 #endif
 #endif
 #if defined(__SANITIZE_ADDRESS__) || defined(ZEPT_GDI_ASAN)
-extern "C" __attribute__((weak)) char const* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" __attribute__((weak, visibility("default"))) char const* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 #endif

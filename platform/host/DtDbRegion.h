@@ -66,7 +66,10 @@ class DtDbRegion : public DtDbEntity {
   // combination itself within a chord error that shrinks with the cube
   // root of the radius (regionChordError), small enough that two regions
   // whose boundaries overlap by more than 0.0005 in area at one contact are
-  // never taken as merely touching.
+  // never taken as merely touching. Boundaries closer than 1e-7 of the
+  // operands' extent are one boundary to the combination: an intersection
+  // misses an overlap thinner than that (at most that width times its
+  // length), which union and subtraction still measure.
   Dt::ErrorStatus booleanOper(DtDb::BoolOperType operation, DtDbRegion* other);
 
   // Area properties in the coordinate system (origin, xAxis, yAxis), which

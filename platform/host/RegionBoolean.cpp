@@ -238,7 +238,30 @@ class Rebuilder {
       double const d = std::max(distanceToSegment(a, e.a, e.b), distanceToSegment(b, e.a, e.b));
       if (d <= m_tol && (best < 0 || d < bestDist)) best = static_cast<long>(e.seg), bestDist = d;
     }
-    return best;
+    return best >= 0 ? best : chordOwner(a, b);
+  }
+
+  // Boost drops a tessellation point whose offset from its neighbours' chord
+  // is below its grid step (large arcs), so a result edge may span several
+  // edges of one arc: both ends on that arc's points.
+  long chordOwner(DtGePoint2d const& a, DtGePoint2d const& b) const {
+    auto near = [&](DtGePoint2d const& p, auto&& visit) {
+      Box const box(Pt(p.x - m_tol, p.y - m_tol), Pt(p.x + m_tol, p.y + m_tol));
+      for (auto it = m_tree.qbegin(bgi::intersects(box)); it != m_tree.qend(); ++it) {
+        auto const& e = m_src.edges[it->second];
+        if (m_src.segs[e.seg]->kind == Seg::kArc && distanceToSegment(p, e.a, e.b) <= m_tol) visit(e.seg);
+      }
+    };
+    long found = -1;
+    near(a, [&](std::size_t id) {
+      if (found >= 0) return;
+      Seg const& s = *m_src.segs[id];
+      if (std::fabs(b.distanceTo(s.c) - s.r) > m_tol || std::fabs(a.distanceTo(s.c) - s.r) > m_tol) return;
+      near(b, [&](std::size_t other) {
+        if (other == id) found = static_cast<long>(id);
+      });
+    });
+    return found;
   }
 
   DtGePoint2d exactCorner(DtGePoint2d const& x, long before, long after) const {

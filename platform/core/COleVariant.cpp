@@ -194,7 +194,8 @@ CString COleVariant::toDisplayString() const {
   }
 }
 
-bool operator==(COleVariant const& a, COleVariant const& b) {
+// A friend declared only in the class: exported here.
+ZEPTDB_EXPORT bool operator==(COleVariant const& a, COleVariant const& b) {
   if (a.vt != b.vt) return false;
   switch (a.vt) {
     case VT_EMPTY: case VT_NULL: return true;

@@ -423,8 +423,10 @@ CString& CString::operator+=(wchar_t ch) {
   return *this;
 }
 
-CString operator+(CString const& a, CString const& b) { return CString(a.m_str + b.m_str); }
-CString operator+(CString const& a, wchar_t const* b) { return CString(a.m_str + (b ? b : L"")); }
-CString operator+(wchar_t const* a, CString const& b) { return CString((a ? a : L"") + b.m_str); }
-CString operator+(CString const& a, wchar_t b) { return CString(a.m_str + b); }
-CString operator+(wchar_t a, CString const& b) { return CString(a + b.m_str); }
+// Friends declared only in the class: exported here, as their declaration alone
+// leaves them the hidden visibility of this file.
+ZEPTDB_EXPORT CString operator+(CString const& a, CString const& b) { return CString(a.m_str + b.m_str); }
+ZEPTDB_EXPORT CString operator+(CString const& a, wchar_t const* b) { return CString(a.m_str + (b ? b : L"")); }
+ZEPTDB_EXPORT CString operator+(wchar_t const* a, CString const& b) { return CString((a ? a : L"") + b.m_str); }
+ZEPTDB_EXPORT CString operator+(CString const& a, wchar_t b) { return CString(a.m_str + b); }
+ZEPTDB_EXPORT CString operator+(wchar_t a, CString const& b) { return CString(a + b.m_str); }

@@ -41,7 +41,8 @@ void VUnit::set(char const* name) {
   throw VUnitError(std::string("unknown unit \"") + (name ? name : "(null)") + "\"");
 }
 
-VUnit operator/(VUnit const& a, VUnit const& b) {
+// A friend declared only in the class: exported here.
+ZEPTDB_EXPORT VUnit operator/(VUnit const& a, VUnit const& b) {
   VUnit q;
   q.m_num = a.m_num * b.m_den;
   q.m_den = a.m_den * b.m_num;

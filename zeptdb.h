@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDatabase: every public class and free function of the library.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared pieces of the benchmarks: a scratch folder, and a main() that runs
 // every benchmark and then prints each declared "library / raw" pair.
 //

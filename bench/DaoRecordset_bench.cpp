@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading through CDaoRecordset against the raw SQLite C API doing the same
 // work in the same run, on tables of 1,000, 10,000 and 100,000 rows: one
 // keyed lookup written as the catalog statements write it (the key

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hatch engine on loops of 10 to 10,000 segments, 8 pixels between lines.
 // "ring": a circle of N arcs, so every line crosses two segments whatever N
 // is; "comb": N segments of teeth that every line crosses about N / 2 times.

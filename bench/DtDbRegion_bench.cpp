@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // createFromCurves and union over 1 to 100 regions: the cost a region
 // analyser pays before it walks any boundary. Two layouts: a row of
 // overlapping discs (every union cuts two circles at two points) and a row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Genuine Access files: every table of the largest public sample read
 // through CDaoRecordset (the first open, which runs the reading process, and
 // a later one, which finds the cached image) against mdb-export printing the

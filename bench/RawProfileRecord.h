@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profile record as raw SQLite reads it: the accessor's join by name and
 // dimensions, every column taken (texts as UTF-8), the statement prepared once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Selecting a catalog again and reading a record, and reading the same
 // record again, against raw SQLite that keeps its connection and statement
 // open: the bundled EURO catalog, HEB 300 (its shape type's script, no

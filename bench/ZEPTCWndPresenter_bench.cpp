@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The preview's paint of a hatched, dimensioned IPE 300 in an 800 x 600
 // window against raw Cairo and Pango drawing the same primitives in the same
 // run: the paint's own record of line pieces, fills and texts, replayed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fastener catalogs against raw SQLite doing the same work in the same run
 // (immutable opens, prepared statements reused where the work allows): one
 // bolt by diameter and length, every size of the bundled ISO 4017 catalog

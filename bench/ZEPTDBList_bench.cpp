@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBList::getList over lists of 1,000, 10,000 and 100,000 entries
 // against raw SQLite (immutable open, one prepared statement) running the
 // same query and reading the same two columns, in the same run.

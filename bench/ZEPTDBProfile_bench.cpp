@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Profile catalogs of 1,000, 10,000 and 100,000 sizes (20 sizes per name, so
 // more rows mean more names) against raw SQLite running the same query on
 // the same file in the same run (immutable open, one prepared statement):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cross-sections from catalogs and KORVA texts. ZEPTMDBAnalyser builds IPE
 // 300 of the bundled EURO catalog (the catalog selected again on the same
 // accessor, the record read, its KORVA contour turned into a script, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The region analyser on one region of 10 to 10,000 edges: a plate whose
 // outline alternates straight edges and shallow arcs round a circle, with a
 // square hole. Each run walks the boundary, builds the contours, unites the

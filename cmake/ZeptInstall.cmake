@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the library, its headers (under include/zeptdb/, reachable both as
 # <zeptdb/...> and by their source paths), the CMake package, the pkg-config
 # file and the bundled catalogs (data/CMakeLists.txt) into share/zeptdb/.

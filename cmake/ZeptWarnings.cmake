@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warnings for our own targets only, errors with ZEPT_WERROR; sanitizers go on
 # every target of the build so that the library and its tests agree on the
 # runtime.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/CallerText.h"
 
 #include <cwchar>

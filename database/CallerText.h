@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks for texts a caller hands to a catalog operation before they become
 // part of a Jet statement or of a file path. Statements are built by
 // concatenation, so a text that could end its literal, or a name that could

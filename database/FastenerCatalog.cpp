@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/FastenerCatalog.h"
 
 #include "database/CallerText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the fastener accessors (bolt, nut, washer, clamping range) share:
 // selecting a catalog with its format check and unit system, the unit
 // factor, and the snapshot walks that fill value lists and records. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // KORVA contour descriptions as PDL shape scripts, for profile rows that
 // carry their own contour. Two forms are tried in turn: the new grammar
 // through the math module's reader, with its coordinates converted into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The contour-to-script conversion behind ZEPTDBProfile::Korva2PDL: a KORVA
 // contour description (the new grammar with its unit name, or the grid-point
 // form) written as a PDL shape script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number columns of a profile catalog's Shape table with the record
 // members they fill, in record order, grouped as the reader and the writer
 // take them. Internal to the library and its tools.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBBaseData.h"
 
 #include "database/CallerText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBBaseData: the common base of every catalog accessor. It knows the
 // kind of data file its catalogs are, asks the settings object for the two
 // folders of that kind (the application's catalog folder first, then the

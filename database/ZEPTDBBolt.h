@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBBolt: a bolt catalog ("Bolts_<standard>.mdb" in the fastener folders):
 // the diameters it offers, the shank lengths of a diameter, and whole bolt
 // records. Lengths stay in the catalog's unit (units()); records carry the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBBoltData: one bolt of a bolt catalog (a size, a shank length and a
 // material). Lengths are in the catalog's unit; multiply them by crossFactor
 // to get the unit system the reader was asked for.

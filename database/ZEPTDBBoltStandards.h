@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBBoltStandards: the standards catalog "BoltsNutsWashers", whose table
 // Bolts names, for every bolt catalog file, the nut, washer and
 // clamping-range catalog files that go with it. Lists the standards whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBClampingRange.h"
 
 #include "database/FastenerCatalog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBClampingRange: a clamping-range (grip length) catalog
 // ("cr_<standard>.mdb" in the fastener folders): for each bolt diameter and
 // washer count, the clamped thickness a bolt covers and its shank and thread

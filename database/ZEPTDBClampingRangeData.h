@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBClampingRangeData: one grip-length range of a clamping-range catalog:
 // a bolt of `diameter` with `washerCount` washers clamps a thickness from
 // rangeLower to rangeUpper with the given shank and thread lengths. Lengths

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dimension texts and unit cross factors of ZEPTDBBaseData. Numbers are
 // written as the catalogs store them: 15 significant digits, fixed notation
 // for exponents -1 to 14, else "d.ddde+XXX", trailing zeros dropped, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBList.h"
 
 #include "platform/core/Exceptions.h"

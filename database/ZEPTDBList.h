@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBList: value-list catalogs ("<name>List.mdb"), one column of ready-made
 // values with an optional second value per entry, in a metric table `List`
 // and an English one `ListE`. Values are returned as stored: the unit system

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBMaterial.h"
 
 #include "database/FastenerCatalog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBMaterial: material catalogs ("Kmat<name>.mdb"), one row per grade in
 // the table MATERIALS with its type number, names and a fixed set of values.
 // Type numbers and their names are fixed: 1 "STEEL", 2 "CONCRETE",

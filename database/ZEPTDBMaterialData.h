@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBMaterialData: one grade of a material catalog (a row of MATERIALS).
 // Values are as stored, in the catalog's own units; the comments say what
 // the bundled catalogs keep in a column (N/mm² for moduli and strengths,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBNut.h"
 
 #include "database/FastenerCatalog.h"

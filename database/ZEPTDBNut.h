@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBNut: a nut catalog ("Nuts_<standard>.mdb" in the fastener folders):
 // the inner diameters offered, the thicknesses of a diameter, and all nut
 // records. Lengths stay in the catalog's unit (units()); records carry the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBNutData: one nut of a nut catalog. Lengths are in the catalog's unit;
 // multiply them by crossFactor to get the unit system the reader was asked for.
 #pragma once

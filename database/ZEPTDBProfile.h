@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBProfile: steel-section catalogs ("<name>pro.mdb"). A table `Shape`
 // holds one row per profile size, a table `Section` one PDL shape script per
 // shape type; the optional `ProfileName` describes the names. Selecting a

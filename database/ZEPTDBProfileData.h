@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBProfileData: one size of a profile catalog, joined with the shape
 // script of its shape type. Values are in the catalog's units; unitFactor is
 // what the section analysers scale them by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalog property operations of ZEPTDBBaseData. Lists, reads and writes
 // catch data-access exceptions only; the counts catch every CException.
 #include "platform/core/Exceptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user-object catalog as a whole: selection with its format check,
 // listing by category, category and description with their translations,
 // and creation. The objects themselves are in ZEPTDBUserObjRecords.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBUserObj: user-object catalogs, one catalog file ("<name>.mdb" in the
 // user-object folders) per category. A catalog carries its category and
 // description as database properties (UserObjCategory, UserObjDescription,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBUserObjData: one object of a user-object catalog (a row of
 // UserObjects) with its extra parameters and the catalog's translations.
 // Sizes, scales and the bolt extension are in the unit system the row was

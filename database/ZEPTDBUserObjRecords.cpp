@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The objects of a user-object catalog: listing, reading (the mass converted
 // into the reader's unit system), writing, removing, and collecting what a
 // catalog file refers to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <memory>
 
 #include "database/ZEPTDBUserObj.h"

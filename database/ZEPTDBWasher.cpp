@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBWasher.h"
 
 #include "database/FastenerCatalog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBWasher: a washer catalog ("Washers_<standard>.mdb" in the fastener
 // folders), the twin of ZEPTDBNut: the inner diameters offered, the
 // thicknesses of a diameter, and all washer records. Lengths stay in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTDBWasherData: one washer of a washer catalog. Lengths are in the
 // catalog's unit; multiply them by crossFactor to get the unit system the
 // reader was asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fuzz input as the wide text the parsers take: one character per byte
 // (so every ASCII token is reachable), except that 0xFF starts an escape whose
 // next two bytes give a character beyond Latin-1. A zero character ends the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a catalog file: opened read-only, its properties, table
 // definitions and every row of every table read through the DAO classes.
 // Refusals (CDaoException) are the expected outcome for damaged files; only

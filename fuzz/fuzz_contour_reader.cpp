@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The math module's strict contour reader on any text; what it reads must
 // write back (when representable) and read again into the same tree.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dimension texts: any text splits into three parts that give the text back,
 // and its numbers, written and read again, settle after one round.
 #include <cmath>

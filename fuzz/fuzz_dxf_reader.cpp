@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The DXF reader on any bytes: it refuses or reads, never crashes, and what
 // it reads writes back and reads again into as many entities.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a genuine Access file: opened through the DAO classes, every
 // table read. The file is read by the library's short-lived reading process,
 // so libmdb's faults end that process and reach us as CDaoException; this

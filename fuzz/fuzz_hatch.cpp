@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hatch engine on any loops: each value is two bytes, mostly a small
 // coordinate in eighths so that real shapes come up, sometimes NaN, an
 // infinity, a huge or a tiny number. Whatever it gets, evaluation ends with

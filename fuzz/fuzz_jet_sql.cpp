@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Jet SQL translator on any text: it either refuses the text with its own
 // error or gives one statement whose placeholders match its parameters, whose
 // parameter sources lie inside the text, and which translates the same way

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The KORVA section parser on any text, attached and detached, through the
 // record and for its unit name; what it reads is written back by the
 // presenter and read again.

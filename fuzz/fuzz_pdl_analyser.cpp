@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape-script reader on any text as a record's script, with values in
 // the record's columns for the script's names.
 #include <cstddef>

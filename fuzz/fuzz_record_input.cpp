@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat's record input on any text, as JSON, as key=value lines and as
 // the tool picks. A JSON value that reads, written again as JSON, reads back
 // into the same value.

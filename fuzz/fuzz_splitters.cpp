@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list splitters of the catalog accessors: catalog name filters ("A,B")
 // and user-object category filters ("A;B"). Every piece is free of the
 // separator and the pieces, joined again, give the trimmed text back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTCWndPresenter: construction, copying, settings and the mapping between
 // model coordinates (y up) and window pixels (y down).
 #include "preview/ZEPTCWndPresenter.h"

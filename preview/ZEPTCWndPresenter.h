@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTCWndPresenter: paints the current cross-section of its presenter base
 // into a caller's window (hatch, contours, path arrow, axes, dimension lines,
 // snap points) and lets the user place it with the mouse.

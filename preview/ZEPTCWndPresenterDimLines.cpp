@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTCWndPresenter: dimension lines, linear and radial, with their value and
 // description texts in a font that follows the line.
 //

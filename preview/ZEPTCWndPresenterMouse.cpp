@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mouse placement in the preview: a left drag moves the offset, a left click
 // on a snap point makes that point the insertion point, a right drag turns
 // the section (with Shift the path arrow), the wheel zooms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTCWndPresenter: painting. Every paint recomputes everything from the
 // model; nothing is cached between paints. The stored cross-section is never
 // changed: sections, dimension lines and points are placed as copies.

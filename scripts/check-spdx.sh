@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks that every tracked source, build and script file names its licence
 # in an SPDX line near its top:
 #   scripts/check-spdx.sh        lists the files without one; exit 1 if any

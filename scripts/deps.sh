@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the project builds and tests with, and any
 # packages named as arguments (scripts/run-fuzz.sh adds clang's). Safe to run
 # again: apt is only called when a package is missing.

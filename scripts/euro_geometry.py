@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Section values of a profile row drawn by its shape script.
 
 The template's shape scripts (data/PDLScripts.sql) are read and evaluated

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the EURO catalog's series files data/EUROpro.d/30-*.sql to 37-*.sql.
 
     python3 scripts/euro_sections.py

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets of fuzz/ with clang, ASan and UBSan in
 # build-fuzz/ and runs each for a bounded time on a copy of its seed corpus;
 # fails on the first crash, leak, sanitizer report or timeout.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the library and zeptcat, then runs zeptcat:
 #   scripts/run-main.sh                 the demo commands below on the bundled catalogs
 #   scripts/run-main.sh ARGS...         zeptcat ARGS...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the library and its tests and runs them through CTest.
 #   scripts/run-tests.sh                  optimised build in build/
 #   ZEPT_SANITIZE=1 scripts/run-tests.sh  ASan+UBSan build in build-asan/

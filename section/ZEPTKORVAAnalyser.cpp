@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The KORVA reader follows the definition text token by token and builds
 // each section and contour in local objects; the cross-section only receives
 // copies (old grammar: once the whole text has read; new grammar: section by

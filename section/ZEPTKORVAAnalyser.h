@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTKORVAAnalyser: fills the attached cross-section from a KORVA definition
 // text, the form in which profile catalogs keep many section shapes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "section/ZEPTKORVAPresenter.h"
 
 #include <cmath>

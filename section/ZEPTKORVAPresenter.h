@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTKORVAPresenter: writes an attached cross-section as a KORVA definition
 // text (new grammar) through the math module's contour writer. Each contour
 // that is not a hole opens a solid; the holes after it in its section belong

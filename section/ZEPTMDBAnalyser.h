@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTMDBAnalyser: the cross-section of one size of a profile catalog, in the
 // drawing's units. It is a profile-catalog accessor (select nothing: each
 // setDefinition selects its catalog) and a section analyser (attach the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "section/ZEPTRegionAnalyser.h"
 
 #include <cmath>

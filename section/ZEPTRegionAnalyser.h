@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTRegionAnalyser: turns region entities of a drawing into sections of
 // the attached cross-section, one section per region and one contour per
 // boundary loop (holes flagged), laid out in the regions' own plane with the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the SQL texts of the bundled fastener catalogs.
 
     python3 data/gen/fasteners.py           rewrite the files in data/

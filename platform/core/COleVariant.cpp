@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/core/COleVariant.h"
 
 #include "platform/core/Utf8.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // COleVariant: a tagged value with the COM variant type numbers, as DAO
 // returns field and property values. bstrVal points into the variant's own
 // text storage, so it is valid exactly as long as the variant (copies get

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CString: the wide text type every name, path and SQL text travels in.
 // It behaves as MFC's wide CString does for the operations the catalog code
 // uses; wchar_t is 32-bit here, so one element is one code point. Indexes and

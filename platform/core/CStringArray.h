@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CStringArray: MFC's growable array of CString, with the operations the
 // catalog code uses. Indexes out of range are the caller's error, as in MFC;
 // here they are checked and GetAt answers an empty text instead of reading wild.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtArray<T>: the host SDK's growable array as the catalog code uses it: list
 // readers empty it with setLogicalLength(0), whole-record readers append.
 #pragma once

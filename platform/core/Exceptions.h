@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The exception classes of the DAO and MFC layers. They are thrown by value
 // and caught by reference; leaving the catch block is what MFC code calls
 // deleting the exception object, so Delete() does nothing.

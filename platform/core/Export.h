@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which of the library's symbols a program sees.
 //
 // The library is built with hidden symbol visibility, so that a shared build

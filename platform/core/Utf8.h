@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UTF-8 <-> wide text conversion, used only at the engine and file-system
 // boundaries. wchar_t is 32-bit here, so one wide character is one code point.
 // Invalid input never throws: a bad UTF-8 byte becomes U+FFFD, a code point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Formatting and parsing of stored values (SQL texts, field values) must not
 // depend on the locale an application set: a German desktop would otherwise
 // write "1,5" into a statement. This guard switches the calling thread, and

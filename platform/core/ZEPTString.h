@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTString: the companion core module's string, used by the catalog records
 // and the section model. A wide text convertible to and from CString.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/CatalogSchema.h"
 
 #include <sqlite3.h>

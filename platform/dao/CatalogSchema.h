@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalog's own bookkeeping on top of SQLite's schema: which tables
 // exist (local or linked), the linked-table records, and the system tables
 // that hold them. Internal to platform/dao.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CDaoDatabase: one catalog file, with MFC's DAO signatures. A native catalog
 // is an SQLite database carrying its usual ".mdb" name; statements arrive in
 // Jet SQL and are translated. Opening modes follow Jet: shared read-only,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/DaoEngine.h"
 
 #include "platform/dao/CatalogSchema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Engine: one open catalog as the DAO classes see it — the SQLite connection,
 // the file lock that makes Jet's open modes real, the per-database caches of
 // translations and prepared statements, and the mapping of engine errors to

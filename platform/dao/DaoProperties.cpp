@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Database properties. The built-in ones are computed from the open
 // database; every other property lives in the catalog's MSysProperties table,
 // one row per property, in creation order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/DaoRecordset.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CDaoRecordset: the rows of one Jet SQL query, with MFC's DAO signatures.
 // A snapshot (dbOpenSnapshot) of a catalog nobody can change while it is
 // open steps its statement as the reader moves; elsewhere, and once it needs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CDaoTableDef: one table definition of a catalog, with MFC's DAO
 // signatures. A new definition (Create, CreateField, Append) becomes a local
 // table, or, with a connect string ";DATABASE=<file>;TABLE=<t>" and a source

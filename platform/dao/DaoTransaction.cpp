@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/DaoTransaction.h"
 
 #include "platform/dao/DaoDatabase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CDaoTransaction: several changes to one open catalog made as one. Until
 // Commit, a failure (an exception leaving the scope) or a killed process
 // leaves the catalog as it was before the first change. Transactions nest:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DAO's numbers and info structures, with MFC's names, as catalog code passes
 // them to the data-access classes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/FileLock.h"
 
 #include <fcntl.h>

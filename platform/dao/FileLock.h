@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // FileLock: the catalog-level lock that gives Jet's open modes their meaning.
 // Shared readers hold a shared flock on the catalog file, an exclusive opener
 // an exclusive one; flock locks belong to the open file description, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/JetFile.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Genuine Access (Jet 3 / Jet 4) files, read through libmdb into a native
 // catalog image: a whole SQLite database in memory that the one SQL engine
 // then queries exactly as it queries a catalog file.

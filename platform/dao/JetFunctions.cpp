@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Characters are code points of UTF-8 text. They are counted by their lead
 // bytes, so text that is not valid UTF-8 still has a length and never makes a
 // function read past its end; case mapping leaves undecodable bytes alone.

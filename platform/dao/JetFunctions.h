@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Jet's built-in functions for SQLite, under the names translateJetSql emits:
 //
 //   zept_ucase(s) zept_lcase(s)        UCase, LCase: Unicode case mapping

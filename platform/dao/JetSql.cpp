@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The translator is one pass over the tokens with a stack of small frames, one
 // per open parenthesis, that remembers which clause the tokens belong to: that
 // decides whether a literal is lifted into a parameter, whether "word(" is a

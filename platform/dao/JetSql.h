@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Jet SQL -> SQLite SQL. Every statement the DAO classes run passes through
 // translateJetSql, so it is a single pass over a real tokenizer, with no
 // regular expressions and no recursion.

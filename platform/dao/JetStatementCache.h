@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Translations of the Jet texts one database runs, kept by statement shape.
 //
 // Workload: catalog code formats its keys into the text ("...=%f", "=\"%s\""),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Jet column types as SQLite sees them. A catalog keeps each column's Jet type
 // as its declared SQLite type, chosen so that SQLite's affinity rules store the
 // values right and the Jet type can be read back from sqlite3_column_decltype:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Case folding for file names. Windows compares names without regard to
 // case; this gives the key under which two names count as the same. It
 // covers the scripts catalog names are written in (ASCII, Latin-1, Latin

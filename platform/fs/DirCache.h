@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Per-directory cache of entry names, for case-insensitive lookups.
 //
 // Catalog code builds upper-case paths to files that lie in lower- or

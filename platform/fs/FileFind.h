@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wildcard directory search, as FindFirstFile/FindNextFile and MFC's CFileFind
 // offer it on Windows: "*" and "?" in the last path component, compared
 // without regard to case; folders on the way are resolved as WinPath.h does.

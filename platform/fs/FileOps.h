@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File attributes, copying and removing, with Windows' meaning.
 //
 // Paths are Windows-style and resolved as WinPath.h describes. The read-only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UniqueFd: an open POSIX file descriptor, closed when it goes out of scope.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/fs/WinPath.h"
 
 #include <sys/stat.h>

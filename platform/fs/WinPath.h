@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows-style paths on a POSIX file system.
 //
 // The catalog code builds paths the Windows way: a drive letter, "\"

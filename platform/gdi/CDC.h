@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Device contexts with MFC's names and signatures, drawing into a CWnd.
 //
 // Drawing follows the window system's pixel rules: lines are aliased,

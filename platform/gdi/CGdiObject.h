@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing objects: pens, brushes, fonts and rectangular regions. Each is a
 // plain value: creating one cannot fail for a valid argument, and a device
 // context copies what it needs when the object is selected, so an object

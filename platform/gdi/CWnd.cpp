@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/gdi/CWnd.h"
 
 #include <algorithm>

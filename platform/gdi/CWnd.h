@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CWnd: a window's client area as a pixel surface that the caller owns.
 // Every device context opened on it draws into the same pixels, so a test,
 // the command-line tool and an on-screen viewer all see the same picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/gdi/GdiTypes.h"
 
 #include <algorithm>

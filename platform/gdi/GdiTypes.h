@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Value types and constants of the window system's drawing interface, with
 // MFC's names: colours, points, sizes, rectangles and the logical font.
 // Pixel coordinates: x to the right, y downwards, the client area's top-left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keyboard state that GetKeyState reads. Nothing here watches a real
 // keyboard: the embedding program (a viewer, a scripted session, a test)
 // reports key changes with setKeyState. The state is process-wide.

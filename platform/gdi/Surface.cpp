@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/gdi/Surface.h"
 
 #include <cairo-svg.h>

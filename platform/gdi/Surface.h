@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pixels behind a CWnd and the record of the drawing calls that made
 // them. Lines and rectangles are rasterised here, straight into the image's
 // memory, because the window system's pixel rules (exact Bresenham steps, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text through Pango. Fonts are found by fontconfig; the window system's
 // standard faces are asked for by their metric-compatible Liberation
 // families, so "Arial" is served by Liberation Sans whatever else the

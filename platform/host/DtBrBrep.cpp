@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Traversal of a region's faces, loops and edges over a snapshot of its geometry.
 #include "platform/host/DtBrBrep.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary representation of a region: faces, their loops (the outer one
 // first, then the holes) and the loops' edges in order. A DtBrBrep set from a
 // region holds a snapshot of its geometry, so the objects below stay valid

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The host drawing SDK's database-wide value types the catalog code uses.
 #pragma once
 

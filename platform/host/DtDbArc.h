@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbArc: a circular arc running counter-clockwise about its normal from
 // startAngle to endAngle. Angles are radians measured from the x axis of
 // the plane's axes for the normal (for normal +z: from world +x).

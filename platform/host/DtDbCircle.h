@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbCircle: a full circle, counter-clockwise about its normal. Its start
 // and end point is the point at angle 0 of the plane's axes for the normal
 // (DtGePlane's arbitrary-axis rule).

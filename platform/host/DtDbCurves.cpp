@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines, circles, arcs, ellipses, splines and the polyline as entities: their
 // points in space and how a map of space moves them.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbDatabase: a drawing. It owns its entities: a block table with the
 // model space "*Model_Space", whose entities are kept in drawing order, the
 // unit system, and the user coordinate system last set. Drawings are saved

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbEllipse: an ellipse or an elliptical arc. Its points are
 // center + majorAxis * cos(t) + minorAxis * sin(t) for the parameter t from
 // startParam to endParam (counter-clockwise about the normal), where

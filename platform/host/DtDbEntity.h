@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbEntity: the base of every drawing entity. Entities are plain objects
 // that need no drawing to exist, be copied, moved about or made into
 // regions; a drawing that holds one sets its database. clone() gives a new

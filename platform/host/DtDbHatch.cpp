@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scanline hatch. Each family of lines is worked in its own frame: u along
 // the lines, v across them, line k at v = k * space. The boundary is cut into
 // pieces along which u and v run one way only (line segments as they are,

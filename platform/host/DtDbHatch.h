@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbHatch: the host's hatch entity, reduced to what a preview needs: closed
 // loops of lines and arcs, a fill style and a user-defined pattern of parallel
 // lines, evaluated into the line pieces that lie inside the hatched area.

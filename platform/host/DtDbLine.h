@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbLine: a straight segment between two points.
 #pragma once
 

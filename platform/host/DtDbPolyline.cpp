@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/host/DtDbPolyline.h"
 
 bool DtDbPolyline::isOnlyLines() const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbPolyline: the host's lightweight polyline. Vertex i starts segment i,
 // which ends at vertex i + 1 (or, when the polyline is closed, the last
 // segment at vertex 0). A vertex's bulge shapes its segment: 0 straight,

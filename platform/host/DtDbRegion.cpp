@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Regions: made from closed curves, measured with closed forms, moved with
 // similarities and combined through RegionGeometry's boolean operations.
 #include "platform/host/DtDbRegion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbRegion: a bounded planar area: one or more faces, each an outer loop
 // with its holes, bounded by exact lines and circular arcs (ellipse and
 // spline pieces are kept as fine chains of points). Regions are made from

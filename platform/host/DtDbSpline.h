@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtDbSpline: a smooth curve through its fit points (a cubic Catmull-Rom
 // spline with one span between each two neighbouring fit points, so an
 // affine map of the fit points maps the curve alike). When the last fit

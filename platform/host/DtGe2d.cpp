@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vectors, points and matrices of the plane.
 #include <cmath>
 #include <numbers>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vectors, points, matrices and planes of space.
 #include <cmath>
 

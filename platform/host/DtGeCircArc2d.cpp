@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/host/DtGeCircArc2d.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGeCircArc2d: a circular arc. Its points are centre + radius * refVec
 // turned by an angle from startAng to endAng (0 <= endAng - startAng <= 2*pi),
 // counter-clockwise, or clockwise when isClockWise() says so. Radians.

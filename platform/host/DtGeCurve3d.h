@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Curves of space as the boundary representation hands them out. An edge's
 // curve comes wrapped as an external curve (kind kExternalCurve3d); its
 // native curve is a line segment or a circular arc. Each curve tells its

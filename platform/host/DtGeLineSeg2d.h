@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGeLineSeg2d: a bounded straight segment.
 #pragma once
 

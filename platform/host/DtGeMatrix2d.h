@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGeMatrix2d: an affine map of the plane as a 3x3 matrix acting on column
 // vectors (x, y, 1). A * B applies B first. Angles are radians.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGeMatrix3d: an affine map of space as a 4x4 matrix acting on column
 // vectors (x, y, z, 1). A * B applies B first. Angles are radians, positive
 // by the right-hand rule about the axis.

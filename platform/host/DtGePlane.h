@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGePlane: an unbounded plane with its own 2D coordinate system (origin
 // and two orthonormal axes whose cross product is the normal). A plane made
 // from an origin and a normal takes the axes drawings use for that normal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGePoint2d: a position in the plane.
 #pragma once
 

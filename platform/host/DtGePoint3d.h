@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGePoint3d: a position in space.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tolerances of the host geometry: two points are equal when they are closer
 // than equalPoint; two vectors when their difference is shorter than
 // equalVector. DtGeContext::gTol is the default every comparison uses.

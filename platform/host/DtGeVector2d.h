@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGeVector2d: a displacement in the plane. Angles are radians, measured
 // counter-clockwise from the x axis (model y points up).
 #pragma once

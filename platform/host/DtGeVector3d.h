@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DtGeVector3d: a displacement in space. Comparisons use the tolerance's
 // equalVector; == and != the global tolerance DtGeContext::gTol.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/fs/UniqueFd.h"
 #include "platform/host/DxfFile.h"
 

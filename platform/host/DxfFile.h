@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ASCII DXF files as plain values: the model-space curves of a drawing and
 // its unit system, read and written through libdime's group-code streams.
 //

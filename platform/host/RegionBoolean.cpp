@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Boolean operations on region faces through Boost.Geometry, keeping exact
 // pieces: the operands' lines and arcs are tessellated (arcs on the fixed
 // angle grid of their radius), Boost.Geometry combines the polygons, and each

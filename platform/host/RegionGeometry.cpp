@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exact measures, maps and tessellation of region loops.
 #include "platform/host/RegionGeometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The geometry behind DtDbRegion and DtBrBrep (not part of the public
 // surface): faces of loops of exact pieces in the region plane's own 2D
 // coordinates, and the operations on them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZePTSelectionSet: the entities a user selected, in order. It does not own
 // them; a null entity is passed over when appended.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/math/DecimalText.h"
 
 namespace zept::math {

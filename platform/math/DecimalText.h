@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The decimal numbers of contour texts: an optional sign, digits with an
 // optional point and fraction (at least one digit in all), and an optional
 // exponent, always with "." whatever the locale. No hexadecimal, no "inf"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The edges of one closed contour in order. Closing is implicit: the last
 // edge ends at the first edge's start.
 #pragma once

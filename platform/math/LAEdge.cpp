@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/math/LAEdge.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One edge of a contour: it starts at `start` and ends where the next edge of
 // its LAContour starts (the last one at the first one's start). An arc edge
 // turns about `center` by `sweep` radians, positive counter-clockwise (y up);

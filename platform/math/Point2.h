@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plane points and per-axis scales of the math module. Coordinates are plain
 // doubles in whatever length unit the owning contour is written in; y grows
 // upwards, as in the model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a contour description in the new KORVA grammar: a quoted unit name
 // and nested parenthesised lists of sections, solid groups with their holes
 // and islands, and straight and arc segments. For example, a 100 x 50

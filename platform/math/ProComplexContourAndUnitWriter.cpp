@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/math/ProComplexContourAndUnitWriter.h"
 
 #include <charconv>

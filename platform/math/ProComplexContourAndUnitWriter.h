@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a contour tree with its unit name as a description that
 // ProComplexContourAndUnitReader, and the KORVA section parser, read back
 // into the same contours. Layout, one blank between tokens:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/math/ProContour.h"
 
 // Children are released level by level, so a tree as deep as memory allows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The contour tree of the math module. A ProComplexContour is the root; every
 // node owns its children, in order. Closed contours carry edges: a
 // ProSolidContour is an outline, a ProEmptyContour a hole; a solid's

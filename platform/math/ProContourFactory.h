@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Makes the nodes of a contour tree. The caller owns what it gets; attaching
 // a node to another hands it on.
 #pragma once

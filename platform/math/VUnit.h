@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Physical units of the math module: a factor to the metre-kilogram system
 // and the powers of length and mass it carries. Contour texts name their unit
 // ("mm", "in", ...); the quotient of two units is the factor that converts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/settings/DataFolder.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the catalogs bundled with the library were installed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application settings object the catalog code asks for its folders.
 //
 // The catalog base calls this class's operations by their place in the

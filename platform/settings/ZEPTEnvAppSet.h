@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Settings taken from the environment, read once when the object is made:
 //
 //   ZEPT_DATA_PATH      key "PATHDATA": the data folder of every kind but

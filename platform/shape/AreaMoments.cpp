@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/shape/AreaMoments.h"
 
 #include <cmath>

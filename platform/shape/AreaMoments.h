@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Area integrals of 1, x, y, x^2, y^2 and xy over a region bounded by lines
 // and circular arcs, by Green's theorem over each boundary piece: exact
 // closed forms, no tessellation. Counter-clockwise boundaries count

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Geometry of one polyline segment given by its end points and bulge
 // (bulge = tan(sweep / 4), positive counter-clockwise), shared by the
 // contour's extent and the section values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/shape/SectionValues.h"
 
 #include <cmath>

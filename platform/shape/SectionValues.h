@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cross-section values computed from the geometry: area, centroid, second
 // moments and elastic moduli. Arcs are integrated exactly (Green's theorem
 // over each segment, an arc as its sector plus the two radii), not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/shape/ZEPTContour.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTBaseContour / ZEPTContour: one closed outline of a section, kept as the
 // vertices and bulges of a polyline (bulge = tan(sweep / 4), positive
 // counter-clockwise), and a hole flag. The outline always closes: the last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTCrossSection: the whole cross-section of a profile: sections,
 // dimension lines and custom (snap) points, with its placement (offset and
 // alpha, degrees) in the parameters. Everything is kept by value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape-script reader: a recursive-descent reader over the script's wide
 // text that evaluates each statement's arguments as it goes and builds the
 // contours in script units; nothing reaches the cross-section unless the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTPDLAnalyser: fills the attached cross-section from a profile record's
 // shape script (its pdlScript), with the record's values as the script's
 // variables. The script grammar is described in docs/design.md.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes contours as "StartContour(x,y,ext|hole);", "LineTo(x,y);" and
 // "ArcTo(x,y,r,CW|CCW);" lines. An arc's radius is negative when its centre
 // lies left of the chord, as the reader expects; numbers are the shortest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTPDLPresenter: writes an attached cross-section as a shape script that
 // ZEPTPDLAnalyser reads back into the same contours.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/shape/ZEPTSection.h"
 
 #include "platform/shape/ContourGeometry.h"

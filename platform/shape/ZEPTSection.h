@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTBaseSection / ZEPTSection: one part of a cross-section, made of solid
 // contours and the holes in them. Contours are kept by value: addContour and
 // getContourAt copy.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTSectionAnalyser: base of everything that fills a cross-section. It
 // points at the cross-section it fills and does not own it; with none
 // attached, analysers still read their input but store nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTSectionDimLine: a dimension line of a cross-section. A linear one
 // (type 0) measures from its begin to its end point and is drawn at the
 // signed distance `length` along the left normal of begin - end; a radial one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/shape/ZEPTSectionParams.h"
 
 void ZEPTSectionParams::setDx(double dx) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTSectionParams: what every level of the cross-section model carries.
 //
 // offset and alpha (degrees) are the level's placement: callers read and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/shape/ZEPTSectionPoint.h"
 
 #include <numbers>

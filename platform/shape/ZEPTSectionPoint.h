@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTSectionPoint: a point of a cross-section with a label per axis that
 // ties it to the section's extent. Snap points carry the labels of what they
 // mark (the lower left corner is (eMin, eMin)); the presenters' offset point

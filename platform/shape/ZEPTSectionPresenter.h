@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ZEPTSectionPresenter: base of everything that writes or paints
 // cross-sections. It holds the attached cross-sections (not owned; an entry
 // may be null) and its own copies of the current offset point and angle

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every header the umbrella header brings in marks its declarations for
 # export, so that a shared build hides nothing a program can name:
 #   check-exports.sh SOURCE_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the consumer program of this folder the way another project builds
 # on the library, and checks what it gets:
 #   check.sh installed BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A program built on the library as another project builds it: it reads
 // IPE 300 from the bundled profile catalog with nothing set in its
 // environment, through the installed catalogs' folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundled EURO catalog built through the catalog-dimension analyser:
 // every size's drawn section against the published values its row holds and
 // written as a KORVA definition and read back, and the size index its data

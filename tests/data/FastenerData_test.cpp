@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bundled fastener catalogs as the build made them from data/*.sql:
 // published values per standard, the thread length rules, clamping ranges
 // recomputed from the set's own bolt, nut and washer rows, a nut and washer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plausibility of the bundled material and user-object catalogs as the build
 // made them from data/*.sql, read through their accessors: elastic constants
 // that agree with each other, steel strengths within EN 10025-2's ranges,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plausibility of the bundled profile catalogs as the build made them from
 // data/PDLScripts.sql, data/EUROpro.sql and data/EUROpro.d: published areas
 // against each row's own dimensions, the units, the column types readers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names and texts a caller hands over that must never change which rows a
 // statement reads or writes, nor reach a file outside the catalog folders.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A writer killed at any moment leaves each logical write whole or absent:
 // the writes are made by a child process that is SIGKILLed after a random
 // delay, and the catalog is then checked from the parent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBBoltStandards.h"
 
 #include <gtest/gtest.h>

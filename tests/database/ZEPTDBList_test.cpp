@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "database/ZEPTDBList.h"
 
 #include <gtest/gtest.h>

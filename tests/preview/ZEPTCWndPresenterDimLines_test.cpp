@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preview presenter: dimension lines drawn one at a time with a known fit,
 // checked on the window's pixels. The lines are drawn with the context's
 // default black pen; texts in the value (navy) and description (teal)

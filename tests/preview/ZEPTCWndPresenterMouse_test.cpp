@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Mouse placement in the preview, driven through the window's messages as a
 // window procedure forwards them. The section is the rectangle (-4, -2) to
 // (4, 2) in a 400 x 400 window: the fit gives 40 pixels a unit and puts the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preview presenter: painting, checked on the window's pixels.
 #include <gtest/gtest.h>
 

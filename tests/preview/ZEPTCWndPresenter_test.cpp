@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preview presenter: settings, copying and the pixel mapping.
 #include "preview/ZEPTCWndPresenter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "section/ZEPTKORVAAnalyser.h"
 
 #include <gtest/gtest.h>

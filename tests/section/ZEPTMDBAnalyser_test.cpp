@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "section/ZEPTMDBAnalyser.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogs the build makes from data/*.sql, for the tests that check
 // their contents. Only built with the tools, which define the folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test access to the preview presenter's private state and drawing steps,
 // for cases that fix a fit scale, a placement or one drawing function
 // without going through a whole paint.

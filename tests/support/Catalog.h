@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small catalogs for tests, made through the library's own data-access layer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Catalog folders for the accessor tests: "app/" and "data/" of a scratch
 // tree, handed to the catalog code by a settings object installed from the
 // fixture's construction (so accessors may be members) to its TearDown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A fixture that runs its tests under a comma-decimal locale, the way a
 // German or French desktop runs the library; skipped when none is installed.
 #pragma once

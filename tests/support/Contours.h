@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Short spellings of contour trees for the math and script tests.
 #pragma once
 

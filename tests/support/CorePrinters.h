@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Readable gtest output for the core value types instead of byte dumps.
 #pragma once
 

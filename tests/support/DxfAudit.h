@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An independent check of a written DXF file: ezdxf (python3-ezdxf) loads it
 // and audits it. Absent ezdxf, the check is skipped, not failed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fastener catalogs for the accessor tests: the tables each kind is checked
 // for, so a test adds only the rows it is about.
 #pragma once

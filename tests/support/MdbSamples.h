@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The genuine Access files the tests read: public samples kept in the
 // shared folder beside the repository (or ZEPT_MDB_SAMPLES), and mdbtools'
 // own export of them to compare with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pixel counts and ink boxes of a window's client area, for the drawing tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Profile catalogs for the tests: the table layouts of the current and the
 // older versions and the template "PDLScripts.mdb", so a test adds only the
 // rows it is about.

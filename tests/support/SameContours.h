@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contour-by-contour comparison of sections for the section readers' and
 // writers' tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Contours and sections for the shape tests, built through the model's own
 // polyline interface.
 #pragma once

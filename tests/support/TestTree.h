@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scratch folders and environment variables for the file-system tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // User-object catalogs for the accessor tests, made with the data-access
 // layer alone (not with the accessor's own createUserObjDB): the two tables a
 // catalog is checked for, and its category and description properties.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/common/RecordInput.h"
 
 #include <gtest/gtest.h>

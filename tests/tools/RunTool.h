@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Running a built tool as a child process, for the tools' tests: its exit
 // status and what it wrote to stdout and stderr.
 #pragma once

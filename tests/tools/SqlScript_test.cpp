@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/common/SqlScript.h"
 
 #include <gtest/gtest.h>

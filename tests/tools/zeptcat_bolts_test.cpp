@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat bolts on the bundled fastener catalogs, as a user runs it: the
 // standards with their companions, one standard's bolts with nut, washer and
 // grip ranges, and the unit conversion both ways.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat's catalog subcommands (lists, catalogs, props, dims) as a user runs
 // them: the built binary on catalogs made here, in a data and an application
 // folder.

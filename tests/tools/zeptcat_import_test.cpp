@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat on genuine Access files: reading them directly, and importing them
 // into native catalogs that answer the catalog statements alike.
 #include <gtest/gtest.h>

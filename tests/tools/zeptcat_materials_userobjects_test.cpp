@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat materials and userobjects as a user runs them: the bundled
 // catalogs read, and a user-object catalog created, written, read back in
 // both unit systems and emptied again in a scratch folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat profiles as a user runs it: the built binary on profile catalogs
 // made here, with POSIX data and application folders as the command line
 // takes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat region as a user runs it: the built binary on the bundled sample
 // drawings and on drawings written here, storing sizes in a catalog folder
 // of its own.

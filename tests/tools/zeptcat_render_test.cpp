@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat render as a user runs it: the built binary on KORVA texts, with
 // pictures and event scripts in a scratch folder.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat section as a user runs it: the built binary on a profile catalog
 // made here through the catalog layer, and on KORVA texts.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat symbol as a user runs it: the built binary on drawings written
 // here, saving into a scratch application folder.
 #include <gtest/gtest.h>

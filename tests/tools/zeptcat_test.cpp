@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat as a user runs it: the built binary on a catalog made here.
 #include <gtest/gtest.h>
 

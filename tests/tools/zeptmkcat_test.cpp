@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptmkcat as the data build runs it: scripts in, a catalog or nothing out.
 #include <gtest/gtest.h>
 

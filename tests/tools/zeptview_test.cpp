@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptview: its window-free model on the bundled catalogs and drawings, and
 // the program itself started under a virtual X server where one exists.
 #include <cairo.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records given to a tool as text: a JSON value, or "key=value" lines. The
 // tools write catalog records as JSON and read them back through this, so a
 // record printed with --json can be edited and written again. Inputs are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Splitting a Jet SQL script (the readable text of a bundled catalog) into the
 // single statements CDaoDatabase::Execute takes. Scripts are small (a few
 // thousand lines); the whole text is held in memory.

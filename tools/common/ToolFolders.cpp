@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/common/ToolFolders.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the tools find their catalogs: the folders given on the command
 // line, else the settings variables, else the bundled catalogs (installed
 // beside the binary, or those of the build tree it was built in).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat bolts [STANDARD [--diameter D [--length L]]] [--units mm|in]: the
 // bolt standards with their companion catalogs, the sizes of one standard, or
 // its bolts of one diameter with the nut and washer thickness and grip ranges

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat catalogs KIND [--filter "A,B"] [--mask MASK]: the catalogs of one
 // kind as the library lists them, each with the folder it is taken from.
 #include <CLI/CLI.hpp>

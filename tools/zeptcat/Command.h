@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every zeptcat subcommand shares: the global options it runs under, the
 // way it is registered, and the errors main turns into exit codes. Each
 // subcommand lives in a file of its own and adds itself with an add...Command

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat dims TEXT | --write A B C | --factor FROM TO: the catalogs'
 // dimension texts ("200x100x10") and unit cross factors, as the catalog base
 // reads and writes them. Numbers are shown with every digit (17), so that

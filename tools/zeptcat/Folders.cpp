@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/zeptcat/Folders.h"
 
 #include "platform/fs/WinPath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What zeptcat's catalog commands share about folders and missing values:
 // the folders as the user gave them for messages, and the cell a missing
 // value prints as.

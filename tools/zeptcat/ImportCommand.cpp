@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat import SOURCE [DEST] [--replace]: a genuine Access catalog made
 // into a native one. The source is only read (through the library's reading
 // process); the copy is written to a temporary file beside DEST, checked

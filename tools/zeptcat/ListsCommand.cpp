@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat lists [NAME] [--units mm|in] [--unsorted] [--text] [--no-data-column]:
 // the list catalogs, or the entries of one, read through ZEPTDBList.
 #include <CLI/CLI.hpp>

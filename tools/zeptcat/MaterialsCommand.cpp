@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat materials [CATALOG [GRADE]] [--grades] [--type TYPE]: the material
 // catalogs, the material types of one, its grades, or one grade's record
 // with every column, read through ZEPTDBMaterial.

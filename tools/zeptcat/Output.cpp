@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/zeptcat/Output.h"
 
 #include <algorithm>

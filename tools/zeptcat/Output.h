@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printing query results, for every zeptcat subcommand: an aligned text table
 // for people, JSON for programs. Results are read whole before printing, since
 // the table's column widths depend on every row; catalogs are small.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat profiles [CATALOG [NAME [DIMS]]]: the profile catalogs with their
 // units, the names of one catalog with their shape types and descriptions,
 // the sizes of one name, or one size's whole record with the shape script it

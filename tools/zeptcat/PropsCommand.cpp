@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat props CATALOG [--custom] [--set NAME=VALUE [--type T]]: a catalog's
 // database and custom properties, read and written through the catalog base.
 #include <CLI/CLI.hpp>

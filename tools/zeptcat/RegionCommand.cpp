@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat region DRAWING.dxf: the cross-section a detailer drew. The closed
 // outlines of the drawing's model space (optionally of one layer) become
 // regions; a region lying inside another is a hole of it and is subtracted,

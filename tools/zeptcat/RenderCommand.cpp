@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat render CATALOG PROFILE DIMS | --korva TEXT -o FILE: the preview
 // of a cross-section as a picture (PNG, or SVG from the paint's drawing
 // calls), painted by ZEPTCWndPresenter into a window of the size asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat section CATALOG PROFILE DIMS | --korva TEXT: the cross-section of
 // one catalog size (through ZEPTMDBAnalyser, as a drawing gets it) or of a
 // KORVA definition (through ZEPTKORVAAnalyser), in the drawing units asked

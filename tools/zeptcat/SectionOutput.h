@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printing a built cross-section, shared by zeptcat section and zeptcat
 // region: its vertices, then its extent and the section values computed
 // from the geometry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where zeptcat's section and render commands take a cross-section from: a
 // catalog size or a KORVA definition text, built in the drawing units asked
 // for, as a drawing would get it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat sql CATALOG STATEMENT [--write]: one Jet SQL statement on a catalog.
 // A SELECT runs on a shared read-only open, so it can never change the
 // catalog and runs beside other readers. Anything else needs --write, which

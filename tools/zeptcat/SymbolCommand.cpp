@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat symbol DRAWING NAME: the model-space entities of a DXF drawing
 // saved as a user object's symbol drawing in the application's catalog
 // folder (through ZEPTDBUserObj::CreateSymbolDatabase), brought out of the

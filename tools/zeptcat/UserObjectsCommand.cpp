@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat userobjects: the user-object catalogs through ZEPTDBUserObj.
 //
 //   userobjects [--category "A;B"] [--lang N]  the catalogs, by category

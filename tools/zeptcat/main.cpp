@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptcat: the command-line face of the library. Global options pick the
 // catalog folders; main installs the settings object the catalog code asks
 // for its folders, runs the one subcommand given and maps failures to exit

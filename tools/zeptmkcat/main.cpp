@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptmkcat OUTPUT.mdb INPUT.sql [INPUT.sql...]
 //
 // Builds a catalog from readable Jet SQL scripts, through the library's own

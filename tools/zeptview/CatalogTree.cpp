@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/zeptview/CatalogTree.h"
 
 #include <algorithm>

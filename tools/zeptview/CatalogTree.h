@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The viewer's model, free of the window system so that it can be tested
 // alone: the tree of profile catalogs, building one size's cross-section
 // with its height and width dimension lines, the table of section values

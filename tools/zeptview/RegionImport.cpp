@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/zeptview/RegionImport.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A drawing's closed outlines as a cross-section: its model-space lines,
 // arcs, circles and polylines (drawn in the xy plane) become regions; a
 // region lying inside another is cut out of it as a hole; the region

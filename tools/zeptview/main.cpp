@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // zeptview: browse the profile catalogs and place a section with the mouse.
 // The tree of catalogs is on the left, the preview in the middle (a
 // ZEPTCWndPresenter painting into a CWnd whose pixels the drawing area

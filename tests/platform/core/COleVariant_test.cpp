@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/core/COleVariant.h"
 
 #include <gtest/gtest.h>

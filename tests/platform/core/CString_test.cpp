@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/core/CString.h"
 
 #include <gtest/gtest.h>

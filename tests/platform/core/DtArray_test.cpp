@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/core/DtArray.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/core/Utf8.h"
 
 #include <gtest/gtest.h>

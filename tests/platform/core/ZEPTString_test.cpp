@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/core/ZEPTString.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/DaoDatabase.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/DaoRecordset.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Genuine Access files read through the DAO classes: every table as
 // mdb-export prints it, types, properties, refused modes, and damaged
 // copies that must fail cleanly.

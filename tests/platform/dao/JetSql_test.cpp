@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/dao/JetSql.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A snapshot of a read-only catalog steps its statement as the reader moves;
 // one of a writable catalog holds its rows. Both must read the same.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/fs/CaseFold.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/fs/FileOps.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/host/DtDbDatabase.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/host/DtDbHatch.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/host/DxfFile.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/math/ProContour.h"
 
 #include <gtest/gtest.h>

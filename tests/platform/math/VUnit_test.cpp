@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/math/VUnit.h"
 
 #include <gtest/gtest.h>

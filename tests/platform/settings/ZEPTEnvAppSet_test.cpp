@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/settings/ZEPTEnvAppSet.h"
 
 #include <gtest/gtest.h>

@@ -13,12 +13,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/settings/ZEPTEnvAppSet.h"
 
 namespace zept::bench {
 
@@ -139,5 +143,22 @@ inline int runAndReport(int argc, char** argv) {
   benchmark::Shutdown();
   return 0;
 }
+
+#ifdef ZEPT_BUNDLED_DATA_DIR
+// Installs settings whose folders are the bundled catalogs for one scope.
+class BundledSettings {
+ public:
+  BundledSettings() {
+    ::setenv("ZEPT_DATA_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
+    ::setenv("ZEPT_APP_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
+    m_settings = std::make_unique<ZEPTEnvAppSet>();
+    setCFG(m_settings.get());
+  }
+  ~BundledSettings() { setCFG(nullptr); }
+
+ private:
+  std::unique_ptr<ZEPTEnvAppSet> m_settings;
+};
+#endif
 
 }  // namespace zept::bench

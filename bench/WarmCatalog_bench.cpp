@@ -26,24 +26,10 @@ constexpr wchar_t kHeb300[] =
     L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE WHERE "
     L"(((Shape.NAME)=\"HEB\") AND ((Shape.DIM1)=300) AND ((Shape.DIM2)=0) AND ((Shape.DIM3)=0));";
 
-class BundledSettings {
- public:
-  BundledSettings() {
-    ::setenv("ZEPT_DATA_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
-    ::setenv("ZEPT_APP_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
-    m_settings = std::make_unique<ZEPTEnvAppSet>();
-    setCFG(m_settings.get());
-  }
-  ~BundledSettings() { setCFG(nullptr); }
-
- private:
-  std::unique_ptr<ZEPTEnvAppSet> m_settings;
-};
-
 // setProfileDB names the catalog by its short name, so each call closes the
 // open one and opens it again.
 void BM_ReselectAndReadHeb300(benchmark::State& state) {
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTDBProfile profile;
   ZEPTDBProfileData record;
   for (auto _ : state) {

@@ -27,21 +27,6 @@ namespace {
 
 std::string dataFolder() { return std::string(ZEPT_BUNDLED_DATA_DIR) + "/"; }
 
-// Installs settings whose folders are the bundled catalogs for one scope.
-class BundledSettings {
- public:
-  BundledSettings() {
-    ::setenv("ZEPT_DATA_PATH", dataFolder().c_str(), 1);
-    ::setenv("ZEPT_APP_PATH", dataFolder().c_str(), 1);
-    m_settings = std::make_unique<ZEPTEnvAppSet>();
-    setCFG(m_settings.get());
-  }
-  ~BundledSettings() { setCFG(nullptr); }
-
- private:
-  std::unique_ptr<ZEPTEnvAppSet> m_settings;
-};
-
 sqlite3* openImmutable(std::string const& file) {
   sqlite3* db = nullptr;
   if (sqlite3_open_v2(("file:" + dataFolder() + file + "?immutable=1").c_str(), &db,
@@ -94,7 +79,7 @@ std::vector<std::pair<double, double>> const& boltSizes() {
 
 void BM_BoltDataDao(benchmark::State& state) {
   auto const& sizes = boltSizes();
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTDBBolt bolts;
   if (sizes.empty() || !bolts.setBoltDB(L"ISO4017")) state.SkipWithError("the bundled ISO 4017 catalog did not open");
   ZEPTDBBoltData bolt;
@@ -129,7 +114,7 @@ void BM_BoltDataRaw(benchmark::State& state) {
 }
 
 void BM_WholeBoltDataDao(benchmark::State& state) {
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTDBBolt bolts;
   if (!bolts.setBoltDB(L"ISO4017")) state.SkipWithError("the bundled ISO 4017 catalog did not open");
   DtArray<ZEPTDBBoltData> records;
@@ -158,7 +143,7 @@ void BM_WholeBoltDataRaw(benchmark::State& state) {
 }
 
 void BM_BoltDBListDao(benchmark::State& state) {
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTDBBolt bolts;
   CStringArray names;
   for (auto _ : state) {

@@ -28,22 +28,8 @@ namespace {
 
 #ifdef ZEPT_BUNDLED_DATA_DIR
 
-class BundledSettings {
- public:
-  BundledSettings() {
-    ::setenv("ZEPT_DATA_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
-    ::setenv("ZEPT_APP_PATH", ZEPT_BUNDLED_DATA_DIR "/", 1);
-    m_settings = std::make_unique<ZEPTEnvAppSet>();
-    setCFG(m_settings.get());
-  }
-  ~BundledSettings() { setCFG(nullptr); }
-
- private:
-  std::unique_ptr<ZEPTEnvAppSet> m_settings;
-};
-
 void mdbSection(benchmark::State& state, wchar_t const* name, wchar_t const* dims) {
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTCrossSection cs;
   ZEPTMDBAnalyser analyser;
   analyser.attachSection(&cs);
@@ -57,7 +43,7 @@ void mdbSection(benchmark::State& state, wchar_t const* name, wchar_t const* dim
 // What every setDefinition does before it builds: select the catalog again
 // on the same accessor and read the record.
 void BM_SelectAndReadIpe300(benchmark::State& state) {
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTDBProfile profile;
   ZEPTDBProfileData record;
   for (auto _ : state) {
@@ -70,7 +56,7 @@ void BM_SelectAndReadIpe300(benchmark::State& state) {
 // Reading alone, the catalog selected once: IPE 300 carries a contour,
 // HEB 300 takes its shape type's script.
 void profileData(benchmark::State& state, wchar_t const* name, wchar_t const* dims) {
-  BundledSettings settings;
+  zept::bench::BundledSettings settings;
   ZEPTDBProfile profile;
   ZEPTDBProfileData record;
   if (!profile.setProfileDB(L"EURO")) state.SkipWithError("the bundled EURO catalog did not open");

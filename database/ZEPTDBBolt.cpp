@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBBolt.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "database/FastenerCatalog.h"
+#include "database/RecordCache.h"
 #include "database/ZEPTDBBoltStandards.h"
 
 using namespace zept::fastener;
@@ -25,6 +29,20 @@ void fillBolt(CDaoRecordset const& rs, ZEPTDBBoltData& bolt) {
   read(rs, L"ThreadLenght", bolt.threadLength);
   read(rs, L"Materials.Symbol", bolt.material);
   read(rs, L"TextComment", bolt.comment);
+}
+
+using BoltCache = zept::db::RecordCache<ZEPTDBBoltData>;
+
+// The key of a bolt: the bits of both numbers, as characters.
+void boltKey(std::wstring& key, double diameter, double length) {
+  std::uint32_t bits[4];
+  std::memcpy(bits, &diameter, sizeof diameter);
+  std::memcpy(bits + 2, &length, sizeof length);
+  key.assign(bits, bits + 4);
+}
+
+std::size_t heapBytes(ZEPTDBBoltData const& bolt) {
+  return (bolt.symbol.str().size() + bolt.material.str().size() + bolt.comment.str().size()) * sizeof(wchar_t);
 }
 
 }  // namespace
@@ -63,15 +81,32 @@ bool ZEPTDBBolt::getBoltLengthList(double diameter, DtArray<double>& lengths) {
 }
 
 bool ZEPTDBBolt::getBoltData(double diameter, double length, DtDb::MeasurementValue units, ZEPTDBBoltData* data) {
+  BoltCache* cache = BoltCache::of(m_db);
+  if (cache) {
+    boltKey(cache->key(), diameter, length);
+    BoltCache::Entry const* hit = cache->find();
+    if (hit && (!hit->found || !data || hit->decoded)) {
+      if (hit->found && data) {
+        *data = hit->record;
+        data->crossFactor = getCrossFactor(units);
+      }
+      return hit->found;
+    }
+  }
   const CString sql = kBoltColumns + (L"WHERE (((Bolts.Diameter)=" + number(diameter) + L") AND ((Shanks.Lenght)=" +
                                       number(length) + L"));");
   try {
     CDaoRecordset rs(&m_db);
     rs.Open(dbOpenSnapshot, sql, 0);
-    if (rs.IsEOF()) return false;
-    if (!data) return true;
+    const bool found = !rs.IsEOF();
+    if (!found || !data) {
+      if (cache && cache->admits()) cache->keep(BoltCache::Entry{found, false, 0, {}}, 0);
+      return found;
+    }
     *data = ZEPTDBBoltData();
     fillBolt(rs, *data);
+    // Every member comes from the row or the default record.
+    if (cache && cache->admits()) cache->keep(BoltCache::Entry{true, true, ~std::uint64_t{0}, *data}, heapBytes(*data));
     data->crossFactor = getCrossFactor(units);
     return true;
   } catch (...) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 
 #include "database/CallerText.h"
@@ -10,6 +11,7 @@
 #include "database/FastenerCatalog.h"
 #include "database/KorvaToPdl.h"
 #include "database/ProfileColumns.h"
+#include "database/RecordCache.h"
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoRecordset.h"
@@ -50,14 +52,69 @@ void writeDoubles(CDaoRecordset& rs, DoubleColumn const (&columns)[N], Record co
   writeDoubles(rs, columns, N, record);
 }
 
-// A text member whose column may hold null, which empties it.
-void readNullable(CDaoRecordset const& rs, wchar_t const* column, ZEPTString& out) {
+// A text member whose column may hold null, which empties it; false when
+// the member was left as it was (a value of another type).
+bool readNullable(CDaoRecordset const& rs, wchar_t const* column, ZEPTString& out) {
   COleVariant value;
   rs.GetFieldValue(column, value);
-  if (value.vt == VT_NULL)
-    out.empty();
-  else
-    zept::fastener::take(value, out);
+  if (value.vt != VT_NULL) return zept::fastener::take(value, out);
+  out.empty();
+  return true;
+}
+
+// The members a size's row fills, in reading order, with their columns;
+// `nullable` texts are emptied by a null, the others left. IS_SYMMETRIC
+// follows, read after a contour's script is derived.
+template <typename Visit>
+constexpr void eachMember(Visit&& visit) {
+  visit(L"Shape.ID", &Record::shapeId, false);
+  visit(L"Section.ID", &Record::sectionId, false);
+  visit(L"NAME", &Record::name, false);
+  for (auto const& c : kDims) visit(c.name, c.member, false);
+  visit(L"Shape.SHAPE_TYPE", &Record::shapeType, false);
+  for (auto const& c : kSectionValues) visit(c.name, c.member, false);
+  visit(L"SYMBOL", &Record::symbol, true);
+  for (auto const& c : kAreas) visit(c.name, c.member, false);
+  visit(L"HAS_MATS", &Record::hasMats, false);
+  visit(L"MATERIALS", &Record::materials, false);
+  visit(L"POINTS", &Record::points, false);
+  visit(L"IS_THIN", &Record::isThin, false);
+  for (auto const& c : kFurtherDims) visit(c.name, c.member, false);
+  visit(L"PDL_SCRIPT", &Record::pdlScript, true);
+}
+
+// Bits of the members a row sets, as eachMember orders them.
+constexpr int bitOf(ZEPTString Record::*text) {
+  int bit = 0, found = -1;
+  eachMember([&](wchar_t const*, auto member, bool) {
+    if constexpr (std::is_same_v<decltype(member), ZEPTString Record::*>)
+      if (member == text) found = bit;
+    ++bit;
+  });
+  return found;
+}
+constexpr std::uint64_t kSymbolSet = std::uint64_t{1} << bitOf(&Record::symbol);
+constexpr std::uint64_t kScriptSet = std::uint64_t{1} << bitOf(&Record::pdlScript);
+constexpr std::uint64_t kSymmetricSet = kScriptSet << 1;  // the member after them all
+
+using RecordCache = zept::db::RecordCache<Record>;
+
+// What a read of the row would do to `to`: the members it sets, the others
+// left as the caller had them.
+void applyRow(RecordCache::Entry const& row, Record& to) {
+  std::uint64_t bit = 1;
+  eachMember([&](wchar_t const*, auto member, bool) {
+    if (row.set & bit) to.*member = row.record.*member;
+    bit <<= 1;
+  });
+  if (row.set & kSymmetricSet) to.isSymmetric = row.record.isSymmetric;
+}
+
+std::size_t heapBytes(Record const& r) {
+  std::size_t characters = 0;
+  for (ZEPTString const* text : {&r.name, &r.symbol, &r.materials, &r.points, &r.pdlScript})
+    characters += text->str().size();
+  return characters * sizeof(wchar_t);
 }
 
 COleVariant yesNo(bool value) { return COleVariant(static_cast<long>(value ? 1 : 0)); }
@@ -267,31 +324,47 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
   CString dim1, dim2, dim3;
   StringToDims(dims, dim1, dim2, dim3);
   if (!isSizeKey(profileName, dim1, dim2, dim3)) return false;
+  RecordCache* cache = RecordCache::of(m_db);
+  if (cache) {
+    // A checked name holds no control character, so the line break ends it.
+    cache->key().assign(profileName.view()).append(1, L'\n').append(dims.view());
+    RecordCache::Entry const* hit = cache->find();
+    if (hit && (!hit->found || !record || hit->decoded)) {
+      if (hit->found && record) applyRow(*hit, *record);
+      return hit->found;
+    }
+  }
   const CString sql = L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE " +
                       sizeCondition(profileName, dim1, dim2, dim3);
   try {
     CDaoRecordset rs(&m_db);
     rs.Open(dbOpenSnapshot, sql, 0);
-    if (rs.IsEOF()) return false;
-    if (!record) return true;
+    const bool found = !rs.IsEOF();
+    if (!found || !record) {
+      if (cache && cache->admits()) cache->keep(RecordCache::Entry{found, false, 0, {}}, 0);
+      return found;
+    }
     Record& r = *record;
-    read(rs, L"Shape.ID", r.shapeId);
-    read(rs, L"Section.ID", r.sectionId);
-    read(rs, L"NAME", r.name);
-    readDoubles(rs, kDims, r);
-    read(rs, L"Shape.SHAPE_TYPE", r.shapeType);
-    readDoubles(rs, kSectionValues, r);
-    readNullable(rs, L"SYMBOL", r.symbol);
-    readDoubles(rs, kAreas, r);
-    read(rs, L"HAS_MATS", r.hasMats);
-    read(rs, L"MATERIALS", r.materials);
-    read(rs, L"POINTS", r.points);
-    read(rs, L"IS_THIN", r.isThin);
-    readDoubles(rs, kFurtherDims, r);
-    readNullable(rs, L"PDL_SCRIPT", r.pdlScript);
+    std::uint64_t set = 0, bit = 1;
+    eachMember([&](wchar_t const* column, auto member, bool nullable) {
+      bool taken;
+      if constexpr (std::is_same_v<decltype(member), ZEPTString Record::*>)
+        taken = nullable ? readNullable(rs, column, r.*member) : read(rs, column, r.*member);
+      else
+        taken = read(rs, column, r.*member);
+      if (taken) set |= bit;
+      bit <<= 1;
+    });
     // A row's own contour wins over its shape type's script.
-    if (!r.symbol.isEmpty()) Korva2PDL(record);
-    read(rs, L"IS_SYMMETRIC", r.isSymmetric);
+    if (!r.symbol.isEmpty()) {
+      Korva2PDL(record);
+      set |= kScriptSet;
+    }
+    if (read(rs, L"IS_SYMMETRIC", r.isSymmetric)) set |= kSymmetricSet;
+    // A row that leaves SYMBOL as the caller had it derives the script from
+    // the caller's contour: that is no answer of the row's alone.
+    if (cache && (set & kSymbolSet) && cache->admits())
+      cache->keep(RecordCache::Entry{true, true, set, r}, heapBytes(r));
     return true;
   } catch (...) {
     return false;

@@ -835,6 +835,7 @@ void Engine::execInternal(std::string const& sql) {
 void Engine::schemaChanged() {
   tables.reset();
   m_rowCache.clear();
+  m_derived.clear();
   for (auto it = m_cache.begin(); it != m_cache.end();) {
     if (it->second->inUse) {
       ++it;
@@ -950,6 +951,13 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
 
 RowCache::Entry const* Engine::cachedRows(std::wstring_view text) {
   return unchanging() ? m_rowCache.find(text) : nullptr;
+}
+
+Engine::Derived* Engine::derived(void const* kind, std::unique_ptr<Derived> (*make)()) {
+  if (!unchanging()) return nullptr;
+  for (auto const& [k, d] : m_derived)
+    if (k == kind) return d.get();
+  return m_derived.emplace_back(kind, make()).second.get();
 }
 
 void Engine::keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows) {

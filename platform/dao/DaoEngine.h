@@ -22,6 +22,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/core/COleVariant.h"
@@ -363,6 +364,16 @@ class Engine {
   bool keepsRows(Prepared const& statement) { return statement.repeatable && unchanging() && m_rowCache.admitsLast(); }
   RowCache const& rowCache() const { return m_rowCache; }
 
+  // What readers make of the kept rows (decoded records), one per `kind`,
+  // made by `make` on first use. It lives and goes exactly as the kept rows
+  // do: only while the catalog cannot change, dropped with this state or a
+  // schema change; null while the catalog can change.
+  class Derived {
+   public:
+    virtual ~Derived() = default;
+  };
+  Derived* derived(void const* kind, std::unique_ptr<Derived> (*make)());
+
   long recordsAffected = 0;
   // The catalog's tables, read once and kept until the schema changes:
   // selecting a catalog asks for several of them, and nobody else can change
@@ -393,6 +404,7 @@ class Engine {
   int m_nextSavepoint = 0;
   std::optional<FileIdentity> m_identity;  // of a read-only open, taken under the lock
   RowCache m_rowCache;
+  std::vector<std::pair<void const*, std::unique_ptr<Derived>>> m_derived;  // by kind
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema

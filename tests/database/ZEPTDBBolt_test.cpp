@@ -93,4 +93,21 @@ TEST_F(ZEPTDBBoltCatalog, WholeDataAppendsInOrderWithAFreshRecordPerRow) {
   EXPECT_EQ(bolts.length(), 6);
 }
 
+// A bolt read again and again answers as its first read, each time in the
+// units asked for.
+TEST_F(ZEPTDBBoltCatalog, RepeatedReadsAnswerAsTheFirst) {
+  for (int again = 0; again < 4; ++again) {
+    const auto units = again % 2 ? kEnglish : kMetric;
+    ZEPTDBBoltData b;
+    b.comment = L"old";
+    ASSERT_TRUE(bolt.getBoltData(12, 50, units, &b)) << again;
+    EXPECT_EQ(std::tuple(b.id, b.diameter, b.length, b.threadLength, b.symbol.str(), b.comment.str(), b.crossFactor),
+              std::tuple(13, 12., 50., 0., L"M12", L"", again % 2 ? kMmToIn : 1.))
+        << again;
+    EXPECT_TRUE(bolt.getBoltData(12, 50, units, nullptr));
+    EXPECT_FALSE(bolt.getBoltData(12, 51, units, &b));
+    EXPECT_EQ(b.id, 13);
+  }
+}
+
 }  // namespace

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <functional>
 #include <set>
 #include <tuple>
 
 #include "database/KorvaToPdl.h"
+#include "database/RecordCache.h"
 #include "platform/dao/DaoTableDef.h"
 #include "platform/fs/FileOps.h"
 #include "support/CorePrinters.h"
@@ -375,6 +377,135 @@ TEST_F(ProfileReading, CrossFactorFromTheSectionUnit) {
   ASSERT_TRUE(profile.setDBProperty(L"unit_long", COleVariant(L"m"), dbText));
   EXPECT_EQ(profile.getCrossFactor(L"in", &units), profile.getCrossFactor(L"in", nullptr));
   EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"m", L"kG"}));
+}
+
+// ---- Repeated reads --------------------------------------------------------
+
+// Every member of a record, in one text.
+std::wstring shown(ZEPTDBProfileData const& r) {
+  std::wstring out = std::to_wstring(r.shapeId) + L"|" + std::to_wstring(r.sectionId) + L"|" + r.name.str() + L"|" +
+                     std::to_wstring(r.shapeType) + L"|" + r.symbol.str() + L"|" + r.materials.str() + L"|" +
+                     r.points.str() + L"|" + r.pdlScript.str() + L"|" + std::to_wstring(r.hasMats) +
+                     std::to_wstring(r.isThin) + std::to_wstring(r.isSymmetric);
+  for (double v : {r.dim1, r.dim2, r.dim3, r.mass, r.surf, r.h, r.b, r.ea, r.es, r.ra, r.rs, r.gap, r.sx, r.sy, r.sz,
+                   r.ix, r.iy, r.iz, r.iomega, r.vy, r.vpy, r.vz, r.vpz, r.msy, r.msz, r.tors, r.shearQy, r.shearQz,
+                   r.gamma, r.a1, r.a2, r.b2, r.es2, r.p1L, r.p1T, r.p2L, r.p2T, r.p3L, r.p3T, r.p4L, r.p4T,
+                   r.unitFactor})
+    out += L"|" + std::to_wstring(v);
+  return out;
+}
+
+// A size read again and again, as a model does, is answered from the
+// decoded records the open catalog keeps: the same answer a first read gives.
+class ProfileRepeatedReads : public ProfileTest {
+ protected:
+  void SetUp() override {
+    ProfileTest::SetUp();
+    profile.setDB(L"");
+    profileCatalog(inApp("Againpro.mdb"),
+                   {L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, MATERIALS, HAS_MATS, IS_THIN, P4_T) "
+                    L"VALUES (\"IPE\", 1, 200, 0, 0, 22.4, \"S235\", True, True, 3)",
+                    L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, "
+                    L"\"10#0-0:4-0:4-2:0-2:0-0\")",
+                    insertSize(L"A", 3, 2, 0, 0)});
+    ASSERT_TRUE(profile.setProfileDB(L"AGAIN"));
+  }
+  std::size_t kept() { return zept::db::RecordCache<ZEPTDBProfileData>::of(profile.m_db)->size(); }
+};
+
+TEST_F(ProfileRepeatedReads, AHitAnswersAsAMiss) {
+  const std::pair<wchar_t const*, wchar_t const*> sizes[] = {{L"IPE", L"200"}, {L"P", L"1"}, {L"A", L"2"}};
+  for (auto const& [name, dims] : sizes) {
+    ZEPTDBProfileData first;
+    ASSERT_TRUE(profile.getProfileData(name, dims, &first));
+    for (int again = 0; again < 3; ++again) {
+      ZEPTDBProfileData r;
+      EXPECT_TRUE(profile.getProfileData(name, dims, &r));
+      EXPECT_EQ(shown(r), shown(first)) << CString(name).toUtf8() << " " << again;
+      EXPECT_TRUE(profile.getProfileData(name, dims, nullptr));
+    }
+  }
+  EXPECT_EQ(kept(), std::size(sizes));
+  ZEPTDBProfileData untouched;
+  untouched.mass = 5;
+  for (int again = 0; again < 3; ++again) {
+    EXPECT_FALSE(profile.getProfileData(L"IPE", L"999", &untouched));
+    EXPECT_FALSE(profile.getProfileData(L"IPE", L"999", nullptr));
+  }
+  EXPECT_EQ(shown(untouched), shown([] {
+              ZEPTDBProfileData r;
+              r.mass = 5;
+              return r;
+            }()));
+  EXPECT_EQ(kept(), std::size(sizes) + 1);
+  // Hostile keys are refused before anything is looked up or kept.
+  for (int again = 0; again < 3; ++again) EXPECT_FALSE(profile.getProfileData(L"IPE\"", L"200", nullptr));
+  EXPECT_EQ(kept(), std::size(sizes) + 1);
+}
+
+// Null columns leave the caller's members on a hit as on a miss; SYMBOL
+// and PDL_SCRIPT are emptied.
+TEST_F(ProfileRepeatedReads, NullColumnsKeepTheCallersMembers) {
+  for (int again = 0; again < 4; ++again) {
+    ZEPTDBProfileData r;
+    r.mass = 100 + again;
+    r.sectionId = again;
+    r.isSymmetric = again % 2;
+    r.symbol = L"old";
+    r.pdlScript = L"old";
+    r.unitFactor = again;
+    ASSERT_TRUE(profile.getProfileData(L"A", L"2", &r));
+    EXPECT_EQ(std::tuple(r.mass, r.sectionId, r.isSymmetric, r.symbol.str(), r.pdlScript.str(), r.unitFactor, r.shapeId),
+              std::tuple(100. + again, again, again % 2 == 1, L"", L"", double(again), 3))
+        << again;
+  }
+  EXPECT_EQ(kept(), 1u);
+}
+
+// Sets MASS of every row past the library.
+void setMass(std::filesystem::path const& file, double mass) {
+  sqlite3* db = nullptr;
+  sqlite3_open(file.c_str(), &db);
+  sqlite3_exec(db, ("UPDATE Shape SET MASS = " + std::to_string(mass)).c_str(), nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+}
+
+// A change by anyone, through this accessor, another one or past the
+// library, is what the next read after it gives.
+TEST_F(ProfileRepeatedReads, WritersChangeIsRead) {
+  auto mass = [&] {
+    ZEPTDBProfileData r;
+    EXPECT_TRUE(profile.getProfileData(L"IPE", L"200", &r));
+    return r.mass;
+  };
+  auto writeThrough = [](ZEPTDBProfile& accessor, double value) {
+    ZEPTDBProfileData r;
+    ASSERT_TRUE(accessor.getProfileData(L"IPE", L"200", &r));
+    r.mass = value;
+    ASSERT_EQ(accessor.setProfileData(r), 0);
+  };
+  const std::pair<char const*, std::function<void(double)>> writers[] = {
+      {"this accessor", [&](double value) { writeThrough(profile, value); }},
+      {"another accessor",
+       [&](double value) {
+         profile.setDB(L"");
+         Profile other;
+         ASSERT_TRUE(other.setProfileDB(L"AGAIN"));
+         writeThrough(other, value);
+       }},
+      {"past the library", [&](double value) {
+         profile.setDB(L"");
+         setMass(inApp("Againpro.mdb"), value);
+       }}};
+  double value = 30;
+  for (auto const& [who, write] : writers) {
+    for (int again = 0; again < 3; ++again) mass();
+    ASSERT_GT(kept(), 0u) << who;
+    write(++value);
+    ASSERT_TRUE(profile.setProfileDB(L"AGAIN")) << who;
+    EXPECT_EQ(mass(), value) << who;
+    EXPECT_EQ(mass(), value) << who;
+  }
 }
 
 // ---- Creating and writing ------------------------------------------------

@@ -118,10 +118,87 @@ std::unique_ptr<ProComplexContour> readContours(ProContourFactory const& factory
 
 // ---- Script ------------------------------------------------------------
 
+void appendExponent(std::wstring& out, int exponent) {
+  out += L'e';
+  out += exponent < 0 ? L'-' : L'+';
+  wchar_t digits[8];
+  wchar_t* const end = digits + 8;
+  wchar_t* at = end;
+  for (unsigned magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent); magnitude || end - at < 3;
+       magnitude /= 10)
+    *--at = static_cast<wchar_t>(L'0' + magnitude % 10);
+  out.append(at, end);
+}
+
+// `n` in decimal, with leading zeros to at least `width` digits.
+void appendDigits(std::wstring& out, std::uint64_t n, int width) {
+  wchar_t digits[24];
+  wchar_t* const end = digits + 24;
+  wchar_t* at = end;
+  do {
+    *--at = static_cast<wchar_t>(L'0' + n % 10);
+    n /= 10;
+  } while (n || end - at < width);
+  out.append(at, end);
+}
+
+constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// "%g" of a value that is the double nearest to a decimal of at most six
+// significant digits and nine decimals, n / 10^k: rounding the value to six
+// digits gives that decimal back, so it is written from n without a general
+// conversion. Coordinates are mostly such values (0.1, 12.5, 300). False,
+// with nothing written, for any other value.
+bool appendShortDecimal(std::wstring& out, double value) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < 1e6)) return false;
+  for (int k = 0; k < 10; ++k) {
+    const double scaled = magnitude * kPowersOfTen[k];
+    if (scaled >= 1e6) return false;
+    const double whole = std::nearbyint(scaled);
+    // The division is exact to the last bit, so equality proves n / 10^k
+    // reads back as the value.
+    if (std::fabs(scaled - whole) > 1e-6 || whole / kPowersOfTen[k] != magnitude) continue;
+    auto n = static_cast<std::uint64_t>(whole);
+    int scale = k;
+    if (std::signbit(value)) out += L'-';
+    if (n == 0) {
+      out += L'0';
+      return true;
+    }
+    for (; scale > 0 && n % 10 == 0; --scale) n /= 10;
+    int digits = 1;
+    for (std::uint64_t m = n; m >= 10; m /= 10) ++digits;
+    const int exponent = digits - 1 - scale;
+    if (exponent < -4) {  // 1.5e-005
+      for (; n % 10 == 0; --digits) n /= 10;
+      const auto unit = static_cast<std::uint64_t>(kPowersOfTen[digits - 1]);
+      appendDigits(out, n / unit, 1);
+      if (digits > 1) {
+        out += L'.';
+        appendDigits(out, n % unit, digits - 1);
+      }
+      appendExponent(out, exponent);
+      return true;
+    }
+    if (scale == 0) {
+      appendDigits(out, n, 1);
+      return true;
+    }
+    const auto unit = static_cast<std::uint64_t>(kPowersOfTen[scale]);
+    appendDigits(out, n / unit, 1);
+    out += L'.';
+    appendDigits(out, n % unit, scale);
+    return true;
+  }
+  return false;
+}
+
 // "%g" with "." and an exponent of at least three digits (1e+006). A
 // script has a few numbers per edge and is written for every contour read,
 // so they go straight into the text, without a formatted string each.
 void appendNumber(std::wstring& out, double value) {
+  if (appendShortDecimal(out, value)) return;
   char text[48];
   char const* const begin = text;
   char const* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
@@ -203,6 +280,7 @@ bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlS
 
 void contoursToPdl(ProContour const& tree, CString& script) {
   std::wstring text = script.str();
+  text.reserve(text.size() + 256);  // a few contours' worth: one allocation for most scripts
   forEachClosedContour(tree, [&](ProClosedContour const& c) { appendContour(text, c); });
   script = CString(std::move(text));
 }

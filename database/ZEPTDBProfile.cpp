@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <unordered_map>
 
@@ -126,10 +127,20 @@ bool isSizeKey(CString const& name, CString const& dim1, CString const& dim2, CS
          zept::db::isNumberLiteral(dim3);
 }
 
-// The statement part that picks one size; callers check the key first.
-CString sizeCondition(CString const& name, CString const& dim1, CString const& dim2, CString const& dim3) {
-  return L"WHERE (((Shape.NAME)=\"" + name + L"\") AND ((Shape.DIM1)=" + dim1 + L") AND ((Shape.DIM2)=" + dim2 +
-         L") AND ((Shape.DIM3)=" + dim3 + L"));";
+// `head` followed by the statement part that picks one size; callers check
+// the key first. Written into one buffer: a size read is a few microseconds,
+// and joining the pieces two at a time cost a tenth of it.
+CString sizeStatement(std::wstring_view head, CString const& name, CString const& dim1, CString const& dim2,
+                      CString const& dim3) {
+  std::wstring text;
+  text.reserve(head.size() + 112 + name.str().size() + dim1.str().size() + dim2.str().size() + dim3.str().size());
+  text.append(head);
+  text.append(L"WHERE (((Shape.NAME)=\"").append(name.str());
+  text.append(L"\") AND ((Shape.DIM1)=").append(dim1.str());
+  text.append(L") AND ((Shape.DIM2)=").append(dim2.str());
+  text.append(L") AND ((Shape.DIM3)=").append(dim3.str());
+  text.append(L"));");
+  return CString(std::move(text));
 }
 
 CString templateConnect(CString const& dataPath, wchar_t const* table) {
@@ -334,8 +345,8 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
       return hit->found;
     }
   }
-  const CString sql = L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE " +
-                      sizeCondition(profileName, dim1, dim2, dim3);
+  const CString sql = sizeStatement(L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE ",
+                                    profileName, dim1, dim2, dim3);
   try {
     CDaoRecordset rs(&m_db);
     rs.Open(dbOpenSnapshot, sql, 0);
@@ -498,7 +509,7 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
     // The size row and its shape type's script row are one change.
     CDaoTransaction tx(m_db);
     CDaoRecordset shape(&m_db);
-    shape.Open(dbOpenDynaset, L"SELECT * FROM Shape " + sizeCondition(record.name, dim1, dim2, dim3), 0);
+    shape.Open(dbOpenDynaset, sizeStatement(L"SELECT * FROM Shape ", record.name, dim1, dim2, dim3), 0);
     if (shape.IsEOF())
       shape.AddNew();
     else

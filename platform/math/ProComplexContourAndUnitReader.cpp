@@ -103,10 +103,8 @@ bool readSegments(Cursor& in, LAContour& edges) {
 // A closed contour of `node`'s kind whose segment list starts at `in`.
 template <class Contour>
 bool readContour(Cursor& in, Contour& node) {
-  LAContour edges;
-  if (!in.take(L'(') || !readSegments(in, edges)) return false;
-  node.SetLAContour(edges);
-  return true;
+  // Straight into the new node: a failure drops the whole tree.
+  return in.take(L'(') && readSegments(in, node.GetLAContour());
 }
 
 }  // namespace

@@ -462,6 +462,45 @@ TEST_F(ProfileRepeatedReads, NullColumnsKeepTheCallersMembers) {
   EXPECT_EQ(kept(), 1u);
 }
 
+// A SYMBOL that is no text leaves the caller's contour, whose script the
+// read then derives: each read does, whatever the caller passes.
+TEST_F(ProfileRepeatedReads, ASymbolOfAnotherTypeLeavesTheCallersContour) {
+  profile.setDB(L"");
+  std::wstring shape = createShape();
+  shape.replace(shape.find(L"SYMBOL MEMO"), 11, L"SYMBOL DOUBLE");
+  catalogOf(inApp("Oddpro.mdb"), {shape, createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                  L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES "
+                                  L"(\"O\", 1, 1, 0, 0, 5)"});
+  ASSERT_TRUE(profile.setProfileDB(L"ODD"));
+  constexpr wchar_t kGrid[] = L"10#0-0:4-0:4-2:0-2:0-0";
+  CString converted;
+  zept::korvaToPdl(kGrid, nullptr, converted);
+  for (int again = 0; again < 6; ++again) {
+    ZEPTDBProfileData r;
+    if (again % 2) r.symbol = kGrid;
+    ASSERT_TRUE(profile.getProfileData(L"O", L"1", &r));
+    EXPECT_EQ(r.pdlScript.str(), again % 2 ? converted.str() : L"I") << again;
+  }
+}
+
+// A catalog open for writing keeps no record: each read sees the last write.
+TEST_F(ProfileRepeatedReads, WritableCatalogsKeepNothing) {
+  ASSERT_EQ(profile.createProfileDB(L"FRESH", DtDb::kMetric), 0);
+  ZEPTDBProfileData r;
+  r.name = L"P";
+  r.dim1 = 1;
+  r.shapeType = 1;
+  for (double mass : {1., 2., 3.}) {
+    r.mass = mass;
+    ASSERT_EQ(profile.setProfileData(r), 0);
+    for (int again = 0; again < 3; ++again) {
+      ZEPTDBProfileData back;
+      ASSERT_TRUE(profile.getProfileData(L"P", L"1", &back));
+      EXPECT_EQ(back.mass, mass);
+    }
+  }
+}
+
 // Sets MASS of every row past the library.
 void setMass(std::filesystem::path const& file, double mass) {
   sqlite3* db = nullptr;

@@ -22,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <unordered_map>
 
 #include "platform/dao/DaoDatabase.h"
@@ -53,8 +54,7 @@ class RecordCache final : public zept::dao::Engine::Derived {
   // catalog can change.
   static RecordCache* of(CDaoDatabase& db) {
     if (!db.IsOpen()) return nullptr;
-    static constexpr char kind = 0;  // its address tells the record types apart
-    return static_cast<RecordCache*>(db.engine().derived(&kind, [] {
+    return static_cast<RecordCache*>(db.engine().derived(typeid(RecordCache), [] {
       return std::unique_ptr<zept::dao::Engine::Derived>(new RecordCache);
     }));
   }

@@ -953,11 +953,11 @@ RowCache::Entry const* Engine::cachedRows(std::wstring_view text) {
   return unchanging() ? m_rowCache.find(text) : nullptr;
 }
 
-Engine::Derived* Engine::derived(void const* kind, std::unique_ptr<Derived> (*make)()) {
+Engine::Derived* Engine::derived(std::type_info const& kind, std::unique_ptr<Derived> (*make)()) {
   if (!unchanging()) return nullptr;
   for (auto const& [k, d] : m_derived)
-    if (k == kind) return d.get();
-  return m_derived.emplace_back(kind, make()).second.get();
+    if (*k == kind) return d.get();
+  return m_derived.emplace_back(&kind, make()).second.get();
 }
 
 void Engine::keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows) {

@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -364,15 +365,17 @@ class Engine {
   bool keepsRows(Prepared const& statement) { return statement.repeatable && unchanging() && m_rowCache.admitsLast(); }
   RowCache const& rowCache() const { return m_rowCache; }
 
-  // What readers make of the kept rows (decoded records), one per `kind`,
-  // made by `make` on first use. It lives and goes exactly as the kept rows
-  // do: only while the catalog cannot change, dropped with this state or a
-  // schema change; null while the catalog can change.
+  // What readers make of the kept rows (decoded records), one per `kind`
+  // (its class: a type compares equal across shared objects, an address of
+  // its own need not), made by `make` on first use. It lives and goes
+  // exactly as the kept rows do: only while the catalog cannot change,
+  // dropped with this state or a schema change; null while the catalog can
+  // change.
   class Derived {
    public:
     virtual ~Derived() = default;
   };
-  Derived* derived(void const* kind, std::unique_ptr<Derived> (*make)());
+  Derived* derived(std::type_info const& kind, std::unique_ptr<Derived> (*make)());
 
   long recordsAffected = 0;
   // The catalog's tables, read once and kept until the schema changes:
@@ -404,7 +407,7 @@ class Engine {
   int m_nextSavepoint = 0;
   std::optional<FileIdentity> m_identity;  // of a read-only open, taken under the lock
   RowCache m_rowCache;
-  std::vector<std::pair<void const*, std::unique_ptr<Derived>>> m_derived;  // by kind
+  std::vector<std::pair<std::type_info const*, std::unique_ptr<Derived>>> m_derived;  // by kind
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema

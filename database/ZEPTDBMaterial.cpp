@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBMaterial.h"
 
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
 #include "database/FastenerCatalog.h"
+#include "database/RecordCache.h"
 
 using namespace zept::fastener;
 
@@ -9,6 +14,32 @@ namespace {
 
 constexpr int kTypeCount = 6;
 constexpr wchar_t const* kTypeNames[kTypeCount] = {L"", L"STEEL", L"CONCRETE", L"ALUMINIUM", L"WOOD", L"USER"};
+
+using Record = ZEPTDBMaterialData;
+using MaterialCache = zept::db::RecordCache<Record>;
+// Members a kept row can say it sets: one bit each.
+constexpr int kMaxMembers = 64;
+
+// What a read of the row would do to `to`: the members it sets, the others
+// left as the caller had them.
+void applyRow(MaterialCache::Entry const& row, Record& to) {
+  std::array<void const*, kMaxMembers> from{};
+  int n = 0;
+  forEachMaterialColumn(row.record, [&](wchar_t const*, auto const& member) {
+    if (n < kMaxMembers) from[n] = &member;
+    ++n;
+  });
+  int i = 0;
+  forEachMaterialColumn(to, [&](wchar_t const*, auto& member) {
+    if (i < kMaxMembers && (row.set >> i & 1))
+      member = *static_cast<std::remove_reference_t<decltype(member)> const*>(from[i]);
+    ++i;
+  });
+}
+
+std::size_t heapBytes(Record const& r) {
+  return (r.name.str().size() + r.secondName.str().size() + r.description.str().size()) * sizeof(wchar_t);
+}
 
 }  // namespace
 
@@ -69,11 +100,32 @@ bool ZEPTDBMaterial::getMaterialData(CString const& typeName, CString const& gra
 bool ZEPTDBMaterial::getMaterialData(int type, CString const& gradeName, ZEPTDBMaterialData* record) {
   if (type < 0) return false;
   try {
+    // Quoting refuses a hostile name before anything is looked up.
+    const CString sql = L"SELECT * FROM MATERIALS WHERE (NAME=" + quoted(gradeName) + L");";
+    MaterialCache* cache = MaterialCache::of(m_db);
+    if (cache) {
+      cache->key().assign(gradeName.view());
+      MaterialCache::Entry const* hit = cache->find();
+      if (hit && (!hit->found || !record || hit->decoded)) {
+        if (hit->found && record) applyRow(*hit, *record);
+        return hit->found;
+      }
+    }
     CDaoRecordset rs(&m_db);
-    rs.Open(dbOpenSnapshot, L"SELECT * FROM MATERIALS WHERE (NAME=" + quoted(gradeName) + L");", 0);
-    if (rs.IsEOF()) return false;
-    if (!record) return true;
-    forEachMaterialColumn(*record, [&](wchar_t const* column, auto& member) { read(rs, column, member); });
+    rs.Open(dbOpenSnapshot, sql, 0);
+    const bool found = !rs.IsEOF();
+    if (!found || !record) {
+      if (cache && cache->admits()) cache->keep(MaterialCache::Entry{found, false, 0, {}}, 0);
+      return found;
+    }
+    std::uint64_t set = 0;
+    int i = 0;
+    forEachMaterialColumn(*record, [&](wchar_t const* column, auto& member) {
+      if (read(rs, column, member) && i < kMaxMembers) set |= std::uint64_t{1} << i;
+      ++i;
+    });
+    if (cache && i <= kMaxMembers && cache->admits())
+      cache->keep(MaterialCache::Entry{true, true, set, *record}, heapBytes(*record));
     return true;
   } catch (...) {
     return false;

@@ -114,4 +114,22 @@ TEST_F(ZEPTDBMaterialCatalog, RecordByNameAlone) {
   EXPECT_TRUE(material.getMaterialData(2, L"C30/37", nullptr));
 }
 
+// A grade read again and again answers as its first read: null columns
+// leave the caller's members, a missing grade stays missing.
+TEST_F(ZEPTDBMaterialCatalog, RepeatedReadsAnswerAsTheFirst) {
+  for (int again = 0; again < 4; ++again) {
+    ZEPTDBMaterialData r;
+    r.lx = again;
+    r.description = L"old";
+    ASSERT_TRUE(material.getMaterialData(1, L"EN AW-6082", &r)) << again;
+    EXPECT_EQ(std::tuple(r.id, r.type, r.lx, r.name.str(), r.description.str()),
+              std::tuple(3, std::int16_t{3}, double(again), L"EN AW-6082", L"old"))
+        << again;
+    EXPECT_TRUE(material.getMaterialData(1, L"EN AW-6082", nullptr));
+    EXPECT_FALSE(material.getMaterialData(1, L"EN AW-6083", &r));
+    EXPECT_EQ(r.id, 3);
+    EXPECT_FALSE(material.getMaterialData(1, L"S355\" OR \"1\"=\"1", nullptr));
+  }
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cwchar>
 #include <cwctype>
 #include <vector>
@@ -77,9 +78,37 @@ void appendInteger(std::wstring& out, T value) {
   appendAscii(out, digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
+constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+
+// "%.<precision>f" of a value whose scaled magnitude is below 2^50 and not
+// within 1/8 of a half: the rounding of the exact value is then that of the
+// scaled double, which is off by at most 1/16, so the digits come from one
+// integer. Catalog keys ("=%f") are such values; false for the rest.
+bool appendFixedQuickly(std::wstring& out, double value, int precision) {
+  if (precision > 9) return false;
+  const double scaled = std::fabs(value) * kPowersOfTen[precision];
+  if (!(scaled < 0x1p50)) return false;
+  const double below = std::floor(scaled);
+  if (std::fabs(scaled - below - 0.5) <= 0x1p-3) return false;
+  auto n = static_cast<std::uint64_t>(scaled - below < 0.5 ? below : below + 1);
+  wchar_t digits[32];
+  wchar_t* const end = digits + 32;
+  wchar_t* at = end;
+  for (int i = 0; i < precision; ++i, n /= 10) *--at = static_cast<wchar_t>(L'0' + n % 10);
+  if (precision > 0) *--at = L'.';
+  do {
+    *--at = static_cast<wchar_t>(L'0' + n % 10);
+    n /= 10;
+  } while (n);
+  if (std::signbit(value)) *--at = L'-';
+  out.append(at, end);
+  return true;
+}
+
 // `conversion` is f, e or g; printf's spelling of infinities and NaNs, which
 // to_chars does not promise.
 void appendDouble(std::wstring& out, double value, wchar_t conversion, int precision) {
+  if (conversion == L'f' && appendFixedQuickly(out, value, precision)) return;
   if (!std::isfinite(value)) {
     if (std::signbit(value)) out.push_back(L'-');
     out.append(std::isnan(value) ? L"nan" : L"inf");

@@ -216,6 +216,7 @@ class RowCache {
   struct KeyHash {
     std::size_t operator()(Key const& k) const { return k.hash; }
   };
+  bool offered(std::size_t hash) const;
   std::list<Entry> m_entries;  // latest first
   std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
   std::size_t m_bytes = 0;

@@ -4,11 +4,16 @@
 #include "database/CallerText.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoTableDef.h"
 #include "platform/dao/FileLock.h"
 #include "platform/dao/JetFile.h"
+#include "platform/core/Utf8.h"
+#include "platform/fs/CaseFold.h"
+#include "platform/fs/DirCache.h"
 #include "platform/fs/FileFind.h"
 #include "platform/fs/FileOps.h"
 #include "platform/fs/WinPath.h"
@@ -126,26 +131,54 @@ CString readOnlyMarker(CString const& path) { return path + L".readonly"; }
 // Puts the attribute back for a writer that died: the marker is there but
 // nobody holds the catalog exclusively, as a live writer does.
 void restoreAbandonedReadOnly(CString const& path) {
-  const CString marker = readOnlyMarker(path);
-  if (!zept::fs::fileExists(marker.view())) return;
   const auto posix = zept::fs::resolve(path.view());
   zept::dao::FileLock probe;
   if (!posix || !probe.acquire(*posix, zept::dao::FileLock::Kind::Shared)) return;
   const std::uint32_t attributes = zept::fs::getFileAttributes(path.view());
   if (attributes != INVALID_FILE_ATTRIBUTES)
     zept::fs::setFileAttributes(path.view(), attributes | FILE_ATTRIBUTE_READONLY);
-  zept::fs::deleteFile(marker.view());
+  zept::fs::deleteFile(readOnlyMarker(path).view());
+}
+
+// The marker lies beside the catalog, named like it in any case: looked up
+// in the folder the catalog was found in, whose listing is kept while the
+// folder does not change (one stat).
+bool hasReadOnlyMarker(zept::fs::FoundFile const& catalog) {
+  const std::size_t slash = catalog.path.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : catalog.path.substr(0, slash ? slash : 1);
+  const std::string name = slash == std::string::npos ? catalog.path : catalog.path.substr(slash + 1);
+  return zept::fs::findNoCase(folder, zept::fs::foldCase(zept::fromUtf8(name + ".readonly"))).has_value();
+}
+
+// A path whose file name is plain (no wildcard, not "." or ".."), which a
+// directory search finds exactly when resolving it finds a file.
+bool isPlainFilePath(CString const& path) {
+  const std::wstring_view p = path.view();
+  const std::size_t separator = p.find_last_of(L"\\/:");
+  const std::wstring_view name = separator == std::wstring_view::npos ? p : p.substr(separator + 1);
+  return !name.empty() && name != L"." && name != L".." && name.find_first_of(L"*?") == std::wstring_view::npos;
 }
 
 }  // namespace
 
 bool ZEPTDBBaseData::openDatabase(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive) {
   if (path.IsEmpty()) return false;
-  if (!anyMatch(path)) return false;
-  if (readOnly) restoreAbandonedReadOnly(path);
+  // A plain path is looked up once; the open goes to the file found.
+  std::optional<zept::fs::FoundFile> file;
+  if (isPlainFilePath(path)) {
+    file = zept::fs::findFile(path.view());
+    if (!file) return false;
+    if (readOnly && hasReadOnlyMarker(*file)) restoreAbandonedReadOnly(path);
+  } else {
+    if (!anyMatch(path)) return false;
+    if (readOnly && zept::fs::fileExists(readOnlyMarker(path).view())) restoreAbandonedReadOnly(path);
+  }
   if (db.IsOpen()) db.Close();
   try {
-    db.Open(path, exclusive || !readOnly, readOnly, L"");
+    if (file)
+      db.OpenFound(path, *file, exclusive || !readOnly, readOnly);
+    else
+      db.Open(path, exclusive || !readOnly, readOnly, L"");
     return true;
   } catch (CDaoException const&) {
     if (readOnly && !exclusive) return openDatabase(db, path, true, true);

@@ -18,9 +18,11 @@ using zept::dao::JetStatementKind;
 
 namespace {
 
-std::string resolvedPath(wchar_t const* name, bool forCreate) {
+std::string resolvedPath(wchar_t const* name, bool forCreate, struct stat* status = nullptr, bool* found = nullptr) {
   if (!name || !*name) throw CDaoException(zept::jet::kFileNotFound, L"Could not find file ''.");
-  auto path = zept::fs::resolve(name);
+  struct stat st {};
+  bool exists = false;
+  auto path = zept::fs::resolve(name, status ? *status : st, found ? *found : exists);
   if (!path) {
     if (forCreate) throw CDaoException(3044, CString(L"'") + name + L"' is not a valid path.");
     throw CDaoException(zept::jet::kFileNotFound, CString(L"Could not find file '") + name + L"'.");
@@ -79,8 +81,21 @@ CDaoDatabase::~CDaoDatabase() { Close(); }
 
 void CDaoDatabase::Open(wchar_t const* name, bool exclusive, bool readOnly, wchar_t const*) {
   Close();
-  const std::string path = resolvedPath(name, false);
-  auto engine = Engine::open(path, readOnly ? Engine::Access::ReadOnly : Engine::Access::ReadWrite, exclusive);
+  struct stat status {};
+  bool found = false;
+  const std::string path = resolvedPath(name, false, &status, &found);
+  open(name, path, found ? &status : nullptr, exclusive, readOnly);
+}
+
+void CDaoDatabase::OpenFound(wchar_t const* name, zept::fs::FoundFile const& file, bool exclusive, bool readOnly) {
+  Close();
+  open(name, file.path, &file.status, exclusive, readOnly);
+}
+
+void CDaoDatabase::open(wchar_t const* name, std::string const& path, struct stat const* named, bool exclusive,
+                        bool readOnly) {
+  auto engine =
+      Engine::open(path, named, readOnly ? Engine::Access::ReadOnly : Engine::Access::ReadWrite, exclusive);
   zept::dao::attachLinks(*engine);
   m_engine = std::move(engine);
   m_name = name;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/core/COleVariant.h"
 #include "platform/core/CString.h"
@@ -20,6 +21,10 @@ ZEPTDB_BEGIN_EXPORTS
 namespace zept::dao {
 class Engine;
 }
+namespace zept::fs {
+struct FoundFile;
+}
+struct stat;
 
 class CDaoDatabase {
  public:
@@ -34,6 +39,9 @@ class CDaoDatabase {
 
   // `name` is a Windows-style or POSIX path, resolved case-insensitively.
   void Open(wchar_t const* name, bool exclusive = false, bool readOnly = false, wchar_t const* connect = L"");
+  // Open of a file the caller has just found (zept::fs::findFile of `name`),
+  // so that it is not looked up again.
+  void OpenFound(wchar_t const* name, zept::fs::FoundFile const& file, bool exclusive, bool readOnly);
   // A new empty catalog, left open for writing. `locale` and `options` are
   // accepted for Jet compatibility; text always compares binary.
   void Create(wchar_t const* name, wchar_t const* locale = dbLangGeneral, int options = 0);
@@ -72,6 +80,8 @@ class CDaoDatabase {
   zept::dao::Engine& engine() const;
 
  private:
+  void open(wchar_t const* name, std::string const& path, struct stat const* named, bool exclusive, bool readOnly);
+
   std::unique_ptr<zept::dao::Engine> m_engine;
   CString m_name;
 };

@@ -611,15 +611,14 @@ namespace {
 // one thread at a time, handed over under the mutex.
 class WarmEngines {
  public:
-  std::unique_ptr<Engine> take(std::string const& path, FileIdentity const& identity) {
+  // The state of `path` closed last.
+  std::unique_ptr<Engine> take(std::string const& path) {
     std::lock_guard<std::mutex> guard(m_mutex);
     for (auto it = m_engines.begin(); it != m_engines.end(); ++it) {
       if ((*it)->path() != path) continue;
-      if ((*it)->identity() == identity) {
-        std::unique_ptr<Engine> e = std::move(*it);
-        m_engines.erase(it);
-        return e;
-      }
+      std::unique_ptr<Engine> e = std::move(*it);
+      m_engines.erase(it);
+      return e;
     }
     return nullptr;
   }
@@ -691,7 +690,19 @@ std::optional<FileIdentity> fileIdentity(FileLock const& lock) {
   return id;
 }
 
-std::unique_ptr<Engine> Engine::open(std::string const& path, Access access, bool exclusive) {
+namespace {
+
+[[noreturn]] void throwLockRefused(std::string const& path, int error) {
+  if (error == ENOENT) throwDao(jet::kFileNotFound, "Could not find file '" + path + "'.");
+  if (error == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
+  if (error == EINVAL) throwDao(jet::kCannotOpen, "Cannot open '" + path + "': it is not a regular file.");
+  throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(error));
+}
+
+}  // namespace
+
+std::unique_ptr<Engine> Engine::open(std::string const& path, struct stat const* named, Access access,
+                                     bool exclusive) {
   // Refused before any lock is asked for: the answer must not depend on who
   // else is reading the file.
   if (exclusive || access == Access::ReadWrite) {
@@ -703,25 +714,35 @@ std::unique_ptr<Engine> Engine::open(std::string const& path, Access access, boo
     }
   }
   const auto kind = exclusive || access == Access::ReadWrite ? FileLock::Kind::Exclusive : FileLock::Kind::Shared;
+  // A kept state's descriptor is still on the file the path named when it
+  // was closed; when the path names that file still, the lock is taken on
+  // it again instead of opening the file anew (open and flock take the
+  // lock alike: on the file the path named a moment before).
+  std::unique_ptr<Engine> warm = access == Access::ReadOnly ? warmEngines().take(path) : nullptr;
   FileLock lock;
-  if (!lock.acquire(path, kind)) {
-    if (errno == ENOENT) throwDao(jet::kFileNotFound, "Could not find file '" + path + "'.");
-    if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
-    if (errno == EINVAL) throwDao(jet::kCannotOpen, "Cannot open '" + path + "': it is not a regular file.");
-    throwDao(jet::kCannotOpen, "Cannot open '" + path + "': " + std::strerror(errno));
+  const bool kept = warm && named && warm->m_lock.keptFor(*named);
+  if (kept) lock = std::move(warm->m_lock);
+  if (kept ? !lock.relock(kind) : !lock.acquire(path, kind)) {
+    const int error = errno;
+    if (warm) {
+      if (kept) warm->m_lock = std::move(lock);
+      warmEngines().keep(std::move(warm));
+    }
+    throwLockRefused(path, error);
   }
   if (access == Access::ReadWrite) {
     warmEngines().forget(path);
-  } else if (const auto identity = fileIdentity(lock)) {
+  } else if (warm) {
     // Under the lock nobody writes, so the identity read now is the one of
     // every page the kept connection holds. A hot journal beside an
     // unchanged file is of a writer that died before it wrote to the file
     // (the change counter, on the first page, is written first), so the
     // kept pages are still the file's.
-    if (auto warm = warmEngines().take(path, *identity)) {
+    if (const auto identity = fileIdentity(lock); identity && identity == warm->identity()) {
       warm->m_lock = std::move(lock);
       return warm;
     }
+    warm.reset();  // of a file since changed or replaced
   }
   return std::unique_ptr<Engine>(new Engine(path, access, exclusive, std::move(lock)));
 }
@@ -731,7 +752,7 @@ void Engine::close(std::unique_ptr<Engine> engine) {
   // Snapshots still stepping read their rows now, under the lock.
   engine->spillStreams();
   if (!engine->keepable()) return;
-  engine->m_lock.release();
+  engine->m_lock.unlock();
   warmEngines().keep(std::move(engine));
 }
 

@@ -250,10 +250,14 @@ class Engine {
   // identity has not changed since an earlier read-only engine on it was
   // closed takes that engine's state back, connection, schema, translations,
   // prepared statements and cached rows, instead of building it anew.
-  static std::unique_ptr<Engine> open(std::string const& path, Access access, bool exclusive);
+  // `named` is the status of what `path` named when it was resolved (null
+  // when nothing): a kept state whose descriptor is on that file takes its
+  // lock again on that descriptor.
+  static std::unique_ptr<Engine> open(std::string const& path, struct stat const* named, Access access,
+                                      bool exclusive);
   // Releases the lock, and keeps a read-only engine's state for the next
   // open of the same unchanged file (at most kWarmCatalogs per process, least
-  // recently closed dropped first).
+  // recently closed dropped first), its descriptor open without the lock.
   static void close(std::unique_ptr<Engine> engine);
   static constexpr std::size_t kWarmCatalogs = 8;
   // Engine states kept for reopening; for tests.

@@ -11,12 +11,14 @@
 
 namespace zept::dao {
 
-FileLock::FileLock(FileLock&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)), m_status(other.m_status) {}
+FileLock::FileLock(FileLock&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_locked(std::exchange(other.m_locked, false)), m_status(other.m_status) {}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
   if (this != &other) {
     release();
     m_fd = std::exchange(other.m_fd, -1);
+    m_locked = std::exchange(other.m_locked, false);
     m_status = other.m_status;
   }
   return *this;
@@ -32,22 +34,28 @@ bool FileLock::acquire(std::string const& path, Kind kind) {
   // held, so that it is also what the holder reads.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return false;
-  int rc;
-  do {
-    rc = ::flock(fd, (kind == Kind::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB);
-  } while (rc != 0 && errno == EINTR);
-  if (rc != 0) {
+  if (!lockAndStat(fd, kind)) {
     const int saved = errno;
     ::close(fd);
     errno = saved;
     return false;
   }
+  m_fd = fd;
+  m_locked = true;
+  return true;
+}
+
+bool FileLock::lockAndStat(int fd, Kind kind) {
+  int rc;
+  do {
+    rc = ::flock(fd, (kind == Kind::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB);
+  } while (rc != 0 && errno == EINTR);
+  if (rc != 0) return false;
   if (::fstat(fd, &m_status) != 0 || !(S_ISREG(m_status.st_mode) || S_ISDIR(m_status.st_mode))) {
-    ::close(fd);
+    ::flock(fd, LOCK_UN);
     errno = EINVAL;
     return false;
   }
-  m_fd = fd;
   return true;
 }
 
@@ -56,6 +64,31 @@ void FileLock::release() {
     ::close(m_fd);  // closing drops the flock
     m_fd = -1;
   }
+  m_locked = false;
+}
+
+void FileLock::unlock() {
+  if (!held()) return;
+  // Should the kernel ever refuse, closing is the release that cannot fail.
+  if (::flock(m_fd, LOCK_UN) != 0) {
+    release();
+    return;
+  }
+  m_locked = false;
+}
+
+bool FileLock::keptFor(struct stat const& named) const {
+  return m_fd >= 0 && !m_locked && m_status.st_dev == named.st_dev && m_status.st_ino == named.st_ino;
+}
+
+bool FileLock::relock(Kind kind) {
+  if (m_fd < 0 || m_locked) {
+    errno = EINVAL;
+    return false;
+  }
+  if (!lockAndStat(m_fd, kind)) return false;
+  m_locked = true;
+  return true;
 }
 
 }  // namespace zept::dao

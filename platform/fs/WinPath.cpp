@@ -101,6 +101,15 @@ std::optional<std::string> resolve(std::wstring_view winPath) {
   return resolve(winPath, status, found);
 }
 
+std::optional<FoundFile> findFile(std::wstring_view winPath) {
+  FoundFile file;
+  bool found = false;
+  std::optional<std::string> path = resolve(winPath, file.status, found);
+  if (!path || !found) return std::nullopt;
+  file.path = std::move(*path);
+  return file;
+}
+
 std::optional<std::string> resolve(std::wstring_view winPath, struct stat& status, bool& found) {
   found = false;
   std::optional<std::string> posix = toPosix(winPath);

@@ -43,6 +43,15 @@ std::optional<std::string> resolve(std::wstring_view winPath);
 // false when it does not exist. Saves a caller that needs the status a stat.
 std::optional<std::string> resolve(std::wstring_view winPath, struct stat& status, bool& found);
 
+// A file that exists, as resolve() found it: its POSIX path and its status
+// at that moment.
+struct FoundFile {
+  std::string path;
+  struct stat status {};
+};
+// The file `winPath` names, or nullopt when there is none.
+std::optional<FoundFile> findFile(std::wstring_view winPath);
+
 }  // namespace zept::fs
 
 ZEPTDB_END_EXPORTS

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBBaseData.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <ctime>
+#include <filesystem>
 
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
@@ -145,6 +150,27 @@ TEST_F(ZEPTDBBaseDataOpen, ReadOnlyFileIsUnlockedAndLockedAgain) {
   a.setDB(L"");
   EXPECT_FALSE(a.makeDBWritable(status));
   EXPECT_FALSE(status.reopened || status.attributesChanged);
+}
+
+// A writer killed while a catalog's read-only attribute was lifted leaves
+// the marker beside it; selecting the catalog again on an accessor that has
+// it open already puts the attribute back, however long the folder had been
+// unchanged before (its listing is kept while it is).
+TEST_F(ZEPTDBBaseDataOpen, MarkerLeftBetweenSelectsIsHonoured) {
+  ASSERT_TRUE(zept::fs::setFileAttributes(b, FILE_ATTRIBUTE_READONLY));
+  const std::string folder = tree.path("data").string();
+  const timespec past[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_EQ(::utimensat(AT_FDCWD, folder.c_str(), past, 0), 0);
+    ASSERT_TRUE(a.setDB(L"cr_B"));
+    ASSERT_TRUE(a.setDB(L"cr_B"));
+    ASSERT_TRUE(zept::fs::setFileAttributes(b, 0));
+    tree.file("data/CR_B.MDB.readonly", "");
+    ASSERT_TRUE(a.setDB(L"cr_B")) << round;
+    EXPECT_TRUE(zept::fs::isReadOnly(b)) << round;
+    EXPECT_FALSE(std::filesystem::exists(tree.path("data/CR_B.MDB.readonly"))) << round;
+    EXPECT_EQ(a.mode(), L"ro " + upper(b));
+  }
 }
 
 // A genuine Access catalog selects read-only; making it writable fails

@@ -10,6 +10,7 @@
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoRecordset.h"
+#include "platform/dao/FileLock.h"
 #include "support/Catalog.h"
 #include "support/TestTree.h"
 
@@ -65,6 +66,31 @@ TEST_F(WarmReopen, UnchangedCatalogComesBackWarmAndItsLockStillGoes) {
   EXPECT_EQ(keptReads(db), 1u);
   EXPECT_EQ(errorOf([&] { writer.Open(name.c_str(), true, false); }), zept::jet::kFileInUse);
   db.Close();
+}
+
+// A kept state keeps its descriptor open without the lock: another process
+// must be able to lock the file exclusively the moment it is closed, and not
+// while it is open again.
+TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
+  auto otherProcessLocks = [&] {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      zept::dao::FileLock lock;
+      _exit(lock.acquire(file.string(), zept::dao::FileLock::Kind::Exclusive) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  };
+  CDaoDatabase db;
+  for (int round = 0; round < 3; ++round) {
+    EXPECT_EQ(readName(db), L"b");
+    EXPECT_FALSE(otherProcessLocks()) << round;
+    db.Close();
+    EXPECT_TRUE(otherProcessLocks()) << round;
+  }
+  db.Open(name.c_str(), false, true);
+  EXPECT_EQ(keptReads(db), 1u);  // the rounds above went warm
 }
 
 TEST_F(WarmReopen, CatalogClosedUnderAnOpenSnapshotIsKeptAndTheSnapshotReadsOn) {

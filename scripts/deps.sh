@@ -29,6 +29,8 @@ PACKAGES=(
   mdbtools-dev
   mdbtools
   libboost-dev
+  # Clipper: the polygon overlay of the region booleans.
+  libpolyclipping-dev
   # zeptcat: its record reader's JSON parser, and its man page made at build
   # time (the build goes on without one when help2man is missing).
   nlohmann-json3-dev

@@ -2,6 +2,7 @@
 // Vectors, points, matrices and planes of space.
 #include <cmath>
 
+#include "platform/host/DtGeCurve3d.h"
 #include "platform/host/DtGeMatrix3d.h"
 #include "platform/host/DtGePlane.h"
 #include "platform/host/DtGePoint3d.h"
@@ -242,6 +243,10 @@ void DtGePlane::getCoordSystem(DtGePoint3d& origin, DtGeVector3d& xAxis, DtGeVec
   origin = m_origin;
   xAxis = m_xAxis;
   yAxis = m_yAxis;
+}
+
+DtGePoint3d DtGeCircArc3d::evalPoint(double angle) const {
+  return m_center + (m_refVec * std::cos(angle) + m_normal.crossProduct(m_refVec) * std::sin(angle)) * m_radius;
 }
 
 DtGePoint2d DtGePlane::paramOf(DtGePoint3d const& point, DtGeTol const&) const {

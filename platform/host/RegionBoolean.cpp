@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Boolean operations on region faces through Boost.Geometry, keeping exact
-// pieces: the operands' lines and arcs are tessellated (arcs on the fixed
-// angle grid of their radius), Boost.Geometry combines the polygons, and each
-// edge of the result is traced back to the operand piece it lies on. Runs of
+// Boolean operations on region faces through Clipper, keeping exact pieces:
+// the operands' lines and arcs are tessellated (arcs on the fixed angle grid
+// of their radius), Clipper combines the polygons on a fine integer grid, and
+// each edge of the result is traced back to the operand piece it lies on. Runs of
 // edges on one piece become that piece again (a line, or an arc between two
 // points of its circle), and the points where runs meet are moved onto the
 // exact crossing of the two pieces. So areas and centroids of results come
@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <stdexcept>
 
 // Boost.Geometry's envelope code starts boxes uninitialised on purpose; once
 // inlined here GCC reports it against this file.
@@ -23,6 +24,7 @@
 #include <boost/geometry/geometries/point_xy.hpp>
 #include <boost/geometry/geometries/polygon.hpp>
 #include <boost/geometry/index/rtree.hpp>
+#include <polyclipping/clipper.hpp>
 
 #include "platform/host/RegionGeometry.h"
 
@@ -37,11 +39,8 @@ constexpr double kTwoPi = 2.0 * kPi;
 
 using Pt = bg::model::d2::point_xy<double>;
 using Poly = bg::model::polygon<Pt, false, true>;  // counter-clockwise outers, closed
-using MultiPoly = bg::model::multi_polygon<Poly>;
 using Box = bg::model::box<Pt>;
 using Entry = std::pair<Box, std::size_t>;
-
-DtGePoint2d toPoint(Pt const& p) { return {p.x(), p.y()}; }
 
 // Every tessellation edge with the piece it belongs to.
 struct Source {
@@ -52,9 +51,19 @@ struct Source {
   };
   std::vector<Edge> edges;
   double maxChord = 0.0;
+  // The edges on Clipper's grid, and their indexes ordered by start point:
+  // most edges of a result are operand edges, found here without a search.
+  std::vector<ClipperLib::IntPoint> from, to;
+  std::vector<std::size_t> byStart;
 };
 
-void addRing(Loop const& loop, Source& src, Poly::ring_type& ring) {
+bool before(ClipperLib::IntPoint const& a, ClipperLib::IntPoint const& b) {
+  return a.X < b.X || (a.X == b.X && a.Y < b.Y);
+}
+
+// The loop's tessellation as a ring without its closing point, each edge
+// recorded with the piece it belongs to.
+std::vector<DtGePoint2d> addRing(Loop const& loop, Source& src) {
   std::vector<DtGePoint2d> pts;
   std::vector<std::size_t> owner;
   for (auto const& s : loop) {
@@ -73,25 +82,21 @@ void addRing(Loop const& loop, Source& src, Poly::ring_type& ring) {
     pts.pop_back();
     owner.pop_back();
   }
-  for (std::size_t i = 0; i < pts.size(); ++i) {
-    ring.push_back(Pt(pts[i].x, pts[i].y));
-    src.edges.push_back({pts[i], pts[(i + 1) % pts.size()], owner[i]});
-  }
-  if (!pts.empty()) ring.push_back(Pt(pts.front().x, pts.front().y));
+  for (std::size_t i = 0; i < pts.size(); ++i) src.edges.push_back({pts[i], pts[(i + 1) % pts.size()], owner[i]});
+  return pts;
 }
 
-MultiPoly toPolygons(std::vector<Face> const& faces, Source& src) {
-  MultiPoly out;
-  for (auto const& f : faces) {
-    Poly poly;
-    addRing(f.outer, src, poly.outer());
-    for (auto const& h : f.holes) {
-      poly.inners().emplace_back();
-      addRing(h, src, poly.inners().back());
-    }
-    out.push_back(std::move(poly));
-  }
-  return out;
+// Clipper works on integers. The grid is a power of two, so that scaling is
+// exact and small binary fractions stay on it, and fine: the largest
+// coordinate becomes about 2^kGridBits. Clipper's 128-bit products keep its
+// decisions exact there; its crossings, computed in doubles, stay within a
+// few dozen steps of both edges.
+constexpr int kGridBits = 50;
+
+double gridScale(double largest) {
+  int exp = 0;
+  std::frexp(std::max(largest, 1e-300), &exp);  // largest < 2^exp
+  return std::ldexp(1.0, kGridBits - exp);
 }
 
 double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {
@@ -159,33 +164,28 @@ DtGePoint2d onCircle(DtGePoint2d const& p, Seg const& arc) {
 
 class Rebuilder {
  public:
-  // Boost.Geometry (1.74) computes crossings on a rescaled integer grid, so
-  // its new points lie off the operands' edges by up to about 1e-7 of the
-  // extent (measured); copied points are exact.
-  Rebuilder(Source const& src, double scale) : m_src(src), m_tol(1e-6 * scale), m_scale(scale) {
-    std::vector<Entry> entries;
-    entries.reserve(src.edges.size());
-    for (std::size_t i = 0; i < src.edges.size(); ++i) {
-      auto const& e = src.edges[i];
-      Box box(Pt(std::min(e.a.x, e.b.x), std::min(e.a.y, e.b.y)), Pt(std::max(e.a.x, e.b.x), std::max(e.a.y, e.b.y)));
-      entries.emplace_back(box, i);
-    }
-    m_tree = bgi::rtree<Entry, bgi::quadratic<16>>(entries.begin(), entries.end());
-  }
+  // Clipper's points lie on a grid of `step`: copied points within a step of
+  // the operands' points, new ones (crossings) within a few dozen steps of
+  // both edges. Pieces are traced within 1024 steps.
+  Rebuilder(Source const& src, double step) : m_src(src), m_tol(1024.0 * step), m_step(step) {}
 
   // A loop of exact pieces for one ring of the result, or nothing when the
   // ring is a sliver of numerical noise.
-  std::optional<Loop> rebuild(Poly::ring_type const& ring) const {
-    std::vector<DtGePoint2d> v;
-    for (auto const& p : ring) {
-      DtGePoint2d const q = toPoint(p);
-      if (v.empty() || v.back().x != q.x || v.back().y != q.y) v.push_back(q);
-    }
-    if (v.size() > 1 && v.front().x == v.back().x && v.front().y == v.back().y) v.pop_back();
-    std::size_t const n = v.size();
+  std::optional<Loop> rebuild(ClipperLib::Path const& ring) const {
+    ClipperLib::Path grid;
+    for (auto const& p : ring)
+      if (grid.empty() || grid.back() != p) grid.push_back(p);
+    if (grid.size() > 1 && grid.front() == grid.back()) grid.pop_back();
+    std::size_t const n = grid.size();
     if (n < 3) return std::nullopt;
+    std::vector<DtGePoint2d> v;
+    v.reserve(n);
+    for (auto const& p : grid) v.emplace_back(static_cast<double>(p.X) * m_step, static_cast<double>(p.Y) * m_step);
     std::vector<long> tag(n);
-    for (std::size_t i = 0; i < n; ++i) tag[i] = owner(v[i], v[(i + 1) % n]);
+    for (std::size_t i = 0; i < n; ++i) {
+      tag[i] = operandEdge(grid[i], grid[(i + 1) % n]);
+      if (tag[i] < 0) tag[i] = owner(v[i], v[(i + 1) % n]);
+    }
 
     std::size_t first = n;  // an edge whose piece differs from the one before it
     for (std::size_t i = 0; i < n; ++i)
@@ -220,13 +220,41 @@ class Rebuilder {
     }
     merge(loop);
     if (loop.empty()) return std::nullopt;
-    double const area = moments(loop).a;
-    if (!(std::fabs(area) > 1e-12 * m_scale * m_scale)) return std::nullopt;
+    // A ring thinner than the tracing tolerance is noise of the grid.
+    double around = 0.0;
+    for (auto const& s : loop) around += length(s);
+    if (!(std::fabs(moments(loop).a) > m_tol * around)) return std::nullopt;
     return loop;
   }
 
  private:
   Seg const* seg(long id) const { return id < 0 ? nullptr : m_src.segs[static_cast<std::size_t>(id)]; }
+
+  // The piece of an operand edge from a to b or from b to a, if any.
+  long operandEdge(ClipperLib::IntPoint const& a, ClipperLib::IntPoint const& b) const {
+    for (auto [p, q] : {std::pair{a, b}, std::pair{b, a}}) {
+      auto it = std::lower_bound(m_src.byStart.begin(), m_src.byStart.end(), p,
+                                 [&](std::size_t e, ClipperLib::IntPoint const& x) { return before(m_src.from[e], x); });
+      for (; it != m_src.byStart.end() && m_src.from[*it] == p; ++it)
+        if (m_src.to[*it] == q) return static_cast<long>(m_src.edges[*it].seg);
+    }
+    return -1;
+  }
+
+  // The R-tree of the operands' edges, made when an edge is first searched.
+  bgi::rtree<Entry, bgi::quadratic<16>> const& tree() const {
+    if (!m_tree) {
+      std::vector<Entry> entries;
+      entries.reserve(m_src.edges.size());
+      for (std::size_t i = 0; i < m_src.edges.size(); ++i) {
+        auto const& e = m_src.edges[i];
+        Box box(Pt(std::min(e.a.x, e.b.x), std::min(e.a.y, e.b.y)), Pt(std::max(e.a.x, e.b.x), std::max(e.a.y, e.b.y)));
+        entries.emplace_back(box, i);
+      }
+      m_tree.emplace(entries.begin(), entries.end());
+    }
+    return *m_tree;
+  }
 
   // The operand piece whose tessellation edge holds the result edge a-b.
   long owner(DtGePoint2d const& a, DtGePoint2d const& b) const {
@@ -234,7 +262,8 @@ class Rebuilder {
     Box const box(Pt(m.x - m_tol, m.y - m_tol), Pt(m.x + m_tol, m.y + m_tol));
     long best = -1;
     double bestDist = 0.0;
-    for (auto it = m_tree.qbegin(bgi::intersects(box)); it != m_tree.qend(); ++it) {
+    auto const& index = tree();
+    for (auto it = index.qbegin(bgi::intersects(box)); it != index.qend(); ++it) {
       auto const& e = m_src.edges[it->second];
       double const d = std::max(distanceToSegment(a, e.a, e.b), distanceToSegment(b, e.a, e.b));
       if (d <= m_tol && (best < 0 || d < bestDist)) best = static_cast<long>(e.seg), bestDist = d;
@@ -242,13 +271,14 @@ class Rebuilder {
     return best >= 0 ? best : chordOwner(a, b);
   }
 
-  // Boost drops a tessellation point whose offset from its neighbours' chord
-  // is below its grid step (large arcs), so a result edge may span several
-  // edges of one arc: both ends on that arc's points.
+  // Clipper drops a tessellation point that rounds onto its neighbours'
+  // chord, so a result edge may span several edges of one arc: both ends on
+  // that arc's points.
   long chordOwner(DtGePoint2d const& a, DtGePoint2d const& b) const {
+    auto const& index = tree();
     auto near = [&](DtGePoint2d const& p, auto&& visit) {
       Box const box(Pt(p.x - m_tol, p.y - m_tol), Pt(p.x + m_tol, p.y + m_tol));
-      for (auto it = m_tree.qbegin(bgi::intersects(box)); it != m_tree.qend(); ++it) {
+      for (auto it = index.qbegin(bgi::intersects(box)); it != index.qend(); ++it) {
         auto const& e = m_src.edges[it->second];
         if (m_src.segs[e.seg]->kind == Seg::kArc && distanceToSegment(p, e.a, e.b) <= m_tol) visit(e.seg);
       }
@@ -269,10 +299,10 @@ class Rebuilder {
     Seg const* s = seg(before);
     Seg const* t = seg(after);
     if (!s || !t) return x;
-    // A point Boost copied from an operand is that operand's corner.
+    // A point Clipper copied from an operand is that operand's corner.
     for (Seg const* u : {s, t})
       for (DtGePoint2d const& end : {u->p, u->q})
-        if (end.distanceTo(x) <= 1e-9 * m_scale) return end;
+        if (end.distanceTo(x) <= 2.0 * m_step) return end;
     if (s->kind == Seg::kCurve || t->kind == Seg::kCurve) return x;
     double const reach = 4.0 * m_src.maxChord + m_tol;
     if (auto c = crossing(*s, *t, x); c && (c->distanceTo(x) <= reach || together(*s, *t, x, *c))) return *c;
@@ -287,7 +317,7 @@ class Rebuilder {
   }
 
   // Whether the two carriers stay within the chord error of each other from
-  // x to c: then Boost's point x, where the chords cross, stands for the
+  // x to c: then Clipper's point x, where the chords cross, stands for the
   // (near) tangency c of the exact curves, however far along they are.
   bool together(Seg const& s, Seg const& t, DtGePoint2d const& x, DtGePoint2d const& c) const {
     for (double f : {0.25, 0.5, 0.75}) {
@@ -400,17 +430,19 @@ class Rebuilder {
 
   Source const& m_src;
   double m_tol;
-  double m_scale;
-  bgi::rtree<Entry, bgi::quadratic<16>> m_tree;
+  double m_step;
+  mutable std::optional<bgi::rtree<Entry, bgi::quadratic<16>>> m_tree;
 };
 
 }  // namespace
 
 bool isSimple(Loop const& loop) {
   Source src;
+  std::vector<DtGePoint2d> const pts = addRing(loop, src);
+  if (pts.size() < 3) return false;
   Poly poly;
-  addRing(loop, src, poly.outer());
-  if (poly.outer().size() < 4) return false;
+  for (auto const& p : pts) poly.outer().push_back(Pt(p.x, p.y));
+  poly.outer().push_back(Pt(pts.front().x, pts.front().y));
   bg::validity_failure_type failure;
   bool const valid = bg::is_valid(poly, failure);
   return valid || failure == bg::failure_wrong_orientation;
@@ -418,36 +450,68 @@ bool isSimple(Loop const& loop) {
 
 std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b, int op) {
   Source src;
-  MultiPoly const pa = toPolygons(a, src);
-  MultiPoly const pb = toPolygons(b, src);
-  MultiPoly result;
-  switch (op) {
-    case 0:
-      bg::union_(pa, pb, result);
-      break;
-    case 1:
-      bg::intersection(pa, pb, result);
-      break;
-    default:
-      bg::difference(pa, pb, result);
-      break;
-  }
-  Rebuilder const rebuild(src, std::max(scaleOf(a), scaleOf(b)));
-  std::vector<Face> out;
-  for (auto const& poly : result) {
-    auto outer = rebuild.rebuild(poly.outer());
-    if (!outer) continue;
-    Face face;
-    face.outer = std::move(*outer);
-    if (moments(face.outer).a < 0.0) reverse(face.outer);
-    for (auto const& inner : poly.inners()) {
-      auto hole = rebuild.rebuild(inner);
-      if (!hole) continue;
-      if (moments(*hole).a > 0.0) reverse(*hole);
-      face.holes.push_back(std::move(*hole));
+  std::vector<std::vector<DtGePoint2d>> rings[2];
+  double largest = 0.0;
+  for (int k = 0; k < 2; ++k)
+    for (auto const& f : k == 0 ? a : b) {
+      rings[k].push_back(addRing(f.outer, src));
+      for (auto const& h : f.holes) rings[k].push_back(addRing(h, src));
     }
-    out.push_back(std::move(face));
+  for (auto const& side : rings)
+    for (auto const& ring : side)
+      for (auto const& p : ring) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
+  if (!std::isfinite(largest)) throw std::domain_error("region coordinates are not finite");
+  double const scale = gridScale(largest);
+  ClipperLib::Clipper clipper;
+  for (int k = 0; k < 2; ++k) {
+    ClipperLib::Paths paths;
+    for (auto const& ring : rings[k]) {
+      ClipperLib::Path path;
+      path.reserve(ring.size());
+      for (auto const& p : ring) path.emplace_back(std::llround(p.x * scale), std::llround(p.y * scale));
+      // Edges were recorded ring by ring in this same order.
+      for (std::size_t i = 0; i < path.size(); ++i) {
+        src.from.push_back(path[i]);
+        src.to.push_back(path[(i + 1) % path.size()]);
+      }
+      paths.push_back(std::move(path));
+    }
+    clipper.AddPaths(paths, k == 0 ? ClipperLib::ptSubject : ClipperLib::ptClip, true);
   }
+  src.byStart.resize(src.edges.size());
+  for (std::size_t i = 0; i < src.byStart.size(); ++i) src.byStart[i] = i;
+  std::sort(src.byStart.begin(), src.byStart.end(),
+            [&](std::size_t x, std::size_t y) { return before(src.from[x], src.from[y]); });
+  ClipperLib::ClipType const type = op == 0   ? ClipperLib::ctUnion
+                                    : op == 1 ? ClipperLib::ctIntersection
+                                              : ClipperLib::ctDifference;
+  ClipperLib::PolyTree tree;
+  // Outer loops run counter-clockwise and holes clockwise, so a face's
+  // inside has winding number 1 and its holes 0.
+  if (!clipper.Execute(type, tree, ClipperLib::pftNonZero, ClipperLib::pftNonZero))
+    throw std::runtime_error("region overlay failed");
+
+  Rebuilder const rebuild(src, 1.0 / scale);
+  std::vector<Face> out;
+  // Outer rings hold holes, holes hold the outer rings of islands.
+  auto addOuter = [&](ClipperLib::PolyNode const& node, auto&& self) -> void {
+    auto outer = rebuild.rebuild(node.Contour);
+    if (outer) {
+      Face face;
+      face.outer = std::move(*outer);
+      if (moments(face.outer).a < 0.0) reverse(face.outer);
+      for (auto const* hole : node.Childs) {
+        auto ring = rebuild.rebuild(hole->Contour);
+        if (!ring) continue;
+        if (moments(*ring).a > 0.0) reverse(*ring);
+        face.holes.push_back(std::move(*ring));
+      }
+      out.push_back(std::move(face));
+    }
+    for (auto const* hole : node.Childs)
+      for (auto const* island : hole->Childs) self(*island, self);
+  };
+  for (auto const* node : tree.Childs) addOuter(*node, addOuter);
   return out;
 }
 

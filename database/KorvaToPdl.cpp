@@ -12,11 +12,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/math/DecimalText.h"
 #include "platform/math/ProComplexContourAndUnitReader.h"
 #include "platform/math/ProContourFactory.h"
+#include "platform/core/Utf8.h"
 #include "platform/math/VUnit.h"
 
 namespace zept {
@@ -99,137 +101,140 @@ std::unique_ptr<ProComplexContour> gridContours(ProContourFactory const& factory
 
 // ---- New grammar -------------------------------------------------------
 
-// The tree in the section unit, or null when the text is not in the grammar.
-// `sectionUnit` null means metres, the mks length unit.
-std::unique_ptr<ProComplexContour> readContours(ProContourFactory const& factory, CString const& symbol,
-                                                CString const* sectionUnit) {
-  const ProComplexContourAndUnitReader reader(symbol, factory);
-  CString unit;
-  auto tree = reader.read(unit);
-  if (!tree) return nullptr;
+// The factor from the text's unit into the section unit; `sectionUnit` null
+// means metres, the mks length unit.
+double unitFactor(std::wstring_view written, CString const* sectionUnit) {
   VUnit section(1.0, SUnit::Length);
   if (sectionUnit) section.set(sectionUnit->toUtf8().c_str());
-  VUnit written;
-  written.set(unit.toUtf8().c_str());
-  const double f = (written / section).to_mks();
-  forEachClosedContour(*tree, [scale = Scale2(f, f)](ProClosedContour& c) { c.GetLAContour().scale(scale); });
-  return tree;
+  VUnit unit;
+  unit.set(toUtf8(written).c_str());
+  return (unit / section).to_mks();
 }
 
 // ---- Script ------------------------------------------------------------
 
-void appendExponent(std::wstring& out, int exponent) {
-  out += L'e';
-  out += exponent < 0 ? L'-' : L'+';
-  wchar_t digits[8];
-  wchar_t* const end = digits + 8;
-  wchar_t* at = end;
-  for (unsigned magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent); magnitude || end - at < 3;
-       magnitude /= 10)
-    *--at = static_cast<wchar_t>(L'0' + magnitude % 10);
-  out.append(at, end);
-}
-
-// `n` in decimal, with leading zeros to at least `width` digits.
-void appendDigits(std::wstring& out, std::uint64_t n, int width) {
-  wchar_t digits[24];
-  wchar_t* const end = digits + 24;
-  wchar_t* at = end;
-  do {
-    *--at = static_cast<wchar_t>(L'0' + n % 10);
-    n /= 10;
-  } while (n || end - at < width);
-  out.append(at, end);
-}
-
 constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 
-// "%g" of a value that is the double nearest to a decimal of at most six
-// significant digits and nine decimals, n / 10^k: rounding the value to six
-// digits gives that decimal back, so it is written from n without a general
-// conversion. Coordinates are mostly such values (0.1, 12.5, 300). False,
-// with nothing written, for any other value.
-bool appendShortDecimal(std::wstring& out, double value) {
-  const double magnitude = std::fabs(value);
-  if (!(magnitude < 1e6)) return false;
-  for (int k = 0; k < 10; ++k) {
-    const double scaled = magnitude * kPowersOfTen[k];
-    if (scaled >= 1e6) return false;
-    const double whole = std::nearbyint(scaled);
-    // The division is exact to the last bit, so equality proves n / 10^k
-    // reads back as the value.
-    if (std::fabs(scaled - whole) > 1e-6 || whole / kPowersOfTen[k] != magnitude) continue;
-    auto n = static_cast<std::uint64_t>(whole);
-    int scale = k;
-    if (std::signbit(value)) out += L'-';
-    if (n == 0) {
-      out += L'0';
-      return true;
-    }
-    for (; scale > 0 && n % 10 == 0; --scale) n /= 10;
-    int digits = 1;
-    for (std::uint64_t m = n; m >= 10; m /= 10) ++digits;
-    const int exponent = digits - 1 - scale;
-    if (exponent < -4) {  // 1.5e-005
-      for (; n % 10 == 0; --digits) n /= 10;
-      const auto unit = static_cast<std::uint64_t>(kPowersOfTen[digits - 1]);
-      appendDigits(out, n / unit, 1);
-      if (digits > 1) {
-        out += L'.';
-        appendDigits(out, n % unit, digits - 1);
-      }
-      appendExponent(out, exponent);
-      return true;
-    }
-    if (scale == 0) {
-      appendDigits(out, n, 1);
-      return true;
-    }
-    const auto unit = static_cast<std::uint64_t>(kPowersOfTen[scale]);
-    appendDigits(out, n / unit, 1);
-    out += L'.';
-    appendDigits(out, n % unit, scale);
-    return true;
+// One line of a script, written into a buffer and appended to the script at
+// once: a script has a few numbers per edge and is written for every
+// contour read. The longest line, an arc, takes under 90 characters.
+class Line {
+ public:
+  void text(wchar_t const* s) {
+    while (*s) *m_at++ = *s++;
   }
-  return false;
-}
+  void put(wchar_t c) { *m_at++ = c; }
+  // "%g" with "." and an exponent of at least three digits (1e+006).
+  void number(double value) {
+    if (!shortDecimal(value)) general(value);
+  }
+  void point(Point2 const& p) {
+    number(p.x);
+    put(L',');
+    number(p.y);
+  }
+  void appendTo(std::wstring& out) {
+    out.append(m_buffer, m_at);
+    m_at = m_buffer;
+  }
 
-// "%g" with "." and an exponent of at least three digits (1e+006). A
-// script has a few numbers per edge and is written for every contour read,
-// so they go straight into the text, without a formatted string each.
-void appendNumber(std::wstring& out, double value) {
-  if (appendShortDecimal(out, value)) return;
-  char text[48];
-  char const* const begin = text;
-  char const* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
-  char const* const e = std::find(begin, end, 'e');
-  out.append(begin, e);
-  if (e == end) return;
-  out.append(e, e + 2);  // "e" and the sign
-  for (auto digits = end - (e + 2); digits < 3; ++digits) out += L'0';
-  out.append(e + 2, end);
-}
+ private:
+  // `n` in decimal, with leading zeros to at least `width` digits.
+  void digits(std::uint64_t n, int width) {
+    wchar_t reversed[24];
+    int count = 0;
+    do {
+      reversed[count++] = static_cast<wchar_t>(L'0' + n % 10);
+      n /= 10;
+    } while (n || count < width);
+    while (count) *m_at++ = reversed[--count];
+  }
 
-void appendPoint(std::wstring& out, Point2 const& p) {
-  appendNumber(out, p.x);
-  out += L',';
-  appendNumber(out, p.y);
-}
+  void exponent(int e) {
+    put(L'e');
+    put(e < 0 ? L'-' : L'+');
+    digits(static_cast<std::uint64_t>(e < 0 ? -e : e), 3);
+  }
+
+  // "%g" of a value that is the double nearest to a decimal of at most six
+  // significant digits and nine decimals, n / 10^k: rounding the value to
+  // six digits gives that decimal back, so it is written from n without a
+  // general conversion. Coordinates are mostly such values (0.1, 12.5,
+  // 300). False, with nothing written, for any other value.
+  bool shortDecimal(double value) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 1e6)) return false;
+    for (int k = 0; k < 10; ++k) {
+      const double scaled = magnitude * kPowersOfTen[k];
+      if (scaled >= 1e6) return false;
+      const auto rounded = static_cast<std::uint64_t>(scaled + 0.5);
+      const auto whole = static_cast<double>(rounded);
+      // The division is exact to the last bit, so equality proves n / 10^k
+      // reads back as the value.
+      if (std::fabs(scaled - whole) > 1e-6 || whole / kPowersOfTen[k] != magnitude) continue;
+      std::uint64_t n = rounded;
+      int scale = k;
+      if (std::signbit(value)) put(L'-');
+      if (n == 0) {
+        put(L'0');
+        return true;
+      }
+      for (; scale > 0 && n % 10 == 0; --scale) n /= 10;
+      int count = 1;
+      for (std::uint64_t m = n; m >= 10; m /= 10) ++count;
+      const int e = count - 1 - scale;
+      if (e < -4) {  // 1.5e-005; n has no trailing zero here
+        const auto unit = static_cast<std::uint64_t>(kPowersOfTen[count - 1]);
+        digits(n / unit, 1);
+        if (count > 1) {
+          put(L'.');
+          digits(n % unit, count - 1);
+        }
+        exponent(e);
+        return true;
+      }
+      const auto unit = static_cast<std::uint64_t>(kPowersOfTen[scale]);
+      digits(n / unit, 1);
+      if (scale > 0) {
+        put(L'.');
+        digits(n % unit, scale);
+      }
+      return true;
+    }
+    return false;
+  }
+
+  void general(double value) {
+    char text[48];
+    char const* const end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6).ptr;
+    char const* p = text;
+    for (; p < end && *p != 'e'; ++p) put(static_cast<wchar_t>(*p));
+    if (p == end) return;
+    put(L'e');
+    put(static_cast<wchar_t>(p[1]));  // the sign
+    for (auto count = end - (p + 2); count < 3; ++count) put(L'0');
+    for (p += 2; p < end; ++p) put(static_cast<wchar_t>(*p));
+  }
+
+  wchar_t m_buffer[160];
+  wchar_t* m_at = m_buffer;
+};
 
 // The closing segment is a straight line whatever the last edge is.
-void appendContour(std::wstring& script, ProClosedContour const& contour) {
-  LAContour const& edges = contour.GetLAContour();
+void appendContour(std::wstring& script, LAContour const& edges, bool hole) {
   if (edges.empty()) return;
-  script += L"StartContour(";
-  appendPoint(script, edges[0].start);
-  script += contour.IsHole() ? L",hole);\n" : L",ext);\n";
+  Line line;
+  line.text(L"StartContour(");
+  line.point(edges[0].start);
+  line.text(hole ? L",hole);\n" : L",ext);\n");
+  line.appendTo(script);
   for (std::size_t i = 1; i < edges.size(); ++i) {
     LAEdge const& prev = edges[i - 1];
     Point2 const& to = edges[i].start;
     if (prev.type == LAEdge::Line) {
-      script += L"LineTo(";
-      appendPoint(script, to);
-      script += L");\n";
+      line.text(L"LineTo(");
+      line.point(to);
+      line.text(L");\n");
     } else if (prev.type == LAEdge::Arc) {
       // r < 0 puts the centre left of the chord. A short arc with the centre
       // on the right runs clockwise; each of "left" and "long" reverses that.
@@ -250,38 +255,52 @@ void appendContour(std::wstring& script, ProClosedContour const& contour) {
         r = -r;
         clockwise = !clockwise;
       }
-      script += L"ArcTo(";
-      appendPoint(script, to);
-      script += L',';
-      appendNumber(script, r);
-      script += clockwise ? L",CW);\n" : L",CCW);\n";
+      line.text(L"ArcTo(");
+      line.point(to);
+      line.put(L',');
+      line.number(r);
+      line.text(clockwise ? L",CW);\n" : L",CCW);\n");
     }
+    line.appendTo(script);
   }
-  script += L"LineTo(";
-  appendPoint(script, edges[0].start);
-  script += L");\n";
+  line.text(L"LineTo(");
+  line.point(edges[0].start);
+  line.text(L");\n");
+  line.appendTo(script);
 }
 
 }  // namespace
 
 bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlScript) {
   pdlScript.Empty();
-  const ProContourFactory factory;
-  auto tree = readContours(factory, symbol, sectionUnit);
-  if (!tree) {
-    double pitch = 0;
-    std::vector<GridPoint> points;
-    if (!parseGrid(symbol.GetString(), pitch, points)) return false;
-    tree = gridContours(factory, pitch, points);
+  // The new grammar is read without a tree, into storage kept per thread:
+  // a catalog read converts one contour after another.
+  thread_local ProComplexContourAndUnitReader::Closed closed;
+  std::wstring_view unit;
+  if (ProComplexContourAndUnitReader::readClosed(symbol.GetString(), closed, unit)) {
+    const double f = unitFactor(unit, sectionUnit);
+    std::wstring text;
+    text.reserve(256);  // a few contours' worth: one allocation for most scripts
+    for (std::size_t i = 0; i < closed.count; ++i) {
+      LAContour& edges = closed.edges[i];
+      edges.scale(Scale2(f, f));
+      appendContour(text, edges, closed.holes[i]);
+    }
+    pdlScript = CString(std::move(text));
+    return true;
   }
-  contoursToPdl(*tree, pdlScript);
+  double pitch = 0;
+  std::vector<GridPoint> points;
+  if (!parseGrid(symbol.GetString(), pitch, points)) return false;
+  const ProContourFactory factory;
+  contoursToPdl(*gridContours(factory, pitch, points), pdlScript);
   return true;
 }
 
 void contoursToPdl(ProContour const& tree, CString& script) {
   std::wstring text = script.str();
-  text.reserve(text.size() + 256);  // a few contours' worth: one allocation for most scripts
-  forEachClosedContour(tree, [&](ProClosedContour const& c) { appendContour(text, c); });
+  text.reserve(text.size() + 256);
+  forEachClosedContour(tree, [&](ProClosedContour const& c) { appendContour(text, c.GetLAContour(), c.IsHole()); });
   script = CString(std::move(text));
 }
 

@@ -2,7 +2,10 @@
 #include "platform/math/ProComplexContourAndUnitReader.h"
 
 #include <charconv>
+#include <cwchar>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -37,6 +40,7 @@ class Cursor {
   // decimal there, rounded to single precision.
   bool number(double& value) {
     next();
+    if (plainNumber(value)) return true;
     wchar_t const* p = m_p;
     std::string lexeme;
     if (!zept::math::scanDecimal(p, lexeme)) return false;
@@ -56,6 +60,37 @@ class Cursor {
       return false;
     }
     value = narrow;
+    m_p = p;
+    return true;
+  }
+
+  // The common case of number(), a decimal of at most 15 digits without an
+  // exponent, read without a general conversion: digits / 10^k is one
+  // correctly rounded division, and rounding that double to a float gives
+  // the float nearest the decimal unless the double lies exactly halfway
+  // between two floats (then false, as for every other text).
+  bool plainNumber(double& value) {
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    wchar_t const* p = m_p;
+    const bool negative = *p == L'-';
+    if (*p == L'+' || *p == L'-') ++p;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = 0;
+    for (; isDigit(*p); ++p, ++count) digits = digits * 10 + static_cast<unsigned>(*p - L'0');
+    if (*p == L'.') {
+      for (++p; isDigit(*p); ++p, ++count, ++decimals) digits = digits * 10 + static_cast<unsigned>(*p - L'0');
+    }
+    if (count == 0 || count > 15) return false;
+    if ((*p == L'e' || *p == L'E') && (isDigit(p[1]) || ((p[1] == L'+' || p[1] == L'-') && isDigit(p[2]))))
+      return false;
+    const double wide = static_cast<double>(digits) / kPow10[decimals];
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &wide, sizeof bits);
+    if ((bits & 0x1FFFFFFFu) == 0x10000000u) return false;  // halfway: the general conversion decides
+    const float narrow = static_cast<float>(wide);
+    value = negative ? -narrow : narrow;
     m_p = p;
     return true;
   }
@@ -100,12 +135,81 @@ bool readSegments(Cursor& in, LAContour& edges) {
   return in.take(L')');
 }
 
-// A closed contour of `node`'s kind whose segment list starts at `in`.
-template <class Contour>
-bool readContour(Cursor& in, Contour& node) {
-  // Straight into the new node: a failure drops the whole tree.
-  return in.take(L'(') && readSegments(in, node.GetLAContour());
+// The segment list of one closed contour, starting at `in`.
+bool readContour(Cursor& in, LAContour& edges) { return in.take(L'(') && readSegments(in, edges); }
+
+enum class Kind { Solid, Hole, Island };
+
+// The grammar, text without its first zero character. `sink.open(kind)`
+// gives the edges of the next closed contour, in text order: a group's
+// outline, then its children. On success the unit name is returned through
+// `unitStart`/`unitEnd`; on failure the sink holds a part of the text.
+template <class Sink>
+bool readText(wchar_t const* text, Sink& sink, wchar_t const*& unitStart, wchar_t const*& unitEnd) {
+  if (std::wcschr(text, L'#')) return false;
+  Cursor in(text);
+  if (!in.take(L'"')) return false;
+  unitStart = in.pos();
+  unitEnd = std::wcschr(unitStart, L'"');
+  if (!unitEnd) return false;
+  Cursor body(unitEnd + 1);
+  if (!body.take(L'(')) return false;
+  while (body.take(L'(')) {    // section
+    while (body.take(L'(')) {  // solid group
+      if (!body.take(L'S')) return false;
+      if (!readContour(body, sink.open(Kind::Solid)) || !body.count() || !body.take(L'(')) return false;
+      while (body.take(L'(')) {  // child
+        const wchar_t kind = body.next();
+        if (kind != L'H' && kind != L'S') return false;
+        body.take(kind);
+        if (!readContour(body, sink.open(kind == L'H' ? Kind::Hole : Kind::Island))) return false;
+        if (!body.take(L')')) return false;
+      }
+      if (!body.take(L')') || !body.take(L')')) return false;  // child list, group
+    }
+    if (!body.take(L')')) return false;
+  }
+  return body.take(L')') && body.next() == L'\0';
 }
+
+// Builds the tree: a solid per group under the root, children under it.
+class TreeSink {
+ public:
+  explicit TreeSink(ProContourFactory const& factory) : m_factory(factory), m_root(factory.CreateComplexContour()) {}
+  LAContour& open(Kind kind) {
+    if (kind == Kind::Solid) {
+      m_solid = m_root->Attach(m_factory.CreateSolidContour());
+      return m_solid->GetLAContour();
+    }
+    if (kind == Kind::Hole) return m_solid->Attach(m_factory.CreateEmptyContour())->GetLAContour();
+    return m_solid->Attach(m_factory.CreateSolidContour())->GetLAContour();
+  }
+  std::unique_ptr<ProComplexContour> take() { return std::move(m_root); }
+
+ private:
+  ProContourFactory const& m_factory;
+  std::unique_ptr<ProComplexContour> m_root;
+  ProSolidContour* m_solid = nullptr;
+};
+
+class FlatSink {
+ public:
+  explicit FlatSink(ProComplexContourAndUnitReader::Closed& closed) : m_closed(closed) { m_closed.count = 0; }
+  LAContour& open(Kind kind) {
+    auto& c = m_closed;
+    if (c.count == c.edges.size()) {
+      c.edges.emplace_back();
+      c.holes.push_back(false);
+    }
+    c.holes[c.count] = kind == Kind::Hole;
+    LAContour& edges = c.edges[c.count++];
+    edges.removeAll();
+    return edges;
+  }
+
+ private:
+  ProComplexContourAndUnitReader::Closed& m_closed;
+};
 
 }  // namespace
 
@@ -113,40 +217,22 @@ ProComplexContourAndUnitReader::ProComplexContourAndUnitReader(CString const& te
     : m_text(text.GetString()), m_factory(factory) {}
 
 std::unique_ptr<ProComplexContour> ProComplexContourAndUnitReader::read(CString& unit) const {
-  if (m_text.find(L'#') != std::wstring::npos) return nullptr;
-  Cursor in(m_text.c_str());
-  if (!in.take(L'"')) return nullptr;
-  wchar_t const* const unitStart = in.pos();
-  const std::size_t closingQuote = m_text.find(L'"', static_cast<std::size_t>(unitStart - m_text.c_str()));
-  if (closingQuote == std::wstring::npos) return nullptr;
-  wchar_t const* const unitEnd = m_text.c_str() + closingQuote;
-  Cursor body(unitEnd + 1);
-  if (!body.take(L'(')) return nullptr;
-
-  auto root = m_factory.CreateComplexContour();
-  while (body.take(L'(')) {    // section
-    while (body.take(L'(')) {  // solid group
-      if (!body.take(L'S')) return nullptr;
-      ProSolidContour* solid = root->Attach(m_factory.CreateSolidContour());
-      if (!readContour(body, *solid) || !body.count() || !body.take(L'(')) return nullptr;
-      while (body.take(L'(')) {  // child
-        const wchar_t kind = body.next();
-        if (kind == L'H') {
-          body.take(kind);
-          if (!readContour(body, *solid->Attach(m_factory.CreateEmptyContour()))) return nullptr;
-        } else if (kind == L'S') {
-          body.take(kind);
-          if (!readContour(body, *solid->Attach(m_factory.CreateSolidContour()))) return nullptr;
-        } else {
-          return nullptr;
-        }
-        if (!body.take(L')')) return nullptr;
-      }
-      if (!body.take(L')') || !body.take(L')')) return nullptr;  // child list, group
-    }
-    if (!body.take(L')')) return nullptr;
-  }
-  if (!body.take(L')') || body.next() != L'\0') return nullptr;
+  TreeSink sink(m_factory);
+  wchar_t const* unitStart = nullptr;
+  wchar_t const* unitEnd = nullptr;
+  if (!readText(m_text.c_str(), sink, unitStart, unitEnd)) return nullptr;
   unit = CString(unitStart, static_cast<int>(unitEnd - unitStart));
-  return root;
+  return sink.take();
+}
+
+bool ProComplexContourAndUnitReader::readClosed(wchar_t const* text, Closed& closed, std::wstring_view& unit) {
+  FlatSink sink(closed);
+  wchar_t const* unitStart = nullptr;
+  wchar_t const* unitEnd = nullptr;
+  if (!readText(text, sink, unitStart, unitEnd)) {
+    closed.count = 0;
+    return false;
+  }
+  unit = std::wstring_view(unitStart, static_cast<std::size_t>(unitEnd - unitStart));
+  return true;
 }

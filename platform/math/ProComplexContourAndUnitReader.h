@@ -36,6 +36,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/core/CString.h"
 #include "platform/core/Export.h"
@@ -56,6 +58,21 @@ class ProComplexContourAndUnitReader {
   // single precision. Linear in the text's length, without recursion;
   // throws nothing but std::bad_alloc.
   std::unique_ptr<ProComplexContour> read(CString& unit) const;
+
+  // The closed contours read() would put in its tree, without the tree:
+  // edges and whether each is a hole ("H"), in the tree's depth-first
+  // pre-order, which is the text's order. Entries from `count` on are spare
+  // storage, kept for the next call, so converting many texts allocates
+  // nothing once the storage has grown.
+  struct Closed {
+    std::vector<LAContour> edges;
+    std::vector<bool> holes;
+    std::size_t count = 0;
+  };
+  // Reads `text` (up to its first zero character) as read() does, into
+  // `closed`; `unit` then views the unit name inside `text`. False, with
+  // no contours, where read() gives null.
+  static bool readClosed(wchar_t const* text, Closed& closed, std::wstring_view& unit);
 
  private:
   std::wstring m_text;

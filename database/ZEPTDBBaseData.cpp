@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/core/Exceptions.h"
+#include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoTableDef.h"
 #include "platform/dao/FileLock.h"
 #include "platform/dao/JetFile.h"
@@ -255,7 +256,16 @@ bool ZEPTDBBaseData::startCatalog(CString const& path) {
 bool ZEPTDBBaseData::finishCatalog(CString const& path) {
   m_db.Close();
   const CString building = buildingPath(path);
-  if (!zept::fs::moveFile(building.view(), path.view())) {
+  const auto from = zept::fs::resolve(building.view()), to = zept::fs::resolve(path.view());
+  bool placed = false;
+  if (from && to) {
+    try {
+      zept::dao::placeCatalogFile(*from, *to, false);
+      placed = true;
+    } catch (CDaoException const&) {
+    }
+  }
+  if (!placed) {
     zept::fs::deleteFile(building.view());
     return false;
   }

@@ -148,10 +148,24 @@ CString templateConnect(CString const& dataPath, wchar_t const* table) {
 }
 
 void linkTemplate(CDaoDatabase& db, wchar_t const* name, CString const& connect) {
+  // A conversion killed before it was done left its link: it is made anew.
+  try {
+    CDaoTableDefInfo info;
+    db.GetTableDefInfo(name, info, AFX_DAO_PRIMARY_INFO);
+    if (info.m_lAttributes & dbAttachedTable) db.DeleteTableDef(name);
+  } catch (CDaoException const&) {
+  }
   CDaoTableDef link(&db);
   link.Create(name, dbAttachExclusive, name, connect);
   link.Append();
   link.Close();
+}
+
+void renameTable(CDaoDatabase& db, wchar_t const* from, wchar_t const* to) {
+  CDaoTableDef table(&db);
+  table.Open(from);
+  table.SetName(to);
+  table.Close();
 }
 
 // Sizes are looked up by name and dimensions; Jet's catalogs did without an
@@ -471,26 +485,27 @@ bool ZEPTDBProfile::ConvertToVELD(eVersion version) {
   // making it writable, without this class's copy step.
   ZEPTDBStatus status;
   if (!ZEPTDBBaseData::makeDBWritable(status)) return false;
+  // The tables change in one transaction, so a conversion killed midway
+  // leaves the older layout for the next selection to convert. The template
+  // is linked before it (attaching its file cannot be part of one) and the
+  // link removed within it.
   try {
-    CDaoTableDef shape(&m_db);
     if (version == eNoSections) {
-      if (isTableExist(m_db, L"Section")) m_db.DeleteTableDef(L"Section");
-      shape.Open(L"shape");
-      shape.SetName(L"Shape");
       linkTemplate(m_db, L"PDLScripts", templateConnect(m_dataPath, L"PDLScripts"));
-      shape.Close();
+      CDaoTransaction tx(m_db);
+      if (isTableExist(m_db, L"Section")) m_db.DeleteTableDef(L"Section");
+      renameTable(m_db, L"shape", L"Shape");
       m_db.Execute(CString(kScriptColumns) + L"INNER" + kScriptJoin, dbFailOnError);
       m_db.DeleteTableDef(L"PDLScripts");
+      indexSizes(m_db);
+      tx.Commit();
     } else {
-      shape.Open(L"shape");
-      shape.SetName(L"Section");
-      shape.Close();
-      CDaoTableDef profile(&m_db);
-      profile.Open(L"Profile");
-      profile.SetName(L"Shape");
-      profile.Close();
+      CDaoTransaction tx(m_db);
+      renameTable(m_db, L"shape", L"Section");
+      renameTable(m_db, L"Profile", L"Shape");
+      indexSizes(m_db);
+      tx.Commit();
     }
-    indexSizes(m_db);
   } catch (...) {
     return false;
   }
@@ -573,11 +588,14 @@ bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
   const auto here = zept::fs::resolve(path.view());
   if (here && here == zept::fs::resolve(target.view())) return true;
   restoreDBStatus(status);
-  m_db.Close();
   // Selection prefers the application folder, so a copy there now was made
   // by another writer after this catalog was selected: replacing it would
-  // lose that writer's change, so this write fails instead.
-  if (!zept::fs::copyFile(path.view(), target.view(), true)) return false;
-  if (!openDatabase(m_db, target, true, false)) return false;
+  // lose that writer's change, so this write fails instead. The copy is
+  // read under the shared lock, so that no writer is halfway through it.
+  const auto copy = zept::fs::resolve(target.view());
+  const bool copied = m_db.IsOpen() && copy && zept::dao::removeOrphanJournal(*copy) &&
+                      zept::fs::copyFile(path.view(), target.view(), true);
+  m_db.Close();
+  if (!copied || !openDatabase(m_db, target, true, false)) return false;
   return ZEPTDBBaseData::makeDBWritable(status);
 }

@@ -690,6 +690,60 @@ std::optional<FileIdentity> fileIdentity(FileLock const& lock) {
   return id;
 }
 
+bool removeOrphanJournal(std::string const& target) {
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0) return true;
+  return ::unlink((target + "-journal").c_str()) == 0 || errno == ENOENT;
+}
+
+void placeCatalogFile(std::string const& built, std::string const& target, bool replace) {
+  const std::string journal = target + "-journal";
+  FileLock held;
+  struct stat st {};
+  if (::stat(target.c_str(), &st) == 0) {
+    if (!replace) throwDao(jet::kDatabaseExists, "Database '" + target + "' already exists.");
+    if (S_ISDIR(st.st_mode)) throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': it is a folder.");
+    if (!held.acquire(target, FileLock::Kind::Exclusive)) {
+      if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + target + "'; file already in use.");
+      throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': " + std::strerror(errno));
+    }
+    if ((held.status().st_mode & S_IWUSR) == 0)
+      throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': the file is read-only.");
+    if (hasHotJournal(target)) {
+      try {
+        recoverJournal(target, target);
+      } catch (CDaoException const&) {
+        // Not a catalog after all: SQLite has dealt with what it could.
+      }
+      if (hasHotJournal(target))
+        throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': its journal '" + journal +
+                                       "' cannot be played back; move it away first.");
+    }
+  } else if (!removeOrphanJournal(target)) {
+    throwDao(jet::kCannotOpen, "Cannot remove the leftover journal '" + journal + "': " + std::strerror(errno));
+  }
+  int rc = replace ? ::rename(built.c_str(), target.c_str())
+                   : ::renameat2(AT_FDCWD, built.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
+  if (rc != 0 && !replace && (errno == EINVAL || errno == ENOSYS)) {
+    // A file system without the atomic test: the narrow race is accepted.
+    if (::lstat(target.c_str(), &st) == 0)
+      errno = EEXIST;
+    else
+      rc = ::rename(built.c_str(), target.c_str());
+  }
+  if (rc != 0) {
+    if (errno == EEXIST) throwDao(jet::kDatabaseExists, "Database '" + target + "' already exists.");
+    throwDao(jet::kCannotOpen, "Cannot write '" + target + "': " + std::strerror(errno));
+  }
+  const auto slash = target.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
 namespace {
 
 [[noreturn]] void throwLockRefused(std::string const& path, int error) {
@@ -802,20 +856,32 @@ void Engine::openGenuine(JetHeader const& jet, bool exclusive) {
 }
 
 std::unique_ptr<Engine> Engine::create(std::string const& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) throwDao(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+  // The file is made here, never through a link planted at its name, and
+  // held before SQLite writes to it; a creation that fails takes it away.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    if (errno == EEXIST) throwDao(jet::kDatabaseExists, "Database '" + path + "' already exists.");
+    throwDao(jet::kCannotOpen, "Cannot create '" + path + "': " + std::strerror(errno));
+  }
+  ::close(fd);
   std::unique_ptr<Engine> e(new Engine());
-  e->m_path = path;
-  e->m_access = Access::ReadWrite;
-  e->openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI);
-  e->configure();
-  e->execInternal(
-      "CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
-      "NULL, Value, UNIQUE (Container, Name COLLATE NOCASE));"
-      "CREATE TABLE IF NOT EXISTS MSysLinkedTables (Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SourceTable TEXT "
-      "NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL)");
-  if (!e->m_lock.acquire(path, FileLock::Kind::Exclusive))
-    throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
+  try {
+    e->m_path = path;
+    e->m_access = Access::ReadWrite;
+    if (!e->m_lock.acquire(path, FileLock::Kind::Exclusive))
+      throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
+    e->openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_URI);
+    e->configure();
+    e->execInternal(
+        "CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
+        "NULL, Value, UNIQUE (Container, Name COLLATE NOCASE));"
+        "CREATE TABLE IF NOT EXISTS MSysLinkedTables (Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SourceTable "
+        "TEXT NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL)");
+  } catch (...) {
+    e.reset();
+    ::unlink(path.c_str());
+    throw;
+  }
   return e;
 }
 
@@ -847,7 +913,7 @@ void Engine::configure() {
   // Validates the file as a whole database before anyone relies on it.
   try {
     execInternal(readOnly() ? "SELECT count(*) FROM sqlite_master"
-                            : "PRAGMA synchronous=FULL; PRAGMA journal_mode=DELETE; SELECT count(*) FROM sqlite_master");
+                            : "PRAGMA synchronous=EXTRA; PRAGMA journal_mode=DELETE; SELECT count(*) FROM sqlite_master");
   } catch (...) {
     sqlite3_close_v2(m_db);
     m_db = nullptr;

@@ -177,6 +177,19 @@ struct FileIdentity {
 // granted; nullopt when it cannot be read.
 std::optional<FileIdentity> fileIdentity(FileLock const& lock);
 
+// Puts the finished catalog file `built` at `target` (POSIX paths in one
+// folder) and syncs the folder. A rollback journal beside `target` belongs
+// to the file that had the name: left there, the next open would play it
+// back into the new one. Without `replace` the target must not exist (3204)
+// and a journal left by one that is gone is removed first. With it the
+// target must be a file its owner may write (3051) that nobody holds
+// (3045); it is held exclusively meanwhile, and a journal of its last
+// writer is played back into it before the new file takes its place.
+void placeCatalogFile(std::string const& built, std::string const& target, bool replace);
+// Removes the journal beside `target` when no file is reached through that
+// name: it was left by a catalog since deleted. False when it cannot go.
+bool removeOrphanJournal(std::string const& target);
+
 // Rows of repeated reads of a catalog that cannot change, by the caller's
 // text: the same text is the same statement shape with the same parameters.
 // A text is kept when it is read again within the next few reads, so reads

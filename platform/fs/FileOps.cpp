@@ -169,6 +169,10 @@ bool createEmptyFile(std::wstring_view path) {
 bool removeStaleFile(std::wstring_view path) {
   std::string posix;
   std::optional<struct stat> st = statPath(path, &posix);
+  // Nobody builds a file through a link: one at the name is in the way.
+  struct stat link {};
+  const std::optional<std::string> named = st ? std::optional(posix) : resolve(path);
+  if (named && ::lstat(named->c_str(), &link) == 0 && S_ISLNK(link.st_mode)) return ::unlink(named->c_str()) == 0;
   if (!st) return true;
   if (!S_ISREG(st->st_mode)) return false;
   Fd fd(::open(posix.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

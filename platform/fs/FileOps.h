@@ -55,9 +55,10 @@ bool moveFile(std::wstring_view from, std::wstring_view to);
 // name durable. False when the folder is missing or not writable.
 bool createEmptyFile(std::wstring_view path);
 
-// Removes a file nobody holds a lock on (the leftover of a killed process).
-// True when the path is gone afterwards; false when the file is locked, is
-// not a regular file or cannot be removed.
+// Removes a file nobody holds a lock on (the leftover of a killed process),
+// or a symbolic link at the path, whatever it leads to. True when the path
+// is gone afterwards; false when the file is locked, is not a regular file
+// or cannot be removed.
 bool removeStaleFile(std::wstring_view path);
 
 // Removes a file. False for a missing path, a folder and, as on Windows, a

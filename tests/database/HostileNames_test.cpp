@@ -138,4 +138,23 @@ TEST_F(HostileNames, OtherAccessorsNeitherWidenNorLeaveTheFolder) {
   }
 }
 
+// A symbolic link planted where a new catalog is built or put never takes
+// the creation outside the folder; one at the building name is set aside.
+TEST_F(HostileNames, CreationFollowsNoLinkOutOfTheFolder) {
+  const auto outside = tree.dir("outside") / "evil.mdb";
+  for (std::string const planted : {"NewPro.mdb.building", "NewPro.mdb", "Objs.mdb.building", "Objs.mdb"}) {
+    std::filesystem::create_symlink(outside, tree.path("app/" + planted));
+    const int profile = ZEPTDBProfile().createProfileDB(L"New", DtDb::kMetric);
+    const int objects = ZEPTDBUserObj().createUserObjDB(L"Objs", L"Plates", L"", DtDb::kMetric);
+    EXPECT_FALSE(std::filesystem::exists(outside)) << planted;
+    if (planted.ends_with(".building")) {
+      EXPECT_EQ(planted.starts_with("New") ? profile : objects, 0) << planted;
+      EXPECT_FALSE(std::filesystem::is_symlink(tree.path("app/" + planted.substr(0, planted.size() - 9)))) << planted;
+    }
+    for (auto const* file : {"app/NewPro.mdb", "app/Objs.mdb"}) std::filesystem::remove(tree.path(file));
+    std::filesystem::remove(tree.path("app/" + planted));
+  }
+  expectNothingOutsideTheFolders("planted links");
+}
+
 }  // namespace

@@ -16,6 +16,7 @@
 #include "database/ZEPTDBUserObj.h"
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
+#include "support/HotJournal.h"
 #include "support/ProfileCatalogs.h"
 #include "support/UserObjCatalogs.h"
 
@@ -180,6 +181,81 @@ TEST_F(KilledWrites, CreatedCatalogIsWholeOrAbsent) {
   std::filesystem::remove(target);
   ZEPTDBProfile profile;
   EXPECT_EQ(profile.createProfileDB(L"New", DtDb::kMetric), 0);
+}
+
+// A catalog that died in the middle of a write and was then deleted leaves
+// its journal; a catalog put at that name later, made or copied there from
+// the data folder, must not be rolled back into it.
+TEST_F(KilledWrites, NewCatalogIsNotRolledBackIntoALeftoverJournal) {
+  templateCatalog(tree.path("data/PDLScripts.mdb"));
+  profileCatalog(tree.path("data/Copypro.mdb"));
+  struct Case {
+    char const* file;
+    int (*put)();
+    wchar_t const* rows;  // a count the new catalog answers with 1
+  } const cases[] = {
+      {"app/NewPro.mdb", [] { return ZEPTDBProfile().createProfileDB(L"New", DtDb::kMetric); },
+       L"SELECT COUNT(*) + 1 FROM Shape"},
+      {"app/Objs.mdb", [] { return ZEPTDBUserObj().createUserObjDB(L"Objs", L"Plates", L"", DtDb::kMetric); },
+       L"SELECT COUNT(*) + 1 FROM UserObjects"},
+      {"app/COPYPRO.MDB",
+       [] {
+         ZEPTDBProfile profile;
+         ZEPTDBProfileData size;
+         size.name = L"IPE";
+         size.shapeType = 1;
+         size.dim1 = 300;
+         return profile.setProfileDB(L"COPY") ? profile.setProfileData(size) : -1;
+       },
+       L"SELECT COUNT(*) FROM Shape WHERE NAME = \"IPE\""},
+  };
+  for (auto const& c : cases) {
+    const auto target = tree.path(c.file);
+    ASSERT_TRUE(leaveHotJournal(target)) << c.file;
+    std::filesystem::remove(target);
+    ASSERT_EQ(c.put(), 0) << c.file;
+    EXPECT_EQ(count(target, c.rows), 1) << c.file;
+    EXPECT_EQ(errorOf([&] { count(target, L"SELECT COUNT(*) FROM Old"); }), zept::jet::kTableNotFound) << c.file;
+  }
+}
+
+// A conversion of an older layout killed at any moment leaves a catalog
+// that the next selection converts, with every size and no leftover link.
+TEST_F(KilledWrites, KilledConversionIsTakenUpByTheNextSelection) {
+  templateCatalog(tree.path("data/PDLScripts.mdb"));
+  const std::vector<std::wstring> layouts[] = {
+      {createShape(L"shape"), insertSize(L"X", 1, 100, 0, 0, L"shape"), insertSize(L"X", 5, 50, 0, 0, L"shape")},
+      {createScripts(L"shape"), insertScript(L"shape", 1, L"I", true), insertScript(L"shape", 5, L"L", false),
+       createShape(L"Profile"), insertSize(L"X", 1, 100, 0, 0, L"Profile"), insertSize(L"X", 5, 50, 0, 0, L"Profile")},
+  };
+  const auto pristine = tree.path("pristine.mdb");
+  const auto target = tree.path("app/Killpro.mdb");
+  for (auto const& layout : layouts) {
+    std::filesystem::remove(pristine);
+    catalogOf(pristine, layout);
+    killCycles(
+        pristine, target, [] { ZEPTDBProfile().setProfileDB(L"KILL"); },
+        [&] {
+          // Whether the child got through: both tables current, Profile gone.
+          const bool converted = [&] {
+            try {
+              if (count(target, L"SELECT COUNT(*) FROM Section") == 0) return false;
+              count(target, L"SELECT COUNT(*) FROM Shape WHERE DIM1 > 0");
+            } catch (CDaoException const&) {
+              return false;
+            }
+            return errorOf([&] { count(target, L"SELECT COUNT(*) FROM Profile"); }) != 0;
+          }();
+          ZEPTDBProfile profile;
+          if (!profile.setProfileDB(L"KILL")) return -1;
+          profile.setDB(L"");
+          const bool whole = rowsText(target, L"SELECT SHAPE_TYPE, PDL_SCRIPT FROM Section ORDER BY SHAPE_TYPE") ==
+                                 "1|I;5|L" &&
+                             count(target, L"SELECT COUNT(*) FROM Shape WHERE DIM1 > 0") == 2 &&
+                             errorOf([&] { count(target, L"SELECT COUNT(*) FROM PDLScripts"); }) != 0;
+          return whole ? static_cast<int>(converted) : -1;
+        });
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoRecordset.h"
 #include "support/Catalog.h"
+#include "support/HotJournal.h"
 #include "support/MdbSamples.h"
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
@@ -122,6 +123,37 @@ TEST_F(zeptcatGenuine, ImportKeepsAnExistingCatalogUnlessToldToReplaceIt) {
   EXPECT_EQ(again.status, 2);
   EXPECT_NE(again.err.find("not a genuine Access file"), std::string::npos) << again.err;
   EXPECT_FALSE(std::filesystem::exists(tree.path("x.mdb")));
+  for (auto const& e : std::filesystem::directory_iterator(tree.path("app")))
+    EXPECT_EQ(e.path().filename().string().find(".import-"), std::string::npos);
+}
+
+// --replace replaces only a catalog that nobody holds and its owner may
+// write; the journal a writer of it left is played back into it first,
+// never into the new catalog.
+TEST_F(zeptcatGenuine, ImportReplacesOnlyACatalogItMayWrite) {
+  const auto source = sample("testV1997.mdb").string();
+  const auto dest = tree.dir("app") / "Mine.mdb";
+  auto replace = [&] { return run({"import", source, dest.string(), "--replace"}); };
+  zept::test::makeCatalog(dest, {L"CREATE TABLE Mine (ID LONG)"});
+  {
+    CDaoDatabase writer;
+    writer.Open(wide(dest).c_str(), true, false);
+    const auto held = replace();
+    EXPECT_EQ(held.status, 2);
+    EXPECT_NE(held.err.find("in use"), std::string::npos) << held.err;
+  }
+  std::filesystem::permissions(dest, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+  const auto readOnly = replace();
+  EXPECT_EQ(readOnly.status, 2);
+  EXPECT_NE(readOnly.err.find("read-only"), std::string::npos) << readOnly.err;
+  EXPECT_EQ(rows(dest, L"SELECT COUNT(*) FROM Mine").size(), 1u);
+
+  std::filesystem::remove(dest);
+  ASSERT_TRUE(zept::test::leaveHotJournal(dest));
+  const auto journaled = replace();
+  ASSERT_EQ(journaled.status, 0) << journaled.err;
+  EXPECT_FALSE(std::filesystem::exists(dest.string() + "-journal"));
+  EXPECT_EQ(rows(dest, L"SELECT A FROM Table1").size(), 2u);
   for (auto const& e : std::filesystem::directory_iterator(tree.path("app")))
     EXPECT_EQ(e.path().filename().string().find(".import-"), std::string::npos);
 }

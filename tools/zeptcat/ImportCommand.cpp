@@ -21,6 +21,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/dao/DaoDatabase.h"
+#include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTypes.h"
 #include "platform/dao/JetFile.h"
@@ -55,7 +56,8 @@ class ProgressBar {
     if (!m_on) return;
     constexpr int kWidth = 30;
     const long long shown = std::clamp(done, 0LL, std::max(total, 0LL));
-    const int filled = total > 0 ? static_cast<int>(shown * kWidth / total) : kWidth;
+    const int filled =
+        total > 0 ? static_cast<int>(static_cast<double>(shown) / static_cast<double>(total) * kWidth) : kWidth;
     std::string line = std::string(table.substr(0, 32)) + " [" + std::string(static_cast<std::size_t>(filled), '#') +
                        std::string(static_cast<std::size_t>(kWidth - filled), '.') + "] " + std::to_string(done) +
                        "/" + std::to_string(total);
@@ -98,7 +100,7 @@ class TempFile {
  public:
   explicit TempFile(std::string const& dest) {
     std::string pattern = folderOf(dest) + "/." + fileName(dest) + ".import-XXXXXX";
-    m_fd = ::mkstemp(pattern.data());
+    m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_fd < 0) fail(zept::jet::kCannotOpen, "Cannot write beside '" + dest + "': " + std::strerror(errno));
     m_path = pattern;
   }
@@ -126,20 +128,10 @@ class TempFile {
     }
     m_fd = -1;
   }
-  // Renames the file to `dest`; without `replace` an existing dest is kept.
+  // Puts the file at `dest`; without `replace` an existing dest is kept.
   void moveTo(std::string const& dest, bool replace) {
-    const int rc = replace ? ::rename(m_path.c_str(), dest.c_str())
-                           : ::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, dest.c_str(), RENAME_NOREPLACE);
-    if (rc != 0) {
-      if (errno == EEXIST) fail(zept::jet::kDatabaseExists, "'" + dest + "' exists; add --replace to replace it.");
-      fail(3043, "Cannot write '" + dest + "': " + std::strerror(errno));
-    }
+    zept::dao::placeCatalogFile(m_path, dest, replace);
     m_path.clear();
-    const int dir = ::open(folderOf(dest).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-      ::fsync(dir);
-      ::close(dir);
-    }
   }
 
  private:

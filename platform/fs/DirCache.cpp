@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <memory>
 #include <mutex>
 #include <unordered_map>
 
@@ -54,7 +55,8 @@ std::string cacheKey(std::string const& dir) {
 bool scan(std::string const& key, Listing& out) {
   struct stat st {};
   if (::stat(key.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
-  DIR* d = ::opendir(key.c_str());
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(key.c_str()), &::closedir);
+  DIR* const d = dir.get();
   if (d == nullptr) return false;
   timespec now{};
   ::clock_gettime(CLOCK_REALTIME, &now);
@@ -69,7 +71,6 @@ bool scan(std::string const& key, Listing& out) {
     if (n == "." || n == "..") continue;
     l.names.push_back({std::string(n), fromUtf8(n)});
   }
-  ::closedir(d);
   std::sort(l.names.begin(), l.names.end(),
             [](DirName const& a, DirName const& b) { return a.name < b.name; });
   l.byFold.reserve(l.names.size());

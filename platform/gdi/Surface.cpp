@@ -43,7 +43,7 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   name += path.filename().string();
   name += ".XXXXXX";
   std::string temp = (dir / name).string();
-  int const fd = ::mkstemp(temp.data());
+  int const fd = ::mkostemp(temp.data(), O_CLOEXEC);
   if (fd < 0) return false;
   std::FILE* file = ::fdopen(fd, "wb");
   if (!file) {
@@ -59,8 +59,16 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   ok = ::fchmod(::fileno(file), 0644) == 0 && ok;
   ok = std::fclose(file) == 0 && ok;
   if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  // The rename itself survives a crash only once the folder is synced.
+  if (int const folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return true;
 }
 
 // Cairo computes in 24.8 fixed point: coordinates beyond this would wrap.

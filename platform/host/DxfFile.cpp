@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <random>
 #include <set>
 
 namespace zept::dxf {
@@ -733,10 +735,26 @@ std::string folderOf(std::string const& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// A new file in `folder` under a name nobody has, made with the mode the
+// umask gives a new drawing: mkstemp's is the owner's only, and reading the
+// umask means setting it, which would hand other threads' new files none.
+int createBeside(std::string const& folder, std::string& path) {
+  static std::atomic<unsigned> serial{0};
+  std::random_device random;
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    char name[48];
+    std::snprintf(name, sizeof name, "/.dxf-%ld-%08x-%u", static_cast<long>(::getpid()), random(), serial++);
+    path = folder + name;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 }  // namespace
 
 bool read(std::string const& posixPath, Drawing& drawing, std::string& error) {
-  const Fd fd(::open(posixPath.c_str(), O_RDONLY | O_CLOEXEC));
+  const Fd fd(::open(posixPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));  // a FIFO must not block
   struct stat st {};
   if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
     error = std::string("cannot open: ") + std::strerror(errno);
@@ -788,8 +806,8 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
   }
   const std::vector<Pair> pairs = drawingPairs(drawing);
 
-  std::string tmp = folder + "/.dxf-XXXXXX";
-  const int raw = ::mkostemp(tmp.data(), O_CLOEXEC);
+  std::string tmp;
+  const int raw = createBeside(folder, tmp);
   if (raw < 0) {
     error = std::string("cannot write: ") + std::strerror(errno);
     return false;
@@ -805,10 +823,7 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
         if (!ok) break;
         ok = out.writeGroupCode(p.code) && out.writeString(p.value.c_str());
       }
-      const mode_t mask = ::umask(0);
-      ::umask(mask);
-      ok = ok && std::fflush(stream.get()) == 0 && ::fchmod(::fileno(stream.get()), 0666 & ~mask) == 0 &&
-           ::fsync(::fileno(stream.get())) == 0;
+      ok = ok && std::fflush(stream.get()) == 0 && ::fsync(::fileno(stream.get())) == 0;
       if (std::fclose(stream.release()) != 0) ok = false;
     }
   }

@@ -2,6 +2,7 @@
 #include "platform/host/DxfFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <numbers>
@@ -160,6 +161,10 @@ TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
   EXPECT_FALSE(dxf::read(t.path("absent.dxf").string(), d, error));
   EXPECT_NE(error.find("cannot open"), std::string::npos) << error;
   EXPECT_FALSE(dxf::read(t.str(), d, error));
+  // A pipe named like a drawing is refused at once, not waited on.
+  ASSERT_EQ(::mkfifo(t.path("pipe.dxf").c_str(), 0600), 0);
+  EXPECT_FALSE(dxf::read(t.path("pipe.dxf").string(), d, error));
+  EXPECT_EQ(error, "not a file");
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 
 #include "database/CallerText.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoEngine.h"
@@ -29,6 +32,45 @@ bool anyMatch(CString const& pattern) {
   const bool found = find.FindFile(pattern);
   find.Close();
   return found;
+}
+
+std::string folderOf(std::string const& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return std::string();
+  return path.substr(0, slash ? slash : 1);
+}
+
+}  // namespace
+
+// A select looks up the catalog in the application folder, then the file
+// itself and the read-only marker beside it. All three answers depend only
+// on the entries of at most two folders (the exact-case spelling of a path
+// aside, checked on its own), so while those folders are unchanged since
+// before the lookups, the answers are still right. The folders are stamped
+// before the next lookup, never after: a change made in between shows as a
+// newer stamp.
+struct ZEPTDBBaseData::Selection {
+  CString name, appPath, dataPath;  // what the select was asked with
+  std::string appProbe;             // POSIX spelling of the application-folder test
+  std::string catalogText;          // POSIX spelling of the catalog's path
+  CString path;                     // the catalog's path as opened
+  bool atAppPath = false;
+  bool exactElsewhere = false;  // catalogText lies in another folder than the file found
+  zept::fs::FoundFile file;
+  std::vector<std::string> folders;  // whose entries decide the answers
+  std::vector<zept::fs::FolderStamp> stamps;  // of `folders`; empty until taken before a lookup
+};
+
+namespace {
+
+std::vector<zept::fs::FolderStamp> stampFolders(std::vector<std::string> const& folders) {
+  std::vector<zept::fs::FolderStamp> stamps;
+  for (auto const& folder : folders) {
+    auto stamp = zept::fs::stampFolder(folder);
+    if (!stamp) return {};
+    stamps.push_back(std::move(*stamp));
+  }
+  return stamps;
 }
 
 }  // namespace
@@ -96,7 +138,35 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
     m_db.Close();
     return false;
   }
-  const CString folder = getDBPath(isDBAtAppPath(name));
+  const bool holds = !name.IsEmpty() && selectionHolds(name);
+  std::unique_ptr<Selection> next;
+  bool atAppPath = false;
+  if (holds) {
+    atAppPath = m_selected->atAppPath;
+  } else if (name.IsEmpty()) {
+    atAppPath = isDBAtAppPath(name);
+  } else {
+    // The last select's folders, stamped before they are looked in again.
+    next = std::make_unique<Selection>();
+    if (m_selected) next->stamps = stampFolders(m_selected->folders);
+    // As isDBAtAppPath: a catalog name holds no wildcard, so the search
+    // finds what resolving finds.
+    const CString probe = m_appPath + name + L".mdb";
+    struct stat status {};
+    const auto resolved = zept::fs::resolve(probe.view(), status, atAppPath);
+    if (!resolved) {
+      next.reset();
+    } else {
+      next->appProbe = *zept::fs::toPosix(probe.view());
+      // A miss holds while its folder is unchanged only when that folder is
+      // spelt exactly; an exact-case twin of it would be looked in first.
+      if (atAppPath || folderOf(next->appProbe) == folderOf(*resolved))
+        next->folders.push_back(folderOf(*resolved));
+      else
+        next.reset();
+    }
+  }
+  const CString folder = getDBPath(atAppPath);
   if (folder.IsEmpty()) return false;
   if (m_db.IsOpen()) {
     if (m_db.GetName() == name) return true;
@@ -106,7 +176,54 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
   CString path = folder + name;
   path.MakeUpper();
   if (path.Right(4) != L".MDB") path += L".MDB";
-  return openDatabase(m_db, path, true, false);
+  if (holds && path == m_selected->path) {
+    try {
+      m_db.OpenFound(path, m_selected->file, false, true);
+      return true;
+    } catch (CDaoException const&) {
+      // Refused shared: the exclusive fallback looks everything up again.
+      m_selected.reset();
+      return openDatabase(m_db, path, true, true);
+    } catch (...) {
+      m_selected.reset();
+      return false;
+    }
+  }
+  m_selected.reset();
+  zept::fs::FoundFile file;
+  const bool opened = openCatalog(m_db, path, true, false, &file);
+  if (!opened || file.path.empty() || !next) return opened;
+  next->name = name;
+  next->appPath = m_appPath;
+  next->dataPath = m_dataPath;
+  next->path = path;
+  next->atAppPath = atAppPath;
+  next->catalogText = *zept::fs::toPosix(path.view());
+  next->exactElsewhere = folderOf(next->catalogText) != folderOf(file.path);
+  next->file = std::move(file);
+  const std::string catalogFolder = folderOf(next->file.path);
+  if (std::find(next->folders.begin(), next->folders.end(), catalogFolder) == next->folders.end())
+    next->folders.push_back(catalogFolder);
+  // Trusted only when the stamps were of exactly the folders that decided.
+  if (next->stamps.size() != next->folders.size() ||
+      !std::equal(next->folders.begin(), next->folders.end(), next->stamps.begin(),
+                  [](std::string const& f, zept::fs::FolderStamp const& st) { return f == st.folder; }))
+    next->stamps.clear();
+  m_selected = std::move(next);
+  return true;
+}
+
+bool ZEPTDBBaseData::selectionHolds(CString const& name) const {
+  Selection const* s = m_selected.get();
+  if (!s || s->stamps.empty() || s->name != name || s->appPath != m_appPath || s->dataPath != m_dataPath) return false;
+  // Drive letters are read from the environment at every call.
+  if (zept::fs::toPosix((m_appPath + name + L".mdb").view()) != s->appProbe) return false;
+  if (zept::fs::toPosix(s->path.view()) != s->catalogText) return false;
+  // A file spelt exactly as asked wins over the one found; when it would lie
+  // in another folder, no stamp tells whether it appeared.
+  struct stat st {};
+  if (s->exactElsewhere && ::stat(s->catalogText.c_str(), &st) == 0) return false;
+  return std::all_of(s->stamps.begin(), s->stamps.end(), [](zept::fs::FolderStamp const& f) { return f.unchanged(); });
 }
 
 CString ZEPTDBBaseData::getFullDBName() {
@@ -163,13 +280,21 @@ bool isPlainFilePath(CString const& path) {
 }  // namespace
 
 bool ZEPTDBBaseData::openDatabase(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive) {
+  return openCatalog(db, path, readOnly, exclusive, nullptr);
+}
+
+bool ZEPTDBBaseData::openCatalog(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive,
+                                 zept::fs::FoundFile* found) {
   if (path.IsEmpty()) return false;
   // A plain path is looked up once; the open goes to the file found.
   std::optional<zept::fs::FoundFile> file;
   if (isPlainFilePath(path)) {
     file = zept::fs::findFile(path.view());
     if (!file) return false;
-    if (readOnly && hasReadOnlyMarker(*file)) restoreAbandonedReadOnly(path);
+    if (readOnly && hasReadOnlyMarker(*file))
+      restoreAbandonedReadOnly(path);
+    else if (found)
+      *found = *file;
   } else {
     if (!anyMatch(path)) return false;
     if (readOnly && zept::fs::fileExists(readOnlyMarker(path).view())) restoreAbandonedReadOnly(path);

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/core/COleVariant.h"
 #include "platform/core/CString.h"
@@ -21,6 +22,10 @@
 #include "platform/settings/ZEPTAppSet.h"
 
 ZEPTDB_BEGIN_EXPORTS
+
+namespace zept::fs {
+struct FoundFile;
+}
 
 class ZEPTDBBaseData {
  public:
@@ -112,9 +117,18 @@ class ZEPTDBBaseData {
   int propertyCount(CDaoDatabase::PropertySet set);
   bool setProperty(CDaoDatabase::PropertySet set, wchar_t const* name, COleVariant const& value, int type);
 
+  // openDatabase that also gives the file it opened, when it looked it up
+  // once and found no read-only marker beside it.
+  bool openCatalog(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive, zept::fs::FoundFile* found);
+  // Whether the file lookups of the last setDB still hold for `name`.
+  bool selectionHolds(CString const& name) const;
+
   // The catalog makeDBWritable worked on, for restoreDBStatus after it failed
   // with the catalog closed.
   CString m_writablePath;
+  // What the last setDB looked up, with the folders that decide it.
+  struct Selection;
+  std::unique_ptr<Selection> m_selected;
 };
 
 ZEPTDB_END_EXPORTS

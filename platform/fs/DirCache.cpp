@@ -143,6 +143,40 @@ std::optional<std::vector<DirName>> listDirectory(std::string const& dir) {
   return l->names;
 }
 
+namespace {
+
+bool stampOf(std::string const& folder, FolderStamp& out) {
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return false;
+  out.dev = st.st_dev;
+  out.ino = st.st_ino;
+  out.mtimeSeconds = st.st_mtim.tv_sec;
+  out.mtimeNanoseconds = st.st_mtim.tv_nsec;
+  out.ctimeSeconds = st.st_ctim.tv_sec;
+  out.ctimeNanoseconds = st.st_ctim.tv_nsec;
+  return true;
+}
+
+}  // namespace
+
+bool FolderStamp::unchanged() const {
+  FolderStamp now;
+  if (!stampOf(folder, now)) return false;
+  return now.dev == dev && now.ino == ino && now.mtimeSeconds == mtimeSeconds &&
+         now.mtimeNanoseconds == mtimeNanoseconds && now.ctimeSeconds == ctimeSeconds &&
+         now.ctimeNanoseconds == ctimeNanoseconds;
+}
+
+std::optional<FolderStamp> stampFolder(std::string const& folder) {
+  FolderStamp stamp;
+  stamp.folder = folder;
+  if (!stampOf(folder, stamp)) return std::nullopt;
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  if (now.tv_sec - stamp.mtimeSeconds < kRacySeconds) return std::nullopt;
+  return stamp;
+}
+
 void clearDirCache() {
   std::lock_guard lock(gMutex);
   gFolders.clear();

@@ -16,6 +16,7 @@
 // All functions are thread-safe.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,19 @@ std::optional<std::string> findNoCase(std::string const& dir, std::wstring_view 
 // Every entry of `dir` except "." and "..", sorted by name; nullopt when the
 // folder cannot be read.
 std::optional<std::vector<DirName>> listDirectory(std::string const& dir);
+
+// A folder's entries as of one stat: adding, removing or renaming an entry
+// changes its modification time. Taken only when the folder last changed
+// long enough before (see above) for any later change to show.
+struct FolderStamp {
+  std::string folder;
+  std::uint64_t dev = 0, ino = 0;
+  std::int64_t mtimeSeconds = 0, mtimeNanoseconds = 0, ctimeSeconds = 0, ctimeNanoseconds = 0;
+  // Whether the folder is still the one stamped, with the same entries.
+  bool unchanged() const;
+};
+// Nullopt when `folder` is not a folder or changed too recently.
+std::optional<FolderStamp> stampFolder(std::string const& folder);
 
 // Forgets every cached folder.
 void clearDirCache();

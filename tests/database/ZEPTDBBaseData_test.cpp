@@ -7,6 +7,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <functional>
 
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
@@ -152,24 +153,66 @@ TEST_F(ZEPTDBBaseDataOpen, ReadOnlyFileIsUnlockedAndLockedAgain) {
   EXPECT_FALSE(status.reopened || status.attributesChanged);
 }
 
-// A writer killed while a catalog's read-only attribute was lifted leaves
-// the marker beside it; selecting the catalog again on an accessor that has
-// it open already puts the attribute back, however long the folder had been
-// unchanged before (its listing is kept while it is).
-TEST_F(ZEPTDBBaseDataOpen, MarkerLeftBetweenSelectsIsHonoured) {
-  ASSERT_TRUE(zept::fs::setFileAttributes(b, FILE_ATTRIBUTE_READONLY));
-  const std::string folder = tree.path("data").string();
+// Selecting a catalog again on the accessor that has it open sees every
+// change of the folders made since, however long they had been unchanged
+// before (what the last select found is kept while they stay so): a marker
+// left by a killed writer puts the read-only attribute back, a replaced file
+// is read, a removed one fails, a copy appearing in the application folder
+// is preferred.
+TEST_F(ZEPTDBBaseDataOpen, ChangesBetweenSelectsOfTheSameCatalogAreSeen) {
+  struct Case {
+    char const* what;
+    std::function<void()> change;
+    std::function<void()> check;
+  };
+  const Case cases[] = {
+      {"marker",
+       [&] {
+         ASSERT_TRUE(zept::fs::setFileAttributes(b, FILE_ATTRIBUTE_READONLY));
+         ASSERT_TRUE(a.setDB(L"cr_B"));
+         ASSERT_TRUE(zept::fs::setFileAttributes(b, 0));
+         tree.file("data/CR_B.MDB.readonly", "");
+       },
+       [&] {
+         EXPECT_TRUE(a.setDB(L"cr_B"));
+         EXPECT_TRUE(zept::fs::isReadOnly(b));
+         EXPECT_FALSE(std::filesystem::exists(tree.path("data/CR_B.MDB.readonly")));
+         ASSERT_TRUE(zept::fs::setFileAttributes(b, 0));
+       }},
+      {"replaced",
+       [&] {
+         catalog("data/new.mdb", {L"CREATE TABLE U (ID LONG)"});
+         std::filesystem::rename(tree.path("data/new.mdb"), tree.path("data/cr_B.mdb"));
+       },
+       [&] {
+         EXPECT_TRUE(a.setDB(L"cr_B"));
+         CDaoTableDefInfo info;
+         EXPECT_NO_THROW(a.m_db.GetTableDefInfo(L"U", info));
+       }},
+      {"copy in the application folder",
+       [&] { std::filesystem::copy_file(tree.path("data/cr_B.mdb"), tree.path("app/cr_b.mdb")); },
+       [&] {
+         EXPECT_TRUE(a.setDB(L"cr_B"));
+         EXPECT_EQ(a.mode(), L"ro " + upper(app + L"CR_B.MDB"));
+       }},
+      {"removed",
+       [&] {
+         std::filesystem::remove(tree.path("app/cr_b.mdb"));
+         std::filesystem::remove(tree.path("data/cr_B.mdb"));
+       },
+       [&] {
+         EXPECT_FALSE(a.setDB(L"cr_B"));
+         EXPECT_EQ(a.mode(), CString());
+       }},
+  };
   const timespec past[2] = {{::time(nullptr) - 60, 0}, {::time(nullptr) - 60, 0}};
-  for (int round = 0; round < 2; ++round) {
-    ASSERT_EQ(::utimensat(AT_FDCWD, folder.c_str(), past, 0), 0);
-    ASSERT_TRUE(a.setDB(L"cr_B"));
-    ASSERT_TRUE(a.setDB(L"cr_B"));
-    ASSERT_TRUE(zept::fs::setFileAttributes(b, 0));
-    tree.file("data/CR_B.MDB.readonly", "");
-    ASSERT_TRUE(a.setDB(L"cr_B")) << round;
-    EXPECT_TRUE(zept::fs::isReadOnly(b)) << round;
-    EXPECT_FALSE(std::filesystem::exists(tree.path("data/CR_B.MDB.readonly"))) << round;
-    EXPECT_EQ(a.mode(), L"ro " + upper(b));
+  for (auto const& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (auto const* folder : {"app", "data"})
+      ASSERT_EQ(::utimensat(AT_FDCWD, tree.path(folder).c_str(), past, 0), 0);
+    for (int select = 0; select < 3; ++select) ASSERT_TRUE(a.setDB(L"cr_B"));
+    c.change();
+    c.check();
   }
 }
 

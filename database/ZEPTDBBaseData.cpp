@@ -34,6 +34,8 @@ bool anyMatch(CString const& pattern) {
   return found;
 }
 
+bool hasDrive(CString const& path) { return path.GetLength() >= 2 && path[1] == L':'; }
+
 std::string folderOf(std::string const& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return std::string();
@@ -216,9 +218,10 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
 bool ZEPTDBBaseData::selectionHolds(CString const& name) const {
   Selection const* s = m_selected.get();
   if (!s || s->stamps.empty() || s->name != name || s->appPath != m_appPath || s->dataPath != m_dataPath) return false;
-  // Drive letters are read from the environment at every call.
-  if (zept::fs::toPosix((m_appPath + name + L".mdb").view()) != s->appProbe) return false;
-  if (zept::fs::toPosix(s->path.view()) != s->catalogText) return false;
+  // Drive letters are read from the environment at every call; without one
+  // the spelling depends on the text alone.
+  if (hasDrive(m_appPath) && zept::fs::toPosix((m_appPath + name + L".mdb").view()) != s->appProbe) return false;
+  if (hasDrive(s->path) && zept::fs::toPosix(s->path.view()) != s->catalogText) return false;
   // A file spelt exactly as asked wins over the one found; when it would lie
   // in another folder, no stamp tells whether it appeared.
   struct stat st {};

@@ -70,9 +70,16 @@ bool sqliteTableExists(Engine& engine, std::string const& name) {
 }
 
 std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name) {
-  const std::wstring wanted = lowered(name);
+  // Asked for at every select: compared in place, most names fail on length.
+  const auto same = [&](std::wstring const& stored) {
+    if (stored.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+      if (stored[i] != name[i] && std::towlower(static_cast<wint_t>(stored[i])) != std::towlower(static_cast<wint_t>(name[i])))
+        return false;
+    return true;
+  };
   for (auto const& t : listTables(engine))
-    if (lowered(t.name) == wanted) return t;
+    if (same(t.name)) return t;
   return std::nullopt;
 }
 
@@ -129,8 +136,10 @@ bool linkView(Engine& engine, TableEntry const& link) {
 }  // namespace
 
 void attachLinks(Engine& engine) {
+  std::vector<TableEntry> const& listed = listTables(engine);
+  if (std::none_of(listed.begin(), listed.end(), [](TableEntry const& t) { return t.linked; })) return;
   // Copied: linking a view changes the schema and drops the cached list.
-  const std::vector<TableEntry> tables = listTables(engine);
+  const std::vector<TableEntry> tables = listed;
   for (auto const& link : tables)
     if (link.linked) linkView(engine, link);
 }

@@ -190,7 +190,7 @@ struct ZEPTDBProfile::ContourScripts {
     ZEPTString text;
     bool recognised = false;
   };
-  using Scripts = std::unordered_map<std::wstring, Script>;  // by contour text
+  using Scripts = std::unordered_map<std::wstring, Script, zept::dao::TextHash>;  // by contour text
   // Contour texts and scripts together, in characters; past it the scripts
   // start afresh, which costs a conversion per miss and nothing else.
   static constexpr std::size_t kCapacity = std::size_t{1} << 20;

@@ -488,11 +488,9 @@ int ColumnSet::resolve(std::wstring_view name) const {
 
 // ------------------------------------------------------------------ RowCache
 
-namespace {
-
-// The key of a caller's text: every open of a read-only catalog hashes its
-// text of a few hundred characters once, hit or miss, so it takes sixteen
-// bytes a step in two independent lanes.
+// Every open of a read-only catalog hashes its text of a few hundred
+// characters once, hit or miss, so it takes sixteen bytes a step in two
+// independent lanes.
 std::size_t textHash(std::wstring_view text) {
   constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
   auto const* p = reinterpret_cast<unsigned char const*>(text.data());
@@ -516,8 +514,6 @@ std::size_t textHash(std::wstring_view text) {
   return static_cast<std::size_t>(a ^ (a >> 32));
 }
 
-}  // namespace
-
 RowCache::Entry const* RowCache::find(std::wstring_view text) {
   // Remembered for the keep that follows a miss in the same open.
   m_lastText = text.data();
@@ -535,7 +531,7 @@ void RowCache::keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, 
                                ? m_lastHash
                                : textHash(text);
   if (!offered(hash)) {
-    m_offered[m_nextOffered++ % m_offered.size()] = hash;
+    offer(hash);
     return;
   }
   const std::size_t bytes = rows.bytes() + text.size() * sizeof(wchar_t) + sizeof(Entry);
@@ -551,17 +547,23 @@ void RowCache::keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, 
   m_bytes += bytes;
 }
 
-// Asked on every open: a scan without early exit, which the compiler turns
-// into a few vector compares.
+// Asked on every open, and most texts were never offered: their bucket is
+// empty, so only the others are looked for in the list.
 bool RowCache::offered(std::size_t hash) const {
-  bool found = false;
-  for (std::size_t h : m_offered) found |= h == hash;
-  return found;
+  if (m_offeredBuckets[hash % m_offeredBuckets.size()] == 0) return false;
+  return std::find(m_offered.begin(), m_offered.end(), hash) != m_offered.end();
+}
+
+void RowCache::offer(std::size_t hash) {
+  std::size_t& slot = m_offered[m_nextOffered++ % m_offered.size()];
+  --m_offeredBuckets[slot % m_offeredBuckets.size()];
+  slot = hash;
+  ++m_offeredBuckets[hash % m_offeredBuckets.size()];
 }
 
 bool RowCache::admitsLast() {
   if (offered(m_lastHash)) return true;
-  m_offered[m_nextOffered++ % m_offered.size()] = m_lastHash;
+  offer(m_lastHash);
   return false;
 }
 
@@ -570,6 +572,8 @@ void RowCache::clear() {
   m_entries.clear();
   m_bytes = 0;
   m_offered.fill(0);
+  m_offeredBuckets.fill(0);
+  m_offeredBuckets[0] = static_cast<std::uint8_t>(m_offered.size());
   m_lastText = nullptr;
   m_lastLength = 0;
 }

@@ -190,6 +190,13 @@ void placeCatalogFile(std::string const& built, std::string const& target, bool 
 // name: it was left by a catalog since deleted. False when it cannot go.
 bool removeOrphanJournal(std::string const& target);
 
+// A hash of a long text (a statement, a contour) for the caches keyed by
+// one, several times cheaper than std::hash's.
+std::size_t textHash(std::wstring_view text);
+struct TextHash {
+  std::size_t operator()(std::wstring_view text) const { return textHash(text); }
+};
+
 // Rows of repeated reads of a catalog that cannot change, by the caller's
 // text: the same text is the same statement shape with the same parameters.
 // A text is kept when it is read again within the next few reads, so reads
@@ -230,6 +237,7 @@ class RowCache {
     std::size_t operator()(Key const& k) const { return k.hash; }
   };
   bool offered(std::size_t hash) const;
+  void offer(std::size_t hash);
   std::list<Entry> m_entries;  // latest first
   std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
   std::size_t m_bytes = 0;
@@ -238,6 +246,13 @@ class RowCache {
   // reads, while a sweep over a catalog would only churn the entries.
   std::array<std::size_t, 64> m_offered{};
   std::size_t m_nextOffered = 0;
+  // How many of m_offered fall in each bucket (hash modulo its size); the
+  // empty list holds 64 zeros.
+  std::array<std::uint8_t, 1024> m_offeredBuckets = [] {
+    std::array<std::uint8_t, 1024> b{};
+    b[0] = 64;
+    return b;
+  }();
   // The text find() was asked for last, hashed once for the keep after it.
   wchar_t const* m_lastText = nullptr;
   std::size_t m_lastLength = 0;

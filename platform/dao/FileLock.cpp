@@ -2,23 +2,46 @@
 #include "platform/dao/FileLock.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <utility>
 
 namespace zept::dao {
 
+namespace {
+
+// A child made by fork shares its parent's open file descriptions, and so
+// their flocks: LOCK_UN there would release the parent's lock. A lock taken
+// before the last fork is therefore only ever closed, never unlocked or
+// taken again, in the child.
+std::atomic<unsigned> gForks{0};
+
+unsigned forkGeneration() {
+  static const bool registered =
+      ::pthread_atfork(nullptr, nullptr, [] { gForks.fetch_add(1, std::memory_order_relaxed); }) == 0;
+  (void)registered;
+  return gForks.load(std::memory_order_relaxed);
+}
+
+}  // namespace
+
 FileLock::FileLock(FileLock&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_locked(std::exchange(other.m_locked, false)), m_status(other.m_status) {}
+    : m_fd(std::exchange(other.m_fd, -1)),
+      m_locked(std::exchange(other.m_locked, false)),
+      m_generation(other.m_generation),
+      m_status(other.m_status) {}
 
 FileLock& FileLock::operator=(FileLock&& other) noexcept {
   if (this != &other) {
     release();
     m_fd = std::exchange(other.m_fd, -1);
     m_locked = std::exchange(other.m_locked, false);
+    m_generation = other.m_generation;
     m_status = other.m_status;
   }
   return *this;
@@ -42,6 +65,7 @@ bool FileLock::acquire(std::string const& path, Kind kind) {
   }
   m_fd = fd;
   m_locked = true;
+  m_generation = forkGeneration();
   return true;
 }
 
@@ -69,6 +93,10 @@ void FileLock::release() {
 
 void FileLock::unlock() {
   if (!held()) return;
+  if (m_generation != forkGeneration()) {
+    release();
+    return;
+  }
   // Should the kernel ever refuse, closing is the release that cannot fail.
   if (::flock(m_fd, LOCK_UN) != 0) {
     release();
@@ -78,11 +106,12 @@ void FileLock::unlock() {
 }
 
 bool FileLock::keptFor(struct stat const& named) const {
-  return m_fd >= 0 && !m_locked && m_status.st_dev == named.st_dev && m_status.st_ino == named.st_ino;
+  return m_fd >= 0 && !m_locked && m_generation == forkGeneration() && m_status.st_dev == named.st_dev &&
+         m_status.st_ino == named.st_ino;
 }
 
 bool FileLock::relock(Kind kind) {
-  if (m_fd < 0 || m_locked) {
+  if (m_fd < 0 || m_locked || m_generation != forkGeneration()) {
     errno = EINVAL;
     return false;
   }

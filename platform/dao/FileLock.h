@@ -7,7 +7,8 @@
 // A lock can be given up while its descriptor stays open (unlock), so that
 // taking it again on the same file costs one flock instead of an open; for
 // every other opener flock(LOCK_UN) is the same release as closing the last
-// descriptor of the description.
+// descriptor of the description. A child made by fork only closes what it
+// inherited: the description, and its lock, is its parent's too.
 #pragma once
 
 #include <sys/stat.h>
@@ -53,6 +54,7 @@ class FileLock {
 
   int m_fd = -1;
   bool m_locked = false;
+  unsigned m_generation = 0;  // forks seen when the descriptor was opened
   struct stat m_status {};
 };
 

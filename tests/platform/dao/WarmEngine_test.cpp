@@ -91,6 +91,17 @@ TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   }
   db.Open(name.c_str(), false, true);
   EXPECT_EQ(keptReads(db), 1u);  // the rounds above went warm
+  // A child closing the catalog it inherited open shares the parent's lock:
+  // closing it there must leave the parent's lock in place.
+  const pid_t child = fork();
+  if (child == 0) {
+    db.Close();
+    _exit(0);
+  }
+  waitpid(child, nullptr, 0);
+  EXPECT_FALSE(otherProcessLocks());
+  db.Close();
+  EXPECT_TRUE(otherProcessLocks());
 }
 
 TEST_F(WarmReopen, CatalogClosedUnderAnOpenSnapshotIsKeptAndTheSnapshotReadsOn) {

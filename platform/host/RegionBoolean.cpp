@@ -9,6 +9,7 @@
 // from closed forms, and the tessellation only decides which parts exist.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 #include <stdexcept>
@@ -51,15 +52,39 @@ struct Source {
   };
   std::vector<Edge> edges;
   double maxChord = 0.0;
-  // The edges on Clipper's grid, and their indexes ordered by start point:
-  // most edges of a result are operand edges, found here without a search.
-  std::vector<ClipperLib::IntPoint> from, to;
-  std::vector<std::size_t> byStart;
-};
+  // Each edge's two ends on Clipper's grid, ordered by point: most edges of
+  // a result are operand edges or part of one from an operand point, found
+  // here without a spatial search.
+  struct End {
+    ClipperLib::IntPoint at, other;
+    std::size_t edge;
+  };
+  std::vector<End> ends;
+  // Open addressing on the point: index + 1 into `ends`, 0 for a free slot.
+  std::vector<std::size_t> table;
 
-bool before(ClipperLib::IntPoint const& a, ClipperLib::IntPoint const& b) {
-  return a.X < b.X || (a.X == b.X && a.Y < b.Y);
-}
+  std::size_t slotOf(ClipperLib::IntPoint const& p) const {
+    auto const h = (static_cast<std::uint64_t>(p.X) * 0x9E3779B97F4A7C15ull) ^
+                   (static_cast<std::uint64_t>(p.Y) * 0xC2B2AE3D27D4EB4Full);
+    return static_cast<std::size_t>(h ^ (h >> 29)) & (table.size() - 1);
+  }
+  void index() {
+    std::size_t size = 16;
+    while (size < 2 * ends.size()) size *= 2;
+    table.assign(size, 0);
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+      std::size_t k = slotOf(ends[i].at);
+      while (table[k] != 0) k = (k + 1) & (size - 1);
+      table[k] = i + 1;
+    }
+  }
+  // Calls visit(end) for each end at p.
+  template <class Visit>
+  void forEachAt(ClipperLib::IntPoint const& p, Visit&& visit) const {
+    for (std::size_t k = slotOf(p); table[k] != 0; k = (k + 1) & (table.size() - 1))
+      if (ends[table[k] - 1].at == p) visit(ends[table[k] - 1]);
+  }
+};
 
 // The loop's tessellation as a ring without its closing point, each edge
 // recorded with the piece it belongs to.
@@ -182,8 +207,9 @@ class Rebuilder {
     v.reserve(n);
     for (auto const& p : grid) v.emplace_back(static_cast<double>(p.X) * m_step, static_cast<double>(p.Y) * m_step);
     std::vector<long> tag(n);
+    std::size_t hint = 0;  // the operand edge last found: a result mostly follows its operands' rings
     for (std::size_t i = 0; i < n; ++i) {
-      tag[i] = operandEdge(grid[i], grid[(i + 1) % n]);
+      tag[i] = operandEdge(grid[i], grid[(i + 1) % n], v[i], v[(i + 1) % n], hint);
       if (tag[i] < 0) tag[i] = owner(v[i], v[(i + 1) % n]);
     }
 
@@ -230,15 +256,33 @@ class Rebuilder {
  private:
   Seg const* seg(long id) const { return id < 0 ? nullptr : m_src.segs[static_cast<std::size_t>(id)]; }
 
-  // The piece of an operand edge from a to b or from b to a, if any.
-  long operandEdge(ClipperLib::IntPoint const& a, ClipperLib::IntPoint const& b) const {
-    for (auto [p, q] : {std::pair{a, b}, std::pair{b, a}}) {
-      auto it = std::lower_bound(m_src.byStart.begin(), m_src.byStart.end(), p,
-                                 [&](std::size_t e, ClipperLib::IntPoint const& x) { return before(m_src.from[e], x); });
-      for (; it != m_src.byStart.end() && m_src.from[*it] == p; ++it)
-        if (m_src.to[*it] == q) return static_cast<long>(m_src.edges[*it].seg);
-    }
-    return -1;
+  // The piece of an operand edge from a to b or from b to a, else of the
+  // nearest operand edge at either end that holds the other end.
+  long operandEdge(ClipperLib::IntPoint const& a, ClipperLib::IntPoint const& b, DtGePoint2d const& pa,
+                   DtGePoint2d const& pb, std::size_t& hint) const {
+    std::size_t const edges = m_src.edges.size();
+    if (edges == 0) return -1;
+    auto joins = [&](std::size_t e) {
+      Source::End const& end = m_src.ends[2 * e];
+      return (end.at == a && end.other == b) || (end.at == b && end.other == a);
+    };
+    for (std::size_t e : {hint + 1, hint + edges - 1, hint})
+      if (joins(e % edges)) return static_cast<long>(m_src.edges[hint = e % edges].seg);
+    long exact = -1;
+    for (auto [p, q] : {std::pair{a, b}, std::pair{b, a}})
+      m_src.forEachAt(p, [&](Source::End const& end) {
+        if (end.other == q && exact < 0) exact = static_cast<long>(m_src.edges[hint = end.edge].seg);
+      });
+    if (exact >= 0) return exact;
+    long best = -1;
+    double bestDist = 0.0;
+    for (auto [p, pq] : {std::pair{a, pb}, std::pair{b, pa}})
+      m_src.forEachAt(p, [&](Source::End const& end) {
+        auto const& e = m_src.edges[end.edge];
+        double const d = distanceToSegment(pq, e.a, e.b);
+        if (d <= m_tol && (best < 0 || d < bestDist)) best = static_cast<long>(e.seg), bestDist = d;
+      });
+    return best;
   }
 
   // The R-tree of the operands' edges, made when an edge is first searched.
@@ -462,7 +506,7 @@ std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b
       for (auto const& p : ring) largest = std::max({largest, std::fabs(p.x), std::fabs(p.y)});
   if (!std::isfinite(largest)) throw std::domain_error("region coordinates are not finite");
   double const scale = gridScale(largest);
-  ClipperLib::Clipper clipper;
+  ClipperLib::Clipper clipper(ClipperLib::ioPreserveCollinear);
   for (int k = 0; k < 2; ++k) {
     ClipperLib::Paths paths;
     for (auto const& ring : rings[k]) {
@@ -471,17 +515,17 @@ std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b
       for (auto const& p : ring) path.emplace_back(std::llround(p.x * scale), std::llround(p.y * scale));
       // Edges were recorded ring by ring in this same order.
       for (std::size_t i = 0; i < path.size(); ++i) {
-        src.from.push_back(path[i]);
-        src.to.push_back(path[(i + 1) % path.size()]);
+        ClipperLib::IntPoint const& p = path[i];
+        ClipperLib::IntPoint const& q = path[(i + 1) % path.size()];
+        std::size_t const edge = src.ends.size() / 2;
+        src.ends.push_back({p, q, edge});
+        src.ends.push_back({q, p, edge});
       }
       paths.push_back(std::move(path));
     }
     clipper.AddPaths(paths, k == 0 ? ClipperLib::ptSubject : ClipperLib::ptClip, true);
   }
-  src.byStart.resize(src.edges.size());
-  for (std::size_t i = 0; i < src.byStart.size(); ++i) src.byStart[i] = i;
-  std::sort(src.byStart.begin(), src.byStart.end(),
-            [&](std::size_t x, std::size_t y) { return before(src.from[x], src.from[y]); });
+  src.index();
   ClipperLib::ClipType const type = op == 0   ? ClipperLib::ctUnion
                                     : op == 1 ? ClipperLib::ctIntersection
                                               : ClipperLib::ctDifference;

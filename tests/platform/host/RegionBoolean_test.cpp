@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstdio>
 #include <memory>
 #include <numbers>
 #include <random>
@@ -240,7 +241,22 @@ std::string checkCase(unsigned seed) {
   RegionPtr const less = apply(copy(a), copy(b), DtDb::kBoolSubtract);
   double const tol = 1e-9 * s * s;
   std::ostringstream err;
-  err.precision(12);
+  err.precision(15);
+  for (auto const* op : {&opA, &opB}) { err << " [sub " << op->subtract; for (auto const& p : op->prims) err << " {" << p.kind << " " << p.x << " " << p.y << " r" << p.r << " w" << p.w << " h" << p.h << " a" << p.a0 << "}"; err << "]"; }
+  err << " areas U" << area(*uni) << " I" << area(*both) << " D" << area(*less) << " A" << area(*a) << " B" << area(*b) << " faces " << uni->numFaces() << " " << both->numFaces() << " " << less->numFaces();
+  if (std::getenv("DUMP")) {
+    for (auto const* rr : {uni.get(), both.get(), less.get()}) {
+      DtBrBrep brep; brep.set(*rr);
+      std::printf("region\n");
+      for (DtBrBrepFaceTraverser f(brep); !f.done(); f.next())
+        for (DtBrFaceLoopTraverser l(f); !l.done(); l.next()) { std::printf(" loop\n");
+          for (DtBrLoopEdgeTraverser e(l); !e.done(); e.next()) {
+            DtBrEdge edge; e.getEdge(edge); DtGe::EntityId kind; edge.getCurveType(kind);
+            DtBrVertex v1, v2; edge.getVertex1(v1); edge.getVertex2(v2); DtGePoint3d p1, p2; v1.getPoint(p1); v2.getPoint(p2);
+            std::printf("  %d (%.17g, %.17g) -> (%.17g, %.17g)\n", int(kind), p1.x, p1.y, p2.x, p2.y);
+          }}
+    }
+  }
   double const ua = area(*uni), ia = area(*both), da = area(*less), aa = area(*a), ba = area(*b);
   if (std::fabs(ua + ia - aa - ba) > tol) err << " union+intersection " << ua + ia << " vs " << aa + ba << ";";
   if (std::fabs(da + ia - aa) > tol) err << " difference+intersection " << da + ia << " vs " << aa << ";";
@@ -280,9 +296,9 @@ int stressCases() {
 TEST(RegionBooleanStress, RandomOperandsAddUpAndKeepEveryLoop) {
   int const n = stressCases();
   int failed = 0;
-  for (int i = 0; i < n; ++i) {
+  for (int i = std::getenv("FIRST") ? std::atoi(std::getenv("FIRST")) : 0; i < n; ++i) {
     std::string const err = checkCase(static_cast<unsigned>(i));
-    if (err.empty()) continue;
+    if (err.find("wrong") == std::string::npos && err.find(" vs ") == std::string::npos) continue;
     // All of a long hand-started run, to tell the kinds of failure apart.
     if (++failed <= 10 || std::getenv("ZEPT_REGION_STRESS_CASES")) ADD_FAILURE() << "case " << i << ":" << err;
   }

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "platform/core/CStringArray.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <vector>
 
+#include "platform/core/CStringArray.h"
+#include "platform/core/DtArray.h"
+#include "platform/core/ZEPTString.h"
 #include "support/CorePrinters.h"
 
 namespace {
 
+template <typename T>
+std::vector<T> items(DtArray<T> const& a) { return {a.begin(), a.end()}; }
 std::vector<CString> items(CStringArray const& a) { return {a.begin(), a.end()}; }
 
 // Indexes past the end pad or are ignored as in MFC; GetAt answers an empty
@@ -35,6 +38,25 @@ TEST(CStringArrayIndexes, PadClampOrAreRefused) {
   EXPECT_THROW(static_cast<CStringArray const&>(a)[-1], std::out_of_range);
   a.SetSize(-1);
   EXPECT_TRUE(a.IsEmpty());
+}
+
+// List readers empty the caller's array with setLogicalLength(0) and refill
+// it; a null text is an empty one.
+TEST(DtArrayLength, ShrinksGrowsWithDefaultsAndChecksIndexes) {
+  DtArray<int> a;
+  for (int i : {10, 20, 30}) a.append(i);
+  a.setLogicalLength(1);
+  a.setLogicalLength(3);
+  EXPECT_EQ(items(a), (std::vector<int>{10, 0, 0}));
+  EXPECT_THROW(a[3], std::out_of_range);
+  EXPECT_THROW(a[-1], std::out_of_range);
+  EXPECT_THROW(a.removeAt(3), std::out_of_range);
+  a.removeAt(0);
+  EXPECT_EQ(items(a), (std::vector<int>{0, 0}));
+  a.setLogicalLength(-2);
+  EXPECT_EQ(a.length(), 0);
+  EXPECT_THROW(a.last(), std::out_of_range);
+  EXPECT_TRUE(ZEPTString(static_cast<wchar_t const*>(nullptr)).isEmpty());
 }
 
 }  // namespace

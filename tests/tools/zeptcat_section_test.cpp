@@ -88,19 +88,6 @@ TEST_F(zeptcatSection, CatalogSizeWithItsValues) {
             "(13 rows)\n");
 }
 
-// Inches: lengths by 1/25.4, the area by its square; JSON keeps numbers.
-TEST_F(zeptcatSection, UnitsAndJson) {
-  const auto r = run({"--json", "section", "MINE", "PL", "200", "--units", "in"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("\"Units\": \"in\", \"MinX\": -1.968503937007874, \"MinY\": -3.937007874015748"),
-            std::string::npos)
-      << r.out;
-  EXPECT_NE(r.out.find("{\"Section\": 1, \"Contour\": 2, \"Hole\": true, \"Vertex\": 1, \"X\": -0.984251968503937"),
-            std::string::npos)
-      << r.out;
-  EXPECT_EQ(r.out.front(), '{');
-}
-
 TEST_F(zeptcatSection, KorvaText) {
   const std::string square = "\"cm\" ( ( (S ( (L 0 0) (L 10 0) (L 10 10) (L 0 10) ) 0 ( ) ) ) )";
   auto r = run({"--json", "section", "--korva", square});

@@ -53,7 +53,8 @@ class CWnd {
   // ".png" (any case): the pixels. ".svg": the drawing calls of the last
   // paint, replayed as vector graphics over a white client area. The file is
   // written beside the target and renamed into place, so a failure leaves any
-  // existing file as it was. False for another extension or a failed write.
+  // existing file as it was. False for another extension, a read-only
+  // target (owner write bit clear; it is kept) or a failed write.
   bool SaveImage(std::filesystem::path const& path) const;
 
   // For the device contexts of this layer.

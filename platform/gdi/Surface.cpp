@@ -36,6 +36,8 @@ cairo_status_t writeToFile(void* closure, unsigned char const* data, unsigned in
 // into place only when everything was written.
 bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::FILE*)> const& produce) {
   if (path.empty() || !path.has_filename()) return false;
+  // A read-only file is kept, as the catalogs and drawings keep theirs.
+  if (struct stat st {}; ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
   std::filesystem::path const dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   // Built piece by piece: "." + a temporary string makes GCC 12 at -O3 warn
   // of an overlapping copy that cannot happen.

@@ -344,6 +344,11 @@ TEST(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
     }
   }
 
+  // A read-only picture is kept, as a read-only catalog or drawing is.
+  std::filesystem::permissions(dir / "a.PNG", std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_FALSE(wnd.SaveImage(dir / "a.PNG"));
+  EXPECT_EQ(zept::test::TempTree::read(dir / "a.PNG"), bytes);
   EXPECT_FALSE(wnd.SaveImage(dir / "a.bmp"));
   EXPECT_FALSE(wnd.SaveImage(dir / "missing" / "a.png"));
   EXPECT_FALSE(wnd.SaveImage(dir));

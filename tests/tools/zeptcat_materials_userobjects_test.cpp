@@ -4,6 +4,7 @@
 // both unit systems and emptied again in a scratch folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <tuple>
@@ -101,6 +102,12 @@ TEST_F(zeptcatMaterialsUserObjects, WritingObjects) {
     EXPECT_EQ(r.status, status) << text;
     EXPECT_TRUE(has(r.err, message)) << text << " -> " << r.err;
   }
+  // Input is read only up to a bound, so /dev/zero cannot take the memory.
+  const auto big = tree.file("big.txt", "");
+  std::filesystem::resize_file(big, 17u << 20);
+  r = scratch({"userobjects", "Brackets", "--write", big.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r.err, "larger than 16 MiB")) << r.err;
   r = scratch({"userobjects"});
   EXPECT_TRUE(has(r.out, "BRACKETS  Brackets  -") && has(r.out, "(1 row)")) << r.out;
 

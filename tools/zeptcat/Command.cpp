@@ -3,6 +3,8 @@
 
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <system_error>
 #include <vector>
 
@@ -69,6 +71,23 @@ std::wstring catalogPath(Context const& ctx, std::string const& name) {
   }
   if (found.size() > 1) throw UsageError(name + " names several catalogs: " + stems + "; give the one meant");
   return found.empty() ? zept::fromUtf8(fallback) : found.front();
+}
+
+std::string readInputFile(std::string const& source, std::string const& what) {
+  constexpr std::size_t kMaxInput = std::size_t{16} << 20;
+  std::ifstream file;
+  if (source != "-") {
+    file.open(source, std::ios::binary);
+    if (!file) throw UsageError(what + ": cannot read " + source);
+  }
+  std::istream& in = source == "-" ? std::cin : file;
+  std::string text;
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxInput) throw UsageError(what + ": " + source + " is larger than 16 MiB");
+  }
+  return text;
 }
 
 }  // namespace zeptcat

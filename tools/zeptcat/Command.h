@@ -46,6 +46,11 @@ bool isCatalogPath(std::string const& name);
 // is a UsageError; one of none gives NAME.mdb in the data folder.
 std::wstring catalogPath(Context const& ctx, std::string const& name);
 
+// The whole of an input file a command reads ("-" is standard input), at
+// most 16 MiB: more is a UsageError naming `what`, so that a device such as
+// /dev/zero cannot take the memory. One that cannot be opened is one too.
+std::string readInputFile(std::string const& source, std::string const& what);
+
 // The subcommands, one file each.
 Command addSqlCommand(CLI::App& parent);
 Command addCatalogsCommand(CLI::App& parent);

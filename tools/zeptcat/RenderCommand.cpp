@@ -282,13 +282,8 @@ void runRender(Context const& ctx, RenderOptions const& o) {
   double const angle = o.angle ? finite(*o.angle, "--angle") : 0.0;
   std::vector<Event> events;
   if (o.events) {
-    if (*o.events == "-") {
-      events = readEvents(std::cin, "stdin");
-    } else {
-      std::ifstream in(*o.events);
-      if (!in) throw UsageError("--events: cannot read \"" + *o.events + "\"");
-      events = readEvents(in, *o.events);
-    }
+    std::istringstream in(readInputFile(*o.events, "--events"));
+    events = readEvents(in, *o.events == "-" ? "stdin" : *o.events);
   }
 
   ZEPTCrossSection cs;

@@ -182,13 +182,6 @@ void runCreate(Context const& ctx, UserObjectsOptions const& o) {
   print(ctx.out, table, ctx.json);
 }
 
-std::string readInput(std::string const& source) {
-  if (source == "-") return {std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  std::ifstream in(source, std::ios::binary);
-  if (!in) throw UsageError("userobjects: cannot read " + source);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Input that does not fit a record, pointed at where it was written.
 [[noreturn]] void badValue(std::string const& key, InputValue const& v, std::string const& expected) {
   throw zept::tools::InputError(v, key + " must be " + expected);
@@ -283,7 +276,7 @@ void runWrite(Context const& ctx, ZEPTDBUserObj& objs, CString const& catalog, U
   InputUnits given;
   ZEPTDBUserObjData d;
   try {
-    d = recordFrom(zept::tools::parseRecordInput(readInput(*o.write)), objs.Category(), given);
+    d = recordFrom(zept::tools::parseRecordInput(readInputFile(*o.write, "userobjects")), objs.Category(), given);
   } catch (zept::tools::InputError const& e) {
     throw UsageError("userobjects: " + *o.write + ":" + std::to_string(e.line()) + ":" + std::to_string(e.column()) +
                      ": " + e.what());

@@ -88,9 +88,7 @@ void BM_LookupDao(benchmark::State& state) {
 }
 
 sqlite3* openImmutable(int rows) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(("file:" + catalog(rows) + "?immutable=1").c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-                  nullptr);
+  sqlite3* db = zept::bench::openRawImmutable(catalog(rows));
   return db;
 }
 

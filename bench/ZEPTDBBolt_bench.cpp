@@ -27,15 +27,7 @@ namespace {
 
 std::string dataFolder() { return std::string(ZEPT_BUNDLED_DATA_DIR) + "/"; }
 
-sqlite3* openImmutable(std::string const& file) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(("file:" + dataFolder() + file + "?immutable=1").c_str(), &db,
-                      SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
-    sqlite3_close(db);
-    return nullptr;
-  }
-  return db;
-}
+sqlite3* openImmutable(std::string const& file) { return zept::bench::openRawImmutable(dataFolder() + file); }
 
 constexpr char kBoltColumns[] =
     "SELECT DISTINCT BoltsTypes.Id, Bolts.Diameter, Bolts.Symbol, Shanks.Lenght, BoltsTypes.ThreadLenght, "

@@ -68,9 +68,7 @@ void BM_GetListDao(benchmark::State& state) {
 }
 
 void BM_GetListRaw(benchmark::State& state) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(("file:" + catalog(static_cast<int>(state.range(0))) + "?immutable=1").c_str(), &db,
-                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  sqlite3* db = zept::bench::openRawImmutable(catalog(static_cast<int>(state.range(0))));
   sqlite3_stmt* stmt = nullptr;
   sqlite3_prepare_v2(db, "SELECT DISTINCT * FROM List ORDER BY Value", -1, &stmt, nullptr);
   std::vector<double> values;

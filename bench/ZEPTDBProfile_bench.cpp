@@ -222,9 +222,7 @@ void BM_ProfileDataContourDao(benchmark::State& state) { profileData(state, true
 void BM_ProfileDataSameDao(benchmark::State& state) { profileData(state, true, Visit::Same); }
 
 sqlite3* openRaw(int rows) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(("file:" + folder().path + catalog(rows, true) + "pro.mdb?immutable=1").c_str(), &db,
-                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  sqlite3* db = zept::bench::openRawImmutable(folder().path + catalog(rows, true) + "pro.mdb");
   return db;
 }
 

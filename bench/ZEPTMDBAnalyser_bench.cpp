@@ -74,9 +74,7 @@ void BM_MDBAnalyserHeb300(benchmark::State& state) { mdbSection(state, L"HEB", L
 
 // The record's join with every column read, texts as UTF-8.
 void BM_ProfileRecordRawIpe300(benchmark::State& state) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2("file:" ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb?immutable=1", &db,
-                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  sqlite3* db = zept::bench::openRawImmutable(ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb");
   {
     zept::bench::RawProfileRecord record(db);
     std::string const name = "IPE";
@@ -86,9 +84,7 @@ void BM_ProfileRecordRawIpe300(benchmark::State& state) {
 }
 
 void BM_ProfileRecordRawHeb300(benchmark::State& state) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2("file:" ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb?immutable=1", &db,
-                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+  sqlite3* db = zept::bench::openRawImmutable(ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb");
   {
     zept::bench::RawProfileRecord record(db);
     std::string const name = "HEB";
@@ -102,9 +98,7 @@ void BM_ProfileRecordRawHeb300(benchmark::State& state) {
 void BM_ReopenAndReadRawIpe300(benchmark::State& state) {
   std::string const name = "IPE";
   for (auto _ : state) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2("file:" ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb?immutable=1", &db,
-                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    sqlite3* db = zept::bench::openRawImmutable(ZEPT_BUNDLED_DATA_DIR "/EUROpro.mdb");
     {
       zept::bench::RawProfileRecord record(db);
       record.read(state, name, 300, 0);

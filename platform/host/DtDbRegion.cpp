@@ -456,7 +456,8 @@ Dt::ErrorStatus DtDbRegion::booleanOper(DtDb::BoolOperType operation, DtDbRegion
   if (!samePlane) zept::host::mapFaces(b, Map2d::between(there, here));
   auto data = std::make_shared<RegionData>();
   data->plane = here;
-  // Boost.Geometry throws on input it cannot overlay; such regions stay as they were.
+  // The overlay throws on input it cannot take (a coordinate that is not
+  // finite, or one Clipper refuses); such regions stay as they were.
   try {
     data->faces = zept::host::combine(m_data->faces, b, static_cast<int>(operation));
   } catch (std::exception const&) {

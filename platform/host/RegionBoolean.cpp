@@ -52,7 +52,7 @@ struct Source {
   };
   std::vector<Edge> edges;
   double maxChord = 0.0;
-  // Each edge's two ends on Clipper's grid, ordered by point: most edges of
+  // Each edge's two ends on Clipper's grid, hashed by point: most edges of
   // a result are operand edges or part of one from an operand point, found
   // here without a spatial search.
   struct End {
@@ -121,7 +121,9 @@ constexpr int kGridBits = 50;
 double gridScale(double largest) {
   int exp = 0;
   std::frexp(std::max(largest, 1e-300), &exp);  // largest < 2^exp
-  return std::ldexp(1.0, kGridBits - exp);
+  // Never infinite: regions scaled down to nothing stay finite and merely
+  // vanish from the grid.
+  return std::ldexp(1.0, std::min(kGridBits - exp, 1000));
 }
 
 double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {

@@ -62,6 +62,10 @@ TEST_F(zeptcat, JsonKeepsTypesEscapesTextsAndUniqueKeys) {
             "  {\"Name\": \"Washer \\\"flat\\\"\", \"Mass\": 2, \"Note\": \"x\\ty\", \"Name_2\": 2}\n"
             "]\n");
   EXPECT_EQ(run({"--json", "--data", dir, "sql", "Parts", "SELECT * FROM Parts WHERE Id > 9"}).out, "[]\n");
+  // The data folder from the environment, without a trailing separator:
+  // zeptcat completes it before using it as a prefix.
+  EXPECT_EQ(run({"sql", "PARTS", "SELECT Id FROM Parts WHERE Id = 1"}, {"ZEPT_DATA_PATH=" + dir}).out,
+            "Id\n--\n1\n(1 row)\n");
 }
 
 TEST_F(zeptcat, EngineErrorsExitTwoAndUsageErrorsOne) {
@@ -91,13 +95,6 @@ TEST_F(zeptcat, ChangesNeedWrite) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "1 row affected\n");
   EXPECT_EQ(partCount(), 1);
-}
-
-TEST_F(zeptcat, DataFolderFromEnvironment) {
-  // No trailing separator: zeptcat completes the folder before using it as a prefix.
-  const auto r = run({"sql", "PARTS", "SELECT Id FROM Parts WHERE Id = 1"}, {"ZEPT_DATA_PATH=" + dir});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "Id\n--\n1\n(1 row)\n");
 }
 
 }  // namespace

@@ -23,9 +23,11 @@ class zeptmkcat : public ::testing::Test {
   std::filesystem::path temp = tree.path("out.mdb.tmp");
 };
 
+// PROPERTY statements make database properties of their type.
 TEST_F(zeptmkcat, BuildsOneCatalogFromSeveralScripts) {
-  const auto a = tree.file("a.sql", "-- schema\nCREATE TABLE T (A LONG, B TEXT(10));\nINSERT INTO T VALUES (1, \"x;y\");\n");
-  const auto b = tree.file("b.sql", "INSERT INTO T VALUES (2, 'z')");
+  const auto a = tree.file("a.sql", "-- schema\nPROPERTY unit_sect TEXT \"mm\";\nCREATE TABLE T (A LONG, B TEXT(10));\n"
+                                    "INSERT INTO T VALUES (1, \"x;y\");\n");
+  const auto b = tree.file("b.sql", "INSERT INTO T VALUES (2, 'z');\nPROPERTY std_catalog YESNO True;\n");
   const auto r = run({output.string(), a.string(), b.string()});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_FALSE(std::filesystem::exists(temp));
@@ -38,6 +40,11 @@ TEST_F(zeptmkcat, BuildsOneCatalogFromSeveralScripts) {
   EXPECT_EQ(rs.GetFieldValue(0).text(), L"x;y");
   rs.MoveNext();
   EXPECT_EQ(rs.GetFieldValue(0).text(), L"z");
+  const auto set = CDaoDatabase::PropertySet::Database;
+  EXPECT_EQ(db.GetPropertyType(set, L"unit_sect"), dbText);
+  EXPECT_EQ(db.GetPropertyValue(set, L"unit_sect").text(), L"mm");
+  EXPECT_EQ(db.GetPropertyType(set, L"std_catalog"), dbBoolean);
+  EXPECT_EQ(db.GetPropertyValue(set, L"std_catalog").boolVal, VARIANT_TRUE);
 }
 
 TEST_F(zeptmkcat, FailedBuildLeavesNoCatalog) {
@@ -57,21 +64,6 @@ TEST_F(zeptmkcat, FailedBuildLeavesNoCatalog) {
   EXPECT_FALSE(std::filesystem::exists(temp));
 
   EXPECT_EQ(run({output.string()}).status, 1);
-}
-
-TEST_F(zeptmkcat, PropertyStatementsCreateDatabaseProperties) {
-  const auto script = tree.file("p.sql",
-                                "PROPERTY unit_sect TEXT \"mm\";\nCREATE TABLE T (A LONG);\n"
-                                "PROPERTY std_catalog YESNO True;\n");
-  const auto r = run({output.string(), script.string()});
-  ASSERT_EQ(r.status, 0) << r.err;
-  CDaoDatabase db;
-  db.Open(wide(output).c_str(), false, true);
-  const auto set = CDaoDatabase::PropertySet::Database;
-  EXPECT_EQ(db.GetPropertyType(set, L"unit_sect"), dbText);
-  EXPECT_EQ(db.GetPropertyValue(set, L"unit_sect").text(), L"mm");
-  EXPECT_EQ(db.GetPropertyType(set, L"std_catalog"), dbBoolean);
-  EXPECT_EQ(db.GetPropertyValue(set, L"std_catalog").boolVal, VARIANT_TRUE);
 }
 
 TEST_F(zeptmkcat, BadPropertyStopsTheBuildAtItsLine) {

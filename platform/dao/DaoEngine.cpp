@@ -68,7 +68,10 @@ std::uint32_t bigEndian(unsigned char const* p, int n) {
 // empty or foreign file would otherwise be taken for a new database, and a
 // truncated one would fail only when a query reaches the missing pages.
 // Reads through the descriptor the lock already holds.
-void checkCatalogFile(int fd, std::string const& shownName) {
+// With `whole` false only the header is checked: a writer that died leaves
+// the file as long as its change had made it, until its journal is played
+// back.
+void checkCatalogFile(int fd, std::string const& shownName, bool whole = true) {
   struct stat st {};
   if (::fstat(fd, &st) != 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': the file cannot be read.");
   if (S_ISDIR(st.st_mode))
@@ -80,6 +83,7 @@ void checkCatalogFile(int fd, std::string const& shownName) {
     throwDao(jet::kUnrecognizedFormat, "Unrecognized database format '" + shownName + "'.");
   std::uint64_t pageSize = bigEndian(header + 16, 2);
   if (pageSize == 1) pageSize = 65536;
+  if (!whole) return;
   const std::uint32_t pages = bigEndian(header + 28, 4);
   const bool pagesValid = bigEndian(header + 92, 4) == bigEndian(header + 24, 4);
   const auto size = static_cast<std::uint64_t>(st.st_size);
@@ -833,16 +837,21 @@ Engine::Engine(std::string const& path, Access access, bool exclusive, FileLock 
     m_identity = fileIdentity(m_lock);
     return;
   }
-  checkCatalogFile(m_lock.fd(), path);
+  const bool journal = hasHotJournal(path);
+  checkCatalogFile(m_lock.fd(), path, !journal);
   if (access == Access::ReadWrite && !ownerCanWrite(path))
     throwDao(jet::kCannotOpen, "Cannot open '" + path + "' for writing: the file is read-only.");
+  if (journal) {
+    // Played back before the file is judged: a killed writer may have left
+    // it shorter or longer than its header says.
+    recoverJournal(path, path);
+    checkCatalogFile(m_lock.fd(), path);
+  }
   if (access == Access::ReadOnly) {
-    if (hasHotJournal(path)) {
-      recoverJournal(path, path);
+    if (journal)
       m_identity.reset();  // played back: the file has changed under the lock's status
-    } else {
+    else
       m_identity = fileIdentity(m_lock);
-    }
     openConnection(fileUri(path, "immutable=1"), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
   } else {
     openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);

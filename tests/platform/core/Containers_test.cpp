@@ -56,7 +56,9 @@ TEST(DtArrayLength, ShrinksGrowsWithDefaultsAndChecksIndexes) {
   a.setLogicalLength(-2);
   EXPECT_EQ(a.length(), 0);
   EXPECT_THROW(a.last(), std::out_of_range);
-  EXPECT_TRUE(ZEPTString(static_cast<wchar_t const*>(nullptr)).isEmpty());
+  const ZEPTString none(static_cast<wchar_t const*>(nullptr));
+  EXPECT_TRUE(none.isEmpty());
+  EXPECT_EQ(none, static_cast<wchar_t const*>(nullptr));
 }
 
 }  // namespace

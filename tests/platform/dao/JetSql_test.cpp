@@ -361,7 +361,8 @@ TEST(JetSqlTranslation, RejectsWhatIsNotOneStatement) {
       {"SELECT TOP 10 PERCENT a FROM t", 14}, {"SELECT a FROM t WHERE b LIKE '#'", 29}, {"SELECT t.(a) FROM t", 9},
       {"SELECT a INTO x FROM (SELECT b INTO y FROM t)", 31}, {"PRAGMA foo", 0}, {"SELECT Table FROM t", 7},
       {"CREATE TABLE t (a BLOB)", 18}, {"CREATE TABLE t (a TEXT(300))", 18}, {"DROP INDEX i", 12},
-      {"CREATE TABLE t (a COUNTER, b LONG, PRIMARY KEY (b))", 35}, {"DELETE a + b FROM t", 9}, {"DELETE a", 8},
+      {"CREATE TABLE t (a COUNTER, b LONG, PRIMARY KEY (b))", 35},
+      {"CREATE TABLE t (a COUNTER, bb LONG, PRIMARY KEY (bb))", 36}, {"DELETE a + b FROM t", 9}, {"DELETE a", 8},
       {"SELECT a\x01 FROM t", 8}, {kDeep.c_str(), 7 + 127},
   };
   for (const ErrorCase& c : cases) {

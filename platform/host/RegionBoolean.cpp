@@ -271,19 +271,24 @@ class Rebuilder {
     for (std::size_t e : {hint + 1, hint + edges - 1, hint})
       if (joins(e % edges)) return static_cast<long>(m_src.edges[hint = e % edges].seg);
     long exact = -1;
-    for (auto [p, q] : {std::pair{a, b}, std::pair{b, a}})
-      m_src.forEachAt(p, [&](Source::End const& end) {
+    // Named pairs: clang before 16 refuses lambdas that use structured bindings.
+    for (auto const& ends : {std::pair{a, b}, std::pair{b, a}}) {
+      ClipperLib::IntPoint const& q = ends.second;
+      m_src.forEachAt(ends.first, [&](Source::End const& end) {
         if (end.other == q && exact < 0) exact = static_cast<long>(m_src.edges[hint = end.edge].seg);
       });
+    }
     if (exact >= 0) return exact;
     long best = -1;
     double bestDist = 0.0;
-    for (auto [p, pq] : {std::pair{a, pb}, std::pair{b, pa}})
-      m_src.forEachAt(p, [&](Source::End const& end) {
+    for (auto const& ends : {std::pair{a, pb}, std::pair{b, pa}}) {
+      DtGePoint2d const& pq = ends.second;
+      m_src.forEachAt(ends.first, [&](Source::End const& end) {
         auto const& e = m_src.edges[end.edge];
         double const d = distanceToSegment(pq, e.a, e.b);
         if (d <= m_tol && (best < 0 || d < bestDist)) best = static_cast<long>(e.seg), bestDist = d;
       });
+    }
     return best;
   }
 

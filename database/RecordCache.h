@@ -59,10 +59,29 @@ class RecordCache final : public zept::dao::Engine::Derived {
     }));
   }
 
-  // The key the next find() and keep() use, filled by the caller from its
-  // arguments (checked first: only what a read accepted is ever kept).
+  // The key the next answer() and keep calls use, filled by the caller from
+  // its arguments (checked first: only what a read accepted is ever kept).
   std::wstring& key() { return m_key; }
 
+  // What is kept under the key when it answers a read that does or does not
+  // want the record; null when the read must go to the catalog.
+  Entry const* answer(bool wantsRecord) {
+    Entry const* hit = find();
+    return hit && (!hit->found || !wantsRecord || hit->decoded) ? hit : nullptr;
+  }
+
+  // After a read answer() could not serve: whether the row exists, or the
+  // record it decoded with the members it set. Kept only when admitted.
+  void keepFound(bool found) {
+    if (admits()) keep(Entry{found, false, 0, {}}, 0);
+  }
+  void keepRecord(std::uint64_t set, Record const& record, std::size_t heapBytes) {
+    if (admits()) keep(Entry{true, true, set, record}, heapBytes);
+  }
+
+  std::size_t size() const { return m_index.size(); }
+
+ private:
   Entry const* find() {
     m_hash = std::hash<std::wstring_view>{}(m_key);
     if (m_index.empty()) return nullptr;
@@ -93,9 +112,6 @@ class RecordCache final : public zept::dao::Engine::Derived {
     m_bytes += bytes;
   }
 
-  std::size_t size() const { return m_index.size(); }
-
- private:
   struct Node {
     std::wstring key;
     std::size_t hash;

@@ -84,8 +84,7 @@ bool ZEPTDBBolt::getBoltData(double diameter, double length, DtDb::MeasurementVa
   BoltCache* cache = BoltCache::of(m_db);
   if (cache) {
     boltKey(cache->key(), diameter, length);
-    BoltCache::Entry const* hit = cache->find();
-    if (hit && (!hit->found || !data || hit->decoded)) {
+    if (BoltCache::Entry const* hit = cache->answer(data != nullptr)) {
       if (hit->found && data) {
         *data = hit->record;
         data->crossFactor = getCrossFactor(units);
@@ -100,13 +99,13 @@ bool ZEPTDBBolt::getBoltData(double diameter, double length, DtDb::MeasurementVa
     rs.Open(dbOpenSnapshot, sql, 0);
     const bool found = !rs.IsEOF();
     if (!found || !data) {
-      if (cache && cache->admits()) cache->keep(BoltCache::Entry{found, false, 0, {}}, 0);
+      if (cache) cache->keepFound(found);
       return found;
     }
     *data = ZEPTDBBoltData();
     fillBolt(rs, *data);
     // Every member comes from the row or the default record.
-    if (cache && cache->admits()) cache->keep(BoltCache::Entry{true, true, ~std::uint64_t{0}, *data}, heapBytes(*data));
+    if (cache) cache->keepRecord(~std::uint64_t{0}, *data, heapBytes(*data));
     data->crossFactor = getCrossFactor(units);
     return true;
   } catch (...) {

@@ -105,8 +105,7 @@ bool ZEPTDBMaterial::getMaterialData(int type, CString const& gradeName, ZEPTDBM
     MaterialCache* cache = MaterialCache::of(m_db);
     if (cache) {
       cache->key().assign(gradeName.view());
-      MaterialCache::Entry const* hit = cache->find();
-      if (hit && (!hit->found || !record || hit->decoded)) {
+      if (MaterialCache::Entry const* hit = cache->answer(record != nullptr)) {
         if (hit->found && record) applyRow(*hit, *record);
         return hit->found;
       }
@@ -115,7 +114,7 @@ bool ZEPTDBMaterial::getMaterialData(int type, CString const& gradeName, ZEPTDBM
     rs.Open(dbOpenSnapshot, sql, 0);
     const bool found = !rs.IsEOF();
     if (!found || !record) {
-      if (cache && cache->admits()) cache->keep(MaterialCache::Entry{found, false, 0, {}}, 0);
+      if (cache) cache->keepFound(found);
       return found;
     }
     std::uint64_t set = 0;
@@ -124,8 +123,7 @@ bool ZEPTDBMaterial::getMaterialData(int type, CString const& gradeName, ZEPTDBM
       if (read(rs, column, member) && i < kMaxMembers) set |= std::uint64_t{1} << i;
       ++i;
     });
-    if (cache && i <= kMaxMembers && cache->admits())
-      cache->keep(MaterialCache::Entry{true, true, set, *record}, heapBytes(*record));
+    if (cache && i <= kMaxMembers) cache->keepRecord(set, *record, heapBytes(*record));
     return true;
   } catch (...) {
     return false;

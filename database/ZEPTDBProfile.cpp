@@ -353,8 +353,7 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
   if (cache) {
     // A checked name holds no control character, so the line break ends it.
     cache->key().assign(profileName.view()).append(1, L'\n').append(dims.view());
-    RecordCache::Entry const* hit = cache->find();
-    if (hit && (!hit->found || !record || hit->decoded)) {
+    if (RecordCache::Entry const* hit = cache->answer(record != nullptr)) {
       if (hit->found && record) applyRow(*hit, *record);
       return hit->found;
     }
@@ -366,7 +365,7 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
     rs.Open(dbOpenSnapshot, sql, 0);
     const bool found = !rs.IsEOF();
     if (!found || !record) {
-      if (cache && cache->admits()) cache->keep(RecordCache::Entry{found, false, 0, {}}, 0);
+      if (cache) cache->keepFound(found);
       return found;
     }
     Record& r = *record;
@@ -388,8 +387,7 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
     if (read(rs, L"IS_SYMMETRIC", r.isSymmetric)) set |= kSymmetricSet;
     // A row that leaves SYMBOL as the caller had it derives the script from
     // the caller's contour: that is no answer of the row's alone.
-    if (cache && (set & kSymbolSet) && cache->admits())
-      cache->keep(RecordCache::Entry{true, true, set, r}, heapBytes(r));
+    if (cache && (set & kSymbolSet)) cache->keepRecord(set, r, heapBytes(r));
     return true;
   } catch (...) {
     return false;

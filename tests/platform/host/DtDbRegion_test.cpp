@@ -17,6 +17,7 @@
 #include "platform/host/DtDbPolyline.h"
 #include "platform/host/DtDbRegion.h"
 #include "platform/host/DtDbSpline.h"
+#include "support/BrepEdges.h"
 
 namespace {
 
@@ -308,12 +309,7 @@ TEST(DtBrBrep, PlateWithAHoleHasAnExteriorLoopOfLinesAndAnInteriorCircle) {
         bool alongLoop = false, alongCurve = false;
         e.getEdgeOrientToLoop(alongLoop);
         edge.getOrientToCurve(alongCurve);
-        DtBrVertex v1, v2;
-        edge.getVertex1(v1);
-        edge.getVertex2(v2);
-        DtGePoint3d p1, p2;
-        v1.getPoint(p1);
-        v2.getPoint(p2);
+        auto [p1, p2] = zept::test::edgeEnds(edge);
         if (alongLoop != alongCurve) std::swap(p1, p2);
         if (kinds.back().size() > 1) {
           EXPECT_TRUE(p1.isEqualTo(previousEnd));

@@ -22,6 +22,7 @@
 #include "platform/host/DtDbLine.h"
 #include "platform/host/DtDbRegion.h"
 #include "platform/host/DtGeCurve3d.h"
+#include "support/BrepEdges.h"
 
 namespace {
 
@@ -132,13 +133,7 @@ std::vector<std::pair<DtGePoint3d, DtGePoint3d>> outline(DtDbRegion const& regio
         DtGe::EntityId kind;
         edge.getCurveType(kind);
         if (kind != DtGe::kCircArc3d) {
-          DtBrVertex v1, v2;
-          edge.getVertex1(v1);
-          edge.getVertex2(v2);
-          DtGePoint3d p1, p2;
-          v1.getPoint(p1);
-          v2.getPoint(p2);
-          chords.emplace_back(p1, p2);
+          chords.push_back(zept::test::edgeEnds(edge));
           continue;
         }
         DtGeCurve3d* curve = nullptr;

@@ -22,6 +22,7 @@
 #include "platform/dao/JetFile.h"
 #include "platform/dao/JetFunctions.h"
 #include "platform/dao/JetTypes.h"
+#include "platform/fs/TempFile.h"
 
 namespace zept::dao {
 
@@ -730,15 +731,7 @@ void placeCatalogFile(std::string const& built, std::string const& target, bool 
   } else if (!removeOrphanJournal(target)) {
     throwDao(jet::kCannotOpen, "Cannot remove the leftover journal '" + journal + "': " + std::strerror(errno));
   }
-  int rc = replace ? ::rename(built.c_str(), target.c_str())
-                   : ::renameat2(AT_FDCWD, built.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE);
-  if (rc != 0 && !replace && (errno == EINVAL || errno == ENOSYS)) {
-    // A file system without the atomic test: the narrow race is accepted.
-    if (::lstat(target.c_str(), &st) == 0)
-      errno = EEXIST;
-    else
-      rc = ::rename(built.c_str(), target.c_str());
-  }
+  const int rc = replace ? ::rename(built.c_str(), target.c_str()) : fs::renameWithoutReplacing(built, target) ? 0 : -1;
   if (rc != 0) {
     if (errno == EEXIST) throwDao(jet::kDatabaseExists, "Database '" + target + "' already exists.");
     throwDao(jet::kCannotOpen, "Cannot write '" + target + "': " + std::strerror(errno));

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/fs/TempFile.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/fs/WinPath.h"
 
@@ -59,17 +60,6 @@ std::string parentOf(std::string const& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Puts `tmp` in place of `target`. With `noReplace` an existing target makes
-// it fail, decided atomically where the file system can.
-bool moveIntoPlace(std::string const& tmp, std::string const& target, bool noReplace) {
-  if (!noReplace) return ::rename(tmp.c_str(), target.c_str()) == 0;
-  if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EINVAL && errno != ENOSYS) return false;
-  struct stat st {};
-  if (::lstat(target.c_str(), &st) == 0) return false;
-  return ::rename(tmp.c_str(), target.c_str()) == 0;
 }
 
 }  // namespace
@@ -126,24 +116,13 @@ bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists) {
 
   Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (in.get() < 0) return false;
-  const std::string folder = parentOf(*target);
-  std::string tmp = folder + "/.zept-copy-XXXXXX";
-  Fd out(::mkostemp(tmp.data(), O_CLOEXEC));
-  if (out.get() < 0) return false;
-
+  TempFile out(parentOf(*target), 0600);
+  if (!out.valid()) return false;
   const timespec times[2] = {srcStat->st_atim, srcStat->st_mtim};
-  bool ok = copyData(in.get(), out.get()) && ::fchmod(out.get(), srcStat->st_mode & 07777) == 0 &&
-            ::futimens(out.get(), times) == 0 && ::fsync(out.get()) == 0;
+  bool ok = copyData(in.get(), out.fd()) && ::fchmod(out.fd(), srcStat->st_mode & 07777) == 0 &&
+            ::futimens(out.fd(), times) == 0 && ::fsync(out.fd()) == 0;
   ok = out.close() && ok;
-  ok = ok && moveIntoPlace(tmp, *target, failIfExists);
-  if (!ok) {
-    ::unlink(tmp.c_str());
-    return false;
-  }
-  // Make the rename itself durable.
-  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) ::fsync(dir.get());
-  return true;
+  return ok && out.placeAt(*target, !failIfExists);
 }
 
 bool moveFile(std::wstring_view from, std::wstring_view to) {
@@ -151,7 +130,7 @@ bool moveFile(std::wstring_view from, std::wstring_view to) {
   std::optional<struct stat> st = statPath(from, &source);
   if (!st || !S_ISREG(st->st_mode)) return false;
   std::optional<std::string> target = resolve(to);
-  if (!target || target->back() == '/' || !moveIntoPlace(source, *target, true)) return false;
+  if (!target || target->back() == '/' || !renameWithoutReplacing(source, *target)) return false;
   Fd dir(::open(parentOf(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.get() >= 0) ::fsync(dir.get());
   return true;

@@ -15,9 +15,13 @@
 #include <functional>
 #include <system_error>
 
+#include "platform/fs/TempFile.h"
+
 namespace zept::gdi {
 
 namespace {
+
+using zept::fs::TempFile;
 
 // Cairo's RGB24 pixel is 0x00RRGGBB in a native word; COLORREF swaps red and blue.
 std::uint32_t toPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
@@ -39,38 +43,17 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   // A read-only file is kept, as the catalogs and drawings keep theirs.
   if (struct stat st {}; ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
   std::filesystem::path const dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-  // Built piece by piece: "." + a temporary string makes GCC 12 at -O3 warn
-  // of an overlapping copy that cannot happen.
-  std::string name = ".";
-  name += path.filename().string();
-  name += ".XXXXXX";
-  std::string temp = (dir / name).string();
-  int const fd = ::mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  std::FILE* file = ::fdopen(fd, "wb");
-  if (!file) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return false;
-  }
+  // An image is for others to see: made with the mode the umask gives.
+  TempFile temp(dir.string());
+  if (!temp.valid()) return false;
+  std::FILE* file = ::fdopen(temp.fd(), "wb");
+  if (!file) return false;
+  temp.release();
   bool ok = produce(file);
   ok = std::fflush(file) == 0 && ok;
   ok = ::fsync(::fileno(file)) == 0 && ok;
-  // An image is for others to see: not mkstemp's owner-only mode. (Reading
-  // the umask would mean setting it, which races with other threads.)
-  ok = ::fchmod(::fileno(file), 0644) == 0 && ok;
   ok = std::fclose(file) == 0 && ok;
-  if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  // The rename itself survives a crash only once the folder is synced.
-  if (int const folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
-    ::fsync(folder);
-    ::close(folder);
-  }
-  return true;
+  return ok && temp.placeAt(path.string(), true);
 }
 
 // Cairo computes in 24.8 fixed point: coordinates beyond this would wrap.

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "platform/fs/UniqueFd.h"
 #include "platform/host/DxfFile.h"
 
 #include <dime/Input.h>
@@ -9,7 +8,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -18,8 +16,10 @@
 #include <memory>
 #include <numbers>
 #include <optional>
-#include <random>
 #include <set>
+
+#include "platform/fs/TempFile.h"
+#include "platform/fs/UniqueFd.h"
 
 namespace zept::dxf {
 
@@ -735,22 +735,6 @@ std::string folderOf(std::string const& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A new file in `folder` under a name nobody has, made with the mode the
-// umask gives a new drawing: mkstemp's is the owner's only, and reading the
-// umask means setting it, which would hand other threads' new files none.
-int createBeside(std::string const& folder, std::string& path) {
-  static std::atomic<unsigned> serial{0};
-  std::random_device random;
-  for (int attempt = 0; attempt < 64; ++attempt) {
-    char name[48];
-    std::snprintf(name, sizeof name, "/.dxf-%ld-%08x-%u", static_cast<long>(::getpid()), random(), serial++);
-    path = folder + name;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
-
 }  // namespace
 
 bool read(std::string const& posixPath, Drawing& drawing, std::string& error) {
@@ -806,14 +790,14 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
   }
   const std::vector<Pair> pairs = drawingPairs(drawing);
 
-  std::string tmp;
-  const int raw = createBeside(folder, tmp);
-  if (raw < 0) {
+  zept::fs::TempFile tmp(folder);
+  if (!tmp.valid()) {
     error = std::string("cannot write: ") + std::strerror(errno);
     return false;
   }
   bool ok = false;
   {
+    const int raw = tmp.release();
     File stream(::fdopen(raw, "wb"));
     if (!stream) ::close(raw);
     if (stream) {
@@ -827,17 +811,10 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
       if (std::fclose(stream.release()) != 0) ok = false;
     }
   }
-  if (ok) {
-    ok = replace ? ::rename(tmp.c_str(), posixPath.c_str()) == 0
-                 : ::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, posixPath.c_str(), RENAME_NOREPLACE) == 0;
-  }
-  if (!ok) {
+  if (!ok || !tmp.placeAt(posixPath, replace)) {
     error = std::string("cannot write: ") + std::strerror(errno);
-    ::unlink(tmp.c_str());
     return false;
   }
-  const Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) ::fsync(dir.get());
   return true;
 }
 

@@ -124,7 +124,7 @@ TEST_F(zeptcatGenuine, ImportKeepsAnExistingCatalogUnlessToldToReplaceIt) {
   EXPECT_NE(again.err.find("not a genuine Access file"), std::string::npos) << again.err;
   EXPECT_FALSE(std::filesystem::exists(tree.path("x.mdb")));
   for (auto const& e : std::filesystem::directory_iterator(tree.path("app")))
-    EXPECT_EQ(e.path().filename().string().find(".import-"), std::string::npos);
+    EXPECT_EQ(e.path().filename().string().find(".zept-tmp-"), std::string::npos);
 }
 
 // --replace replaces only a catalog that nobody holds and its owner may
@@ -155,7 +155,7 @@ TEST_F(zeptcatGenuine, ImportReplacesOnlyACatalogItMayWrite) {
   EXPECT_FALSE(std::filesystem::exists(dest.string() + "-journal"));
   EXPECT_EQ(rows(dest, L"SELECT A FROM Table1").size(), 2u);
   for (auto const& e : std::filesystem::directory_iterator(tree.path("app")))
-    EXPECT_EQ(e.path().filename().string().find(".import-"), std::string::npos);
+    EXPECT_EQ(e.path().filename().string().find(".zept-tmp-"), std::string::npos);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTypes.h"
 #include "platform/dao/JetFile.h"
+#include "platform/fs/TempFile.h"
 #include "platform/fs/WinPath.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Output.h"
@@ -95,48 +96,31 @@ std::string folderOf(std::string const& path) {
   return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A temporary file beside the destination, removed unless it was renamed.
-class TempFile {
+// A temporary file beside the destination, removed unless it was put there.
+class ImportFile {
  public:
-  explicit TempFile(std::string const& dest) {
-    std::string pattern = folderOf(dest) + "/." + fileName(dest) + ".import-XXXXXX";
-    m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (m_fd < 0) fail(zept::jet::kCannotOpen, "Cannot write beside '" + dest + "': " + std::strerror(errno));
-    m_path = pattern;
+  explicit ImportFile(std::string const& dest) : m_file(folderOf(dest)) {
+    if (!m_file.valid()) fail(zept::jet::kCannotOpen, "Cannot write beside '" + dest + "': " + std::strerror(errno));
   }
-  ~TempFile() {
-    if (m_fd >= 0) ::close(m_fd);
-    if (!m_path.empty()) ::unlink(m_path.c_str());
-  }
-  TempFile(TempFile const&) = delete;
-  TempFile& operator=(TempFile const&) = delete;
-
-  std::string const& path() const { return m_path; }
+  std::string const& path() const { return m_file.path(); }
   void write(std::vector<unsigned char> const& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-      const ssize_t n = ::write(m_fd, bytes.data() + done, bytes.size() - done);
+      const ssize_t n = ::write(m_file.fd(), bytes.data() + done, bytes.size() - done);
       if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) fail(3043, "Cannot write '" + m_path + "': " + std::strerror(errno));
+      if (n <= 0) fail(3043, "Cannot write '" + path() + "': " + std::strerror(errno));
       done += static_cast<std::size_t>(n);
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(m_fd, 0666 & ~mask) != 0 || ::fsync(m_fd) != 0 || ::close(m_fd) != 0) {
-      m_fd = -1;
-      fail(3043, "Cannot write '" + m_path + "': " + std::strerror(errno));
-    }
-    m_fd = -1;
+    if (::fsync(m_file.fd()) != 0 || !m_file.close()) fail(3043, "Cannot write '" + path() + "': " + std::strerror(errno));
   }
   // Puts the file at `dest`; without `replace` an existing dest is kept.
   void moveTo(std::string const& dest, bool replace) {
-    zept::dao::placeCatalogFile(m_path, dest, replace);
-    m_path.clear();
+    zept::dao::placeCatalogFile(path(), dest, replace);
+    m_file.disown();
   }
 
  private:
-  int m_fd = -1;
-  std::string m_path;
+  zept::fs::TempFile m_file;
 };
 
 // The row count and checksum of a table of the written copy, read back
@@ -203,7 +187,7 @@ void runImport(Context const& ctx, ImportOptions const& o) {
     });
   }
 
-  TempFile temp(dest);
+  ImportFile temp(dest);
   temp.write(image->bytes);
   ResultTable report;
   report.columns = {L"Table", L"Rows", L"Copied", L"Checksum", L"Copy checksum", L"Match"};

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: MIT
+#include "platform/fs/TempFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <random>
+#include <string_view>
+
+#include "platform/fs/UniqueFd.h"
+
+namespace zept::fs {
+
+namespace {
+
+constexpr std::string_view kPrefix = ".zept-tmp-";
+// Far past any data and past the bytes SQLite locks.
+constexpr off_t kAliveByte = off_t{1} << 62;
+// Between creating a file and locking it, a builder is not yet marked alive;
+// a file this young is never taken for a leftover.
+constexpr std::time_t kYoungSeconds = 60;
+
+struct flock aliveLock(short type) {
+  struct flock l {};
+  l.l_type = type;
+  l.l_whence = SEEK_SET;
+  l.l_start = kAliveByte;
+  l.l_len = 1;
+  return l;
+}
+
+bool builderAlive(int fd) {
+  struct flock l = aliveLock(F_WRLCK);
+  // When the question cannot be asked, the file is left alone.
+  if (::fcntl(fd, F_OFD_GETLK, &l) != 0) return true;
+  return l.l_type != F_UNLCK;
+}
+
+std::string randomName() {
+  static std::atomic<unsigned> serial{0};
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  char name[64];
+  std::snprintf(name, sizeof name, "%.*s%ld-%016llx-%u", static_cast<int>(kPrefix.size()), kPrefix.data(),
+                static_cast<long>(::getpid()), static_cast<unsigned long long>(random()), serial++);
+  return name;
+}
+
+}  // namespace
+
+bool renameWithoutReplacing(std::string const& from, std::string const& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // Racy, but the best such a file system allows.
+  struct stat st {};
+  if (::lstat(to.c_str(), &st) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+int removeAbandonedTemporaries(std::string const& folder) {
+  UniqueFd dirFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dirFd.get() < 0) return 0;
+  DIR* dir = ::fdopendir(::dup(dirFd.get()));
+  if (dir == nullptr) return 0;
+  const std::time_t now = std::time(nullptr);
+  int removed = 0;
+  while (dirent* e = ::readdir(dir)) {
+    const std::string_view name = e->d_name;
+    if (name.substr(0, kPrefix.size()) != kPrefix) continue;
+    struct stat st {};
+    if (::fstatat(dirFd.get(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (st.st_mtime > now - kYoungSeconds) continue;
+    UniqueFd file(::openat(dirFd.get(), e->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    if (file.get() < 0 || builderAlive(file.get())) continue;
+    if (::unlinkat(dirFd.get(), e->d_name, 0) == 0) ++removed;
+  }
+  ::closedir(dir);
+  return removed;
+}
+
+TempFile::TempFile(std::string folder, mode_t mode) : m_folder(std::move(folder)) {
+  removeAbandonedTemporaries(m_folder);
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    std::string path = m_folder + "/" + randomName();
+    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (m_fd < 0) {
+      if (errno == EEXIST) continue;
+      return;
+    }
+    m_alive = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    struct flock l = aliveLock(F_RDLCK);
+    if (m_alive < 0 || ::fcntl(m_alive, F_OFD_SETLK, &l) != 0) {
+      const int error = errno;
+      ::unlink(path.c_str());
+      ::close(m_fd);
+      m_fd = -1;
+      if (m_alive >= 0) ::close(m_alive);
+      m_alive = -1;
+      errno = error;
+      return;
+    }
+    m_path = std::move(path);
+    return;
+  }
+}
+
+TempFile::~TempFile() {
+  if (m_fd >= 0) ::close(m_fd);
+  if (!m_path.empty()) ::unlink(m_path.c_str());
+  if (m_alive >= 0) ::close(m_alive);
+}
+
+int TempFile::release() {
+  const int fd = m_fd;
+  m_fd = -1;
+  return fd;
+}
+
+bool TempFile::close() {
+  const int fd = release();
+  return fd < 0 || ::close(fd) == 0;
+}
+
+bool TempFile::placeAt(std::string const& target, bool replace) {
+  if (m_path.empty()) return false;
+  const bool moved = replace ? ::rename(m_path.c_str(), target.c_str()) == 0
+                             : renameWithoutReplacing(m_path, target);
+  if (!moved) return false;
+  disown();
+  // The rename itself survives a crash only once the folder is synced.
+  UniqueFd dir(::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) ::fsync(dir.get());
+  return true;
+}
+
+void TempFile::disown() {
+  m_path.clear();
+  close();
+  if (m_alive >= 0) ::close(m_alive);
+  m_alive = -1;
+}
+
+}  // namespace zept::fs

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// TempFile: a file built beside its destination and renamed over it only
+// when whole, so nobody ever sees half of it under the destination's name.
+//
+// A process killed while building cannot remove its file. The name marks the
+// file as a temporary and a lock held while its builder lives marks it as
+// alive, so whoever next builds in that folder removes what a dead builder
+// left. The lock is an open-file-description lock on a byte far past any
+// data: it survives closing the writing descriptor and leaves the file's own
+// locks (catalog engines lock the temporary they check) alone.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace zept::fs {
+
+class TempFile {
+ public:
+  // Creates a new file in `folder` with `mode` less the umask, after removing
+  // dead builders' leftovers there. valid() is false, with errno set, when
+  // the file could not be made.
+  explicit TempFile(std::string folder, mode_t mode = 0666);
+  // Removes the file unless it was placed or disowned.
+  ~TempFile();
+  TempFile(TempFile const&) = delete;
+  TempFile& operator=(TempFile const&) = delete;
+
+  bool valid() const { return !m_path.empty(); }
+  std::string const& path() const { return m_path; }
+  std::string const& folder() const { return m_folder; }
+  // The descriptor to write through, until release() hands it over (to
+  // fdopen, say) or close().
+  int fd() const { return m_fd; }
+  int release();
+  // Closes the writing descriptor; false when a delayed write failed.
+  bool close();
+
+  // Renames the file to `target` in the same folder, replacing a file there
+  // only with `replace`, and makes the rename durable. False, with errno
+  // set and the file still owned, when the rename fails.
+  bool placeAt(std::string const& target, bool replace);
+  // The file was put in place by other means: no longer remove it.
+  void disown();
+
+ private:
+  std::string m_folder;
+  std::string m_path;
+  int m_fd = -1;
+  int m_alive = -1;  // holds the liveness lock
+};
+
+// Renames `from` to `to` but never over a file there (errno EEXIST), also on
+// file systems without the kernel's no-replace rename.
+bool renameWithoutReplacing(std::string const& from, std::string const& to);
+
+// Removes every temporary in `folder` whose builder is gone and that is old
+// enough not to be one still being made. Returns how many it removed.
+int removeAbandonedTemporaries(std::string const& folder);
+
+}  // namespace zept::fs

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "platform/fs/TempFile.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/core/Utf8.h"
+#include "platform/fs/FileOps.h"
+#include "platform/gdi/Surface.h"
+#include "platform/host/DxfFile.h"
+#include "support/TestTree.h"
+
+namespace {
+
+using zept::fs::TempFile;
+using zept::test::TempTree;
+namespace sfs = std::filesystem;
+
+void makeOld(std::string const& path) {
+  const timespec hourAgo{::time(nullptr) - 3600, 0};
+  const timespec times[2] = {hourAgo, hourAgo};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// A builder killed midway: its file stays, its lock goes with it.
+std::string leftoverOfKilledBuilder(std::string const& folder) {
+  int link[2];
+  if (::pipe(link) != 0) return {};
+  const pid_t child = ::fork();
+  if (child == 0) {
+    TempFile file(folder);
+    const std::string& path = file.path();
+    (void)!::write(link[1], path.data(), path.size());
+    ::kill(::getpid(), SIGKILL);
+  }
+  ::close(link[1]);
+  char buffer[512];
+  const ssize_t n = ::read(link[0], buffer, sizeof buffer);
+  ::close(link[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+struct Writer {
+  char const* name;
+  std::function<bool(std::string const& folder)> write;
+  friend void PrintTo(Writer const& w, std::ostream* os) { *os << w.name; }
+};
+
+class TempFiles : public ::testing::TestWithParam<Writer> {
+ protected:
+  TempTree tree;
+};
+
+// Whoever next builds in a folder removes what killed builders left there,
+// never a file whose builder lives, one too young to judge, nor anything else.
+TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
+  const std::string folder = tree.dir("out").string();
+  const std::string dead = leftoverOfKilledBuilder(folder);
+  ASSERT_FALSE(dead.empty());
+  ASSERT_TRUE(sfs::exists(dead));
+  makeOld(dead);
+  const std::string young = leftoverOfKilledBuilder(folder);
+  std::optional<TempFile> live(std::in_place, folder);
+  ASSERT_TRUE(live->valid());
+  const std::string livePath = live->path();
+  makeOld(livePath);
+  const std::string other = tree.file("out/.zept-tmp-but-a-folder/x").parent_path().string();
+  makeOld(other);
+  const std::string kept = tree.file("out/.keep").string();
+  makeOld(kept);
+
+  ASSERT_TRUE(GetParam().write(folder));
+  EXPECT_FALSE(sfs::exists(dead));
+  EXPECT_TRUE(sfs::exists(young));
+  EXPECT_TRUE(sfs::exists(livePath));
+  EXPECT_TRUE(sfs::exists(other));
+  EXPECT_TRUE(sfs::exists(kept));
+  live.reset();
+  EXPECT_FALSE(sfs::exists(livePath));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, TempFiles,
+    ::testing::Values(Writer{"CopyFile",
+                             [](std::string const& folder) {
+                               const std::string from = (sfs::path(folder).parent_path() / "source.mdb").string();
+                               std::ofstream(from) << "catalog";
+                               return zept::fs::copyFile(zept::fromUtf8(from), zept::fromUtf8(folder + "/copy.mdb"),
+                                                         false);
+                             }},
+                      Writer{"Dxf",
+                             [](std::string const& folder) {
+                               std::string error;
+                               return zept::dxf::write(folder + "/d.dxf", zept::dxf::Drawing{}, true, error);
+                             }},
+                      Writer{"Png", [](std::string const& folder) { return zept::gdi::Surface(4, 4).savePng(folder + "/p.png"); }}),
+    [](auto const& info) { return std::string(info.param.name); });
+
+TEST(TempFile, NoReplacePlacementKeepsTheTargetAndTheFile) {
+  TempTree tree;
+  const std::string target = tree.file("t.txt", "old").string();
+  std::string path;
+  {
+    TempFile file(tree.str());
+    ASSERT_TRUE(file.valid());
+    path = file.path();
+    EXPECT_FALSE(file.placeAt(target, false));
+    EXPECT_EQ(errno, EEXIST);
+    EXPECT_TRUE(sfs::exists(path));
+    EXPECT_EQ(TempTree::read(target), "old");
+  }
+  EXPECT_FALSE(sfs::exists(path));
+}
+
+}  // namespace

@@ -101,7 +101,7 @@ bool appendFixedQuickly(std::wstring& out, double value, int precision) {
     n /= 10;
   } while (n);
   if (std::signbit(value)) *--at = L'-';
-  out.append(at, end);
+  out.append(at, static_cast<std::size_t>(end - at));
   return true;
 }
 
@@ -134,12 +134,14 @@ void appendDouble(std::wstring& out, double value, wchar_t conversion, int preci
 bool formatFast(std::wstring& out, std::wstring_view format, va_list args) {
   wchar_t const* const end = format.data() + format.size();  // *end is the terminator
   for (wchar_t const* p = format.data();;) {
+    // Appended as pointer and count: a pair of pointers goes through
+    // std::wstring's general replace.
     wchar_t const* percent = std::wmemchr(p, L'%', static_cast<std::size_t>(end - p));
     if (!percent) {
-      out.append(p, end);
+      out.append(p, static_cast<std::size_t>(end - p));
       break;
     }
-    out.append(p, percent);
+    out.append(p, static_cast<std::size_t>(percent - p));
     p = percent + 1;
     if (*p == L'%') {
       out.push_back(L'%');
@@ -386,12 +388,6 @@ void CString::AppendFormat(wchar_t const* format, ...) {
 
 void CString::FormatV(wchar_t const* format, va_list args) {
   // Built aside and assigned at the end, so the string may be its own argument.
-  // Statements are formatted on hot paths: the converted format and the
-  // buffer of the general path are kept per thread instead of being made anew
-  // on every call.
-  thread_local std::wstring lastFormat;
-  thread_local std::wstring converted;
-  thread_local std::vector<wchar_t> buffer(256);
   std::wstring result;
   if (format) {
     const std::wstring_view text(format);
@@ -405,6 +401,12 @@ void CString::FormatV(wchar_t const* format, va_list args) {
       return;
     }
     result.clear();
+    // Statements are formatted on hot paths: the converted format and the
+    // buffer of the general path are kept per thread instead of being made
+    // anew on every call.
+    thread_local std::wstring lastFormat;
+    thread_local std::wstring converted;
+    thread_local std::vector<wchar_t> buffer(256);
     if (lastFormat != format) {
       converted = toGlibcFormat(format);
       lastFormat = format;

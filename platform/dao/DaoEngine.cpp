@@ -336,14 +336,17 @@ void columnValue(sqlite3_stmt* stmt, int column, ColumnMeta const& meta, COleVar
 
 // ----------------------------------------------------------------- RowStream
 
-void RowStream::start(Engine& engine, Engine::Lease lease, std::wstring_view text) {
+void RowStream::start(Engine& engine, Engine::Lease lease, std::wstring_view text, std::size_t key) {
   close();
   m_failure = nullptr;
   m_ended = false;
   m_kept = false;
   m_stepped = 0;
-  m_recording = lease->oversizeRows == 0 && engine.keepsRows(*lease);
-  if (m_recording) m_text.assign(text);
+  m_recording = lease->oversizeRows == 0 && engine.keepsRows(*lease, key);
+  if (m_recording) {
+    m_text.assign(text);
+    m_key = key;
+  }
   engine.addStream(this);
   m_engine = &engine;
   m_lease.emplace(std::move(lease));
@@ -385,7 +388,7 @@ void RowStream::record() {
 }
 
 void RowStream::keep() {
-  if (m_recording && !m_kept) m_engine->keepRows(m_text, **m_lease, m_rows);
+  if (m_recording && !m_kept) m_engine->keepRows(m_text, m_key, **m_lease, m_rows);
   m_kept = true;
 }
 
@@ -493,9 +496,8 @@ int ColumnSet::resolve(std::wstring_view name) const {
 
 // ------------------------------------------------------------------ RowCache
 
-// Every open of a read-only catalog hashes its text of a few hundred
-// characters once, hit or miss, so it takes sixteen bytes a step in two
-// independent lanes.
+// Texts of a few hundred characters (contours) are hashed sixteen bytes a
+// step in two independent lanes.
 std::size_t textHash(std::wstring_view text) {
   constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
   auto const* p = reinterpret_cast<unsigned char const*>(text.data());
@@ -519,22 +521,16 @@ std::size_t textHash(std::wstring_view text) {
   return static_cast<std::size_t>(a ^ (a >> 32));
 }
 
-RowCache::Entry const* RowCache::find(std::wstring_view text) {
-  // Remembered for the keep that follows a miss in the same open.
-  m_lastText = text.data();
-  m_lastLength = text.size();
-  m_lastHash = textHash(text);
+RowCache::Entry const* RowCache::find(std::wstring_view text, std::size_t hash) {
   if (m_index.empty()) return nullptr;
-  const auto it = m_index.find(Key{text, m_lastHash});
+  const auto it = m_index.find(Key{text, hash});
   if (it == m_index.end()) return nullptr;
   if (it->second != m_entries.begin()) m_entries.splice(m_entries.begin(), m_entries, it->second);
   return &*it->second;
 }
 
-void RowCache::keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows) {
-  const std::size_t hash = text.data() == m_lastText && text.size() == m_lastLength
-                               ? m_lastHash
-                               : textHash(text);
+void RowCache::keep(std::wstring_view text, std::size_t hash, std::shared_ptr<ColumnSet> columns,
+                    ResultRows const& rows) {
   if (!offered(hash)) {
     offer(hash);
     return;
@@ -566,9 +562,9 @@ void RowCache::offer(std::size_t hash) {
   ++m_offeredBuckets[hash % m_offeredBuckets.size()];
 }
 
-bool RowCache::admitsLast() {
-  if (offered(m_lastHash)) return true;
-  offer(m_lastHash);
+bool RowCache::admits(std::size_t hash) {
+  if (offered(hash)) return true;
+  offer(hash);
   return false;
 }
 
@@ -579,8 +575,6 @@ void RowCache::clear() {
   m_offered.fill(0);
   m_offeredBuckets.fill(0);
   m_offeredBuckets[0] = static_cast<std::uint8_t>(m_offered.size());
-  m_lastText = nullptr;
-  m_lastLength = 0;
 }
 
 // Functions no catalog statement needs that reach past the data: native
@@ -895,6 +889,7 @@ Engine::~Engine() {
   spillStreams();
   for (auto& [sql, p] : m_cache) sqlite3_finalize(p->stmt);
   m_cache.clear();
+  m_lastSql = nullptr;
   sqlite3_close_v2(m_db);  // before the lock goes: nobody may write in between
   m_lock.release();
 }
@@ -964,6 +959,8 @@ void Engine::execInternal(std::string const& sql) {
 }
 
 void Engine::schemaChanged() {
+  m_lastSql = nullptr;
+  m_lastPrepared = nullptr;
   tables.reset();
   m_rowCache.clear();
   m_derived.clear();
@@ -1008,12 +1005,21 @@ Engine::Lease::~Lease() {
 Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingColumns) {
   Prepared* p = nullptr;
   bool owned = false;
-  auto it = m_cache.find(sql);
+  // A keyed read runs one statement over and over: comparing it with the
+  // last one costs less than hashing it.
+  Prepared* known = nullptr;
+  if (m_lastSql && *m_lastSql == sql) {
+    known = m_lastPrepared;
+  } else if (auto it = m_cache.find(sql); it != m_cache.end()) {
+    known = it->second.get();
+    m_lastSql = &it->first;
+    m_lastPrepared = known;
+  }
   // A snapshot stepping the statement reads its rows and gives it back:
   // preparing another copy costs more than most results.
-  if (it != m_cache.end() && it->second->stream) it->second->stream->spillQuietly();
-  if (it != m_cache.end() && !it->second->inUse) {
-    p = it->second.get();
+  if (known && known->stream) known->stream->spillQuietly();
+  if (known && !known->inUse) {
+    p = known;
   } else {
     auto fresh = std::make_unique<Prepared>();
     char const* tail = nullptr;
@@ -1067,10 +1073,11 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
         cols[a].labelKey = cols[a].tableKey + L"." + cols[a].labelKey;
       }
     }
-    if (it == m_cache.end()) {
+    if (!known) {
       if (m_cache.size() >= 256) schemaChanged();  // bounded: drop the idle ones
       p = fresh.get();
-      m_cache.emplace(sql, std::move(fresh));
+      m_lastSql = &m_cache.emplace(sql, std::move(fresh)).first->first;
+      m_lastPrepared = p;
     } else {
       p = fresh.release();
       owned = true;
@@ -1080,8 +1087,8 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
   return Lease(*this, p, owned);
 }
 
-RowCache::Entry const* Engine::cachedRows(std::wstring_view text) {
-  return unchanging() ? m_rowCache.find(text) : nullptr;
+RowCache::Entry const* Engine::cachedRows(std::wstring_view text, std::size_t key) {
+  return unchanging() ? m_rowCache.find(text, key) : nullptr;
 }
 
 Engine::Derived* Engine::derived(std::type_info const& kind, std::unique_ptr<Derived> (*make)()) {
@@ -1091,8 +1098,8 @@ Engine::Derived* Engine::derived(std::type_info const& kind, std::unique_ptr<Der
   return m_derived.emplace_back(&kind, make()).second.get();
 }
 
-void Engine::keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows) {
-  if (statement.repeatable && unchanging()) m_rowCache.keep(text, statement.columns, rows);
+void Engine::keepRows(std::wstring_view text, std::size_t key, Prepared const& statement, ResultRows const& rows) {
+  if (statement.repeatable && unchanging()) m_rowCache.keep(text, key, statement.columns, rows);
 }
 
 JetStatement const& Engine::translate(std::wstring_view jet) {

@@ -201,7 +201,9 @@ struct TextHash {
 // text: the same text is the same statement shape with the same parameters.
 // A text is kept when it is read again within the next few reads, so reads
 // that do not come back soon cost no copy; least recently used entries go
-// first; bounded in entries and in bytes.
+// first; bounded in entries and in bytes. Texts come with their hash, made
+// once per read (the translation's text key); equal texts must bring equal
+// hashes, and a hit compares the whole text.
 class RowCache {
  public:
   struct Entry {
@@ -216,13 +218,13 @@ class RowCache {
   static constexpr std::size_t kMaxEntryBytes = 64 << 10;
 
   // The rows kept for `text`, or null.
-  Entry const* find(std::wstring_view text);
+  Entry const* find(std::wstring_view text, std::size_t hash);
   // The rows `text` gave; kept when `text` was offered before.
-  void keep(std::wstring_view text, std::shared_ptr<ColumnSet> columns, ResultRows const& rows);
-  // Whether keep() would keep rows of the text find() was asked for last;
-  // when not, offers it as keep() would. A streaming snapshot asks before
-  // it records rows that would only be dropped.
-  bool admitsLast();
+  void keep(std::wstring_view text, std::size_t hash, std::shared_ptr<ColumnSet> columns, ResultRows const& rows);
+  // Whether keep() would keep rows of the text of `hash`; when not, offers
+  // it as keep() would. A streaming snapshot asks before it records rows
+  // that would only be dropped.
+  bool admits(std::size_t hash);
   void clear();
   std::size_t size() const { return m_index.size(); }
   std::size_t bytes() const { return m_bytes; }
@@ -253,10 +255,6 @@ class RowCache {
     b[0] = 64;
     return b;
   }();
-  // The text find() was asked for last, hashed once for the keep after it.
-  wchar_t const* m_lastText = nullptr;
-  std::size_t m_lastLength = 0;
-  std::size_t m_lastHash = 0;
 };
 
 // A table of the catalog as its definitions list it: local, or a link to a
@@ -333,6 +331,8 @@ class Engine {
   // The translation of a caller's Jet text, valid until the next call.
   // Throws CDaoException for a text that is not Jet SQL.
   JetStatement const& translate(std::wstring_view jet);
+  // The hash of the text translated last, the key of its kept rows.
+  std::size_t textKey() const { return static_cast<std::size_t>(m_translations.textKey()); }
 
   Lease prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns = 0);
   // The same without binding; bind with bindVariant.
@@ -388,14 +388,16 @@ class Engine {
   }
 
   // The rows a snapshot of `text` read before, while nobody can change the
-  // catalog; null on a miss and on a catalog that can change.
-  RowCache::Entry const* cachedRows(std::wstring_view text);
+  // catalog; null on a miss and on a catalog that can change. `key` is the
+  // text's textKey().
+  RowCache::Entry const* cachedRows(std::wstring_view text, std::size_t key);
   // Keeps a snapshot's rows for cachedRows when the catalog cannot change.
-  void keepRows(std::wstring_view text, Prepared const& statement, ResultRows const& rows);
-  // Whether keepRows would keep rows of `statement` read for the text
-  // cachedRows() missed last; when not, the text is offered as keepRows
-  // would.
-  bool keepsRows(Prepared const& statement) { return statement.repeatable && unchanging() && m_rowCache.admitsLast(); }
+  void keepRows(std::wstring_view text, std::size_t key, Prepared const& statement, ResultRows const& rows);
+  // Whether keepRows would keep rows of `statement` read for the text of
+  // `key`; when not, the text is offered as keepRows would.
+  bool keepsRows(Prepared const& statement, std::size_t key) {
+    return statement.repeatable && unchanging() && m_rowCache.admits(key);
+  }
   RowCache const& rowCache() const { return m_rowCache; }
 
   // What readers make of the kept rows (decoded records), one per `kind`
@@ -442,6 +444,9 @@ class Engine {
   RowCache m_rowCache;
   std::vector<std::pair<std::type_info const*, std::unique_ptr<Derived>>> m_derived;  // by kind
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
+  // The entry of m_cache looked up last (its key and statement), or null.
+  std::string const* m_lastSql = nullptr;
+  Prepared* m_lastPrepared = nullptr;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema
   std::vector<RowStream*> m_streams;
@@ -468,8 +473,9 @@ class RowStream {
   RowStream& operator=(RowStream const&) = delete;
 
   // Steps `lease`'s statement to its first row. `text` is the caller's, the
-  // key of the engine's kept rows; `rows` must be empty, with its columns set.
-  void start(Engine& engine, Engine::Lease lease, std::wstring_view text);
+  // key of the engine's kept rows, and `key` its hash (Engine::textKey);
+  // `rows` must be empty, with its columns set.
+  void start(Engine& engine, Engine::Lease lease, std::wstring_view text, std::size_t key);
   // Lets the statement go. A small result nearly read is read to its end
   // first, so that the engine keeps it.
   void close() noexcept;
@@ -502,6 +508,7 @@ class RowStream {
   std::optional<Engine::Lease> m_lease;
   ResultRows& m_rows;
   std::wstring m_text;
+  std::size_t m_key = 0;
   sqlite3_stmt* m_row = nullptr;
   bool m_ended = false;
   bool m_recording = false;  // `rows` holds every row stepped so far

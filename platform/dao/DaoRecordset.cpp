@@ -83,8 +83,12 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   Engine& e = m_pDatabase->engine();
   const std::wstring_view text = sql ? sql : L"";
   const bool snapshot = openType == dbOpenSnapshot;
+  // Translated first: finding the translation hashes the text on the way,
+  // for the kept rows.
+  zept::dao::JetStatement const& st = e.translate(text);
+  const std::size_t key = e.textKey();
   if (snapshot) {
-    if (auto const* kept = e.cachedRows(text)) {
+    if (auto const* kept = e.cachedRows(text, key)) {
       *m_rows = kept->rows;
       m_columns = kept->columns;
       m_position = 0;
@@ -92,7 +96,6 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
       return;
     }
   }
-  zept::dao::JetStatement const& st = e.translate(text);
   if (st.kind != zept::dao::JetStatementKind::Select)
     throw CDaoException(3219, L"Invalid operation: a recordset opens a SELECT query.");
   // Only a dynaset needs the table's wide name.
@@ -104,10 +107,10 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   m_rows->setColumnCount(static_cast<int>(lease->columns->columns.size()));
   m_columns = lease->columns;
   if (snapshot && e.canStream()) {
-    m_stream->start(e, std::move(lease), text);
+    m_stream->start(e, std::move(lease), text, key);
   } else {
     m_rows->readAll(lease->stmt, withRowid ? 1 : 0, withRowid);
-    if (snapshot) e.keepRows(text, *lease, *m_rows);
+    if (snapshot) e.keepRows(text, key, *lease, *m_rows);
   }
   m_updatable = withRowid && !e.readOnly();
   m_table = withRowid ? table : std::wstring();

@@ -210,6 +210,50 @@ bool scanJetLiterals(std::wstring_view jet, std::vector<Literal>& literals, std:
   return true;
 }
 
+// Keys of texts whose literals are not known start apart from the others.
+constexpr std::uint64_t kUnscannedSeed = 0x452821E638D01377ull;
+
+// The key of a text from the hash of the rest and its literals, every one of
+// them: a literal that is part of the shape tells its variants apart.
+std::uint64_t textKeyOf(std::uint64_t restHash, std::wstring_view jet, std::vector<Literal> const& literals) {
+  std::uint64_t h = restHash;
+  for (Literal const& x : literals) h = hashRun(mix(h, static_cast<std::uint64_t>(x.kind)), jet.data() + x.begin, x.length);
+  return mix(h, literals.size());
+}
+
+// "12" and "12.5" as jetNumberValue reads them, straight from the wide text
+// (the common keys); false for what it must read (exponents, long numbers).
+bool plainNumber(wchar_t const* p, std::size_t n, SqlValue& v) {
+  static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  if (n > 16) return false;
+  std::uint64_t digits = 0;
+  int decimals = -1;
+  for (std::size_t j = 0; j < n; ++j) {
+    const wchar_t c = p[j];
+    if (c == L'.' && decimals < 0) {
+      decimals = 0;
+      continue;
+    }
+    if (!isDigit(c)) return false;
+    digits = digits * 10 + static_cast<unsigned>(c - L'0');
+    if (decimals >= 0) ++decimals;
+  }
+  // At most 16 characters: a whole number fits, and a fraction has at most
+  // 15 digits, which one correctly rounded division gives exactly.
+  if (decimals < 0) {
+    v.kind = SqlValue::Kind::Integer;
+    v.integer = static_cast<std::int64_t>(digits);
+    v.real = 0;
+  } else {
+    v.kind = SqlValue::Kind::Real;
+    v.integer = 0;
+    v.real = static_cast<double>(digits) / kPow10[decimals];
+  }
+  v.text.clear();
+  return true;
+}
+
 }  // namespace
 
 void JetStatementCache::clear() {
@@ -234,16 +278,24 @@ void JetStatementCache::forget(Shape const* shape) {
 }
 
 JetStatement const& JetStatementCache::translate(std::wstring_view jet) {
-  if (jet.size() > UINT32_MAX) return translateAnew(jet, false, 0);
+  if (jet.size() > UINT32_MAX) {
+    m_key = hashRun(kUnscannedSeed, jet.data(), jet.size());
+    return translateAnew(jet, false, 0);
+  }
   for (Shape* shape : m_recent) {
     if (!shape) break;
     if (!matches(jet, *shape, m_literals)) continue;
+    m_key = textKeyOf(shape->hash, jet, m_literals);
     if (!fill(jet, m_literals, *shape)) return translateAnew(jet, false, 0);  // a number out of range
     used(shape);
     return shape->statement;
   }
   std::uint64_t hash = 0;
-  if (!scanJetLiterals(jet, m_literals, hash)) return translateAnew(jet, false, 0);
+  if (!scanJetLiterals(jet, m_literals, hash)) {
+    m_key = hashRun(kUnscannedSeed, jet.data(), jet.size());
+    return translateAnew(jet, false, 0);
+  }
+  m_key = textKeyOf(hash, jet, m_literals);
   if (auto it = m_shapes.find(hash); it != m_shapes.end()) {
     for (auto& shape : it->second) {
       if (!sameShape(jet, m_literals, *shape)) continue;
@@ -283,7 +335,7 @@ JetStatement const& JetStatementCache::translateAnew(std::wstring_view jet, bool
     --m_size;
   }
   variants.push_back(
-      std::make_unique<Shape>(Shape{std::wstring(jet), m_literals, std::move(fills), std::move(statement)}));
+      std::make_unique<Shape>(Shape{std::wstring(jet), hash, m_literals, std::move(fills), std::move(statement)}));
   ++m_size;
   used(variants.back().get());
   return variants.back()->statement;
@@ -342,6 +394,7 @@ bool JetStatementCache::fill(std::wstring_view jet, std::vector<Literal> const& 
     Literal const& x = literals[k];
     wchar_t const* p = jet.data() + x.begin;
     if (x.kind == L'n') {
+      if (plainNumber(p, x.length, v)) continue;
       // Digits, '.', 'e', signs: ASCII.
       char small[48];
       std::string large;

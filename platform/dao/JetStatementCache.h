@@ -38,6 +38,11 @@ class JetStatementCache {
   // What translateJetSql gives for the UTF-8 form of `jet`, and throws what it
   // throws. The statement stays valid until the next call or clear().
   JetStatement const& translate(std::wstring_view jet);
+  // A hash of the text translate() was given last, for the caches keyed by
+  // the caller's text: equal texts have equal keys whatever the cache held.
+  // Found on the way, from the shape and the literals, so the text is not
+  // read again; a key is no proof of equality.
+  std::uint64_t textKey() const { return m_key; }
 
   std::size_t size() const { return m_size; }
   // Texts translated so far rather than found.
@@ -55,6 +60,7 @@ class JetStatementCache {
  private:
   struct Shape {
     std::wstring text;              // the text it was first translated from
+    std::uint64_t hash = 0;         // of `text` without its literals
     std::vector<Literal> literals;  // of `text`
     // Per literal: the parameter it fills, or -1 when it is part of the shape.
     std::vector<std::int32_t> fills;
@@ -74,6 +80,7 @@ class JetStatementCache {
   std::size_t m_capacity;
   std::size_t m_size = 0;
   std::size_t m_translations = 0;
+  std::uint64_t m_key = 0;
   // By the hash of the text without its literals. More than one shape per
   // hash: texts that differ in a literal that is part of the shape.
   std::unordered_map<std::uint64_t, std::vector<std::unique_ptr<Shape>>> m_shapes;

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +47,25 @@ std::string cached(JetStatementCache& cache, std::wstring const& jet) {
   }
 }
 
+// The text keys of the texts a cache translated: a text must come back with
+// its key whichever way the cache found it, and another text with another.
+class TextKeys {
+ public:
+  void check(JetStatementCache const& cache, std::wstring const& text) {
+    const auto [known, fresh] = m_keys.emplace(text, cache.textKey());
+    EXPECT_EQ(known->second, cache.textKey()) << toUtf8(text);
+  }
+  std::size_t texts() const { return m_keys.size(); }
+  std::size_t distinctKeys() const {
+    std::set<std::uint64_t> keys;
+    for (auto const& [text, key] : m_keys) keys.insert(key);
+    return keys.size();
+  }
+
+ private:
+  std::map<std::wstring, std::uint64_t> m_keys;
+};
+
 // ---------------------------------------------------------------------------
 // Texts run in order through one cache, twice over; each must come back as
 // the translator gives it, and the shapes be translated `translations` times
@@ -61,8 +83,15 @@ class JetStatementCacheSequence : public testing::TestWithParam<SequenceCase> {}
 
 TEST_P(JetStatementCacheSequence, GivesWhatTheTranslatorGives) {
   JetStatementCache cache;
-  for (int round = 0; round < 2; ++round)
-    for (std::wstring const& text : GetParam().texts) EXPECT_EQ(cached(cache, text), translated(text)) << toUtf8(text);
+  TextKeys keys;
+  for (int round = 0; round < 2; ++round) {
+    for (std::wstring const& text : GetParam().texts) {
+      const std::string got = cached(cache, text);
+      EXPECT_EQ(got, translated(text)) << toUtf8(text);
+      if (!got.starts_with("error")) keys.check(cache, text);
+    }
+  }
+  EXPECT_EQ(keys.distinctKeys(), keys.texts());
   if (GetParam().translations >= 0) {
     EXPECT_EQ(cache.translations(), static_cast<std::size_t>(GetParam().translations));
   }
@@ -261,14 +290,26 @@ class Filler {
 TEST(JetStatementCacheProperty, RandomLiteralsGiveWhatTheTranslatorGives) {
   Filler filler(20240611);
   JetStatementCache cache;
+  TextKeys keys;
   std::size_t calls = 0;
+  std::wstring earlier;
   for (int round = 0; round < 1500; ++round) {
     const std::wstring pattern = kTemplates[filler.rng()() % std::size(kTemplates)];
     for (int repeat = 1 + static_cast<int>(filler.rng()() % 4); repeat > 0; --repeat, ++calls) {
       const std::wstring text = filler.fill(pattern);
-      ASSERT_EQ(cached(cache, text), translated(text)) << toUtf8(text);
+      const std::string got = cached(cache, text);
+      ASSERT_EQ(got, translated(text)) << toUtf8(text);
+      if (got.starts_with("error")) continue;
+      keys.check(cache, text);
+      // A text of a few rounds ago comes back, mostly through another path.
+      if (round % 7 == 0 && !earlier.empty()) {
+        cached(cache, earlier);
+        keys.check(cache, earlier);
+      }
+      if (round % 5 == 0) earlier = text;
     }
   }
+  EXPECT_EQ(keys.distinctKeys(), keys.texts());
   // LIKE patterns, TOP and ORDER BY counts and DDL sizes make new shapes;
   // lifted literals do not.
   EXPECT_LT(cache.translations(), calls / 4);

@@ -238,23 +238,35 @@ TEST(RowCacheBounds, LeastRecentlyUsedGoFirstAndLargeResultsAreNotKept) {
   rows.setColumnCount(1);
   for (std::size_t i = 0; i < zept::dao::RowCache::kMaxEntries + 1; ++i) {
     const std::wstring text = L"q" + std::to_wstring(i);
-    cache.keep(text, nullptr, rows);
-    cache.keep(text, nullptr, rows);
+    cache.keep(text, zept::dao::textHash(text), nullptr, rows);
+    cache.keep(text, zept::dao::textHash(text), nullptr, rows);
     if (i == 1) {
-      ASSERT_NE(cache.find(L"q0"), nullptr);  // q0 is now the latest used
+      ASSERT_NE(cache.find(L"q0", zept::dao::textHash(L"q0")), nullptr);  // q0 is now the latest used
     }
   }
   EXPECT_EQ(cache.size(), zept::dao::RowCache::kMaxEntries);
-  EXPECT_NE(cache.find(L"q0"), nullptr);
-  EXPECT_EQ(cache.find(L"q1"), nullptr);
+  EXPECT_NE(cache.find(L"q0", zept::dao::textHash(L"q0")), nullptr);
+  EXPECT_EQ(cache.find(L"q1", zept::dao::textHash(L"q1")), nullptr);
   EXPECT_LE(cache.bytes(), zept::dao::RowCache::kMaxBytes);
 
   // An entry above the entry limit stays out and pushes nothing out.
   const std::wstring large(zept::dao::RowCache::kMaxEntryBytes, L'x');
-  cache.keep(large, nullptr, rows);
-  cache.keep(large, nullptr, rows);
+  cache.keep(large, zept::dao::textHash(large), nullptr, rows);
+  cache.keep(large, zept::dao::textHash(large), nullptr, rows);
   EXPECT_EQ(cache.size(), zept::dao::RowCache::kMaxEntries);
-  EXPECT_NE(cache.find(L"q0"), nullptr);
+  EXPECT_NE(cache.find(L"q0", zept::dao::textHash(L"q0")), nullptr);
+}
+
+// Hashes are no proof: a text that shares another's hash never reads its rows.
+TEST(RowCacheBounds, ATextSharingAnothersHashFindsNothing) {
+  zept::dao::RowCache cache;
+  zept::dao::ResultRows rows;
+  rows.setColumnCount(1);
+  cache.keep(L"SELECT a FROM t WHERE b=1", 42, nullptr, rows);
+  cache.keep(L"SELECT a FROM t WHERE b=1", 42, nullptr, rows);
+  ASSERT_NE(cache.find(L"SELECT a FROM t WHERE b=1", 42), nullptr);
+  EXPECT_EQ(cache.find(L"SELECT a FROM t WHERE b=2", 42), nullptr);
+  EXPECT_EQ(cache.find(L"SELECT a FROM t WHERE b=1 ", 42), nullptr);
 }
 
 }  // namespace

@@ -84,9 +84,39 @@ void COleVariant::Clear() {
   m_text.clear();
 }
 
+namespace {
+
+// Widens a short ASCII text over `out`'s characters, of its length already;
+// false, with `out` overwritten, when the text is not ASCII.
+bool widenAscii(std::wstring& out, std::string_view utf8) {
+  auto const* src = reinterpret_cast<unsigned char const*>(utf8.data());
+  wchar_t* dst = out.data();
+  unsigned bits = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    bits |= src[i];
+    dst[i] = static_cast<wchar_t>(src[i]);
+  }
+  return bits < 0x80;
+}
+
+constexpr std::size_t kShortText = 16;
+
+[[gnu::noinline]] void assignWide(std::wstring& out, std::string_view utf8) {
+  if (utf8.size() <= kShortText) {
+    out.resize(utf8.size());
+    if (widenAscii(out, utf8)) return;
+  }
+  out.clear();
+  zept::appendWide(out, utf8);
+}
+
+}  // namespace
+
 COleVariant& COleVariant::setUtf8(std::string_view utf8) {
-  m_text.clear();
-  zept::appendWide(m_text, utf8);
+  // A scan reads short ASCII texts row after row into one variant, mostly of
+  // the same length: they are widened in place, without a call.
+  const std::size_t n = utf8.size();
+  if (n != m_text.size() || n > kShortText || !widenAscii(m_text, utf8)) assignWide(m_text, utf8);
   vt = VT_BSTR;
   bstrVal = m_text.data();
   return *this;

@@ -268,69 +268,12 @@ void ResultRows::clear() {
   m_text.clear();
 }
 
-namespace {
-
-// Values are written into the caller's variant in place: a scan reads
-// millions of them, and the variant keeps its text storage for the next one.
-void setNumber(COleVariant& out, VARTYPE vt) {
-  out.vt = vt;
-  out.dblVal = 0;
-}
-
-void setReal(COleVariant& out, double value, VARTYPE declared) {
-  switch (declared) {
-    case VT_R4: setNumber(out, VT_R4); out.fltVal = static_cast<float>(value); return;
-    case VT_DATE: setNumber(out, VT_DATE); out.date = value; return;
-    default: setNumber(out, VT_R8); out.dblVal = value; return;
-  }
-}
-
-void setInteger(COleVariant& out, std::int64_t value, VARTYPE declared) {
-  switch (declared) {
-    case VT_I2: setNumber(out, VT_I2); out.iVal = static_cast<short>(value); return;
-    case VT_UI1: setNumber(out, VT_UI1); out.bVal = static_cast<BYTE>(value); return;
-    case VT_BOOL: setNumber(out, VT_BOOL); out.boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE; return;
-    case VT_R8: setNumber(out, VT_R8); out.dblVal = static_cast<double>(value); return;
-    case VT_R4: setNumber(out, VT_R4); out.fltVal = static_cast<float>(value); return;
-    case VT_DATE: setNumber(out, VT_DATE); out.date = static_cast<double>(value); return;
-    case VT_I4: setNumber(out, VT_I4); out.lVal = static_cast<long>(value); return;
-    default:
-      // An expression: Jet gives Long where the value fits, else Double.
-      if (value >= INT32_MIN && value <= INT32_MAX) {
-        setNumber(out, VT_I4);
-        out.lVal = static_cast<long>(value);
-      } else {
-        setNumber(out, VT_R8);
-        out.dblVal = static_cast<double>(value);
-      }
-      return;
-  }
-}
-
-}  // namespace
-
 void cellValue(Cell const& c, std::string_view text, ColumnMeta const& meta, COleVariant& out) {
   switch (c.kind) {
     case Cell::Null: setNumber(out, VT_NULL); return;
     case Cell::Text: out.setUtf8(text); return;
     case Cell::Real: setReal(out, c.real, meta.declaredVt); return;
     case Cell::Integer: setInteger(out, c.integer, meta.declaredVt); return;
-  }
-}
-
-void columnValue(sqlite3_stmt* stmt, int column, ColumnMeta const& meta, COleVariant& out) {
-  // One look-up of the column; the value's own accessors are then plain reads.
-  sqlite3_value* v = sqlite3_column_value(stmt, column);
-  switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER: setInteger(out, sqlite3_value_int64(v), meta.declaredVt); return;
-    case SQLITE_FLOAT: setReal(out, sqlite3_value_double(v), meta.declaredVt); return;
-    case SQLITE_TEXT:
-    case SQLITE_BLOB: {
-      auto const* p = reinterpret_cast<char const*>(sqlite3_value_text(v));
-      out.setUtf8(p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v))) : std::string_view());
-      return;
-    }
-    default: setNumber(out, VT_NULL); return;
   }
 }
 
@@ -489,6 +432,7 @@ int ColumnSet::resolve(std::wstring_view name) const {
   }
   if (m_byName.size() < 256) {
     m_byName.emplace_back(std::wstring(name), found);
+    m_known = m_byName.size();
     m_next = 0;  // after the last entry
   }
   return found;

@@ -71,27 +71,38 @@ class ColumnSet {
   // is tried first, character by character, without measuring the name: a
   // record read in order costs one short comparison per column.
   int find(wchar_t const* name) const {
-    if (m_next < m_byName.size() && sameName(m_byName[m_next].first, name)) {
-      const int index = m_byName[m_next].second;
-      if (++m_next == m_byName.size()) m_next = 0;
-      return index;
+    if (m_next < m_known) {
+      auto const& [known, index] = m_byName[m_next];
+      if (sameName(known, name)) {
+        if (++m_next == m_known) m_next = 0;
+        return index;
+      }
     }
     return findNamed(name);
   }
 
  private:
+  // A character of `name` is read only once those before it matched, so
+  // never past its end.
   static bool sameName(std::wstring const& known, wchar_t const* name) {
-    for (wchar_t c : known)
-      if (*name++ != c) return false;
-    return *name == 0;
+    wchar_t const* k = known.data();
+    const std::size_t n = known.size();
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4)
+      if (name[i] != k[i] || name[i + 1] != k[i + 1] || name[i + 2] != k[i + 2] || name[i + 3] != k[i + 3])
+        return false;
+    for (; i < n; ++i)
+      if (name[i] != k[i]) return false;
+    return name[n] == 0;
   }
   int findNamed(wchar_t const* name) const;
   int resolve(std::wstring_view name) const;
 
   // Names resolved so far, searched from m_next, the entry after the last
-  // hit (0 after the last entry).
+  // hit (0 after the last entry); m_known is their count.
   mutable std::vector<std::pair<std::wstring, int>> m_byName;
   mutable std::size_t m_next = 0;
+  mutable std::size_t m_known = 0;
 };
 
 // One stored value as the engine gives it; a text is kept elsewhere.
@@ -109,8 +120,46 @@ struct Cell {
 // The value with the variant type of its column, or the class it is stored
 // as where that does not fit the declared type. `text` is a Text cell's.
 void cellValue(Cell const& c, std::string_view text, ColumnMeta const& meta, COleVariant& out);
-// The same read from the current row of a statement.
-void columnValue(sqlite3_stmt* stmt, int column, ColumnMeta const& meta, COleVariant& out);
+
+// Values are written into the caller's variant in place: a scan reads
+// millions of them, and the variant keeps its text storage for the next one.
+// Inline, as a streaming scan reads them straight from the engine's row.
+inline void setNumber(COleVariant& out, VARTYPE vt) {
+  out.vt = vt;
+  out.dblVal = 0;
+}
+
+// A stored real as its column's declared type reads it.
+inline void setReal(COleVariant& out, double value, VARTYPE declared) {
+  switch (declared) {
+    case VT_R4: setNumber(out, VT_R4); out.fltVal = static_cast<float>(value); return;
+    case VT_DATE: setNumber(out, VT_DATE); out.date = value; return;
+    default: setNumber(out, VT_R8); out.dblVal = value; return;
+  }
+}
+
+// A stored integer as its column's declared type reads it.
+inline void setInteger(COleVariant& out, std::int64_t value, VARTYPE declared) {
+  switch (declared) {
+    case VT_I2: setNumber(out, VT_I2); out.iVal = static_cast<short>(value); return;
+    case VT_UI1: setNumber(out, VT_UI1); out.bVal = static_cast<BYTE>(value); return;
+    case VT_BOOL: setNumber(out, VT_BOOL); out.boolVal = value != 0 ? VARIANT_TRUE : VARIANT_FALSE; return;
+    case VT_R8: setNumber(out, VT_R8); out.dblVal = static_cast<double>(value); return;
+    case VT_R4: setNumber(out, VT_R4); out.fltVal = static_cast<float>(value); return;
+    case VT_DATE: setNumber(out, VT_DATE); out.date = static_cast<double>(value); return;
+    case VT_I4: setNumber(out, VT_I4); out.lVal = static_cast<long>(value); return;
+    default:
+      // An expression: Jet gives Long where the value fits, else Double.
+      if (value >= INT32_MIN && value <= INT32_MAX) {
+        setNumber(out, VT_I4);
+        out.lVal = static_cast<long>(value);
+      } else {
+        setNumber(out, VT_R8);
+        out.dblVal = static_cast<double>(value);
+      }
+      return;
+  }
+}
 
 // Rows read from a statement, stored flat: one Cell per column and row, text
 // in one pool. Kept compact because dynasets and materialized snapshots hold

@@ -34,6 +34,23 @@ COleVariant storedAs(COleVariant const& value, VARTYPE columnType) {
   }
 }
 
+// A streaming snapshot's value, read from the engine's current row: one
+// look-up of the column, then plain reads of the value.
+[[gnu::always_inline]] inline void columnValue(sqlite3_stmt* stmt, int column, zept::dao::ColumnMeta const& meta, COleVariant& out) {
+  sqlite3_value* v = sqlite3_column_value(stmt, column);
+  switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER: zept::dao::setInteger(out, sqlite3_value_int64(v), meta.declaredVt); return;
+    case SQLITE_FLOAT: zept::dao::setReal(out, sqlite3_value_double(v), meta.declaredVt); return;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+      auto const* p = reinterpret_cast<char const*>(sqlite3_value_text(v));
+      out.setUtf8(p ? std::string_view(p, static_cast<std::size_t>(sqlite3_value_bytes(v))) : std::string_view());
+      return;
+    }
+    default: zept::dao::setNumber(out, VT_NULL); return;
+  }
+}
+
 }  // namespace
 
 CDaoRecordset::CDaoRecordset(CDaoDatabase* database)
@@ -72,7 +89,7 @@ void CDaoRecordset::currentValue(int index, COleVariant& value) const {
   requireRow();
   auto const& meta = m_columns->columns[static_cast<std::size_t>(index)];
   if (streaming())
-    zept::dao::columnValue(m_stream->stmt(), index, meta, value);
+    columnValue(m_stream->stmt(), index, meta, value);
   else
     m_rows->value(m_position, index, meta, value);
 }
@@ -134,6 +151,7 @@ void CDaoRecordset::Close() {
 // While streaming, m_position is the statement's row, or the count of rows
 // once it has ended.
 bool CDaoRecordset::IsEOF() const {
+  if (m_stream->row()) return false;  // a streaming snapshot on a row
   requireOpen();
   if (streaming()) return m_stream->ended();
   return m_position >= m_rows->rowCount();
@@ -169,6 +187,13 @@ void CDaoRecordset::MoveLast() {
 }
 
 void CDaoRecordset::MoveNext() {
+  // A streaming snapshot on a row, the scan's case: open, not failed.
+  if (m_stream->row()) {
+    ++m_position;
+    m_deleted = false;
+    m_stream->next();
+    return;
+  }
   requireOpen();
   if (streaming()) {
     if (m_stream->ended()) noCurrentRecord();
@@ -228,8 +253,9 @@ int CDaoRecordset::columnIndex(wchar_t const* name) const {
 void CDaoRecordset::GetFieldValue(wchar_t const* name, COleVariant& value) const {
   // The common case first: a streaming snapshot on a row.
   if (sqlite3_stmt* row = m_stream->row()) {
-    const int index = columnIndex(name);
-    zept::dao::columnValue(row, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+    const int index = m_columns->find(name ? name : L"");
+    if (index < 0) unknownColumn(name);
+    columnValue(row, index, m_columns->columns[static_cast<std::size_t>(index)], value);
     return;
   }
   requireOpen();
@@ -242,10 +268,19 @@ COleVariant CDaoRecordset::GetFieldValue(wchar_t const* name) const {
   return v;
 }
 
+[[noreturn]] [[gnu::noinline]] static void noColumnAt() {
+  throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+}
+
 void CDaoRecordset::GetFieldValue(int index, COleVariant& value) const {
+  if (sqlite3_stmt* row = m_stream->row()) {
+    auto const& columns = m_columns->columns;
+    if (index < 0 || static_cast<std::size_t>(index) >= columns.size()) noColumnAt();
+    columnValue(row, index, columns[static_cast<std::size_t>(index)], value);
+    return;
+  }
   requireOpen();
-  if (index < 0 || static_cast<std::size_t>(index) >= m_columns->columns.size())
-    throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  if (index < 0 || static_cast<std::size_t>(index) >= m_columns->columns.size()) noColumnAt();
   currentValue(index, value);
 }
 

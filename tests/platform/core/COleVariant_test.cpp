@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/Utf8.h"
 #include "support/CommaLocale.h"
 #include "support/CorePrinters.h"
 
@@ -60,6 +61,28 @@ TEST(COleVariantText, CopiesAndMovesOutliveTheSource) {
   std::vector<COleVariant> values;
   for (int i = 0; i < 50; ++i) values.emplace_back(CString(std::to_wstring(i)));
   for (int i = 0; i < 50; ++i) EXPECT_EQ(std::wstring(values[static_cast<std::size_t>(i)].bstrVal), std::to_wstring(i));
+}
+
+// One variant takes text after text, as a scan reads them: whatever the
+// storage held before (a text of the same byte length but other characters,
+// a longer or shorter one, nothing after a number), the text is the full
+// conversion.
+TEST(COleVariantText, SetUtf8ReusesStorageAndConvertsEveryText) {
+  const std::string texts[] = {"M100", "M101", "\xC3\xB6" "ab", "ab\xC3\xB6", "abc", "abcd", "", "x",
+                               std::string(16, 'q'), std::string(17, 'r'), std::string(40, 's') + "\xE2\x82\xAC",
+                               "\xFF\xFE", "ok", std::string("a\0b", 3), "ab\x80", "zz"};
+  COleVariant v;
+  for (int number : {0, 1}) {
+    for (std::string const& text : texts) {
+      if (number) v = COleVariant(2.5);
+      v.setUtf8(text);
+      ASSERT_EQ(v.vt, VT_BSTR) << text;
+      const std::wstring expected = zept::fromUtf8(text);
+      EXPECT_EQ(std::wstring(v.bstrVal, expected.size()), expected) << text;
+      EXPECT_EQ(v.bstrVal[expected.size()], L'\0') << text;
+      EXPECT_EQ(v.text().str(), expected) << text;
+    }
+  }
 }
 
 TEST(COleVariantEquality, ComparesTypeThenValue) {

@@ -13,9 +13,9 @@ bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
 
-bool isLiteralText(CString const& text) {
-  if (text.GetLength() > kMaxNameLength) return false;
-  for (wchar_t c : text.view())
+bool isLiteralText(std::wstring_view text) {
+  if (text.size() > static_cast<std::size_t>(kMaxNameLength)) return false;
+  for (wchar_t c : text)
     if (c == L'"' || isControl(c)) return false;
   return true;
 }
@@ -27,8 +27,7 @@ bool isCatalogName(CString const& name) {
   return true;
 }
 
-bool isNumberLiteral(CString const& text) {
-  const std::wstring_view s = text.view();
+bool isNumberLiteral(std::wstring_view s) {
   if (s.size() > 64) return false;
   std::size_t i = 0;
   if (i < s.size() && (s[i] == L'+' || s[i] == L'-')) ++i;

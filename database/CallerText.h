@@ -7,6 +7,8 @@
 // read or written on its behalf.
 #pragma once
 
+#include <string_view>
+
 #include "platform/core/CString.h"
 
 namespace zept::db {
@@ -17,7 +19,8 @@ inline constexpr int kMaxNameLength = 255;
 
 // A text for a double-quoted literal: at most kMaxNameLength characters, no
 // double quote (it would end the literal) and no control character.
-bool isLiteralText(CString const& text);
+bool isLiteralText(std::wstring_view text);
+inline bool isLiteralText(CString const& text) { return isLiteralText(text.view()); }
 
 // A catalog's name as it becomes a file name: a literal text without path
 // separators ("\" and "/"), drive colon, wildcard or reserved character
@@ -26,6 +29,7 @@ bool isCatalogName(CString const& name);
 
 // A plain decimal number as Jet reads it: optional sign, digits with an
 // optional point, optional exponent ("200", "-0.5", "6.25e-002").
-bool isNumberLiteral(CString const& text);
+bool isNumberLiteral(std::wstring_view text);
+inline bool isNumberLiteral(CString const& text) { return isNumberLiteral(text.view()); }
 
 }  // namespace zept::db

@@ -24,6 +24,7 @@
 #include <string_view>
 #include <typeinfo>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoEngine.h"
@@ -80,6 +81,12 @@ class RecordCache final : public zept::dao::Engine::Derived {
   }
 
   std::size_t size() const { return m_index.size(); }
+
+  // Where the result of the accessor's read statement has the columns it
+  // reads, in its reading order (-1 for one it lacks); empty until the
+  // first read resolves them. The statement's columns come from the schema,
+  // which cannot change while the cache exists.
+  std::vector<int>& positions() { return m_positions; }
 
  private:
   Entry const* find() {
@@ -141,6 +148,7 @@ class RecordCache final : public zept::dao::Engine::Derived {
   std::size_t m_hash = 0;
   std::array<std::size_t, kOfferedKeys> m_offered{};
   std::size_t m_nextOffered = 0;
+  std::vector<int> m_positions;
 };
 
 }  // namespace zept::db

@@ -22,6 +22,7 @@
 #include "platform/fs/WinPath.h"
 
 using zept::fastener::read;
+using zept::fastener::take;
 
 namespace {
 
@@ -51,16 +52,6 @@ void writeDoubles(CDaoRecordset& rs, DoubleColumn const* columns, std::size_t co
 template <std::size_t N>
 void writeDoubles(CDaoRecordset& rs, DoubleColumn const (&columns)[N], Record const& record) {
   writeDoubles(rs, columns, N, record);
-}
-
-// A text member whose column may hold null, which empties it; false when
-// the member was left as it was (a value of another type).
-bool readNullable(CDaoRecordset const& rs, wchar_t const* column, ZEPTString& out) {
-  COleVariant value;
-  rs.GetFieldValue(column, value);
-  if (value.vt != VT_NULL) return zept::fastener::take(value, out);
-  out.empty();
-  return true;
 }
 
 // The members a size's row fills, in reading order, with their columns;
@@ -122,24 +113,51 @@ COleVariant yesNo(bool value) { return COleVariant(static_cast<long>(value ? 1 :
 
 // A size is named by a literal text and three plain numbers; anything else
 // could change which rows the size statements read or write.
-bool isSizeKey(CString const& name, CString const& dim1, CString const& dim2, CString const& dim3) {
+bool isSizeKey(std::wstring_view name, std::wstring_view dim1, std::wstring_view dim2, std::wstring_view dim3) {
   return zept::db::isLiteralText(name) && zept::db::isNumberLiteral(dim1) && zept::db::isNumberLiteral(dim2) &&
          zept::db::isNumberLiteral(dim3);
 }
 
-// `head` followed by the statement part that picks one size; callers check
-// the key first. Written into one buffer: a size read is a few microseconds,
-// and joining the pieces two at a time cost a tenth of it.
+bool isSizeKey(CString const& name, CString const& dim1, CString const& dim2, CString const& dim3) {
+  return isSizeKey(name.view(), dim1.view(), dim2.view(), dim3.view());
+}
+
+// The three texts of a dimension string as StringToDims splits it, as views
+// into it ("0" for a part it lacks).
+struct DimTexts {
+  std::wstring_view part[3] = {L"0", L"0", L"0"};
+  explicit DimTexts(std::wstring_view text) {
+    const std::size_t first = text.find(L'x');
+    if (first == std::wstring_view::npos) {
+      part[0] = text;
+      return;
+    }
+    const std::size_t last = text.rfind(L'x');
+    part[0] = text.substr(0, first);
+    if (first != last) part[1] = text.substr(first + 1, last - first - 1);
+    part[2] = text.substr(last + 1);
+  }
+};
+
+// `head` followed by the statement part that picks one size, into `text`;
+// callers check the key first. Written into one buffer: a size read is a few
+// microseconds, and joining the pieces two at a time cost a tenth of it.
+void sizeStatement(std::wstring& text, std::wstring_view head, std::wstring_view name, std::wstring_view dim1,
+                   std::wstring_view dim2, std::wstring_view dim3) {
+  text.clear();
+  text.reserve(head.size() + 112 + name.size() + dim1.size() + dim2.size() + dim3.size());
+  text.append(head);
+  text.append(L"WHERE (((Shape.NAME)=\"").append(name);
+  text.append(L"\") AND ((Shape.DIM1)=").append(dim1);
+  text.append(L") AND ((Shape.DIM2)=").append(dim2);
+  text.append(L") AND ((Shape.DIM3)=").append(dim3);
+  text.append(L"));");
+}
+
 CString sizeStatement(std::wstring_view head, CString const& name, CString const& dim1, CString const& dim2,
                       CString const& dim3) {
   std::wstring text;
-  text.reserve(head.size() + 112 + name.str().size() + dim1.str().size() + dim2.str().size() + dim3.str().size());
-  text.append(head);
-  text.append(L"WHERE (((Shape.NAME)=\"").append(name.str());
-  text.append(L"\") AND ((Shape.DIM1)=").append(dim1.str());
-  text.append(L") AND ((Shape.DIM2)=").append(dim2.str());
-  text.append(L") AND ((Shape.DIM3)=").append(dim3.str());
-  text.append(L"));");
+  sizeStatement(text, head, name.view(), dim1.view(), dim2.view(), dim3.view());
   return CString(std::move(text));
 }
 
@@ -346,9 +364,8 @@ bool ZEPTDBProfile::getProfileDimList(CString const& profileName, CStringArray& 
 }
 
 bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& dims, ZEPTDBProfileData* record) {
-  CString dim1, dim2, dim3;
-  StringToDims(dims, dim1, dim2, dim3);
-  if (!isSizeKey(profileName, dim1, dim2, dim3)) return false;
+  const DimTexts dim(dims.view());
+  if (!isSizeKey(profileName.view(), dim.part[0], dim.part[1], dim.part[2])) return false;
   RecordCache* cache = RecordCache::of(m_db);
   if (cache) {
     // A checked name holds no control character, so the line break ends it.
@@ -358,24 +375,63 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
       return hit->found;
     }
   }
-  const CString sql = sizeStatement(L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE ",
-                                    profileName, dim1, dim2, dim3);
+  // Kept between reads: the statement is a few hundred characters.
+  thread_local std::wstring sql;
+  sizeStatement(sql, L"SELECT * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE ",
+                profileName.view(), dim.part[0], dim.part[1], dim.part[2]);
   try {
     CDaoRecordset rs(&m_db);
-    rs.Open(dbOpenSnapshot, sql, 0);
+    rs.Open(dbOpenSnapshot, sql.c_str(), 0);
     const bool found = !rs.IsEOF();
     if (!found || !record) {
       if (cache) cache->keepFound(found);
       return found;
     }
+    // Where the catalog cannot change the columns are found once, and read
+    // by position; else by name. A column the result lacks is read by name,
+    // which fails there as it always did.
+    int const* positions = nullptr;
+    if (cache) {
+      if (cache->positions().empty()) {
+        std::vector<int> resolved;
+        eachMember([&](wchar_t const* column, auto, bool) { resolved.push_back(rs.GetFieldIndex(column)); });
+        resolved.push_back(rs.GetFieldIndex(L"IS_SYMMETRIC"));
+        cache->positions() = std::move(resolved);
+      }
+      positions = cache->positions().data();
+    }
+    COleVariant value;  // one for every column: a text's storage serves the next
+    int at = 0;
+    auto fetch = [&](wchar_t const* column) -> COleVariant const& {
+      const int index = positions ? positions[at] : -1;
+      ++at;
+      if (index >= 0)
+        rs.GetFieldValue(index, value);
+      else
+        rs.GetFieldValue(column, value);
+      return value;
+    };
     Record& r = *record;
     std::uint64_t set = 0, bit = 1;
     eachMember([&](wchar_t const* column, auto member, bool nullable) {
       bool taken;
-      if constexpr (std::is_same_v<decltype(member), ZEPTString Record::*>)
-        taken = nullable ? readNullable(rs, column, r.*member) : read(rs, column, r.*member);
-      else
-        taken = read(rs, column, r.*member);
+      if constexpr (std::is_same_v<decltype(member), ZEPTString Record::*>) {
+        // A row's own contour replaces the script, which is then not read:
+        // only that the column is there matters.
+        if (member == &Record::pdlScript && !r.symbol.isEmpty() && positions && positions[at] >= 0) {
+          ++at;
+          taken = false;
+        } else {
+          COleVariant const& v = fetch(column);
+          taken = take(v, r.*member);
+          if (!taken && nullable && v.vt == VT_NULL) {
+            (r.*member).empty();
+            taken = true;
+          }
+        }
+      } else {
+        taken = take(fetch(column), r.*member);
+      }
       if (taken) set |= bit;
       bit <<= 1;
     });
@@ -384,7 +440,7 @@ bool ZEPTDBProfile::getProfileData(CString const& profileName, CString const& di
       Korva2PDL(record);
       set |= kScriptSet;
     }
-    if (read(rs, L"IS_SYMMETRIC", r.isSymmetric)) set |= kSymmetricSet;
+    if (take(fetch(L"IS_SYMMETRIC"), r.isSymmetric)) set |= kSymmetricSet;
     // A row that leaves SYMBOL as the caller had it derives the script from
     // the caller's contour: that is no answer of the row's alone.
     if (cache && (set & kSymbolSet)) cache->keepRecord(set, r, heapBytes(r));

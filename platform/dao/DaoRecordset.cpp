@@ -290,6 +290,11 @@ COleVariant CDaoRecordset::GetFieldValue(int index) const {
   return v;
 }
 
+int CDaoRecordset::GetFieldIndex(wchar_t const* name) const {
+  requireOpen();
+  return m_columns->find(name ? name : L"");
+}
+
 bool CDaoRecordset::CanUpdate() const { return m_open && m_updatable; }
 
 bool CDaoRecordset::CanBookmark() const { return m_open && m_rows->hasRowids(); }

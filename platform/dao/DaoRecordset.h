@@ -56,6 +56,10 @@ class CDaoRecordset {
   COleVariant GetFieldValue(wchar_t const* name) const;
   void GetFieldValue(int index, COleVariant& value) const;
   COleVariant GetFieldValue(int index) const;
+  // The index GetFieldValue(name) reads, or -1 for a name it refuses. A
+  // reader taking the same columns from every result of one statement
+  // resolves them once and reads by index.
+  int GetFieldIndex(wchar_t const* name) const;
 
   // Between AddNew or Edit and Update only.
   void SetFieldValue(wchar_t const* name, COleVariant const& value);

@@ -483,6 +483,35 @@ TEST_F(ProfileRepeatedReads, ASymbolOfAnotherTypeLeavesTheCallersContour) {
   }
 }
 
+// Each open catalog finds the columns of its own result once and then reads
+// them by position: catalogs ordering their columns otherwise give the same
+// records, however their reads alternate; a contour's row also.
+TEST_F(ProfileRepeatedReads, EachCatalogReadsItsOwnColumnOrder) {
+  std::wstring turned = shapeColumns();
+  turned.erase(turned.find(L", MASS DOUBLE"), 13);
+  turned.insert(turned.size() - 1, L", MASS DOUBLE");
+  catalogOf(inApp("Turnedpro.mdb"),
+            {L"CREATE TABLE Shape " + turned,
+             L"CREATE TABLE Section (IS_SYMMETRIC YESNO, PDL_SCRIPT MEMO, SHAPE_TYPE SHORT, ID COUNTER)",
+             insertScript(L"Section", 1, L"I", true),
+             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, MATERIALS, HAS_MATS, IS_THIN, P4_T) "
+             L"VALUES (\"IPE\", 1, 200, 0, 0, 22.4, \"S235\", True, True, 3)",
+             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, "
+             L"\"10#0-0:4-0:4-2:0-2:0-0\")"});
+  Profile turnedProfile;
+  ASSERT_TRUE(turnedProfile.setProfileDB(L"TURNED"));
+  for (int again = 0; again < 4; ++again) {
+    for (auto const* name : {L"IPE", L"P"}) {
+      wchar_t const* dims = name[0] == L'P' ? L"1" : L"200";
+      ZEPTDBProfileData mine, turned;
+      ASSERT_TRUE(profile.getProfileData(name, dims, &mine));
+      ASSERT_TRUE(turnedProfile.getProfileData(name, dims, &turned));
+      EXPECT_EQ(shown(turned), shown(mine)) << again;
+      EXPECT_EQ(mine.mass, name[0] == L'P' ? 0. : 22.4);
+    }
+  }
+}
+
 // A catalog open for writing keeps no record: each read sees the last write.
 TEST_F(ProfileRepeatedReads, WritableCatalogsKeepNothing) {
   ASSERT_EQ(profile.createProfileDB(L"FRESH", DtDb::kMetric), 0);

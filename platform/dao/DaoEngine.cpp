@@ -279,6 +279,29 @@ void cellValue(Cell const& c, std::string_view text, ColumnMeta const& meta, COl
 
 // ----------------------------------------------------------------- RowStream
 
+namespace {
+
+// A row's values are the statement's result registers, one array that every
+// row of the statement is written to: seen side by side on a first row, they
+// are on every row, and a streaming reader locates a row's values from one
+// look-up instead of one per column (each look-up is a call through the
+// engine's API entry, several times the cost of reading the value). -1 where
+// the engine does not give them so.
+std::ptrdiff_t valueStrideOf(sqlite3_stmt* stmt) {
+  const int n = sqlite3_column_count(stmt);
+  if (n < 2) return -1;
+  auto at = [&](int i) { return reinterpret_cast<std::uintptr_t>(sqlite3_column_value(stmt, i)); };
+  const std::uintptr_t first = at(0);
+  const std::uintptr_t second = at(1);
+  if (second <= first) return -1;
+  const std::uintptr_t stride = second - first;
+  for (int i = 2; i < n; ++i)
+    if (at(i) != first + static_cast<std::uintptr_t>(i) * stride) return -1;
+  return static_cast<std::ptrdiff_t>(stride);
+}
+
+}  // namespace
+
 void RowStream::start(Engine& engine, Engine::Lease lease, std::wstring_view text, std::size_t key) {
   close();
   m_failure = nullptr;
@@ -300,6 +323,9 @@ void RowStream::start(Engine& engine, Engine::Lease lease, std::wstring_view tex
     release();
     throw;
   }
+  std::ptrdiff_t& stride = (*m_lease)->valueStride;
+  if (stride == 0 && m_row) stride = valueStrideOf(m_row);
+  m_valueStride = stride > 0 ? stride : 0;
 }
 
 void RowStream::close() noexcept {
@@ -314,6 +340,8 @@ void RowStream::close() noexcept {
 
 void RowStream::release() noexcept {
   m_row = nullptr;
+  m_rowValues = nullptr;
+  m_valueStride = 0;
   if (!m_lease) return;
   (*m_lease)->stream = nullptr;
   m_lease.reset();
@@ -337,6 +365,7 @@ void RowStream::keep() {
 
 void RowStream::next() {
   m_row = nullptr;
+  m_rowValues = nullptr;
   const int rc = sqlite3_step(stmt());
   if (rc == SQLITE_ROW) {
     m_row = stmt();

@@ -360,6 +360,10 @@ class Engine {
     // Rows after which its last recorded result outgrew the row cache, so
     // that a scan repeated does not record and drop again; 0 when it fitted.
     int oversizeRows = 0;
+    // Bytes from one of its result values to the next within a row, where
+    // the engine gives a row's values side by side (checked on the first
+    // row it gives); 0 until then, -1 where they are not or it has one column.
+    std::ptrdiff_t valueStride = 0;
   };
   // A statement from the cache (prepared on first use), reset, with the
   // parameters bound. Release it with `Lease`'s destructor.
@@ -535,6 +539,12 @@ class RowStream {
   sqlite3_stmt* stmt() const { return (*m_lease)->stmt; }
   // The statement while it is on a row, else null.
   sqlite3_stmt* row() const { return m_row; }
+  // Where a row's values lie apart by a fixed stride (see
+  // Engine::Prepared::valueStride), a value of the current row found once
+  // locates every other: the reader keeps the first column's address here
+  // until the row changes. 0 when each value is looked up.
+  std::ptrdiff_t valueStride() const { return m_valueStride; }
+  char*& rowValues() { return m_rowValues; }
   // Steps to the next row; ended() after the last.
   void next();
   // Reads every row into `rows` and lets the statement go. Throws what the
@@ -559,6 +569,8 @@ class RowStream {
   std::wstring m_text;
   std::size_t m_key = 0;
   sqlite3_stmt* m_row = nullptr;
+  std::ptrdiff_t m_valueStride = 0;
+  char* m_rowValues = nullptr;  // of m_row, null until a value is read
   bool m_ended = false;
   bool m_recording = false;  // `rows` holds every row stepped so far
   int m_stepped = 0;         // rows stepped

@@ -34,10 +34,19 @@ COleVariant storedAs(COleVariant const& value, VARTYPE columnType) {
   }
 }
 
-// A streaming snapshot's value, read from the engine's current row: one
-// look-up of the column, then plain reads of the value.
-[[gnu::always_inline]] inline void columnValue(sqlite3_stmt* stmt, int column, zept::dao::ColumnMeta const& meta, COleVariant& out) {
-  sqlite3_value* v = sqlite3_column_value(stmt, column);
+// A streaming snapshot's value of `column` in the engine's current row:
+// where the engine keeps a row's values side by side, only the first asked
+// for in a row is looked up.
+[[gnu::always_inline]] inline sqlite3_value* rowValue(zept::dao::RowStream& stream, sqlite3_stmt* row, int column) {
+  const std::ptrdiff_t stride = stream.valueStride();
+  if (stride == 0) return sqlite3_column_value(row, column);
+  char*& values = stream.rowValues();
+  if (!values) values = reinterpret_cast<char*>(sqlite3_column_value(row, column)) - column * stride;
+  return reinterpret_cast<sqlite3_value*>(values + column * stride);
+}
+
+// The value as the variant type of its column reads it.
+[[gnu::always_inline]] inline void columnValue(sqlite3_value* v, zept::dao::ColumnMeta const& meta, COleVariant& out) {
   switch (sqlite3_value_type(v)) {
     case SQLITE_INTEGER: zept::dao::setInteger(out, sqlite3_value_int64(v), meta.declaredVt); return;
     case SQLITE_FLOAT: zept::dao::setReal(out, sqlite3_value_double(v), meta.declaredVt); return;
@@ -89,7 +98,7 @@ void CDaoRecordset::currentValue(int index, COleVariant& value) const {
   requireRow();
   auto const& meta = m_columns->columns[static_cast<std::size_t>(index)];
   if (streaming())
-    columnValue(m_stream->stmt(), index, meta, value);
+    columnValue(sqlite3_column_value(m_stream->stmt(), index), meta, value);
   else
     m_rows->value(m_position, index, meta, value);
 }
@@ -255,7 +264,7 @@ void CDaoRecordset::GetFieldValue(wchar_t const* name, COleVariant& value) const
   if (sqlite3_stmt* row = m_stream->row()) {
     const int index = m_columns->find(name ? name : L"");
     if (index < 0) unknownColumn(name);
-    columnValue(row, index, m_columns->columns[static_cast<std::size_t>(index)], value);
+    columnValue(rowValue(*m_stream, row, index), m_columns->columns[static_cast<std::size_t>(index)], value);
     return;
   }
   requireOpen();
@@ -276,7 +285,7 @@ void CDaoRecordset::GetFieldValue(int index, COleVariant& value) const {
   if (sqlite3_stmt* row = m_stream->row()) {
     auto const& columns = m_columns->columns;
     if (index < 0 || static_cast<std::size_t>(index) >= columns.size()) noColumnAt();
-    columnValue(row, index, columns[static_cast<std::size_t>(index)], value);
+    columnValue(rowValue(*m_stream, row, index), columns[static_cast<std::size_t>(index)], value);
     return;
   }
   requireOpen();

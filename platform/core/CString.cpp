@@ -80,6 +80,16 @@ void appendInteger(std::wstring& out, T value) {
 
 constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 
+// Two decimal digits of `pair` (below 100) at `at`.
+inline void putPair(wchar_t* at, unsigned pair) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  at[0] = static_cast<wchar_t>(kPairs[2 * pair]);
+  at[1] = static_cast<wchar_t>(kPairs[2 * pair + 1]);
+}
+
 // "%.<precision>f" of a value whose scaled magnitude is below 2^50 and not
 // within 1/8 of a half: the rounding of the exact value is then that of the
 // scaled double, which is off by at most 1/16, so the digits come from one
@@ -91,15 +101,22 @@ bool appendFixedQuickly(std::wstring& out, double value, int precision) {
   const double below = std::floor(scaled);
   if (std::fabs(scaled - below - 0.5) <= 0x1p-3) return false;
   auto n = static_cast<std::uint64_t>(scaled - below < 0.5 ? below : below + 1);
+  // Written from the right, two digits a step.
   wchar_t digits[32];
   wchar_t* const end = digits + 32;
   wchar_t* at = end;
-  for (int i = 0; i < precision; ++i, n /= 10) *--at = static_cast<wchar_t>(L'0' + n % 10);
-  if (precision > 0) *--at = L'.';
-  do {
+  int i = 0;
+  for (; i + 2 <= precision; i += 2, n /= 100) putPair(at -= 2, static_cast<unsigned>(n % 100));
+  if (i < precision) {
     *--at = static_cast<wchar_t>(L'0' + n % 10);
     n /= 10;
-  } while (n);
+  }
+  if (precision > 0) *--at = L'.';
+  for (; n >= 100; n /= 100) putPair(at -= 2, static_cast<unsigned>(n % 100));
+  if (n >= 10)
+    putPair(at -= 2, static_cast<unsigned>(n));
+  else
+    *--at = static_cast<wchar_t>(L'0' + n);  // also the 0 of a zero whole part
   if (std::signbit(value)) *--at = L'-';
   out.append(at, static_cast<std::size_t>(end - at));
   return true;

@@ -495,7 +495,8 @@ std::size_t textHash(std::wstring_view text) {
 }
 
 RowCache::Entry const* RowCache::find(std::wstring_view text, std::size_t hash) {
-  if (m_index.empty()) return nullptr;
+  // Most reads find nothing: their bucket tells without the map's division.
+  if (m_keptBuckets[hash % m_keptBuckets.size()] == 0) return nullptr;
   const auto it = m_index.find(Key{text, hash});
   if (it == m_index.end()) return nullptr;
   if (it->second != m_entries.begin()) m_entries.splice(m_entries.begin(), m_entries, it->second);
@@ -514,10 +515,12 @@ void RowCache::keep(std::wstring_view text, std::size_t hash, std::shared_ptr<Co
     Entry const& last = m_entries.back();
     m_bytes -= last.bytes;
     m_index.erase(Key{last.text, last.hash});
+    --m_keptBuckets[last.hash % m_keptBuckets.size()];
     m_entries.pop_back();
   }
   m_entries.push_front(Entry{std::wstring(text), hash, std::move(columns), rows, bytes});
   m_index.emplace(Key{m_entries.front().text, hash}, m_entries.begin());
+  ++m_keptBuckets[hash % m_keptBuckets.size()];
   m_bytes += bytes;
 }
 
@@ -544,6 +547,7 @@ bool RowCache::admits(std::size_t hash) {
 void RowCache::clear() {
   m_index.clear();
   m_entries.clear();
+  m_keptBuckets.fill(0);
   m_bytes = 0;
   m_offered.fill(0);
   m_offeredBuckets.fill(0);

@@ -291,6 +291,8 @@ class RowCache {
   void offer(std::size_t hash);
   std::list<Entry> m_entries;  // latest first
   std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
+  // How many entries fall in each bucket (hash modulo its size).
+  std::array<std::uint16_t, 1024> m_keptBuckets{};
   std::size_t m_bytes = 0;
   // Hashes of the texts offered last. A text offered again among them is
   // kept: a model asking for its few sizes repeats within a handful of

@@ -116,7 +116,7 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   if (snapshot) {
     if (auto const* kept = e.cachedRows(text, key)) {
       *m_rows = kept->rows;
-      m_columns = kept->columns;
+      if (m_columns != kept->columns) m_columns = kept->columns;
       m_position = 0;
       m_open = true;
       return;
@@ -129,9 +129,11 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   if (openType == dbOpenDynaset && !st.soleTable.empty() && !st.rowidSql.empty()) table = zept::fromUtf8(st.soleTable);
   const bool withRowid = !table.empty() && !e.isLinked(table);
   auto lease = e.prepare(withRowid ? st.rowidSql : st.sql, st.params, withRowid ? 1 : 0);
-  m_rows->clear();
+  // Close() emptied the rows. The columns stay from one open to the next
+  // (closed, nothing reads them): reopening the same statement then costs
+  // no count of references.
   m_rows->setColumnCount(static_cast<int>(lease->columns->columns.size()));
-  m_columns = lease->columns;
+  if (m_columns != lease->columns) m_columns = lease->columns;
   if (snapshot && e.canStream()) {
     m_stream->start(e, std::move(lease), text, key);
   } else {
@@ -139,7 +141,7 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
     if (snapshot) e.keepRows(text, key, *lease, *m_rows);
   }
   m_updatable = withRowid && !e.readOnly();
-  m_table = withRowid ? table : std::wstring();
+  if (withRowid) m_table = std::move(table);
   m_position = 0;
   m_open = true;
 }
@@ -148,7 +150,6 @@ void CDaoRecordset::Close() {
   m_stream->close();
   m_open = false;
   m_updatable = false;
-  m_columns.reset();
   m_rows->clear();
   m_table.clear();
   m_editMode = EditMode::None;

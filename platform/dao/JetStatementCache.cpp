@@ -228,17 +228,15 @@ bool plainNumber(wchar_t const* p, std::size_t n, SqlValue& v) {
                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   if (n > 16) return false;
   std::uint64_t digits = 0;
+  std::size_t j = 0;
+  for (; j < n && isDigit(p[j]); ++j) digits = digits * 10 + static_cast<unsigned>(p[j] - L'0');
   int decimals = -1;
-  for (std::size_t j = 0; j < n; ++j) {
-    const wchar_t c = p[j];
-    if (c == L'.' && decimals < 0) {
-      decimals = 0;
-      continue;
-    }
-    if (!isDigit(c)) return false;
-    digits = digits * 10 + static_cast<unsigned>(c - L'0');
-    if (decimals >= 0) ++decimals;
+  if (j < n && p[j] == L'.') {
+    const std::size_t point = j;
+    for (++j; j < n && isDigit(p[j]); ++j) digits = digits * 10 + static_cast<unsigned>(p[j] - L'0');
+    decimals = static_cast<int>(j - point - 1);
   }
+  if (j != n) return false;
   // At most 16 characters: a whole number fits, and a fraction has at most
   // 15 digits, which one correctly rounded division gives exactly.
   if (decimals < 0) {

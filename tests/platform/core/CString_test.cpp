@@ -160,7 +160,7 @@ TEST(CStringFormatNumbers, RandomDoublesAsPrintfPrintsThem) {
     ++checked;
     if (checked % 3 == 1) v = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000) / 1000;
     if (checked % 3 == 2) v = static_cast<double>(static_cast<std::int64_t>(rng() % 4001) - 2000) / 64;
-    for (wchar_t const* format : {L"%f", L"%g", L"%.15g", L"%.2f", L"%.0f"})
+    for (wchar_t const* format : {L"%f", L"%g", L"%.15g", L"%.1f", L"%.2f", L"%.3f", L"%.9f", L"%.0f"})
       ASSERT_EQ(formatted(format, v), printed(format, v))
           << CString(format).toUtf8() << " " << std::bit_cast<std::uint64_t>(v);
   }

@@ -195,22 +195,24 @@ void ResultRows::readRow(sqlite3_stmt* stmt, int firstColumn, bool withRowid) {
     m_withRowids = true;
     m_rowids.push_back(sqlite3_column_int64(stmt, 0));
   }
+  // One look-up of each column through the engine's API entry; the value's
+  // own accessors are then plain reads.
   for (int c = 0; c < m_columns; ++c) {
-    const int i = firstColumn + c;
+    sqlite3_value* v = sqlite3_column_value(stmt, firstColumn + c);
     Cell cell;
-    switch (sqlite3_column_type(stmt, i)) {
+    switch (sqlite3_value_type(v)) {
       case SQLITE_INTEGER:
         cell.kind = Cell::Integer;
-        cell.integer = sqlite3_column_int64(stmt, i);
+        cell.integer = sqlite3_value_int64(v);
         break;
       case SQLITE_FLOAT:
         cell.kind = Cell::Real;
-        cell.real = sqlite3_column_double(stmt, i);
+        cell.real = sqlite3_value_double(v);
         break;
       case SQLITE_TEXT:
       case SQLITE_BLOB: {
-        auto const* p = reinterpret_cast<char const*>(sqlite3_column_text(stmt, i));
-        const int n = sqlite3_column_bytes(stmt, i);
+        auto const* p = reinterpret_cast<char const*>(sqlite3_value_text(v));
+        const int n = sqlite3_value_bytes(v);
         cell.kind = Cell::Text;
         cell.textOffset = m_text.size();
         cell.textLength = static_cast<std::uint32_t>(n);

@@ -38,33 +38,9 @@ double crossFactor(std::int32_t catalogUnits, DtDb::MeasurementValue units) {
                                          units == DtDb::kMetric ? L"mm" : L"in");
 }
 
-bool take(COleVariant const& value, double& out) {
-  if (value.vt != VT_R8) return false;
-  out = value.dblVal;
-  return true;
-}
-
-bool take(COleVariant const& value, int& out) {
-  if (value.vt != VT_I4) return false;
-  out = static_cast<int>(value.lVal);
-  return true;
-}
-
-bool take(COleVariant const& value, std::int16_t& out) {
-  if (value.vt != VT_I2) return false;
-  out = value.iVal;
-  return true;
-}
-
-bool take(COleVariant const& value, bool& out) {
-  if (value.vt != VT_BOOL) return false;
-  out = value.boolVal != 0;
-  return true;
-}
-
 bool take(COleVariant const& value, ZEPTString& out) {
   if (value.vt != VT_BSTR) return false;
-  out = ZEPTString(value.bstrVal);
+  out.assign(value.bstrVal);
   return true;
 }
 

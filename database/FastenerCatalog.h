@@ -41,10 +41,27 @@ double crossFactor(std::int32_t catalogUnits, DtDb::MeasurementValue units);
 
 // A field's value is taken only when it has the expected variant type;
 // otherwise `out` keeps what it held.
-bool take(COleVariant const& value, double& out);
-bool take(COleVariant const& value, int& out);
-bool take(COleVariant const& value, std::int16_t& out);
-bool take(COleVariant const& value, bool& out);
+// The number types inline: a record takes dozens of them per row.
+inline bool take(COleVariant const& value, double& out) {
+  if (value.vt != VT_R8) return false;
+  out = value.dblVal;
+  return true;
+}
+inline bool take(COleVariant const& value, int& out) {
+  if (value.vt != VT_I4) return false;
+  out = static_cast<int>(value.lVal);
+  return true;
+}
+inline bool take(COleVariant const& value, std::int16_t& out) {
+  if (value.vt != VT_I2) return false;
+  out = value.iVal;
+  return true;
+}
+inline bool take(COleVariant const& value, bool& out) {
+  if (value.vt != VT_BOOL) return false;
+  out = value.boolVal != 0;
+  return true;
+}
 bool take(COleVariant const& value, ZEPTString& out);
 bool take(COleVariant const& value, CString& out);
 

@@ -101,9 +101,33 @@ std::unique_ptr<ProComplexContour> gridContours(ProContourFactory const& factory
 
 // ---- New grammar -------------------------------------------------------
 
+double convertedFactor(std::wstring_view written, CString const* sectionUnit);
+
 // The factor from the text's unit into the section unit; `sectionUnit` null
 // means metres, the mks length unit.
 double unitFactor(std::wstring_view written, CString const* sectionUnit) {
+  // Every contour of a catalog names the same unit or two, into one section
+  // unit: the last factor is remembered with the names it came from.
+  thread_local struct {
+    bool valid = false;
+    bool withSection = false;
+    std::wstring section, written;
+    double factor = 0;
+  } last;
+  if (last.valid && last.withSection == (sectionUnit != nullptr) && last.written == written &&
+      (!sectionUnit || last.section == sectionUnit->view()))
+    return last.factor;
+  last.valid = false;
+  const double factor = convertedFactor(written, sectionUnit);
+  last.withSection = sectionUnit != nullptr;
+  last.section = sectionUnit ? sectionUnit->str() : std::wstring();
+  last.written.assign(written);
+  last.factor = factor;
+  last.valid = true;
+  return factor;
+}
+
+double convertedFactor(std::wstring_view written, CString const* sectionUnit) {
   VUnit section(1.0, SUnit::Length);
   if (sectionUnit) section.set(sectionUnit->toUtf8().c_str());
   VUnit unit;
@@ -126,6 +150,16 @@ class Line {
   void put(wchar_t c) { *m_at++ = c; }
   // "%g" with "." and an exponent of at least three digits (1e+006).
   void number(double value) {
+    // Whole numbers below a million, most coordinates, are their digits.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e6) {
+      const auto whole = static_cast<std::uint32_t>(magnitude);
+      if (static_cast<double>(whole) == magnitude) {
+        if (std::signbit(value)) put(L'-');
+        digits(whole, 1);
+        return;
+      }
+    }
     if (!shortDecimal(value)) general(value);
   }
   void point(Point2 const& p) {
@@ -271,30 +305,37 @@ void appendContour(std::wstring& script, LAContour const& edges, bool hole) {
 
 }  // namespace
 
-bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlScript) {
-  pdlScript.Empty();
+bool korvaToPdl(wchar_t const* symbol, CString const* sectionUnit, std::wstring& pdlScript) {
+  pdlScript.clear();
   // The new grammar is read without a tree, into storage kept per thread:
   // a catalog read converts one contour after another.
   thread_local ProComplexContourAndUnitReader::Closed closed;
   std::wstring_view unit;
-  if (ProComplexContourAndUnitReader::readClosed(symbol.GetString(), closed, unit)) {
+  if (ProComplexContourAndUnitReader::readClosed(symbol, closed, unit)) {
     const double f = unitFactor(unit, sectionUnit);
-    std::wstring text;
-    text.reserve(256);  // a few contours' worth: one allocation for most scripts
+    pdlScript.reserve(256);  // a few contours' worth: one allocation for most scripts
     for (std::size_t i = 0; i < closed.count; ++i) {
       LAContour& edges = closed.edges[i];
       edges.scale(Scale2(f, f));
-      appendContour(text, edges, closed.holes[i]);
+      appendContour(pdlScript, edges, closed.holes[i]);
     }
-    pdlScript = CString(std::move(text));
     return true;
   }
   double pitch = 0;
   std::vector<GridPoint> points;
-  if (!parseGrid(symbol.GetString(), pitch, points)) return false;
+  if (!parseGrid(symbol, pitch, points)) return false;
   const ProContourFactory factory;
-  contoursToPdl(*gridContours(factory, pitch, points), pdlScript);
+  forEachClosedContour(*gridContours(factory, pitch, points),
+                       [&](ProClosedContour const& c) { appendContour(pdlScript, c.GetLAContour(), c.IsHole()); });
   return true;
+}
+
+bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlScript) {
+  pdlScript.Empty();
+  std::wstring script;
+  const bool recognised = korvaToPdl(symbol.GetString(), sectionUnit, script);
+  pdlScript = CString(std::move(script));
+  return recognised;
 }
 
 void contoursToPdl(ProContour const& tree, CString& script) {

@@ -4,6 +4,8 @@
 // form) written as a PDL shape script.
 #pragma once
 
+#include <string>
+
 #include "platform/core/CString.h"
 #include "platform/core/Export.h"
 #include "platform/math/ProContour.h"
@@ -19,6 +21,8 @@ namespace zept {
 // VUnit does not know, in the text or in `sectionUnit`, throws VUnitError
 // (platform/math/VUnit.h).
 bool korvaToPdl(CString const& symbol, CString const* sectionUnit, CString& pdlScript);
+// The same for a zero-terminated `symbol`, into `pdlScript`.
+bool korvaToPdl(wchar_t const* symbol, CString const* sectionUnit, std::wstring& pdlScript);
 
 // Appends the script of every closed contour of `tree` to `script`, in
 // depth-first pre-order: "StartContour" ("hole" for a ProEmptyContour, else

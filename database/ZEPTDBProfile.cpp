@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBProfile.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -208,7 +209,23 @@ struct ZEPTDBProfile::ContourScripts {
     ZEPTString text;
     bool recognised = false;
   };
-  using Scripts = std::unordered_map<std::wstring, Script, zept::dao::TextHash>;  // by contour text
+  // A contour text with its hash, made once per read.
+  struct Probe {
+    std::wstring_view text;
+    std::size_t hash;
+  };
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::wstring const& text) const { return zept::dao::textHash(text); }
+    std::size_t operator()(Probe const& probe) const { return probe.hash; }
+  };
+  struct Equal {
+    using is_transparent = void;
+    bool operator()(std::wstring const& a, std::wstring const& b) const { return a == b; }
+    bool operator()(Probe const& a, std::wstring const& b) const { return a.text == b; }
+    bool operator()(std::wstring const& a, Probe const& b) const { return a == b.text; }
+  };
+  using Scripts = std::unordered_map<std::wstring, Script, Hash, Equal>;  // by contour text
   // Contour texts and scripts together, in characters; past it the scripts
   // start afresh, which costs a conversion per miss and nothing else.
   static constexpr std::size_t kCapacity = std::size_t{1} << 20;
@@ -225,16 +242,30 @@ struct ZEPTDBProfile::ContourScripts {
   // same unchanged file keeps the unit.
   zept::dao::Engine const* engine = nullptr;
   std::optional<zept::dao::FileIdentity> identity;
-  CString catalog;
+  std::string catalog;
 
   // By unit: its length, ":" and its name, or "-" for none, so no two
   // units share a key.
   std::unordered_map<std::wstring, Scripts> byUnit;
   std::size_t characters = 0;
 
+  // Hashes of the contours converted lately, one per slot by the hash: a
+  // script is kept when its contour comes again while its hash is still
+  // there. A sweep over a catalog's sizes then converts each contour once
+  // and keeps nothing, instead of filling memory with scripts nobody asks
+  // for again; a size read again is kept on its second read.
+  std::array<std::size_t, 4096> seen{};
+  bool admits(std::size_t hash) {
+    std::size_t& slot = seen[hash % seen.size()];
+    if (slot == hash) return true;
+    slot = hash;
+    return false;
+  }
+
   bool unitFor(CDaoDatabase& db) const {
-    if (!unitRead || catalog != db.GetName()) return false;
+    if (!unitRead) return false;
     zept::dao::Engine const& open = db.engine();
+    if (catalog != open.path()) return false;
     if (identity && open.identity()) return *identity == *open.identity();
     return engine == &open;
   }
@@ -245,16 +276,17 @@ struct ZEPTDBProfile::ContourScripts {
     unitName = present ? name : CString();
     engine = &db.engine();
     identity = engine->identity();
-    catalog = db.GetName();
+    catalog = engine->path();
     current = &scriptsOfUnit();
+    seen.fill(0);
   }
 
   Scripts& scriptsOfUnit() {
     return byUnit[unitPresent ? std::to_wstring(unitName.GetLength()) + L":" + unitName.str() : L"-"];
   }
 
-  void store(std::wstring const& symbol, ZEPTString const& script, bool recognised) {
-    const std::size_t size = symbol.size() + script.str().size();
+  void store(std::wstring const& symbol, std::wstring const& script, bool recognised) {
+    const std::size_t size = symbol.size() + script.size();
     if (size > kCapacity) return;
     if (characters + size > kCapacity) {
       byUnit.clear();
@@ -262,7 +294,7 @@ struct ZEPTDBProfile::ContourScripts {
       current = &scriptsOfUnit();
     }
     characters += size;
-    current->insert_or_assign(symbol, Script{script, recognised});
+    current->insert_or_assign(symbol, Script{ZEPTString(script), recognised});
   }
 };
 
@@ -454,16 +486,18 @@ bool ZEPTDBProfile::Korva2PDL(ZEPTDBProfileData* record) {
   record->pdlScript.empty();
   ContourScripts& cache = sectionUnit();
   std::wstring const& symbol = record->symbol.str();
-  if (auto hit = cache.current->find(symbol); hit != cache.current->end()) {
-    record->pdlScript = hit->second.text;
-    return hit->second.recognised;
+  const ContourScripts::Probe probe{symbol, zept::dao::textHash(symbol)};
+  if (!cache.current->empty()) {
+    if (auto hit = cache.current->find(probe); hit != cache.current->end()) {
+      record->pdlScript = hit->second.text;
+      return hit->second.recognised;
+    }
   }
-  CString script;
+  std::wstring script;
   // A unit the math module does not know throws; nothing is kept then.
-  const bool recognised =
-      zept::korvaToPdl(CString(record->symbol), cache.unitPresent ? &cache.unitName : nullptr, script);
-  record->pdlScript = script;
-  cache.store(symbol, record->pdlScript, recognised);
+  const bool recognised = zept::korvaToPdl(symbol.c_str(), cache.unitPresent ? &cache.unitName : nullptr, script);
+  if (cache.admits(probe.hash)) cache.store(symbol, script, recognised);
+  record->pdlScript = ZEPTString(std::move(script));
   return recognised;
 }
 

@@ -26,6 +26,12 @@ class ZEPTString {
   int length() const { return static_cast<int>(m_str.size()); }
   bool isEmpty() const { return m_str.empty(); }
   void empty() { m_str.clear(); }
+  // Replaces the text with `text` up to its first zero character, in the
+  // storage the string has when it is large enough.
+  ZEPTString& assign(wchar_t const* text) {
+    m_str.assign(text ? text : L"");
+    return *this;
+  }
 
   ZEPTString& operator+=(ZEPTString const& other) {
     m_str += other.m_str;

@@ -171,6 +171,11 @@ class Line {
     out.append(m_buffer, m_at);
     m_at = m_buffer;
   }
+  // Ends a line: the lines gather in the buffer while another one fits
+  // (none takes 90 characters), so a contour is mostly one append.
+  void endLine(std::wstring& out) {
+    if (m_at + 96 > m_buffer + std::size(m_buffer)) appendTo(out);
+  }
 
  private:
   // `n` in decimal, with leading zeros to at least `width` digits.
@@ -206,36 +211,45 @@ class Line {
       // The division is exact to the last bit, so equality proves n / 10^k
       // reads back as the value.
       if (std::fabs(scaled - whole) > 1e-6 || whole / kPowersOfTen[k] != magnitude) continue;
-      std::uint64_t n = rounded;
-      int scale = k;
-      if (std::signbit(value)) put(L'-');
-      if (n == 0) {
-        put(L'0');
-        return true;
-      }
-      for (; scale > 0 && n % 10 == 0; --scale) n /= 10;
-      int count = 1;
-      for (std::uint64_t m = n; m >= 10; m /= 10) ++count;
-      const int e = count - 1 - scale;
-      if (e < -4) {  // 1.5e-005; n has no trailing zero here
-        const auto unit = static_cast<std::uint64_t>(kPowersOfTen[count - 1]);
-        digits(n / unit, 1);
-        if (count > 1) {
-          put(L'.');
-          digits(n % unit, count - 1);
-        }
-        exponent(e);
-        return true;
-      }
-      const auto unit = static_cast<std::uint64_t>(kPowersOfTen[scale]);
-      digits(n / unit, 1);
-      if (scale > 0) {
-        put(L'.');
-        digits(n % unit, scale);
-      }
+      decimal(std::signbit(value), rounded, k);
       return true;
     }
     return false;
+  }
+
+  // n / 10^scale (n below a million) as "%g" writes it.
+  void decimal(bool negative, std::uint64_t n, int scale) {
+    if (negative) put(L'-');
+    if (n == 0) {
+      put(L'0');
+      return;
+    }
+    for (; scale > 0 && n % 10 == 0; --scale) n /= 10;
+    wchar_t reversed[24];  // n's digits, the last first
+    int count = 0;
+    for (std::uint64_t m = n; m; m /= 10) reversed[count++] = static_cast<wchar_t>(L'0' + m % 10);
+    const int e = count - 1 - scale;
+    if (e < -4) {  // 1.5e-005; n has no trailing zero here
+      put(reversed[count - 1]);
+      if (count > 1) {
+        put(L'.');
+        for (int i = count - 2; i >= 0; --i) put(reversed[i]);
+      }
+      exponent(e);
+      return;
+    }
+    if (count <= scale) {
+      put(L'0');
+      put(L'.');
+      for (int i = scale - count; i > 0; --i) put(L'0');
+      for (int i = count - 1; i >= 0; --i) put(reversed[i]);
+      return;
+    }
+    for (int i = count - 1; i >= scale; --i) put(reversed[i]);
+    if (scale > 0) {
+      put(L'.');
+      for (int i = scale - 1; i >= 0; --i) put(reversed[i]);
+    }
   }
 
   void general(double value) {
@@ -250,7 +264,7 @@ class Line {
     for (p += 2; p < end; ++p) put(static_cast<wchar_t>(*p));
   }
 
-  wchar_t m_buffer[160];
+  wchar_t m_buffer[640];
   wchar_t* m_at = m_buffer;
 };
 
@@ -261,7 +275,7 @@ void appendContour(std::wstring& script, LAContour const& edges, bool hole) {
   line.text(L"StartContour(");
   line.point(edges[0].start);
   line.text(hole ? L",hole);\n" : L",ext);\n");
-  line.appendTo(script);
+  line.endLine(script);
   for (std::size_t i = 1; i < edges.size(); ++i) {
     LAEdge const& prev = edges[i - 1];
     Point2 const& to = edges[i].start;
@@ -295,7 +309,7 @@ void appendContour(std::wstring& script, LAContour const& edges, bool hole) {
       line.number(r);
       line.text(clockwise ? L",CW);\n" : L",CCW);\n");
     }
-    line.appendTo(script);
+    line.endLine(script);
   }
   line.text(L"LineTo(");
   line.point(edges[0].start);

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "platform/math/VUnit.h"
 #include "support/CommaLocale.h"
@@ -41,6 +45,31 @@ TEST(KorvaToPdlGrid, PointsOnThePitchWithoutTheLastOne) {
   for (auto const& c : cases) {
     for (wchar_t const* unit : {L"mm", L"in", static_cast<wchar_t const*>(nullptr)})  // units play no part
       EXPECT_EQ(script(c.symbol, unit), c.script) << CString(c.symbol).toUtf8();
+  }
+}
+
+// "%g" as the runtime writes it, with an exponent of at least three digits.
+std::wstring printfG(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g", value);
+  std::string s = text;
+  if (const auto e = s.find('e'); e != std::string::npos && s.size() - e - 2 < 3) s.insert(e + 2, 3 - (s.size() - e - 2), '0');
+  return std::wstring(s.begin(), s.end());
+}
+
+// Every number of a script is written as "%g" writes it: whole, short
+// decimal or neither, with or without an exponent.
+TEST(KorvaToPdl, NumbersAsPrintfGWritesThem) {
+  std::vector<double> pitches = {0.001, 0.015, 0.1, 0.3, 1.5e-5, 2.5e-7, 123.456, 0.000123, 3.3333333, 99999.9,
+                                 1e6, 123456, 1234567, 0.1 + 0.2, 1.0 / 3, 2e-5, 4.2e-4, 0.5, 333333.5, 12.5};
+  for (int i = 1; i < 400; i += 3) pitches.push_back(i * 0.0137);
+  for (int i = 1; i < 60; ++i) pitches.push_back(std::pow(10.0, -i / 7.0));
+  for (double pitch : pitches) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.17g#0-0:3-0:3-7:0-0", pitch);
+    const std::wstring expected = L"StartContour(0,0,ext);\nLineTo(" + printfG(3 * pitch) + L",0);\nLineTo(" +
+                                  printfG(3 * pitch) + L"," + printfG(7 * pitch) + L");\nLineTo(0,0);\n";
+    EXPECT_EQ(script(CString::fromUtf8(text)), expected) << text;
   }
 }
 

@@ -6,8 +6,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <cwchar>
 #include <cwctype>
+#include <iterator>
 #include <vector>
 
 #include "platform/core/Utf8.h"
@@ -65,15 +67,70 @@ std::wstring toGlibcFormat(wchar_t const* format) {
 // buffer there), so the fast path refuses them too.
 constexpr std::size_t kMaxFormatted = std::size_t{1} << 24;
 
-void appendAscii(std::wstring& out, const char* begin, const char* end) {
-  const std::size_t at = out.size();
-  out.resize(at + static_cast<std::size_t>(end - begin));
-  wchar_t* to = out.data() + at;
+// Where the short path writes. Most statements fit in a buffer on the stack,
+// copied into the string once at the end (no growing, no second copy);
+// longer results are written again into a string.
+class StackOut {
+ public:
+  // Room for `n` more characters, or null once they do not fit (the
+  // result is then written again elsewhere).
+  wchar_t* grow(std::size_t n) {
+    if (n > static_cast<std::size_t>(std::end(m_text) - m_at)) {
+      m_full = true;
+      return nullptr;
+    }
+    wchar_t* at = m_at;
+    m_at += n;
+    return at;
+  }
+  void append(wchar_t const* p, std::size_t n) {
+    if (wchar_t* to = grow(n)) std::memcpy(to, p, n * sizeof(wchar_t));
+  }
+  void append(wchar_t const* p) { append(p, std::wcslen(p)); }
+  void push_back(wchar_t c) {
+    if (wchar_t* to = grow(1)) *to = c;
+  }
+  // Called with the text before the first conversion: nothing to prepare.
+  void reserve(std::size_t) {}
+  bool full() const { return m_full; }
+  std::wstring_view text() const { return {m_text, static_cast<std::size_t>(m_at - m_text)}; }
+
+ private:
+  wchar_t m_text[480];
+  wchar_t* m_at = m_text;
+  bool m_full = false;
+};
+
+class StringOut {
+ public:
+  explicit StringOut(std::wstring& s) : m_s(s) {}
+  wchar_t* grow(std::size_t n) {
+    const std::size_t at = m_s.size();
+    m_s.resize(at + n);
+    return m_s.data() + at;
+  }
+  // Appended as pointer and count: a pair of pointers goes through
+  // std::wstring's general replace.
+  void append(wchar_t const* p, std::size_t n) { m_s.append(p, n); }
+  void append(wchar_t const* p) { m_s.append(p); }
+  void push_back(wchar_t c) { m_s.push_back(c); }
+  // Numbers and names rarely add more than the text after them.
+  void reserve(std::size_t before) { m_s.reserve(before + 96); }
+  bool full() const { return m_s.size() >= kMaxFormatted; }
+
+ private:
+  std::wstring& m_s;
+};
+
+template <typename Out>
+void appendAscii(Out& out, const char* begin, const char* end) {
+  wchar_t* to = out.grow(static_cast<std::size_t>(end - begin));
+  if (!to) return;
   for (const char* p = begin; p < end; ++p) *to++ = static_cast<wchar_t>(*p);
 }
 
-template <typename T>
-void appendInteger(std::wstring& out, T value) {
+template <typename Out, typename T>
+void appendInteger(Out& out, T value) {
   char digits[24];
   appendAscii(out, digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
@@ -94,7 +151,8 @@ inline void putPair(wchar_t* at, unsigned pair) {
 // within 1/8 of a half: the rounding of the exact value is then that of the
 // scaled double, which is off by at most 1/16, so the digits come from one
 // integer. Catalog keys ("=%f") are such values; false for the rest.
-bool appendFixedQuickly(std::wstring& out, double value, int precision) {
+template <typename Out>
+bool appendFixedQuickly(Out& out, double value, int precision) {
   if (precision > 9) return false;
   const double scaled = std::fabs(value) * kPowersOfTen[precision];
   if (!(scaled < 0x1p50)) return false;
@@ -124,7 +182,8 @@ bool appendFixedQuickly(std::wstring& out, double value, int precision) {
 
 // `conversion` is f, e or g; printf's spelling of infinities and NaNs, which
 // to_chars does not promise.
-void appendDouble(std::wstring& out, double value, wchar_t conversion, int precision) {
+template <typename Out>
+void appendDouble(Out& out, double value, wchar_t conversion, int precision) {
   if (conversion == L'f' && appendFixedQuickly(out, value, precision)) return;
   if (!std::isfinite(value)) {
     if (std::signbit(value)) out.push_back(L'-');
@@ -148,16 +207,17 @@ void appendDouble(std::wstring& out, double value, wchar_t conversion, int preci
 //
 // Kept because: a catalog lookup formatted with "...=%f" cost 4,200
 // instructions through vswprintf and 1,350 here (callgrind).
-bool formatFast(std::wstring& out, std::wstring_view format, va_list args) {
-  wchar_t const* const end = format.data() + format.size();  // *end is the terminator
-  for (wchar_t const* p = format.data();;) {
-    // Appended as pointer and count: a pair of pointers goes through
-    // std::wstring's general replace.
-    wchar_t const* percent = std::wmemchr(p, L'%', static_cast<std::size_t>(end - p));
+template <typename Out>
+bool formatFast(Out& out, wchar_t const* format, va_list args) {
+  for (wchar_t const* p = format;;) {
+    // One pass finds the next '%' or the end: the format is not measured
+    // first.
+    wchar_t const* percent = std::wcschr(p, L'%');
     if (!percent) {
-      out.append(p, static_cast<std::size_t>(end - p));
+      out.append(p);
       break;
     }
+    if (p == format) out.reserve(static_cast<std::size_t>(percent - p));
     out.append(p, static_cast<std::size_t>(percent - p));
     p = percent + 1;
     if (*p == L'%') {
@@ -213,7 +273,7 @@ bool formatFast(std::wstring& out, std::wstring_view format, va_list args) {
       default: return false;  // flags, widths, '*', narrow text, other conversions, a lone '%'
     }
   }
-  return out.size() < kMaxFormatted;
+  return !out.full();
 }
 
 }  // namespace
@@ -407,15 +467,30 @@ void CString::FormatV(wchar_t const* format, va_list args) {
   // Built aside and assigned at the end, so the string may be its own argument.
   std::wstring result;
   if (format) {
-    const std::wstring_view text(format);
-    result.reserve(text.size() + 32);  // numbers and names rarely add more
     va_list copy;
     va_copy(copy, args);
-    const bool done = formatFast(result, text, copy);
+    StackOut stack;
+    bool done = formatFast(stack, format, copy);
     va_end(copy);
     if (done) {
-      m_str = std::move(result);
+      // A string made to size costs less than assign's general replace,
+      // unless the old text's room can take it.
+      const std::wstring_view text = stack.text();
+      if (m_str.capacity() >= text.size())
+        m_str.assign(text);
+      else
+        m_str = std::wstring(text);
       return;
+    }
+    if (stack.full()) {
+      va_copy(copy, args);
+      StringOut out(result);
+      done = formatFast(out, format, copy);
+      va_end(copy);
+      if (done) {
+        m_str = std::move(result);
+        return;
+      }
     }
     result.clear();
     // Statements are formatted on hot paths: the converted format and the

@@ -497,8 +497,7 @@ std::size_t textHash(std::wstring_view text) {
 }
 
 RowCache::Entry const* RowCache::find(std::wstring_view text, std::size_t hash) {
-  // Most reads find nothing: their bucket tells without the map's division.
-  if (m_keptBuckets[hash % m_keptBuckets.size()] == 0) return nullptr;
+  if (bucket(hash).kept == 0) return nullptr;
   const auto it = m_index.find(Key{text, hash});
   if (it == m_index.end()) return nullptr;
   if (it->second != m_entries.begin()) m_entries.splice(m_entries.begin(), m_entries, it->second);
@@ -517,27 +516,27 @@ void RowCache::keep(std::wstring_view text, std::size_t hash, std::shared_ptr<Co
     Entry const& last = m_entries.back();
     m_bytes -= last.bytes;
     m_index.erase(Key{last.text, last.hash});
-    --m_keptBuckets[last.hash % m_keptBuckets.size()];
+    --bucket(last.hash).kept;
     m_entries.pop_back();
   }
   m_entries.push_front(Entry{std::wstring(text), hash, std::move(columns), rows, bytes});
   m_index.emplace(Key{m_entries.front().text, hash}, m_entries.begin());
-  ++m_keptBuckets[hash % m_keptBuckets.size()];
+  ++bucket(hash).kept;
   m_bytes += bytes;
 }
 
 // Asked on every open, and most texts were never offered: their bucket is
 // empty, so only the others are looked for in the list.
-bool RowCache::offered(std::size_t hash) const {
-  if (m_offeredBuckets[hash % m_offeredBuckets.size()] == 0) return false;
+bool RowCache::offered(std::size_t hash) {
+  if (bucket(hash).offered == 0) return false;
   return std::find(m_offered.begin(), m_offered.end(), hash) != m_offered.end();
 }
 
 void RowCache::offer(std::size_t hash) {
   std::size_t& slot = m_offered[m_nextOffered++ % m_offered.size()];
-  --m_offeredBuckets[slot % m_offeredBuckets.size()];
+  --bucket(slot).offered;
   slot = hash;
-  ++m_offeredBuckets[hash % m_offeredBuckets.size()];
+  ++bucket(hash).offered;
 }
 
 bool RowCache::admits(std::size_t hash) {
@@ -549,11 +548,10 @@ bool RowCache::admits(std::size_t hash) {
 void RowCache::clear() {
   m_index.clear();
   m_entries.clear();
-  m_keptBuckets.fill(0);
+
   m_bytes = 0;
   m_offered.fill(0);
-  m_offeredBuckets.fill(0);
-  m_offeredBuckets[0] = static_cast<std::uint8_t>(m_offered.size());
+  m_buckets = emptyBuckets();
 }
 
 // Functions no catalog statement needs that reach past the data: native
@@ -788,7 +786,10 @@ std::size_t Engine::warmCount() { return warmEngines().size(); }
 
 bool Engine::unchanging() const {
   if (!readOnly() || !m_identity || !m_links.empty() || !tables) return false;
-  return std::none_of(tables->begin(), tables->end(), [](TableEntry const& t) { return t.linked; });
+  // Asked at every open; the tables are listed once per schema.
+  if (m_noLinkedTables < 0)
+    m_noLinkedTables = std::none_of(tables->begin(), tables->end(), [](TableEntry const& t) { return t.linked; });
+  return m_noLinkedTables != 0;
 }
 
 bool Engine::keepable() const {
@@ -941,6 +942,7 @@ void Engine::schemaChanged() {
   m_lastSql = nullptr;
   m_lastPrepared = nullptr;
   tables.reset();
+  m_noLinkedTables = -1;
   m_rowCache.clear();
   m_derived.clear();
   for (auto it = m_cache.begin(); it != m_cache.end();) {
@@ -1006,6 +1008,7 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
     const int rc = sqlite3_prepare_v3(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, SQLITE_PREPARE_PERSISTENT,
                                       &fresh->stmt, &tail);
     fresh->repeatable = !m_sawVolatile;
+    fresh->parameters = fresh->stmt ? sqlite3_bind_parameter_count(fresh->stmt) : 0;
     if (rc != SQLITE_OK) {
       sqlite3_finalize(fresh->stmt);
       fail(rc, sql);
@@ -1092,7 +1095,7 @@ JetStatement const& Engine::translate(std::wstring_view jet) {
 Engine::Lease Engine::prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns) {
   Lease lease = prepareUnbound(sql, hiddenLeadingColumns);
   sqlite3_stmt* stmt = lease->stmt;
-  if (static_cast<std::size_t>(sqlite3_bind_parameter_count(stmt)) != params.size())
+  if (static_cast<std::size_t>(lease->parameters) != params.size())
     throwDao(jet::kSyntaxError, "The statement's parameters do not match its literals.");
   for (std::size_t i = 0; i < params.size(); ++i) {
     auto const& v = params[i];

@@ -287,25 +287,31 @@ class RowCache {
   struct KeyHash {
     std::size_t operator()(Key const& k) const { return k.hash; }
   };
-  bool offered(std::size_t hash) const;
+  bool offered(std::size_t hash);
   void offer(std::size_t hash);
   std::list<Entry> m_entries;  // latest first
   std::unordered_map<Key, std::list<Entry>::iterator, KeyHash> m_index;
-  // How many entries fall in each bucket (hash modulo its size).
-  std::array<std::uint16_t, 1024> m_keptBuckets{};
   std::size_t m_bytes = 0;
   // Hashes of the texts offered last. A text offered again among them is
   // kept: a model asking for its few sizes repeats within a handful of
   // reads, while a sweep over a catalog would only churn the entries.
   std::array<std::size_t, 64> m_offered{};
   std::size_t m_nextOffered = 0;
-  // How many of m_offered fall in each bucket (hash modulo its size); the
+  // How many entries and how many of m_offered fall in each bucket (hash
+  // modulo their count): most reads are neither, which one look at their
+  // bucket tells, without the map's division or a search of the list. The
   // empty list holds 64 zeros.
-  std::array<std::uint8_t, 1024> m_offeredBuckets = [] {
-    std::array<std::uint8_t, 1024> b{};
-    b[0] = 64;
+  struct Bucket {
+    std::uint16_t kept = 0;
+    std::uint8_t offered = 0;
+  };
+  static std::array<Bucket, 1024> emptyBuckets() {
+    std::array<Bucket, 1024> b{};
+    b[0].offered = 64;
     return b;
-  }();
+  }
+  Bucket& bucket(std::size_t hash) { return m_buckets[hash % m_buckets.size()]; }
+  std::array<Bucket, 1024> m_buckets = emptyBuckets();
 };
 
 // A table of the catalog as its definitions list it: local, or a link to a
@@ -357,6 +363,7 @@ class Engine {
     sqlite3_stmt* stmt = nullptr;
     std::shared_ptr<ColumnSet> columns;  // of the result, leading rowid excluded
     bool inUse = false;
+    int parameters = 0;  // sqlite3_bind_parameter_count
     bool repeatable = true;  // calls no function whose result varies (random, the time)
     RowStream* stream = nullptr;  // the snapshot stepping it between calls
     // Rows after which its last recorded result outgrew the row cache, so
@@ -470,7 +477,8 @@ class Engine {
   long recordsAffected = 0;
   // The catalog's tables, read once and kept until the schema changes:
   // selecting a catalog asks for several of them, and nobody else can change
-  // the schema while the catalog is open.
+  // the schema while the catalog is open. Set while empty, emptied only by
+  // schemaChanged().
   std::optional<std::vector<TableEntry>> tables;
 
  private:
@@ -494,6 +502,8 @@ class Engine {
   std::shared_ptr<JetImage const> m_image;  // outlives m_db, which reads it
   bool m_internal = false;
   bool m_sawVolatile = false;  // set by the authorizer while preparing
+  // Whether none of `tables` is a link: -1 until asked after they were listed.
+  mutable signed char m_noLinkedTables = -1;
   int m_nextSavepoint = 0;
   std::optional<FileIdentity> m_identity;  // of a read-only open, taken under the lock
   RowCache m_rowCache;

@@ -105,6 +105,7 @@ void CDaoRecordset::currentValue(int index, COleVariant& value) const {
 
 void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   Close();
+  m_dirty = true;
   if (!m_pDatabase) throw CDaoException(zept::jet::kNotOpen, L"The recordset has no database.");
   Engine& e = m_pDatabase->engine();
   const std::wstring_view text = sql ? sql : L"";
@@ -147,6 +148,8 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
 }
 
 void CDaoRecordset::Close() {
+  if (!m_dirty) return;
+  m_dirty = false;
   m_stream->close();
   m_open = false;
   m_updatable = false;

@@ -98,6 +98,9 @@ class CDaoRecordset {
   void refreshRow(std::int64_t rowid, int row);
 
   bool m_open = false;
+  // Whether anything is to undo since the last Close(): Open() closes
+  // first, and a recordset reopened in a loop was just closed.
+  bool m_dirty = false;
   bool m_updatable = false;
   int m_position = 0;
   std::shared_ptr<zept::dao::ColumnSet> m_columns;

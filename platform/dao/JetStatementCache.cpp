@@ -89,30 +89,39 @@ bool matchSources(std::wstring_view jet, std::vector<Literal> const& literals,
   return true;
 }
 
-// Length of the literal of `kind` that `p` starts with, as the lexer reads
-// it; 0 when there is none. A number must start with a digit here: ".5" is
-// one only where no name comes before it, which the full scan decides.
+// Reads the number at `p` as the lexer does (digits, a fraction, an
+// exponent) into `x`'s number fields; the length read, or 0 when an exponent
+// has no digits. What follows is the text's own.
+std::size_t readNumber(wchar_t const* p, std::size_t n, Literal& x) {
+  std::size_t i = 0;
+  std::uint64_t digits = 0;  // wraps for long numbers, which are not plain
+  for (; i < n && isDigit(p[i]); ++i) digits = digits * 10 + static_cast<unsigned>(p[i] - L'0');
+  int decimals = -1;
+  if (i < n && p[i] == L'.') {
+    const std::size_t point = i;
+    for (++i; i < n && isDigit(p[i]); ++i) digits = digits * 10 + static_cast<unsigned>(p[i] - L'0');
+    decimals = static_cast<int>(i - point - 1);
+  }
+  bool exponent = false;
+  if (i < n && (p[i] == L'e' || p[i] == L'E')) {
+    std::size_t q = i + 1;
+    if (q < n && (p[q] == L'+' || p[q] == L'-')) ++q;
+    if (q >= n || !isDigit(p[q])) return 0;
+    for (; q < n && isDigit(p[q]); ++q) {
+    }
+    i = q;
+    exponent = true;
+  }
+  x.digits = digits;
+  x.decimals = decimals;
+  x.plain = !exponent && i <= 16;
+  return i;
+}
+
+// Length of the quoted literal that `p` starts with (`kind` is its quote), as
+// the lexer reads it; 0 when there is none.
 std::size_t literalLength(wchar_t const* p, std::size_t n, wchar_t kind) {
   std::size_t i = 0;
-  if (kind == L'n') {
-    if (n == 0 || !isDigit(p[0])) return 0;
-    for (; i < n && isDigit(p[i]); ++i) {
-    }
-    if (i < n && p[i] == L'.') {
-      for (++i; i < n && isDigit(p[i]); ++i) {
-      }
-    }
-    if (i < n && (p[i] == L'e' || p[i] == L'E')) {
-      std::size_t q = i + 1;
-      if (q < n && (p[q] == L'+' || p[q] == L'-')) ++q;
-      if (q >= n || !isDigit(p[q])) return 0;
-      for (; q < n && isDigit(p[q]); ++q) {
-      }
-      i = q;
-    }
-    // What follows is the shape's own text, which followed a number before.
-    return i;
-  }
   if (n == 0 || p[0] != kind) return 0;
   for (i = 1;;) {
     wchar_t const* close = std::wmemchr(p + i, kind, n - i);
@@ -213,43 +222,45 @@ bool scanJetLiterals(std::wstring_view jet, std::vector<Literal>& literals, std:
 // Keys of texts whose literals are not known start apart from the others.
 constexpr std::uint64_t kUnscannedSeed = 0x452821E638D01377ull;
 
+// One literal of a text's key: a plain number by its value and length, the
+// rest by their characters.
+std::uint64_t keyStep(std::uint64_t h, wchar_t const* text, Literal const& x) {
+  h = mix(h, static_cast<std::uint64_t>(x.kind));
+  if (x.kind == L'n' && x.plain)
+    return mix(h, x.digits ^ (std::uint64_t{x.length} << 59) ^ (static_cast<std::uint64_t>(x.decimals + 1) << 54));
+  return hashRun(h, text + x.begin, x.length);
+}
+
 // The key of a text from the hash of the rest and its literals, every one of
-// them: a literal that is part of the shape tells its variants apart.
-std::uint64_t textKeyOf(std::uint64_t restHash, std::wstring_view jet, std::vector<Literal> const& literals) {
+// them (a literal that is part of the shape tells its variants apart), whose
+// numbers are read here.
+std::uint64_t textKeyOf(std::uint64_t restHash, std::wstring_view jet, std::vector<Literal>& literals) {
   std::uint64_t h = restHash;
-  for (Literal const& x : literals) h = hashRun(mix(h, static_cast<std::uint64_t>(x.kind)), jet.data() + x.begin, x.length);
+  for (Literal& x : literals) {
+    // The scan found where the number ends; a reading that ends elsewhere
+    // leaves it to the translator's own conversion.
+    if (x.kind == L'n' && readNumber(jet.data() + x.begin, x.length, x) != x.length) x.plain = false;
+    h = keyStep(h, jet.data(), x);
+  }
   return mix(h, literals.size());
 }
 
-// "12" and "12.5" as jetNumberValue reads them, straight from the wide text
-// (the common keys); false for what it must read (exponents, long numbers).
-bool plainNumber(wchar_t const* p, std::size_t n, SqlValue& v) {
+// A plain number as jetNumberValue reads it: at most 16 characters, so a
+// whole number fits and a fraction has at most 15 digits, which one
+// correctly rounded division gives exactly.
+void plainNumber(Literal const& x, SqlValue& v) {
   static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-  if (n > 16) return false;
-  std::uint64_t digits = 0;
-  std::size_t j = 0;
-  for (; j < n && isDigit(p[j]); ++j) digits = digits * 10 + static_cast<unsigned>(p[j] - L'0');
-  int decimals = -1;
-  if (j < n && p[j] == L'.') {
-    const std::size_t point = j;
-    for (++j; j < n && isDigit(p[j]); ++j) digits = digits * 10 + static_cast<unsigned>(p[j] - L'0');
-    decimals = static_cast<int>(j - point - 1);
-  }
-  if (j != n) return false;
-  // At most 16 characters: a whole number fits, and a fraction has at most
-  // 15 digits, which one correctly rounded division gives exactly.
-  if (decimals < 0) {
+  if (x.decimals < 0) {
     v.kind = SqlValue::Kind::Integer;
-    v.integer = static_cast<std::int64_t>(digits);
+    v.integer = static_cast<std::int64_t>(x.digits);
     v.real = 0;
   } else {
     v.kind = SqlValue::Kind::Real;
     v.integer = 0;
-    v.real = static_cast<double>(digits) / kPow10[decimals];
+    v.real = static_cast<double>(x.digits) / kPow10[x.decimals];
   }
   v.text.clear();
-  return true;
 }
 
 }  // namespace
@@ -282,8 +293,7 @@ JetStatement const& JetStatementCache::translate(std::wstring_view jet) {
   }
   for (Shape* shape : m_recent) {
     if (!shape) break;
-    if (!matches(jet, *shape, m_literals)) continue;
-    m_key = textKeyOf(shape->hash, jet, m_literals);
+    if (!matches(jet, *shape, m_literals, m_key)) continue;
     if (!fill(jet, m_literals, *shape)) return translateAnew(jet, false, 0);  // a number out of range
     used(shape);
     return shape->statement;
@@ -339,8 +349,10 @@ JetStatement const& JetStatementCache::translateAnew(std::wstring_view jet, bool
   return variants.back()->statement;
 }
 
-bool JetStatementCache::matches(std::wstring_view jet, Shape const& shape, std::vector<Literal>& literals) {
+bool JetStatementCache::matches(std::wstring_view jet, Shape const& shape, std::vector<Literal>& literals,
+                                std::uint64_t& key) {
   literals.clear();
+  std::uint64_t h = shape.hash;
   wchar_t const* a = jet.data();
   wchar_t const* b = shape.text.data();
   const std::size_t n = jet.size();
@@ -351,18 +363,29 @@ bool JetStatementCache::matches(std::wstring_view jet, Shape const& shape, std::
     const std::size_t gap = y.begin - pb;
     if (n - pa < gap || std::wmemcmp(a + pa, b + pb, gap) != 0) return false;
     pa += gap;
-    std::size_t length = y.length;
+    Literal x{static_cast<std::uint32_t>(pa), y.length, y.kind};
     if (shape.fills[k] < 0) {
-      if (n - pa < length || std::wmemcmp(a + pa, b + y.begin, length) != 0) return false;
-    } else if ((length = literalLength(a + pa, n - pa, y.kind)) == 0) {
+      if (n - pa < x.length || std::wmemcmp(a + pa, b + y.begin, x.length) != 0) return false;
+      // Read for the key, as textKeyOf reads it.
+      if (x.kind == L'n' && readNumber(a + pa, x.length, x) != x.length) x.plain = false;
+    } else if (x.kind == L'n') {
+      // A number must start with a digit here: ".5" is one only where no
+      // name comes before it, which the full scan decides.
+      if (pa == n || !isDigit(a[pa])) return false;
+      x.length = static_cast<std::uint32_t>(readNumber(a + pa, n - pa, x));
+      if (x.length == 0) return false;
+    } else if ((x.length = static_cast<std::uint32_t>(literalLength(a + pa, n - pa, x.kind))) == 0) {
       return false;
     }
-    literals.push_back({static_cast<std::uint32_t>(pa), static_cast<std::uint32_t>(length), y.kind});
-    pa += length;
+    h = keyStep(h, a, x);
+    literals.push_back(x);
+    pa += x.length;
     pb = y.begin + y.length;
   }
   const std::size_t tail = n - pa;
-  return tail == shape.text.size() - pb && std::wmemcmp(a + pa, b + pb, tail) == 0;
+  if (tail != shape.text.size() - pb || std::wmemcmp(a + pa, b + pb, tail) != 0) return false;
+  key = mix(h, literals.size());
+  return true;
 }
 
 bool JetStatementCache::sameShape(std::wstring_view jet, std::vector<Literal> const& literals, Shape const& shape) {
@@ -392,7 +415,10 @@ bool JetStatementCache::fill(std::wstring_view jet, std::vector<Literal> const& 
     Literal const& x = literals[k];
     wchar_t const* p = jet.data() + x.begin;
     if (x.kind == L'n') {
-      if (plainNumber(p, x.length, v)) continue;
+      if (x.plain) {
+        plainNumber(x, v);
+        continue;
+      }
       // Digits, '.', 'e', signs: ASCII.
       char small[48];
       std::string large;

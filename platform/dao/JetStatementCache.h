@@ -50,11 +50,17 @@ class JetStatementCache {
   void clear();
 
   // A literal token of the wide text, quotes included; kind is its opening
-  // quote, or 'n' for a number.
+  // quote, or 'n' for a number. A number is read once, where it is found:
+  // its digits without the point and how many follow the point (-1 for
+  // none), which give its value when it is `plain` (no exponent, at most 16
+  // characters).
   struct Literal {
     std::uint32_t begin;
     std::uint32_t length;
     wchar_t kind;
+    bool plain = false;
+    std::int32_t decimals = -1;
+    std::uint64_t digits = 0;
   };
 
  private:
@@ -68,8 +74,9 @@ class JetStatementCache {
   };
 
   JetStatement const& translateAnew(std::wstring_view jet, bool shaped, std::uint64_t hash);
-  // Whether `jet` has the shape; `literals` receives its literals.
-  static bool matches(std::wstring_view jet, Shape const& shape, std::vector<Literal>& literals);
+  // Whether `jet` has the shape; `literals` receives its literals and `key`
+  // the text's key.
+  static bool matches(std::wstring_view jet, Shape const& shape, std::vector<Literal>& literals, std::uint64_t& key);
   // The same for a text whose literals are known.
   static bool sameShape(std::wstring_view jet, std::vector<Literal> const& literals, Shape const& shape);
   // False when a number is out of range.

@@ -6,10 +6,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <cwchar>
 #include <cwctype>
-#include <iterator>
 #include <vector>
 
 #include "platform/core/Utf8.h"
@@ -67,40 +65,8 @@ std::wstring toGlibcFormat(wchar_t const* format) {
 // buffer there), so the fast path refuses them too.
 constexpr std::size_t kMaxFormatted = std::size_t{1} << 24;
 
-// Where the short path writes. Most statements fit in a buffer on the stack,
-// copied into the string once at the end (no growing, no second copy);
-// longer results are written again into a string.
-class StackOut {
- public:
-  // Room for `n` more characters, or null once they do not fit (the
-  // result is then written again elsewhere).
-  wchar_t* grow(std::size_t n) {
-    if (n > static_cast<std::size_t>(std::end(m_text) - m_at)) {
-      m_full = true;
-      return nullptr;
-    }
-    wchar_t* at = m_at;
-    m_at += n;
-    return at;
-  }
-  void append(wchar_t const* p, std::size_t n) {
-    if (wchar_t* to = grow(n)) std::memcpy(to, p, n * sizeof(wchar_t));
-  }
-  void append(wchar_t const* p) { append(p, std::wcslen(p)); }
-  void push_back(wchar_t c) {
-    if (wchar_t* to = grow(1)) *to = c;
-  }
-  // Called with the text before the first conversion: nothing to prepare.
-  void reserve(std::size_t) {}
-  bool full() const { return m_full; }
-  std::wstring_view text() const { return {m_text, static_cast<std::size_t>(m_at - m_text)}; }
-
- private:
-  wchar_t m_text[480];
-  wchar_t* m_at = m_text;
-  bool m_full = false;
-};
-
+// Where the short path writes: the result string, made once with room for
+// what usually follows the text before the first conversion.
 class StringOut {
  public:
   explicit StringOut(std::wstring& s) : m_s(s) {}
@@ -122,15 +88,13 @@ class StringOut {
   std::wstring& m_s;
 };
 
-template <typename Out>
-void appendAscii(Out& out, const char* begin, const char* end) {
+void appendAscii(StringOut& out, const char* begin, const char* end) {
   wchar_t* to = out.grow(static_cast<std::size_t>(end - begin));
-  if (!to) return;
   for (const char* p = begin; p < end; ++p) *to++ = static_cast<wchar_t>(*p);
 }
 
-template <typename Out, typename T>
-void appendInteger(Out& out, T value) {
+template <typename T>
+void appendInteger(StringOut& out, T value) {
   char digits[24];
   appendAscii(out, digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
@@ -151,8 +115,7 @@ inline void putPair(wchar_t* at, unsigned pair) {
 // within 1/8 of a half: the rounding of the exact value is then that of the
 // scaled double, which is off by at most 1/16, so the digits come from one
 // integer. Catalog keys ("=%f") are such values; false for the rest.
-template <typename Out>
-bool appendFixedQuickly(Out& out, double value, int precision) {
+bool appendFixedQuickly(StringOut& out, double value, int precision) {
   if (precision > 9) return false;
   const double scaled = std::fabs(value) * kPowersOfTen[precision];
   if (!(scaled < 0x1p50)) return false;
@@ -182,8 +145,7 @@ bool appendFixedQuickly(Out& out, double value, int precision) {
 
 // `conversion` is f, e or g; printf's spelling of infinities and NaNs, which
 // to_chars does not promise.
-template <typename Out>
-void appendDouble(Out& out, double value, wchar_t conversion, int precision) {
+void appendDouble(StringOut& out, double value, wchar_t conversion, int precision) {
   if (conversion == L'f' && appendFixedQuickly(out, value, precision)) return;
   if (!std::isfinite(value)) {
     if (std::signbit(value)) out.push_back(L'-');
@@ -207,8 +169,7 @@ void appendDouble(Out& out, double value, wchar_t conversion, int precision) {
 //
 // Kept because: a catalog lookup formatted with "...=%f" cost 4,200
 // instructions through vswprintf and 1,350 here (callgrind).
-template <typename Out>
-bool formatFast(Out& out, wchar_t const* format, va_list args) {
+bool formatFast(StringOut& out, wchar_t const* format, va_list args) {
   for (wchar_t const* p = format;;) {
     // One pass finds the next '%' or the end: the format is not measured
     // first.
@@ -469,28 +430,12 @@ void CString::FormatV(wchar_t const* format, va_list args) {
   if (format) {
     va_list copy;
     va_copy(copy, args);
-    StackOut stack;
-    bool done = formatFast(stack, format, copy);
+    StringOut out(result);
+    const bool done = formatFast(out, format, copy);
     va_end(copy);
     if (done) {
-      // A string made to size costs less than assign's general replace,
-      // unless the old text's room can take it.
-      const std::wstring_view text = stack.text();
-      if (m_str.capacity() >= text.size())
-        m_str.assign(text);
-      else
-        m_str = std::wstring(text);
+      m_str = std::move(result);
       return;
-    }
-    if (stack.full()) {
-      va_copy(copy, args);
-      StringOut out(result);
-      done = formatFast(out, format, copy);
-      va_end(copy);
-      if (done) {
-        m_str = std::move(result);
-        return;
-      }
     }
     result.clear();
     // Statements are formatted on hot paths: the converted format and the

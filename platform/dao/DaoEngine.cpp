@@ -497,7 +497,7 @@ std::size_t textHash(std::wstring_view text) {
 }
 
 RowCache::Entry const* RowCache::find(std::wstring_view text, std::size_t hash) {
-  if (bucket(hash).kept == 0) return nullptr;
+  if (!has(m_keptBits, hash)) return nullptr;
   const auto it = m_index.find(Key{text, hash});
   if (it == m_index.end()) return nullptr;
   if (it->second != m_entries.begin()) m_entries.splice(m_entries.begin(), m_entries, it->second);
@@ -516,27 +516,42 @@ void RowCache::keep(std::wstring_view text, std::size_t hash, std::shared_ptr<Co
     Entry const& last = m_entries.back();
     m_bytes -= last.bytes;
     m_index.erase(Key{last.text, last.hash});
-    --bucket(last.hash).kept;
+    countKept(last.hash, -1);
     m_entries.pop_back();
   }
   m_entries.push_front(Entry{std::wstring(text), hash, std::move(columns), rows, bytes});
   m_index.emplace(Key{m_entries.front().text, hash}, m_entries.begin());
-  ++bucket(hash).kept;
+  countKept(hash, 1);
   m_bytes += bytes;
 }
 
-// Asked on every open, and most texts were never offered: their bucket is
-// empty, so only the others are looked for in the list.
+void RowCache::countKept(std::size_t hash, int change) {
+  std::uint16_t& count = m_keptCounts[hash % kBuckets];
+  count = static_cast<std::uint16_t>(count + change);
+  const std::size_t b = hash % kBuckets;
+  if (count)
+    m_keptBits[b / 64] |= std::uint64_t{1} << (b % 64);
+  else
+    m_keptBits[b / 64] &= ~(std::uint64_t{1} << (b % 64));
+}
+
+// Asked on every open, and most texts were never offered: their bit is
+// clear, so only the others are looked for in the list.
 bool RowCache::offered(std::size_t hash) {
-  if (bucket(hash).offered == 0) return false;
+  if (!has(m_offeredBits, hash)) return false;
   return std::find(m_offered.begin(), m_offered.end(), hash) != m_offered.end();
 }
 
 void RowCache::offer(std::size_t hash) {
-  std::size_t& slot = m_offered[m_nextOffered++ % m_offered.size()];
-  --bucket(slot).offered;
-  slot = hash;
-  ++bucket(hash).offered;
+  m_offered[m_nextOffered % m_offered.size()] = hash;
+  set(m_offeredBits, hash);
+  if (++m_nextOffered % m_offered.size() == 0) offeredAnew();
+}
+
+// Drops the bits of hashes that left the list.
+void RowCache::offeredAnew() {
+  m_offeredBits.fill(0);
+  for (std::size_t hash : m_offered) set(m_offeredBits, hash);
 }
 
 bool RowCache::admits(std::size_t hash) {
@@ -551,7 +566,9 @@ void RowCache::clear() {
 
   m_bytes = 0;
   m_offered.fill(0);
-  m_buckets = emptyBuckets();
+  offeredAnew();
+  m_keptBits.fill(0);
+  m_keptCounts.fill(0);
 }
 
 // Functions no catalog statement needs that reach past the data: native

@@ -297,21 +297,27 @@ class RowCache {
   // reads, while a sweep over a catalog would only churn the entries.
   std::array<std::size_t, 64> m_offered{};
   std::size_t m_nextOffered = 0;
-  // How many entries and how many of m_offered fall in each bucket (hash
-  // modulo their count): most reads are neither, which one look at their
-  // bucket tells, without the map's division or a search of the list. The
-  // empty list holds 64 zeros.
-  struct Bucket {
-    std::uint16_t kept = 0;
-    std::uint8_t offered = 0;
-  };
-  static std::array<Bucket, 1024> emptyBuckets() {
-    std::array<Bucket, 1024> b{};
-    b[0].offered = 64;
-    return b;
+  // Most reads are neither kept nor offered, which one bit of their hash
+  // tells, without the map's division or a search of the list. The bits are
+  // two cache lines each, so that they stay at hand between reads while the
+  // engine's pages come and go. A kept bit is set while its bucket counts an
+  // entry; an offered bit once a hash of the bucket is offered, and cleared
+  // only when the list has turned over and the bits are made anew from it.
+  using Bits = std::array<std::uint64_t, 16>;
+  static constexpr std::size_t kBuckets = 1024;
+  static bool has(Bits const& bits, std::size_t hash) {
+    const std::size_t b = hash % kBuckets;
+    return (bits[b / 64] >> (b % 64)) & 1;
   }
-  Bucket& bucket(std::size_t hash) { return m_buckets[hash % m_buckets.size()]; }
-  std::array<Bucket, 1024> m_buckets = emptyBuckets();
+  static void set(Bits& bits, std::size_t hash) {
+    const std::size_t b = hash % kBuckets;
+    bits[b / 64] |= std::uint64_t{1} << (b % 64);
+  }
+  void countKept(std::size_t hash, int change);
+  void offeredAnew();
+  Bits m_keptBits{};
+  Bits m_offeredBits{1};  // of the empty list: 64 zeros
+  std::array<std::uint16_t, kBuckets> m_keptCounts{};
 };
 
 // A table of the catalog as its definitions list it: local, or a link to a

@@ -40,7 +40,7 @@ double crossFactor(std::int32_t catalogUnits, DtDb::MeasurementValue units) {
 
 bool take(COleVariant const& value, ZEPTString& out) {
   if (value.vt != VT_BSTR) return false;
-  out.assign(value.bstrVal);
+  out.assign(value.bstrVal ? std::wstring_view(value.bstrVal) : std::wstring_view());
   return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/core/CString.h"
 #include "platform/core/Export.h"
@@ -26,10 +27,10 @@ class ZEPTString {
   int length() const { return static_cast<int>(m_str.size()); }
   bool isEmpty() const { return m_str.empty(); }
   void empty() { m_str.clear(); }
-  // Replaces the text with `text` up to its first zero character, in the
-  // storage the string has when it is large enough.
-  ZEPTString& assign(wchar_t const* text) {
-    m_str.assign(text ? text : L"");
+  // Replaces the text, in the storage the string has when it is large
+  // enough.
+  ZEPTString& assign(std::wstring_view text) {
+    m_str.assign(text);
     return *this;
   }
 

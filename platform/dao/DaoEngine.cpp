@@ -802,11 +802,13 @@ void Engine::close(std::unique_ptr<Engine> engine) {
 std::size_t Engine::warmCount() { return warmEngines().size(); }
 
 bool Engine::unchanging() const {
+  // Asked at every open. What it depends on changes only through
+  // schemaChanged() (links, the listed tables), except the tables being
+  // listed, which can only make it true.
+  if (m_unchanging) return true;
   if (!readOnly() || !m_identity || !m_links.empty() || !tables) return false;
-  // Asked at every open; the tables are listed once per schema.
-  if (m_noLinkedTables < 0)
-    m_noLinkedTables = std::none_of(tables->begin(), tables->end(), [](TableEntry const& t) { return t.linked; });
-  return m_noLinkedTables != 0;
+  m_unchanging = std::none_of(tables->begin(), tables->end(), [](TableEntry const& t) { return t.linked; });
+  return m_unchanging;
 }
 
 bool Engine::keepable() const {
@@ -959,7 +961,7 @@ void Engine::schemaChanged() {
   m_lastSql = nullptr;
   m_lastPrepared = nullptr;
   tables.reset();
-  m_noLinkedTables = -1;
+  m_unchanging = false;
   m_rowCache.clear();
   m_derived.clear();
   for (auto it = m_cache.begin(); it != m_cache.end();) {
@@ -1000,19 +1002,20 @@ Engine::Lease::~Lease() {
   }
 }
 
-Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingColumns) {
+Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingColumns, std::uint64_t serial) {
   Prepared* p = nullptr;
   bool owned = false;
   // A keyed read runs one statement over and over: comparing it with the
   // last one costs less than hashing it.
   Prepared* known = nullptr;
-  if (m_lastSql && *m_lastSql == sql) {
+  if (m_lastSql && ((serial && serial == m_lastSerial) || *m_lastSql == sql)) {
     known = m_lastPrepared;
   } else if (auto it = m_cache.find(sql); it != m_cache.end()) {
     known = it->second.get();
     m_lastSql = &it->first;
     m_lastPrepared = known;
   }
+  if (known) m_lastSerial = serial;
   // A snapshot stepping the statement reads its rows and gives it back:
   // preparing another copy costs more than most results.
   if (known && known->stream) known->stream->spillQuietly();
@@ -1077,6 +1080,7 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
       p = fresh.get();
       m_lastSql = &m_cache.emplace(sql, std::move(fresh)).first->first;
       m_lastPrepared = p;
+      m_lastSerial = serial;
     } else {
       p = fresh.release();
       owned = true;
@@ -1109,8 +1113,9 @@ JetStatement const& Engine::translate(std::wstring_view jet) {
   }
 }
 
-Engine::Lease Engine::prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns) {
-  Lease lease = prepareUnbound(sql, hiddenLeadingColumns);
+Engine::Lease Engine::prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns,
+                             std::uint64_t serial) {
+  Lease lease = prepareUnbound(sql, hiddenLeadingColumns, serial);
   sqlite3_stmt* stmt = lease->stmt;
   if (static_cast<std::size_t>(lease->parameters) != params.size())
     throwDao(jet::kSyntaxError, "The statement's parameters do not match its literals.");

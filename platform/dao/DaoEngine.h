@@ -402,9 +402,13 @@ class Engine {
   // The hash of the text translated last, the key of its kept rows.
   std::size_t textKey() const { return static_cast<std::size_t>(m_translations.textKey()); }
 
-  Lease prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns = 0);
+  // `serial`, when not 0, names `sql` for good (a translation's serial and
+  // which of its texts): the statement named last is then found without
+  // comparing texts.
+  Lease prepare(std::string const& sql, std::vector<SqlValue> const& params, int hiddenLeadingColumns = 0,
+                std::uint64_t serial = 0);
   // The same without binding; bind with bindVariant.
-  Lease prepareUnbound(std::string const& sql, int hiddenLeadingColumns = 0);
+  Lease prepareUnbound(std::string const& sql, int hiddenLeadingColumns = 0, std::uint64_t serial = 0);
   // Binds a variant as its engine value (booleans as Jet's -1/0); throws
   // for a variant type that has no column value (3421).
   void bindVariant(sqlite3_stmt* stmt, int index, COleVariant const& value);
@@ -508,16 +512,17 @@ class Engine {
   std::shared_ptr<JetImage const> m_image;  // outlives m_db, which reads it
   bool m_internal = false;
   bool m_sawVolatile = false;  // set by the authorizer while preparing
-  // Whether none of `tables` is a link: -1 until asked after they were listed.
-  mutable signed char m_noLinkedTables = -1;
+  mutable bool m_unchanging = false;  // once unchanging() found it, until schemaChanged()
   int m_nextSavepoint = 0;
   std::optional<FileIdentity> m_identity;  // of a read-only open, taken under the lock
   RowCache m_rowCache;
   std::vector<std::pair<std::type_info const*, std::unique_ptr<Derived>>> m_derived;  // by kind
   std::unordered_map<std::string, std::unique_ptr<Prepared>> m_cache;
-  // The entry of m_cache looked up last (its key and statement), or null.
+  // The entry of m_cache looked up last (its key and statement, and the
+  // serial it was asked by), or null.
   std::string const* m_lastSql = nullptr;
   Prepared* m_lastPrepared = nullptr;
+  std::uint64_t m_lastSerial = 0;
   JetStatementCache m_translations;
   std::unordered_map<std::wstring, std::string> m_links;  // lower-case view name -> schema
   std::vector<RowStream*> m_streams;

@@ -129,7 +129,8 @@ void CDaoRecordset::Open(int openType, wchar_t const* sql, int) {
   std::wstring table;
   if (openType == dbOpenDynaset && !st.soleTable.empty() && !st.rowidSql.empty()) table = zept::fromUtf8(st.soleTable);
   const bool withRowid = !table.empty() && !e.isLinked(table);
-  auto lease = e.prepare(withRowid ? st.rowidSql : st.sql, st.params, withRowid ? 1 : 0);
+  auto lease = e.prepare(withRowid ? st.rowidSql : st.sql, st.params, withRowid ? 1 : 0,
+                         st.serial ? st.serial * 2 + (withRowid ? 1 : 0) : 0);
   // Close() emptied the rows. The columns stay from one open to the next
   // (closed, nothing reads them): reopening the same statement then costs
   // no count of references.

@@ -66,6 +66,9 @@ struct JetStatement {
   // first result column (after DISTINCT), where <t> is the table's alias if
   // FROM gives one, else soleTable. Else empty.
   std::string rowidSql;
+  // Given by JetStatementCache, unique among its statements: while a
+  // statement keeps its serial, its texts stay the same. 0 elsewhere.
+  std::uint64_t serial = 0;
 };
 
 // Where a lifted parameter came from in the Jet text: the byte offset and

@@ -321,12 +321,15 @@ JetStatement const& JetStatementCache::translateAnew(std::wstring_view jet, bool
   appendUtf8(m_utf8, jet);
   if (!shaped) {
     m_unshaped = translateJetSql(m_utf8);
+    m_unshaped.serial = ++m_lastSerial;
     return m_unshaped;
   }
   JetStatement statement = translateJetSql(m_utf8, &m_sources);
+  statement.serial = ++m_lastSerial;
   std::vector<std::int32_t> fills;
   if (!matchSources(jet, m_literals, m_sources, fills)) {
     m_unshaped = std::move(statement);
+    m_unshaped.serial = ++m_lastSerial;
     return m_unshaped;
   }
   if (m_size >= m_capacity) clear();

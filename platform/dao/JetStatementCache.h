@@ -88,6 +88,7 @@ class JetStatementCache {
   std::size_t m_size = 0;
   std::size_t m_translations = 0;
   std::uint64_t m_key = 0;
+  std::uint64_t m_lastSerial = 0;
   // By the hash of the text without its literals. More than one shape per
   // hash: texts that differ in a literal that is part of the shape.
   std::unordered_map<std::uint64_t, std::vector<std::unique_ptr<Shape>>> m_shapes;

@@ -253,16 +253,34 @@ struct ZEPTDBProfile::ContourScripts {
   std::unordered_map<std::wstring, Scripts> byUnit;
   std::size_t characters = 0;
 
-  // Hashes of the contours converted lately, one per slot by the hash: a
-  // script is kept when its contour comes again while its hash is still
-  // there. A sweep over a catalog's sizes then converts each contour once
-  // and keeps nothing, instead of filling memory with scripts nobody asks
-  // for again; a size read again is kept on its second read.
-  std::array<std::size_t, 4096> seen{};
+  // The contours converted lately, by hash: a script is kept when its
+  // contour comes again while it is still among them. A sweep over a
+  // catalog's sizes then converts each contour and keeps nothing, instead
+  // of filling memory with scripts nobody asks for again; a contour read
+  // again within some thousands of conversions is kept on its second read.
+  // Buckets of four, each slot with the conversion it was last seen at; a
+  // new contour takes the slot seen least lately, so contours that share a
+  // bucket do not keep evicting each other.
+  struct Seen {
+    std::uint32_t tag = 0;  // never 0 once used
+    std::uint32_t at = 0;
+  };
+  static constexpr std::size_t kSeenBuckets = 2048;
+  std::array<std::array<Seen, 4>, kSeenBuckets> seen{};
+  std::uint32_t conversions = 0;
   bool admits(std::size_t hash) {
-    std::size_t& slot = seen[hash % seen.size()];
-    if (slot == hash) return true;
-    slot = hash;
+    auto& bucket = seen[hash % kSeenBuckets];
+    const auto tag = static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32) | 1u;
+    ++conversions;
+    Seen* oldest = &bucket[0];
+    for (Seen& slot : bucket) {
+      if (slot.tag == tag) {
+        slot.at = conversions;
+        return true;
+      }
+      if (slot.at < oldest->at) oldest = &slot;
+    }
+    *oldest = Seen{tag, conversions};
     return false;
   }
 
@@ -282,7 +300,8 @@ struct ZEPTDBProfile::ContourScripts {
     identity = engine->identity();
     catalog = engine->path();
     current = &scriptsOfUnit();
-    seen.fill(0);
+    seen = {};
+    conversions = 0;
   }
 
   Scripts& scriptsOfUnit() {

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <memory>
+#include <typeinfo>
+#include <unordered_map>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
@@ -69,9 +72,9 @@ bool sqliteTableExists(Engine& engine, std::string const& name) {
   return false;
 }
 
-std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name) {
+TableEntry const* findTable(Engine& engine, std::wstring_view name) {
   // Asked for at every select: compared in place, most names fail on length.
-  const auto same = [&](std::wstring const& stored) {
+  const auto same = [name](std::wstring const& stored) {
     if (stored.size() != name.size()) return false;
     for (std::size_t i = 0; i < name.size(); ++i)
       if (stored[i] != name[i] && std::towlower(static_cast<wint_t>(stored[i])) != std::towlower(static_cast<wint_t>(name[i])))
@@ -79,8 +82,8 @@ std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name) {
     return true;
   };
   for (auto const& t : listTables(engine))
-    if (same(t.name)) return t;
-  return std::nullopt;
+    if (same(t.name)) return &t;
+  return nullptr;
 }
 
 std::vector<TableEntry> const& listTables(Engine& engine) {
@@ -109,11 +112,25 @@ std::vector<TableEntry> const& listTables(Engine& engine) {
   return *engine.tables;
 }
 
+namespace {
+// Counts of a catalog nobody can change: selecting a catalog asks whether its
+// tables are empty every time, and count(*) walks every page of the table.
+struct RowCounts : Engine::Derived {
+  std::unordered_map<std::wstring, long> byTable;
+};
+}  // namespace
+
 long countRows(Engine& engine, std::wstring const& table) {
+  auto* kept = static_cast<RowCounts*>(
+      engine.derived(typeid(RowCounts), []() -> std::unique_ptr<Engine::Derived> { return std::make_unique<RowCounts>(); }));
+  if (kept)
+    if (auto it = kept->byTable.find(table); it != kept->byTable.end()) return it->second;
   auto lease = engine.prepare("SELECT count(*) FROM " + quoted(table), {});
   const int rc = sqlite3_step(lease->stmt);
   if (rc != SQLITE_ROW) engine.fail(rc);
-  return static_cast<long>(sqlite3_column_int64(lease->stmt, 0));
+  const auto count = static_cast<long>(sqlite3_column_int64(lease->stmt, 0));
+  if (kept) kept->byTable.emplace(table, count);
+  return count;
 }
 
 std::wstring connectDatabase(std::wstring const& connect) {

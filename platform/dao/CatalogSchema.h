@@ -20,7 +20,8 @@ inline constexpr char kLinksTable[] = "MSysLinkedTables";
 void ensureSystemTables(Engine& engine);
 
 bool sqliteTableExists(Engine& engine, std::string const& name);
-std::optional<TableEntry> findTable(Engine& engine, std::wstring const& name);
+// The table `name` names, in any case; valid until the schema changes.
+TableEntry const* findTable(Engine& engine, std::wstring_view name);
 // Local tables, then linked ones, each sorted without regard to case; read
 // once per schema (see Engine::tables).
 std::vector<TableEntry> const& listTables(Engine& engine);

@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <cwctype>
 #include <map>
 
 #include "platform/core/Exceptions.h"
@@ -159,6 +160,15 @@ void CDaoDatabase::Execute(wchar_t const* sql, int) {
 short CDaoDatabase::GetTableDefCount() { return static_cast<short>(zept::dao::listTables(engine()).size()); }
 
 namespace {
+// "MSys..." in any case, as Access names its own tables.
+bool systemTableName(std::wstring const& name) {
+  static constexpr wchar_t kLowered[] = L"msys";
+  if (name.size() < 4) return false;
+  for (std::size_t i = 0; i < 4; ++i)
+    if (std::towlower(static_cast<wint_t>(name[i])) != static_cast<wint_t>(kLowered[i])) return false;
+  return true;
+}
+
 void fillInfo(Engine& e, zept::dao::TableEntry const& t, CDaoTableDefInfo& info, unsigned options) {
   info = CDaoTableDefInfo();
   info.m_strName = t.name;
@@ -167,7 +177,7 @@ void fillInfo(Engine& e, zept::dao::TableEntry const& t, CDaoTableDefInfo& info,
     info.m_lAttributes = t.attributes | dbAttachedTable;
     info.m_strConnect = t.connect;
     info.m_strSrcTableName = t.sourceTable;
-  } else if (CString(t.name).Left(4).CompareNoCase(L"MSys") == 0) {
+  } else if (systemTableName(t.name)) {
     info.m_lAttributes = dbSystemObject;
   }
   if (options >= AFX_DAO_ALL_INFO) info.m_lRecordCount = zept::dao::countRows(e, t.name);
@@ -192,13 +202,14 @@ void CDaoDatabase::GetTableDefInfo(wchar_t const* name, CDaoTableDefInfo& info, 
 void CDaoDatabase::DeleteTableDef(wchar_t const* name) {
   Engine& e = engine();
   if (e.readOnly()) throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");
-  const auto table = zept::dao::findTable(e, name ? name : L"");
-  if (!table) throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
-  if (table->linked) {
-    zept::dao::removeLink(e, table->name);
+  auto const* found = zept::dao::findTable(e, name ? name : L"");
+  if (!found) throw CDaoException(zept::jet::kItemNotFound, L"Item not found in this collection.");
+  const zept::dao::TableEntry table = *found;  // the schema changes before its name is used
+  if (table.linked) {
+    zept::dao::removeLink(e, table.name);
   } else {
     e.schemaChanged();
-    e.execInternal("DROP TABLE " + zept::dao::quoted(table->name));
+    e.execInternal("DROP TABLE " + zept::dao::quoted(table.name));
     e.schemaChanged();
   }
 }

@@ -125,11 +125,12 @@ void CDaoTableDef::SetName(wchar_t const* name) {
   requireOpen();
   Engine& e = m_pDatabase->engine();
   if (e.readOnly()) throw CDaoException(zept::jet::kReadOnly, L"Cannot update. Database or object is read-only.");
-  const auto table = zept::dao::findTable(e, m_name.str());
-  if (!table) itemNotFound();
-  if (const auto other = zept::dao::findTable(e, name); other && CString(other->name).CompareNoCase(m_name) != 0)
+  auto const* found = zept::dao::findTable(e, m_name.str());
+  if (!found) itemNotFound();
+  const zept::dao::TableEntry table = *found;  // renaming changes the schema
+  if (auto const* other = zept::dao::findTable(e, name); other && CString(other->name).CompareNoCase(m_name) != 0)
     throw CDaoException(zept::jet::kTableExists, CString(L"Table '") + name + L"' already exists.");
-  zept::dao::renameTable(e, *table, name);
+  zept::dao::renameTable(e, table, name);
   m_name = name;
 }
 

@@ -5,9 +5,11 @@
 
 #include <bit>
 #include <climits>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
+#include <cwctype>
 #include <limits>
 #include <random>
 #include <string>
@@ -212,6 +214,28 @@ TEST(CStringCompare, NormalisedOrFoldedToLower) {
   EXPECT_GT(CString(L"x").CompareNoCase(nullptr), 0);
   EXPECT_LT(CString(L"_").CompareNoCase(L"Z"), 0);
   EXPECT_EQ(CString(L"a").Compare(L"z"), -1);
+  // This text is compared in full, the other up to its end.
+  EXPECT_GT(CString(std::wstring(L"AB\0c", 4)).CompareNoCase(L"ab"), 0);
+  EXPECT_LT(CString(L"AB").CompareNoCase(L"abc"), 0);
+}
+
+// Case mapping is the C library's, character by character, in whatever
+// locale the program chose: in a Turkic one 'i' becomes the dotted capital.
+TEST(CStringCase, MapsAsTheLocaleDoes) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  const std::wstring text = L"file_Iı İi ÄäZz 9.mdb";
+  int tried = 0;
+  for (char const* name : {"C", "C.UTF-8", "de_DE.UTF-8", "tr_TR.UTF-8"}) {
+    if (!std::setlocale(LC_ALL, name)) continue;
+    ++tried;
+    std::wstring upper = text, lower = text;
+    for (auto& c : upper) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+    for (auto& c : lower) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    EXPECT_EQ(CString(text.c_str()).MakeUpper().str(), upper) << name;
+    EXPECT_EQ(CString(text.c_str()).MakeLower().str(), lower) << name;
+  }
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_GT(tried, 0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoRecordset.h"
+#include "platform/dao/DaoTableDef.h"
 #include "platform/dao/FileLock.h"
 #include "support/Catalog.h"
 #include "support/TestTree.h"
@@ -118,16 +119,26 @@ TEST_F(WarmReopen, CatalogClosedUnderAnOpenSnapshotIsKeptAndTheSnapshotReadsOn) 
 }
 
 TEST_F(WarmReopen, WriterInThisProcessInvalidatesAndNeverGetsTheReadOnlyState) {
+  const auto rowsOfT = [](CDaoDatabase& db) {
+    CDaoTableDef td(&db);
+    td.Open(L"T");
+    return td.GetRecordCount();
+  };
   CDaoDatabase db;
   EXPECT_EQ(readName(db), L"b");
+  EXPECT_EQ(rowsOfT(db), 2);
   db.Close();
   CDaoDatabase writer;
   writer.Open(name.c_str(), true, false);
   EXPECT_TRUE(writer.CanUpdate());
   EXPECT_EQ(keptReads(writer), 0u);
+  EXPECT_EQ(rowsOfT(writer), 2);
   writer.Execute(L"UPDATE T SET NAME = \"c\" WHERE ID = 2", 128);
+  writer.Execute(L"INSERT INTO T (ID, NAME) VALUES (3, \"x\")", 128);
+  EXPECT_EQ(rowsOfT(writer), 3);
   writer.Close();
   EXPECT_EQ(readName(db), L"c");
+  EXPECT_EQ(rowsOfT(db), 3);
   db.Close();
 }
 

@@ -117,12 +117,12 @@ namespace {
 // tables are empty every time, and count(*) walks every page of the table.
 struct RowCounts : Engine::Derived {
   std::unordered_map<std::wstring, long> byTable;
+  static std::unique_ptr<Engine::Derived> make() { return std::make_unique<RowCounts>(); }
 };
 }  // namespace
 
 long countRows(Engine& engine, std::wstring const& table) {
-  auto* kept = static_cast<RowCounts*>(
-      engine.derived(typeid(RowCounts), []() -> std::unique_ptr<Engine::Derived> { return std::make_unique<RowCounts>(); }));
+  auto* kept = static_cast<RowCounts*>(engine.derived(typeid(RowCounts), &RowCounts::make));
   if (kept)
     if (auto it = kept->byTable.find(table); it != kept->byTable.end()) return it->second;
   auto lease = engine.prepare("SELECT count(*) FROM " + quoted(table), {});

@@ -4,7 +4,6 @@
 // that hold them. Internal to platform/dao.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

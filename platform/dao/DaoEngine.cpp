@@ -958,12 +958,16 @@ void Engine::execInternal(std::string const& sql) {
 }
 
 void Engine::schemaChanged() {
-  m_lastSql = nullptr;
-  m_lastPrepared = nullptr;
   tables.reset();
   m_unchanging = false;
   m_rowCache.clear();
   m_derived.clear();
+  dropIdleStatements();
+}
+
+void Engine::dropIdleStatements() {
+  m_lastSql = nullptr;
+  m_lastPrepared = nullptr;
   for (auto it = m_cache.begin(); it != m_cache.end();) {
     if (it->second->inUse) {
       ++it;
@@ -1076,7 +1080,9 @@ Engine::Lease Engine::prepareUnbound(std::string const& sql, int hiddenLeadingCo
       }
     }
     if (!known) {
-      if (m_cache.size() >= 256) schemaChanged();  // bounded: drop the idle ones
+      // Bounded. Only the statements go: readers hold the tables and what is
+      // derived from the kept rows across their own statements.
+      if (m_cache.size() >= 256) dropIdleStatements();
       p = fresh.get();
       m_lastSql = &m_cache.emplace(sql, std::move(fresh)).first->first;
       m_lastPrepared = p;

@@ -494,6 +494,8 @@ class Engine {
  private:
   Engine() = default;
   Engine(std::string const& path, Access access, bool exclusive, FileLock lock);
+  // Finalizes the statements nobody leases.
+  void dropIdleStatements();
   // Whether this engine's state may outlive its lock and serve the next open.
   bool keepable() const;
   // Whether the files its rows come from cannot change while it is open:

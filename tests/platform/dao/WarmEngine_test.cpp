@@ -3,10 +3,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/core/Exceptions.h"
+#include "platform/dao/CatalogSchema.h"
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoEngine.h"
 #include "platform/dao/DaoRecordset.h"
@@ -241,6 +244,27 @@ TEST_F(WarmReopen, RowsServedAgainOnlyForRepeatableSnapshotsOfUnchangingCatalogs
   CDaoRecordset rs(&db);
   rs.Open(dbOpenSnapshot, kRead);
   EXPECT_EQ(keptReads(db), 0u);
+}
+
+// Readers hold what the engine derives (decoded records, row counts) and the
+// tables it lists across their own statements: a statement cache that drops
+// its idle statements must leave those where they are.
+TEST_F(WarmReopen, ManyStatementsLeaveWhatReadersHoldOfTheEngine) {
+  struct Kept : Engine::Derived {};
+  const auto make = []() -> std::unique_ptr<Engine::Derived> { return std::make_unique<Kept>(); };
+  CDaoDatabase db;
+  db.Open(name.c_str(), false, true);
+  Engine& e = db.engine();
+  auto const* table = zept::dao::findTable(e, L"t");
+  Engine::Derived* kept = e.derived(typeid(Kept), make);
+  ASSERT_NE(table, nullptr);
+  ASSERT_NE(kept, nullptr);
+  for (int i = 0; i < 300; ++i) e.prepare("SELECT " + std::to_string(i) + " FROM T", {});
+  EXPECT_EQ(zept::dao::findTable(e, L"t"), table);
+  EXPECT_EQ(e.derived(typeid(Kept), make), kept);
+  CDaoTableDefInfo info;
+  db.GetTableDefInfo(L"T", info, AFX_DAO_ALL_INFO);
+  EXPECT_EQ(info.m_lRecordCount, 2);
 }
 
 TEST(RowCacheBounds, LeastRecentlyUsedGoFirstAndLargeResultsAreNotKept) {

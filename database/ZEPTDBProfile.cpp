@@ -242,9 +242,9 @@ struct ZEPTDBProfile::ContourScripts {
   Scripts* current = nullptr;
   // The catalog the unit was read from: its path, and the identity of its
   // file when it was open read-only (then every write, by anyone, changes
-  // it), else its engine, which another open replaces. A reselection of the
-  // same unchanged file keeps the unit.
-  zept::dao::Engine const* engine = nullptr;
+  // it), else its engine's serial, which another open replaces. A
+  // reselection of the same unchanged file keeps the unit.
+  std::uint64_t engine = 0;
   std::optional<zept::dao::FileIdentity> identity;
   std::string catalog;
 
@@ -289,16 +289,17 @@ struct ZEPTDBProfile::ContourScripts {
     zept::dao::Engine const& open = db.engine();
     if (catalog != open.path()) return false;
     if (identity && open.identity()) return *identity == *open.identity();
-    return engine == &open;
+    return engine == open.serial();
   }
 
   void setUnit(CDaoDatabase& db, bool present, CString const& name) {
     unitRead = true;
     unitPresent = present;
     unitName = present ? name : CString();
-    engine = &db.engine();
-    identity = engine->identity();
-    catalog = engine->path();
+    zept::dao::Engine const& open = db.engine();
+    engine = open.serial();
+    identity = open.identity();
+    catalog = open.path();
     current = &scriptsOfUnit();
     seen = {};
     conversions = 0;

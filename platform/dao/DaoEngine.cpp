@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -588,6 +589,11 @@ std::wstring lowered(std::wstring_view name) {
   std::wstring out(name);
   for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
   return out;
+}
+
+std::uint64_t Engine::nextSerial() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
 }
 
 bool Engine::isLinked(std::wstring const& name) const { return m_links.count(lowered(name)) != 0; }

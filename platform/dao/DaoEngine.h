@@ -364,6 +364,9 @@ class Engine {
   std::string const& path() const { return m_path; }
   // Of a read-only open, taken under its lock.
   std::optional<FileIdentity> const& identity() const { return m_identity; }
+  // Tells this engine from every other of the process, unlike its address,
+  // which the next engine made may take once it is gone.
+  std::uint64_t serial() const { return m_serial; }
 
   struct Prepared {
     sqlite3_stmt* stmt = nullptr;
@@ -507,6 +510,8 @@ class Engine {
   static void refuseWritingGenuine(JetHeader const& jet, std::string const& path, Access access, bool exclusive);
   static int authorize(void* self, int action, char const* a, char const* b, char const* c, char const* d);
 
+  static std::uint64_t nextSerial();
+  const std::uint64_t m_serial = nextSerial();
   sqlite3* m_db = nullptr;
   std::string m_path;
   Access m_access = Access::ReadOnly;

@@ -643,6 +643,29 @@ TEST_F(ProfileWriting, CreationRefusals) {
   EXPECT_EQ(unconfigured.createProfileDB(L"NOWHERE", DtDb::kMetric), -1);
 }
 
+// The section unit read while the accessor wrote its new catalog is read
+// again after a writer changed it: the read-only engine then opened often
+// lies where the writable one was.
+TEST_F(ProfileWriting, UnitReadWhileWritingIsReadAgainAfterAWriter) {
+  for (int round = 0; round < 4; ++round) {
+    const CString name = L"Unit" + CString(std::to_wstring(round));
+    ASSERT_EQ(profile.createProfileDB(name, DtDb::kMetric), 0);
+    ZEPTDBProfileData r = size(L"IPE", 1, 200, 0, 0);
+    ASSERT_EQ(profile.setProfileData(r), 0);
+    CStringArray units;
+    profile.getCrossFactor(L"mm", &units);
+    ASSERT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"mm", L"kG"}));
+    profile.setDB(L"");
+    sqlite3* db = nullptr;
+    sqlite3_open(inApp(name.toUtf8() + "Pro.mdb").c_str(), &db);
+    sqlite3_exec(db, "UPDATE MSysProperties SET Value = 'cm' WHERE Name = 'unit_sect'", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    ASSERT_TRUE(profile.setProfileDB(name));
+    profile.getCrossFactor(L"mm", &units);
+    EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"cm", L"mm", L"kG"})) << round;
+  }
+}
+
 // A size is found by its whole name and numbers, but stored with a name of
 // four characters; an update keeps the columns the writer leaves out.
 TEST_F(ProfileWriting, SizesAreAddedOrUpdated) {

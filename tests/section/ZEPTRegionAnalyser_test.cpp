@@ -9,20 +9,17 @@
 #include <vector>
 
 #include "platform/core/Utf8.h"
-#include "platform/host/DtDbCircle.h"
 #include "platform/host/DtDbEllipse.h"
-#include "platform/host/DtDbLine.h"
-#include "platform/host/DtDbPolyline.h"
-#include "platform/host/DtDbRegion.h"
 #include "platform/host/DtDbSpline.h"
 #include "platform/shape/SectionValues.h"
 #include "platform/shape/ZEPTPDLAnalyser.h"
 #include "section/ZEPTKORVAAnalyser.h"
+#include "support/Regions.h"
 #include "support/SameContours.h"
 
 namespace {
 
-using RegionPtr = std::unique_ptr<DtDbRegion>;
+using namespace zept::test;
 using Regions = std::vector<RegionPtr>;
 
 template <typename... R>
@@ -33,34 +30,13 @@ Regions list(R... r) {
 }
 
 // The one region a closed curve makes; the curve is deleted.
-RegionPtr regionOf(DtDbEntity* curve) {
-  std::unique_ptr<DtDbEntity> owned(curve);
-  DtArray<DtDbEntity*> curves;
-  curves.append(curve);
-  DtArray<DtDbRegion*> made;
-  EXPECT_EQ(DtDbRegion::createFromCurves(curves, made), Dt::eOk);
-  EXPECT_EQ(made.length(), 1);
-  return RegionPtr(made.length() == 1 ? made[0] : new DtDbRegion);
-}
-
-// A closed polyline in z = 0 of (point, bulge) pairs.
-RegionPtr outline(std::vector<std::pair<DtGePoint2d, double>> const& vertices) {
-  auto* p = new DtDbPolyline;
-  for (auto const& [point, bulge] : vertices) p->addVertexAt(p->numVerts(), point, bulge, -1.0, -1.0);
-  p->setClosed(true);
-  return regionOf(p);
-}
-
+RegionPtr regionOf(DtDbEntity* curve) { return region({std::shared_ptr<DtDbEntity>(curve)}); }
+RegionPtr outline(std::vector<std::pair<DtGePoint2d, double>> const& vertices) { return region({polyline(vertices)}); }
 RegionPtr rect(double x0, double y0, double x1, double y1) {
   return outline({{{x0, y0}, 0}, {{x1, y0}, 0}, {{x1, y1}, 0}, {{x0, y1}, 0}});
 }
-
-RegionPtr disc(double cx, double cy, double r) { return regionOf(new DtDbCircle({cx, cy, 0}, {0, 0, 1}, r)); }
-
-RegionPtr minus(RegionPtr a, RegionPtr b) {
-  a->booleanOper(DtDb::kBoolSubtract, b.get());
-  return a;
-}
+RegionPtr disc(double cx, double cy, double r) { return region({circle(cx, cy, r)}); }
+RegionPtr minus(RegionPtr a, RegionPtr b) { return combined(std::move(a), std::move(b), DtDb::kBoolSubtract); }
 
 RegionPtr moved(RegionPtr r, DtGeMatrix3d const& m) {
   r->transformBy(m);

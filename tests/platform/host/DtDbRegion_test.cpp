@@ -11,67 +11,15 @@
 
 #include "platform/host/DtBrBrep.h"
 #include "platform/host/DtDbArc.h"
-#include "platform/host/DtDbCircle.h"
 #include "platform/host/DtDbEllipse.h"
-#include "platform/host/DtDbLine.h"
-#include "platform/host/DtDbPolyline.h"
-#include "platform/host/DtDbRegion.h"
 #include "platform/host/DtDbSpline.h"
 #include "support/BrepEdges.h"
+#include "support/Regions.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-using Curves = std::vector<std::shared_ptr<DtDbEntity>>;
-using RegionPtr = std::unique_ptr<DtDbRegion>;
-
-Dt::ErrorStatus create(Curves const& curves, std::vector<RegionPtr>& out) {
-  DtArray<DtDbEntity*> in;
-  for (auto const& c : curves) in.append(c.get());
-  DtArray<DtDbRegion*> made;
-  Dt::ErrorStatus const es = DtDbRegion::createFromCurves(in, made);
-  for (DtDbRegion* r : made) out.emplace_back(r);
-  return es;
-}
-
-RegionPtr region(Curves const& curves) {
-  std::vector<RegionPtr> out;
-  EXPECT_EQ(create(curves, out), Dt::eOk);
-  EXPECT_EQ(out.size(), 1u);
-  return out.empty() ? std::make_unique<DtDbRegion>() : std::move(out.front());
-}
-
-std::shared_ptr<DtDbEntity> line(double x0, double y0, double x1, double y1) {
-  return std::make_shared<DtDbLine>(DtGePoint3d(x0, y0, 0), DtGePoint3d(x1, y1, 0));
-}
-
-Curves rectangle(double x0, double y0, double x1, double y1) {
-  return {line(x0, y0, x1, y0), line(x1, y0, x1, y1), line(x1, y1, x0, y1), line(x0, y1, x0, y0)};
-}
-
-std::shared_ptr<DtDbEntity> circle(double x, double y, double r) {
-  return std::make_shared<DtDbCircle>(DtGePoint3d(x, y, 0), DtGeVector3d::kZAxis, r);
-}
-
-std::shared_ptr<DtDbPolyline> polyline(std::vector<std::pair<DtGePoint2d, double>> const& vertices) {
-  auto p = std::make_shared<DtDbPolyline>();
-  for (auto const& [pt, bulge] : vertices) p->addVertexAt(p->numVerts(), pt, bulge);
-  p->setClosed(true);
-  return p;
-}
-
-double area(DtDbRegion const& r) {
-  double a = 0;
-  r.getArea(a);
-  return a;
-}
-
-// a op b; b is left empty.
-RegionPtr combined(RegionPtr a, RegionPtr b, DtDb::BoolOperType op) {
-  EXPECT_EQ(a->booleanOper(op, b.get()), Dt::eOk);
-  EXPECT_TRUE(b->isNull());
-  return a;
-}
+using namespace zept::test;
 
 RegionPtr plateWithHole(double half, double holeRadius) {
   return combined(region(rectangle(-half, -half, half, half)), region({circle(0, 0, holeRadius)}), DtDb::kBoolSubtract);
@@ -107,7 +55,7 @@ TEST(DtDbRegion, BadCurvesGiveAnErrorAndNoRegion) {
   };
   for (auto const& c : cases) {
     std::vector<RegionPtr> out;
-    EXPECT_EQ(create(c.curves, out), c.want) << c.name;
+    EXPECT_EQ(createRegions(c.curves, out), c.want) << c.name;
     EXPECT_TRUE(out.empty()) << c.name;
   }
 }
@@ -255,7 +203,6 @@ TEST(DtDbRegion, BooleanResultsAddUp) {
         return region({std::make_shared<DtDbArc>(DtGePoint3d(x, y, 0), r, 0.0, kPi), line(x - r, y, x + r, y)});
     }
   };
-  auto copy = [](RegionPtr const& r) { return std::make_unique<DtDbRegion>(*r); };
   for (int i = 0; i < 60; ++i) {
     double const scale = i % 2 ? 1.0 : 100.0;
     auto a = combined(shape(scale), shape(scale), DtDb::kBoolUnite);
@@ -309,7 +256,7 @@ TEST(DtBrBrep, PlateWithAHoleHasAnExteriorLoopOfLinesAndAnInteriorCircle) {
         bool alongLoop = false, alongCurve = false;
         e.getEdgeOrientToLoop(alongLoop);
         edge.getOrientToCurve(alongCurve);
-        auto [p1, p2] = zept::test::edgeEnds(edge);
+        auto [p1, p2] = edgeEnds(edge);
         if (alongLoop != alongCurve) std::swap(p1, p2);
         if (kinds.back().size() > 1) {
           EXPECT_TRUE(p1.isEqualTo(previousEnd));

@@ -18,17 +18,14 @@
 
 #include "platform/host/DtBrBrep.h"
 #include "platform/host/DtDbArc.h"
-#include "platform/host/DtDbCircle.h"
-#include "platform/host/DtDbLine.h"
-#include "platform/host/DtDbRegion.h"
 #include "platform/host/DtGeCurve3d.h"
 #include "support/BrepEdges.h"
+#include "support/Regions.h"
 
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-using RegionPtr = std::unique_ptr<DtDbRegion>;
-using Curves = std::vector<std::shared_ptr<DtDbEntity>>;
+using namespace zept::test;
 
 // One shape with its exact membership and a lower bound of the distance to
 // its boundary.
@@ -37,17 +34,14 @@ struct Prim {
   double x, y, r, w, h, a0;  // rect: corner x, y and size w, h; slot: centres (x, y), (x + w, y)
 
   Curves curves() const {
-    auto line = [](double x0, double y0, double x1, double y1) {
-      return std::make_shared<DtDbLine>(DtGePoint3d(x0, y0, 0), DtGePoint3d(x1, y1, 0));
-    };
     auto arc = [](double cx, double cy, double rr, double from, double to) {
       return std::make_shared<DtDbArc>(DtGePoint3d(cx, cy, 0), rr, from, to);
     };
     switch (kind) {
       case kCircle:
-        return {std::make_shared<DtDbCircle>(DtGePoint3d(x, y, 0), DtGeVector3d::kZAxis, r)};
+        return {circle(x, y, r)};
       case kRect:
-        return {line(x, y, x + w, y), line(x + w, y, x + w, y + h), line(x + w, y + h, x, y + h), line(x, y + h, x, y)};
+        return rectangle(x, y, x + w, y + h);
       case kHalfDisc: {
         double const c = std::cos(a0) * r, s = std::sin(a0) * r;
         return {arc(x, y, r, a0, a0 + kPi), line(x - c, y - s, x + c, y + s)};
@@ -95,30 +89,6 @@ struct Prim {
   }
 };
 
-RegionPtr regionOf(Prim const& p) {
-  DtArray<DtDbEntity*> in;
-  auto const curves = p.curves();
-  for (auto const& c : curves) in.append(c.get());
-  DtArray<DtDbRegion*> made;
-  EXPECT_EQ(DtDbRegion::createFromCurves(in, made), Dt::eOk);
-  EXPECT_EQ(made.length(), 1);
-  for (int i = 1; i < made.length(); ++i) delete made[i];
-  return RegionPtr(made.length() > 0 ? made[0] : new DtDbRegion());
-}
-
-RegionPtr apply(RegionPtr a, RegionPtr b, DtDb::BoolOperType op) {
-  EXPECT_EQ(a->booleanOper(op, b.get()), Dt::eOk);
-  return a;
-}
-
-RegionPtr copy(RegionPtr const& r) { return std::make_unique<DtDbRegion>(*r); }
-
-double area(DtDbRegion const& r) {
-  double a = 0;
-  r.getArea(a);
-  return a;
-}
-
 // The region's boundary as chords within `sagitta` of its curves, for
 // point-in-region tests by ray crossings.
 std::vector<std::pair<DtGePoint3d, DtGePoint3d>> outline(DtDbRegion const& region, double sagitta) {
@@ -133,7 +103,7 @@ std::vector<std::pair<DtGePoint3d, DtGePoint3d>> outline(DtDbRegion const& regio
         DtGe::EntityId kind;
         edge.getCurveType(kind);
         if (kind != DtGe::kCircArc3d) {
-          chords.push_back(zept::test::edgeEnds(edge));
+          chords.push_back(edgeEnds(edge));
           continue;
         }
         DtGeCurve3d* curve = nullptr;
@@ -178,8 +148,9 @@ struct Operand {
     return subtract ? first && !second : first || second;
   }
   RegionPtr region() const {
-    RegionPtr r = regionOf(prims[0]);
-    if (prims.size() > 1) r = apply(std::move(r), regionOf(prims[1]), subtract ? DtDb::kBoolSubtract : DtDb::kBoolUnite);
+    RegionPtr r = zept::test::region(prims[0].curves());
+    auto const op = subtract ? DtDb::kBoolSubtract : DtDb::kBoolUnite;
+    if (prims.size() > 1) r = combined(std::move(r), zept::test::region(prims[1].curves()), op);
     return r;
   }
 };
@@ -230,9 +201,9 @@ std::string checkCase(unsigned seed) {
   Operand const opA = random.operand(), opB = random.operand();
   double const s = random.scale();
   RegionPtr const a = opA.region(), b = opB.region();
-  RegionPtr const uni = apply(copy(a), copy(b), DtDb::kBoolUnite);
-  RegionPtr const both = apply(copy(a), copy(b), DtDb::kBoolIntersect);
-  RegionPtr const less = apply(copy(a), copy(b), DtDb::kBoolSubtract);
+  RegionPtr const uni = combined(copy(a), copy(b), DtDb::kBoolUnite);
+  RegionPtr const both = combined(copy(a), copy(b), DtDb::kBoolIntersect);
+  RegionPtr const less = combined(copy(a), copy(b), DtDb::kBoolSubtract);
   double const tol = 1e-9 * s * s;
   std::ostringstream err;
   err.precision(12);
@@ -330,10 +301,10 @@ TEST(RegionBooleanCases, ExactAreasAndLoops) {
   for (auto const& c : cases) {
     RegionPtr const a = c.a.region(), b = c.b.region();
     double const aa = area(*a), ba = area(*b), tol = 1e-12 * std::max(1.0, aa);
-    RegionPtr const uni = apply(copy(a), copy(b), DtDb::kBoolUnite);
-    RegionPtr const both = apply(copy(a), copy(b), DtDb::kBoolIntersect);
-    RegionPtr const less = apply(copy(a), copy(b), DtDb::kBoolSubtract);
-    RegionPtr const more = apply(copy(b), copy(a), DtDb::kBoolSubtract);
+    RegionPtr const uni = combined(copy(a), copy(b), DtDb::kBoolUnite);
+    RegionPtr const both = combined(copy(a), copy(b), DtDb::kBoolIntersect);
+    RegionPtr const less = combined(copy(a), copy(b), DtDb::kBoolSubtract);
+    RegionPtr const more = combined(copy(b), copy(a), DtDb::kBoolSubtract);
     EXPECT_NEAR(area(*uni), c.uni, tol) << c.name;
     EXPECT_NEAR(area(*both), c.both, tol) << c.name;
     EXPECT_NEAR(area(*less), aa - c.both, tol) << c.name;

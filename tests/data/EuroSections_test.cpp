@@ -5,7 +5,6 @@
 // script gives it.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +19,7 @@
 #include "support/BundledCatalog.h"
 #include "support/CatalogFolders.h"
 #include "support/SameContours.h"
+#include "support/SqliteFile.h"
 
 using namespace zept::test;
 
@@ -226,21 +226,7 @@ TEST_F(EuroSections, CheckCatchesAValueBeyondRounding) {
 
 // The data script gives the catalog the size index a created one gets.
 TEST_F(EuroSections, SizesAreIndexed) {
-  std::string const file = std::string(ZEPT_BUNDLED_DATA_DIR) + "/EUROpro.mdb";
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-  sqlite3_stmt* stmt = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db,
-                               "SELECT group_concat(c.name) FROM sqlite_master m, pragma_index_info(m.name) c "
-                               "WHERE m.type = 'index' AND m.tbl_name = 'Shape' GROUP BY m.name",
-                               -1, &stmt, nullptr),
-            SQLITE_OK);
-  std::string indexes;
-  while (sqlite3_step(stmt) == SQLITE_ROW)
-    indexes += reinterpret_cast<char const*>(sqlite3_column_text(stmt, 0)) + std::string(";");
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  EXPECT_EQ(indexes, "NAME,DIM1,DIM2,DIM3;");
+  EXPECT_EQ(shapeIndexes(std::string(ZEPT_BUNDLED_DATA_DIR) + "/EUROpro.mdb"), "NAME,DIM1,DIM2,DIM3");
 }
 
 }  // namespace

@@ -42,11 +42,11 @@ class HostileNames : public CatalogFolders {
  protected:
   void SetUp() override {
     templateCatalog(tree.path("data/PDLScripts.mdb"));
-    catalogOf(tree.path("data/Testpro.mdb"),
-              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-               insertSize(L"IPE", 1, 80, 0, 0), insertSize(L"IPE", 1, 300, 0, 0), insertSize(L"HEB", 1, 100, 0, 0),
-               L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
-               L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
+    makeCatalog(tree.path("data/Testpro.mdb"),
+                {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                 insertSize(L"IPE", 1, 80, 0, 0), insertSize(L"IPE", 1, 300, 0, 0), insertSize(L"HEB", 1, 100, 0, 0),
+                 L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
+                 L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
     userObjCatalog(tree.path("app/Plates.mdb"), COleVariant(L"Plates"),
                    {L"INSERT INTO UserObjects (NAME, MASS) VALUES (\"P1\", 1)",
                     L"INSERT INTO ExtraParameters VALUES (\"P1\", \"Grade\", \"S355\")"});

@@ -80,8 +80,8 @@ class KilledWrites : public CatalogFolders {
 TEST_F(KilledWrites, ProfileSizeComesWithItsShapeTypeScript) {
   templateCatalog(tree.path("data/PDLScripts.mdb"));
   const auto pristine = tree.path("pristine.mdb");
-  catalogOf(pristine, {createShape(), createScripts(L"Section"), insertScript(L"Section", 2, L"U", false),
-                       insertSize(L"UPN", 2, 100, 0, 0)});
+  makeCatalog(pristine, {createShape(), createScripts(L"Section"), insertScript(L"Section", 2, L"U", false),
+                         insertSize(L"UPN", 2, 100, 0, 0)});
   const auto target = tree.path("app/Killpro.mdb");
   killCycles(
       pristine, target,
@@ -232,7 +232,7 @@ TEST_F(KilledWrites, KilledConversionIsTakenUpByTheNextSelection) {
   const auto target = tree.path("app/Killpro.mdb");
   for (auto const& layout : layouts) {
     std::filesystem::remove(pristine);
-    catalogOf(pristine, layout);
+    makeCatalog(pristine, layout);
     killCycles(
         pristine, target, [] { ZEPTDBProfile().setProfileDB(L"KILL"); },
         [&] {

@@ -2,7 +2,6 @@
 #include "database/ZEPTDBProfile.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <functional>
 #include <set>
@@ -15,6 +14,7 @@
 #include "support/CorePrinters.h"
 #include "support/CatalogFolders.h"
 #include "support/ProfileCatalogs.h"
+#include "support/SqliteFile.h"
 
 using namespace zept::test;
 
@@ -41,22 +41,6 @@ CString tableName(std::filesystem::path const& file, wchar_t const* table) {
   return info.m_strName;
 }
 
-// The columns of Shape's indexes ("NAME,DIM1"), read past the library.
-std::string shapeIndexes(std::filesystem::path const& file) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db,
-                     "SELECT group_concat(c.name) FROM sqlite_master m, pragma_index_info(m.name) c "
-                     "WHERE m.type = 'index' AND m.tbl_name = 'Shape' GROUP BY m.name",
-                     -1, &stmt, nullptr);
-  std::string out;
-  while (sqlite3_step(stmt) == SQLITE_ROW) out += reinterpret_cast<char const*>(sqlite3_column_text(stmt, 0));
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return out;
-}
-
 class ProfileTest : public CatalogFolders {
  protected:
   void SetUp() override { templateCatalog(tree.path("data/PDLScripts.mdb")); }
@@ -79,7 +63,7 @@ TEST_F(ProfileSelection, SectionlessCatalogsGetTheTemplateScriptsTheyUse) {
   for (auto const& [file, tables] : cases) {
     auto statements = tables;
     for (int type : {5, 1, 5, 7}) statements.push_back(insertSize(L"X", type, type, 0, 0, L"shape"));
-    catalogOf(inData(file), statements);
+    makeCatalog(inData(file), statements);
     const CString name = CString::fromUtf8(file).Left(CString::fromUtf8(file).GetLength() - 7);
     ASSERT_TRUE(profile.setProfileDB(name)) << file;
     profile.setDB(L"");
@@ -94,8 +78,8 @@ TEST_F(ProfileSelection, SectionlessCatalogsGetTheTemplateScriptsTheyUse) {
 // Version 3: "shape" held the scripts and "Profile" the sizes; renaming
 // alone makes it current.
 TEST_F(ProfileSelection, OldTablesAreRenamed) {
-  catalogOf(inData("Oldpro.mdb"), {createScripts(L"shape"), insertScript(L"shape", 3, L"T", true),
-                                 createShape(L"Profile"), insertSize(L"T", 3, 50, 0, 5, L"Profile")});
+  makeCatalog(inData("Oldpro.mdb"), {createScripts(L"shape"), insertScript(L"shape", 3, L"T", true),
+                                   createShape(L"Profile"), insertSize(L"T", 3, 50, 0, 5, L"Profile")});
   ASSERT_TRUE(profile.setProfileDB(L"OLD"));
   ZEPTDBProfileData r;
   ASSERT_TRUE(profile.getProfileData(L"T", L"50x5", &r));
@@ -107,7 +91,7 @@ TEST_F(ProfileSelection, OldTablesAreRenamed) {
 }
 
 TEST_F(ProfileSelection, ReadOnlyCatalogIsConvertedAndLockedAgain) {
-  catalogOf(inData("Lockedpro.mdb"), {createShape(), insertSize(L"I", 1, 100, 0, 0)});
+  makeCatalog(inData("Lockedpro.mdb"), {createShape(), insertSize(L"I", 1, 100, 0, 0)});
   zept::fs::setFileAttributes(wide(inData("Lockedpro.mdb")), FILE_ATTRIBUTE_READONLY);
   ASSERT_TRUE(profile.setProfileDB(L"LOCKED"));
   EXPECT_EQ(profile.mode(), CString(L"ro LOCKEDPRO.MDB"));
@@ -118,7 +102,7 @@ TEST_F(ProfileSelection, ReadOnlyCatalogIsConvertedAndLockedAgain) {
 // Without its template a conversion fails, and leaves a catalog that opens
 // and converts once the template is back.
 TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
-  catalogOf(inData("Waitpro.mdb"), {createShape(), createScripts(L"Section"), insertSize(L"I", 1, 100, 0, 0)});
+  makeCatalog(inData("Waitpro.mdb"), {createShape(), createScripts(L"Section"), insertSize(L"I", 1, 100, 0, 0)});
   std::filesystem::rename(inData("PDLScripts.mdb"), tree.path("PDLScripts.mdb"));
   EXPECT_FALSE(profile.setProfileDB(L"WAIT"));
   profile.setDB(L"");
@@ -131,7 +115,7 @@ TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
 
 TEST_F(ProfileSelection, NonProfileCatalogsAreRefusedAndClosed) {
   profileCatalog(inData("Goodpro.mdb"));
-  catalogOf(inData("Otherpro.mdb"), {L"CREATE TABLE Bolts (Id LONG)"});
+  makeCatalog(inData("Otherpro.mdb"), {L"CREATE TABLE Bolts (Id LONG)"});
   ASSERT_TRUE(profile.setProfileDB(L"GOOD"));
   EXPECT_FALSE(profile.setProfileDB(L"OTHER"));
   EXPECT_EQ(profile.mode(), CString());
@@ -145,15 +129,15 @@ class ProfileReading : public ProfileTest {
  protected:
   void SetUp() override {
     ProfileTest::SetUp();
-    catalogOf(inData("Readpro.mdb"),
-              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
-               insertScript(L"Section", 2, L"U-script", false), insertSize(L"IPE", 1, 200, 0, 0),
-               insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 2, 150, 75, 0), insertSize(L"IPE", 0, 80, 0, 0),
-               insertSize(L"HEA", 1, 0.05, 0, 2.5), L"INSERT INTO Shape (NAME, DIM1, DIM3) VALUES (\"HEA\", 300, 1)",
-               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3) VALUES (\"HEA\", 1, 400, NULL, 0)",
-               L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
-               L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")",
-               L"INSERT INTO ProfileName VALUES (\"IPE\", \"second\")"});
+    makeCatalog(inData("Readpro.mdb"),
+                {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
+                 insertScript(L"Section", 2, L"U-script", false), insertSize(L"IPE", 1, 200, 0, 0),
+                 insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 2, 150, 75, 0), insertSize(L"IPE", 0, 80, 0, 0),
+                 insertSize(L"HEA", 1, 0.05, 0, 2.5), L"INSERT INTO Shape (NAME, DIM1, DIM3) VALUES (\"HEA\", 300, 1)",
+                 L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3) VALUES (\"HEA\", 1, 400, NULL, 0)",
+                 L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
+                 L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")",
+                 L"INSERT INTO ProfileName VALUES (\"IPE\", \"second\")"});
     ASSERT_TRUE(profile.setProfileDB(L"READ"));
   }
 };
@@ -260,10 +244,11 @@ TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
 TEST_F(ProfileReading, SymbolWinsOverTheShapeTypeScript) {
   constexpr wchar_t kGrid[] = L"10#0-0:4-0:4-2:0-2:0-0";
   profile.setDB(L"");
-  catalogOf(inData("Symbolpro.mdb"),
-            {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
-             std::wstring(L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, \"") +
-                 kGrid + L"\")"});
+  makeCatalog(inData("Symbolpro.mdb"),
+              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
+               std::wstring(L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) "
+                            L"VALUES (\"P\", 1, 1, 0, 0, \"") +
+                   kGrid + L"\")"});
   ASSERT_TRUE(profile.setProfileDB(L"SYMBOL"));
   ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"cm"), dbText));
   const CString unit = L"cm";
@@ -274,19 +259,6 @@ TEST_F(ProfileReading, SymbolWinsOverTheShapeTypeScript) {
   ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
   EXPECT_EQ(CString(r.pdlScript), expected);
   EXPECT_EQ(r.isSymmetric, true);
-}
-
-// Sets SYMBOL of every row of `file` past the library (a contour text holds
-// double quotes).
-void setContour(std::filesystem::path const& file, std::string const& symbol) {
-  sqlite3* db = nullptr;
-  sqlite3_open(file.c_str(), &db);
-  sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db, "UPDATE Shape SET SYMBOL = ?1", -1, &stmt, nullptr);
-  sqlite3_bind_text(stmt, 1, symbol.c_str(), -1, SQLITE_TRANSIENT);
-  sqlite3_step(stmt);
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
 }
 
 // A contour already converted is served again (kept once it is read a
@@ -305,7 +277,7 @@ TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
   profile.setDB(L"");
   for (auto const* file : {"Apro.mdb", "Bpro.mdb"}) {
     profileCatalog(inApp(file), {insertSize(L"P", 1, 1, 0, 0)});
-    setContour(inApp(file), kContour);
+    sqliteRows(inApp(file), "UPDATE Shape SET SYMBOL = ?1", {kContour});
   }
   ASSERT_TRUE(profile.setProfileDB(L"B"));
   ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"mm"), dbText));
@@ -337,7 +309,7 @@ TEST_F(ProfileReading, WrittenContourIsReadBack) {
   constexpr wchar_t kSecond[] = L"10#0-0:4-0:4-2:0-2:0-0";
   profile.setDB(L"");
   profileCatalog(inApp("Editpro.mdb"), {insertSize(L"P", 1, 1, 0, 0)});
-  setContour(inApp("Editpro.mdb"), kFirst);
+  sqliteRows(inApp("Editpro.mdb"), "UPDATE Shape SET SYMBOL = ?1", {kFirst});
   ASSERT_TRUE(profile.setProfileDB(L"EDIT"));
   ZEPTDBProfileData r;
   ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
@@ -352,11 +324,11 @@ TEST_F(ProfileReading, WrittenContourIsReadBack) {
 // The members before the missing column are filled, those after it are not.
 TEST_F(ProfileReading, MissingColumnFailsHalfWay) {
   profile.setDB(L"");
-  catalogOf(inData("Shortpro.mdb"),
-            {L"CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, SHAPE_TYPE SHORT, "
-             L"MASS DOUBLE)",
-             createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS) VALUES (\"S\", 1, 3, 0, 0, 4.5)"});
+  makeCatalog(inData("Shortpro.mdb"),
+              {L"CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, "
+               L"SHAPE_TYPE SHORT, MASS DOUBLE)",
+               createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS) VALUES (\"S\", 1, 3, 0, 0, 4.5)"});
   ASSERT_TRUE(profile.setProfileDB(L"SHORT"));
   ZEPTDBProfileData r;
   r.h = -1;
@@ -469,9 +441,9 @@ TEST_F(ProfileRepeatedReads, ASymbolOfAnotherTypeLeavesTheCallersContour) {
   profile.setDB(L"");
   std::wstring shape = createShape();
   shape.replace(shape.find(L"SYMBOL MEMO"), 11, L"SYMBOL DOUBLE");
-  catalogOf(inApp("Oddpro.mdb"), {shape, createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
-                                  L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES "
-                                  L"(\"O\", 1, 1, 0, 0, 5)"});
+  makeCatalog(inApp("Oddpro.mdb"), {shape, createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
+                                    L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES "
+                                    L"(\"O\", 1, 1, 0, 0, 5)"});
   ASSERT_TRUE(profile.setProfileDB(L"ODD"));
   constexpr wchar_t kGrid[] = L"10#0-0:4-0:4-2:0-2:0-0";
   CString converted;
@@ -491,14 +463,14 @@ TEST_F(ProfileRepeatedReads, EachCatalogReadsItsOwnColumnOrder) {
   std::wstring turned = shapeColumns();
   turned.erase(turned.find(L", MASS DOUBLE"), 13);
   turned.insert(turned.size() - 1, L", MASS DOUBLE");
-  catalogOf(inApp("Turnedpro.mdb"),
-            {L"CREATE TABLE Shape " + turned,
-             L"CREATE TABLE Section (IS_SYMMETRIC YESNO, PDL_SCRIPT MEMO, SHAPE_TYPE SHORT, ID COUNTER)",
-             insertScript(L"Section", 1, L"I", true),
-             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, MATERIALS, HAS_MATS, IS_THIN, P4_T) "
-             L"VALUES (\"IPE\", 1, 200, 0, 0, 22.4, \"S235\", True, True, 3)",
-             L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, "
-             L"\"10#0-0:4-0:4-2:0-2:0-0\")"});
+  makeCatalog(inApp("Turnedpro.mdb"),
+              {L"CREATE TABLE Shape " + turned,
+               L"CREATE TABLE Section (IS_SYMMETRIC YESNO, PDL_SCRIPT MEMO, SHAPE_TYPE SHORT, ID COUNTER)",
+               insertScript(L"Section", 1, L"I", true),
+               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, MATERIALS, HAS_MATS, IS_THIN, P4_T) "
+               L"VALUES (\"IPE\", 1, 200, 0, 0, 22.4, \"S235\", True, True, 3)",
+               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, "
+               L"\"10#0-0:4-0:4-2:0-2:0-0\")"});
   Profile turnedProfile;
   ASSERT_TRUE(turnedProfile.setProfileDB(L"TURNED"));
   for (int again = 0; again < 4; ++again) {
@@ -531,14 +503,6 @@ TEST_F(ProfileRepeatedReads, WritableCatalogsKeepNothing) {
   }
 }
 
-// Sets MASS of every row past the library.
-void setMass(std::filesystem::path const& file, double mass) {
-  sqlite3* db = nullptr;
-  sqlite3_open(file.c_str(), &db);
-  sqlite3_exec(db, ("UPDATE Shape SET MASS = " + std::to_string(mass)).c_str(), nullptr, nullptr, nullptr);
-  sqlite3_close(db);
-}
-
 // A change by anyone, through this accessor, another one or past the
 // library, is what the next read after it gives.
 TEST_F(ProfileRepeatedReads, WritersChangeIsRead) {
@@ -564,7 +528,7 @@ TEST_F(ProfileRepeatedReads, WritersChangeIsRead) {
        }},
       {"past the library", [&](double value) {
          profile.setDB(L"");
-         setMass(inApp("Againpro.mdb"), value);
+         sqliteRows(inApp("Againpro.mdb"), "UPDATE Shape SET MASS = " + std::to_string(value));
        }}};
   double value = 30;
   for (auto const& [who, write] : writers) {
@@ -626,7 +590,7 @@ TEST_F(ProfileWriting, CreationRefusals) {
   EXPECT_EQ(profile.mode(), CString(L"ro TAKENPRO.MDB"));
   // The listed names are upper case: another spelling reaches the engine,
   // which refuses a file that exists.
-  catalogOf(inApp("Mixedpro.mdb"), {});
+  makeCatalog(inApp("Mixedpro.mdb"), {});
   EXPECT_EQ(profile.createProfileDB(L"Mixed", DtDb::kMetric), -1);
 
   std::filesystem::remove(inData("PDLScripts.mdb"));
@@ -691,7 +655,8 @@ TEST_F(ProfileWriting, SizesAreAddedOrUpdated) {
 // The first size of a shape type brings the template's script for it; types
 // of 0 or less, and types the template lacks, leave Section alone.
 TEST_F(ProfileWriting, NewShapeTypesBringTheirScript) {
-  catalogOf(inApp("Userpro.mdb"), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"mine", true)});
+  makeCatalog(inApp("Userpro.mdb"),
+              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"mine", true)});
   ASSERT_TRUE(profile.setProfileDB(L"USER"));
   for (auto [type, dim] : {std::pair{2, 10.}, std::pair{2, 20.}, std::pair{1, 30.}, std::pair{0, 40.},
                            std::pair{-3, 50.}, std::pair{9, 60.}}) {

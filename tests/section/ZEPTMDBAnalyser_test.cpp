@@ -36,8 +36,8 @@ constexpr wchar_t kKorvaMm[] = L"\"mm\" ( ( (S ( (L 0 0) (L 254 0) (L 254 127) (
 class MDBAnalyserTest : public CatalogFolders {
  protected:
   void SetUp() override {
-    catalogOf(tree.path("data/PDLScripts.mdb"), {createShape(L"ShapeTemplate"), createScripts(L"PDLScripts"),
-                                                 insertScript(L"PDLScripts", kRect, kRectangle, true)});
+    makeCatalog(tree.path("data/PDLScripts.mdb"), {createShape(L"ShapeTemplate"), createScripts(L"PDLScripts"),
+                                                   insertScript(L"PDLScripts", kRect, kRectangle, true)});
   }
   void catalogWith(wchar_t const* name, DtDb::MeasurementValue units, std::vector<Size> const& sizes) {
     ZEPTDBProfile writer;

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
@@ -17,10 +17,10 @@ namespace zept::test {
 inline std::wstring wide(std::filesystem::path const& p) { return zept::fromUtf8(p.string()); }
 
 // Creates the catalog `path` and runs each Jet SQL statement on it.
-inline void makeCatalog(std::filesystem::path const& path, std::initializer_list<wchar_t const*> statements) {
+inline void makeCatalog(std::filesystem::path const& path, std::vector<std::wstring> const& statements) {
   CDaoDatabase db;
   db.Create(wide(path).c_str());
-  for (auto const* sql : statements) db.Execute(sql, 128);
+  for (auto const& sql : statements) db.Execute(sql.c_str(), 128);
   db.Close();
 }
 

@@ -52,7 +52,7 @@ class CatalogFolders : public testing::Test {
     setCFG(&settings);
   }
   void TearDown() override { setCFG(nullptr); }
-  void catalog(std::string const& rel, std::initializer_list<wchar_t const*> sql = {L"CREATE TABLE T (ID LONG)"}) {
+  void catalog(std::string const& rel, std::vector<std::wstring> const& sql = {L"CREATE TABLE T (ID LONG)"}) {
     makeCatalog(tree.path(rel), sql);
   }
   static CString upper(std::wstring const& path) { return CString(path).MakeUpper(); }

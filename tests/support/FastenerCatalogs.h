@@ -33,12 +33,9 @@ inline constexpr wchar_t const* kGripTables[] = {
 
 // Creates the catalog `path` with `tables`, then runs `rows`.
 inline void fastenerCatalog(std::filesystem::path const& path, std::span<wchar_t const* const> tables,
-                            std::vector<std::wstring> const& rows = {}) {
-  CDaoDatabase db;
-  db.Create(wide(path).c_str());
-  for (auto const* sql : tables) db.Execute(sql, 128);
-  for (auto const& sql : rows) db.Execute(sql.c_str(), 128);
-  db.Close();
+                            std::vector<std::wstring> rows = {}) {
+  rows.insert(rows.begin(), tables.begin(), tables.end());
+  makeCatalog(path, rows);
 }
 
 }  // namespace zept::test

@@ -48,26 +48,19 @@ inline std::wstring insertSize(std::wstring const& name, int shapeType, double d
          std::to_wstring(d3) + L")";
 }
 
-// Creates catalog `path` and runs `statements` on it.
-inline void catalogOf(std::filesystem::path const& path, std::vector<std::wstring> const& statements) {
-  CDaoDatabase db;
-  db.Create(wide(path).c_str());
-  for (auto const& sql : statements) db.Execute(sql.c_str(), 128);
-  db.Close();
-}
-
 // A current catalog: Shape, and Section with the symmetric script "I" of
 // shape type 1; then `rows`.
 inline void profileCatalog(std::filesystem::path const& path, std::vector<std::wstring> rows = {}) {
   rows.insert(rows.begin(), {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I", true)});
-  catalogOf(path, rows);
+  makeCatalog(path, rows);
 }
 
 // The template: an empty ShapeTemplate and the scripts of shape types 1, 2
 // and 5 ("I", "U", "L").
 inline void templateCatalog(std::filesystem::path const& path) {
-  catalogOf(path, {createShape(L"ShapeTemplate"), createScripts(L"PDLScripts"), insertScript(L"PDLScripts", 1, L"I", true),
-                   insertScript(L"PDLScripts", 2, L"U", false), insertScript(L"PDLScripts", 5, L"L", false)});
+  makeCatalog(path, {createShape(L"ShapeTemplate"), createScripts(L"PDLScripts"),
+                     insertScript(L"PDLScripts", 1, L"I", true), insertScript(L"PDLScripts", 2, L"U", false),
+                     insertScript(L"PDLScripts", 5, L"L", false)});
 }
 
 }  // namespace zept::test

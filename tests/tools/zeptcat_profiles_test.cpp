@@ -20,14 +20,14 @@ class zeptcatProfiles : public ::testing::Test {
  protected:
   void SetUp() override {
     templateCatalog(tree.path("data/PDLScripts.mdb"));
-    catalogOf(tree.path("data/Steelpro.mdb"),
-              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"LineTo(H,B);", true),
-               insertScript(L"Section", 2, L"U", false), insertSize(L"IPE", 1, 200, 0, 0),
-               insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 2, 150, 75, 10),
-               L"UPDATE Shape SET H = DIM1, B = DIM1 / 2, MASS = 8.1 WHERE NAME = \"IPE\"",
-               L"INSERT INTO Shape (NAME, DIM1, DIM2, DIM3) VALUES (\"FL\", 50, 0, 5)",
-               L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
-               L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
+    makeCatalog(tree.path("data/Steelpro.mdb"),
+                {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"LineTo(H,B);", true),
+                 insertScript(L"Section", 2, L"U", false), insertSize(L"IPE", 1, 200, 0, 0),
+                 insertSize(L"IPE", 1, 100, 0, 0), insertSize(L"IPE", 2, 150, 75, 10),
+                 L"UPDATE Shape SET H = DIM1, B = DIM1 / 2, MASS = 8.1 WHERE NAME = \"IPE\"",
+                 L"INSERT INTO Shape (NAME, DIM1, DIM2, DIM3) VALUES (\"FL\", 50, 0, 5)",
+                 L"CREATE TABLE ProfileName (SHAPE TEXT(50), DESCRIPTION TEXT(255))",
+                 L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
   }
 
   ToolResult run(std::vector<std::string> args) {

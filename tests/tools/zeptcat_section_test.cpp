@@ -18,12 +18,12 @@ namespace {
 class zeptcatSection : public ::testing::Test {
  protected:
   void SetUp() override {
-    catalogOf(tree.path("data/PDLScripts.mdb"),
-              {createShape(L"ShapeTemplate"), createScripts(L"PDLScripts"),
-               insertScript(L"PDLScripts", 8,
-                            L"StartContour(-B/2,-H/2,ext); LineTo(B/2,-H/2); LineTo(B/2,H/2); LineTo(-B/2,H/2);"
-                            L"StartContour(-B/4,0,hole); ArcTo(B/4,0,B/4,CW); ArcTo(-B/4,0,B/4,CW);",
-                            true)});
+    makeCatalog(tree.path("data/PDLScripts.mdb"),
+                {createShape(L"ShapeTemplate"), createScripts(L"PDLScripts"),
+                 insertScript(L"PDLScripts", 8,
+                              L"StartContour(-B/2,-H/2,ext); LineTo(B/2,-H/2); LineTo(B/2,H/2); LineTo(-B/2,H/2);"
+                              L"StartContour(-B/4,0,hole); ArcTo(B/4,0,B/4,CW); ArcTo(-B/4,0,B/4,CW);",
+                              true)});
     // Created through the catalog layer, which wants Windows-style folders.
     ScopedEnv drive("ZEPT_DRIVE_U", tree.str());
     FolderSettings settings{L"U:\\data\\", L"U:\\data\\"};

@@ -5,10 +5,10 @@
 #pragma once
 
 #include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
+
+#include "support/TestTree.h"
 
 namespace zept::test {
 
@@ -16,26 +16,20 @@ namespace zept::test {
 // journal of a new table and a rewrite of every row; true when the journal
 // is there. Played back, it gives any file at `path` the schema of this one.
 inline bool leaveHotJournal(std::filesystem::path const& path) {
-  const pid_t pid = ::fork();
-  if (pid == 0) {
+  const bool left = inChild([&] {
     sqlite3* db = nullptr;
     // A one-page cache makes the change spill into the file before commit;
     // the new table puts the schema page first in the journal.
-    const bool made =
-        sqlite3_open(path.c_str(), &db) == SQLITE_OK &&
-        sqlite3_exec(db,
-                     "CREATE TABLE Old (V TEXT);"
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
-                     "INSERT INTO Old SELECT printf('%0200d', i) FROM n;"
-                     "PRAGMA cache_size=1; BEGIN; CREATE TABLE Junk (X); UPDATE Old SET V = V || V;",
-                     nullptr, nullptr, nullptr) == SQLITE_OK;
-    ::_exit(made ? 0 : 1);  // no commit, no rollback: the writer dies here
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
+    return sqlite3_open(path.c_str(), &db) == SQLITE_OK &&
+           sqlite3_exec(db,
+                        "CREATE TABLE Old (V TEXT);"
+                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
+                        "INSERT INTO Old SELECT printf('%0200d', i) FROM n;"
+                        "PRAGMA cache_size=1; BEGIN; CREATE TABLE Junk (X); UPDATE Old SET V = V || V;",
+                        nullptr, nullptr, nullptr) == SQLITE_OK;
+  });  // no commit, no rollback: the writer dies with the child
   std::error_code ec;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-         std::filesystem::file_size(path.string() + "-journal", ec) > 0;
+  return left && std::filesystem::file_size(path.string() + "-journal", ec) > 0;
 }
 
 }  // namespace zept::test

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Scratch folders and environment variables for the file-system tests.
+// Scratch folders, environment variables and child processes for the tests.
 #pragma once
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -29,6 +31,22 @@ class ScopedEnv {
   std::string m_name;
   std::optional<std::string> m_old;
 };
+
+// Runs `body` in a forked child and waits for it: true when `body` returned
+// true there (an exception counts as false).
+inline bool inChild(std::function<bool()> const& body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    bool ok = false;
+    try {
+      ok = body();
+    } catch (...) {
+    }
+    ::_exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the object dies.

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -20,6 +18,7 @@
 
 using zept::dao::Engine;
 using zept::test::errorOf;
+using zept::test::inChild;
 using zept::test::makeCatalog;
 using zept::test::TempTree;
 using zept::test::wide;
@@ -77,14 +76,7 @@ TEST_F(WarmReopen, UnchangedCatalogComesBackWarmAndItsLockStillGoes) {
 // while it is open again.
 TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   auto otherProcessLocks = [&] {
-    const pid_t pid = fork();
-    if (pid == 0) {
-      zept::dao::FileLock lock;
-      _exit(lock.acquire(file.string(), zept::dao::FileLock::Kind::Exclusive) ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return inChild([&] { return zept::dao::FileLock().acquire(file.string(), zept::dao::FileLock::Kind::Exclusive); });
   };
   CDaoDatabase db;
   for (int round = 0; round < 3; ++round) {
@@ -97,12 +89,10 @@ TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   EXPECT_EQ(keptReads(db), 1u);  // the rounds above went warm
   // A child closing the catalog it inherited open shares the parent's lock:
   // closing it there must leave the parent's lock in place.
-  const pid_t child = fork();
-  if (child == 0) {
+  inChild([&] {
     db.Close();
-    _exit(0);
-  }
-  waitpid(child, nullptr, 0);
+    return true;
+  });
   EXPECT_FALSE(otherProcessLocks());
   db.Close();
   EXPECT_TRUE(otherProcessLocks());
@@ -149,20 +139,11 @@ TEST_F(WarmReopen, WriterInAnotherProcessInvalidates) {
   CDaoDatabase db;
   EXPECT_EQ(readName(db), L"b");
   db.Close();
-  const pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    try {
-      CDaoDatabase writer;
-      rename(writer, L"d");
-    } catch (...) {
-      _exit(1);
-    }
-    _exit(0);
-  }
-  int status = 0;
-  waitpid(pid, &status, 0);
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  ASSERT_TRUE(inChild([&] {
+    CDaoDatabase writer;
+    rename(writer, L"d");
+    return true;
+  }));
   EXPECT_EQ(readName(db), L"d");
   EXPECT_EQ(keptReads(db), 1u);  // the read just made, on a new engine
   db.Close();

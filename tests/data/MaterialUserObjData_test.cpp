@@ -6,7 +6,6 @@
 // Steel grades carry EN 1993-1-1's design values for their product standard.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <map>
 #include <set>
 #include <string>

@@ -5,8 +5,6 @@
 // check, and the shape scripts every catalog takes from the template.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <map>
 #include <numbers>
 #include <optional>

@@ -3,9 +3,7 @@
 // polyline interface.
 #pragma once
 
-#include <cmath>
 #include <initializer_list>
-#include <numbers>
 #include <utility>
 
 #include "platform/host/DtDbPolyline.h"

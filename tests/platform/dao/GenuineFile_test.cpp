@@ -6,7 +6,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <random>
 

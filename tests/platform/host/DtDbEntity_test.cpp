@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 #include <numbers>
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <numbers>
 
 #include "platform/host/DtGeMatrix3d.h"

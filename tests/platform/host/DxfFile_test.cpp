@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <numbers>
 
 #include "support/TestTree.h"
 

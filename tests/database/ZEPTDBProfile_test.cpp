@@ -620,10 +620,7 @@ TEST_F(ProfileWriting, UnitReadWhileWritingIsReadAgainAfterAWriter) {
     profile.getCrossFactor(L"mm", &units);
     ASSERT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"mm", L"kG"}));
     profile.setDB(L"");
-    sqlite3* db = nullptr;
-    sqlite3_open(inApp(name.toUtf8() + "Pro.mdb").c_str(), &db);
-    sqlite3_exec(db, "UPDATE MSysProperties SET Value = 'cm' WHERE Name = 'unit_sect'", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    sqliteRows(inApp(name.toUtf8() + "Pro.mdb"), "UPDATE MSysProperties SET Value = 'cm' WHERE Name = 'unit_sect'");
     ASSERT_TRUE(profile.setProfileDB(name));
     profile.getCrossFactor(L"mm", &units);
     EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"cm", L"mm", L"kG"})) << round;

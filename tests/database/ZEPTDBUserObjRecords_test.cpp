@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "database/ZEPTDBUserObj.h"
-#include "platform/dao/DaoRecordset.h"
 #include "support/CatalogFolders.h"
 #include "support/CorePrinters.h"
 #include "support/UserObjCatalogs.h"
@@ -41,11 +40,7 @@ class ZEPTDBUserObjRecords : public CatalogFolders {
     ASSERT_TRUE(objs.setUserObjDB(L"Plates"));
   }
   // The number of rows `sql` (a SELECT COUNT(*)) counts, read on the side.
-  long count(wchar_t const* sql) {
-    CDaoRecordset rs(&objs.probe());
-    rs.Open(dbOpenSnapshot, sql);
-    return static_cast<long>(rs.GetFieldValue(0).toDouble());
-  }
+  long count(wchar_t const* sql) { return countOf(objs.probe(), sql); }
   struct Accessor : ZEPTDBUserObj {
     CDaoDatabase& probe() { return m_db; }
   };

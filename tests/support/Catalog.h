@@ -39,6 +39,14 @@ inline std::string rowsText(std::filesystem::path const& file, wchar_t const* sq
   return rows.toUtf8();
 }
 
+// The count `sql` (a SELECT COUNT(*)) gives on `db`; -1 when it is no long.
+inline long countOf(CDaoDatabase& db, wchar_t const* sql) {
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, sql);
+  const COleVariant v = rs.GetFieldValue(0);
+  return v.vt == VT_I4 ? v.lVal : -1;
+}
+
 // The Jet error number `f` throws, or 0 when it throws nothing.
 inline long errorOf(std::function<void()> const& f) {
   try {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/TestTree.h"
 
 extern char** environ;
 
@@ -62,5 +65,17 @@ inline ToolResult runTool(std::string const& exe, std::vector<std::string> const
   result.err = slurp(errFile);
   return result;
 }
+
+// A scratch folder to run the tools in.
+class ToolTest : public testing::Test {
+ protected:
+  // zeptcat with `front` (its folders, say) before `args`.
+  ToolResult zeptcat(std::vector<std::string> front, std::vector<std::string> const& args,
+                     std::vector<std::string> const& env = {}) {
+    front.insert(front.end(), args.begin(), args.end());
+    return runTool(ZEPTCAT_PATH, front, tree.path(""), env);
+  }
+  TempTree tree;
+};
 
 }  // namespace zept::test

@@ -11,18 +11,13 @@
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
 
-using zept::test::TempTree;
 using zept::test::ToolResult;
 
 namespace {
 
-class zeptcatBolts : public ::testing::Test {
+class zeptcatBolts : public zept::test::ToolTest {
  protected:
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", ZEPT_BUNDLED_DATA_DIR});
-    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
-  TempTree tree;
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", ZEPT_BUNDLED_DATA_DIR}, args); }
 };
 
 // Every value of `key` in JSON output, in order.

@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class zeptcatCatalogs : public ::testing::Test {
+class zeptcatCatalogs : public zept::test::ToolTest {
  protected:
   void SetUp() override {
     makeCatalog(tree.path("data/PlatesList.mdb"),
@@ -40,12 +40,8 @@ class zeptcatCatalogs : public ::testing::Test {
     makeCatalog(tree.path("app/HolesList.mdb"), {L"CREATE TABLE List (Value DOUBLE, Data DOUBLE)"});
   }
 
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", data, "--app", app});
-    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", data, "--app", app}, args); }
 
-  TempTree tree;
   std::string data = tree.dir("data").string() + "/";
   std::string app = tree.dir("app").string() + "/";
 };

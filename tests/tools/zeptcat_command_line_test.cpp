@@ -12,8 +12,6 @@
 #include "tools/RunTool.h"
 #include "zeptdb/version.h"
 
-using zept::test::TempTree;
-
 namespace {
 
 struct Case {
@@ -23,17 +21,14 @@ struct Case {
   std::string message;  // found in what it wrote, stdout or stderr
 };
 
-class zeptcatCommandLine : public ::testing::TestWithParam<Case> {
- protected:
-  TempTree tree;
-};
+class zeptcatCommandLine : public zept::test::ToolTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(zeptcatCommandLine, AnswersWithStatusAndMessage) {
   Case const& c = GetParam();
   tree.file("file.txt");
   std::vector<std::string> args;
   for (auto arg : c.args) args.push_back(arg == "$FILE" ? tree.path("file.txt").string() : arg);
-  const auto r = zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""), c.env);
+  const auto r = zeptcat({}, args, c.env);
   EXPECT_EQ(r.status, c.status) << r.err;
   EXPECT_NE((r.out + r.err).find(c.message), std::string::npos) << r.out << r.err;
 }
@@ -67,14 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The completion script zeptcat makes, sourced into bash and asked as bash
 // asks it while a line is typed.
-class zeptcatCompletion : public ::testing::TestWithParam<std::pair<std::string, std::string>> {
- protected:
-  TempTree tree;
-};
+class zeptcatCompletion : public zept::test::ToolTest,
+                          public ::testing::WithParamInterface<std::pair<std::string, std::string>> {};
 
 TEST_P(zeptcatCompletion, CompletesTheWordBeingTyped) {
   auto const& [line, expected] = GetParam();
-  const auto made = zept::test::runTool(ZEPTCAT_PATH, {"--bash-completion"}, tree.path(""));
+  const auto made = zeptcat({}, {"--bash-completion"});
   ASSERT_EQ(made.status, 0) << made.err;
   const auto script = tree.file("zeptcat.bash", made.out);
   const auto r = zept::test::runTool(

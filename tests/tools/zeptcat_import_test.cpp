@@ -20,13 +20,13 @@ using zept::test::wide;
 
 namespace {
 
-class zeptcatGenuine : public ::testing::Test {
+class zeptcatGenuine : public zept::test::ToolTest {
  protected:
   void SetUp() override {
     if (samples.empty()) GTEST_SKIP() << "no genuine sample files beside the checkout";
   }
   ToolResult run(std::vector<std::string> const& args) {
-    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""), {"ZEPT_APP_PATH=" + tree.dir("app").string() + "/"});
+    return zeptcat({}, args, {"ZEPT_APP_PATH=" + tree.dir("app").string() + "/"});
   }
   std::filesystem::path sample(char const* name) { return *zept::test::mdbSamplesDir() / name; }
 
@@ -49,7 +49,6 @@ class zeptcatGenuine : public ::testing::Test {
   }
 
   std::vector<std::filesystem::path> samples = zept::test::mdbSamples();
-  TempTree tree;
 };
 
 TEST_F(zeptcatGenuine, SqlReadsAGenuineFileDirectly) {

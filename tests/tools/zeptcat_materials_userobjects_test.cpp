@@ -12,29 +12,25 @@
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
 
-using zept::test::TempTree;
 using zept::test::ToolResult;
 
 namespace {
 
 bool has(std::string const& text, std::string const& part) { return text.find(part) != std::string::npos; }
 
-class zeptcatMaterialsUserObjects : public ::testing::Test {
+class zeptcatMaterialsUserObjects : public zept::test::ToolTest {
  protected:
-  ToolResult bundled(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", ZEPT_BUNDLED_DATA_DIR});
-    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""), {"ZEPT_LANG=1031"});
+  ToolResult bundled(std::vector<std::string> const& args) {
+    return zeptcat({"--data", ZEPT_BUNDLED_DATA_DIR}, args, {"ZEPT_LANG=1031"});
   }
   // In the scratch folder "cat/", which is both data and user-object folder.
-  ToolResult scratch(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", tree.dir("cat").string()});
-    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""));
+  ToolResult scratch(std::vector<std::string> const& args) {
+    return zeptcat({"--data", tree.dir("cat").string()}, args);
   }
   std::string input(std::string const& text) {
     const auto path = tree.file("input.txt", text);
     return path.string();
   }
-  TempTree tree;
 };
 
 TEST_F(zeptcatMaterialsUserObjects, Materials) {

@@ -16,7 +16,7 @@ using namespace zept::test;
 
 namespace {
 
-class zeptcatProfiles : public ::testing::Test {
+class zeptcatProfiles : public ToolTest {
  protected:
   void SetUp() override {
     templateCatalog(tree.path("data/PDLScripts.mdb"));
@@ -30,12 +30,8 @@ class zeptcatProfiles : public ::testing::Test {
                  L"INSERT INTO ProfileName VALUES (\"IPE\", \"I beam\")"});
   }
 
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", data, "--app", app});
-    return runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", data, "--app", app}, args); }
 
-  TempTree tree;
   std::string data = tree.dir("data").string() + "/";
   std::string app = tree.dir("app").string() + "/";
 };

@@ -23,12 +23,9 @@ std::string const kData = ZEPT_BUNDLED_DATA_DIR "/";
 std::string const kBox = kData + "WeldedBox.dxf";
 std::string const kPlate = kData + "PlateTwoHoles.dxf";
 
-class zeptcatRegion : public ::testing::Test {
+class zeptcatRegion : public ToolTest {
  protected:
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", kData, "--app", app});
-    return runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", kData, "--app", app}, args); }
 
   std::string file(std::string const& name, std::string const& text) {
     std::string const path = tree.path(name).string();
@@ -42,7 +39,6 @@ class zeptcatRegion : public ::testing::Test {
     return at == std::string::npos ? NAN : std::stod(out.substr(at + name.size() + 1));
   }
 
-  TempTree tree;
   std::string app = tree.dir("app").string() + "/";
 };
 

@@ -19,15 +19,10 @@ namespace {
 // (720, 140).
 const std::string kPlate = "\"mm\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) (L 0 50) ) 0 ( ) ) ) )";
 
-class zeptcatRender : public ::testing::Test {
+class zeptcatRender : public ToolTest {
  protected:
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", tree.dir("data").string()});
-    return runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", tree.dir("data").string()}, args); }
   std::string out(std::string const& name) const { return tree.path(name).string(); }
-
-  TempTree tree;
 };
 
 TEST_F(zeptcatRender, PictureWithDimensions) {

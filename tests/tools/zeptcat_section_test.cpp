@@ -15,7 +15,7 @@ using namespace zept::test;
 
 namespace {
 
-class zeptcatSection : public ::testing::Test {
+class zeptcatSection : public ToolTest {
  protected:
   void SetUp() override {
     makeCatalog(tree.path("data/PDLScripts.mdb"),
@@ -45,12 +45,8 @@ class zeptcatSection : public ::testing::Test {
     setCFG(nullptr);
   }
 
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", data});
-    return runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", data}, args); }
 
-  TempTree tree;
   std::string data = tree.dir("data").string() + "/";
 };
 

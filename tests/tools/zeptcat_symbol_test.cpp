@@ -16,7 +16,7 @@ using namespace zept::test;
 
 namespace {
 
-class zeptcatSymbol : public ::testing::Test {
+class zeptcatSymbol : public ToolTest {
  protected:
   void SetUp() override {
     tree.dir("app");
@@ -31,12 +31,8 @@ class zeptcatSymbol : public ::testing::Test {
     ms->appendDtDbEntity(new DtDbLine({0, 0, 0}, {0, 0, 9}));
     ASSERT_EQ(db.saveAs(CString::fromUtf8(spatial)), Dt::eOk);
   }
-  ToolResult run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--app", app});
-    return runTool(ZEPTCAT_PATH, args, tree.path(""));
-  }
+  ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--app", app}, args); }
 
-  TempTree tree;
   std::string app = tree.path("app").string() + "/";
   std::string drawing = tree.path("plate.dxf").string(), spatial = tree.path("spatial.dxf").string();
 };

@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "platform/dao/DaoDatabase.h"
-#include "platform/dao/DaoRecordset.h"
 #include "support/TestTree.h"
 #include "support/Catalog.h"
 #include "tools/RunTool.h"
 
 using zept::test::makeCatalog;
-using zept::test::TempTree;
 using zept::test::ToolResult;
 using zept::test::wide;
 
 namespace {
 
-class zeptcat : public ::testing::Test {
+class zeptcat : public zept::test::ToolTest {
  protected:
   void SetUp() override {
     makeCatalog(tree.path("cat/Parts.mdb"),
@@ -25,18 +23,15 @@ class zeptcat : public ::testing::Test {
   }
 
   ToolResult run(std::vector<std::string> const& args, std::vector<std::string> const& env = {}) {
-    return zept::test::runTool(ZEPTCAT_PATH, args, tree.path(""), env);
+    return ToolTest::zeptcat({}, args, env);
   }
 
   long partCount() {
     CDaoDatabase db;
     db.Open(wide(tree.path("cat/Parts.mdb")).c_str(), false, true);
-    CDaoRecordset rs(&db);
-    rs.Open(dbOpenSnapshot, L"SELECT Count(*) AS N FROM Parts");
-    return rs.GetFieldValue(0).lVal;
+    return zept::test::countOf(db, L"SELECT Count(*) AS N FROM Parts");
   }
 
-  TempTree tree;
   std::string dir = tree.dir("cat").string();
 };
 

@@ -8,17 +8,15 @@
 #include "support/Catalog.h"
 #include "tools/RunTool.h"
 
-using zept::test::TempTree;
 using zept::test::wide;
 
 namespace {
 
-class zeptmkcat : public ::testing::Test {
+class zeptmkcat : public zept::test::ToolTest {
  protected:
   zept::test::ToolResult run(std::vector<std::string> const& args) {
     return zept::test::runTool(ZEPTMKCAT_PATH, args, tree.path(""));
   }
-  TempTree tree;
   std::filesystem::path output = tree.path("out.mdb");
   std::filesystem::path temp = tree.path("out.mdb.tmp");
 };

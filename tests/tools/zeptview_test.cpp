@@ -209,7 +209,7 @@ TEST(ViewerDrawing, ClosedOutlinesBecomeASectionWithItsHoles) {
 
 bool haveCommand(char const* name) { return std::system((std::string("command -v ") + name + " >/dev/null").c_str()) == 0; }
 
-class ZeptviewWindow : public ::testing::Test {
+class ZeptviewWindow : public ToolTest {
  protected:
   void SetUp() override {
     if (!haveCommand("xvfb-run")) GTEST_SKIP() << "xvfb-run is not installed: no X server to start zeptview in";
@@ -225,7 +225,6 @@ class ZeptviewWindow : public ::testing::Test {
                                    // GTK and fontconfig keep caches to the end of the process.
                                    "ASAN_OPTIONS=detect_leaks=0"});
   }
-  TempTree tree;
 };
 
 // 0x00RRGGBB words of an exported PNG.

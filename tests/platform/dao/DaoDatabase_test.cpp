@@ -16,19 +16,13 @@
 #include "support/TestTree.h"
 #include "support/Catalog.h"
 
+using zept::test::countOf;
 using zept::test::errorOf;
 using zept::test::makeCatalog;
 using zept::test::TempTree;
 using zept::test::wide;
 
 namespace {
-
-long countRows(CDaoDatabase& db, wchar_t const* sql) {
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, sql);
-  COleVariant v = rs.GetFieldValue(0);
-  return v.vt == VT_I4 ? v.lVal : -1;
-}
 
 class DaoOpenModes : public ::testing::Test {
  protected:
@@ -155,9 +149,9 @@ TEST_F(DaoStatements, FieldsReadWithTheirJetTypesAndNullAsNull) {
 }
 
 TEST_F(DaoStatements, TextComparesWithCaseNamesWithout) {
-  EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM Kinds WHERE T=\"x\""), 1);
-  EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM Kinds WHERE T=\"X\""), 0);
-  EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM kinds WHERE [KINDS]![t]=\"x\""), 1);
+  EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM Kinds WHERE T=\"x\""), 1);
+  EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM Kinds WHERE T=\"X\""), 0);
+  EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM kinds WHERE [KINDS]![t]=\"x\""), 1);
 }
 
 TEST_F(DaoStatements, SecondStatementOrAttachIsRefusedAndChangesNothing) {
@@ -170,7 +164,7 @@ TEST_F(DaoStatements, SecondStatementOrAttachIsRefusedAndChangesNothing) {
   };
   for (auto const& sql : hostile) {
     EXPECT_THROW(db.Execute(sql, 128), CDaoException) << sql.toUtf8();
-    EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM Kinds"), 2) << sql.toUtf8();
+    EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM Kinds"), 2) << sql.toUtf8();
   }
   EXPECT_FALSE(std::filesystem::exists(tree.path("other.mdb")));
   CDaoRecordset rs(&db);
@@ -193,13 +187,13 @@ TEST(DaoPaths, NameThatLooksLikeAUriOpensThatFile) {
   for (bool readOnly : {true, false}) {
     CDaoDatabase db;
     db.Open(L"file:a.mdb", !readOnly, readOnly);
-    EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM Mine"), 0) << readOnly;
+    EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM Mine"), 0) << readOnly;
     if (!readOnly) db.Execute(L"INSERT INTO Mine VALUES (1)", 128);
   }
   std::filesystem::current_path(previous);
   CDaoDatabase other;
   other.Open(wide(tree.path("a.mdb")).c_str(), false, true);
-  EXPECT_EQ(countRows(other, L"SELECT COUNT(*) FROM Other"), 0);
+  EXPECT_EQ(countOf(other, L"SELECT COUNT(*) FROM Other"), 0);
 }
 
 TEST_F(DaoStatements, UnknownTableAndColumnThrow) {
@@ -290,8 +284,8 @@ TEST(DaoDurability, KilledWriterLeavesWholeStatements) {
     waitpid(pid, nullptr, 0);
     CDaoDatabase db;
     ASSERT_NO_THROW(db.Open(name.c_str(), false, true));
-    EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM N") % 50, 0);
-    EXPECT_EQ(countRows(db, L"SELECT COUNT(*) FROM N WHERE I<>J"), 0);
+    EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM N") % 50, 0);
+    EXPECT_EQ(countOf(db, L"SELECT COUNT(*) FROM N WHERE I<>J"), 0);
   }
 }
 

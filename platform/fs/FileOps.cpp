@@ -113,6 +113,8 @@ bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists) {
   if (::stat(target->c_str(), &dstStat) == 0) {
     if (failIfExists || S_ISDIR(dstStat.st_mode) || (dstStat.st_mode & S_IWUSR) == 0) return false;
   }
+  // A link at the name is replaced, never followed out of the folder.
+  if (!savedFilePath(*target, false)) return false;
 
   Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (in.get() < 0) return false;

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <random>
 #include <string_view>
@@ -52,6 +53,28 @@ std::string randomName() {
 }
 
 }  // namespace
+
+std::optional<std::string> savedFilePath(std::string const& target, bool followLink) {
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) != 0) {
+    if (errno == ENOENT) return target;  // a new file
+    return std::nullopt;
+  }
+  std::string path = target;
+  if (S_ISLNK(st.st_mode)) {
+    if (!followLink) return target;
+    char* real = ::realpath(target.c_str(), nullptr);
+    if (!real) return std::nullopt;
+    path = real;
+    std::free(real);
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return std::nullopt;
+  }
+  return path;
+}
 
 bool renameWithoutReplacing(std::string const& from, std::string const& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;

@@ -12,6 +12,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 
 namespace zept::fs {
@@ -50,6 +51,15 @@ class TempFile {
   int m_fd = -1;
   int m_alive = -1;  // holds the liveness lock
 };
+
+// Where a file saved under `target` by a rename goes: `target`, or with
+// `followLink` the file a symbolic link there names, so that the link stays
+// and its file gets the content, as a plain write through the link would
+// give it (without, the link itself is replaced). Nullopt, with errno set,
+// for what a rename would destroy instead of overwriting: an existing folder
+// (EISDIR), device, FIFO or socket (EINVAL), or a followed link that leads
+// nowhere or in a circle.
+std::optional<std::string> savedFilePath(std::string const& target, bool followLink);
 
 // Renames `from` to `to` but never over a file there (errno EEXIST), also on
 // file systems without the kernel's no-replace rename.

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <system_error>
 
 #include "platform/fs/TempFile.h"
@@ -40,9 +41,12 @@ cairo_status_t writeToFile(void* closure, unsigned char const* data, unsigned in
 // into place only when everything was written.
 bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::FILE*)> const& produce) {
   if (path.empty() || !path.has_filename()) return false;
+  const std::optional<std::string> target = zept::fs::savedFilePath(path.string(), true);
+  if (!target) return false;
+  const std::filesystem::path saved(*target);
   // A read-only file is kept, as the catalogs and drawings keep theirs.
-  if (struct stat st {}; ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
-  std::filesystem::path const dir = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+  if (struct stat st {}; ::stat(saved.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
+  std::filesystem::path const dir = saved.has_parent_path() ? saved.parent_path() : std::filesystem::path(".");
   // An image is for others to see: made with the mode the umask gives.
   TempFile temp(dir.string());
   if (!temp.valid()) return false;
@@ -53,7 +57,7 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   ok = std::fflush(file) == 0 && ok;
   ok = ::fsync(::fileno(file)) == 0 && ok;
   ok = std::fclose(file) == 0 && ok;
-  return ok && temp.placeAt(path.string(), true);
+  return ok && temp.placeAt(*target, true);
 }
 
 // Cairo computes in 24.8 fixed point: coordinates beyond this would wrap.

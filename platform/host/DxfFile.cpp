@@ -783,14 +783,15 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
       error = "the file exists";
       return false;
     }
-    if (S_ISDIR(st.st_mode)) {
-      error = "a folder of that name exists";
-      return false;
-    }
+  }
+  const std::optional<std::string> target = zept::fs::savedFilePath(posixPath, true);
+  if (!target) {
+    error = errno == EISDIR ? "a folder of that name exists" : "the name is not a file that can be replaced";
+    return false;
   }
   const std::vector<Pair> pairs = drawingPairs(drawing);
 
-  zept::fs::TempFile tmp(folder);
+  zept::fs::TempFile tmp(folderOf(*target));
   if (!tmp.valid()) {
     error = std::string("cannot write: ") + std::strerror(errno);
     return false;
@@ -811,7 +812,7 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
       if (std::fclose(stream.release()) != 0) ok = false;
     }
   }
-  if (!ok || !tmp.placeAt(posixPath, replace)) {
+  if (!ok || !tmp.placeAt(*target, replace)) {
     error = std::string("cannot write: ") + std::strerror(errno);
     return false;
   }

@@ -54,8 +54,11 @@ std::string leftoverOfKilledBuilder(std::string const& folder) {
 
 struct Writer {
   char const* name;
-  std::function<bool(std::string const& folder)> write;
+  char const* fileName;
+  bool followsLinks;  // a link at the name leads to the file written
+  std::function<bool(std::string const& path)> write;
   friend void PrintTo(Writer const& w, std::ostream* os) { *os << w.name; }
+  bool writeIn(std::string const& folder) const { return write(folder + "/" + fileName); }
 };
 
 class TempFiles : public ::testing::TestWithParam<Writer> {
@@ -81,7 +84,7 @@ TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
   const std::string kept = tree.file("out/.keep").string();
   makeOld(kept);
 
-  ASSERT_TRUE(GetParam().write(folder));
+  ASSERT_TRUE(GetParam().writeIn(folder));
   EXPECT_FALSE(sfs::exists(dead));
   EXPECT_TRUE(sfs::exists(young));
   EXPECT_TRUE(sfs::exists(livePath));
@@ -91,21 +94,44 @@ TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
   EXPECT_FALSE(sfs::exists(livePath));
 }
 
+// A rename would put a regular file in place of a device, a FIFO or a link:
+// those are refused, and a link the writer follows keeps its place while the
+// file it names is written.
+TEST_P(TempFiles, NothingButAFileIsReplaced) {
+  Writer const& writer = GetParam();
+  const sfs::path fifo = tree.path(std::string("fifo-") + writer.fileName);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  EXPECT_FALSE(writer.write(fifo.string()));
+  EXPECT_TRUE(sfs::is_fifo(fifo));
+
+  const sfs::path linked = tree.file(std::string("elsewhere/") + writer.fileName, "old");
+  const sfs::path link = tree.path(writer.fileName);
+  sfs::create_symlink(linked, link);
+  ASSERT_TRUE(writer.write(link.string()));
+  EXPECT_EQ(sfs::is_symlink(link), writer.followsLinks);
+  EXPECT_EQ(TempTree::read(linked) != "old", writer.followsLinks);
+
+  const sfs::path dangling = tree.path(std::string("dangling-") + writer.fileName);
+  sfs::create_symlink(tree.path("nowhere"), dangling);
+  EXPECT_EQ(writer.write(dangling.string()), !writer.followsLinks);
+  EXPECT_FALSE(sfs::exists(tree.path("nowhere")));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Writers, TempFiles,
-    ::testing::Values(Writer{"CopyFile",
-                             [](std::string const& folder) {
-                               const std::string from = (sfs::path(folder).parent_path() / "source.mdb").string();
+    ::testing::Values(Writer{"CopyFile", "copy.mdb", false,
+                             [](std::string const& path) {
+                               const std::string from = path + ".source";
                                std::ofstream(from) << "catalog";
-                               return zept::fs::copyFile(zept::fromUtf8(from), zept::fromUtf8(folder + "/copy.mdb"),
-                                                         false);
+                               return zept::fs::copyFile(zept::fromUtf8(from), zept::fromUtf8(path), false);
                              }},
-                      Writer{"Dxf",
-                             [](std::string const& folder) {
+                      Writer{"Dxf", "d.dxf", true,
+                             [](std::string const& path) {
                                std::string error;
-                               return zept::dxf::write(folder + "/d.dxf", zept::dxf::Drawing{}, true, error);
+                               return zept::dxf::write(path, zept::dxf::Drawing{}, true, error);
                              }},
-                      Writer{"Png", [](std::string const& folder) { return zept::gdi::Surface(4, 4).savePng(folder + "/p.png"); }}),
+                      Writer{"Png", "p.png", true,
+                             [](std::string const& path) { return zept::gdi::Surface(4, 4).savePng(path); }}),
     [](auto const& info) { return std::string(info.param.name); });
 
 TEST(TempFile, NoReplacePlacementKeepsTheTargetAndTheFile) {

@@ -706,6 +706,8 @@ void placeCatalogFile(std::string const& built, std::string const& target, bool 
   if (::stat(target.c_str(), &st) == 0) {
     if (!replace) throwDao(jet::kDatabaseExists, "Database '" + target + "' already exists.");
     if (S_ISDIR(st.st_mode)) throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': it is a folder.");
+    // The rename would put a file in place of a device, FIFO or socket.
+    if (!S_ISREG(st.st_mode)) throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': it is not a file.");
     if (!held.acquire(target, FileLock::Kind::Exclusive)) {
       if (errno == EWOULDBLOCK) throwDao(jet::kFileInUse, "Could not use '" + target + "'; file already in use.");
       throwDao(jet::kCannotOpen, "Cannot replace '" + target + "': " + std::strerror(errno));

@@ -2,6 +2,7 @@
 // zeptcat on genuine Access files: reading them directly, and importing them
 // into native catalogs that answer the catalog statements alike.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -155,6 +156,14 @@ TEST_F(zeptcatGenuine, ImportReplacesOnlyACatalogItMayWrite) {
   EXPECT_EQ(rows(dest, L"SELECT A FROM Table1").size(), 2u);
   for (auto const& e : std::filesystem::directory_iterator(tree.path("app")))
     EXPECT_EQ(e.path().filename().string().find(".zept-tmp-"), std::string::npos);
+
+  // Nor does a rename put a catalog in place of a FIFO.
+  const auto fifo = tree.path("app/Fifo.mdb");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const auto special = run({"import", source, fifo.string(), "--replace"});
+  EXPECT_EQ(special.status, 2);
+  EXPECT_NE(special.err.find("not a file"), std::string::npos) << special.err;
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

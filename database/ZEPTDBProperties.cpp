@@ -2,14 +2,19 @@
 // The catalog property operations of ZEPTDBBaseData. Lists, reads and writes
 // catch data-access exceptions only; the counts catch every CException.
 #include "platform/core/Exceptions.h"
+#include "database/CallerText.h"
 #include "database/ZEPTDBBaseData.h"
 
 using Set = CDaoDatabase::PropertySet;
 
 namespace {
+// A property's name is bound as UTF-8: one that cannot be written so would
+// reach the property named with U+FFFD instead.
+bool isPropertyName(wchar_t const* name) { return name && zept::db::isUnicodeText(name); }
+
 // A text comes back as a new text variant, anything else as stored.
 bool readProperty(CDaoDatabase& db, Set set, wchar_t const* name, COleVariant& value) {
-  if (!db.IsOpen()) return false;
+  if (!db.IsOpen() || !isPropertyName(name)) return false;
   try {
     const COleVariant stored = db.GetPropertyValue(set, name);
     value = stored.vt == VT_BSTR ? COleVariant(stored.text()) : stored;
@@ -42,6 +47,7 @@ bool ZEPTDBBaseData::propertyList(Set set, CStringArray& names) {
 }
 
 bool ZEPTDBBaseData::setProperty(Set set, wchar_t const* name, COleVariant const& value, int type) {
+  if (!isPropertyName(name)) return false;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return false;
   try {

@@ -138,6 +138,58 @@ TEST_F(HostileNames, OtherAccessorsNeitherWidenNorLeaveTheFolder) {
   }
 }
 
+// Texts reach the engine and the file system as UTF-8, where a character
+// that is no Unicode scalar value would become U+FFFD: such a name must not
+// reach the row or file named with U+FFFD itself.
+TEST_F(HostileNames, TextsThatAreNoUnicodeNameNothing) {
+  profileCatalog(tree.path("data/T\xEF\xBF\xBD" "pro.mdb"));
+  profileCatalog(tree.path("app/Replacedpro.mdb"), {insertSize(L"IP\uFFFD", 1, 80, 0, 0)});
+  userObjCatalog(tree.path("app/Marked.mdb"), COleVariant(L"Plates"),
+                 {L"INSERT INTO UserObjects (NAME, MASS) VALUES (\"P\uFFFD\", 1)"});
+  {
+    CDaoDatabase db;
+    db.Open(wide(tree.path("app/Marked.mdb")).c_str(), true, false);
+    db.CreateProperty(CDaoDatabase::PropertySet::UserDefined, L"P\uFFFD", dbLong, COleVariant(1L));
+  }
+  auto rows = [&] {
+    return rowsText(tree.path("app/Replacedpro.mdb"), L"SELECT NAME, MASS FROM Shape") + " " +
+           rowsText(tree.path("app/Marked.mdb"), L"SELECT NAME, MASS FROM UserObjects") + " " +
+           rowsText(tree.path("app/Marked.mdb"), L"SELECT Name, Value FROM MSysProperties");
+  };
+  const std::string rowsBefore = rows();
+  for (const wchar_t bad : {wchar_t(0xD800), wchar_t(0xDFFF), wchar_t(0x110000), wchar_t(-1)}) {
+    const std::string shown = std::to_string(static_cast<long>(bad));
+    ZEPTDBProfile profile;
+    EXPECT_FALSE(profile.setProfileDB(CString(std::wstring(L"T") + bad))) << shown;
+    ASSERT_TRUE(profile.setProfileDB(L"REPLACED"));
+    const CString size(std::wstring(L"IP") + bad);
+    EXPECT_FALSE(profile.getProfileData(size, L"80", nullptr)) << shown;
+    CStringArray dims;
+    profile.getProfileDimList(size, dims, -1);
+    EXPECT_EQ(dims.GetSize(), 0) << shown;
+    ZEPTDBProfileData record;
+    record.name = size;
+    record.dim1 = 80;
+    record.mass = 99;
+    EXPECT_EQ(profile.setProfileData(record), -1) << shown;
+
+    ZEPTDBUserObj objects;
+    ASSERT_TRUE(objects.setUserObjDB(L"Marked"));
+    const CString object(std::wstring(L"P") + bad);
+    EXPECT_FALSE(objects.getUserObjData(object, nullptr, DtDb::kMetric)) << shown;
+    EXPECT_FALSE(objects.removeUserObjData(object)) << shown;
+    ZEPTDBUserObjData data;
+    data.category = L"Plates";
+    data.name = object;
+    data.mass = 99;
+    EXPECT_EQ(objects.setUserObjData(data, DtDb::kMetric), -1) << shown;
+    COleVariant value;
+    EXPECT_FALSE(objects.getCustomDBProperty(object, value)) << shown;
+    EXPECT_FALSE(objects.setCustomDBProperty(object, COleVariant(2L), dbLong)) << shown;
+  }
+  EXPECT_EQ(rows(), rowsBefore);
+}
+
 // A symbolic link planted where a new catalog is built or put never takes
 // the creation outside the folder; one at the building name is set aside.
 TEST_F(HostileNames, CreationFollowsNoLinkOutOfTheFolder) {

@@ -29,11 +29,15 @@ bool isLiteralText(std::wstring_view text) {
   return isUnicodeText(text);
 }
 
-bool isCatalogName(CString const& name) {
-  if (!isLiteralText(name) || name == L"." || name == L"..") return false;
-  for (wchar_t c : name.view())
-    if (std::wcschr(L"\\/:*?<>|", c)) return false;
+bool isCatalogMask(CString const& mask) {
+  if (!isLiteralText(mask) || mask == L"." || mask == L"..") return false;
+  for (wchar_t c : mask.view())
+    if (std::wcschr(L"\\/:<>|", c)) return false;
   return true;
+}
+
+bool isCatalogName(CString const& name) {
+  return isCatalogMask(name) && name.view().find_first_of(L"*?") == std::wstring_view::npos;
 }
 
 bool isNumberLiteral(std::wstring_view s) {

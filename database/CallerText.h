@@ -33,6 +33,10 @@ inline bool isLiteralText(CString const& text) { return isLiteralText(text.view(
 // ("*?<>|"), and not "." or "..".
 bool isCatalogName(CString const& name);
 
+// A listing's mask: a catalog name in which "*" and "?" stand for any text,
+// so the search it makes stays in its folder.
+bool isCatalogMask(CString const& mask);
+
 // A plain decimal number as Jet reads it: optional sign, digits with an
 // optional point, optional exponent ("200", "-0.5", "6.25e-002").
 bool isNumberLiteral(std::wstring_view text);

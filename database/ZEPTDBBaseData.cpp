@@ -92,11 +92,15 @@ ZEPTDBBaseData::~ZEPTDBBaseData() { m_db.Close(); }
 
 CString& ZEPTDBBaseData::getDBPath(bool atAppPath) { return atAppPath ? m_appPath : m_dataPath; }
 
-bool ZEPTDBBaseData::isDBAtAppPath(CString const& name) { return anyMatch(m_appPath + name + L".mdb"); }
+// A name or mask that could lead the search out of the folder finds nothing.
+bool ZEPTDBBaseData::isDBAtAppPath(CString const& name) {
+  return zept::db::isCatalogMask(name) && anyMatch(m_appPath + name + L".mdb");
+}
 
 bool ZEPTDBBaseData::getDBList(CString const& mask, CStringArray& names, wchar_t const* filter) {
   names.RemoveAll();
   if (m_dataPath.IsEmpty() && m_appPath.IsEmpty()) return false;
+  if (!zept::db::isCatalogMask(mask)) return false;
   if (filter) names = splitList(filter, L',');
   CStringArray found;
   appendDBFromPath(m_appPath, mask, found, filter);

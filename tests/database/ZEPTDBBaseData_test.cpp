@@ -75,6 +75,23 @@ TEST_P(ZEPTDBBaseDataCatalogs, ListOnceOrdinallyOrAsFiltered) {
   }
 }
 
+// A mask or name that leads out of the catalog folders lists and finds
+// nothing, though there are catalogs where it points.
+TEST_P(ZEPTDBBaseDataCatalogs, MasksAndNamesStayInTheirFolders) {
+  for (auto const* folder : {"outside", "app/sub"}) tree.dir(folder);
+  catalog("outside/cr_OUT.mdb");
+  catalog("app/sub/cr_SUB.mdb");
+  CStringArray names;
+  for (wchar_t const* mask : {L"..\\outside\\cr_*", L"../outside/cr_*", L"sub\\cr_*", L"sub/cr_*"}) {
+    names.Add(L"stale");
+    EXPECT_FALSE(a.getDBList(mask, names, nullptr)) << mask;
+    EXPECT_EQ(names.GetSize(), 0) << mask;
+  }
+  for (wchar_t const* name : {L"..\\outside\\cr_OUT", L"../outside/cr_*", L"sub\\cr_SUB", L"sub/cr_*"})
+    EXPECT_FALSE(a.isDBAtAppPath(name)) << name;
+  EXPECT_TRUE(a.isDBAtAppPath(L"cr_M*"));
+}
+
 TEST_P(ZEPTDBBaseDataCatalogs, SelectPrefersTheApplicationFolder) {
   EXPECT_TRUE(a.setDB(L"cr_En14399"));
   EXPECT_EQ(a.mode(), L"ro " + upper(app + L"CR_EN14399.MDB"));

@@ -233,6 +233,7 @@ TEST_F(zeptcatCatalogs, ErrorExits) {
       {{"lists", "PLATES", "--units", "cm"}, 1, "--units"},
       {{"catalogs", "bogus"}, 1, "unknown catalog kind"},
       {{"catalogs", "17"}, 1, "unknown catalog kind"},
+      {{"catalogs", "lists", "--mask", "../*List"}, 1, "the mask \"../*List\" is refused"},
       {{"props", "NOWHERE"}, 2, "cannot open catalog NOWHERE"},
       {{"props", "PLATESLIST", "--set", "NoValue"}, 1, "NAME=VALUE"},
       {{"props", "PLATESLIST", "--set", "N=1.5", "--type", "long"}, 1, "not a long"},

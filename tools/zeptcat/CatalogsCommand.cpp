@@ -64,8 +64,13 @@ void runCatalogs(Context const& ctx, CatalogsOptions const& o) {
   const CString filter = o.filter ? CString::fromUtf8(*o.filter) : CString();
   ZEPTDBBaseData accessor(kind.type);
   CStringArray names;
-  if (!accessor.getDBList(mask, names, o.filter ? filter.GetString() : nullptr))
+  if (!accessor.getDBList(mask, names, o.filter ? filter.GetString() : nullptr)) {
+    if (!accessor.getDBPath(false).IsEmpty() || !accessor.getDBPath(true).IsEmpty())
+      throw UsageError("the mask \"" + mask.toUtf8() +
+                       "\" is refused: it may not hold a path separator, a drive colon, a quote or a control "
+                       "character, nor be a dot name");
     throw std::runtime_error("no catalog folder is configured for kind " + std::to_string(kind.type));
+  }
 
   ResultTable table;
   table.columns = {L"Name", L"From", L"Folder"};

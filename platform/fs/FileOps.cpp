@@ -141,7 +141,15 @@ bool moveFile(std::wstring_view from, std::wstring_view to) {
 bool createEmptyFile(std::wstring_view path) {
   std::optional<std::string> target = resolve(path);
   if (!target || target->back() == '/') return false;
-  Fd fd(::open(target->c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644));
+  // A link planted at the name would have the file made wherever it points:
+  // it is removed, as removeStaleFile removes one.
+  constexpr int kFlags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+  int made = ::open(target->c_str(), kFlags, 0644);
+  struct stat link {};
+  if (made < 0 && errno == ELOOP && ::lstat(target->c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+      ::unlink(target->c_str()) == 0)
+    made = ::open(target->c_str(), kFlags | O_EXCL, 0644);
+  Fd fd(made);
   if (fd.get() < 0 || ::fsync(fd.get()) != 0) return false;
   Fd dir(::open(parentOf(*target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   return dir.get() >= 0 && ::fsync(dir.get()) == 0;

@@ -52,7 +52,8 @@ bool copyFile(std::wstring_view from, std::wstring_view to, bool failIfExists);
 bool moveFile(std::wstring_view from, std::wstring_view to);
 
 // Creates an empty file, or leaves an existing one as it is, and makes its
-// name durable. False when the folder is missing or not writable.
+// name durable; a symbolic link at the name is replaced, never followed.
+// False when the folder is missing or not writable.
 bool createEmptyFile(std::wstring_view path);
 
 // Removes a file nobody holds a lock on (the leftover of a killed process),

@@ -11,6 +11,7 @@
 #include "database/ZEPTDBMaterial.h"
 #include "database/ZEPTDBProfile.h"
 #include "database/ZEPTDBUserObj.h"
+#include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
 #include "support/ProfileCatalogs.h"
 #include "support/UserObjCatalogs.h"
@@ -207,6 +208,24 @@ TEST_F(HostileNames, CreationFollowsNoLinkOutOfTheFolder) {
     std::filesystem::remove(tree.path("app/" + planted));
   }
   expectNothingOutsideTheFolders("planted links");
+}
+
+// The marker a writer leaves beside a read-only catalog while it writes is
+// made beside it, never through a link planted at its name.
+TEST_F(HostileNames, ReadOnlyMarkerFollowsNoLinkOutOfTheFolder) {
+  const auto outside = tree.dir("outside") / "evil";
+  catalog("app/Props.mdb");
+  std::filesystem::permissions(tree.path("app/Props.mdb"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  std::filesystem::create_symlink(outside, tree.path("app/Props.mdb.readonly"));
+  OpenAccessor accessor;
+  ASSERT_TRUE(accessor.setDB(L"Props"));
+  EXPECT_TRUE(accessor.setDBProperty(L"Note", COleVariant(L"new"), dbText));
+  EXPECT_FALSE(std::filesystem::exists(outside));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(tree.path("app/Props.mdb.readonly"))));
+  EXPECT_TRUE(zept::fs::isReadOnly(wide(tree.path("app/Props.mdb"))));
+  std::filesystem::remove(tree.path("outside/evil"));
+  expectNothingOutsideTheFolders("planted marker");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <memory>
 
+#include "database/CallerText.h"
 #include "database/ZEPTDBUserObj.h"
 #include "platform/fs/FileFind.h"
 #include "platform/host/DtDbDatabase.h"
@@ -34,6 +35,17 @@ int ZEPTDBUserObj::CreateSymbolDatabase(CString& fileName, ZePTSelectionSet cons
     if (ZEPTDBUserObjData::checkEntitiesPlanarity(list, plane) == DtDb::kNonPlanar) return 2;
   }
 
+  // Only the name is taken, whichever separator the caller used, so the
+  // drawing lands in the application's folder and nowhere else. A name cut
+  // short by a NUL, or one with a wildcard, a control character or no
+  // Unicode, would be saved under another name or match other files.
+  if (fileName.view().find(L'\0') != std::wstring_view::npos) return 5;
+  CString name = extractFileName(fileName);
+  const int slash = name.ReverseFind(L'/');
+  if (slash >= 0) name = name.Mid(slash + 1);
+  if (name.Find(L'.') < 0) name += L".dfn";
+  if (!zept::db::isCatalogName(name)) return 5;
+
   auto db = std::make_unique<DtDbDatabase>(true, false);
   if (DtDbDatabase const* source = list[0].entity->database()) db->setMeasurement(source->measurement());
   DtDbBlockTable* table = nullptr;
@@ -55,12 +67,6 @@ int ZEPTDBUserObj::CreateSymbolDatabase(CString& fileName, ZePTSelectionSet cons
   modelSpace->close();
   table->close();
 
-  // Only the name is taken, whichever separator the caller used, so the
-  // drawing lands in the application's folder and nowhere else.
-  CString name = extractFileName(fileName);
-  const int slash = name.ReverseFind(L'/');
-  if (slash >= 0) name = name.Mid(slash + 1);
-  if (name.Find(L'.') < 0) name += L".dfn";
   const CString path = m_appPath + name;
 
   CFileFind find;

@@ -182,4 +182,19 @@ TEST_F(SymbolDrawings, NamesLandInTheApplicationFolderAndNothingIsReplaced) {
   EXPECT_FALSE(std::filesystem::exists(tree.path("gone")));
 }
 
+// A name that is no plain file name is refused as a failed save, the
+// caller's text kept: nothing is saved under a name cut short or changed,
+// nor under one that matches other files.
+TEST_F(SymbolDrawings, NamesThatAreNoPlainFileNamesAreRefused) {
+  const std::wstring names[] = {L"*.dfn", L"S?M", L"..", L"SYM\n", std::wstring(L"SYM\0EVIL", 7),
+                                std::wstring(L"S") + wchar_t(0xD800)};
+  for (auto const& given : names) {
+    SCOPED_TRACE(CString(given).Left(3).toUtf8());
+    CString name(given);
+    EXPECT_EQ(create(name, selection), 5);
+    EXPECT_TRUE(std::wstring(name.view()) == given);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(tree.path("app")));
+}
+
 }  // namespace

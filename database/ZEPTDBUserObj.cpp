@@ -56,6 +56,13 @@ CString localeStatement(long lang) {
   return sql;
 }
 
+// Categories are named by lists (";" between them, blanks and ";" trimmed
+// off the ends): one that no list names exactly would be listed under, and
+// answered for by, the catalogs of another.
+bool isListable(CString const& category, CStringArray const& pieces) {
+  return pieces.GetSize() == 1 && pieces[0] == category;
+}
+
 bool listed(CStringArray const& list, CString const& text) {
   for (int i = list.GetSize() - 1; i >= 0; --i)
     if (list[i] == text) return true;
@@ -108,7 +115,8 @@ CString ZEPTDBUserObj::Category() { return textProperty(kCategory); }
 CString ZEPTDBUserObj::Description() { return textProperty(kDescription); }
 
 bool ZEPTDBUserObj::SetCategory(CString const& text) {
-  return m_db.IsOpen() && setDBProperty(kCategory, COleVariant(text), dbText);
+  return m_db.IsOpen() && isListable(text, splitList(text, L';')) &&
+         setDBProperty(kCategory, COleVariant(text), dbText);
 }
 
 bool ZEPTDBUserObj::SetDescription(CString const& text) {
@@ -176,7 +184,7 @@ bool ZEPTDBUserObj::setLocalText(CString const& text, long lang, wchar_t const* 
 
 int ZEPTDBUserObj::createUserObjDB(CString const& name, CString const& category, CString const& description,
                                    DtDb::MeasurementValue units) {
-  if (category.IsEmpty() || category.Find(L';') >= 0) return 2;
+  if (category.IsEmpty() || !isListable(category, splitList(category, L';'))) return 2;
   if (!zept::db::isCatalogName(name)) return -1;
   const CString path = m_appPath + name + L".mdb";
   try {

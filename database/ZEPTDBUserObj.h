@@ -46,6 +46,7 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   // property.
   CString LocalCategory(long lang);
   CString LocalDescription(long lang);
+  // A category no category list could name (see createUserObjDB) is refused.
   bool SetCategory(CString const& text);
   bool SetDescription(CString const& text);
   // Writes the translation into `lang` (negative: currentLang(); none
@@ -54,8 +55,9 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   bool SetLocalDescription(CString const& text, long lang);
 
   // A new catalog `name` in the application's catalog folder, left open:
-  // 0 created, 1 a catalog of that name exists, 2 the category is empty or
-  // holds ";", -1 failure (a file already created stays).
+  // 0 created, 1 a catalog of that name exists, 2 the category is empty,
+  // holds ";" or begins or ends with white space (no category list could
+  // name it), -1 failure (a file already created stays).
   int createUserObjDB(CString const& name, CString const& category, CString const& description,
                       DtDb::MeasurementValue units);
   // Every distinct category of all catalogs, in the order the catalogs are

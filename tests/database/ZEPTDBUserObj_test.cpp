@@ -145,7 +145,8 @@ TEST_F(ZEPTDBUserObjCatalogs, ClearingTranslations) {
 TEST_F(ZEPTDBUserObjCatalogs, Creation) {
   objects("Existing", COleVariant(L"Plates"));
   const std::tuple<wchar_t const*, wchar_t const*, int> refused[] = {
-      {L"New", L"", 2}, {L"New", L"A;B", 2}, {L"existing", L"Other", 1}};
+      {L"New", L"", 2}, {L"New", L"A;B", 2}, {L"New", L" Plates", 2}, {L"New", L"Plates\n", 2},
+      {L"existing", L"Other", 1}};
   for (auto const& [name, category, result] : refused)
     EXPECT_EQ(objs.createUserObjDB(name, category, L"", DtDb::kMetric), result) << CString(name).toUtf8();
   EXPECT_FALSE(std::filesystem::exists(tree.path("app/New.mdb")));
@@ -182,6 +183,18 @@ TEST_F(ZEPTDBUserObjCatalogs, Creation) {
             L"ISMETRIC:1:0:0 ");
   EXPECT_EQ(fields(L"ExtraParameters"), L"NAME:10:255:2 DESCRIPTION:10:255:2 VALUE:10:255:2 ");
   EXPECT_EQ(fields(L"Locales"), L"LANG:4:0:0 CATEGORY:10:255:2 DESCRIPTION:10:255:2 ");
+}
+
+// A category no list can name exactly is not written: " Plates" would be
+// listed as, and answered for by, the catalogs of "Plates".
+TEST_F(ZEPTDBUserObjCatalogs, CategoriesNoListCanNameAreRefused) {
+  objects("A", COleVariant(L"Plates"));
+  ASSERT_TRUE(objs.setUserObjDB(L"A"));
+  for (auto const* category : {L" Plates", L"Plates\t", L"Ribs;Plates", L";"})
+    EXPECT_FALSE(objs.SetCategory(category)) << CString(category).toUtf8();
+  EXPECT_EQ(objs.Category(), L"Plates");
+  EXPECT_TRUE(objs.SetCategory(L"Base plates"));
+  EXPECT_EQ(objs.Category(), L"Base plates");
 }
 
 // Catalogs are tried from the last listed: Z comes first, so Plates takes

@@ -92,9 +92,10 @@ ZEPTDBBaseData::~ZEPTDBBaseData() { m_db.Close(); }
 
 CString& ZEPTDBBaseData::getDBPath(bool atAppPath) { return atAppPath ? m_appPath : m_dataPath; }
 
-// A name or mask that could lead the search out of the folder finds nothing.
+// A name or mask that could lead the search out of the folder finds nothing;
+// an empty folder is none (its names would be relative to the working folder).
 bool ZEPTDBBaseData::isDBAtAppPath(CString const& name) {
-  return zept::db::isCatalogMask(name) && anyMatch(m_appPath + name + L".mdb");
+  return !m_appPath.IsEmpty() && zept::db::isCatalogMask(name) && anyMatch(m_appPath + name + L".mdb");
 }
 
 bool ZEPTDBBaseData::getDBList(CString const& mask, CStringArray& names, wchar_t const* filter) {
@@ -119,6 +120,7 @@ bool ZEPTDBBaseData::getDBList(CString const& mask, CStringArray& names, wchar_t
 }
 
 void ZEPTDBBaseData::appendDBFromPath(CString const& folder, CString const& mask, CStringArray& names, wchar_t const*) {
+  if (folder.IsEmpty()) return;
   CString pattern = mask + L".MDB";
   pattern.MakeUpper();
   // A mask without "*" has no fixed part before the name.
@@ -151,7 +153,7 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
     atAppPath = m_selected->atAppPath;
   } else if (name.IsEmpty()) {
     atAppPath = isDBAtAppPath(name);
-  } else {
+  } else if (!m_appPath.IsEmpty()) {
     // The last select's folders, stamped before they are looked in again.
     next = std::make_unique<Selection>();
     if (m_selected) next->stamps = stampFolders(m_selected->folders);

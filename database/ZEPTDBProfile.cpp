@@ -553,7 +553,7 @@ double ZEPTDBProfile::getCrossFactor(CString const& unit, CStringArray* unitName
 }
 
 int ZEPTDBProfile::createProfileDB(CString const& catalogName, DtDb::MeasurementValue units) {
-  if (!zept::db::isCatalogName(catalogName)) return -1;
+  if (m_appPath.IsEmpty() || !zept::db::isCatalogName(catalogName)) return -1;
   CStringArray listed;
   if (!getProfileDBList(listed, nullptr)) return -1;
   for (auto const& name : listed)
@@ -696,6 +696,12 @@ bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
   CString dataPath = m_dataPath;
   dataPath.MakeUpper();
   if (path.Find(dataPath) != 0) return true;
+  // Without an application folder there is nowhere to copy it to.
+  if (m_appPath.IsEmpty()) {
+    restoreDBStatus(status);
+    m_db.Close();
+    return false;
+  }
   const CString target = m_appPath + extractFileName(path);
   // With the application folder also the data folder the copy would be the
   // catalog itself: it is written where it lies.

@@ -185,7 +185,7 @@ bool ZEPTDBUserObj::setLocalText(CString const& text, long lang, wchar_t const* 
 int ZEPTDBUserObj::createUserObjDB(CString const& name, CString const& category, CString const& description,
                                    DtDb::MeasurementValue units) {
   if (category.IsEmpty() || !isListable(category, splitList(category, L';'))) return 2;
-  if (!zept::db::isCatalogName(name)) return -1;
+  if (m_appPath.IsEmpty() || !zept::db::isCatalogName(name)) return -1;
   const CString path = m_appPath + name + L".mdb";
   try {
     CStringArray names;

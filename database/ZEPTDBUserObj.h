@@ -99,10 +99,11 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   // `fileName` is used, ".dfn" added when it has no ".". `fileName` receives
   // the path once a save was tried. 0 saved, 1 no entities, 2 not planar
   // (only with `checkPlanarity`), 3 the drawing cannot be made, 4 the file
-  // exists (it is never replaced), 5 saving failed, or the name is no plain
-  // file name (a NUL, control character, wildcard, quote or non-Unicode
-  // character, or a dot name; `fileName` is then left as given). The
-  // selection's drawing is not changed.
+  // exists (it is never replaced), 5 saving failed, or no application
+  // folder is configured or the name is no plain file name (a NUL, control
+  // character, wildcard, quote or non-Unicode character, or a dot name;
+  // `fileName` is then left as given). The selection's drawing is not
+  // changed.
   int CreateSymbolDatabase(CString& fileName, ZePTSelectionSet const& selection, DtGeMatrix3d const& ucs,
                            bool checkPlanarity);
 

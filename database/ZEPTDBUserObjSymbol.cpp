@@ -39,7 +39,7 @@ int ZEPTDBUserObj::CreateSymbolDatabase(CString& fileName, ZePTSelectionSet cons
   // drawing lands in the application's folder and nowhere else. A name cut
   // short by a NUL, or one with a wildcard, a control character or no
   // Unicode, would be saved under another name or match other files.
-  if (fileName.view().find(L'\0') != std::wstring_view::npos) return 5;
+  if (m_appPath.IsEmpty() || fileName.view().find(L'\0') != std::wstring_view::npos) return 5;
   CString name = extractFileName(fileName);
   const int slash = name.ReverseFind(L'/');
   if (slash >= 0) name = name.Mid(slash + 1);

@@ -228,4 +228,34 @@ TEST_F(HostileNames, ReadOnlyMarkerFollowsNoLinkOutOfTheFolder) {
   expectNothingOutsideTheFolders("planted marker");
 }
 
+// An application folder configured empty is no folder: nothing is listed,
+// made or copied in the working folder, which its names would be relative to.
+TEST_F(HostileNames, EmptyApplicationFolderIsNoFolder) {
+  const auto cwd = tree.dir("cwd");
+  profileCatalog(cwd / "Cwdpro.mdb");
+  settings.app = L"";
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(cwd);
+  {
+    ZEPTDBProfile profile;
+    CStringArray names;
+    EXPECT_TRUE(profile.getProfileDBList(names, nullptr));
+    EXPECT_EQ(entries(names), std::vector<std::wstring>{L"TEST"});
+    EXPECT_FALSE(profile.isDBAtAppPath(L"Cwdpro"));
+    EXPECT_EQ(profile.createProfileDB(L"New", DtDb::kMetric), -1);
+    ASSERT_TRUE(profile.setProfileDB(L"TEST"));
+    ZEPTDBProfileData record;
+    record.name = L"IPE";
+    record.dim1 = 80;
+    record.mass = 99;
+    EXPECT_EQ(profile.setProfileData(record), -1);
+    EXPECT_EQ(ZEPTDBUserObj().createUserObjDB(L"Objs", L"Plates", L"", DtDb::kMetric), -1);
+  }
+  std::filesystem::current_path(previous);
+  std::vector<std::string> files;
+  for (auto const& e : std::filesystem::directory_iterator(cwd)) files.push_back(e.path().filename().string());
+  EXPECT_EQ(files, std::vector<std::string>{"Cwdpro.mdb"});
+  EXPECT_EQ(namedRows(), before);
+}
+
 }  // namespace

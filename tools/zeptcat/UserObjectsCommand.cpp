@@ -172,7 +172,9 @@ void runCreate(Context const& ctx, UserObjectsOptions const& o) {
   switch (result) {
     case 0: break;
     case 1: throw std::runtime_error("a user-object catalog " + *o.create + " exists already in " + folders(objs));
-    case 2: throw std::runtime_error("the category must be neither empty nor hold \";\": \"" + *o.category + "\"");
+    case 2:
+      throw std::runtime_error("the category must be neither empty, nor hold \";\", nor begin or end with white "
+                               "space: \"" + *o.category + "\"");
     default: throw std::runtime_error("cannot create " + file + " in " + shown(objs.getDBPath(true)));
   }
   ResultTable table;

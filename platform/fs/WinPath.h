@@ -29,8 +29,9 @@ ZEPTDB_BEGIN_EXPORTS
 namespace zept::fs {
 
 // The POSIX spelling of `winPath`, without touching the disk. Nullopt for an
-// empty path and for a drive letter without its ZEPT_DRIVE_ variable. A
-// trailing separator is kept (as one "/").
+// empty path, for one holding a NUL or a character that is no Unicode (a
+// lone surrogate, a value past U+10FFFF), and for a drive letter without its
+// ZEPT_DRIVE_ variable. A trailing separator is kept (as one "/").
 std::optional<std::string> toPosix(std::wstring_view winPath);
 
 // The path on disk that `winPath` names. Folders on the way must exist

@@ -27,6 +27,10 @@ TEST(FsToPosix, MapsDrivesAndSeparators) {
       {L"C:\\data\\\\PDLScripts.mdb", "/srv/c/data/PDLScripts.mdb"},
       {L"C:", "/srv/c/"}, {L"U:SYSTEM", "/srv/u/SYSTEM"}, {L"/srv/x/\\SUB\\F.MDB", "/srv/x/SUB/F.MDB"},
       {L"Q:\\SYSTEM\\", std::nullopt}, {L"E:\\SYSTEM\\", std::nullopt}, {L"", std::nullopt},
+      // Another file than the one named: cut at the NUL, or spelt with U+FFFD.
+      {std::wstring(L"/srv/a.mdb\0x", 12), std::nullopt},
+      {L"/srv/S" + std::wstring(1, wchar_t(0xD800)), std::nullopt},
+      {L"U:\\" + std::wstring(1, wchar_t(0x110000)), std::nullopt},
   };
   for (auto const& [in, out] : cases) EXPECT_EQ(toPosix(in), out) << zept::toUtf8(in);
   ScopedEnv again("ZEPT_DRIVE_U", "/elsewhere");

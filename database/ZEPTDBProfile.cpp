@@ -167,6 +167,8 @@ class SizeStatement {
 };
 
 CString templateConnect(CString const& dataPath, wchar_t const* table) {
+  // Without a data folder the template would be looked for at the root.
+  if (dataPath.IsEmpty()) throw CDaoException(zept::jet::kFileNotFound, L"No data folder holds the template.");
   return L";DATABASE=" + dataPath + kTemplateFile + L";TABLE=" + table;
 }
 

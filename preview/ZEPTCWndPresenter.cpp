@@ -218,5 +218,7 @@ double ZEPTCWndPresenter::PixelToDist(int pixels) const { return pixels / pixels
 double ZEPTCWndPresenter::roundValue(double value, double step) const {
   if (step == 0.0 || !std::isfinite(step)) return value;
   double const q = value / step;
+  // A step too fine for the value has nothing left to round.
+  if (!std::isfinite(q)) return value;
   return value >= 0.0 ? std::floor(q + 0.5) * step : std::ceil(q - 0.5) * step;
 }

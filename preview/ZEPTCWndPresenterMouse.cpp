@@ -8,6 +8,7 @@
 // Every handler reloads m_offset and m_alpha from there, changes them and
 // writes them back before it repaints. Screen angles grow clockwise (pixel y
 // points down), model angles counter-clockwise, both in degrees.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -46,6 +47,14 @@ ZEPTCrossSection* writable(ZEPTCrossSection const* cs) { return const_cast<ZEPTC
 // client area's middle, as for every other mapping.
 CPoint minus(CPoint const& a, CPoint const& b) { return CPoint(a.x - b.x, a.y - b.y); }
 
+// Message positions pinned to a range in which differences of two of them,
+// or of one and a mapped model point, still fit an int. A window never
+// reports anything near it; only a caller's made-up point gets moved.
+CPoint pinned(CPoint p) {
+  constexpr int kLimit = 1 << 28;
+  return CPoint(std::clamp(p.x, -kLimit, kLimit), std::clamp(p.y, -kLimit, kLimit));
+}
+
 bool stillClick(CPoint const& p, CPoint const& press) {
   return std::abs(p.x - press.x) < kClickSlop && std::abs(p.y - press.y) < kClickSlop;
 }
@@ -65,6 +74,11 @@ void ZEPTCWndPresenter::reloadPlacement() {
 }
 
 void ZEPTCWndPresenter::writeBackOffset(ZEPTSectionPoint::eOffsetLabel dxLabel, ZEPTSectionPoint::eOffsetLabel dyLabel) {
+  // A drag that runs past the range of a double leaves the model where it was.
+  if (!std::isfinite(m_offset.x) || !std::isfinite(m_offset.y)) {
+    reloadPlacement();
+    return;
+  }
   if (ZEPTSectionPoint* point = offsetPoint())
     point->setPoint(m_offset, dxLabel, dyLabel);
   else if (ZEPTCrossSection const* cs = currentSection())
@@ -93,6 +107,7 @@ double ZEPTCWndPresenter::scrAngle(CPoint p) const {
 }
 
 void ZEPTCWndPresenter::OnLButtonDown(unsigned int, CPoint point) {
+  point = pinned(point);
   if (!m_window || !currentSection()) return;
   m_leftPressed = true;
   m_pressPoint = m_lastPoint = point;
@@ -102,6 +117,7 @@ void ZEPTCWndPresenter::OnLButtonDown(unsigned int, CPoint point) {
 }
 
 bool ZEPTCWndPresenter::OnMouseMove(unsigned int, CPoint point) {
+  point = pinned(point);
   if (!m_window || !currentSection()) return false;
   if (m_leftPressed) {
     reloadPlacement();
@@ -138,6 +154,7 @@ bool ZEPTCWndPresenter::OnMouseMove(unsigned int, CPoint point) {
 }
 
 bool ZEPTCWndPresenter::OnLButtonUp(unsigned int, CPoint point) {
+  point = pinned(point);
   if (!m_window || !m_leftPressed) return false;
   ZEPTCrossSection const* cs = currentSection();
   if (!cs) {
@@ -183,6 +200,7 @@ bool ZEPTCWndPresenter::OnLButtonUp(unsigned int, CPoint point) {
 }
 
 void ZEPTCWndPresenter::OnRButtonDown(unsigned int flags, CPoint point) {
+  point = pinned(point);
   if (!m_window || !currentSection()) return;
   CPoint p;
   if (flags & MK_SHIFT) {
@@ -200,6 +218,7 @@ void ZEPTCWndPresenter::OnRButtonDown(unsigned int flags, CPoint point) {
 }
 
 bool ZEPTCWndPresenter::OnRButtonUp(unsigned int, CPoint point) {
+  point = pinned(point);
   if (!m_window || !m_rightPressed) return false;
   if (!m_pathMode && !currentSection()) {
     m_rightPressed = false;  // the section went away during the drag

@@ -165,6 +165,33 @@ TEST_F(PresenterMouse, LockAxisRepaintsOnlyOnChange) {
   EXPECT_EQ(window.GetPixel(0, 0), RGB(255, 0, 0));
 }
 
+// Positions no window reports (a caller's made-up ones) and precisions too
+// fine for the values still end every session with a finite placement.
+TEST_F(PresenterMouse, ExtremeInputKeepsThePlacementFinite) {
+  int const hi = std::numeric_limits<int>::max(), lo = std::numeric_limits<int>::min();
+  double const tiny = std::numeric_limits<double>::denorm_min();
+  struct Case {
+    char const* name;
+    double precision;
+    std::vector<Msg> msgs;
+  };
+  Case const cases[] = {
+      {"left drag across the int range", 1, {{'L', lo, lo}, {'M', hi, hi}, {'M', lo, 0}, {'l', hi, lo}}},
+      {"left click at the int range's end", 1, {{'L', hi, hi}, {'l', lo, lo}}},
+      {"right drag across the int range", 1, {{'R', lo, lo}, {'M', hi, hi}, {'r', lo, hi}}},
+      {"path drag across the int range", 1, {{'R', hi, hi, MK_SHIFT}, {'M', lo, lo}, {'r', hi, lo}}},
+      {"drags rounded to the finest step", tiny,
+       {{'L', 10, 10}, {'M', 300, 300}, {'l', 301, 301}, {'R', 10, 10}, {'M', 300, 30}, {'r', 30, 300}}},
+  };
+  for (auto const& c : cases) {
+    cs.setOffset({1e300, -1e300});
+    presenter.setOffsetPrecision(c.precision);
+    presenter.setAnglePrecision(c.precision);
+    EXPECT_TRUE(send(c.msgs)) << c.name;
+    EXPECT_TRUE(std::isfinite(offset().x) && std::isfinite(offset().y) && std::isfinite(alpha())) << c.name;
+  }
+}
+
 TEST_F(PresenterMouse, BadInputChangesNothing) {
   double const nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
   ASSERT_TRUE(presenter.initOffset(ZEPTSectionPoint({1, 1}), 10));

@@ -87,7 +87,9 @@ TEST(CWndPresenterSettings, StoredHatchAndPrecisionValues) {
   EXPECT_EQ(p.getPathAngle(), 725.0);  // kept as given, not normalised
   // Rounding to a precision halves away from zero.
   for (auto [value, step, want] : {std::array{-7.5, 5.0, -10.0}, {7.4, 5.0, 5.0}, {0.0, 5.0, 0.0}, {2.5, 1.0, 3.0},
-                                   {-2.5, 1.0, -3.0}, {3.3, 0.0, 3.3}})
+                                   {-2.5, 1.0, -3.0}, {3.3, 0.0, 3.3},
+                                   // A step too fine for the value leaves it.
+                                   {1e300, 1e-300, 1e300}, {-7.0, 4.9e-324, -7.0}})
     EXPECT_DOUBLE_EQ(Probe::roundValue(p, value, step), want) << value << " " << step;
 }
 

@@ -2,6 +2,8 @@
 #include "database/ZEPTDBProfile.h"
 
 #include <array>
+#include <cmath>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +55,18 @@ void writeDoubles(CDaoRecordset& rs, DoubleColumn const* columns, std::size_t co
 template <std::size_t N>
 void writeDoubles(CDaoRecordset& rs, DoubleColumn const (&columns)[N], Record const& record) {
   writeDoubles(rs, columns, N, record);
+}
+
+// Whether every double setProfileData writes is finite: a catalog holds
+// no NaN (it would read back as a null) and no infinity.
+bool writableValues(Record const& record) {
+  auto finite = [&record](DoubleColumn const* columns, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+      if (!std::isfinite(record.*columns[i].member)) return false;
+    return true;
+  };
+  return finite(kSectionValues, std::size(kSectionValues)) && finite(kAreas, std::size(kAreas)) &&
+         finite(kFurtherDims, zept::profile::kWrittenFurtherDims);
 }
 
 // The members a size's row fills, in reading order, with their columns;
@@ -631,7 +645,7 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
   if (record.name.isEmpty()) return 2;
   CString dim1, dim2, dim3;
   StringToDims(DimsToString(record.dim1, record.dim2, record.dim3), dim1, dim2, dim3);
-  if (!isSizeKey(record.name, dim1, dim2, dim3)) return -1;
+  if (!isSizeKey(record.name, dim1, dim2, dim3) || !writableValues(record)) return -1;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return -1;
   try {

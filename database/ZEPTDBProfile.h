@@ -59,7 +59,8 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   int createProfileDB(CString const& catalogName, DtDb::MeasurementValue units);
   // Writes `record` as a new size or over the existing one of the same name
   // and dimensions, and adds the template's script of a shape type the
-  // catalog has none for. 0 done, 2 no name, -1 refused.
+  // catalog has none for. 0 done, 2 no name, -1 refused (also, before
+  // anything is written, for a value that is not finite).
   int setProfileData(ZEPTDBProfileData& record);
 
  private:

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <set>
 #include <tuple>
 
@@ -712,3 +713,26 @@ TEST_F(ProfileWriting, SharedFolderIsWrittenInPlace) {
 }
 
 }  // namespace
+
+// A value that is not finite is refused before anything is written: the row
+// keeps what it held and the catalog stays read-only. Finite extremes are
+// stored as they are.
+TEST_F(ProfileWriting, ValuesThatAreNotFiniteAreRefused) {
+  profileCatalog(inApp("Userpro.mdb"), {insertSize(L"HEA", 1, 200, 0, 0)});
+  ASSERT_TRUE(profile.setProfileDB(L"USER"));
+  double const nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  const std::tuple<double ZEPTDBProfileData::*, double, int> cases[] = {
+      {&ZEPTDBProfileData::mass, nan, -1}, {&ZEPTDBProfileData::ix, inf, -1},  {&ZEPTDBProfileData::gamma, -inf, -1},
+      {&ZEPTDBProfileData::a2, nan, -1},   {&ZEPTDBProfileData::p3T, inf, -1}, {&ZEPTDBProfileData::mass, 1e300, 0},
+      {&ZEPTDBProfileData::mass, -4.9e-324, 0}};
+  for (auto const& [member, value, result] : cases) {
+    ZEPTDBProfileData r = size(L"HEA", 1, 200, 0, 0);
+    r.mass = 5;
+    r.*member = value;
+    EXPECT_EQ(profile.setProfileData(r), result) << value;
+    EXPECT_EQ(profile.mode(), CString(L"ro USERPRO.MDB"));
+    ZEPTDBProfileData back;
+    ASSERT_TRUE(profile.getProfileData(L"HEA", L"200", &back));
+    EXPECT_EQ(back.*member, result == 0 ? value : 0.0) << value;
+  }
+}

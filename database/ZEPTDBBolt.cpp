@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBBolt.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -114,6 +115,8 @@ bool ZEPTDBBolt::getBoltData(double diameter, double length, DtDb::MeasurementVa
 }
 
 bool ZEPTDBBolt::getWholeBoltData(DtArray<ZEPTDBBoltData>& bolts, DtDb::MeasurementValue units, double diameter) {
+  // NaN is no diameter, and neither negative: it must not read every bolt.
+  if (std::isnan(diameter)) return false;
   CString sql = kBoltColumns;
   if (diameter >= 0) sql += L"WHERE (((Bolts.Diameter)=" + number(diameter) + L")) ";
   sql += L"ORDER BY Bolts.Diameter, Shanks.Lenght, BoltsTypes.ThreadLenght;";

@@ -37,7 +37,8 @@ class ZEPTDBBolt : public ZEPTDBBaseData {
   // only whether there is one.
   bool getBoltData(double diameter, double length, DtDb::MeasurementValue units, ZEPTDBBoltData* data);
   // Appends the bolts of `diameter` (a negative one: every bolt), ordered by
-  // diameter, length and thread length; false when there is none.
+  // diameter, length and thread length; false when there is none, and for
+  // a NaN diameter.
   bool getWholeBoltData(DtArray<ZEPTDBBoltData>& bolts, DtDb::MeasurementValue units, double diameter);
   // The factor from the catalog's lengths to `units`.
   double getCrossFactor(DtDb::MeasurementValue units);

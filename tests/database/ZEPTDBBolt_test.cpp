@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "support/CatalogFolders.h"
 #include "support/CorePrinters.h"
 #include "support/FastenerCatalogs.h"
@@ -111,3 +113,12 @@ TEST_F(ZEPTDBBoltCatalog, RepeatedReadsAnswerAsTheFirst) {
 }
 
 }  // namespace
+
+// Diameters no bolt has: nothing is appended, and NaN is not taken as the
+// negative diameter that reads every bolt.
+TEST_F(ZEPTDBBoltCatalog, WholeDataForDiametersNoBoltHas) {
+  for (double d : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300}) {
+    EXPECT_FALSE(bolt.getWholeBoltData(bolts, kMetric, d)) << d;
+    EXPECT_EQ(bolts.length(), 0) << d;
+  }
+}

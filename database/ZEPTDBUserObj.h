@@ -79,7 +79,8 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   bool getUserObjData(CString const& name, ZEPTDBUserObjData* data, DtDb::MeasurementValue units);
   // Adds or replaces object `data.name` and its extra parameters, the row
   // marked with `units`: 0 written, 1 the category is empty or not the
-  // catalog's, 2 no name, -1 not writable or failed while writing.
+  // catalog's, 2 no name, -1 a number that is not finite, not writable or
+  // failed while writing.
   int setUserObjData(ZEPTDBUserObjData const& data, DtDb::MeasurementValue units);
   // Deletes object `name`; its extra parameters stay until an object of
   // that name is written again.

@@ -3,6 +3,7 @@
 // into the reader's unit system), writing, removing, and collecting what a
 // catalog file refers to.
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -112,6 +113,9 @@ int ZEPTDBUserObj::setUserObjData(ZEPTDBUserObjData const& data, DtDb::Measureme
   if (!zept::db::isLiteralText(name)) return -1;
   for (auto const& p : data.extraParameters)
     if (!zept::db::isLiteralText(cut(p.description))) return -1;
+  // A catalog holds no NaN (it would read back as a null) and no infinity.
+  for (auto const& c : kUserObjNumbers)
+    if (!std::isfinite(data.*c.member)) return -1;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return -1;
   try {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "database/ZEPTDBUserObj.h"
 #include "support/CatalogFolders.h"
 #include "support/CorePrinters.h"
@@ -110,6 +112,14 @@ TEST_F(ZEPTDBUserObjRecords, RefusedWritesChangeNothing) {
   badParameter.extraParameters.append({L"Say \"hi\"", L"x"});
   EXPECT_EQ(objs.setUserObjData(badParameter, kMetric), -1);
   EXPECT_FALSE(objs.removeUserObjData(L"P1\" OR \"1\"=\"1"));
+  // Nor is a number that is not finite written over the row.
+  for (auto const& c : kUserObjNumbers)
+    for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                     -std::numeric_limits<double>::infinity()}) {
+      auto d = plate(L"P1", 10);
+      d.*c.member = v;
+      EXPECT_EQ(objs.setUserObjData(d, kMetric), -1) << CString(c.memberName).toUtf8() << v;
+    }
 
   ASSERT_TRUE(objs.setUserObjDB(L"Plates"));
   CStringArray names;
@@ -117,6 +127,7 @@ TEST_F(ZEPTDBUserObjRecords, RefusedWritesChangeNothing) {
   EXPECT_EQ(entries(names), (std::vector<std::wstring>{L"P1"}));
   ASSERT_TRUE(objs.getUserObjData(L"P1", &read, kMetric));
   EXPECT_EQ(std::pair(read.mass, read.extraParameters.length()), std::pair(10., 2));
+  EXPECT_EQ(std::tuple(read.sizeX, read.scaleZ, read.boltExt), std::tuple(300., 1., 40.));
 }
 
 class ZEPTDBUserObjStoredRows : public ZEPTDBUserObjRecords {

@@ -67,7 +67,8 @@ class ZEPTDBBaseData {
 
   // Catalog properties: the database's own and the custom ("UserDefined")
   // ones. Counts give -1 and the rest false without an open catalog. Writing
-  // reopens the catalog for writing and, on success only, puts it back.
+  // reopens the catalog for writing and, on success only, puts it back; a
+  // number that is not finite is refused before.
   bool getDBProperty(wchar_t const* name, COleVariant& value);
   int getDBPropertyCount();
   bool getDBPropertyList(CStringArray& names);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The catalog property operations of ZEPTDBBaseData. Lists, reads and writes
 // catch data-access exceptions only; the counts catch every CException.
+#include <cmath>
+
 #include "platform/core/Exceptions.h"
 #include "database/CallerText.h"
 #include "database/ZEPTDBBaseData.h"
@@ -21,6 +23,16 @@ bool readProperty(CDaoDatabase& db, Set set, wchar_t const* name, COleVariant& v
     return true;
   } catch (CDaoException const&) {
     return false;
+  }
+}
+
+// A catalog holds no NaN (it would read back as a null) and no infinity.
+bool storableNumber(COleVariant const& value) {
+  switch (value.vt) {
+    case VT_R4: return std::isfinite(value.fltVal);
+    case VT_R8: return std::isfinite(value.dblVal);
+    case VT_DATE: return std::isfinite(value.date);
+    default: return true;
   }
 }
 }  // namespace
@@ -47,7 +59,7 @@ bool ZEPTDBBaseData::propertyList(Set set, CStringArray& names) {
 }
 
 bool ZEPTDBBaseData::setProperty(Set set, wchar_t const* name, COleVariant const& value, int type) {
-  if (!isPropertyName(name)) return false;
+  if (!isPropertyName(name) || !storableNumber(value)) return false;
   ZEPTDBStatus status;
   if (!makeDBWritable(status)) return false;
   try {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "database/ZEPTDBBaseData.h"
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
@@ -70,4 +72,29 @@ TEST_F(ZEPTDBProperties, DatabasePropertyOnAReadOnlyFile) {
   EXPECT_EQ(value, COleVariant(L"mm"));
 }
 
+}  // namespace
+
+namespace {
+// A number that is not finite is refused: it neither makes a property nor
+// changes one. Finite extremes are kept as given.
+TEST_F(ZEPTDBProperties, NumbersThatAreNotFiniteAreRefused) {
+  ASSERT_TRUE(a.setDB(L"cr_P"));
+  ASSERT_TRUE(a.setCustomDBProperty(L"Scale", value, dbDouble));
+  ASSERT_TRUE(a.setDBProperty(L"Factor", value, dbDouble));
+  double const nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+  for (COleVariant const& bad : {COleVariant(nan), COleVariant(inf), COleVariant(-inf), COleVariant(nan, VT_DATE)}) {
+    EXPECT_FALSE(a.setCustomDBProperty(L"Scale", bad, dbDouble));
+    EXPECT_FALSE(a.setCustomDBProperty(L"New", bad, dbDouble));
+    EXPECT_FALSE(a.setDBProperty(L"Factor", bad, dbDouble));
+  }
+  COleVariant back;
+  EXPECT_FALSE(a.getCustomDBProperty(L"New", back));
+  for (double v : {std::numeric_limits<double>::denorm_min(), -1e300}) {
+    ASSERT_TRUE(a.setCustomDBProperty(L"Scale", COleVariant(v), dbDouble));
+    ASSERT_TRUE(a.getCustomDBProperty(L"Scale", back));
+    EXPECT_EQ(back, COleVariant(v));
+  }
+  ASSERT_TRUE(a.getDBProperty(L"Factor", back));
+  EXPECT_EQ(back, value);
+}
 }  // namespace

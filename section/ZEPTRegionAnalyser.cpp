@@ -51,6 +51,10 @@ int ZEPTRegionAnalyser::setDefinition(DtArray<DtDbRegion*> const& regions, ZEPTD
   DtGeVector2d prinAxes[2];
   united->getAreaProp(origin, xAxis, yAxis, perimeter, area, centroid, momInertia, prodInertia, prinMoments,
                       prinAxes, radiiGyration, extentsLow, extentsHigh);
+  // Regions so large that their moments overflow have no centroid to
+  // place the sections about; nothing is added.
+  if (!std::isfinite(sum) || !std::isfinite(area) || !std::isfinite(centroid.x) || !std::isfinite(centroid.y))
+    return -1;
   if (std::fabs(area - sum) > 0.001) return 2;
 
   plane.transformBy(DtGeMatrix3d::translation(plane.evalPoint(centroid) - plane.pointOnPlane()));

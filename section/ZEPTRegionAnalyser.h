@@ -7,7 +7,8 @@
 //
 // Results of setDefinition:
 //   -1  no region entity that is not empty (null pointers and other entities
-//       do not count);
+//       do not count), or regions too large for their area and centroid
+//       to be worked out in doubles;
 //    0  done;
 //    1  the regions are not coplanar (a normal differs from the first one's);
 //    2  the regions overlap (their union's area differs from the sum of their

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "database/CallerText.h"
 
-#include <cstdint>
 #include <cwchar>
+
+#include "platform/core/Utf8.h"
 
 namespace zept::db {
 
@@ -14,19 +15,11 @@ bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
 
-bool isUnicodeText(std::wstring_view text) {
-  for (wchar_t c : text) {
-    const auto code = static_cast<std::uint32_t>(c);
-    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-  }
-  return true;
-}
-
 bool isLiteralText(std::wstring_view text) {
   if (text.size() > static_cast<std::size_t>(kMaxNameLength)) return false;
   for (wchar_t c : text)
     if (c == L'"' || isControl(c)) return false;
-  return isUnicodeText(text);
+  return isUtf8Encodable(text);
 }
 
 bool isCatalogMask(CString const& mask) {

@@ -17,12 +17,7 @@ namespace zept::db {
 // the catalogs stop at 255 characters.
 inline constexpr int kMaxNameLength = 255;
 
-// Every character a Unicode scalar value. Texts reach the engine and the
-// file system as UTF-8, where anything else (a lone surrogate, a value past
-// U+10FFFF) becomes U+FFFD and would name another row or file.
-bool isUnicodeText(std::wstring_view text);
-
-// A text for a double-quoted literal: Unicode text of at most kMaxNameLength
+// A text for a double-quoted literal: UTF-8-encodable text of at most kMaxNameLength
 // characters, no double quote (it would end the literal) and no control
 // character.
 bool isLiteralText(std::wstring_view text);

@@ -3,16 +3,16 @@
 // catch data-access exceptions only; the counts catch every CException.
 #include <cmath>
 
-#include "platform/core/Exceptions.h"
-#include "database/CallerText.h"
 #include "database/ZEPTDBBaseData.h"
+#include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
 
 using Set = CDaoDatabase::PropertySet;
 
 namespace {
 // A property's name is bound as UTF-8: one that cannot be written so would
 // reach the property named with U+FFFD instead.
-bool isPropertyName(wchar_t const* name) { return name && zept::db::isUnicodeText(name); }
+bool isPropertyName(wchar_t const* name) { return name && zept::isUtf8Encodable(name); }
 
 // A text comes back as a new text variant, anything else as stored.
 bool readProperty(CDaoDatabase& db, Set set, wchar_t const* name, COleVariant& value) {

@@ -14,6 +14,12 @@ bool isValidCodePoint(char32_t c) {
 }
 }  // namespace
 
+bool isUtf8Encodable(std::wstring_view text) {
+  for (wchar_t c : text)
+    if (!isValidCodePoint(static_cast<char32_t>(static_cast<std::uint32_t>(c)))) return false;
+  return true;
+}
+
 void appendUtf8(std::string& out, std::wstring_view text) {
   // ASCII, the common case for names and statements, is copied in one pass.
   std::size_t ascii = 0;

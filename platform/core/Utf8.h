@@ -17,6 +17,11 @@ namespace zept {
 std::string toUtf8(std::wstring_view text);
 std::wstring fromUtf8(std::string_view text);
 
+// Whether every character is a Unicode scalar value, so that the UTF-8 form
+// spells the text itself rather than U+FFFD in its place: a name with a
+// lone surrogate or a value past U+10FFFF would name another row or file.
+bool isUtf8Encodable(std::wstring_view text);
+
 // Appends without clearing `out`; for hot paths that reuse a buffer.
 void appendUtf8(std::string& out, std::wstring_view text);
 void appendWide(std::wstring& out, std::string_view text);

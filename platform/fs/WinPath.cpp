@@ -3,7 +3,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <mutex>
 #include <unordered_map>
@@ -82,10 +81,7 @@ std::optional<std::string> toPosix(std::wstring_view winPath) {
   if (winPath.empty()) return std::nullopt;
   // A NUL would end the name early and a character that is no Unicode would
   // become U+FFFD in UTF-8: either names another file than the one given.
-  for (wchar_t c : winPath) {
-    const auto code = static_cast<std::uint32_t>(c);
-    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return std::nullopt;
-  }
+  if (winPath.find(L'\0') != std::wstring_view::npos || !isUtf8Encodable(winPath)) return std::nullopt;
   std::string out;
   if (winPath.size() >= 2 && winPath[1] == L':' && isAsciiLetter(winPath[0])) {
     const char letter = static_cast<char>(winPath[0] & ~0x20);  // ASCII upper case

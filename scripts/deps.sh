@@ -31,6 +31,8 @@ PACKAGES=(
   libboost-dev
   # Clipper: the polygon overlay of the region booleans.
   libpolyclipping-dev
+  # Eigen: the sparse solver of the torsion, warping and shear solution.
+  libeigen3-dev
   # zeptcat: its record reader's JSON parser, and its man page made at build
   # time (the build goes on without one when help2man is missing).
   nlohmann-json3-dev

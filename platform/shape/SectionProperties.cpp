@@ -74,7 +74,9 @@ SectionPropertiesStatus sectionProperties(ZEPTCrossSection const& section, Secti
   std::optional<Warping> const w = solveWarping(*mesh, exact, options.nu);
   if (!w) return SectionPropertiesStatus::noSolution;
   p.it = w->it * l4;
-  p.iw = w->iw * l4 * l2;
+  // Round and thin-walled closed sections do not warp: what is left is the
+  // solution's rounding.
+  p.iw = w->iw > 1e-9 * (exact.ixx + exact.iyy) ? w->iw * l4 * l2 : 0.0;
   p.wt = w->wt * l3;
   p.shearCentre = DtGePoint2d(b.centroid.x + w->shearCentre.x * length, b.centroid.y + w->shearCentre.y * length);
   p.avy = w->shearAreaX * l2;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // zeptmkcat OUTPUT.mdb INPUT.sql [INPUT.sql...]
+// zeptmkcat --section-values FOLDER CATALOG > values.sql
 //
 // Builds a catalog from readable Jet SQL scripts, through the library's own
 // CDaoDatabase::Create and Execute, so the bundled data is made exactly the way
@@ -22,6 +23,7 @@
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoTypes.h"
 #include "tools/common/SqlScript.h"
+#include "tools/zeptmkcat/SectionValuesSql.h"
 
 namespace fs = std::filesystem;
 
@@ -71,8 +73,11 @@ void runScript(CDaoDatabase& db, fs::path const& input) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--section-values")
+    return zeptmkcat::writeSectionValuesSql(argv[2], argv[3], std::cout, std::cerr) ? 0 : 1;
   if (argc < 3) {
-    std::cerr << "usage: zeptmkcat OUTPUT.mdb INPUT.sql [INPUT.sql...]\n";
+    std::cerr << "usage: zeptmkcat OUTPUT.mdb INPUT.sql [INPUT.sql...]\n"
+                 "       zeptmkcat --section-values FOLDER CATALOG\n";
     return 1;
   }
   const fs::path output = argv[1];

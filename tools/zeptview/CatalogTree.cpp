@@ -8,6 +8,7 @@
 #include "database/ZEPTDBProfile.h"
 #include "platform/core/CStringArray.h"
 #include "platform/core/Utf8.h"
+#include "platform/shape/SectionProperties.h"
 #include "platform/shape/SectionValues.h"
 #include "section/ZEPTMDBAnalyser.h"
 
@@ -25,6 +26,12 @@ std::string number(double value) {
   std::snprintf(text, sizeof text, "%.6g", value == 0 ? 0.0 : value);  // no "-0"
   return text;
 }
+
+// How far a catalog value may be off before the viewer flags it. The
+// tables compute It and Iw of rolled sections by formulas up to 4 % off the
+// exact solution, and give the design code's shear areas, which are not the
+// energy-based ones: those are shown but not flagged.
+constexpr double kExact = 0.01, kNumerical = 0.05, kNever = 0.0;
 
 }  // namespace
 
@@ -107,24 +114,42 @@ void setDimLines(ZEPTCrossSection& cs, bool height, bool width) {
 }
 
 std::vector<ValueRow> valueRows(ZEPTCrossSection const& cs, ZEPTDBProfileData const& r) {
-  const auto v = zept::shape::sectionValues(cs);
-  if (!v) return {};
   const double f = r.unitFactor;
-  auto row = [&](char const* name, int power, double computed, double catalog) {
-    ValueRow out{name, power, computed, std::nullopt, std::nullopt};
-    if (catalog != 0 && std::isfinite(catalog)) {
-      out.catalog = catalog * std::pow(f, power);
+  auto row = [&](char const* name, int power, double computed, std::optional<double> catalog = std::nullopt,
+                 double tolerance = kExact) {
+    ValueRow out{name, power, computed, std::nullopt, std::nullopt, tolerance};
+    if (catalog && *catalog != 0 && std::isfinite(*catalog)) {
+      out.catalog = *catalog * std::pow(f, power);
       out.difference = (computed - *out.catalog) / *out.catalog;
     }
     return out;
   };
-  return {row("A", 2, v->area, r.sx),
-          row("xc", 1, v->centroid.x - v->min.x, r.vpy),
-          row("yc", 1, v->centroid.y - v->min.y, r.vpz),
-          row("Iy", 4, v->iy, r.iy),
-          row("Iz", 4, v->iz, r.iz),
-          row("Wy", 3, v->wy, r.msy),
-          row("Wz", 3, v->wz, r.msz)};
+  zept::shape::SectionProperties p;
+  const bool solved = zept::shape::sectionProperties(cs, p) == zept::shape::SectionPropertiesStatus::ok;
+  if (!solved) {
+    const auto v = zept::shape::sectionValues(cs);
+    if (!v) return {};
+    p.area = v->area, p.centroid = v->centroid, p.iy = v->iy, p.iz = v->iz;
+    p.wely = v->wy, p.welz = v->wz, p.min = v->min;
+  }
+  std::vector<ValueRow> rows{row("A", 2, p.area, r.sx),
+                             row("xc", 1, p.centroid.x - p.min.x, r.vpy),
+                             row("yc", 1, p.centroid.y - p.min.y, r.vpz),
+                             row("Iy", 4, p.iy, r.iy),
+                             row("Iz", 4, p.iz, r.iz),
+                             row("Wy", 3, p.wely, r.msy),
+                             row("Wz", 3, p.welz, r.msz)};
+  if (!solved) return rows;
+  // A symmetric section's product moment is rounding, and so its angle.
+  const double alpha = std::abs(p.alpha) < 1e-9 ? 0.0 : p.alpha;
+  for (ValueRow const& extra :
+       {row("Wpl,y", 3, p.wply, r.sy), row("Wpl,z", 3, p.wplz, r.sz), row("It", 4, p.it, r.ix, kNumerical),
+        row("Iw", 6, p.iw, r.iomega, kNumerical), row("Wt", 3, p.wt, r.tors, kNumerical),
+        row("Avy", 2, p.avy, r.shearQy, kNever), row("Avz", 2, p.avz, r.shearQz, kNever), row("Iu", 4, p.iu),
+        row("Iv", 4, p.iv), row("α", 0, alpha), row("xs", 1, p.shearCentre.x - p.min.x),
+        row("ys", 1, p.shearCentre.y - p.min.y)})
+    rows.push_back(extra);
+  return rows;
 }
 
 void applySettings(ViewSettings const& s, ZEPTCWndPresenter& p) {

@@ -52,16 +52,21 @@ void setDimLines(ZEPTCrossSection& cs, bool height, bool width);
 
 struct ValueRow {
   std::string name;                     // "A", "Iy", ...
-  int power = 0;                        // of the length unit: 2 for an area, 4 for a moment
+  int power = 0;                        // of the length unit: 2 for an area, 4 for a moment; 0 for an angle in degrees
   double computed = 0.0;                // from the geometry, drawing units
   std::optional<double> catalog;        // the record's value in drawing units; none when it has none (0)
   std::optional<double> difference;     // (computed - catalog) / catalog
+  double tolerance = 0.0;               // a larger difference is worth a look; 0: never flagged
 };
 
 // Area, centroid (distances from the left and bottom edges, which the
-// catalog gives as VPY and VPZ), Iy, Iz, Wy, Wz. Empty when the geometry
-// encloses no positive area. The record's values are converted with its
-// unitFactor.
+// catalog gives as VPY and VPZ), Iy, Iz, Wy, Wz; then plastic moduli
+// Wpl,y and Wpl,z, It, Iw, Wt, shear areas Avy and Avz, and, computed only,
+// the principal moments Iu, Iv with the angle of u and the shear centre
+// (from the left and bottom edges). One run of the section-properties
+// engine; when it cannot solve the section (contours that touch, too many
+// edges) only the first seven rows. Empty when the geometry encloses no
+// positive area. The record's values are converted with its unitFactor.
 std::vector<ValueRow> valueRows(ZEPTCrossSection const& cs, ZEPTDBProfileData const& record);
 
 struct ViewSettings {

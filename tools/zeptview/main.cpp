@@ -124,15 +124,15 @@ void showValues(Viewer& v) {
   if (!v.haveSection) return;
   int row = 1;
   for (auto const& r : zeptview::valueRows(v.cs, v.fromDrawing ? ZEPTDBProfileData() : v.record)) {
-    std::string name = r.name + " [" + unit + (r.power > 1 ? std::string(r.power == 2 ? "²" : r.power == 3 ? "³" : "⁴") : "") + "]";
+    static char const* const kPowers[] = {"", "", "²", "³", "⁴", "⁵", "⁶"};
+    const std::string name = r.name + (r.power == 0 ? std::string(" [°]") : " [" + std::string(unit) + kPowers[r.power] + "]");
     cell(name, 0, row);
     cell(formatValue(r.computed), 1, row);
     cell(r.catalog ? formatValue(*r.catalog) : "-", 2, row);
     char percent[32];
     if (r.difference) std::snprintf(percent, sizeof percent, "%+.2f %%", *r.difference * 100);
     GtkWidget* diff = cell(r.difference ? percent : "-", 3, row);
-    // A catalog row more than 1 % off its own geometry is worth a look.
-    if (r.difference && std::abs(*r.difference) > 0.01) gtk_widget_add_css_class(diff, "error");
+    if (r.difference && r.tolerance > 0 && std::abs(*r.difference) > r.tolerance) gtk_widget_add_css_class(diff, "error");
     ++row;
   }
 }

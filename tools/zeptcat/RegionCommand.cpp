@@ -20,6 +20,8 @@
 #include "platform/host/DtDbPolyline.h"
 #include "platform/host/DtDbDatabase.h"
 #include "platform/host/DtDbRegion.h"
+#include "database/ProfileSectionValues.h"
+#include "platform/shape/SectionProperties.h"
 #include "section/ZEPTRegionAnalyser.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Folders.h"
@@ -153,10 +155,15 @@ ZEPTCrossSection withoutClosingVertices(ZEPTCrossSection const& cs) {
 
 ResultTable recordTable(CString const& catalog, ZEPTDBProfileData const& r) {
   ResultTable t;
-  t.columns = {L"Catalog", L"Name", L"Dims", L"H", L"B", L"VY", L"VPY", L"VZ", L"VPZ"};
+  t.columns = {L"Catalog", L"Name", L"Dims", L"H",  L"B",      L"VY",   L"VPY",      L"VZ",       L"VPZ", L"SX",
+               L"IY",      L"IZ",   L"MSY",  L"MSZ", L"SY",    L"SZ",   L"IX",       L"IOMEGA",   L"TORS", L"SHEAR_QY",
+               L"SHEAR_QZ"};
   t.rows.push_back({COleVariant(catalog), COleVariant(CString(r.name)),
                     COleVariant(ZEPTDBBaseData::DimsToString(r.dim1, r.dim2, r.dim3)), COleVariant(r.h),
-                    COleVariant(r.b), COleVariant(r.vy), COleVariant(r.vpy), COleVariant(r.vz), COleVariant(r.vpz)});
+                    COleVariant(r.b), COleVariant(r.vy), COleVariant(r.vpy), COleVariant(r.vz), COleVariant(r.vpz),
+                    COleVariant(r.sx), COleVariant(r.iy), COleVariant(r.iz), COleVariant(r.msy), COleVariant(r.msz),
+                    COleVariant(r.sy), COleVariant(r.sz), COleVariant(r.ix), COleVariant(r.iomega), COleVariant(r.tors),
+                    COleVariant(r.shearQy), COleVariant(r.shearQz)});
   return t;
 }
 
@@ -208,6 +215,16 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
   std::string const unitName = units == DtDb::kEnglish ? "in" : "mm";
   ZEPTCrossSection const shown = withoutClosingVertices(cs);
   if (o.write.empty()) return printSection(ctx, shown, unitName);
+  // The size carries its whole set of values, as a catalog size does.
+  zept::shape::SectionProperties p;
+  if (auto const status = zept::shape::sectionProperties(cs, p); status != zept::shape::SectionPropertiesStatus::ok)
+    throw std::runtime_error(o.drawing + ": the section values cannot be computed: " + zept::shape::describe(status));
+  record.sx = p.area;
+  record.iy = p.iy;
+  record.iz = p.iz;
+  record.msy = p.wely;
+  record.msz = p.welz;
+  zept::profile::fillSectionValues(record, p);
   ResultTable const written = recordTable(writeRecord(o, record, units), record);
   printSection(ctx, shown, unitName, &written);
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/core/CString.h"
+#include "platform/shape/SectionProperties.h"
 #include "platform/shape/SectionValues.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
@@ -36,29 +37,46 @@ ResultTable vertexTable(ZEPTCrossSection const& cs) {
 }
 
 // The extent and the values as one row; values are missing (null, "-")
-// when the geometry encloses no positive area.
+// when the geometry encloses no positive area, and the torsion, warping and
+// shear values when the boundary cannot be solved (the reason follows in
+// "Solution").
 ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::string const& units) {
   ResultTable t;
-  t.columns = {L"Units", L"MinX", L"MinY", L"MaxX", L"MaxY", L"Area", L"CentroidX", L"CentroidY",
-               L"Iy",    L"Iz",   L"Iyz",  L"Wy",   L"Wz"};
+  // Shear centre: ShearCX, ShearCY.
+  t.columns = {L"Units", L"MinX", L"MinY", L"MaxX", L"MaxY", L"Area",    L"CentroidX", L"CentroidY", L"Iy",
+               L"Iz",    L"Iyz",  L"Wy",   L"Wz",   L"WplY", L"WplZ",    L"Iu",        L"Iv",        L"Alpha",
+               L"It",    L"Iw",   L"Wt",   L"ShearCX", L"ShearCY", L"Avy", L"Avz",      L"Solution"};
   auto& row = t.rows.emplace_back();
   row.push_back(COleVariant(CString::fromUtf8(units)));
   DtGePoint2d max, min;
   const bool extent = cs.getExtents(max, min);
   for (double value : {min.x, min.y, max.x, max.y}) row.push_back(extent ? COleVariant(value) : none(ctx));
-  const auto v = zept::shape::sectionValues(cs);
-  if (!v) {
-    row.resize(t.columns.size(), none(ctx));
-    return t;
+  zept::shape::SectionProperties p;
+  auto const status = zept::shape::sectionProperties(cs, p);
+  if (status != zept::shape::SectionPropertiesStatus::ok) {
+    // The closed forms stand without the solution.
+    const auto v = zept::shape::sectionValues(cs);
+    if (!v) {
+      row.resize(t.columns.size() - 1, none(ctx));
+      row.push_back(COleVariant(CString::fromUtf8(zept::shape::describe(status))));
+      return t;
+    }
+    p.area = v->area, p.centroid = v->centroid, p.iy = v->iy, p.iz = v->iz, p.iyz = v->iyz, p.wely = v->wy,
+    p.welz = v->wz;
   }
+  bool const solved = status == zept::shape::SectionPropertiesStatus::ok;
   // Rounding noise of symmetric shapes (a centroid of 1e-17, a product of
   // 1e-43) would read as a value: what is that small against the section's
   // own size is 0.
   const double size = std::max(max.x - min.x, max.y - min.y);
   auto clean = [](double value, double scale) { return std::fabs(value) < 1e-12 * scale ? 0.0 : value; };
-  for (double value : {v->area, clean(v->centroid.x, size), clean(v->centroid.y, size), v->iy, v->iz,
-                       clean(v->iyz, std::sqrt(v->iy * v->iz)), v->wy, v->wz})
+  for (double value : {p.area, clean(p.centroid.x, size), clean(p.centroid.y, size), p.iy, p.iz,
+                       clean(p.iyz, std::sqrt(p.iy * p.iz)), p.wely, p.welz})
     row.push_back(COleVariant(value));
+  for (double value : {p.wply, p.wplz, p.iu, p.iv, clean(p.alpha, 90.0), p.it, p.iw, p.wt, clean(p.shearCentre.x, size),
+                       clean(p.shearCentre.y, size), p.avy, p.avz})
+    row.push_back(solved ? COleVariant(value) : none(ctx));
+  row.push_back(COleVariant(CString::fromUtf8(solved ? "ok" : zept::shape::describe(status))));
   return t;
 }
 

@@ -119,7 +119,7 @@ std::vector<std::vector<double>> featureSizes(Boundary const& b, double fallback
     for (std::size_t oj = oi + 1; oj < order.size(); ++oj) {
       Item const& v = items[order[oj]];
       double const gapX = v.lo.x - u.hi.x;
-      if (gapX > best[order[oi]] && gapX > fallback) break;
+      if (gapX > fallback) break;
       double const gapY = std::max(v.lo.y - u.hi.y, u.lo.y - v.hi.y);
       double const boxGap = std::max({gapX, gapY, 0.0});
       if (boxGap >= best[order[oi]] && boxGap >= best[order[oj]]) continue;
@@ -342,8 +342,12 @@ std::vector<std::array<int, 3>> delaunay(std::vector<Vec> const& pts, Vec lo, do
       std::array<int, 3> t{ring[0], ring[k], ring[k + 1]};
       Vec const a = pts[static_cast<std::size_t>(t[0])], b = pts[static_cast<std::size_t>(t[1])],
                 c = pts[static_cast<std::size_t>(t[2])];
+      // Points of one straight boundary piece are collinear, and the
+      // integer grid leaves them only nearly so: the slivers between them
+      // lie on the boundary, neither inside nor out.
       double const area = cross(b - a, c - a);
-      if (area == 0.0) continue;
+      double const longest = std::max({dot(b - a, b - a), dot(c - b, c - b), dot(a - c, a - c)});
+      if (!(std::fabs(area) > 1e-9 * longest)) continue;
       if (area < 0.0) std::swap(t[1], t[2]);
       out.push_back(t);
     }
@@ -357,7 +361,8 @@ std::optional<Mesh> meshSection(Boundary const& b, double refinement, int maxNod
   Vec const lo = b.min, hi = b.max;
   double const extent = std::max(hi.x - lo.x, hi.y - lo.y);
   double const hMax = extent / kCoarsest * refinement;
-  std::vector<std::vector<double>> const lfs = featureSizes(b, extent);
+  // A feature size past 3 hMax changes no spacing: the search stops there.
+  std::vector<std::vector<double>> const lfs = featureSizes(b, kPerWall * extent / kCoarsest);
 
   // Boundary points: every segment split evenly into pieces no longer than
   // a third of its feature size and no wider than 30 degrees of arc, nor

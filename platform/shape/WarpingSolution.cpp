@@ -70,21 +70,24 @@ int findRoot(std::vector<int>& parent, int i) {
 
 std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& exact, double nu) {
   std::size_t const n = mesh.nodes.size();
+  // Every quadrature point once; its position is moved to the mesh's own
+  // centroid below, the only place the shift enters.
+  std::vector<Sample> samples;
+  samples.reserve(mesh.elements.size() * kRule.size());
+  for (auto const& el : mesh.elements)
+    for (QuadPoint const& q : kRule) samples.push_back(sample(mesh.nodes, el, q, Vec{}));
   // The mesh's own centroid and moments: the Neumann problems are solvable
   // only for loads that balance on the mesh itself.
   double area = 0, sx = 0, sy = 0, xx = 0, yy = 0, xy = 0;
-  for (auto const& el : mesh.elements)
-    for (QuadPoint const& q : kRule) {
-      Sample const s = sample(mesh.nodes, el, q, Vec{});
-      if (!(s.dA > 0.0)) return std::nullopt;
-      area += s.dA, sx += s.x * s.dA, sy += s.y * s.dA;
-    }
+  for (Sample const& s : samples) {
+    if (!(s.dA > 0.0)) return std::nullopt;
+    area += s.dA, sx += s.x * s.dA, sy += s.y * s.dA;
+  }
   Vec const shift{sx / area, sy / area};
-  for (auto const& el : mesh.elements)
-    for (QuadPoint const& q : kRule) {
-      Sample const s = sample(mesh.nodes, el, q, shift);
-      xx += s.x * s.x * s.dA, yy += s.y * s.y * s.dA, xy += s.x * s.y * s.dA;
-    }
+  for (Sample& s : samples) {
+    s.x -= shift.x, s.y -= shift.y;
+    xx += s.x * s.x * s.dA, yy += s.y * s.y * s.dA, xy += s.x * s.y * s.dA;
+  }
   double const ixx = yy, iyy = xx, ixy = xy;
 
   // One fixed node per connected part removes the free constant of each.
@@ -101,10 +104,11 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
   triplets.reserve(mesh.elements.size() * 36);
   Eigen::MatrixXd load = Eigen::MatrixXd::Zero(count, 3);
   std::vector<double> omegaLoad(n, 0.0);
-  for (auto const& el : mesh.elements) {
+  for (std::size_t e = 0; e < mesh.elements.size(); ++e) {
+    auto const& el = mesh.elements[e];
     double ke[6][6] = {};
-    for (QuadPoint const& q : kRule) {
-      Sample const s = sample(mesh.nodes, el, q, shift);
+    for (std::size_t qi = 0; qi < kRule.size(); ++qi) {
+      Sample const& s = samples[e * kRule.size() + qi];
       double const r = s.x * s.x - s.y * s.y, p = s.x * s.y;
       double const dx = nu * (ixx * r / 2 - ixy * p), dy = nu * (ixy * r / 2 + ixx * p);
       double const hx = nu * (ixy * r / 2 - iyy * p), hy = nu * (-ixy * p - iyy * r / 2);
@@ -145,9 +149,10 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
 
   // Trefftz's shear centre: the warping about it is orthogonal to x and y.
   double iwx = 0, iwy = 0, kx = 0, ky = 0;
-  for (auto const& el : mesh.elements)
-    for (QuadPoint const& q : kRule) {
-      Sample const s = sample(mesh.nodes, el, q, shift);
+  for (std::size_t e = 0; e < mesh.elements.size(); ++e)
+    for (std::size_t qi = 0; qi < kRule.size(); ++qi) {
+      auto const& el = mesh.elements[e];
+      Sample const& s = samples[e * kRule.size() + qi];
       double om = 0, psx = 0, psy = 0, phx = 0, phy = 0;
       for (std::size_t i = 0; i < 6; ++i) {
         auto const g = static_cast<std::size_t>(el[i]);
@@ -166,9 +171,10 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
   double const xs = (ixy * iwx - iyy * iwy) / det, ys = (ixx * iwx - ixy * iwy) / det;
   w.shearCentre = Vec{xs + shift.x, ys + shift.y};
   double ws = 0, ws2 = 0;
-  for (auto const& el : mesh.elements)
-    for (QuadPoint const& q : kRule) {
-      Sample const s = sample(mesh.nodes, el, q, shift);
+  for (std::size_t e = 0; e < mesh.elements.size(); ++e)
+    for (std::size_t qi = 0; qi < kRule.size(); ++qi) {
+      auto const& el = mesh.elements[e];
+      Sample const& s = samples[e * kRule.size() + qi];
       double om = 0;
       for (std::size_t i = 0; i < 6; ++i) om += s.n[i] * omega[static_cast<std::size_t>(el[i])];
       om += -ys * s.x + xs * s.y;

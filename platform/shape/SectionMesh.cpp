@@ -83,7 +83,7 @@ std::vector<Piece> piecesOf(Segment const& s, double from) {
 // faces it across the material or a gap. Two points of the same loop count
 // only when they are nearer than half the way round the loop between them,
 // so that neighbours on a smooth or finely polygonal outline are no walls.
-std::vector<std::vector<double>> featureSizes(Boundary const& b, double fallback) {
+std::vector<std::vector<double>> featureSizes(Boundary const& b, double fallback, double refinement) {
   struct Item {
     int loop, seg;
     Vec lo, hi;
@@ -108,28 +108,59 @@ std::vector<std::vector<double>> featureSizes(Boundary const& b, double fallback
   }
   std::vector<std::vector<double>> out(b.loops.size());
   for (std::size_t l = 0; l < b.loops.size(); ++l) out[l].assign(b.loops[l].segments.size(), fallback);
-  // Sorted by the boxes' left edges, a pair is looked at only while the boxes
-  // can be nearer than the best size found so far.
-  std::vector<std::size_t> order(items.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t c) { return items[a].lo.x < items[c].lo.x; });
-  std::vector<double> best(items.size(), fallback);
-  for (std::size_t oi = 0; oi < order.size(); ++oi) {
-    Item const& u = items[order[oi]];
-    for (std::size_t oj = oi + 1; oj < order.size(); ++oj) {
-      Item const& v = items[order[oj]];
-      double const gapX = v.lo.x - u.hi.x;
-      if (gapX > fallback) break;
-      double const gapY = std::max(v.lo.y - u.hi.y, u.lo.y - v.hi.y);
-      double const boxGap = std::max({gapX, gapY, 0.0});
-      if (boxGap >= best[order[oi]] && boxGap >= best[order[oj]]) continue;
-      double const len = loopLength[static_cast<std::size_t>(u.loop)];
-      double d = HUGE_VAL;
-      for (Piece const& p : u.pieces)
-        for (Piece const& q : v.pieces) d = std::min(d, facingDistance(p, q, u.loop == v.loop ? len : 0.0));
-      best[order[oi]] = std::min(best[order[oi]], d);
-      best[order[oj]] = std::min(best[order[oj]], d);
+  // A grid of cells about as long as a mean piece holds the pieces' items;
+  // each segment looks only as far as a size could still change its
+  // spacing: a segment whose feature size passes three of its lengths is
+  // one piece anyway.
+  Vec lo = items.front().lo, hi = items.front().hi;
+  double total = 0.0;
+  std::size_t pieces = 0;
+  for (Item const& it : items) {
+    lo = Vec{std::min(lo.x, it.lo.x), std::min(lo.y, it.lo.y)};
+    hi = Vec{std::max(hi.x, it.hi.x), std::max(hi.y, it.hi.y)};
+    for (Piece const& p : it.pieces) total += std::hypot(p.b.x - p.a.x, p.b.y - p.a.y);
+    pieces += it.pieces.size();
+  }
+  double const extent = std::max(hi.x - lo.x, hi.y - lo.y);
+  double const cell = std::max(total / static_cast<double>(pieces), extent / 4096.0);
+  auto cellOf = [&](double v, double from) { return static_cast<std::int64_t>(std::floor((v - from) / cell)); };
+  auto key = [](std::int64_t x, std::int64_t y) {
+    return (static_cast<std::uint64_t>(x + (1 << 20)) << 32) | static_cast<std::uint64_t>(y + (1 << 20));
+  };
+  std::vector<std::pair<std::uint64_t, int>> grid;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    for (Piece const& p : items[i].pieces) {
+      double const len = std::hypot(p.b.x - p.a.x, p.b.y - p.a.y);
+      int const steps = static_cast<int>(std::ceil(2.0 * len / cell)) + 1;
+      for (int k = 0; k <= steps; ++k) {
+        Vec const v = p.a + (p.b - p.a) * (static_cast<double>(k) / steps);
+        grid.emplace_back(key(cellOf(v.x, lo.x), cellOf(v.y, lo.y)), static_cast<int>(i));
+      }
     }
+  std::sort(grid.begin(), grid.end());
+  grid.erase(std::unique(grid.begin(), grid.end()), grid.end());
+  std::vector<double> best(items.size(), fallback);
+  std::vector<int> seen(items.size(), -1);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    Item const& u = items[i];
+    double length = 0.0;
+    for (Piece const& p : u.pieces) length += p.length;
+    double const reach = std::min(fallback, 3.0 * length / refinement) + cell;
+    double const len = loopLength[static_cast<std::size_t>(u.loop)];
+    for (std::int64_t x = cellOf(u.lo.x - reach, lo.x); x <= cellOf(u.hi.x + reach, lo.x); ++x)
+      for (std::int64_t y = cellOf(u.lo.y - reach, lo.y); y <= cellOf(u.hi.y + reach, lo.y); ++y) {
+        auto it = std::lower_bound(grid.begin(), grid.end(), std::pair<std::uint64_t, int>(key(x, y), -1));
+        for (; it != grid.end() && it->first == key(x, y); ++it) {
+          auto const j = static_cast<std::size_t>(it->second);
+          if (j == i || seen[j] == static_cast<int>(i)) continue;
+          seen[j] = static_cast<int>(i);
+          Item const& v = items[j];
+          double const gap = std::max({v.lo.x - u.hi.x, u.lo.x - v.hi.x, v.lo.y - u.hi.y, u.lo.y - v.hi.y, 0.0});
+          if (gap >= best[i]) continue;
+          for (Piece const& p : u.pieces)
+            for (Piece const& q : v.pieces) best[i] = std::min(best[i], facingDistance(p, q, u.loop == v.loop ? len : 0.0));
+        }
+      }
   }
   for (std::size_t i = 0; i < items.size(); ++i)
     out[static_cast<std::size_t>(items[i].loop)][static_cast<std::size_t>(items[i].seg)] = best[i];
@@ -362,7 +393,7 @@ std::optional<Mesh> meshSection(Boundary const& b, double refinement, int maxNod
   double const extent = std::max(hi.x - lo.x, hi.y - lo.y);
   double const hMax = extent / kCoarsest * refinement;
   // A feature size past 3 hMax changes no spacing: the search stops there.
-  std::vector<std::vector<double>> const lfs = featureSizes(b, kPerWall * extent / kCoarsest);
+  std::vector<std::vector<double>> const lfs = featureSizes(b, kPerWall * extent / kCoarsest, refinement);
 
   // Boundary points: every segment split evenly into pieces no longer than
   // a third of its feature size and no wider than 30 degrees of arc, nor

@@ -95,10 +95,10 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
   std::iota(parent.begin(), parent.end(), 0);
   for (auto const& el : mesh.elements)
     for (std::size_t k = 1; k < 6; ++k) parent[static_cast<std::size_t>(findRoot(parent, el[k]))] = findRoot(parent, el[0]);
-  std::vector<int> free(n, -1);
+  std::vector<int> freeIndex(n, -1);
   int count = 0;
   for (std::size_t i = 0; i < n; ++i)
-    if (findRoot(parent, static_cast<int>(i)) != static_cast<int>(i)) free[i] = count++;
+    if (findRoot(parent, static_cast<int>(i)) != static_cast<int>(i)) freeIndex[i] = count++;
 
   std::vector<Eigen::Triplet<double>> triplets;
   triplets.reserve(mesh.elements.size() * 36);
@@ -116,7 +116,7 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
         for (std::size_t j = 0; j < 6; ++j) ke[i][j] += (s.bx[i] * s.bx[j] + s.by[i] * s.by[j]) * s.dA;
         double const fw = (s.bx[i] * s.y - s.by[i] * s.x) * s.dA;
         omegaLoad[static_cast<std::size_t>(el[i])] += fw;
-        int const row = free[static_cast<std::size_t>(el[i])];
+        int const row = freeIndex[static_cast<std::size_t>(el[i])];
         if (row < 0) continue;
         load(row, 0) += fw;
         load(row, 1) += (s.n[i] * 2 * (1 + nu) * (ixx * s.x - ixy * s.y) + s.bx[i] * dx + s.by[i] * dy) * s.dA;
@@ -124,10 +124,10 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
       }
     }
     for (std::size_t i = 0; i < 6; ++i) {
-      int const row = free[static_cast<std::size_t>(el[i])];
+      int const row = freeIndex[static_cast<std::size_t>(el[i])];
       if (row < 0) continue;
       for (std::size_t j = 0; j < 6; ++j) {
-        int const col = free[static_cast<std::size_t>(el[j])];
+        int const col = freeIndex[static_cast<std::size_t>(el[j])];
         if (col >= 0) triplets.emplace_back(row, col, ke[i][j]);
       }
     }
@@ -140,7 +140,7 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
   if (solver.info() != Eigen::Success || !x.allFinite()) return std::nullopt;
   std::vector<double> omega(n, 0.0), psi(n, 0.0), phi(n, 0.0);
   for (std::size_t i = 0; i < n; ++i)
-    if (free[i] >= 0) omega[i] = x(free[i], 0), psi[i] = x(free[i], 1), phi[i] = x(free[i], 2);
+    if (freeIndex[i] >= 0) omega[i] = x(freeIndex[i], 0), psi[i] = x(freeIndex[i], 1), phi[i] = x(freeIndex[i], 2);
 
   Warping w;
   double energy = 0.0;  // omega . K omega = omega . load

@@ -4,6 +4,8 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cmath>
 #include <cstdlib>
 #include <sstream>
@@ -329,9 +331,24 @@ TEST_F(ZeptviewWindow, ALeftDragMovesTheSectionByThePixelsDraggedRoundedOnReleas
   EXPECT_NE(r.out.find("Zoom 1.1\n"), std::string::npos) << r.out;
 }
 
-TEST_F(ZeptviewWindow, AnUnknownSizeLeavesTheWindowUsable) {
-  const auto r = run("$VIEW --select 'EURO IPE 301' --export " + tree.path("p.png").string());
-  EXPECT_EQ(r.status, 0) << r.err;
+// A scripted export of nothing is refused with the reason, and no empty
+// picture is left behind.
+TEST_F(ZeptviewWindow, AnExportOfNothingSaysWhyAndWritesNothing) {
+  struct Case {
+    char const* args;
+    char const* reason;
+  } const cases[] = {
+      {"--select 'EURO IPE 301'", "no size EURO IPE 301"},
+      {"--select 'NOPE IPE 300'", "no size NOPE IPE 300"},
+      {"--dxf /etc/passwd", "/etc/passwd"},
+  };
+  for (auto const& c : cases) {
+    std::string const picture = tree.path("p.png").string();
+    const auto r = run(std::string("$VIEW ") + c.args + " --export " + picture);
+    EXPECT_EQ(r.status, 2) << c.args << ": " << r.err;
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(picture)) << c.args;
+  }
   EXPECT_EQ(run("$VIEW --size 12x12").status, 1);
 }
 

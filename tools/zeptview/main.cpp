@@ -76,6 +76,9 @@ struct Viewer {
   guint dragButton = 0;
   bool screenshotPending = false;
   bool areaPrinted = false;
+  // Why a scripted --select or --dxf showed nothing: an export of an empty
+  // picture is refused with it.
+  std::string scriptFailure;
 };
 
 void setMessage(Viewer& v, std::string const& text) { gtk_label_set_text(GTK_LABEL(v.message), text.c_str()); }
@@ -528,7 +531,10 @@ void exportTo(Viewer& v, std::string const& file) {
 void openDrawing(Viewer& v, std::string const& file) {
   ZEPTCrossSection cs;
   const std::string error = zeptview::sectionFromDrawing(cs, file, v.settings.inches);
-  if (!error.empty()) return setMessage(v, error);
+  if (!error.empty()) {
+    v.scriptFailure = error;
+    return setMessage(v, error);
+  }
   v.cs = cs;
   v.haveSection = true;
   v.fromDrawing = true;
@@ -598,7 +604,11 @@ void printArea(Viewer& v) {
 gboolean finishScripted(gpointer data) {
   Viewer& v = *static_cast<Viewer*>(data);
   int status = 0;
-  if (!v.options.exportFile.empty() && !(v.wnd && v.wnd->SaveImage(v.options.exportFile))) {
+  if (!v.options.exportFile.empty() && !v.haveSection) {
+    std::fprintf(stderr, "zeptview: %s; %s not written\n",
+                 v.scriptFailure.empty() ? "no section to export" : v.scriptFailure.c_str(), v.options.exportFile.c_str());
+    status = 2;
+  } else if (!v.options.exportFile.empty() && !(v.wnd && v.wnd->SaveImage(v.options.exportFile))) {
     std::fprintf(stderr, "zeptview: could not write %s\n", v.options.exportFile.c_str());
     status = 2;
   }
@@ -684,7 +694,12 @@ void onActivate(GtkApplication* app, gpointer data) {
 
   if (!v.options.select.empty()) {
     const auto s = zeptview::findSize(v.catalogs, v.options.select);
-    if (!s || !selectInTree(v, *s)) setMessage(v, "no size " + v.options.select);
+    if (!s || !selectInTree(v, *s)) {
+      v.scriptFailure = "no size " + v.options.select + " in " +
+                        (v.catalogs.empty() ? std::string("any profile catalog of the data or application folder")
+                                            : "the profile catalogs");
+      setMessage(v, "no size " + v.options.select);
+    }
   }
   if (!v.options.dxf.empty()) openDrawing(v, v.options.dxf);
   gtk_window_present(GTK_WINDOW(v.window));

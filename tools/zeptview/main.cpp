@@ -140,15 +140,25 @@ void showValues(Viewer& v) {
   }
 }
 
-// Builds the current size (or keeps the drawing's section) and shows it.
-void rebuild(Viewer& v) {
+// Builds the current size (or keeps the drawing's section) and shows it. A
+// new size starts at the axes unturned; the same size in other units keeps
+// its placement, the offset converted. The presenter keeps its own copy of
+// the placement: told to take it from the section again, else it paints
+// the old one.
+void rebuild(Viewer& v, bool keepPlacement = false, double offsetFactor = 1.0) {
   if (!v.current) return;
+  DtGePoint2d const offset = v.cs.getOffset();
+  double const alpha = v.cs.getAlpha();
   v.cs = ZEPTCrossSection();
   const std::string error = zeptview::buildSection(v.cs, *v.current, v.settings.inches, v.record);
   v.haveSection = error.empty();
   v.fromDrawing = false;
   if (v.haveSection) zeptview::setDimLines(v.cs, v.settings.heightDimLine, v.settings.widthDimLine);
   else v.cs = ZEPTCrossSection();
+  DtGePoint2d const placed = keepPlacement ? DtGePoint2d(offset.x * offsetFactor, offset.y * offsetFactor) : DtGePoint2d();
+  v.cs.setOffset(placed);
+  v.cs.setAlpha(keepPlacement ? alpha : 0.0);
+  v.presenter.setOffset(nullptr, nullptr);
   setMessage(v, error.empty() ? v.current->catalog + " " + v.current->name + " " + v.current->dims : error);
   showValues(v);
   repaint(v);
@@ -450,8 +460,10 @@ GtkWidget* makeSettings(Viewer& v) {
   gtk_drop_down_set_selected(GTK_DROP_DOWN(units), v.settings.inches ? 1 : 0);
   g_signal_connect(units, "notify::selected", G_CALLBACK(+[](GObject* d, GParamSpec*, gpointer data) {
                      Viewer& v = *static_cast<Viewer*>(data);
-                     v.settings.inches = gtk_drop_down_get_selected(GTK_DROP_DOWN(d)) == 1;
-                     rebuild(v);
+                     bool const inches = gtk_drop_down_get_selected(GTK_DROP_DOWN(d)) == 1;
+                     double const factor = inches == v.settings.inches ? 1.0 : inches ? 1.0 / 25.4 : 25.4;
+                     v.settings.inches = inches;
+                     rebuild(v, true, factor);
                    }),
                    &v);
   gtk_box_append(GTK_BOX(box), labelled("Units", units));

@@ -28,6 +28,7 @@
 #include "platform/gdi/CWnd.h"
 #include "platform/gdi/CDC.h"
 #include "platform/host/DtDb.h"
+#include "platform/host/DtrxApi.h"
 #include "platform/host/DtGeTol.h"
 #include "platform/host/DtGeVector2d.h"
 #include "platform/host/DtGePoint2d.h"

@@ -3,8 +3,9 @@
 # The library exports what zeptdb.h reaches and nothing else:
 #   check-exports.sh SOURCE_DIR [SHARED_LIBRARY]
 # Every header zeptdb.h reaches marks its declarations for export and no
-# other header does; given a shared library, no symbol it exports names an
-# internal class or function, Boost, Clipper, SQLite, libmdb or libdime.
+# other header does; given a shared library, it exports the host's version
+# query and no symbol that names an internal class or function, Boost,
+# Clipper, SQLite, libmdb or libdime.
 set -euo pipefail
 root=${1:?usage: check-exports.sh SOURCE_DIR [SHARED_LIBRARY]}
 library=${2:-}
@@ -74,6 +75,11 @@ if [[ -n $library ]]; then
   symbols=$(nm -D --defined-only -C "$library" | cut -d' ' -f3-)
   leaks=$(grep -E "$pattern" <<<"$symbols" || true)
   count=$(wc -l <<<"$symbols")
+  # The host looks this one up by its C name.
+  if ! grep -qx 'dtrxGetApiVersion' <<<"$symbols"; then
+    echo "$library does not export dtrxGetApiVersion"
+    failed=1
+  fi
   if [[ -n $leaks ]]; then
     echo "$library exports internal names:"
     echo "$leaks"

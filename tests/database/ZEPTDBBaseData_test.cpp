@@ -8,7 +8,9 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
+#include "database/ZEPTDBProfile.h"
 #include "platform/fs/FileOps.h"
 #include "support/CatalogFolders.h"
 #include "support/CorePrinters.h"
@@ -18,6 +20,13 @@ using namespace zept::test;
 using Names = std::vector<std::wstring>;
 
 namespace {
+
+// A derived accessor deleted through its base runs its own destructor too
+// (under ASan a mismatch of the sizes allocated and freed fails).
+TEST(ZEPTDBBaseData, DeletedThroughTheBaseClass) {
+  std::unique_ptr<ZEPTDBBaseData> accessor = std::make_unique<ZEPTDBProfile>();
+  accessor.reset();
+}
 
 class ZEPTDBBaseDataFolders : public CatalogFolders {};
 

@@ -10,8 +10,10 @@
 #       catalogs.
 #   check.sh subdir [COMPILER:BUILD_TYPE...]
 #       builds the consumer with the source tree as its add_subdirectory, for
-#       each pair given (default gcc:Release), and checks that the library
-#       leaves the consumer's cache and install alone. COMPILER is gcc or clang.
+#       each pair given (default gcc:Release), runs it with an empty
+#       environment (it must read IPE 300 from the catalogs the build made),
+#       and checks that the library leaves the consumer's cache and install
+#       alone. COMPILER is gcc or clang.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -86,6 +88,8 @@ subdir() {
     cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
       -DCMAKE_C_COMPILER=$cc -DCMAKE_CXX_COMPILER=$cxx -DZEPTDB_SOURCE_DIR="$root" >/dev/null
     cmake --build "$dir"
+    # The catalogs come with the library, so the program reads them from the build tree.
+    expect_ipe300 "$dir/consumer"
     grep -qx "CMAKE_BUILD_TYPE:STRING=$type" "$dir/CMakeCache.txt" || fail "the library changed CMAKE_BUILD_TYPE"
     cmake --install "$dir" --prefix "$dir/prefix" >/dev/null
     local installed

@@ -5,8 +5,8 @@
 // same tables; and a catalog lookup on the in-memory image against the same
 // lookup on the native copy zeptcat import would write.
 //
-// The samples are looked for beside the checkout (shared/mdb-samples) or in
-// $ZEPT_MDB_SAMPLES; without them these benchmarks are not registered.
+// The samples are the tests' (tests/samples/access), or those of
+// $ZEPT_MDB_SAMPLES; without any these benchmarks are not registered.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -34,8 +34,7 @@ std::vector<fs::path> samples() {
   std::vector<fs::path> dirs;
   if (char const* env = std::getenv("ZEPT_MDB_SAMPLES"); env && *env) dirs.emplace_back(env);
   const fs::path root = ZEPT_SOURCE_DIR;
-  dirs.push_back(root.parent_path() / "shared" / "mdb-samples");
-  dirs.push_back(root.parent_path().parent_path() / "shared" / "mdb-samples");
+  dirs.push_back(root / "tests" / "samples" / "access");
   std::vector<fs::path> out;
   for (auto const& dir : dirs) {
     if (!fs::is_directory(dir, ec)) continue;

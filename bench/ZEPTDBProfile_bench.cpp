@@ -54,7 +54,8 @@ struct Size {
 };
 
 Size sizeOf(int k) {
-  Size s{"P" + std::to_string(k / kSizesPerName), 100.0 + 10 * (k % kSizesPerName), (k % 2) ? 50.0 : 0.0, {}};
+  Size s{"P", 100.0 + 10 * (k % kSizesPerName), (k % 2) ? 50.0 : 0.0, {}};
+  s.name += std::to_string(k / kSizesPerName);
   s.dims = ZEPTDBBaseData::DimsToString(s.dim1, s.dim2, 0).str();
   return s;
 }

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Installs the library, its headers (under include/zeptdb/, reachable both as
-# <zeptdb/...> and by their source paths), the CMake package, the pkg-config
+# Installs the library, its public headers (under include/zeptdb/, reachable
+# both as <zeptdb/...> and by their source paths), the CMake package, the pkg-config
 # file and the bundled catalogs (data/CMakeLists.txt) into share/zeptdb/.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
@@ -9,12 +9,11 @@ install(TARGETS zeptdb EXPORT zeptdbTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} NAMELINK_COMPONENT Development
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES zeptdb.h ${ZEPT_GENERATED_INCLUDE}/zeptdb/version.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zeptdb)
-foreach(dir platform database section preview)
-  if(EXISTS ${PROJECT_SOURCE_DIR}/${dir})
-    install(DIRECTORY ${dir} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zeptdb
-      FILES_MATCHING PATTERN "*.h")
-  endif()
+# Only the headers zeptdb.h reaches: the internal ones stay in the source tree.
+install(FILES ${ZEPT_GENERATED_INCLUDE}/zeptdb/version.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zeptdb)
+foreach(header IN LISTS ZEPT_PUBLIC_HEADERS)
+  get_filename_component(dir ${header} DIRECTORY)
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/zeptdb/${dir})
 endforeach()
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zeptdb)
 

@@ -3,7 +3,7 @@
 # every target of the build so that the library and its tests agree on the
 # runtime.
 function(zept_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wnon-virtual-dtor)
   if(ZEPT_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -7,10 +7,7 @@
 #include <string>
 
 #include "platform/core/CString.h"
-#include "platform/core/Export.h"
 #include "platform/math/ProContour.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 namespace zept {
 
@@ -32,5 +29,3 @@ bool korvaToPdl(wchar_t const* symbol, CString const* sectionUnit, std::wstring&
 void contoursToPdl(ProContour const& tree, CString& script);
 
 }  // namespace zept
-
-ZEPTDB_END_EXPORTS

@@ -5,9 +5,6 @@
 #pragma once
 
 #include "database/ZEPTDBProfileData.h"
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::profile {
 
@@ -41,5 +38,3 @@ inline constexpr DoubleColumn kFurtherDims[] = {{L"B_2", &R::b2},   {L"ES_2", &R
 inline constexpr int kWrittenFurtherDims = 8;
 
 }  // namespace zept::profile
-
-ZEPTDB_END_EXPORTS

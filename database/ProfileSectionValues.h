@@ -13,10 +13,7 @@
 #pragma once
 
 #include "database/ZEPTDBProfileData.h"
-#include "platform/core/Export.h"
 #include "platform/shape/SectionProperties.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::profile {
 
@@ -41,5 +38,3 @@ HollowTorsion rectangularHollowTorsion(double h, double b, double t, double ro, 
 void fillSectionValues(ZEPTDBProfileData& record, zept::shape::SectionProperties const& p);
 
 }  // namespace zept::profile
-
-ZEPTDB_END_EXPORTS

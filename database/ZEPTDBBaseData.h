@@ -37,8 +37,9 @@ class ZEPTDBBaseData {
   };
 
   explicit ZEPTDBBaseData(CFGTypeDataFiles type);
-  // Not virtual: an accessor is destroyed through its own type.
-  ~ZEPTDBBaseData();
+  // Virtual: the class has virtual members, and an accessor deleted through
+  // a ZEPTDBBaseData* must run its own destructor.
+  virtual ~ZEPTDBBaseData();
   ZEPTDBBaseData(ZEPTDBBaseData const&) = delete;
   ZEPTDBBaseData& operator=(ZEPTDBBaseData const&) = delete;
 

@@ -48,10 +48,10 @@ repeat '(' $mb >"$big/parens"
 { printf 'StartContour(0,0,ext);'; repeat 'LineTo(1,2);' $((mb / 12)); } >"$big/script"
 { printf 'StartContour('; repeat '(' $mb; } >"$big/script-nesting"
 
-# Genuine Access files start from the shared public samples when the
-# checkout has them beside it, and from a bare Jet 4 header.
+# Genuine Access files start from the public samples of the tests, and from
+# a bare Jet 4 header.
 seed_genuine() {
-  local work=$1 samples=$root/../shared/mdb-samples
+  local work=$1 samples=$root/tests/samples/access
   { printf '\0\1\0\0Standard Jet DB\0\1'; head -c 4075 /dev/zero; } >"$work/jet4-header"
   if [[ -d $samples ]]; then cp "$samples"/*.mdb "$work"/ 2>/dev/null || true; fi
 }

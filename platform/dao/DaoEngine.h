@@ -28,12 +28,9 @@
 
 #include "platform/core/COleVariant.h"
 #include "platform/core/CString.h"
-#include "platform/core/Export.h"
 #include "platform/dao/FileLock.h"
 #include "platform/dao/JetSql.h"
 #include "platform/dao/JetStatementCache.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -618,5 +615,3 @@ VARTYPE variantTypeOfDaoType(int daoType);
 [[noreturn]] void throwSyntaxError(JetSqlError const& e, std::string_view sql);
 
 }  // namespace zept::dao
-
-ZEPTDB_END_EXPORTS

@@ -21,10 +21,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
-
 struct sqlite3;
 
 namespace zept::dao {
@@ -106,5 +102,3 @@ void setJetReadTimeout(double seconds);
 void clearJetImageCache();
 
 }  // namespace zept::dao
-
-ZEPTDB_END_EXPORTS

@@ -16,10 +16,6 @@
 // All functions are deterministic and innocuous.
 #pragma once
 
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
-
 struct sqlite3;
 
 namespace zept::dao {
@@ -29,5 +25,3 @@ namespace zept::dao {
 void registerJetFunctions(sqlite3* db);
 
 }  // namespace zept::dao
-
-ZEPTDB_END_EXPORTS

@@ -28,10 +28,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
-
 namespace zept::dao {
 
 // A literal lifted out of the statement.
@@ -103,5 +99,3 @@ JetStatement translateJetSql(std::string_view jetSql, std::vector<ParamSource>* 
 bool jetNumberValue(std::string_view text, SqlValue& out);
 
 }  // namespace zept::dao
-
-ZEPTDB_END_EXPORTS

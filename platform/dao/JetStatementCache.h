@@ -24,10 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/core/Export.h"
 #include "platform/dao/JetSql.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::dao {
 
@@ -102,5 +99,3 @@ class JetStatementCache {
 };
 
 }  // namespace zept::dao
-
-ZEPTDB_END_EXPORTS

@@ -23,10 +23,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
-
 namespace zept::dao {
 
 // One Jet type: what it reads back as and how it is declared in SQLite.
@@ -58,5 +54,3 @@ long textSizeFromDecl(const char* decl) noexcept;
 std::string declFromDaoType(int daoType, long size);
 
 }  // namespace zept::dao
-
-ZEPTDB_END_EXPORTS

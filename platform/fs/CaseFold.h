@@ -9,10 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
-
 namespace zept::fs {
 
 // The lower-case form of one code point; characters without a simple
@@ -26,5 +22,3 @@ std::wstring foldCase(std::wstring_view text);
 bool matchWildcard(std::wstring_view pattern, std::wstring_view name);
 
 }  // namespace zept::fs
-
-ZEPTDB_END_EXPORTS

@@ -12,10 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/core/Export.h"
 #include "platform/gdi/GdiTypes.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 struct _cairo;
 struct _cairo_surface;
@@ -137,5 +134,3 @@ class Surface {
 };
 
 }  // namespace zept::gdi
-
-ZEPTDB_END_EXPORTS

@@ -22,11 +22,8 @@
 #include <vector>
 
 #include "platform/core/DtArray.h"
-#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/host/DtGeTol.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 using DtGePoint2dArray = DtArray<DtGePoint2d>;
 using DtGeDoubleArray = DtArray<double>;
@@ -120,5 +117,3 @@ class DtDbHatch {
   std::vector<DtGePoint2d> m_starts;
   std::vector<DtGePoint2d> m_ends;
 };
-
-ZEPTDB_END_EXPORTS

@@ -17,10 +17,6 @@
 #include <variant>
 #include <vector>
 
-#include "platform/core/Export.h"
-
-ZEPTDB_BEGIN_EXPORTS
-
 namespace zept::dxf {
 
 struct Vec3 {
@@ -104,5 +100,3 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
 Vec3 arbitraryAxis(Vec3 const& normal);
 
 }  // namespace zept::dxf
-
-ZEPTDB_END_EXPORTS

@@ -56,6 +56,13 @@ std::wstring installedDataFolder() {
   // Linked into the program itself.
   if (besideObject("/proc/self/exe", ZEPT_BINDIR_TO_DATA, found)) return asFolder(found);
 #endif
+#ifdef ZEPT_BUILD_TREE_DATA_DIR
+  // Not installed: a program of the build tree, or one that builds the
+  // library as its subproject, reads the catalogs the build made.
+  std::error_code ec;
+  if (!fs::is_directory(ZEPT_INSTALL_DATA_DIR, ec) && fs::is_directory(ZEPT_BUILD_TREE_DATA_DIR, ec))
+    return asFolder(ZEPT_BUILD_TREE_DATA_DIR);
+#endif
   return asFolder(ZEPT_INSTALL_DATA_DIR);
 }
 

@@ -8,12 +8,9 @@
 
 #include <optional>
 
-#include "platform/core/Export.h"
 #include "platform/host/DtGePoint2d.h"
 #include "platform/shape/ZEPTCrossSection.h"
 #include "platform/shape/ZEPTSection.h"
-
-ZEPTDB_BEGIN_EXPORTS
 
 namespace zept::shape {
 
@@ -36,5 +33,3 @@ std::optional<SectionValues> sectionValues(ZEPTBaseSection const& section);
 std::optional<SectionValues> sectionValues(ZEPTCrossSection const& crossSection);
 
 }  // namespace zept::shape
-
-ZEPTDB_END_EXPORTS

@@ -3,14 +3,17 @@
 # Builds the consumer program of this folder the way another project builds
 # on the library, and checks what it gets:
 #   check.sh installed BUILD_DIR
-#       installs BUILD_DIR into a temporary prefix, builds the consumer once
-#       through find_package(zeptdb) and once through pkg-config, and runs
-#       both with an empty environment: each must read IPE 300 from the
-#       installed catalogs.
+#       installs BUILD_DIR into a temporary prefix (which must hold the
+#       public headers only), builds the consumer once through
+#       find_package(zeptdb) and once through pkg-config, and runs both with
+#       an empty environment: each must read IPE 300 from the installed
+#       catalogs.
 #   check.sh subdir [COMPILER:BUILD_TYPE...]
 #       builds the consumer with the source tree as its add_subdirectory, for
-#       each pair given (default gcc:Release), and checks that the library
-#       leaves the consumer's cache and install alone. COMPILER is gcc or clang.
+#       each pair given (default gcc:Release), runs it with an empty
+#       environment (it must read IPE 300 from the catalogs the build made),
+#       and checks that the library leaves the consumer's cache and install
+#       alone. COMPILER is gcc or clang.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -28,9 +31,30 @@ expect_ipe300() {
   [[ $out == *"IPE 300 h=300 b=150 mass=42.2"* ]] || fail "$1 did not read IPE 300"
 }
 
+# only_public_headers DIR: DIR holds zeptdb.h, the headers it reaches and
+# version.h, nothing else.
+only_public_headers() {
+  local dir=$1 header included
+  declare -A reached=([zeptdb/version.h]=1)
+  local todo=(zeptdb.h)
+  while ((${#todo[@]})); do
+    header=${todo[0]}
+    todo=("${todo[@]:1}")
+    [[ -n ${reached[$header]:-} ]] && continue
+    [[ -f $dir/$header ]] || fail "$header is included but not installed"
+    reached[$header]=1
+    while read -r included; do todo+=("$included"); done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$dir/$header")
+  done
+  [[ -f $dir/version.h ]] || fail "version.h is not installed"
+  while read -r header; do
+    [[ $header == version.h || -n ${reached[$header]:-} ]] || fail "$header is installed but zeptdb.h does not reach it"
+  done < <(cd "$dir" && find . -type f | sed 's|^\./||')
+}
+
 installed() {
   local build=$1 prefix=$work/prefix
   cmake --install "$build" --prefix "$prefix" >/dev/null
+  only_public_headers "$prefix/include/zeptdb"
   # Through the CMake package.
   cmake -S "$here" -B "$work/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_INSTALL_RPATH_USE_LINK_PATH=ON >/dev/null
@@ -64,6 +88,8 @@ subdir() {
     cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" \
       -DCMAKE_C_COMPILER=$cc -DCMAKE_CXX_COMPILER=$cxx -DZEPTDB_SOURCE_DIR="$root" >/dev/null
     cmake --build "$dir"
+    # The catalogs come with the library, so the program reads them from the build tree.
+    expect_ipe300 "$dir/consumer"
     grep -qx "CMAKE_BUILD_TYPE:STRING=$type" "$dir/CMakeCache.txt" || fail "the library changed CMAKE_BUILD_TYPE"
     cmake --install "$dir" --prefix "$dir/prefix" >/dev/null
     local installed

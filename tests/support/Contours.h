@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "platform/math/ProContour.h"
 
@@ -15,10 +16,19 @@ inline std::string shapeOf(ProContour const& node) {
   std::string out;
   for (std::size_t i = 0; ProContour const* child = node.GetChild(i); ++i) {
     std::string inner = shapeOf(*child);
-    if (ProClosedContour const* c = child->AsClosed())
-      inner = (c->IsHole() ? "H" : "S") + std::to_string(c->GetLAContour().size()) +
-              (inner.empty() ? "" : "(" + inner + ")");
-    if (!inner.empty()) out += (out.empty() ? "" : " ") + inner;
+    if (ProClosedContour const* c = child->AsClosed()) {
+      std::string closed = c->IsHole() ? "H" : "S";
+      closed += std::to_string(c->GetLAContour().size());
+      if (!inner.empty()) {
+        closed += '(';
+        closed += inner;
+        closed += ')';
+      }
+      inner = std::move(closed);
+    }
+    if (inner.empty()) continue;
+    if (!out.empty()) out += ' ';
+    out += inner;
   }
   return out;
 }

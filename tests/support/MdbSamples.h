@@ -1,41 +1,27 @@
 // SPDX-License-Identifier: MIT
-// The genuine Access files the tests read: public samples kept in the
-// shared folder beside the repository (or ZEPT_MDB_SAMPLES), and mdbtools'
-// own export of them to compare with.
+// The genuine Access files the tests read: public samples kept with the
+// tests (tests/samples/access, with their licence), and mdbtools' own export
+// of them to compare with.
 #pragma once
 
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace zept::test {
 
-// The samples' folder: $ZEPT_MDB_SAMPLES, else shared/mdb-samples beside
-// the checkout (or beside the folder holding it, for a worktree); nullopt
-// when there is none.
-inline std::optional<std::filesystem::path> mdbSamplesDir() {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  if (char const* env = std::getenv("ZEPT_MDB_SAMPLES"); env && *env)
-    return fs::is_directory(env, ec) ? std::optional<fs::path>(env) : std::nullopt;
-  const fs::path root = ZEPT_SOURCE_DIR;
-  for (fs::path up : {root.parent_path(), root.parent_path().parent_path()}) {
-    const fs::path dir = up / "shared" / "mdb-samples";
-    if (fs::is_directory(dir, ec)) return dir;
-  }
-  return std::nullopt;
+inline std::filesystem::path mdbSamplesDir() {
+  return std::filesystem::path(ZEPT_SOURCE_DIR) / "tests" / "samples" / "access";
 }
 
 // The sample files, sorted by name.
 inline std::vector<std::filesystem::path> mdbSamples() {
   std::vector<std::filesystem::path> out;
-  if (auto dir = mdbSamplesDir())
-    for (auto const& e : std::filesystem::directory_iterator(*dir))
-      if (e.path().extension() == ".mdb") out.push_back(e.path());
+  for (auto const& e : std::filesystem::directory_iterator(mdbSamplesDir()))
+    if (e.path().extension() == ".mdb") out.push_back(e.path());
   std::sort(out.begin(), out.end());
   return out;
 }

@@ -28,7 +28,8 @@ inline std::string sqliteRows(std::filesystem::path const& file, std::string con
     if (!first) rows += ';';
     for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
       auto const* text = reinterpret_cast<char const*>(sqlite3_column_text(stmt, c));
-      rows += (c ? "|" : "") + std::string(text ? text : "");
+      if (c) rows += '|';
+      rows += text ? text : "";
     }
   }
   sqlite3_finalize(stmt);

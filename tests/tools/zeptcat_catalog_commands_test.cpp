@@ -120,7 +120,8 @@ TEST_F(zeptcatCatalogs, CatalogKindsUseTheirAccessorsMasks) {
     std::string names;
     for (auto at = r.out.find("\"Name\": \""); at != std::string::npos; at = r.out.find("\"Name\": \"", at + 1)) {
       const auto start = at + 9;
-      names += (names.empty() ? "" : " ") + r.out.substr(start, r.out.find('"', start) - start);
+      if (!names.empty()) names += ' ';
+      names += r.out.substr(start, r.out.find('"', start) - start);
     }
     EXPECT_EQ(names, c.names) << c.args[0];
   }

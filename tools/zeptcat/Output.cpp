@@ -206,7 +206,10 @@ void printJsonObject(std::ostream& out, std::vector<std::pair<std::wstring, Resu
 void printValue(std::ostream& out, std::wstring const& key, COleVariant const& value, bool json, int digits) {
   std::string line;
   if (json) {
-    line = "{" + jsonString(key) + ": ";
+    // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict for "{" + std::string (its bug 105651).
+    line = "{";
+    line += jsonString(key);
+    line += ": ";
     appendJsonValue(line, value);
     line += "}";
   } else {

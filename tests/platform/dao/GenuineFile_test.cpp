@@ -76,7 +76,7 @@ std::string key(CsvRow const& row) {
 class GenuineSamples : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (samples.empty()) GTEST_SKIP() << "no genuine sample files beside the checkout";
+    ASSERT_EQ(samples.size(), 3u);
   }
   std::vector<std::filesystem::path> samples = zept::test::mdbSamples();
 };
@@ -137,8 +137,7 @@ TEST_F(GenuineSamples, EveryTableReadsAsMdbExportPrintsIt) {
 }
 
 TEST_F(GenuineSamples, JetTypesAndPropertiesReadExactly) {
-  const auto file = *zept::test::mdbSamplesDir() / "testV1997.mdb";
-  if (!std::filesystem::exists(file)) GTEST_SKIP();
+  const auto file = zept::test::mdbSamplesDir() / "testV1997.mdb";
   CDaoDatabase db;
   db.Open(wide(file).c_str(), false, true);
   CDaoRecordset rs(&db);
@@ -254,7 +253,7 @@ TEST_F(GenuineSamples, DamagedCopiesFailCleanly) {
 
 TEST_F(GenuineSamples, UnreadableKindsNameTheFileAndWhatItIs) {
   TempTree tree;
-  const std::string jet3 = TempTree::read(*zept::test::mdbSamplesDir() / "testV1997.mdb");
+  const std::string jet3 = TempTree::read(zept::test::mdbSamplesDir() / "testV1997.mdb");
   auto flipped = [&](std::size_t at) {
     std::string s = jet3;
     s[at] = static_cast<char>(s[at] ^ 1);  // the header is RC4 text: a flip goes straight through

@@ -18,7 +18,11 @@ std::string readShape(std::wstring const& text) {
   CString unit = L"untouched";
   auto tree = ProComplexContourAndUnitReader(CString(text), factory).read(unit);
   if (!tree) return unit == L"untouched" ? "refused" : "refused, unit set";
-  return "[" + unit.toUtf8() + "] " + zept::test::shapeOf(*tree);
+  std::string shape = "[";
+  shape += unit.toUtf8();
+  shape += "] ";
+  shape += zept::test::shapeOf(*tree);
+  return shape;
 }
 
 TEST(ProComplexContourAndUnitReader, AcceptsTheGrammar) {

@@ -3,9 +3,10 @@
 // when whole, so nobody ever sees half of it under the destination's name.
 //
 // A process killed while building cannot remove its file. The name marks the
-// file as a temporary and a lock held while its builder lives marks it as
+// file as a temporary, with a tag of its own inode that a file the user named
+// so does not carry, and a lock held while its builder lives marks it as
 // alive, so whoever next builds in that folder removes what a dead builder
-// left. The lock is an open-file-description lock on a byte far past any
+// left, and nothing else. The lock is an open-file-description lock on a byte far past any
 // data: it survives closing the writing descriptor and leaves the file's own
 // locks (catalog engines lock the temporary they check) alone.
 #pragma once
@@ -65,8 +66,9 @@ std::optional<std::string> savedFilePath(std::string const& target, bool followL
 // file systems without the kernel's no-replace rename.
 bool renameWithoutReplacing(std::string const& from, std::string const& to);
 
-// Removes every temporary in `folder` whose builder is gone and that is old
-// enough not to be one still being made. Returns how many it removed.
+// Removes every temporary in `folder` whose builder is gone, that is old
+// enough not to be one still being made and whose name carries its inode's
+// tag. Returns how many it removed.
 int removeAbandonedTemporaries(std::string const& folder);
 
 }  // namespace zept::fs

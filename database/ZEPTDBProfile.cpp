@@ -352,6 +352,11 @@ ZEPTDBProfile::ZEPTDBProfile() : ZEPTDBBaseData(CFGProfiles) {}
 ZEPTDBProfile::~ZEPTDBProfile() = default;
 
 bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
+  // An empty name would select the file "pro.mdb", which names no catalog.
+  if (!zept::db::isCatalogName(catalogName)) {
+    m_db.Close();
+    return false;
+  }
   if (!setDB(catalogName + L"pro")) return false;
   const eVersion version = CheckDBFormat();
   if (version == eCurrent) return true;

@@ -44,6 +44,7 @@ int ZEPTDBUserObj::CreateSymbolDatabase(CString& fileName, ZePTSelectionSet cons
   const int slash = name.ReverseFind(L'/');
   if (slash >= 0) name = name.Mid(slash + 1);
   if (name.Find(L'.') < 0) name += L".dfn";
+  // isCatalogName refuses an empty name and a dot name (".dfn" of "x/").
   if (!zept::db::isCatalogName(name)) return 5;
 
   auto db = std::make_unique<DtDbDatabase>(true, false);

@@ -135,12 +135,14 @@ TEST_F(zeptcatProfiles, RefusedWrites) {
                                             {"profiles", "STEEL", "PL", "1", "--write", "H=ten"},
                                             {"profiles", "STEEL", "PL", "1", "--write", "IS_THIN=maybe"},
                                             {"profiles", "STEEL", "PL", "--write", "H=1"},
-                                            {"profiles", "--create", "X", "--write", "H=1"}};
+                                            {"profiles", "--create", "X", "--write", "H=1"},
+                                            {"profiles", "--create", ""},
+                                            {"profiles", "--create", ".X"}};
   for (auto const& args : cases) {
     const auto r = run(args);
-    EXPECT_EQ(r.status, 1) << args[4] << ": " << r.err;
+    EXPECT_EQ(r.status, 1) << args.back() << ": " << r.err;
   }
-  EXPECT_FALSE(std::filesystem::exists(tree.path("app/STEELPRO.MDB")));
+  EXPECT_TRUE(std::filesystem::is_empty(tree.path("app")));
 }
 
 }  // namespace

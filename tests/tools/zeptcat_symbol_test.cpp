@@ -66,6 +66,8 @@ TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
       {{"symbol", tree.path("notes.dxf").string(), "NOTES"}, 2, "notes.dxf: not a DXF file"},
       {{"symbol", tree.path("absent.dxf").string(), "ABSENT"}, 2, "absent.dxf: no such file"},
       {{"symbol", drawing, "BAD", "--ucs-origin", "1,2"}, 1, "is not X,Y,Z"},
+      {{"symbol", drawing, "x/"}, 1, "names no file"},
+      {{"symbol", drawing, ".dfn"}, 1, "begins with a dot"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.args[2]);

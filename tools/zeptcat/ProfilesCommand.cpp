@@ -257,6 +257,7 @@ void runWrite(Context const& ctx, ZEPTDBProfile& profile, ProfilesOptions const&
 }
 
 void runCreate(Context const& ctx, ProfilesOptions const& o) {
+  requireFileName(*o.create, "profiles --create");
   ZEPTDBProfile profile;
   const CString name = CString::fromUtf8(*o.create);
   // The catalog code compares with the listed upper-case names exactly and

@@ -193,6 +193,7 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
 void runRegion(Context const& ctx, RegionOptions const& o) {
   if (!o.write.empty()) {
     if (o.write.size() != 3) throw UsageError("--write needs CATALOG NAME DIMS");
+    requireFileName(o.write[0], "region --write");
     if (CString::fromUtf8(o.write[1]).GetLength() > 4)
       throw UsageError("--write: the catalog keeps 4 characters of a name, so \"" + o.write[1] +
                        "\" could not be found again; use at most 4");

@@ -54,6 +54,7 @@ char const* reason(int code) {
 }
 
 void runSymbol(Context const& ctx, SymbolOptions const& o) {
+  requireFileName(o.name, "symbol");
   DtDbDatabase drawing(false, true);
   if (drawing.readDxfFile(CString::fromUtf8(o.drawing)) != Dt::eOk)
     throw std::runtime_error(o.drawing + ": " + drawing.errorText().toUtf8());

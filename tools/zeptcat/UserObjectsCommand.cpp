@@ -165,6 +165,7 @@ void runObject(Context const& ctx, ZEPTDBUserObj& objs, CString const& catalog, 
 
 void runCreate(Context const& ctx, UserObjectsOptions const& o) {
   if (!o.category) throw UsageError("userobjects: --create needs --category");
+  requireFileName(*o.create, "userobjects --create");
   ZEPTDBUserObj objs;
   const auto units = unitsOf(o.units.value_or("mm"));
   const int result = objs.createUserObjDB(wide(*o.create), wide(*o.category), wide(o.description.value_or("")), units);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdint>
 #include <cerrno>
 #include <cstdio>
@@ -155,6 +156,17 @@ std::optional<std::string> savedFilePath(std::string const& target, bool followL
     return std::nullopt;
   }
   return path;
+}
+
+bool isCatalogFileName(std::string_view fileName) {
+  std::string lower(fileName);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (std::string_view companion : {"", "-journal", "-wal", "-shm", ".building", ".readonly"}) {
+    const std::string suffix = ".mdb" + std::string(companion);
+    if (lower.size() >= suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+      return true;
+  }
+  return false;
 }
 
 bool renameWithoutReplacing(std::string const& from, std::string const& to) {

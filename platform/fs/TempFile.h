@@ -15,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zept::fs {
 
@@ -61,6 +62,13 @@ class TempFile {
 // (EISDIR), device, FIFO or socket (EINVAL), or a followed link that leads
 // nowhere or in a circle.
 std::optional<std::string> savedFilePath(std::string const& target, bool followLink);
+
+// Whether `fileName` (no folder) is a name a catalog takes, or one of the
+// files its engine keeps beside it: ending in ".mdb" in any case, or such a
+// name followed by "-journal", "-wal", "-shm", ".building" or ".readonly".
+// Catalogs are looked up by name without regard to case, so a drawing or a
+// picture saved under one would hide a catalog or be taken for its journal.
+bool isCatalogFileName(std::string_view fileName);
 
 // Renames `from` to `to` but never over a file there (errno EEXIST), also on
 // file systems without the kernel's no-replace rename.

@@ -49,7 +49,7 @@ char const* reason(int code) {
     case 2: return "the entities do not lie in one plane (--no-planarity saves them all the same)";
     case 3: return "the new drawing could not be made";
     case 4: return "a file of that name exists already in the application folder";
-    default: return "saving the drawing failed";
+    default: return "saving the drawing failed, or the name is a catalog's (.mdb)";
   }
 }
 

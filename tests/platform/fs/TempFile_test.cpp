@@ -161,4 +161,17 @@ TEST(TempFile, NoReplacePlacementKeepsTheTargetAndTheFile) {
   EXPECT_FALSE(sfs::exists(path));
 }
 
+// Catalogs are found by name without regard to case, before their journals:
+// a drawing or picture under such a name would hide one or pose as its journal.
+TEST(SavedDrawings, NeverTakeACatalogsName) {
+  TempTree tree;
+  for (char const* name : {"EUROpro.mdb", "x.MDB", "x.mdb-journal", "x.Mdb.building"}) {
+    SCOPED_TRACE(name);
+    std::string error;
+    EXPECT_FALSE(zept::dxf::write(tree.path(name).string(), zept::dxf::Drawing{}, false, error));
+    EXPECT_FALSE(zept::gdi::Surface(4, 4).savePng(tree.path(name)));
+  }
+  EXPECT_TRUE(sfs::is_empty(tree.str()));
+}
+
 }  // namespace

@@ -355,6 +355,7 @@ bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
   // An empty name would select the file "pro.mdb", which names no catalog.
   if (!zept::db::isCatalogName(catalogName)) {
     m_db.Close();
+    setLastDBError(zept::jet::kFileNotFound);
     return false;
   }
   if (!setDB(catalogName + L"pro")) return false;
@@ -362,8 +363,7 @@ bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
   if (version == eCurrent) return true;
   forgetSectionUnit();
   if (version == eNoSections || version == eOldTables) return ConvertToVELD(version);
-  m_db.Close();
-  return false;
+  return knownFormat(false);
 }
 
 ZEPTDBProfile::eVersion ZEPTDBProfile::CheckDBFormat() {

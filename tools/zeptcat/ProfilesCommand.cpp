@@ -71,9 +71,7 @@ std::string joined(CStringArray const& items) {
 CString select(ZEPTDBProfile& profile, std::string const& catalog) {
   CString name = CString::fromUtf8(catalog);
   name.MakeUpper();
-  if (!profile.setProfileDB(name))
-    throw std::runtime_error("no profile catalog " + name.toUtf8() + " (" + name.toUtf8() + "pro.mdb) in " +
-                             folders(profile) + ", or it cannot be brought to the current layout");
+  if (!profile.setProfileDB(name)) catalogRefused(profile, "profile", name.toUtf8(), name.toUtf8() + "pro.mdb");
   return name;
 }
 

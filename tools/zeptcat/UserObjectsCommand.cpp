@@ -63,8 +63,7 @@ CString wide(std::string const& text) { return CString::fromUtf8(text); }
 
 CString selectCatalog(ZEPTDBUserObj& objs, std::string const& name) {
   const CString catalog = wide(name);
-  if (!objs.setUserObjDB(catalog))
-    throw std::runtime_error("no user-object catalog " + name + " (" + name + ".mdb) in " + folders(objs));
+  if (!objs.setUserObjDB(catalog)) catalogRefused(objs, "user-object", name, name + ".mdb");
   return catalog;
 }
 

@@ -369,7 +369,11 @@ bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
 ZEPTDBProfile::eVersion ZEPTDBProfile::CheckDBFormat() {
   if (!m_db.IsOpen()) return eInvalid;
   if (!isTableExist(m_db, L"shape")) return eInvalid;
-  if (isTableExist(m_db, L"Section")) return isTableEmpty(m_db, L"Section") ? eNoSections : eCurrent;
+  // Converting builds Section from the sizes' shape types: with no sizes it
+  // stays empty, so an empty catalog is current (a read would otherwise
+  // take it exclusively and commit, every time).
+  if (isTableExist(m_db, L"Section"))
+    return isTableEmpty(m_db, L"Section") && !isTableEmpty(m_db, L"shape") ? eNoSections : eCurrent;
   if (isTableExist(m_db, L"Profile")) return eOldTables;
   return eNoSections;
 }

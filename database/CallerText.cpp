@@ -30,6 +30,9 @@ bool isCatalogMask(CString const& mask) {
 }
 
 bool isCatalogName(CString const& name) {
+  // An empty name would make a file of the suffix alone, a leading dot a
+  // hidden one the user does not see in the folder.
+  if (name.IsEmpty() || name[0] == L'.') return false;
   return isCatalogMask(name) && name.view().find_first_of(L"*?") == std::wstring_view::npos;
 }
 

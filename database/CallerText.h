@@ -23,9 +23,9 @@ inline constexpr int kMaxNameLength = 255;
 bool isLiteralText(std::wstring_view text);
 inline bool isLiteralText(CString const& text) { return isLiteralText(text.view()); }
 
-// A catalog's name as it becomes a file name: a literal text without path
-// separators ("\" and "/"), drive colon, wildcard or reserved character
-// ("*?<>|"), and not "." or "..".
+// A catalog's name as it becomes a file name: a non-empty literal text
+// without path separators ("\" and "/"), drive colon, wildcard or reserved
+// character ("*?<>|"), not beginning with ".".
 bool isCatalogName(CString const& name);
 
 // A listing's mask: a catalog name in which "*" and "?" stand for any text,

@@ -140,7 +140,16 @@ void ZEPTDBBaseData::appendDBFromPath(CString const& folder, CString const& mask
   find.Close();
 }
 
+bool ZEPTDBBaseData::knownFormat(bool known) {
+  if (!known) {
+    m_db.Close();
+    m_lastError = zept::jet::kUnrecognizedFormat;
+  }
+  return known;
+}
+
 bool ZEPTDBBaseData::setDB(CString const& name) {
+  m_lastError = zept::jet::kFileNotFound;
   // A name that could leave the folder selects nothing, like a missing file.
   if (!name.IsEmpty() && !zept::db::isCatalogName(name)) {
     m_db.Close();
@@ -177,16 +186,17 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
   const CString folder = getDBPath(atAppPath);
   if (folder.IsEmpty()) return false;
   if (m_db.IsOpen()) {
-    if (m_db.GetName() == name) return true;
+    if (m_db.GetName() == name) return (m_lastError = 0), true;
     m_db.Close();
   }
-  if (name.IsEmpty()) return true;
+  if (name.IsEmpty()) return (m_lastError = 0), true;
   CString path = folder + name;
   path.MakeUpper();
   if (path.Right(4) != L".MDB") path += L".MDB";
   if (holds && path == m_selected->path) {
     try {
       m_db.OpenFound(path, m_selected->file, false, true);
+      m_lastError = 0;
       return true;
     } catch (CDaoException const&) {
       // Refused shared: the exclusive fallback looks everything up again.
@@ -294,6 +304,7 @@ bool ZEPTDBBaseData::openDatabase(CDaoDatabase& db, CString const& path, bool re
 
 bool ZEPTDBBaseData::openCatalog(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive,
                                  zept::fs::FoundFile* found) {
+  m_lastError = zept::jet::kFileNotFound;
   if (path.IsEmpty()) return false;
   // A plain path is looked up once; the open goes to the file found.
   std::optional<zept::fs::FoundFile> file;
@@ -314,11 +325,14 @@ bool ZEPTDBBaseData::openCatalog(CDaoDatabase& db, CString const& path, bool rea
       db.OpenFound(path, *file, exclusive || !readOnly, readOnly);
     else
       db.Open(path, exclusive || !readOnly, readOnly, L"");
+    m_lastError = 0;
     return true;
-  } catch (CDaoException const&) {
+  } catch (CDaoException const& e) {
+    m_lastError = e.errorCode();
     if (readOnly && !exclusive) return openDatabase(db, path, true, true);
     return false;
   } catch (...) {
+    m_lastError = zept::jet::kCannotOpen;
     return false;
   }
 }

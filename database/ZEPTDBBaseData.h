@@ -53,6 +53,12 @@ class ZEPTDBBaseData {
   // Opens catalog `name` read-only, from the application's folder when it is
   // there; "" closes the open one.
   bool setDB(CString const& name);
+  // Why the last selection or creation of a catalog (setDB, an accessor's
+  // set...DB or create...DB) failed, as a Jet error code: 0 it did not,
+  // 3024 no such file in either folder, 3045 held exclusively elsewhere,
+  // 3049 damaged, 3343 no catalog of this kind, 3027 read-only where it had
+  // to be written (an older layout to convert), else the engine's code.
+  long getLastDBError() const { return m_lastError; }
   // The open catalog's full path in upper case, or "".
   CString getFullDBName();
   // The text after the last ":" or "\" of `path` ("/" is not a separator).
@@ -95,6 +101,10 @@ class ZEPTDBBaseData {
   // trimmed, and an empty one between two separators is kept.
   static CStringArray splitList(wchar_t const* text, wchar_t separator);
   bool getDBProperty(CDaoDatabase& db, wchar_t const* name, COleVariant& value);
+  // For an accessor's check of the catalog it selected: `known`, and when it
+  // is false the catalog closed and getLastDBError 3343.
+  bool knownFormat(bool known);
+  void setLastDBError(long code) { m_lastError = code; }
 
   // A new catalog is built under a temporary name beside its final path and
   // moved there only when built, so a process killed half-way leaves no
@@ -128,6 +138,7 @@ class ZEPTDBBaseData {
   // The catalog makeDBWritable worked on, for restoreDBStatus after it failed
   // with the catalog closed.
   CString m_writablePath;
+  long m_lastError = 0;
   // What the last setDB looked up, with the folders that decide it.
   struct Selection;
   std::unique_ptr<Selection> m_selected;

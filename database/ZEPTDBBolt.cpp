@@ -56,7 +56,7 @@ DtDb::MeasurementValue ZEPTDBBolt::units() { return static_cast<DtDb::Measuremen
 
 bool ZEPTDBBolt::setBoltDB(CString const& name) {
   return selectCatalog(
-      *this, m_db, m_units, L"Bolts_" + name, [this] { return CheckDBFormat(m_db) == kKnownLayout; }, kUnitStatement);
+      *this, m_db, m_units, L"Bolts_" + name, [this] { return knownFormat(CheckDBFormat(m_db) == kKnownLayout); }, kUnitStatement);
 }
 
 ZEPTDBBolt::eVersion ZEPTDBBolt::CheckDBFormat(CDaoDatabase& db) {

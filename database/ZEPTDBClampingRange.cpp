@@ -21,7 +21,7 @@ DtDb::MeasurementValue ZEPTDBClampingRange::units() { return static_cast<DtDb::M
 
 bool ZEPTDBClampingRange::setClampingRangeDB(CString const& name) {
   return selectCatalog(
-      *this, m_db, m_units, L"cr_" + name, [this] { return CheckDBFormat(m_db) == kKnownLayout; }, kUnitStatement);
+      *this, m_db, m_units, L"cr_" + name, [this] { return knownFormat(CheckDBFormat(m_db) == kKnownLayout); }, kUnitStatement);
 }
 
 ZEPTDBClampingRange::eVersion ZEPTDBClampingRange::CheckDBFormat(CDaoDatabase& db) {

@@ -33,7 +33,7 @@ DtDb::MeasurementValue ZEPTDBNut::units() { return static_cast<DtDb::Measurement
 
 bool ZEPTDBNut::setNutDB(CString const& name) {
   return selectCatalog(
-      *this, m_db, m_units, kNut.prefix + name, [this] { return CheckDBFormat(m_db) == kKnownLayout; },
+      *this, m_db, m_units, kNut.prefix + name, [this] { return knownFormat(CheckDBFormat(m_db) == kKnownLayout); },
       kNut.unitStatement);
 }
 

@@ -352,19 +352,28 @@ ZEPTDBProfile::ZEPTDBProfile() : ZEPTDBBaseData(CFGProfiles) {}
 ZEPTDBProfile::~ZEPTDBProfile() = default;
 
 bool ZEPTDBProfile::setProfileDB(CString const& catalogName) {
+  // An empty name would select the file "pro.mdb", which names no catalog.
+  if (!zept::db::isCatalogName(catalogName)) {
+    m_db.Close();
+    setLastDBError(zept::jet::kFileNotFound);
+    return false;
+  }
   if (!setDB(catalogName + L"pro")) return false;
   const eVersion version = CheckDBFormat();
   if (version == eCurrent) return true;
   forgetSectionUnit();
   if (version == eNoSections || version == eOldTables) return ConvertToVELD(version);
-  m_db.Close();
-  return false;
+  return knownFormat(false);
 }
 
 ZEPTDBProfile::eVersion ZEPTDBProfile::CheckDBFormat() {
   if (!m_db.IsOpen()) return eInvalid;
   if (!isTableExist(m_db, L"shape")) return eInvalid;
-  if (isTableExist(m_db, L"Section")) return isTableEmpty(m_db, L"Section") ? eNoSections : eCurrent;
+  // Converting builds Section from the sizes' shape types: with no sizes it
+  // stays empty, so an empty catalog is current (a read would otherwise
+  // take it exclusively and commit, every time).
+  if (isTableExist(m_db, L"Section"))
+    return isTableEmpty(m_db, L"Section") && !isTableEmpty(m_db, L"shape") ? eNoSections : eCurrent;
   if (isTableExist(m_db, L"Profile")) return eOldTables;
   return eNoSections;
 }

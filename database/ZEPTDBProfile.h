@@ -29,8 +29,8 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   ~ZEPTDBProfile();
 
   // Opens catalog `catalogName` read-only, bringing an older layout up to the
-  // current one first; false (and closed) when it is no profile catalog or
-  // the conversion fails.
+  // current one first; false (and closed) when it is no profile catalog, the
+  // name is no catalog name (empty, say) or the conversion fails.
   bool setProfileDB(CString const& catalogName);
   bool getProfileDBList(CStringArray& names, wchar_t const* filter);
   // Every distinct (name, shape type) pair, ordered by name; the arrays stay
@@ -54,8 +54,8 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   // Creates "<catalogName>Pro.mdb" in the application folder from the
   // template "PDLScripts.mdb" of the data folder and leaves it open,
   // writable. 0 done, 1 a catalog of that name is listed already, -1 no
-  // folder or the file could not be made, 2 made but the template tables
-  // could not be copied.
+  // folder, no catalog name (empty or beginning with a dot, say) or the file
+  // could not be made, 2 made but the template tables could not be copied.
   int createProfileDB(CString const& catalogName, DtDb::MeasurementValue units);
   // Writes `record` as a new size or over the existing one of the same name
   // and dimensions, and adds the template's script of a shape type the

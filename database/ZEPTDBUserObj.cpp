@@ -78,9 +78,7 @@ ZEPTDBUserObj::~ZEPTDBUserObj() = default;
 bool ZEPTDBUserObj::setUserObjDB(CString const& name) {
   if (!setDB(name)) return false;
   if (!m_db.IsOpen()) return true;
-  if (CheckDBFormat(m_db) == kKnownLayout) return true;
-  m_db.Close();
-  return false;
+  return knownFormat(CheckDBFormat(m_db) == kKnownLayout);
 }
 
 ZEPTDBUserObj::eVersion ZEPTDBUserObj::CheckDBFormat(CDaoDatabase& db) {

@@ -102,9 +102,10 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   // (only with `checkPlanarity`), 3 the drawing cannot be made, 4 the file
   // exists (it is never replaced), 5 saving failed, or no application
   // folder is configured or the name is no plain file name (a NUL, control
-  // character, wildcard, quote or non-Unicode character, or a dot name;
-  // `fileName` is then left as given). The selection's drawing is not
-  // changed.
+  // character, wildcard, quote or non-Unicode character, an empty name or
+  // one beginning with a dot, or a catalog's name such as "X.mdb", which
+  // would hide that catalog; `fileName` is then left as given). The
+  // selection's drawing is not changed.
   int CreateSymbolDatabase(CString& fileName, ZePTSelectionSet const& selection, DtGeMatrix3d const& ucs,
                            bool checkPlanarity);
 

@@ -4,6 +4,7 @@
 #include "database/CallerText.h"
 #include "database/ZEPTDBUserObj.h"
 #include "platform/fs/FileFind.h"
+#include "platform/fs/TempFile.h"
 #include "platform/host/DtDbDatabase.h"
 
 namespace {
@@ -44,7 +45,8 @@ int ZEPTDBUserObj::CreateSymbolDatabase(CString& fileName, ZePTSelectionSet cons
   const int slash = name.ReverseFind(L'/');
   if (slash >= 0) name = name.Mid(slash + 1);
   if (name.Find(L'.') < 0) name += L".dfn";
-  if (!zept::db::isCatalogName(name)) return 5;
+  // isCatalogName refuses an empty name and a dot name (".dfn" of "x/").
+  if (!zept::db::isCatalogName(name) || zept::fs::isCatalogFileName(name.toUtf8())) return 5;
 
   auto db = std::make_unique<DtDbDatabase>(true, false);
   if (DtDbDatabase const* source = list[0].entity->database()) db->setMeasurement(source->measurement());

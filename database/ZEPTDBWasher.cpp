@@ -32,7 +32,7 @@ DtDb::MeasurementValue ZEPTDBWasher::units() { return static_cast<DtDb::Measurem
 
 bool ZEPTDBWasher::setWasherDB(CString const& name) {
   return selectCatalog(
-      *this, m_db, m_units, kWasher.prefix + name, [this] { return CheckDBFormat(m_db) == kKnownLayout; },
+      *this, m_db, m_units, kWasher.prefix + name, [this] { return knownFormat(CheckDBFormat(m_db) == kKnownLayout); },
       kWasher.unitStatement);
 }
 

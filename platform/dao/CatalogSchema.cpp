@@ -29,7 +29,7 @@ std::vector<TableEntry> readLinks(Engine& engine) {
                                   " ORDER BY Name COLLATE NOCASE",
                               {});
   int rc;
-  while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
+  while ((rc = step(lease->stmt)) == SQLITE_ROW) {
     TableEntry e;
     e.name = columnText(lease->stmt, 0);
     e.linked = true;
@@ -96,7 +96,7 @@ std::vector<TableEntry> const& listTables(Engine& engine) {
         "name COLLATE NOCASE",
         {});
     int rc;
-    while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
+    while ((rc = step(lease->stmt)) == SQLITE_ROW) {
       TableEntry e;
       e.name = columnText(lease->stmt, 0);
       hasLinks = hasLinks || lowered(e.name) == lowered(fromUtf8(kLinksTable));
@@ -126,7 +126,7 @@ long countRows(Engine& engine, std::wstring const& table) {
   if (kept)
     if (auto it = kept->byTable.find(table); it != kept->byTable.end()) return it->second;
   auto lease = engine.prepare("SELECT count(*) FROM " + quoted(table), {});
-  const int rc = sqlite3_step(lease->stmt);
+  const int rc = step(lease->stmt);
   if (rc != SQLITE_ROW) engine.fail(rc);
   const auto count = static_cast<long>(sqlite3_column_int64(lease->stmt, 0));
   if (kept) kept->byTable.emplace(table, count);

@@ -118,6 +118,53 @@ void recoverJournal(std::string const& path, std::string const& shownName) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::chrono::milliseconds kDefaultStatementLimit{8000};
+std::atomic<std::int64_t> g_statementLimitMs{kDefaultStatementLimit.count()};
+// Only the thread stepping a connection runs its progress handler, so the
+// step under way is the thread's: no engine needs to be found for it.
+thread_local std::chrono::steady_clock::time_point t_stepStarted;
+thread_local int t_stepping = 0;
+
+// Connections are opened by many paths; each step or exec through here is
+// timed, anything else runs unbounded rather than against a stale clock.
+struct StepClock {
+  std::chrono::steady_clock::time_point saved = t_stepStarted;
+  StepClock() {
+    if (t_stepping++ == 0) t_stepStarted = std::chrono::steady_clock::now();
+  }
+  ~StepClock() {
+    --t_stepping;
+    t_stepStarted = saved;
+  }
+};
+
+int stopLongStatement(void*) {
+  return t_stepping > 0 && std::chrono::steady_clock::now() - t_stepStarted > statementTimeLimit() ? 1 : 0;
+}
+
+std::string seconds(std::chrono::milliseconds limit) {
+  const auto ms = limit.count();
+  return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+}
+
+}  // namespace
+
+std::chrono::milliseconds statementTimeLimit() { return std::chrono::milliseconds(g_statementLimitMs.load()); }
+
+void setStatementTimeLimit(std::chrono::milliseconds limit) { g_statementLimitMs = limit.count(); }
+
+int step(sqlite3_stmt* stmt) {
+  StepClock clock;
+  return sqlite3_step(stmt);
+}
+
+int exec(sqlite3* db, std::string const& sql) {
+  StepClock clock;
+  return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+}
+
 [[noreturn]] void throwEngineError(sqlite3* db, int rc, std::string_view context) {
   const int primary = rc & 0xff;
   if (primary == SQLITE_NOMEM) throw CMemoryException();
@@ -161,6 +208,10 @@ void recoverJournal(std::string const& path, std::string const& shownName) {
     case SQLITE_AUTH:
       code = jet::kSyntaxError;
       message = "The statement is not allowed";
+      break;
+    case SQLITE_INTERRUPT:
+      message = "The statement was stopped after " + seconds(statementTimeLimit()) +
+                ", the longest one statement on a catalog may run";
       break;
     default:
       if (detail.starts_with("no such table") || detail.starts_with("no such view")) {
@@ -231,7 +282,7 @@ void ResultRows::readRow(sqlite3_stmt* stmt, int firstColumn, bool withRowid) {
 void ResultRows::readAll(sqlite3_stmt* stmt, int firstColumn, bool withRowid) {
   m_withRowids = m_withRowids || withRowid;
   for (;;) {
-    const int rc = sqlite3_step(stmt);
+    const int rc = step(stmt);
     if (rc == SQLITE_ROW) {
       readRow(stmt, firstColumn, withRowid);
     } else if (rc == SQLITE_DONE) {
@@ -369,7 +420,7 @@ void RowStream::keep() {
 void RowStream::next() {
   m_row = nullptr;
   m_rowValues = nullptr;
-  const int rc = sqlite3_step(stmt());
+  const int rc = step(stmt());
   if (rc == SQLITE_ROW) {
     m_row = stmt();
     ++m_stepped;
@@ -917,16 +968,45 @@ void Engine::configure() {
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
   sqlite3_set_authorizer(m_db, &Engine::authorize, this);
+  sqlite3_progress_handler(m_db, 1000, &stopLongStatement, nullptr);
+  // No catalog value comes near this; a statement building a longer one
+  // (replace over a zeroblob) fails at once instead of taking the memory.
+  sqlite3_limit(m_db, SQLITE_LIMIT_LENGTH, 64 << 20);
   registerJetFunctions(m_db);
   // Validates the file as a whole database before anyone relies on it.
   try {
     execInternal(readOnly() ? "SELECT count(*) FROM sqlite_master"
                             : "PRAGMA synchronous=EXTRA; PRAGMA journal_mode=DELETE; SELECT count(*) FROM sqlite_master");
+    refuseViewsAndTriggers();
   } catch (...) {
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     throw;
   }
+}
+
+// A catalog holds tables and indexes only. A view or trigger in one runs
+// whatever its author wrote under a plain read, or while a writer holds the
+// catalog exclusively: such a file is no catalog.
+void Engine::refuseViewsAndTriggers() {
+  sqlite3_stmt* stmt = nullptr;
+  int rc = sqlite3_prepare_v2(m_db, "SELECT type, name FROM sqlite_master WHERE type IN ('view', 'trigger') LIMIT 1",
+                              -1, &stmt, nullptr);
+  std::string found;
+  if (rc == SQLITE_OK) rc = step(stmt);
+  if (rc == SQLITE_ROW) {
+    auto text = [&](int column) {
+      auto const* p = reinterpret_cast<char const*>(sqlite3_column_text(stmt, column));
+      return std::string(p ? p : "");
+    };
+    found = text(0) + " '" + text(1) + "'";
+    rc = SQLITE_DONE;
+  }
+  sqlite3_finalize(stmt);
+  if (rc != SQLITE_DONE) fail(rc);
+  if (!found.empty())
+    throwDao(jet::kUnrecognizedFormat,
+             "'" + m_path + "' holds the " + found + "; a catalog holds tables and indexes only.");
 }
 
 // Functions whose result is not fixed by their arguments and the file: a
@@ -948,6 +1028,10 @@ int Engine::authorize(void* self, int action, char const*, char const* arg2, cha
     case SQLITE_ATTACH:
     case SQLITE_DETACH:
     case SQLITE_PRAGMA:
+    // The catalog could no longer be opened (refuseViewsAndTriggers).
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_TEMP_TRIGGER:
       return SQLITE_DENY;
     case SQLITE_FUNCTION:
       return arg2 && isForbiddenFunction(arg2) ? SQLITE_DENY : SQLITE_OK;
@@ -960,7 +1044,7 @@ void Engine::fail(int rc, std::string_view context) const { throwEngineError(m_d
 
 void Engine::execInternal(std::string const& sql) {
   m_internal = true;
-  const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, nullptr);
+  const int rc = exec(m_db, sql);
   m_internal = false;
   check(rc, sql);
 }
@@ -1189,7 +1273,7 @@ VARTYPE variantTypeOfDaoType(int daoType) {
 
 void Engine::stepToEnd(sqlite3_stmt* stmt) {
   int rc;
-  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+  while ((rc = step(stmt)) == SQLITE_ROW) {
   }
   if (rc != SQLITE_DONE) fail(rc, sqlite3_sql(stmt) ? sqlite3_sql(stmt) : "");
   recordsAffected = sqlite3_changes(m_db);
@@ -1208,7 +1292,7 @@ Engine::Transaction::~Transaction() {
   if (m_done) return;
   const std::string undo = m_savepoint.empty() ? std::string("ROLLBACK")
                                                : "ROLLBACK TO " + m_savepoint + "; RELEASE " + m_savepoint;
-  sqlite3_exec(m_engine.m_db, undo.c_str(), nullptr, nullptr, nullptr);
+  exec(m_engine.m_db, undo);
 }
 
 void Engine::Transaction::commit() {
@@ -1225,7 +1309,7 @@ bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, 
   int rc = sqlite3_prepare_v2(m_db, ("ATTACH ?1 AS " + schema).c_str(), -1, &attach, nullptr);
   const std::string uri = fileUri(sourcePath, "mode=ro");
   if (rc == SQLITE_OK) rc = sqlite3_bind_text(attach, 1, uri.c_str(), -1, SQLITE_TRANSIENT);
-  if (rc == SQLITE_OK) rc = sqlite3_step(attach);
+  if (rc == SQLITE_OK) rc = step(attach);
   sqlite3_finalize(attach);
   if (rc == SQLITE_DONE) {
     const std::string source = schema + "." + quoted(toUtf8(sourceTable));
@@ -1235,9 +1319,8 @@ bool Engine::linkTable(std::wstring const& name, std::string const& sourcePath, 
     rc = sqlite3_prepare_v2(m_db, ("SELECT * FROM " + source).c_str(), -1, &probe, nullptr);
     sqlite3_finalize(probe);
     if (rc == SQLITE_OK)
-      rc = sqlite3_exec(m_db, ("CREATE TEMP VIEW " + view + " AS SELECT * FROM " + source).c_str(), nullptr, nullptr,
-                        nullptr);
-    if (rc != SQLITE_OK) sqlite3_exec(m_db, ("DETACH " + schema).c_str(), nullptr, nullptr, nullptr);
+      rc = exec(m_db, ("CREATE TEMP VIEW " + view + " AS SELECT * FROM " + source));
+    if (rc != SQLITE_OK) exec(m_db, ("DETACH " + schema));
   }
   m_internal = false;
   if (rc != SQLITE_OK && rc != SQLITE_DONE) return false;
@@ -1251,8 +1334,8 @@ void Engine::unlinkTable(std::wstring const& name) {
   if (it == m_links.end()) return;
   schemaChanged();
   m_internal = true;
-  sqlite3_exec(m_db, ("DROP VIEW IF EXISTS temp." + quoted(toUtf8(name))).c_str(), nullptr, nullptr, nullptr);
-  sqlite3_exec(m_db, ("DETACH " + it->second).c_str(), nullptr, nullptr, nullptr);
+  exec(m_db, ("DROP VIEW IF EXISTS temp." + quoted(toUtf8(name))));
+  exec(m_db, ("DETACH " + it->second));
   m_internal = false;
   m_links.erase(it);
 }

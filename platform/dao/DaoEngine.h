@@ -14,6 +14,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <list>
@@ -235,6 +236,17 @@ void placeCatalogFile(std::string const& built, std::string const& target, bool 
 // Removes the journal beside `target` when no file is reached through that
 // name: it was left by a catalog since deleted. False when it cannot go.
 bool removeOrphanJournal(std::string const& target);
+
+// sqlite3_step and sqlite3_exec on a catalog's connection, each bounded in
+// time: one that runs longer than statementTimeLimit() is stopped and fails
+// with SQLITE_INTERRUPT, which throwEngineError reports naming the bound. A
+// catalog can hold what loops for ever (a view over an endless recursive
+// query), and a caller's statement can ask for any amount of work.
+int step(sqlite3_stmt* stmt);
+int exec(sqlite3* db, std::string const& sql);
+std::chrono::milliseconds statementTimeLimit();
+// For tests: another bound, until reset with the default (8 s).
+void setStatementTimeLimit(std::chrono::milliseconds limit);
 
 // A hash of a long text (a statement, a contour) for the caches keyed by
 // one, several times cheaper than std::hash's.
@@ -503,6 +515,7 @@ class Engine {
   bool unchanging() const;
   void openConnection(std::string const& uri, int flags);
   void configure();
+  void refuseViewsAndTriggers();
   void openGenuine(JetHeader const& jet, bool exclusive);
   static void refuseWritingGenuine(JetHeader const& jet, std::string const& path, Access access, bool exclusive);
   static int authorize(void* self, int action, char const* a, char const* b, char const* c, char const* d);

@@ -67,7 +67,7 @@ std::vector<Stored> readStored(Engine& e, CDaoDatabase::PropertySet set, wchar_t
   }
   auto lease = e.prepare(sql + " ORDER BY rowid", params);
   int rc;
-  while ((rc = sqlite3_step(lease->stmt)) == SQLITE_ROW) {
+  while ((rc = zept::dao::step(lease->stmt)) == SQLITE_ROW) {
     Stored s;
     s.name = zept::fromUtf8(reinterpret_cast<char const*>(sqlite3_column_text(lease->stmt, 0)));
     s.type = static_cast<short>(sqlite3_column_int(lease->stmt, 1));

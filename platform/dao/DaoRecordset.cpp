@@ -420,7 +420,7 @@ void CDaoRecordset::refreshRow(std::int64_t rowid, int row) {
   Engine& e = m_pDatabase->engine();
   auto lease = e.prepareUnbound("SELECT _ROWID_, * FROM " + zept::dao::quoted(m_table) + " WHERE _ROWID_ = ?1", 1);
   sqlite3_bind_int64(lease->stmt, 1, rowid);
-  const int rc = sqlite3_step(lease->stmt);
+  const int rc = zept::dao::step(lease->stmt);
   if (rc != SQLITE_ROW) {
     if (rc != SQLITE_DONE) e.fail(rc);
     return;

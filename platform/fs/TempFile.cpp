@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cctype>
+#include <cstdint>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -43,13 +45,93 @@ bool builderAlive(int fd) {
   return l.l_type != F_UNLCK;
 }
 
-std::string randomName() {
+std::uint64_t mix(std::uint64_t x) {
+  x += 0x9e3779b97f4a7c15ULL;
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+  return x ^ (x >> 31);
+}
+
+// A temporary's name carries a tag of its own inode: a file someone else
+// named with the prefix, or a copy of a temporary, does not carry the tag of
+// its inode, so the sweep can tell what a builder made from all else.
+std::uint64_t tagOf(std::uint64_t salt, ino_t inode) {
+  return mix(salt ^ mix(static_cast<std::uint64_t>(inode) ^ 0x7a6570742d746d70ULL));
+}
+
+constexpr std::size_t kHexDigits = 16;
+
+std::string nameFor(std::uint64_t salt, ino_t inode) {
+  char name[64];
+  std::snprintf(name, sizeof name, "%.*s%016llx-%016llx", static_cast<int>(kPrefix.size()), kPrefix.data(),
+                static_cast<unsigned long long>(salt), static_cast<unsigned long long>(tagOf(salt, inode)));
+  return name;
+}
+
+std::optional<std::uint64_t> hexNumber(std::string_view digits) {
+  if (digits.size() != kHexDigits) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : digits) {
+    const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    if (d < 0) return std::nullopt;
+    value = value << 4 | static_cast<std::uint64_t>(d);
+  }
+  return value;
+}
+
+bool madeByBuilder(std::string_view name, ino_t inode) {
+  if (name.size() != kPrefix.size() + 2 * kHexDigits + 1 || name.substr(0, kPrefix.size()) != kPrefix) return false;
+  const std::string_view rest = name.substr(kPrefix.size());
+  if (rest[kHexDigits] != '-') return false;
+  const auto salt = hexNumber(rest.substr(0, kHexDigits)), tag = hexNumber(rest.substr(kHexDigits + 1));
+  return salt && tag && *tag == tagOf(*salt, inode);
+}
+
+std::uint64_t randomSalt() {
   static std::atomic<unsigned> serial{0};
   thread_local std::mt19937_64 random{std::random_device{}()};
-  char name[64];
-  std::snprintf(name, sizeof name, "%.*s%ld-%016llx-%u", static_cast<int>(kPrefix.size()), kPrefix.data(),
-                static_cast<long>(::getpid()), static_cast<unsigned long long>(random()), serial++);
-  return name;
+  return random() ^ mix(static_cast<std::uint64_t>(::getpid()) << 32 | serial++);
+}
+
+// Makes a file in `dir` already under its tagged name, so that no moment
+// leaves an untagged temporary behind: an unnamed file gets its name only
+// once its inode is known. Where the file system has no unnamed files, a
+// file is made under a scratch name and renamed at once.
+int createTagged(int dir, mode_t mode, std::string& name) {
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    UniqueFd fd(::openat(dir, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode));
+    struct stat st {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) break;
+    name = nameFor(randomSalt(), st.st_ino);
+    const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
+    if (::linkat(AT_FDCWD, self.c_str(), dir, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return fd.release();
+    if (errno != EEXIST) break;
+  }
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const std::string scratch = nameFor(randomSalt(), 0) + "-new";
+    UniqueFd fd(::openat(dir, scratch.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
+    if (fd.get() < 0) {
+      if (errno == EEXIST) continue;
+      return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) == 0) {
+      name = nameFor(randomSalt(), st.st_ino);
+      // The tagged name is random: without the no-replace rename, a plain
+      // one is as good.
+      if (::renameat2(dir, scratch.c_str(), dir, name.c_str(), RENAME_NOREPLACE) == 0 ||
+          ((errno == EINVAL || errno == ENOSYS) && ::renameat(dir, scratch.c_str(), dir, name.c_str()) == 0))
+        return fd.release();
+    }
+    const int error = errno;
+    ::unlinkat(dir, scratch.c_str(), 0);
+    if (error != EEXIST) {
+      errno = error;
+      return -1;
+    }
+  }
+  errno = EEXIST;
+  return -1;
 }
 
 }  // namespace
@@ -76,6 +158,17 @@ std::optional<std::string> savedFilePath(std::string const& target, bool followL
   return path;
 }
 
+bool isCatalogFileName(std::string_view fileName) {
+  std::string lower(fileName);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (std::string_view companion : {"", "-journal", "-wal", "-shm", ".building", ".readonly"}) {
+    const std::string suffix = ".mdb" + std::string(companion);
+    if (lower.size() >= suffix.size() && lower.compare(lower.size() - suffix.size(), suffix.size(), suffix) == 0)
+      return true;
+  }
+  return false;
+}
+
 bool renameWithoutReplacing(std::string const& from, std::string const& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
   if (errno != EINVAL && errno != ENOSYS) return false;
@@ -100,9 +193,12 @@ int removeAbandonedTemporaries(std::string const& folder) {
     if (name.substr(0, kPrefix.size()) != kPrefix) continue;
     struct stat st {};
     if (::fstatat(dirFd.get(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (!madeByBuilder(name, st.st_ino)) continue;
     if (st.st_mtime > now - kYoungSeconds) continue;
     UniqueFd file(::openat(dirFd.get(), e->d_name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
-    if (file.get() < 0 || builderAlive(file.get())) continue;
+    struct stat opened {};
+    if (file.get() < 0 || ::fstat(file.get(), &opened) != 0 || opened.st_ino != st.st_ino) continue;
+    if (builderAlive(file.get())) continue;
     if (::unlinkat(dirFd.get(), e->d_name, 0) == 0) ++removed;
   }
   ::closedir(dir);
@@ -111,28 +207,25 @@ int removeAbandonedTemporaries(std::string const& folder) {
 
 TempFile::TempFile(std::string folder, mode_t mode) : m_folder(std::move(folder)) {
   removeAbandonedTemporaries(m_folder);
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    std::string path = m_folder + "/" + randomName();
-    m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-    if (m_fd < 0) {
-      if (errno == EEXIST) continue;
-      return;
-    }
-    m_alive = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    struct flock l = aliveLock(F_RDLCK);
-    if (m_alive < 0 || ::fcntl(m_alive, F_OFD_SETLK, &l) != 0) {
-      const int error = errno;
-      ::unlink(path.c_str());
-      ::close(m_fd);
-      m_fd = -1;
-      if (m_alive >= 0) ::close(m_alive);
-      m_alive = -1;
-      errno = error;
-      return;
-    }
-    m_path = std::move(path);
+  UniqueFd dir(::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() < 0) return;
+  std::string name;
+  m_fd = createTagged(dir.get(), mode, name);
+  if (m_fd < 0) return;
+  std::string path = m_folder + "/" + name;
+  m_alive = ::openat(dir.get(), name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  struct flock l = aliveLock(F_RDLCK);
+  if (m_alive < 0 || ::fcntl(m_alive, F_OFD_SETLK, &l) != 0) {
+    const int error = errno;
+    ::unlinkat(dir.get(), name.c_str(), 0);
+    ::close(m_fd);
+    m_fd = -1;
+    if (m_alive >= 0) ::close(m_alive);
+    m_alive = -1;
+    errno = error;
     return;
   }
+  m_path = std::move(path);
 }
 
 TempFile::~TempFile() {

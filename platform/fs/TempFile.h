@@ -3,9 +3,10 @@
 // when whole, so nobody ever sees half of it under the destination's name.
 //
 // A process killed while building cannot remove its file. The name marks the
-// file as a temporary and a lock held while its builder lives marks it as
+// file as a temporary, with a tag of its own inode that a file the user named
+// so does not carry, and a lock held while its builder lives marks it as
 // alive, so whoever next builds in that folder removes what a dead builder
-// left. The lock is an open-file-description lock on a byte far past any
+// left, and nothing else. The lock is an open-file-description lock on a byte far past any
 // data: it survives closing the writing descriptor and leaves the file's own
 // locks (catalog engines lock the temporary they check) alone.
 #pragma once
@@ -14,6 +15,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zept::fs {
 
@@ -61,12 +63,20 @@ class TempFile {
 // nowhere or in a circle.
 std::optional<std::string> savedFilePath(std::string const& target, bool followLink);
 
+// Whether `fileName` (no folder) is a name a catalog takes, or one of the
+// files its engine keeps beside it: ending in ".mdb" in any case, or such a
+// name followed by "-journal", "-wal", "-shm", ".building" or ".readonly".
+// Catalogs are looked up by name without regard to case, so a drawing or a
+// picture saved under one would hide a catalog or be taken for its journal.
+bool isCatalogFileName(std::string_view fileName);
+
 // Renames `from` to `to` but never over a file there (errno EEXIST), also on
 // file systems without the kernel's no-replace rename.
 bool renameWithoutReplacing(std::string const& from, std::string const& to);
 
-// Removes every temporary in `folder` whose builder is gone and that is old
-// enough not to be one still being made. Returns how many it removed.
+// Removes every temporary in `folder` whose builder is gone, that is old
+// enough not to be one still being made and whose name carries its inode's
+// tag. Returns how many it removed.
 int removeAbandonedTemporaries(std::string const& folder);
 
 }  // namespace zept::fs

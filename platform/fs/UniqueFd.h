@@ -16,6 +16,12 @@ class UniqueFd {
   UniqueFd& operator=(UniqueFd const&) = delete;
   // -1 when the open failed or after close().
   int get() const { return m_fd; }
+  // Hands the descriptor over; it is no longer closed here.
+  int release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+  }
   // Closes now so the caller sees the error a delayed write may report.
   bool close() {
     const int fd = m_fd;

@@ -40,7 +40,7 @@ cairo_status_t writeToFile(void* closure, unsigned char const* data, unsigned in
 // Writes through `produce` into a temporary file beside `path` and renames it
 // into place only when everything was written.
 bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::FILE*)> const& produce) {
-  if (path.empty() || !path.has_filename()) return false;
+  if (path.empty() || !path.has_filename() || zept::fs::isCatalogFileName(path.filename().string())) return false;
   const std::optional<std::string> target = zept::fs::savedFilePath(path.string(), true);
   if (!target) return false;
   const std::filesystem::path saved(*target);

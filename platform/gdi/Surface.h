@@ -108,6 +108,8 @@ class Surface {
   void record(Call call);
   std::vector<Call> const& calls() const { return m_calls; }
 
+  // False, nothing written, also for a catalog's file name
+  // (zept::fs::isCatalogFileName).
   bool savePng(std::filesystem::path const& path) const;
   bool saveSvg(std::filesystem::path const& path) const;
 

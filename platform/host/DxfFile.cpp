@@ -778,6 +778,11 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
     error = "the folder does not exist";
     return false;
   }
+  const auto slash = posixPath.find_last_of('/');
+  if (zept::fs::isCatalogFileName(slash == std::string::npos ? posixPath : posixPath.substr(slash + 1))) {
+    error = "the name is a catalog's";
+    return false;
+  }
   if (::stat(posixPath.c_str(), &st) == 0) {
     if (!replace) {
       error = "the file exists";

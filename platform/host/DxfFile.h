@@ -91,7 +91,8 @@ bool readText(std::string text, Drawing& drawing, std::string& error);
 // Writes `drawing` as a DXF R2000 file. The data goes to a temporary file in
 // the target's folder and is renamed over the target only when complete, so
 // the target is either the whole new drawing or what it was before. With
-// `replace` false an existing target is left alone and the write fails.
+// `replace` false an existing target is left alone and the write fails; a
+// catalog's file name (zept::fs::isCatalogFileName) is refused.
 bool write(std::string const& posixPath, Drawing const& drawing, bool replace, std::string& error);
 
 // The x axis of the object coordinate system of extrusion direction

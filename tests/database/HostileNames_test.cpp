@@ -139,6 +139,22 @@ TEST_F(HostileNames, OtherAccessorsNeitherWidenNorLeaveTheFolder) {
   }
 }
 
+// An empty or dot name would make a file of the suffix alone ("Pro.mdb",
+// ".mdb") or a hidden one: no catalog is made or selected under it.
+TEST_F(HostileNames, EmptyAndDotNamesMakeNoCatalog) {
+  for (wchar_t const* name : {L"", L".", L".X"}) {
+    SCOPED_TRACE(CString(name).toUtf8());
+    ZEPTDBProfile profile;
+    EXPECT_EQ(profile.createProfileDB(name, DtDb::kMetric), -1);
+    EXPECT_FALSE(profile.setProfileDB(name));
+    ZEPTDBUserObj objects;
+    EXPECT_EQ(objects.createUserObjDB(name, L"Plates", L"d", DtDb::kMetric), -1);
+  }
+  std::set<std::string> files;
+  for (auto const& e : std::filesystem::directory_iterator(tree.path("app"))) files.insert(e.path().filename());
+  EXPECT_EQ(files, std::set<std::string>{"Plates.mdb"});
+}
+
 // Texts reach the engine and the file system as UTF-8, where a character
 // that is no Unicode scalar value would become U+FFFD: such a name must not
 // reach the row or file named with U+FFFD itself.

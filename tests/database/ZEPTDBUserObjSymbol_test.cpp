@@ -187,7 +187,8 @@ TEST_F(SymbolDrawings, NamesLandInTheApplicationFolderAndNothingIsReplaced) {
 // nor under one that matches other files.
 TEST_F(SymbolDrawings, NamesThatAreNoPlainFileNamesAreRefused) {
   const std::wstring names[] = {L"*.dfn", L"S?M", L"..", L"SYM\n", std::wstring(L"SYM\0EVIL", 7),
-                                std::wstring(L"S") + wchar_t(0xD800)};
+                                std::wstring(L"S") + wchar_t(0xD800), L"", L"x/", L"sub\\", L".", L".dfn",
+                                L"EUROpro.mdb", L"x.MDB"};
   for (auto const& given : names) {
     SCOPED_TRACE(CString(given).Left(3).toUtf8());
     CString name(given);

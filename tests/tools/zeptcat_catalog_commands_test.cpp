@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "platform/dao/DaoDatabase.h"
 #include "support/Catalog.h"
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
@@ -250,6 +251,33 @@ TEST_F(zeptcatCatalogs, ErrorExits) {
     if (c.status == 2) {
       EXPECT_EQ(r.out, "");
     }
+  }
+}
+
+// A catalog that is there but cannot be read is reported as what it is,
+// never as missing: a user told so might make a new one over it.
+TEST_F(zeptcatCatalogs, RefusedCatalogsSayWhy) {
+  for (char const* torn : {"data/TornList.mdb", "data/TORNpro.mdb"}) {
+    fs::copy_file(tree.path("data/PlatesList.mdb"), tree.path(torn));
+    fs::resize_file(tree.path(torn), fs::file_size(tree.path(torn)) - 100);
+  }
+  tree.file("data/JunkList.mdb", "not a catalog");
+  CDaoDatabase held;
+  held.Open(CString::fromUtf8(tree.path("app/HolesList.mdb").string()), true, false);
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  } const cases[] = {
+      {{"lists", "TORN"}, "list catalog TORN (TORNList.mdb) is damaged (error 3049)"},
+      {{"profiles", "TORN"}, "profile catalog TORN (TORNpro.mdb) is damaged (error 3049)"},
+      {{"lists", "JUNK"}, "JUNKList.mdb is no list catalog (error 3343)"},
+      {{"lists", "HOLES"}, "list catalog HOLES (HOLESList.mdb) is in use"},
+      {{"lists", "NOPE"}, "no list catalog NOPE (NOPEList.mdb)"},
+  };
+  for (auto const& c : cases) {
+    const auto r = run(c.args);
+    EXPECT_EQ(r.status, 2) << c.args[1] << ": " << r.err;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
 }
 

@@ -64,6 +64,8 @@ TEST_F(zeptcatMaterialsUserObjects, WritingObjects) {
   ASSERT_EQ(scratch({"userobjects", "--create", "Brackets", "--category", "Brackets"}).status, 0);
   EXPECT_EQ(scratch({"userobjects", "--create", "BRACKETS", "--category", "X"}).status, 2);
   EXPECT_EQ(scratch({"userobjects", "--create", "Other", "--category", "A;B"}).status, 2);
+  for (char const* name : {"", "."}) EXPECT_EQ(scratch({"userobjects", "--create", name, "--category", "X"}).status, 1);
+  EXPECT_FALSE(std::filesystem::exists(tree.path("cat/.mdb")));
   auto r = scratch({"userobjects", "Brackets", "--write", input("name=BR 1\nsizeX=100\nmass=3\nextra.Bolt=M16\n")});
   ASSERT_EQ(r.status, 0) << r.err;
 

@@ -117,6 +117,10 @@ TEST_F(zeptcatProfiles, CreatedCatalogTakesNewSizes) {
   EXPECT_EQ(r.out, "[\n  {\"Catalog\": \"Mine\", \"File\": \"MinePro.mdb\", \"SectionUnit\": \"in\"}\n]\n");
   EXPECT_TRUE(std::filesystem::exists(tree.path("app/MinePro.mdb")));
   EXPECT_EQ(run({"profiles", "--create", "MINE"}).err, "zeptcat: a profile catalog MINE exists already\n");
+  // Reading the new, empty catalog leaves every byte of it as it was.
+  const std::string made = TempTree::read(tree.path("app/MinePro.mdb"));
+  for (int i = 0; i < 2; ++i) ASSERT_EQ(run({"profiles", "MINE"}).status, 0);
+  EXPECT_TRUE(TempTree::read(tree.path("app/MinePro.mdb")) == made) << "a read wrote the catalog";
 
   r = run({"profiles", "MINE", "PL", "200x10", "--write", "SHAPE_TYPE=2", "B=200"});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -135,12 +139,14 @@ TEST_F(zeptcatProfiles, RefusedWrites) {
                                             {"profiles", "STEEL", "PL", "1", "--write", "H=ten"},
                                             {"profiles", "STEEL", "PL", "1", "--write", "IS_THIN=maybe"},
                                             {"profiles", "STEEL", "PL", "--write", "H=1"},
-                                            {"profiles", "--create", "X", "--write", "H=1"}};
+                                            {"profiles", "--create", "X", "--write", "H=1"},
+                                            {"profiles", "--create", ""},
+                                            {"profiles", "--create", ".X"}};
   for (auto const& args : cases) {
     const auto r = run(args);
-    EXPECT_EQ(r.status, 1) << args[4] << ": " << r.err;
+    EXPECT_EQ(r.status, 1) << args.back() << ": " << r.err;
   }
-  EXPECT_FALSE(std::filesystem::exists(tree.path("app/STEELPRO.MDB")));
+  EXPECT_TRUE(std::filesystem::is_empty(tree.path("app")));
 }
 
 }  // namespace

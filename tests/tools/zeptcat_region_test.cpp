@@ -133,6 +133,7 @@ TEST_F(zeptcatRegion, Refusals) {
       {{file("overlap.dxf", entities + circle("0") + circle("6") + end)}, 2, "overlap"},
       {{kBox, "--layer", "NONE"}, 2, "nothing on layer NONE"},
       {{kBox, "--write", "MINE", "LONGER", "1"}, 1, "4 characters"},
+      {{kBox, "--write", "", "BOX", "1"}, 1, "names no file"},
       {{kBox, "--units", "cm"}, 1, "--units"},
   };
   for (auto const& c : cases) {

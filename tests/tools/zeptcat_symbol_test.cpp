@@ -3,6 +3,7 @@
 // here, saving into a scratch application folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
       {{"symbol", tree.path("notes.dxf").string(), "NOTES"}, 2, "notes.dxf: not a DXF file"},
       {{"symbol", tree.path("absent.dxf").string(), "ABSENT"}, 2, "absent.dxf: no such file"},
       {{"symbol", drawing, "BAD", "--ucs-origin", "1,2"}, 1, "is not X,Y,Z"},
+      {{"symbol", drawing, "x/"}, 1, "names no file"},
+      {{"symbol", drawing, ".dfn"}, 1, "begins with a dot"},
+      {{"symbol", drawing, "EUROpro.mdb"}, 2, "the name is a catalog's (.mdb) (code 5)"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.args[2]);
@@ -73,6 +77,7 @@ TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
     EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
+  EXPECT_FALSE(std::filesystem::exists(tree.path("app/EUROpro.mdb")));
 }
 
 }  // namespace

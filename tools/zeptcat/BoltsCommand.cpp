@@ -190,8 +190,7 @@ void runStandard(Context const& ctx, BoltsOptions const& o) {
   standard.MakeUpper();
   ZEPTDBBolt bolt;
   if (!bolt.setBoltDB(standard))
-    throw std::runtime_error("no bolt catalog " + standard.toUtf8() + " (Bolts_" + standard.toUtf8() + ".mdb) in " +
-                             folders(bolt));
+    catalogRefused(bolt, "bolt", standard.toUtf8(), "Bolts_" + standard.toUtf8() + ".mdb");
   const auto units = o.units ? (*o.units == "in" ? DtDb::kEnglish : DtDb::kMetric) : bolt.units();
   DtArray<double> diameters;
   if (!bolt.getBoltDiameterList(diameters)) throw std::runtime_error("bolt catalog " + standard.toUtf8() + " is empty");

@@ -73,6 +73,13 @@ std::wstring catalogPath(Context const& ctx, std::string const& name) {
   return found.empty() ? zept::fromUtf8(fallback) : found.front();
 }
 
+void requireFileName(std::string const& name, std::string const& what) {
+  const auto slash = name.find_last_of("/\\");
+  const std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+  if (base.empty()) throw UsageError(what + ": the name \"" + name + "\" names no file");
+  if (base[0] == '.') throw UsageError(what + ": the name \"" + name + "\" begins with a dot");
+}
+
 std::string readInputFile(std::string const& source, std::string const& what) {
   constexpr std::size_t kMaxInput = std::size_t{16} << 20;
   std::ifstream file;

@@ -46,6 +46,11 @@ bool isCatalogPath(std::string const& name);
 // is a UsageError; one of none gives NAME.mdb in the data folder.
 std::wstring catalogPath(Context const& ctx, std::string const& name);
 
+// Refuses, as a UsageError naming `what`, a name the user gives for a file
+// the command makes when it names no file: empty, or ending in a separator.
+// A dot name would hide the file: refused too.
+void requireFileName(std::string const& name, std::string const& what);
+
 // The whole of an input file a command reads ("-" is standard input), at
 // most 16 MiB: more is a UsageError naming `what`, so that a device such as
 // /dev/zero cannot take the memory. One that cannot be opened is one too.

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/zeptcat/Folders.h"
 
+#include <stdexcept>
+
+#include "platform/core/Exceptions.h"
 #include "platform/fs/WinPath.h"
 
 namespace zeptcat {
@@ -13,6 +16,24 @@ std::string shown(CString const& folder) {
 std::string folders(ZEPTDBBaseData& accessor) {
   const CString app = accessor.getDBPath(true), data = accessor.getDBPath(false);
   return shown(app) + (app == data ? "" : " or " + shown(data));
+}
+
+void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::string const& name,
+                    std::string const& file) {
+  const long code = accessor.getLastDBError();
+  const std::string catalog = kind + " catalog " + name + " (" + file + ")";
+  const std::string error = " (error " + std::to_string(code) + ")";
+  switch (code) {
+    case zept::jet::kFileNotFound: throw std::runtime_error("no " + catalog + " in " + folders(accessor));
+    case zept::jet::kFileInUse:
+      throw std::runtime_error(catalog + " is in use: another process holds it exclusively" + error);
+    case zept::jet::kDatabaseCorrupt: throw std::runtime_error(catalog + " is damaged" + error);
+    case zept::jet::kUnrecognizedFormat: throw std::runtime_error(file + " is no " + kind + " catalog" + error);
+    case zept::jet::kReadOnly:
+      throw std::runtime_error(catalog + " is read-only and would have to be written to be read" + error);
+    case 0: throw std::runtime_error(catalog + " cannot be brought to the current layout");
+    default: throw std::runtime_error(catalog + " cannot be opened" + error);
+  }
 }
 
 COleVariant none(Context const& ctx) { return ctx.json ? COleVariant() : COleVariant(L"-"); }

@@ -19,6 +19,14 @@ std::string shown(CString const& folder);
 // The accessor's folders for a message: "APP or DATA", or one when they agree.
 std::string folders(ZEPTDBBaseData& accessor);
 
+// Throws, as the command's failure, why `accessor` could not select its
+// catalog NAME, the file FILE of `kind` ("profile"), as the library knows it
+// (getLastDBError): missing, held by another process, damaged, read-only or
+// no catalog of the kind. Every catalog command reports a refused selection
+// through here, so that no damaged or busy catalog is called missing.
+[[noreturn]] void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::string const& name,
+                                 std::string const& file);
+
 // A value a catalog lacks: "-" for people, null for programs.
 COleVariant none(Context const& ctx);
 

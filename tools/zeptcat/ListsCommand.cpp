@@ -51,9 +51,7 @@ void runLists(Context const& ctx, ListsOptions const& o) {
     for (auto const& name : names) table.rows.push_back({COleVariant(name)});
     return print(ctx.out, table, ctx.json);
   }
-  if (!list.setListDB(CString::fromUtf8(*o.name))) {
-    throw std::runtime_error("no list catalog " + *o.name + " (" + *o.name + "List.mdb) in " + folders(list));
-  }
+  if (!list.setListDB(CString::fromUtf8(*o.name))) catalogRefused(list, "list", *o.name, *o.name + "List.mdb");
   table.columns = {L"Value"};
   if (o.data) table.columns.push_back(L"Data");
   o.text ? readEntries<ZEPTString>(list, o, table) : readEntries<double>(list, o, table);

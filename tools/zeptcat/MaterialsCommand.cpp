@@ -116,8 +116,7 @@ void runMaterials(Context const& ctx, MaterialsOptions const& o) {
   CString catalog = CString::fromUtf8(*o.catalog);
   catalog.MakeUpper();
   if (!material.setMaterialDB(catalog))
-    throw std::runtime_error("no material catalog " + *o.catalog + " (Kmat" + *o.catalog + ".mdb) in " +
-                             folders(material));
+    catalogRefused(material, "material", *o.catalog, "Kmat" + *o.catalog + ".mdb");
   if (o.grade) return runGrade(ctx, material, catalog, o);
   if (o.grades || o.type) return runGrades(ctx, material, catalog, typeNumber(material, o.type));
   runTypes(ctx, material, catalog);

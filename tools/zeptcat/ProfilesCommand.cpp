@@ -71,9 +71,7 @@ std::string joined(CStringArray const& items) {
 CString select(ZEPTDBProfile& profile, std::string const& catalog) {
   CString name = CString::fromUtf8(catalog);
   name.MakeUpper();
-  if (!profile.setProfileDB(name))
-    throw std::runtime_error("no profile catalog " + name.toUtf8() + " (" + name.toUtf8() + "pro.mdb) in " +
-                             folders(profile) + ", or it cannot be brought to the current layout");
+  if (!profile.setProfileDB(name)) catalogRefused(profile, "profile", name.toUtf8(), name.toUtf8() + "pro.mdb");
   return name;
 }
 
@@ -257,6 +255,7 @@ void runWrite(Context const& ctx, ZEPTDBProfile& profile, ProfilesOptions const&
 }
 
 void runCreate(Context const& ctx, ProfilesOptions const& o) {
+  requireFileName(*o.create, "profiles --create");
   ZEPTDBProfile profile;
   const CString name = CString::fromUtf8(*o.create);
   // The catalog code compares with the listed upper-case names exactly and

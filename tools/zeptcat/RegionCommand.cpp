@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "database/ZEPTDBProfile.h"
+#include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/host/DtDbPolyline.h"
 #include "platform/host/DtDbDatabase.h"
@@ -179,6 +180,9 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
 
   ZEPTDBProfile profile;
   if (!profile.setProfileDB(catalog)) {
+    // Only a missing catalog is made; one that is there but refused is not.
+    if (profile.getLastDBError() != zept::jet::kFileNotFound)
+      catalogRefused(profile, "profile", catalog.toUtf8(), catalog.toUtf8() + "pro.mdb");
     int const made = profile.createProfileDB(catalog, units);
     if (made != 0)
       throw std::runtime_error("no profile catalog " + catalog.toUtf8() + " in " + folders(profile) +
@@ -193,6 +197,7 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
 void runRegion(Context const& ctx, RegionOptions const& o) {
   if (!o.write.empty()) {
     if (o.write.size() != 3) throw UsageError("--write needs CATALOG NAME DIMS");
+    requireFileName(o.write[0], "region --write");
     if (CString::fromUtf8(o.write[1]).GetLength() > 4)
       throw UsageError("--write: the catalog keeps 4 characters of a name, so \"" + o.write[1] +
                        "\" could not be found again; use at most 4");

@@ -44,8 +44,7 @@ void fromCatalog(ZEPTCrossSection& cs, SectionSource const& o, DtDb::Measurement
     case 0: break;
     case -1:
       if (!analyser.setProfileDB(catalog))
-        throw std::runtime_error("no profile catalog " + catalog.toUtf8() + " (" + catalog.toUtf8() + "pro.mdb) in " +
-                                 folders(analyser));
+        catalogRefused(analyser, "profile", catalog.toUtf8(), catalog.toUtf8() + "pro.mdb");
       throw std::runtime_error(catalog.toUtf8() + " has no size " + size + " (see zeptcat profiles " +
                                catalog.toUtf8() + " " + *o.profile + ")");
     default:

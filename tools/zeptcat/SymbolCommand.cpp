@@ -49,11 +49,12 @@ char const* reason(int code) {
     case 2: return "the entities do not lie in one plane (--no-planarity saves them all the same)";
     case 3: return "the new drawing could not be made";
     case 4: return "a file of that name exists already in the application folder";
-    default: return "saving the drawing failed";
+    default: return "saving the drawing failed, or the name is a catalog's (.mdb)";
   }
 }
 
 void runSymbol(Context const& ctx, SymbolOptions const& o) {
+  requireFileName(o.name, "symbol");
   DtDbDatabase drawing(false, true);
   if (drawing.readDxfFile(CString::fromUtf8(o.drawing)) != Dt::eOk)
     throw std::runtime_error(o.drawing + ": " + drawing.errorText().toUtf8());

@@ -63,8 +63,7 @@ CString wide(std::string const& text) { return CString::fromUtf8(text); }
 
 CString selectCatalog(ZEPTDBUserObj& objs, std::string const& name) {
   const CString catalog = wide(name);
-  if (!objs.setUserObjDB(catalog))
-    throw std::runtime_error("no user-object catalog " + name + " (" + name + ".mdb) in " + folders(objs));
+  if (!objs.setUserObjDB(catalog)) catalogRefused(objs, "user-object", name, name + ".mdb");
   return catalog;
 }
 
@@ -165,6 +164,7 @@ void runObject(Context const& ctx, ZEPTDBUserObj& objs, CString const& catalog, 
 
 void runCreate(Context const& ctx, UserObjectsOptions const& o) {
   if (!o.category) throw UsageError("userobjects: --create needs --category");
+  requireFileName(*o.create, "userobjects --create");
   ZEPTDBUserObj objs;
   const auto units = unitsOf(o.units.value_or("mm"));
   const int result = objs.createUserObjDB(wide(*o.create), wide(*o.category), wide(o.description.value_or("")), units);

@@ -7,14 +7,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+
+#include "platform/dao/DaoEngine.h"
 
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTableDef.h"
 #include "support/TestTree.h"
 #include "support/Catalog.h"
+#include "support/SqliteFile.h"
 
 using zept::test::countOf;
 using zept::test::errorOf;
@@ -100,6 +104,23 @@ TEST(DaoBadFiles, EveryKindOfNonCatalogThrows) {
       {"truncated", [&] { return tree.file("cut.mdb", good.substr(0, good.size() / 2 + 100)); },
        zept::jet::kDatabaseCorrupt},
       {"folder", [&] { return tree.dir("folder.mdb"); }, zept::jet::kCannotOpen},
+      // A catalog holds tables and indexes only: these would run whatever
+      // their author wrote, for ever, under a read or a write.
+      {"view",
+       [&] {
+         const auto p = tree.file("view.mdb", good);
+         zept::test::sqliteRows(p, "CREATE VIEW V AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM c) "
+                                   "SELECT x FROM c");
+         return p;
+       },
+       zept::jet::kUnrecognizedFormat},
+      {"trigger",
+       [&] {
+         const auto p = tree.file("trigger.mdb", good);
+         zept::test::sqliteRows(p, "CREATE TRIGGER G AFTER INSERT ON T BEGIN DELETE FROM T; END");
+         return p;
+       },
+       zept::jet::kUnrecognizedFormat},
       // Opening a FIFO for reading would wait for a writer forever.
       {"fifo",
        [&] {
@@ -194,6 +215,27 @@ TEST(DaoPaths, NameThatLooksLikeAUriOpensThatFile) {
   CDaoDatabase other;
   other.Open(wide(tree.path("a.mdb")).c_str(), false, true);
   EXPECT_EQ(countOf(other, L"SELECT COUNT(*) FROM Other"), 0);
+}
+
+// A statement that would run for ages is stopped at the bound, and says so.
+TEST_F(DaoStatements, AStatementStopsAtItsTimeBound) {
+  for (int i = 0; i < 9; ++i) db.Execute(L"INSERT INTO Kinds (L) SELECT L FROM Kinds");
+  zept::dao::setStatementTimeLimit(std::chrono::milliseconds(200));
+  const auto started = std::chrono::steady_clock::now();
+  std::string message;
+  try {
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, L"SELECT count(*) FROM Kinds AS a, Kinds AS b, Kinds AS c, Kinds AS d");
+  } catch (CDaoException const& e) {
+    message = e.description().toUtf8();
+  }
+  const auto took = std::chrono::steady_clock::now() - started;
+  zept::dao::setStatementTimeLimit(std::chrono::milliseconds(8000));
+  EXPECT_NE(message.find("stopped after 200 ms"), std::string::npos) << message;
+  EXPECT_LT(took, std::chrono::seconds(3));
+  CDaoRecordset rs(&db);
+  rs.Open(dbOpenSnapshot, L"SELECT count(*) FROM Kinds");
+  EXPECT_FALSE(rs.IsEOF());
 }
 
 TEST_F(DaoStatements, UnknownTableAndColumnThrow) {

@@ -67,7 +67,9 @@ class TempFiles : public ::testing::TestWithParam<Writer> {
 };
 
 // Whoever next builds in a folder removes what killed builders left there,
-// never a file whose builder lives, one too young to judge, nor anything else.
+// never a file whose builder lives, one too young to judge, nor anything else:
+// not a user's file under the temporaries' prefix, nor a copy of a leftover
+// put under the leftover's own name.
 TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
   const std::string folder = tree.dir("out").string();
   const std::string dead = leftoverOfKilledBuilder(folder);
@@ -83,6 +85,13 @@ TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
   makeOld(other);
   const std::string kept = tree.file("out/.keep").string();
   makeOld(kept);
+  const std::string mine = tree.file("out/.zept-tmp-mine.dxf", "drawing").string();
+  makeOld(mine);
+  const std::string copied = leftoverOfKilledBuilder(folder);
+  sfs::copy_file(copied, copied + ".copy");
+  sfs::remove(copied);
+  sfs::rename(copied + ".copy", copied);
+  makeOld(copied);
 
   ASSERT_TRUE(GetParam().writeIn(folder));
   EXPECT_FALSE(sfs::exists(dead));
@@ -90,6 +99,8 @@ TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
   EXPECT_TRUE(sfs::exists(livePath));
   EXPECT_TRUE(sfs::exists(other));
   EXPECT_TRUE(sfs::exists(kept));
+  EXPECT_TRUE(sfs::exists(mine));
+  EXPECT_TRUE(sfs::exists(copied));
   live.reset();
   EXPECT_FALSE(sfs::exists(livePath));
 }
@@ -148,6 +159,19 @@ TEST(TempFile, NoReplacePlacementKeepsTheTargetAndTheFile) {
     EXPECT_EQ(TempTree::read(target), "old");
   }
   EXPECT_FALSE(sfs::exists(path));
+}
+
+// Catalogs are found by name without regard to case, before their journals:
+// a drawing or picture under such a name would hide one or pose as its journal.
+TEST(SavedDrawings, NeverTakeACatalogsName) {
+  TempTree tree;
+  for (char const* name : {"EUROpro.mdb", "x.MDB", "x.mdb-journal", "x.Mdb.building"}) {
+    SCOPED_TRACE(name);
+    std::string error;
+    EXPECT_FALSE(zept::dxf::write(tree.path(name).string(), zept::dxf::Drawing{}, false, error));
+    EXPECT_FALSE(zept::gdi::Surface(4, 4).savePng(tree.path(name)));
+  }
+  EXPECT_TRUE(sfs::is_empty(tree.str()));
 }
 
 }  // namespace

@@ -111,6 +111,33 @@ TEST_F(zeptcatProfiles, WritingCopiesTheDataCatalog) {
   EXPECT_NE(r.out.find("STEEL    app "), std::string::npos) << r.out;
 }
 
+// Without --app, writes go to the user's own folder, made private on first
+// use, and the data folder (an installed one, say) keeps every byte.
+TEST_F(zeptcatProfiles, DefaultWritesLeaveTheDataFolder) {
+  auto contents = [this] {
+    std::string all;
+    for (auto const& e : std::filesystem::directory_iterator(tree.path("data")))
+      all += e.path().filename().string() + "=" + TempTree::read(e.path()) + ";";
+    return all;
+  };
+  const std::string before = contents();
+  const std::string home = tree.path("home/share").string();
+  const std::vector<std::string> writes[] = {
+      {"profiles", "STEEL", "IPE", "200", "--write", "MASS=43"},
+      {"profiles", "--create", "Mine"},
+      {"userobjects", "--create", "Plates", "--category", "Plates"}};
+  for (auto args : writes) {
+    args.insert(args.begin(), {"--data", data});
+    const auto r = runTool(ZEPTCAT_PATH, args, tree.path(""), {"XDG_DATA_HOME=" + home});
+    EXPECT_EQ(r.status, 0) << args[2] << ": " << r.err;
+  }
+  EXPECT_EQ(contents(), before);
+  const auto user = std::filesystem::path(home) / "zeptdb";
+  EXPECT_EQ(std::filesystem::status(user).permissions(), std::filesystem::perms::owner_all);
+  for (char const* file : {"STEELPRO.MDB", "MinePro.mdb", "Plates.mdb"})
+    EXPECT_TRUE(std::filesystem::exists(user / file)) << file;
+}
+
 TEST_F(zeptcatProfiles, CreatedCatalogTakesNewSizes) {
   auto r = run({"--json", "profiles", "--create", "Mine", "--units", "in"});
   ASSERT_EQ(r.status, 0) << r.err;

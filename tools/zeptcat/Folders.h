@@ -19,6 +19,10 @@ std::string shown(CString const& folder);
 // The accessor's folders for a message: "APP or DATA", or one when they agree.
 std::string folders(ZEPTDBBaseData& accessor);
 
+// Before a write into the application folder: makes the user's catalog
+// folder on first use; one that cannot be made is an error naming it.
+void needAppFolder();
+
 // A value a catalog lacks: "-" for people, null for programs.
 COleVariant none(Context const& ctx);
 

@@ -247,6 +247,7 @@ void runWrite(Context const& ctx, ZEPTDBProfile& profile, ProfilesOptions const&
   r.name = name;
   ZEPTDBBaseData::StringToDims(CString::fromUtf8(*o.dims), r.dim1, r.dim2, r.dim3);
   for (auto const& item : o.write) assign(r, item);
+  needAppFolder();  // a data-folder catalog is copied there first
   const int result = profile.setProfileData(r);
   if (result != 0) throw std::runtime_error("cannot write size " + *o.dims + " of " + *o.name + " (code " +
                                             std::to_string(result) + ")");
@@ -266,6 +267,7 @@ void runCreate(Context const& ctx, ProfilesOptions const& o) {
   for (auto const& known : listed)
     if (known.CompareNoCase(name) == 0) throw std::runtime_error("a profile catalog " + known.toUtf8() + " exists already");
   const std::string file = *o.create + "Pro.mdb";
+  needAppFolder();
   switch (profile.createProfileDB(name, o.units == "in" ? DtDb::kEnglish : DtDb::kMetric)) {
     case 0: break;
     case 2:

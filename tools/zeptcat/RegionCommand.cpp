@@ -171,6 +171,7 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
   ZEPTDBBaseData::StringToDims(CString::fromUtf8(o.write[2]), r.dim1, r.dim2, r.dim3);
 
   ZEPTDBProfile profile;
+  needAppFolder();
   if (!profile.setProfileDB(catalog)) {
     int const made = profile.createProfileDB(catalog, units);
     if (made != 0)

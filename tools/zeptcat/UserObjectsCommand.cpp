@@ -167,6 +167,7 @@ void runCreate(Context const& ctx, UserObjectsOptions const& o) {
   if (!o.category) throw UsageError("userobjects: --create needs --category");
   ZEPTDBUserObj objs;
   const auto units = unitsOf(o.units.value_or("mm"));
+  needAppFolder();
   const int result = objs.createUserObjDB(wide(*o.create), wide(*o.category), wide(o.description.value_or("")), units);
   const std::string file = *o.create + ".mdb";
   switch (result) {

@@ -103,8 +103,9 @@ int main(int argc, char** argv) {
                  "Catalog data folder (default: $ZEPT_DATA_PATH, else the bundled catalogs); also the user-object "
                  "folder unless $ZEPT_OBJSTEEL_PATH is set");
   app.add_option("--app", appDir,
-                 "Application catalog folder, searched first when a catalog is selected by short name (default: "
-                 "$ZEPT_APP_PATH, else the data folder)");
+                 "Application catalog folder, searched first when a catalog is selected by short name and written "
+                 "instead of the data folder (default: $ZEPT_APP_PATH, else $XDG_DATA_HOME/zeptdb/, made on the "
+                 "first write)");
   app.add_flag("--json", json, "Print results as JSON");
 
   std::vector<zeptcat::Command> commands;

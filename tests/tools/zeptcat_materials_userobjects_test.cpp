@@ -69,7 +69,9 @@ TEST_F(zeptcatMaterialsUserObjects, WritingObjects) {
 
   r = scratch({"--json", "userobjects", "Brackets", "BR 1", "--units", "in"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "\"mass\": 6.613867866,") && has(r.out, "\"isMetric\": true")) << r.out;
+  EXPECT_TRUE(has(r.out, "\"mass\": 6.613867866,") && has(r.out, "\"isMetric\": true") &&
+              has(r.out, "\"scaleX\": 1,") && has(r.out, "\"scaleZ\": 1,"))
+      << r.out;
   std::string json = r.out;
   json.replace(json.find("\"sizeX\": 100"), 12, "\"sizeX\": 120");
   r = scratch({"userobjects", "Brackets", "--write", input(json)});

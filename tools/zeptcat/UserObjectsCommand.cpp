@@ -252,6 +252,8 @@ ZEPTDBUserObjData recordFrom(InputValue const& input, CString const& category, I
   }
   ZEPTDBUserObjData d;
   d.category = category;
+  // Drawn at its own size unless the input scales it, as the bundled objects are.
+  d.scaleX = d.scaleY = d.scaleZ = 1;
   for (auto const& [key, value] : fields->members) {
     bool known = true;
     if (sameKey(key, L"name")) d.name = textOf(key, value);

@@ -53,7 +53,10 @@ CString displayText(COleVariant const& v, int digits) {
   if (v.vt == VT_DATE) return dateText(v.date);
   if (v.vt != VT_R8) return v.toDisplayString();
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*g", digits, v.dblVal);
+  if (digits <= 0)
+    *std::to_chars(buffer, buffer + sizeof buffer - 1, v.dblVal).ptr = '\0';
+  else
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, v.dblVal);
   return CString::fromUtf8(buffer);
 }
 

@@ -19,8 +19,9 @@ namespace zeptcat {
 struct ResultTable {
   std::vector<std::wstring> columns;
   std::vector<std::vector<COleVariant>> rows;  // each as long as `columns`
-  // Significant digits of a double in the table form; 17 shows every digit
-  // of the stored value, 15 hides the noise of decimal fractions.
+  // Significant digits of a double in the table form: 15 hides the noise of
+  // decimal fractions; 0 prints the shortest text that reads back as the
+  // same double (25.4, not 25.399999999999999).
   int digits = 15;
 };
 

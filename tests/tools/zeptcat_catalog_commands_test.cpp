@@ -60,8 +60,6 @@ TEST_F(zeptcatCatalogs, ListEntriesPerUnitSystemPairedWithData) {
       {{"lists", "PLATES", "--no-data-column"}, "Value\n-----\n3\n5\n10\n(3 rows)\n"},
       {{"lists", "GRADES", "--text"},
        "Value  Data\n-----  ----------\nS235   EN 10025-2\nS355   EN 10025-2\n(2 rows)\n"},
-      // Numbers asked of a text column: nothing matches the type.
-      {{"lists", "GRADES"}, "Value  Data\n-----  ----\n(0 rows)\n"},
       {{"lists", "WELDS"}, "Value  Data\n-----  ----\n2      2\n(1 row)\n"},
       {{"--json", "lists", "PLATES", "--units", "in"},
        "[\n  {\"Value\": 0.125, \"Data\": 5.1042},\n  {\"Value\": 0.25, \"Data\": 10.2083}\n]\n"},
@@ -232,6 +230,7 @@ TEST_F(zeptcatCatalogs, ErrorExits) {
       {{"lists", "NOPE"}, 2, "no list catalog NOPE (NOPEList.mdb)"},
       {{"lists", "EMPTY"}, 2, "its table List is missing or empty"},
       {{"lists", "GRADES", "--units", "in"}, 2, "its table ListE is missing or empty"},
+      {{"lists", "GRADES"}, 1, "zeptcat: GRADES is a list of texts; add --text to read it\n"},
       {{"lists", "PLATES", "--units", "cm"}, 1, "--units"},
       {{"catalogs", "bogus"}, 1, "unknown catalog kind"},
       {{"catalogs", "17"}, 1, "unknown catalog kind"},

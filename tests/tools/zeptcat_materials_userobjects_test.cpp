@@ -55,6 +55,11 @@ TEST_F(zeptcatMaterialsUserObjects, BundledUserObjects) {
   EXPECT_TRUE(has(r.out, "\"catalog\": \"ANCHORPLATES\"") && has(r.out, "\"mass\": 31.15131764886") &&
               has(r.out, "\"massUnit\": \"lb\"") && has(r.out, "{\"description\": \"Studs\", \"value\": \"4 x 19 x 200\"}"))
       << r.out;
+  // A category no catalog has is named as such, with those there are.
+  EXPECT_EQ(bundled({"userobjects", "--locales", "Anchorage"}).status, 0);
+  r = bundled({"userobjects", "--locales", "AnchorPlate"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r.err, "category \"AnchorPlate\"; the categories: Stiffening, Anchorage\n")) << r.err;
 }
 
 // Create, write, read back and write the read again: the id and the mass

@@ -102,6 +102,19 @@ void runLocales(Context const& ctx, UserObjectsOptions const& o) {
   ZEPTDBUserObjData::Locales locales;
   if (!objs.getUserObjCategoryLocales(wide(*o.locales), locales))
     throw std::runtime_error("no catalog folder is configured");
+  // An empty table would read as a category without translations.
+  if (locales.isEmpty()) {
+    CStringArray categories;
+    objs.getUserObjCategoryList(categories, nullptr, language(o));
+    std::string known;
+    for (auto const& c : categories) {
+      if (c == wide(*o.locales)) return print(ctx.out, ResultTable{{L"Lang", L"Category"}, {}}, ctx.json);
+      if (!known.empty()) known += ", ";
+      known += c.toUtf8();
+    }
+    throw UsageError("no user-object catalog has the category \"" + *o.locales + "\"; the categories: " +
+                     (known.empty() ? std::string("none") : known));
+  }
   ResultTable table;
   table.columns = {L"Lang", L"Category"};
   for (auto const& l : locales) table.rows.push_back({COleVariant(l.lang), COleVariant(l.category.c_str())});

@@ -312,7 +312,7 @@ Command addProfilesCommand(CLI::App& parent) {
       "  zeptcat profiles EURO IPE 200             the whole record of IPE 200\n"
       "  zeptcat profiles EURO IPE 200 --script    its shape script alone\n"
       "  zeptcat --app DIR profiles --create MINE --units mm\n"
-      "  zeptcat --app DIR profiles MINE PL 200x0x10 --write SHAPE_TYPE=20 H=10 B=200 MASS=15.7\n"
+      "  zeptcat --app DIR profiles MINE PL 200x0x10 --write SHAPE_TYPE=8 H=10 B=200 MASS=15.7\n"
       "--write takes KEY=VALUE pairs, KEY a column name of the catalog in any case (MASS, H, B, EA, ES, RA,\n"
       "SHAPE_TYPE, SYMBOL, HAS_MATS, ...); NAME (at most 4 characters, as the catalog stores them) and DIMS\n"
       "are the arguments. Columns not given keep their values in an existing size and are 0 or empty in a new\n"

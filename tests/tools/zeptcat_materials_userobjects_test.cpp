@@ -36,6 +36,7 @@ class zeptcatMaterialsUserObjects : public zept::test::ToolTest {
 TEST_F(zeptcatMaterialsUserObjects, Materials) {
   auto r = bundled({"--json", "materials", "en", "S355J2"});
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.out.starts_with("{\"ID\": ") && r.out.ends_with("}\n")) << "one object: " << r.out;
   EXPECT_TRUE(has(r.out, "\"NAME\": \"S355J2\"") && has(r.out, "\"RE\": 355") && has(r.out, "\"RT\": 510") &&
               has(r.out, "\"KIRCHOFF\": 81000"))
       << r.out;

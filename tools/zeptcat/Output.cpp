@@ -183,6 +183,19 @@ void printJson(std::ostream& out, ResultTable const& result) {
   out << "]\n";
 }
 
+void printJsonRecord(std::ostream& out, ResultTable const& record) {
+  const auto keys = uniqueKeys(record.columns);
+  std::string line = "{";
+  for (std::size_t i = 0; i < keys.size() && !record.rows.empty(); ++i) {
+    if (i > 0) line += ", ";
+    line += keys[i];
+    line += ": ";
+    appendJsonValue(line, record.rows[0][i]);
+  }
+  line += "}\n";
+  out << line;
+}
+
 void print(std::ostream& out, ResultTable const& result, bool json) {
   json ? printJson(out, result) : printTable(out, result);
 }

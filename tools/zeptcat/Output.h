@@ -42,6 +42,10 @@ void printJson(std::ostream& out, ResultTable const& result);
 
 void print(std::ostream& out, ResultTable const& result, bool json);
 
+// A single record, the first row of `record`, as one JSON object keyed as
+// printJson keys it: a record is no list.
+void printJsonRecord(std::ostream& out, ResultTable const& record);
+
 // Several tables as one JSON object, each under its key and in the order
 // given: {"a": [...], "b": null}; a null table pointer gives null.
 void printJsonObject(std::ostream& out, std::vector<std::pair<std::wstring, ResultTable const*>> const& members);

@@ -156,7 +156,7 @@ void printRecord(Context const& ctx, ZEPTDBProfileData const& r, bool scriptOnly
     return;
   }
   const ResultTable record = recordTable(r);
-  if (ctx.json) return print(ctx.out, record, true);
+  if (ctx.json) return printJsonRecord(ctx.out, record);
   // A script has many lines: it follows the table as it is stored.
   ResultTable vertical;
   vertical.columns = {L"Field", L"Value"};

@@ -100,6 +100,17 @@ TEST_F(zeptcatProfiles, MissingCatalogNameOrSize) {
   }
 }
 
+// A name in another case is the catalog's one such name; of two, it asks.
+TEST_F(zeptcatProfiles, NamesInAnyCase) {
+  auto r = run({"profiles", "steel", "ipe", "200", "--script"});
+  EXPECT_EQ(r.out, "LineTo(H,B);\n") << r.err;
+  EXPECT_NE(run({"profiles", "steel", "fl"}).out.find("\n50x5 "), std::string::npos);
+  ASSERT_EQ(run({"profiles", "STEEL", "Ipe", "300", "--write", "H=300"}).status, 0);
+  r = run({"profiles", "STEEL", "ipe"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "zeptcat: STEEL has no name ipe; did you mean IPE or Ipe?\n");
+}
+
 // The size goes into the data catalog's copy in the application folder,
 // which later commands then read.
 TEST_F(zeptcatProfiles, WritingCopiesTheDataCatalog) {

@@ -161,6 +161,10 @@ TEST_F(zeptcatProfiles, CreatedCatalogTakesNewSizes) {
   ASSERT_EQ(r.status, 0) << r.err;
   r = run({"profiles", "MINE", "PL", "200x10", "--script"});
   EXPECT_EQ(r.out, "U\n") << "the template's script of shape type 2";
+  // ID is no counter in a created catalog; new sizes are numbered all the same.
+  ASSERT_EQ(run({"profiles", "MINE", "PL", "300x10", "--write", "SHAPE_TYPE=2"}).status, 0);
+  EXPECT_TRUE(run({"--json", "profiles", "MINE", "PL", "200x10"}).out.starts_with("{\"ID\": 1, "));
+  EXPECT_TRUE(run({"--json", "profiles", "MINE", "PL", "300x10"}).out.starts_with("{\"ID\": 2, "));
 
   std::filesystem::remove(tree.path("data/PDLScripts.mdb"));
   r = run({"profiles", "--create", "Bare"});

@@ -57,6 +57,23 @@ void writeDoubles(CDaoRecordset& rs, DoubleColumn const (&columns)[N], Record co
   writeDoubles(rs, columns, N, record);
 }
 
+// The ID a new size takes: one past the largest. Catalogs whose Shape was
+// made by SELECT ... INTO (the bundled ones, and those createProfileDB
+// makes) keep ID as a plain LONG, as Jet's make-table does, not as a
+// counter, so a new row is numbered as the counter would number it. Empty
+// when the table has no ID column.
+std::optional<long> nextShapeId(CDaoDatabase& db) {
+  try {
+    CDaoRecordset rs(&db);
+    rs.Open(dbOpenSnapshot, L"SELECT MAX(Shape.ID) AS LAST_ID FROM Shape;", 0);
+    COleVariant last;
+    rs.GetFieldValue(L"LAST_ID", last);
+    return last.isNull() ? 1L : static_cast<long>(last.toDouble()) + 1;
+  } catch (CDaoException const&) {
+    return std::nullopt;
+  }
+}
+
 // Whether every double setProfileData writes is finite: a catalog holds
 // no NaN (it would read back as a null) and no infinity.
 bool writableValues(Record const& record) {
@@ -664,10 +681,13 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
     shape.Open(dbOpenDynaset,
                SizeStatement(L"SELECT * FROM Shape ").of(record.name.str(), dim1.view(), dim2.view(), dim3.view()).c_str(),
                0);
-    if (shape.IsEOF())
+    if (shape.IsEOF()) {
+      const std::optional<long> id = nextShapeId(m_db);
       shape.AddNew();
-    else
+      if (id) shape.SetFieldValue(L"ID", COleVariant(*id));
+    } else {
       shape.Edit();
+    }
     writeDoubles(shape, kDims, record);
     shape.SetFieldValue(L"NAME", COleVariant(CString(record.name).Left(4)));
     shape.SetFieldValue(L"SHAPE_TYPE", COleVariant(static_cast<short>(record.shapeType)));

@@ -6,10 +6,14 @@
 #   scripts/run-fuzz.sh                      20 seconds per target
 #   FUZZ_SECONDS=300 scripts/run-fuzz.sh     longer runs
 #   scripts/run-fuzz.sh jet_sql dims         only these targets
+#   ZEPT_FUZZ_BUILD=build-asan scripts/run-fuzz.sh
+#                                            the targets of a build that has them
+#                                            (ZEPT_SANITIZE=1 scripts/run-tests.sh's)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-fuzz
+if [[ -n ${ZEPT_FUZZ_BUILD:-} ]]; then build=$(cd "$root" && cd "$ZEPT_FUZZ_BUILD" && pwd); fi
 seconds=${FUZZ_SECONDS:-20}
 targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch jet_sql catalog_reader dims splitters record_input)
 if (($#)); then targets=("$@"); fi
@@ -18,10 +22,12 @@ if (($#)); then targets=("$@"); fi
 "$root/scripts/deps.sh" clang libclang-rt-dev
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DZEPT_FUZZ=ON -DZEPT_SANITIZE=ON \
-  -DZEPT_BUILD_TESTS=OFF -DZEPT_BUILD_BENCH=OFF -DZEPT_BUILD_TOOLS=OFF
+if [[ -z ${ZEPT_FUZZ_BUILD:-} ]]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DZEPT_FUZZ=ON -DZEPT_SANITIZE=ON \
+    -DZEPT_BUILD_TESTS=OFF -DZEPT_BUILD_BENCH=OFF -DZEPT_BUILD_TOOLS=OFF
+fi
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]/#/fuzz_}"
 
 # The dictionary of each target; the others share the section texts' one.

@@ -47,7 +47,7 @@ DEMO_COMMANDS=(LISTS_ARGS PLATES_MM_ARGS PLATES_IN_ARGS SQL_ARGS BOLTS_ARGS BOLT
 
 "$root/scripts/deps.sh"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPT_BUILD_TOOLS=ON
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEPT_BUILD_TOOLS=ON
 # Only what the demo runs: the library, zeptcat and the bundled catalogs. The
 # tests and benchmarks of the same build folder are built by scripts/run-tests.sh.
 cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)" --target zeptcat zept_data

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -28,17 +29,22 @@ struct ToolResult {
 };
 
 // Runs `exe` with `args`. The settings variables ZEPT_DATA_PATH and
-// ZEPT_APP_PATH of the test's own environment are not passed on; `env` adds
-// "NAME=value" entries. Output goes through files in `scratch`.
+// ZEPT_APP_PATH of the test's own environment are not passed on, and
+// XDG_DATA_HOME is `scratch`/user-data unless `env` gives it, so that no test
+// writes into the user's own catalog folder; `env` adds "NAME=value" entries.
+// Output goes through files in `scratch`.
 inline ToolResult runTool(std::string const& exe, std::vector<std::string> const& args,
                           std::filesystem::path const& scratch, std::vector<std::string> const& env = {}) {
   const std::string outFile = (scratch / "tool.out").string();
   const std::string errFile = (scratch / "tool.err").string();
   std::vector<std::string> envStore;
   for (char** e = environ; *e; ++e)
-    if (std::strncmp(*e, "ZEPT_DATA_PATH=", 15) != 0 && std::strncmp(*e, "ZEPT_APP_PATH=", 14) != 0)
+    if (std::strncmp(*e, "ZEPT_DATA_PATH=", 15) != 0 && std::strncmp(*e, "ZEPT_APP_PATH=", 14) != 0 &&
+        std::strncmp(*e, "XDG_DATA_HOME=", 14) != 0)
       envStore.emplace_back(*e);
   envStore.insert(envStore.end(), env.begin(), env.end());
+  if (std::none_of(env.begin(), env.end(), [](std::string const& e) { return e.starts_with("XDG_DATA_HOME="); }))
+    envStore.push_back("XDG_DATA_HOME=" + (scratch / "user-data").string());
   std::vector<char*> envp, argv{const_cast<char*>(exe.c_str())};
   for (auto& e : envStore) envp.push_back(e.data());
   envp.push_back(nullptr);

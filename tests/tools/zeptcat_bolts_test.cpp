@@ -66,7 +66,7 @@ TEST_F(zeptcatBolts, RecordsCarryCompanionThicknesses) {
       << r.out;
   EXPECT_EQ(r.out.find("\"RangeLower (mm)\": 37, \"RangeUpper (mm)\": 53"), std::string::npos);
 
-  r = run({"bolts", "EN14399", "--diameter", "20", "--length", "60"});
+  r = run({"bolts", "EN14399", "--diameter", "M20", "--length", "60"});  // as a detailer writes it
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("(1 row)\n\nClamping ranges (EN14399):\nWasherNum"), std::string::npos) << r.out;
   // --length keeps that bolt's ranges only, one and two washers: those whose
@@ -118,7 +118,8 @@ TEST_F(zeptcatBolts, RefusedRequests) {
       {{"ISO4017", "--diameter", "21"}, 2, "ISO4017 has no bolt of diameter 21; its diameters: 8, 10, 12, 16, 20, 24, 30, 36"},
       {{"ISO4017", "--diameter", "20", "--length", "41"}, 2, "lengths of that diameter: 40, 45,"},
       {{"ISO4017", "--length", "40"}, 1, "--length requires --diameter"},
-      {{"ISO4017", "--units", "cm"}, 1, "--units"},
+      {{"ISO4017", "--units", "cm"}, 1, "zeptcat: --units: \"cm\" is not one of mm, in\n"},
+      {{"ISO4017", "--diameter", "Mx"}, 1, "zeptcat: --diameter: \"Mx\" is not a number\n"},
   };
   for (auto const& c : cases) {
     auto args = c.args;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // zeptcat's answers to command lines as a whole: mistyped commands, the
-// version, folders that cannot serve, catalogs named by short name, and the
-// bash completion of what is being typed.
+// version, folders that cannot serve, catalogs named by short name, the bash
+// completion of what is being typed, and the examples of the help.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,5 +92,57 @@ INSTANTIATE_TEST_SUITE_P(Lines, zeptcatCompletion,
                                            std::pair("zeptcat props EURO --type d", "double"),
                                            std::pair("zeptcat sql Parts --w", "--write"),
                                            std::pair("zeptcat section --js", "--json")));
+
+// Every example a subcommand's help gives runs as printed, in order, on the
+// bundled catalogs: its folders and files are those of a scratch folder.
+TEST(zeptcatHelp, ExamplesRun) {
+  namespace fs = std::filesystem;
+  zept::test::TempTree tree;
+  const fs::path scratch = tree.path("");
+  const std::string app = tree.dir("app").string() + "/";
+  for (char const* drawing : {"WeldedBox.dxf", "PlateTwoHoles.dxf"})
+    fs::copy_file(fs::path(kData) / drawing, scratch / drawing);
+  fs::copy_file(fs::path(kData) / "PlateTwoHoles.dxf", scratch / "plate.dxf");
+  tree.file("s.txt", "ldown 400 300\nmove 420 310\nlup 420 310\n");
+  int examples = 0;
+  for (char const* command : {"profiles", "section", "render", "region", "symbol"}) {
+    std::istringstream help(zept::test::runTool(ZEPTCAT_PATH, {command, "--help"}, scratch).out);
+    for (std::string line; std::getline(help, line);) {
+      if (!line.starts_with("  zeptcat ")) continue;
+      // The words up to two blanks (the description follows); '...' is one word.
+      std::vector<std::string> args{"--data", kData};
+      std::string word;
+      bool quoted = false, inWord = false;
+      for (std::size_t i = 10; i <= line.size(); ++i) {
+        const char c = i < line.size() ? line[i] : ' ';
+        if (c == '\'') {
+          quoted = !quoted;
+          inWord = true;
+        } else if (c != ' ' || quoted) {
+          word += c;
+          inWord = true;
+        } else {
+          if (inWord) args.push_back(word);
+          word.clear();
+          inWord = false;
+          if (i + 1 < line.size() && line[i + 1] == ' ') break;
+        }
+      }
+      for (auto& arg : args) {
+        if (arg == "DIR" || arg == "/srv/app/") arg = app;
+        for (char const* ext : {".dxf", ".png", ".svg", ".txt"})
+          if (arg.ends_with(ext)) arg = (scratch / arg).string();
+      }
+      const auto r = zept::test::runTool(ZEPTCAT_PATH, args, scratch);
+      EXPECT_EQ(r.status, 0) << line << "\n" << r.err;
+      ++examples;
+    }
+  }
+  EXPECT_EQ(examples, 19);
+  // The size the profiles example writes has a shape type whose script draws it.
+  const auto r = zept::test::runTool(ZEPTCAT_PATH, {"--data", kData, "--app", app, "section", "MINE", "PL", "200x0x10"},
+                                     scratch);
+  EXPECT_EQ(r.status, 0) << r.err;
+}
 
 }  // namespace

@@ -36,6 +36,7 @@ class zeptcatMaterialsUserObjects : public zept::test::ToolTest {
 TEST_F(zeptcatMaterialsUserObjects, Materials) {
   auto r = bundled({"--json", "materials", "en", "S355J2"});
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.out.starts_with("{\"ID\": ") && r.out.ends_with("}\n")) << "one object: " << r.out;
   EXPECT_TRUE(has(r.out, "\"NAME\": \"S355J2\"") && has(r.out, "\"RE\": 355") && has(r.out, "\"RT\": 510") &&
               has(r.out, "\"KIRCHOFF\": 81000"))
       << r.out;
@@ -55,6 +56,11 @@ TEST_F(zeptcatMaterialsUserObjects, BundledUserObjects) {
   EXPECT_TRUE(has(r.out, "\"catalog\": \"ANCHORPLATES\"") && has(r.out, "\"mass\": 31.15131764886") &&
               has(r.out, "\"massUnit\": \"lb\"") && has(r.out, "{\"description\": \"Studs\", \"value\": \"4 x 19 x 200\"}"))
       << r.out;
+  // A category no catalog has is named as such, with those there are.
+  EXPECT_EQ(bundled({"userobjects", "--locales", "Anchorage"}).status, 0);
+  r = bundled({"userobjects", "--locales", "AnchorPlate"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(has(r.err, "category \"AnchorPlate\"; the categories: Stiffening, Anchorage\n")) << r.err;
 }
 
 // Create, write, read back and write the read again: the id and the mass
@@ -71,7 +77,9 @@ TEST_F(zeptcatMaterialsUserObjects, WritingObjects) {
 
   r = scratch({"--json", "userobjects", "Brackets", "BR 1", "--units", "in"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "\"mass\": 6.613867866,") && has(r.out, "\"isMetric\": true")) << r.out;
+  EXPECT_TRUE(has(r.out, "\"mass\": 6.613867866,") && has(r.out, "\"isMetric\": true") &&
+              has(r.out, "\"scaleX\": 1,") && has(r.out, "\"scaleZ\": 1,"))
+      << r.out;
   std::string json = r.out;
   json.replace(json.find("\"sizeX\": 100"), 12, "\"sizeX\": 120");
   r = scratch({"userobjects", "Brackets", "--write", input(json)});

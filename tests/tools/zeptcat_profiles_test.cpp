@@ -78,7 +78,8 @@ TEST_F(zeptcatProfiles, RecordWithItsScript) {
   EXPECT_NE(r.out.find("\"NAME\": \"IPE\", \"DIM1\": 200, \"DIM2\": 0, \"DIM3\": 0, \"SHAPE_TYPE\": 1, \"MASS\": 8.1"),
             std::string::npos)
       << r.out;
-  EXPECT_NE(r.out.find("\"PDL_SCRIPT\": \"LineTo(H,B);\", \"IS_SYMMETRIC\": true}"), std::string::npos) << r.out;
+  EXPECT_TRUE(r.out.starts_with("{\"ID\": ")) << "one record is one object: " << r.out;
+  EXPECT_TRUE(r.out.ends_with("\"PDL_SCRIPT\": \"LineTo(H,B);\", \"IS_SYMMETRIC\": true}\n")) << r.out;
 
   r = run({"profiles", "STEEL", "IPE", "200"});
   EXPECT_NE(r.out.find("\nH             200\n"), std::string::npos) << r.out;
@@ -99,6 +100,17 @@ TEST_F(zeptcatProfiles, MissingCatalogNameOrSize) {
   }
 }
 
+// A name in another case is the catalog's one such name; of two, it asks.
+TEST_F(zeptcatProfiles, NamesInAnyCase) {
+  auto r = run({"profiles", "steel", "ipe", "200", "--script"});
+  EXPECT_EQ(r.out, "LineTo(H,B);\n") << r.err;
+  EXPECT_NE(run({"profiles", "steel", "fl"}).out.find("\n50x5 "), std::string::npos);
+  ASSERT_EQ(run({"profiles", "STEEL", "Ipe", "300", "--write", "H=300"}).status, 0);
+  r = run({"profiles", "STEEL", "ipe"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "zeptcat: STEEL has no name ipe; did you mean IPE or Ipe?\n");
+}
+
 // The size goes into the data catalog's copy in the application folder,
 // which later commands then read.
 TEST_F(zeptcatProfiles, WritingCopiesTheDataCatalog) {
@@ -109,6 +121,33 @@ TEST_F(zeptcatProfiles, WritingCopiesTheDataCatalog) {
   EXPECT_TRUE(std::filesystem::exists(tree.path("app/STEELPRO.MDB")));
   r = run({"profiles"});
   EXPECT_NE(r.out.find("STEEL    app "), std::string::npos) << r.out;
+}
+
+// Without --app, writes go to the user's own folder, made private on first
+// use, and the data folder (an installed one, say) keeps every byte.
+TEST_F(zeptcatProfiles, DefaultWritesLeaveTheDataFolder) {
+  auto contents = [this] {
+    std::string all;
+    for (auto const& e : std::filesystem::directory_iterator(tree.path("data")))
+      all += e.path().filename().string() + "=" + TempTree::read(e.path()) + ";";
+    return all;
+  };
+  const std::string before = contents();
+  const std::string home = tree.path("home/share").string();
+  const std::vector<std::string> writes[] = {
+      {"profiles", "STEEL", "IPE", "200", "--write", "MASS=43"},
+      {"profiles", "--create", "Mine"},
+      {"userobjects", "--create", "Plates", "--category", "Plates"}};
+  for (auto args : writes) {
+    args.insert(args.begin(), {"--data", data});
+    const auto r = runTool(ZEPTCAT_PATH, args, tree.path(""), {"XDG_DATA_HOME=" + home});
+    EXPECT_EQ(r.status, 0) << args[2] << ": " << r.err;
+  }
+  EXPECT_EQ(contents(), before);
+  const auto user = std::filesystem::path(home) / "zeptdb";
+  EXPECT_EQ(std::filesystem::status(user).permissions(), std::filesystem::perms::owner_all);
+  for (char const* file : {"STEELPRO.MDB", "MinePro.mdb", "Plates.mdb"})
+    EXPECT_TRUE(std::filesystem::exists(user / file)) << file;
 }
 
 TEST_F(zeptcatProfiles, CreatedCatalogTakesNewSizes) {
@@ -126,6 +165,10 @@ TEST_F(zeptcatProfiles, CreatedCatalogTakesNewSizes) {
   ASSERT_EQ(r.status, 0) << r.err;
   r = run({"profiles", "MINE", "PL", "200x10", "--script"});
   EXPECT_EQ(r.out, "U\n") << "the template's script of shape type 2";
+  // ID is no counter in a created catalog; new sizes are numbered all the same.
+  ASSERT_EQ(run({"profiles", "MINE", "PL", "300x10", "--write", "SHAPE_TYPE=2"}).status, 0);
+  EXPECT_TRUE(run({"--json", "profiles", "MINE", "PL", "200x10"}).out.starts_with("{\"ID\": 1, "));
+  EXPECT_TRUE(run({"--json", "profiles", "MINE", "PL", "300x10"}).out.starts_with("{\"ID\": 2, "));
 
   std::filesystem::remove(tree.path("data/PDLScripts.mdb"));
   r = run({"profiles", "--create", "Bare"});

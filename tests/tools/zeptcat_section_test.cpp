@@ -149,6 +149,7 @@ TEST_F(zeptcatSection, Refusals) {
       {{"section", "--korva", ""}, 1, "--korva: the text is empty"},
       {{"section", "--korva", "\"mm\" ( ( (s ( (L 0 0) ) 0 ( ) ) ) )"}, 1, "does not read"},
       {{"section", "--korva", "\"yd\" ( )"}, 1, "unit \"yd\" cannot be converted to mm"},
+      {{"section", "--korva", "garbage"}, 1, "--korva: the text does not read as a KORVA definition"},
   };
   for (auto const& c : cases) {
     const auto r = run(c.args);

@@ -86,9 +86,17 @@ TEST_F(zeptcat, ChangesNeedWrite) {
   // SELECT ... INTO makes a table: an action, however it starts.
   EXPECT_EQ(run({"--data", dir, "sql", "Parts", "SELECT * INTO Copy FROM Parts"}).status, 1);
 
-  r = run({"--data", dir, "sql", "Parts", "--write", "DELETE FROM Parts WHERE Mass > 1"});
+  // A catalog found in the data folder is written as a copy in the
+  // application folder, which later commands read; a path is written itself.
+  const std::string app = tree.dir("app").string() + "/";
+  r = run({"--data", dir, "--app", app, "sql", "Parts", "--write", "DELETE FROM Parts WHERE Mass > 1"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "1 row affected\n");
+  EXPECT_EQ(r.err, "zeptcat: Parts.mdb is written as a copy in " + app + "\n");
+  EXPECT_EQ(partCount(), 2);
+  EXPECT_EQ(run({"--data", dir, "--app", app, "sql", "Parts", "SELECT Count(*) AS N FROM Parts"}).out,
+            "N\n-\n1\n(1 row)\n");
+  EXPECT_EQ(run({"sql", dir + "/Parts.mdb", "--write", "DELETE FROM Parts WHERE Mass < 1"}).status, 0);
   EXPECT_EQ(partCount(), 1);
 }
 

@@ -4,6 +4,7 @@
 // its bolts of one diameter with the nut and washer thickness and grip ranges
 // that go with them.
 #include <CLI/CLI.hpp>
+#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -212,7 +213,15 @@ Command addBoltsCommand(CLI::App& parent) {
   CLI::Option* diameter = sub->add_option(
       "--diameter", options->diameter,
       "Print the bolts of this diameter, given in the catalog's own unit whatever --units says (20, or 0.75 for "
-      "an inch catalog), with nut and washer thickness and grip ranges");
+      "an inch catalog; M20 as a detailer writes it is 20), with nut and washer thickness and grip ranges");
+  // A metric thread's name is its diameter.
+  diameter->transform(CLI::Validator(
+      [](std::string& text) {
+        if (text.size() > 1 && (text[0] == 'M' || text[0] == 'm') && std::isdigit(static_cast<unsigned char>(text[1])))
+          text.erase(0, 1);
+        return std::string();
+      },
+      "", "thread name"));
   sub->add_option("--length", options->length,
                   "Only the bolt of this length, in the catalog's own unit, and its grip ranges (those whose shank "
                   "and thread length make up the bolt's length)")

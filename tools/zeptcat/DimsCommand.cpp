@@ -5,6 +5,7 @@
 // what the library computed can be told apart from its rounding.
 #include <CLI/CLI.hpp>
 #include <charconv>
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,7 +18,7 @@ namespace zeptcat {
 
 namespace {
 
-constexpr int kAllDigits = 17;
+constexpr int kShortest = 0;  // the shortest text that reads back as the same double
 
 struct DimsOptions {
   std::optional<std::string> text;
@@ -25,11 +26,14 @@ struct DimsOptions {
   std::vector<std::string> factor;
 };
 
+bool plainNumber(std::string const& text, double& value) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return !text.empty() && ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+}
+
 double parseNumber(std::string const& text) {
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-    throw UsageError("\"" + text + "\" is not a number");
+  if (!plainNumber(text, value)) throw UsageError("\"" + text + "\" is not a number");
   return value;
 }
 
@@ -39,9 +43,13 @@ void readDims(Context const& ctx, std::string const& text) {
   double numbers[3] = {};
   ZEPTDBBaseData::StringToDims(dims, parts[0], parts[1], parts[2]);
   ZEPTDBBaseData::StringToDims(dims, numbers[0], numbers[1], numbers[2]);
+  // The reader takes anything, a word as 0; only numbers make a dimension text.
+  for (CString const& part : parts)
+    if (double ignored = 0; !part.IsEmpty() && !plainNumber(part.toUtf8(), ignored))
+      throw UsageError("\"" + text + "\" is not a dimension text (up to three numbers joined by x, as 200x100x10)");
   ResultTable table;
   table.columns = {L"Part", L"Text", L"Number"};
-  table.digits = kAllDigits;
+  table.digits = kShortest;
   constexpr wchar_t const* kNames[] = {L"first", L"second", L"third"};
   for (int i = 0; i < 3; ++i)
     table.rows.push_back({COleVariant(kNames[i]), COleVariant(parts[i]), COleVariant(numbers[i])});
@@ -58,7 +66,7 @@ void runDims(Context const& ctx, DimsOptions const& o) {
     return printValue(ctx.out, L"Text", COleVariant(text), ctx.json);
   }
   const double factor = ZEPTDBBaseData::calcCrossFactor(CString::fromUtf8(o.factor[0]), CString::fromUtf8(o.factor[1]));
-  printValue(ctx.out, L"Factor", COleVariant(factor), ctx.json, kAllDigits);
+  printValue(ctx.out, L"Factor", COleVariant(factor), ctx.json, kShortest);
 }
 
 }  // namespace

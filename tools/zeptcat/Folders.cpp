@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "tools/zeptcat/Folders.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/core/Exceptions.h"
 #include "platform/fs/WinPath.h"
+#include "tools/common/ToolFolders.h"
 
 namespace zeptcat {
 
@@ -33,6 +35,14 @@ void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::stri
       throw std::runtime_error(catalog + " is read-only and would have to be written to be read" + error);
     case 0: throw std::runtime_error(catalog + " cannot be brought to the current layout");
     default: throw std::runtime_error(catalog + " cannot be opened" + error);
+  }
+}
+
+void needAppFolder() {
+  if (!zept::tools::makeAppFolder()) {
+    char const* folder = std::getenv("ZEPT_APP_PATH");
+    throw std::runtime_error(std::string("cannot create the application folder ") + (folder ? folder : "") +
+                             "; give one with --app");
   }
 }
 

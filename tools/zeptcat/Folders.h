@@ -27,6 +27,10 @@ std::string folders(ZEPTDBBaseData& accessor);
 [[noreturn]] void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::string const& name,
                                  std::string const& file);
 
+// Before a write into the application folder: makes the user's catalog
+// folder on first use; one that cannot be made is an error naming it.
+void needAppFolder();
+
 // A value a catalog lacks: "-" for people, null for programs.
 COleVariant none(Context const& ctx);
 

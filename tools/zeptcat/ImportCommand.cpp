@@ -28,6 +28,7 @@
 #include "platform/fs/TempFile.h"
 #include "platform/fs/WinPath.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -165,6 +166,7 @@ void runImport(Context const& ctx, ImportOptions const& o) {
   const std::string source = resolved(catalogPath(ctx, o.source), true);
   std::string dest;
   if (o.dest.empty()) {
+    needAppFolder();
     char const* app = std::getenv("ZEPT_APP_PATH");
     dest = resolved(zept::fromUtf8(std::string(app && *app ? app : ctx.dataDir) + fileName(source)), false);
   } else {

@@ -55,6 +55,13 @@ void runLists(Context const& ctx, ListsOptions const& o) {
   table.columns = {L"Value"};
   if (o.data) table.columns.push_back(L"Data");
   o.text ? readEntries<ZEPTString>(list, o, table) : readEntries<double>(list, o, table);
+  // Numbers asked of a list of texts match nothing; an empty table would
+  // read as an empty list.
+  if (!o.text && table.rows.empty()) {
+    ResultTable texts;
+    readEntries<ZEPTString>(list, o, texts);
+    if (!texts.rows.empty()) throw UsageError(*o.name + " is a list of texts; add --text to read it");
+  }
   print(ctx.out, table, ctx.json);
 }
 

@@ -101,6 +101,7 @@ void runGrade(Context const& ctx, ZEPTDBMaterial& material, CString const& catal
       table.columns.push_back(column);
       table.rows.back().push_back(cell(member));
     });
+    return printJsonRecord(ctx.out, table);
   } else {
     table.columns = {L"Column", L"Value"};
     forEachMaterialColumn(r, [&](wchar_t const* column, auto const& member) {

@@ -53,7 +53,10 @@ CString displayText(COleVariant const& v, int digits) {
   if (v.vt == VT_DATE) return dateText(v.date);
   if (v.vt != VT_R8) return v.toDisplayString();
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*g", digits, v.dblVal);
+  if (digits <= 0)
+    *std::to_chars(buffer, buffer + sizeof buffer - 1, v.dblVal).ptr = '\0';
+  else
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, v.dblVal);
   return CString::fromUtf8(buffer);
 }
 
@@ -178,6 +181,19 @@ void printJson(std::ostream& out, ResultTable const& result) {
     out << line;
   }
   out << "]\n";
+}
+
+void printJsonRecord(std::ostream& out, ResultTable const& record) {
+  const auto keys = uniqueKeys(record.columns);
+  std::string line = "{";
+  for (std::size_t i = 0; i < keys.size() && !record.rows.empty(); ++i) {
+    if (i > 0) line += ", ";
+    line += keys[i];
+    line += ": ";
+    appendJsonValue(line, record.rows[0][i]);
+  }
+  line += "}\n";
+  out << line;
 }
 
 void print(std::ostream& out, ResultTable const& result, bool json) {

@@ -19,8 +19,9 @@ namespace zeptcat {
 struct ResultTable {
   std::vector<std::wstring> columns;
   std::vector<std::vector<COleVariant>> rows;  // each as long as `columns`
-  // Significant digits of a double in the table form; 17 shows every digit
-  // of the stored value, 15 hides the noise of decimal fractions.
+  // Significant digits of a double in the table form: 15 hides the noise of
+  // decimal fractions; 0 prints the shortest text that reads back as the
+  // same double (25.4, not 25.399999999999999).
   int digits = 15;
 };
 
@@ -40,6 +41,10 @@ void printTable(std::ostream& out, ResultTable const& result);
 void printJson(std::ostream& out, ResultTable const& result);
 
 void print(std::ostream& out, ResultTable const& result, bool json);
+
+// A single record, the first row of `record`, as one JSON object keyed as
+// printJson keys it: a record is no list.
+void printJsonRecord(std::ostream& out, ResultTable const& record);
 
 // Several tables as one JSON object, each under its key and in the order
 // given: {"a": [...], "b": null}; a null table pointer gives null.

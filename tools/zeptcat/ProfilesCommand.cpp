@@ -5,6 +5,7 @@
 // resolves to; --create makes a user catalog and --write writes one size,
 // both through ZEPTDBProfile.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -90,6 +91,29 @@ void runNames(Context const& ctx, ZEPTDBProfile& profile) {
   print(ctx.out, table, ctx.json);
 }
 
+// The catalog's spelling of a profile name given in any case: the exact
+// name, else the one name equal to it without regard to case. Several such
+// names are a UsageError asking which; none is left to the lookup to report.
+std::string matchedName(ZEPTDBProfile& profile, CString const& catalog, std::string const& given) {
+  CStringArray names;
+  profile.getProfileShapeList(names, nullptr);
+  const CString wanted = CString::fromUtf8(given);
+  std::vector<CString> alike;
+  for (auto const& name : names) {
+    if (name == wanted) return given;
+    if (name.CompareNoCase(wanted) == 0 && std::find(alike.begin(), alike.end(), name) == alike.end())
+      alike.push_back(name);
+  }
+  if (alike.size() == 1) return alike[0].toUtf8();
+  if (alike.empty()) return given;
+  std::string choices;
+  for (std::size_t i = 0; i < alike.size(); ++i) {
+    if (i > 0) choices += i + 1 == alike.size() ? " or " : ", ";
+    choices += alike[i].toUtf8();
+  }
+  throw UsageError(catalog.toUtf8() + " has no name " + given + "; did you mean " + choices + "?");
+}
+
 CStringArray sizesOf(ZEPTDBProfile& profile, CString const& catalog, CString const& name, int shapeType) {
   CStringArray dims;
   if (!profile.getProfileDimList(name, dims, shapeType) || dims.IsEmpty()) {
@@ -154,7 +178,7 @@ void printRecord(Context const& ctx, ZEPTDBProfileData const& r, bool scriptOnly
     return;
   }
   const ResultTable record = recordTable(r);
-  if (ctx.json) return print(ctx.out, record, true);
+  if (ctx.json) return printJsonRecord(ctx.out, record);
   // A script has many lines: it follows the table as it is stored.
   ResultTable vertical;
   vertical.columns = {L"Field", L"Value"};
@@ -245,6 +269,7 @@ void runWrite(Context const& ctx, ZEPTDBProfile& profile, ProfilesOptions const&
   r.name = name;
   ZEPTDBBaseData::StringToDims(CString::fromUtf8(*o.dims), r.dim1, r.dim2, r.dim3);
   for (auto const& item : o.write) assign(r, item);
+  needAppFolder();  // a data-folder catalog is copied there first
   const int result = profile.setProfileData(r);
   if (result != 0) throw std::runtime_error("cannot write size " + *o.dims + " of " + *o.name + " (code " +
                                             std::to_string(result) + ")");
@@ -265,6 +290,7 @@ void runCreate(Context const& ctx, ProfilesOptions const& o) {
   for (auto const& known : listed)
     if (known.CompareNoCase(name) == 0) throw std::runtime_error("a profile catalog " + known.toUtf8() + " exists already");
   const std::string file = *o.create + "Pro.mdb";
+  needAppFolder();
   switch (profile.createProfileDB(name, o.units == "in" ? DtDb::kEnglish : DtDb::kMetric)) {
     case 0: break;
     case 2:
@@ -287,9 +313,11 @@ void runProfiles(Context const& ctx, ProfilesOptions const& o) {
   const CString catalog = select(profile, *o.catalog);
   if (!o.write.empty()) return runWrite(ctx, profile, o);
   if (!o.name) return runNames(ctx, profile);
-  if (!o.dims) return runSizes(ctx, profile, catalog, o);
+  ProfilesOptions found = o;
+  found.name = matchedName(profile, catalog, *o.name);
+  if (!o.dims) return runSizes(ctx, profile, catalog, found);
   ZEPTDBProfileData r;
-  readRecord(profile, catalog, o, r);
+  readRecord(profile, catalog, found, r);
   printRecord(ctx, r, o.script);
 }
 
@@ -309,7 +337,7 @@ Command addProfilesCommand(CLI::App& parent) {
       "  zeptcat profiles EURO IPE 200             the whole record of IPE 200\n"
       "  zeptcat profiles EURO IPE 200 --script    its shape script alone\n"
       "  zeptcat --app DIR profiles --create MINE --units mm\n"
-      "  zeptcat --app DIR profiles MINE PL 200x0x10 --write SHAPE_TYPE=20 H=10 B=200 MASS=15.7\n"
+      "  zeptcat --app DIR profiles MINE PL 200x0x10 --write SHAPE_TYPE=8 H=10 B=200 MASS=15.7\n"
       "--write takes KEY=VALUE pairs, KEY a column name of the catalog in any case (MASS, H, B, EA, ES, RA,\n"
       "SHAPE_TYPE, SYMBOL, HAS_MATS, ...); NAME (at most 4 characters, as the catalog stores them) and DIMS\n"
       "are the arguments. Columns not given keep their values in an existing size and are 0 or empty in a new\n"
@@ -317,7 +345,7 @@ Command addProfilesCommand(CLI::App& parent) {
       "The first size of a shape type copies that type's script from PDLScripts.mdb of the data folder.");
   sub->add_option("catalog", options->catalog,
                   "A profile catalog's short name, in any case (EURO for EUROpro.mdb); without it, every catalog");
-  sub->add_option("name", options->name, "A profile name (IPE), matched exactly");
+  sub->add_option("name", options->name, "A profile name (IPE), in any case when the catalog has one such name");
   sub->add_option("dims", options->dims, "A size's dimension text: 200, 200x10 (first and third), 200x100x10");
   sub->add_option("--shape-type", options->shapeType, "With NAME alone: only the sizes of this shape type");
   sub->add_flag("--script", options->script, "With DIMS: print only the shape script the size resolves to");

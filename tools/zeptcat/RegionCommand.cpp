@@ -179,6 +179,7 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
   ZEPTDBBaseData::StringToDims(CString::fromUtf8(o.write[2]), r.dim1, r.dim2, r.dim3);
 
   ZEPTDBProfile profile;
+  needAppFolder();
   if (!profile.setProfileDB(catalog)) {
     // Only a missing catalog is made; one that is there but refused is not.
     if (profile.getLastDBError() != zept::jet::kFileNotFound)

@@ -64,9 +64,12 @@ void fromKorva(ZEPTCrossSection& cs, std::string const& text, std::string const&
   r.symbol = CString::fromUtf8(text);
   const CString written = analyser.getShapeUnits(r.symbol.c_str());
   r.unitFactor = ZEPTDBBaseData::calcCrossFactor(written, CString::fromUtf8(units));
+  constexpr char const* kUnreadable = "--korva: the text does not read as a KORVA definition";
+  // No unit found at all means the text is no definition, not a strange unit.
+  if (r.unitFactor == 0 && written.IsEmpty()) throw UsageError(kUnreadable);
   if (r.unitFactor == 0)
     throw UsageError("--korva: the text's unit \"" + written.toUtf8() + "\" cannot be converted to " + units);
-  if (analyser.setDefinitionByData(r) != 0) throw UsageError("--korva: the text does not read as a KORVA definition");
+  if (analyser.setDefinitionByData(r) != 0) throw UsageError(kUnreadable);
 }
 
 }  // namespace

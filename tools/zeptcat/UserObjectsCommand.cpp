@@ -101,6 +101,19 @@ void runLocales(Context const& ctx, UserObjectsOptions const& o) {
   ZEPTDBUserObjData::Locales locales;
   if (!objs.getUserObjCategoryLocales(wide(*o.locales), locales))
     throw std::runtime_error("no catalog folder is configured");
+  // An empty table would read as a category without translations.
+  if (locales.isEmpty()) {
+    CStringArray categories;
+    objs.getUserObjCategoryList(categories, nullptr, language(o));
+    std::string known;
+    for (auto const& c : categories) {
+      if (c == wide(*o.locales)) return print(ctx.out, ResultTable{{L"Lang", L"Category"}, {}}, ctx.json);
+      if (!known.empty()) known += ", ";
+      known += c.toUtf8();
+    }
+    throw UsageError("no user-object catalog has the category \"" + *o.locales + "\"; the categories: " +
+                     (known.empty() ? std::string("none") : known));
+  }
   ResultTable table;
   table.columns = {L"Lang", L"Category"};
   for (auto const& l : locales) table.rows.push_back({COleVariant(l.lang), COleVariant(l.category.c_str())});
@@ -167,6 +180,7 @@ void runCreate(Context const& ctx, UserObjectsOptions const& o) {
   requireFileName(*o.create, "userobjects --create");
   ZEPTDBUserObj objs;
   const auto units = unitsOf(o.units.value_or("mm"));
+  needAppFolder();
   const int result = objs.createUserObjDB(wide(*o.create), wide(*o.category), wide(o.description.value_or("")), units);
   const std::string file = *o.create + ".mdb";
   switch (result) {
@@ -251,6 +265,8 @@ ZEPTDBUserObjData recordFrom(InputValue const& input, CString const& category, I
   }
   ZEPTDBUserObjData d;
   d.category = category;
+  // Drawn at its own size unless the input scales it, as the bundled objects are.
+  d.scaleX = d.scaleY = d.scaleZ = 1;
   for (auto const& [key, value] : fields->members) {
     bool known = true;
     if (sameKey(key, L"name")) d.name = textOf(key, value);

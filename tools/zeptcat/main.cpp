@@ -90,12 +90,32 @@ std::string fromEnv(char const* name) {
   return value ? value : "";
 }
 
+// The option parser's messages in the style of every other one: "zeptcat: "
+// first, the option, then what is wrong with the value given.
+std::string parseFailure(CLI::App const*, CLI::Error const& e) {
+  std::string what = e.what();
+  static constexpr std::string_view kConvert = "Could not convert: ";  // "Could not convert: --d = M"
+  static constexpr std::string_view kNotIn = " not in {";                // "--units: cm not in {mm,in}"
+  if (what.starts_with(kConvert)) {
+    const std::size_t eq = what.find(" = ");
+    if (eq != std::string::npos)
+      what = what.substr(kConvert.size(), eq - kConvert.size()) + ": \"" + what.substr(eq + 3) + "\" is not a number";
+  } else if (const std::size_t colon = what.find(": "), in = what.find(kNotIn);
+             colon != std::string::npos && in != std::string::npos && in > colon && what.ends_with("}")) {
+    std::string allowed = what.substr(in + kNotIn.size(), what.size() - in - kNotIn.size() - 1);
+    for (std::size_t at = 0; (at = allowed.find(',', at)) != std::string::npos; at += 2) allowed.insert(at + 1, " ");
+    what = what.substr(0, colon) + ": \"" + what.substr(colon + 2, in - colon - 2) + "\" is not one of " + allowed;
+  }
+  return "zeptcat: " + what + "\nzeptcat: see zeptcat --help\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Query the catalogs of ZEPTDatabase.", "zeptcat"};
   app.set_version_flag("--version", std::string("zeptcat ") + ZEPTDB_VERSION_STRING, "Print the version and exit");
   app.require_subcommand(1);
+  app.failure_message(parseFailure);
   app.fallthrough();  // global options may also follow the subcommand
   std::string dataDir, appDir;
   bool json = false;
@@ -103,8 +123,9 @@ int main(int argc, char** argv) {
                  "Catalog data folder (default: $ZEPT_DATA_PATH, else the bundled catalogs); also the user-object "
                  "folder unless $ZEPT_OBJSTEEL_PATH is set");
   app.add_option("--app", appDir,
-                 "Application catalog folder, searched first when a catalog is selected by short name (default: "
-                 "$ZEPT_APP_PATH, else the data folder)");
+                 "Application catalog folder, searched first when a catalog is selected by short name and written "
+                 "instead of the data folder (default: $ZEPT_APP_PATH, else $XDG_DATA_HOME/zeptdb/, made on the "
+                 "first write)");
   app.add_flag("--json", json, "Print results as JSON");
 
   std::vector<zeptcat::Command> commands;

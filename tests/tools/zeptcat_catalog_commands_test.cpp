@@ -140,7 +140,7 @@ TEST_F(zeptcatProps, SetThenReadBack) {
             "Set     Name      Type  Value\n------  --------  ----  -----\ncustom  Revision  long  3\n(1 row)\n");
   r = run({"props", "PLATESLIST", "--custom", "--set", "Revision=4", "--type", "long"});
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(run({"props", data + "PlatesList.mdb", "--set", "Owner=Grün \"A\""}).status, 0);
+  EXPECT_EQ(run({"props", app + "PlatesList.mdb", "--set", "Owner=Grün \"A\""}).status, 0);
   EXPECT_EQ(run({"props", "PLATESLIST", "--custom", "--set", "Checked=true", "--type", "bool"}).status, 0);
   EXPECT_EQ(run({"props", "PLATESLIST", "--custom", "--set", "Ratio=0.1", "--type", "double"}).status, 0);
 
@@ -164,7 +164,14 @@ TEST_F(zeptcatProps, SetThenReadBack) {
   EXPECT_NE(r.out.find("\"Revision\", \"Type\": \"long\", \"Value\": 4}"), std::string::npos) << r.out;
 }
 
+// A short name writes the application folder's catalog, copying one of the
+// data folder there first; the data folder's file stays as it is.
 TEST_F(zeptcatProps, ShortNameWritesTheApplicationFoldersCopy) {
+  const std::string plates = TempTree::read(tree.path("data/PlatesList.mdb"));
+  auto r = run({"props", "PLATESLIST", "--custom", "--set", "Where=copy"});
+  EXPECT_EQ(r.err, "zeptcat: PlatesList.mdb is written as a copy in " + app + "\n");
+  EXPECT_EQ(TempTree::read(tree.path("data/PlatesList.mdb")), plates);
+  EXPECT_NE(run({"props", "PLATESLIST", "--custom"}).out.find("Where  text  copy\n"), std::string::npos);
   EXPECT_EQ(run({"props", "WeldsList", "--custom", "--set", "Where=app"}).status, 0);
   EXPECT_NE(run({"props", app + "WeldsList.mdb", "--custom"}).out.find("Where  text  app\n"), std::string::npos);
   EXPECT_EQ(run({"props", data + "WeldsList.mdb", "--custom"}).out,
@@ -176,16 +183,16 @@ TEST_F(zeptcatProps, ReadOnlyFileIsWrittenAndStaysReadOnly) {
   fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
 
-  auto r = run({"props", "PLATESLIST", "--custom", "--set", "Revision=1", "--type", "long"});
+  auto r = run({"props", data + "PlatesList.mdb", "--custom", "--set", "Revision=1", "--type", "long"});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_FALSE(ownerWritable(file));
-  EXPECT_NE(run({"props", "PLATESLIST", "--custom"}).out.find("Revision  long  1\n"), std::string::npos);
+  EXPECT_NE(run({"props", data + "PlatesList.mdb", "--custom"}).out.find("Revision  long  1\n"), std::string::npos);
 
   // A refused write puts the bit back as well.
-  r = run({"props", "PLATESLIST", "--custom", "--set", "Revision=x1", "--type", "text"});
+  r = run({"props", data + "PlatesList.mdb", "--custom", "--set", "Revision=x1", "--type", "text"});
   EXPECT_EQ(r.status, 2);
   EXPECT_FALSE(ownerWritable(file));
-  r = run({"props", "PLATESLIST", "--set", "Updatable=true", "--type", "bool"});
+  r = run({"props", data + "PlatesList.mdb", "--set", "Updatable=true", "--type", "bool"});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("database property Updatable"), std::string::npos) << r.err;
   EXPECT_FALSE(ownerWritable(file));

@@ -2,9 +2,15 @@
 #include "tools/zeptcat/Folders.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <optional>
 #include <stdexcept>
+#include <system_error>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Utf8.h"
+#include "platform/fs/FileOps.h"
 #include "platform/fs/WinPath.h"
 #include "tools/common/ToolFolders.h"
 
@@ -44,6 +50,26 @@ void needAppFolder() {
     throw std::runtime_error(std::string("cannot create the application folder ") + (folder ? folder : "") +
                              "; give one with --app");
   }
+}
+
+std::wstring writableCatalog(std::string const& catalog, std::wstring const& found) {
+  namespace fs = std::filesystem;
+  if (isCatalogPath(catalog)) return found;
+  // The file as it is spelt on disk: a short name finds it in any case.
+  const std::optional<std::string> real = zept::fs::resolve(found);
+  std::error_code ec;
+  if (!real || !fs::is_regular_file(*real, ec)) return found;
+  const fs::path source = *real;
+  needAppFolder();
+  char const* appFolder = std::getenv("ZEPT_APP_PATH");
+  const auto app = zept::fs::resolve(zept::fromUtf8(appFolder ? appFolder : ""));
+  if (!app || fs::equivalent(source.parent_path(), *app, ec)) return found;
+  const fs::path copy = fs::path(*app) / source.filename();
+  if (!zept::fs::copyFile(found, zept::fromUtf8(copy.string()), /*failIfExists=*/true))
+    throw std::runtime_error("cannot copy " + source.string() + " into the application folder " + *app +
+                             " to write it there");
+  std::cerr << "zeptcat: " << source.filename().string() << " is written as a copy in " << *app << '\n';
+  return zept::fromUtf8(copy.string());
 }
 
 COleVariant none(Context const& ctx) { return ctx.json ? COleVariant() : COleVariant(L"-"); }

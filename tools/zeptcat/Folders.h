@@ -31,6 +31,14 @@ std::string folders(ZEPTDBBaseData& accessor);
 // folder on first use; one that cannot be made is an error naming it.
 void needAppFolder();
 
+// The file a write of `catalog` (as the command line gave it; `found` where
+// catalogPath found it) changes. One named by its name and found outside the
+// application folder (in the data folder, often installed and shared by
+// every user) is copied into the application folder first, saying so on
+// stderr, and the copy is written, as the profile writer does; a path names
+// the file itself.
+std::wstring writableCatalog(std::string const& catalog, std::wstring const& found);
+
 // A value a catalog lacks: "-" for people, null for programs.
 COleVariant none(Context const& ctx);
 

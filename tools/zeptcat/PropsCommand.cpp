@@ -14,6 +14,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/dao/DaoTypes.h"
 #include "tools/zeptcat/Command.h"
+#include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
 namespace zeptcat {
@@ -54,9 +55,7 @@ class PropsAccessor : public ZEPTDBBaseData {
  public:
   PropsAccessor() : ZEPTDBBaseData(CFGProfiles) {}
 
-  bool open(Context const& ctx, std::string const& catalog) {
-    return openDatabase(m_db, CString(catalogPath(ctx, catalog)), true, false);
-  }
+  bool open(std::wstring const& path) { return openDatabase(m_db, CString(path), true, false); }
 
   // The DAO type number, or -1 when there is no such property.
   short typeOf(Set set, wchar_t const* name) {
@@ -147,7 +146,9 @@ void setProperty(PropsAccessor& db, Set set, PropsOptions const& o) {
 
 void runProps(Context const& ctx, PropsOptions const& o) {
   PropsAccessor db;
-  if (!db.open(ctx, o.catalog)) throw std::runtime_error("cannot open catalog " + o.catalog);
+  const std::wstring found = catalogPath(ctx, o.catalog);
+  if (!db.open(o.assignment ? writableCatalog(o.catalog, found) : found))
+    throw std::runtime_error("cannot open catalog " + o.catalog);
   const Set set = o.custom ? Set::UserDefined : Set::Database;
   ResultTable table;
   table.columns = {L"Set", L"Name", L"Type", L"Value"};

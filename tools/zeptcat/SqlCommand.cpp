@@ -7,19 +7,13 @@
 #include "tools/zeptcat/Command.h"
 
 #include <CLI/CLI.hpp>
-#include <cstdlib>
-#include <filesystem>
-#include <iostream>
 #include <memory>
-#include <stdexcept>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/dao/DaoDatabase.h"
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTypes.h"
-#include "platform/fs/FileOps.h"
-#include "platform/fs/WinPath.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
@@ -38,31 +32,9 @@ struct SqlOptions {
   bool write = false;
 };
 
-// The file a write changes. A catalog named by its name and found outside
-// the application folder (in the data folder, often installed and shared by
-// every user) is copied into the application folder first and the copy is
-// written, as the profile writer does; a path names the file to write.
-std::wstring writtenPath(std::string const& catalog, std::wstring const& found) {
-  namespace fs = std::filesystem;
-  if (isCatalogPath(catalog)) return found;
-  const fs::path source = zept::toUtf8(found);
-  std::error_code ec;
-  if (!fs::is_regular_file(source, ec)) return found;
-  needAppFolder();
-  char const* appFolder = std::getenv("ZEPT_APP_PATH");
-  const auto app = zept::fs::resolve(zept::fromUtf8(appFolder ? appFolder : ""));
-  if (!app || fs::equivalent(source.parent_path(), *app, ec)) return found;
-  const fs::path copy = fs::path(*app) / source.filename();
-  if (!zept::fs::copyFile(found, zept::fromUtf8(copy.string()), /*failIfExists=*/true))
-    throw std::runtime_error("cannot copy " + source.string() + " into the application folder " + *app +
-                             " to write it there");
-  std::cerr << "zeptcat: " << source.filename().string() << " is written as a copy in " << *app << '\n';
-  return zept::fromUtf8(copy.string());
-}
-
 void runSql(Context const& ctx, SqlOptions const& o) {
   const std::wstring found = catalogPath(ctx, o.catalog);
-  const std::wstring path = o.write ? writtenPath(o.catalog, found) : found;
+  const std::wstring path = o.write ? writableCatalog(o.catalog, found) : found;
   const std::wstring sql = zept::fromUtf8(o.statement);
   CDaoDatabase db;
   db.Open(path.c_str(), /*exclusive=*/o.write, /*readOnly=*/!o.write);

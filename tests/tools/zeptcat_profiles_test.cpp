@@ -132,12 +132,23 @@ TEST_F(zeptcatProfiles, DefaultWritesLeaveTheDataFolder) {
       all += e.path().filename().string() + "=" + TempTree::read(e.path()) + ";";
     return all;
   };
+  // A user-object catalog with one object, in the data folder.
+  ASSERT_EQ(runTool(ZEPTCAT_PATH, {"--data", data, "--app", data, "userobjects", "--create", "Stock", "--category", "Stock"},
+                    tree.path(""))
+                .status,
+            0);
+  const std::string object = tree.file("object.txt", "name=P1\nsizeX=10\n").string();
+  ASSERT_EQ(runTool(ZEPTCAT_PATH, {"--data", data, "--app", data, "userobjects", "Stock", "--write", object}, tree.path(""))
+                .status,
+            0);
   const std::string before = contents();
   const std::string home = tree.path("home/share").string();
   const std::vector<std::string> writes[] = {
       {"profiles", "STEEL", "IPE", "200", "--write", "MASS=43"},
       {"profiles", "--create", "Mine"},
-      {"userobjects", "--create", "Plates", "--category", "Plates"}};
+      {"userobjects", "--create", "Plates", "--category", "Plates"},
+      {"userobjects", "Stock", "--write", object},
+      {"userobjects", "Stock", "--remove", "P1"}};
   for (auto args : writes) {
     args.insert(args.begin(), {"--data", data});
     const auto r = runTool(ZEPTCAT_PATH, args, tree.path(""), {"XDG_DATA_HOME=" + home});
@@ -146,7 +157,7 @@ TEST_F(zeptcatProfiles, DefaultWritesLeaveTheDataFolder) {
   EXPECT_EQ(contents(), before);
   const auto user = std::filesystem::path(home) / "zeptdb";
   EXPECT_EQ(std::filesystem::status(user).permissions(), std::filesystem::perms::owner_all);
-  for (char const* file : {"STEELPRO.MDB", "MinePro.mdb", "Plates.mdb"})
+  for (char const* file : {"STEELPRO.MDB", "MinePro.mdb", "Plates.mdb", "Stock.mdb"})
     EXPECT_TRUE(std::filesystem::exists(user / file)) << file;
 }
 

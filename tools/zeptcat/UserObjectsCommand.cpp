@@ -338,6 +338,12 @@ void runUserObjects(Context const& ctx, UserObjectsOptions const& o) {
   if (!o.catalog) return runCatalogs(ctx, o);
   ZEPTDBUserObj objs;
   const CString catalog = selectCatalog(objs, *o.catalog);
+  // A write changes the user's own copy, never a catalog of the data folder
+  // (installed and shared by every user), as the profile writer does.
+  if ((o.write || o.remove) && !objs.isDBAtAppPath(catalog)) {
+    writableCatalog(*o.catalog, (objs.getDBPath(false) + catalog + L".mdb").str());
+    selectCatalog(objs, *o.catalog);
+  }
   if (o.write) return runWrite(ctx, objs, catalog, o);
   if (o.remove) return runRemove(ctx, objs, catalog, *o.remove);
   if (o.object) return runObject(ctx, objs, catalog, o);

@@ -148,7 +148,9 @@ TEST_F(zeptcatProfiles, DefaultWritesLeaveTheDataFolder) {
       {"profiles", "--create", "Mine"},
       {"userobjects", "--create", "Plates", "--category", "Plates"},
       {"userobjects", "Stock", "--write", object},
-      {"userobjects", "Stock", "--remove", "P1"}};
+      {"userobjects", "Stock", "--remove", "P1"},
+      {"sql", "STEEL", "UPDATE Shape SET MASS = 1", "--write"},
+      {"props", "STEEL", "--set", "catalog_comment=mine"}};
   for (auto args : writes) {
     args.insert(args.begin(), {"--data", data});
     const auto r = runTool(ZEPTCAT_PATH, args, tree.path(""), {"XDG_DATA_HOME=" + home});

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Equal-area axes and plastic moduli by clipping the exact boundary at a
+// line; relies on oriented loops (SectionBoundary).
 #include "platform/shape/PlasticModuli.h"
 
 #include <algorithm>

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The conforming Delaunay mesh of a section: spacing from the wall
+// thickness, a graded quadtree inside, Boost.Polygon's Voronoi diagram for
+// the triangles; relies on the loops being valid (SectionBoundary).
 #include "platform/shape/SectionMesh.h"
 
 #include <algorithm>

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Assembly and solution of the warping and shear functions on six-node
+// triangles, and the values integrated from them; relies on Eigen's sparse
+// LDL^T factorisation.
 #include "platform/shape/WarpingSolution.h"
 
 #include <array>

@@ -350,6 +350,11 @@ Dt::ErrorStatus DtDbRegion::createFromCurves(DtArray<DtDbEntity*> const& curves,
     if (!std::isfinite(area)) return Dt::eInvalidInput;
     if (std::fabs(area) <= 1e-12 * scale * scale) return Dt::eDegenerateGeometry;
     if (area < 0.0) zept::host::reverse(loop);
+    // An arc far larger than the drawing (a bulge of 1e15 turns a short
+    // chord into a circle the size of a continent) is no outline anyone
+    // drew, and its points would overflow the crossing test's integer grid.
+    for (auto const& seg : loop)
+      if (seg.kind == zept::host::Seg::kArc && !(seg.r <= 1e6 * std::max(scale, 1e-300))) return Dt::eInvalidInput;
     bool simple = false;
     try {
       simple = zept::host::isSimple(loop);

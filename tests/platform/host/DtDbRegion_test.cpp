@@ -51,6 +51,8 @@ TEST(DtDbRegion, BadCurvesGiveAnErrorAndNoRegion) {
       {"no area", {line(0, 0, 1, 0), line(1, 0, 2, 0), line(2, 0, 0, 0)}, Dt::eDegenerateGeometry},
       {"NaN", {line(0, 0, nan, 0), line(nan, 0, 0, 1), line(0, 1, 0, 0)}, Dt::eInvalidInput},
       {"self-intersecting", {bowTie}, Dt::eSelfIntersecting},
+      // A near-full turn on a short chord: a circle past the drawing's size.
+      {"bulge of 1e15", {polyline({{{0, 0}, 1e15}, {{1, 0}, 0}, {{1, 1}, 0}})}, Dt::eInvalidInput},
       {"good loop after a bad one", {circle(0, 0, 1), line(5, 5, 6, 6)}, Dt::eOpenCurve},
   };
   for (auto const& c : cases) {

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <numbers>
 
+#include "platform/host/DtGeCircArc2d.h"
 #include "platform/shape/AreaMoments.h"
+#include "platform/shape/ContourGeometry.h"
 
 namespace zept::shape {
 namespace {
@@ -17,19 +19,18 @@ constexpr double kPi = std::numbers::pi;
 
 DtGePoint2d point(Vec v) { return DtGePoint2d(v.x, v.y); }
 
-// The segment from p to q with the polyline bulge b (tan of a quarter of the
-// sweep): the centre sits on the chord's normal, to the left for b > 0.
+// The segment from p to q with the polyline bulge b; a bulge that makes no
+// circle leaves it straight, as the section values take it.
 Segment makeSegment(Vec p, Vec q, double bulge) {
   Segment s;
   s.p = p;
   s.q = q;
-  if (bulge == 0.0) return s;
-  Vec const d = q - p;
-  double const f = (1.0 - bulge * bulge) / (4.0 * bulge);
-  s.c = Vec{(p.x + q.x) / 2.0 - d.y * f, (p.y + q.y) / 2.0 + d.x * f};
-  s.r = std::hypot(p.x - s.c.x, p.y - s.c.y);
+  DtGeCircArc2d arc;
+  if (bulge == 0.0 || arc.set(point(p), point(q), bulge) != Dt::eOk) return s;
+  s.c = Vec{arc.center().x, arc.center().y};
+  s.r = arc.radius();
   s.a0 = std::atan2(p.y - s.c.y, p.x - s.c.x);
-  s.sweep = 4.0 * std::atan(bulge);
+  s.sweep = arc.signedSweep();
   return s;
 }
 
@@ -280,8 +281,6 @@ Boundary sectionBoundary(ZEPTCrossSection const& crossSection, int maxEdges) {
   Vec const shift{m.sx / m.a, m.sy / m.a};
   out.area = m.a;
   out.centroid = mid + shift;
-  out.min = Vec{HUGE_VAL, HUGE_VAL};
-  out.max = Vec{-HUGE_VAL, -HUGE_VAL};
   for (Loop& loop : loops)
     for (Segment& s : loop.segments) {
       s.p = s.p - shift;
@@ -290,21 +289,13 @@ Boundary sectionBoundary(ZEPTCrossSection const& crossSection, int maxEdges) {
       ++out.edges;
     }
   // Extent through the segments' extremes (arcs included), in the shifted frame.
-  for (Loop const& loop : loops)
-    for (Segment const& s : loop.segments) {
-      auto grow = [&](Vec v) {
-        out.min = Vec{std::min(out.min.x, v.x), std::min(out.min.y, v.y)};
-        out.max = Vec{std::max(out.max.x, v.x), std::max(out.max.y, v.y)};
-      };
-      grow(s.p);
-      if (!s.isArc()) continue;
-      double const from = std::min(s.a0, s.a0 + s.sweep), to = std::max(s.a0, s.a0 + s.sweep);
-      for (double k = std::ceil(from / (kPi / 2)); k * (kPi / 2) <= to; k += 1.0) {
-        int const dir = static_cast<int>(std::fmod(std::fmod(k, 4.0) + 4.0, 4.0));
-        static constexpr double kDx[4] = {1, 0, -1, 0}, kDy[4] = {0, 1, 0, -1};
-        grow(Vec{s.c.x + s.r * kDx[dir], s.c.y + s.r * kDy[dir]});
-      }
-    }
+  Box box;
+  for (RawLoop const& r : raw)
+    for (std::size_t i = 0; i < r.points.size(); ++i)
+      addSegment(box, point(r.points[i] - mid - shift), point(r.points[(i + 1) % r.points.size()] - mid - shift),
+                 r.bulges[i]);
+  out.min = Vec{box.min.x, box.min.y};
+  out.max = Vec{box.max.x, box.max.y};
   out.loops = std::move(loops);
   out.status = BoundaryStatus::ok;
   return out;

@@ -61,6 +61,14 @@ Sample sample(std::vector<Vec> const& nodes, std::array<int, 6> const& el, QuadP
   return s;
 }
 
+// The vectors d (force along x) and h (along y) of the shear functions'
+// boundary conditions at a point, in that order: dx, dy, hx, hy.
+std::array<double, 4> shearTerms(Sample const& s, double ixx, double iyy, double ixy, double nu) {
+  double const r = s.x * s.x - s.y * s.y, p = s.x * s.y;
+  return {nu * (ixx * r / 2 - ixy * p), nu * (ixy * r / 2 + ixx * p), nu * (ixy * r / 2 - iyy * p),
+          nu * (-ixy * p - iyy * r / 2)};
+}
+
 int findRoot(std::vector<int>& parent, int i) {
   while (parent[static_cast<std::size_t>(i)] != i) {
     parent[static_cast<std::size_t>(i)] = parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
@@ -112,9 +120,7 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
     double ke[6][6] = {};
     for (std::size_t qi = 0; qi < kRule.size(); ++qi) {
       Sample const& s = samples[e * kRule.size() + qi];
-      double const r = s.x * s.x - s.y * s.y, p = s.x * s.y;
-      double const dx = nu * (ixx * r / 2 - ixy * p), dy = nu * (ixy * r / 2 + ixx * p);
-      double const hx = nu * (ixy * r / 2 - iyy * p), hy = nu * (-ixy * p - iyy * r / 2);
+      auto const [dx, dy, hx, hy] = shearTerms(s, ixx, iyy, ixy, nu);
       for (std::size_t i = 0; i < 6; ++i) {
         for (std::size_t j = 0; j < 6; ++j) ke[i][j] += (s.bx[i] * s.bx[j] + s.by[i] * s.by[j]) * s.dA;
         double const fw = (s.bx[i] * s.y - s.by[i] * s.x) * s.dA;
@@ -164,9 +170,7 @@ std::optional<Warping> solveWarping(Mesh const& mesh, CentroidalMoments const& e
         phx += s.bx[i] * phi[g], phy += s.by[i] * phi[g];
       }
       iwx += om * s.x * s.dA, iwy += om * s.y * s.dA;
-      double const r = s.x * s.x - s.y * s.y, p = s.x * s.y;
-      double const dx = nu * (ixx * r / 2 - ixy * p), dy = nu * (ixy * r / 2 + ixx * p);
-      double const hx = nu * (ixy * r / 2 - iyy * p), hy = nu * (-ixy * p - iyy * r / 2);
+      auto const [dx, dy, hx, hy] = shearTerms(s, ixx, iyy, ixy, nu);
       kx += ((psx - dx) * (psx - dx) + (psy - dy) * (psy - dy)) * s.dA;
       ky += ((phx - hx) * (phx - hx) + (phy - hy) * (phy - hy)) * s.dA;
     }

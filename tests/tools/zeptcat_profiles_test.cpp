@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/dao/DaoDatabase.h"
 #include "support/ProfileCatalogs.h"
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
@@ -90,7 +91,9 @@ TEST_F(zeptcatProfiles, RecordWithItsScript) {
 // What the catalog lacks exits 2 with what it has.
 TEST_F(zeptcatProfiles, MissingCatalogNameOrSize) {
   const std::tuple<std::vector<std::string>, std::string> cases[] = {
-      {{"profiles", "NONE"}, "zeptcat: no profile catalog NONE (NONEpro.mdb) in " + app + " or " + data},
+      {{"profiles", "NONE"}, "zeptcat: no profile catalog NONE (NONEpro.mdb) in " + app + " or " + data + "\n"},
+      {{"profiles", "stel"}, "zeptcat: no profile catalog STEL (STELpro.mdb) in " + app + " or " + data +
+                                 "; did you mean STEEL?\n"},
       {{"profiles", "STEEL", "HEB"}, "zeptcat: STEEL has no sizes of HEB; its names: FL, IPE, IPE\n"},
       {{"profiles", "STEEL", "IPE", "300"}, "zeptcat: STEEL has no size 300 of IPE; its sizes: 100, 150x75x10, 200\n"}};
   for (auto const& [args, err] : cases) {
@@ -121,6 +124,13 @@ TEST_F(zeptcatProfiles, WritingCopiesTheDataCatalog) {
   EXPECT_TRUE(std::filesystem::exists(tree.path("app/STEELPRO.MDB")));
   r = run({"profiles"});
   EXPECT_NE(r.out.find("STEEL    app "), std::string::npos) << r.out;
+  // A refused write says why and what to do: a reader keeps the writer out.
+  CDaoDatabase held;
+  held.Open(CString::fromUtf8(tree.path("app/STEELPRO.MDB").string()), false, true);
+  r = run({"profiles", "STEEL", "IPE", "200", "--write", "MASS=1"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(r.err.starts_with("zeptcat: cannot write size 200 of IPE: another process holds it (error 3045); close "))
+      << r.err;
 }
 
 // Without --app, writes go to the user's own folder, made private on first

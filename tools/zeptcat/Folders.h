@@ -27,6 +27,17 @@ std::string folders(ZEPTDBBaseData& accessor);
 [[noreturn]] void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::string const& name,
                                  std::string const& file);
 
+// Why a write into the catalog file at `path` was refused, after the
+// accessor's last error `code`, and what the user can do about it: another
+// process holding it, a genuine Access file, no permission on the file or
+// its folder, a full disk, else the engine's code. For "cannot ...: <this>".
+std::string whyNotWritten(std::wstring const& path, long code);
+
+// Throws why the write `what` ("write size 300 of IPE") into the catalog
+// file `file` ("EUROpro.mdb") was refused: the application folder's copy
+// when there is one, else the data folder's file.
+[[noreturn]] void writeRefused(ZEPTDBBaseData& accessor, std::string const& what, std::string const& file);
+
 // Before a write into the application folder: makes the user's catalog
 // folder on first use; one that cannot be made is an error naming it.
 void needAppFolder();

@@ -23,6 +23,7 @@
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
+#include "tools/zeptcat/Suggest.h"
 
 namespace zeptcat {
 
@@ -106,12 +107,9 @@ std::string matchedName(ZEPTDBProfile& profile, CString const& catalog, std::str
   }
   if (alike.size() == 1) return alike[0].toUtf8();
   if (alike.empty()) return given;
-  std::string choices;
-  for (std::size_t i = 0; i < alike.size(); ++i) {
-    if (i > 0) choices += i + 1 == alike.size() ? " or " : ", ";
-    choices += alike[i].toUtf8();
-  }
-  throw UsageError(catalog.toUtf8() + " has no name " + given + "; did you mean " + choices + "?");
+  std::vector<std::string> choices;
+  for (auto const& name : alike) choices.push_back(name.toUtf8());
+  throw UsageError(catalog.toUtf8() + " has no name " + given + "; did you mean " + choiceList(choices) + "?");
 }
 
 CStringArray sizesOf(ZEPTDBProfile& profile, CString const& catalog, CString const& name, int shapeType) {
@@ -271,8 +269,7 @@ void runWrite(Context const& ctx, ZEPTDBProfile& profile, ProfilesOptions const&
   for (auto const& item : o.write) assign(r, item);
   needAppFolder();  // a data-folder catalog is copied there first
   const int result = profile.setProfileData(r);
-  if (result != 0) throw std::runtime_error("cannot write size " + *o.dims + " of " + *o.name + " (code " +
-                                            std::to_string(result) + ")");
+  if (result != 0) writeRefused(profile, "write size " + *o.dims + " of " + *o.name, *o.catalog + "pro.mdb");
   ZEPTDBProfileData back;
   if (!profile.getProfileData(name, ZEPTDBBaseData::DimsToString(r.dim1, r.dim2, r.dim3), &back))
     throw std::runtime_error("the written size cannot be read back");

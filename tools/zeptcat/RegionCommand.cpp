@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: MIT
-// zeptcat region DRAWING.dxf: the cross-section a detailer drew. The closed
-// outlines of the drawing's model space (optionally of one layer) become
-// regions; a region lying inside another is a hole of it and is subtracted,
-// an island inside that hole is a region again. The region analyser builds
-// the section with its origin on the common centroid, printed as zeptcat
-// section prints one; --write stores the filled profile record in a user
-// profile catalog, where zeptcat section finds it again.
+// zeptcat region DRAWING.dxf: the cross-section a detailer drew, as the
+// library's drawing pipeline builds it, printed as zeptcat section prints
+// one; --write stores the filled profile record in a user profile catalog,
+// where zeptcat section finds it again.
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -18,12 +13,10 @@
 #include "database/ZEPTDBProfile.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
-#include "platform/host/DtDbPolyline.h"
-#include "platform/host/DtDbDatabase.h"
-#include "platform/host/DtDbRegion.h"
 #include "database/ProfileSectionValues.h"
+#include "platform/host/DtDbPolyline.h"
 #include "platform/shape/SectionProperties.h"
-#include "section/ZEPTRegionAnalyser.h"
+#include "section/DrawingSection.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
@@ -39,95 +32,6 @@ struct RegionOptions {
   std::optional<std::string> units;
   std::vector<std::string> write;  // CATALOG NAME DIMS
 };
-
-using RegionPtr = std::unique_ptr<DtDbRegion>;
-
-std::string statusText(Dt::ErrorStatus status) {
-  switch (status) {
-    case Dt::eOpenCurve: return "its outlines do not close into loops";
-    case Dt::eNonPlanarEntity: return "its outlines do not lie in one plane";
-    case Dt::eSelfIntersecting: return "an outline crosses or touches itself";
-    case Dt::eDegenerateGeometry: return "an outline has a zero-length edge or a zero radius";
-    case Dt::eNotThatKindOfClass: return "it holds curves a region cannot be made of";
-    default: return "its outlines do not make regions (status " + std::to_string(static_cast<int>(status)) + ")";
-  }
-}
-
-double areaOf(DtDbRegion const& region) {
-  double area = 0;
-  region.getArea(area);
-  return area;
-}
-
-// Whether `inner` lies inside `outer`: their common part is all of `inner`.
-// Outlines that only touch or cross are not nested.
-bool contains(DtDbRegion const& outer, DtDbRegion const& inner) {
-  double const innerArea = areaOf(inner);
-  if (!(areaOf(outer) > innerArea)) return false;
-  RegionPtr common(static_cast<DtDbRegion*>(outer.clone()));
-  RegionPtr operand(static_cast<DtDbRegion*>(inner.clone()));
-  common->booleanOper(DtDb::kBoolIntersect, operand.get());
-  return std::fabs(areaOf(*common) - innerArea) <= 1e-6 * innerArea;
-}
-
-// Loops at an even depth of nesting are solids, each less the loops right
-// inside it; the rest are holes and go.
-std::vector<RegionPtr> nest(std::vector<RegionPtr> loops) {
-  std::size_t const n = loops.size();
-  std::vector<int> depth(n, 0);
-  std::vector<std::ptrdiff_t> parent(n, -1);
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = 0; j < n; ++j) {
-      if (i == j || !contains(*loops[j], *loops[i])) continue;
-      ++depth[i];
-      if (parent[i] < 0 || areaOf(*loops[j]) < areaOf(*loops[static_cast<std::size_t>(parent[i])]))
-        parent[i] = static_cast<std::ptrdiff_t>(j);
-    }
-  for (std::size_t i = 0; i < n; ++i)
-    if (depth[i] % 2 == 1) loops[static_cast<std::size_t>(parent[i])]->booleanOper(DtDb::kBoolSubtract, loops[i].get());
-  std::vector<RegionPtr> solids;
-  for (std::size_t i = 0; i < n; ++i)
-    if (depth[i] % 2 == 0) solids.push_back(std::move(loops[i]));
-  return solids;
-}
-
-std::vector<RegionPtr> readRegions(RegionOptions const& o, DtDb::MeasurementValue& measurement) {
-  DtDbDatabase db(false, true);
-  if (db.readDxfFile(CString::fromUtf8(o.drawing)) != Dt::eOk)
-    throw std::runtime_error(o.drawing + ": " + db.errorText().toUtf8());
-  measurement = db.measurement();
-
-  DtArray<DtDbEntity*> curves;
-  bool layerSeen = false;
-  for (DtDbEntity* entity : db.modelSpace()) {
-    if (o.layer && entity->layer() != CString::fromUtf8(*o.layer)) continue;
-    layerSeen = true;
-    curves.append(entity);
-  }
-  if (o.layer && !layerSeen) throw std::runtime_error(o.drawing + " has nothing on layer " + *o.layer);
-  if (curves.length() == 0) throw std::runtime_error(o.drawing + " has no outlines");
-
-  DtArray<DtDbRegion*> made;
-  Dt::ErrorStatus const status = DtDbRegion::createFromCurves(curves, made);
-  std::vector<RegionPtr> loops;
-  for (int i = 0; i < made.length(); ++i) loops.emplace_back(made[i]);
-  if (status != Dt::eOk) throw std::runtime_error(o.drawing + ": " + statusText(status));
-  if (loops.empty()) throw std::runtime_error(o.drawing + ": no closed outline");
-  return nest(std::move(loops));
-}
-
-std::string analyserText(int code) {
-  switch (code) {
-    case -1: return "no region to analyse";
-    case 1: return "the regions do not lie in one plane";
-    case 2: return "the regions overlap";
-    case 3: return "a boundary loop is neither outside nor inside";
-    case 4: return "an outline holds an edge that is neither straight nor a circular arc (an ellipse or spline)";
-    case 5: return "an arc edge has no circular arc behind it";
-    case 6: return "a full circle of radius 0";
-    default: return "the region analyser failed (code " + std::to_string(code) + ")";
-  }
-}
 
 // The analyser ends each contour on its first vertex again; a contour
 // closes anyway, and a catalog size read back has no such vertex, so it is
@@ -189,9 +93,9 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
       throw std::runtime_error("no profile catalog " + catalog.toUtf8() + " in " + folders(profile) +
                                ", and it cannot be created there (code " + std::to_string(made) + ")");
   }
-  if (int const result = profile.setProfileData(r); result != 0)
-    throw std::runtime_error("cannot write size " + o.write[2] + " of " + o.write[1] + " into " + catalog.toUtf8() +
-                             " (code " + std::to_string(result) + ")");
+  if (profile.setProfileData(r) != 0)
+    writeRefused(profile, "write size " + o.write[2] + " of " + o.write[1] + " into " + catalog.toUtf8(),
+                 catalog.toUtf8() + "pro.mdb");
   return catalog;
 }
 
@@ -204,19 +108,13 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
                        "\" could not be found again; use at most 4");
     if (o.write[1].empty()) throw UsageError("--write: the name is empty");
   }
-  DtDb::MeasurementValue measurement = DtDb::kMetric;
-  std::vector<RegionPtr> const regions = readRegions(o, measurement);
-  DtDb::MeasurementValue const units = o.units ? (*o.units == "in" ? DtDb::kEnglish : DtDb::kMetric) : measurement;
-
-  DtArray<DtDbRegion*> array;
-  for (auto const& region : regions) array.append(region.get());
-  ZEPTCrossSection cs;
-  ZEPTRegionAnalyser analyser;
-  analyser.attachSection(&cs);
-  analyser.units = units;
-  ZEPTDBProfileData record;
-  if (int const code = analyser.setDefinition(array, &record); code != 0)
-    throw std::runtime_error(o.drawing + ": " + analyserText(code));
+  zept::section::DrawingOptions options;
+  if (o.layer) options.layer = CString::fromUtf8(*o.layer);
+  if (o.units) options.units = *o.units == "in" ? DtDb::kEnglish : DtDb::kMetric;
+  zept::section::DrawingSection drawn = zept::section::sectionOfDrawing(CString::fromUtf8(o.drawing), options);
+  ZEPTCrossSection const& cs = drawn.section;
+  ZEPTDBProfileData& record = drawn.record;
+  DtDb::MeasurementValue const units = drawn.units;
 
   std::string const unitName = units == DtDb::kEnglish ? "in" : "mm";
   ZEPTCrossSection const shown = withoutClosingVertices(cs);

@@ -312,7 +312,7 @@ void runWrite(Context const& ctx, ZEPTDBUserObj& objs, CString const& catalog, U
       throw std::runtime_error("the category \"" + CString(d.category).toUtf8() + "\" is not the catalog's (\"" +
                                objs.Category().toUtf8() + "\")");
     case 2: throw std::runtime_error("the object has no name");
-    default: throw std::runtime_error("cannot write to " + catalog.toUtf8());
+    default: writeRefused(objs, "write to " + catalog.toUtf8(), catalog.toUtf8() + ".mdb");
   }
   ZEPTDBUserObjData written;
   objs.getUserObjData(d.name, &written, units);

@@ -25,23 +25,10 @@
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Completion.h"
 #include "tools/zeptcat/Folders.h"
+#include "tools/zeptcat/Suggest.h"
 #include "zeptdb/version.h"
 
 namespace {
-
-// Edit distance with adjacent transpositions, so "blots" is one step from
-// "bolts".
-std::size_t distance(std::string_view a, std::string_view b) {
-  std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i)
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-    }
-  return d[a.size()][b.size()];
-}
 
 // The first word on the command line that is neither an option nor the value
 // of a global one: what the user meant as the subcommand. Empty when there is
@@ -62,15 +49,12 @@ std::string unknownCommand(CLI::App const& app, std::string const& word) {
   std::vector<std::string> nearest;
   std::size_t best = SIZE_MAX;
   for (CLI::App const* sub : app.get_subcommands([](CLI::App const*) { return true; })) {
-    const std::size_t d = distance(word, sub->get_name());
+    const std::size_t d = zeptcat::editDistance(word, sub->get_name());
     if (d == 0) return "";
     if (d < best) best = d, nearest.clear();
     if (d == best) nearest.push_back(sub->get_name());
   }
-  std::string text = "unknown command \"" + word + "\"; did you mean ";
-  for (std::size_t i = 0; i < nearest.size(); ++i)
-    text += (i == 0 ? "" : i + 1 == nearest.size() ? " or " : ", ") + nearest[i];
-  return text + "?";
+  return "unknown command \"" + word + "\"; did you mean " + zeptcat::choiceList(nearest) + "?";
 }
 
 // Why a folder given by option or variable cannot serve, or "" when it can.

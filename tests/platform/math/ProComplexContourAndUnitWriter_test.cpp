@@ -38,6 +38,11 @@ TEST(ProComplexContourAndUnitWriter, WritesTheKorvaLayoutGroupsAndIslands) {
       ProComplexContourAndUnitWriter(L"mm").write(root),
       L"\"mm\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) (L 0 50) ) 1 ( (H ( (L 10 10) (L 20 10) (L 20 20) ) ) ) ) ) )");
   EXPECT_EQ(ProComplexContourAndUnitWriter(L"in").write(ProComplexContour()), L"\"in\" ( )");
+  // Arithmetic noise is not written: numbers as the reader's floats, and
+  // what is tiny beside the drawing as 0.
+  ProComplexContour noisy;
+  add<ProSolidContour>(noisy, {{0.1 + 0.2, 1e-15}, {150 - 101.1499999999906, 0}});
+  EXPECT_EQ(ProComplexContourAndUnitWriter(L"mm").write(noisy), L"\"mm\" ( ( (S ( (L 0.3 0) (L 48.85 0) ) 0 ( ) ) ) )");
 
   // Solids below grouping nodes are written in depth-first order.
   ProComplexContour nested;

@@ -8,6 +8,7 @@
 #include "platform/host/DtBrBrep.h"
 #include "platform/host/DtDbPolyline.h"
 #include "platform/host/DtDbRegion.h"
+#include "platform/host/RegionGeometry.h"
 #include "platform/shape/ZEPTPDLPresenter.h"
 #include "section/ZEPTKORVAPresenter.h"
 
@@ -29,18 +30,16 @@ int ZEPTRegionAnalyser::setDefinition(DtArray<DtDbRegion*> const& regions, ZEPTD
     if (other.normal() != plane.normal()) return 1;
   }
 
-  // The union is a copy: uniting empties the operand, and the caller's
-  // regions stay as they are.
-  std::unique_ptr<DtDbRegion> united(static_cast<DtDbRegion*>(found.front()->clone()));
+  // One overlay of all regions, not a chain of unions: the caller's
+  // regions stay as they are, and many regions cost little more than one.
   double sum = 0;
-  found.front()->getArea(sum);
-  for (std::size_t i = 1; i < found.size(); ++i) {
+  for (DtDbRegion const* region : found) {
     double area = 0;
-    found[i]->getArea(area);
+    region->getArea(area);
     sum += area;
-    std::unique_ptr<DtDbRegion> operand(static_cast<DtDbRegion*>(found[i]->clone()));
-    united->booleanOper(DtDb::kBoolUnite, operand.get());
   }
+  const std::unique_ptr<DtDbRegion> united = zept::host::uniteAll(found);
+  if (!united || united->isNull()) return std::isfinite(sum) ? 2 : -1;
 
   DtGePoint3d origin;
   DtGeVector3d xAxis, yAxis;

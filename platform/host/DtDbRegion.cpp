@@ -456,9 +456,7 @@ Dt::ErrorStatus DtDbRegion::booleanOper(DtDb::BoolOperType operation, DtDbRegion
   tol.setEqualVector(1e-9);
   if (!here.isCoplanarTo(there, tol)) return Dt::eNonPlanarEntity;
   std::vector<Face> b = other->m_data->faces;
-  bool const samePlane = here.normal().isEqualTo(there.normal(), DtGeContext::gTol) &&
-                         here.pointOnPlane().isEqualTo(there.pointOnPlane(), DtGeContext::gTol);
-  if (!samePlane) zept::host::mapFaces(b, Map2d::between(there, here));
+  zept::host::mapFaces(b, there, here);
   auto data = std::make_shared<RegionData>();
   data->plane = here;
   // The overlay throws on input it cannot take (a coordinate that is not
@@ -472,6 +470,39 @@ Dt::ErrorStatus DtDbRegion::booleanOper(DtDb::BoolOperType operation, DtDbRegion
   other->m_data = empty;
   return Dt::eOk;
 }
+
+namespace zept::host {
+
+std::unique_ptr<DtDbRegion> uniteAll(std::vector<DtDbRegion const*> const& regions) {
+  std::shared_ptr<RegionData const> first;
+  std::vector<Face> all;
+  for (DtDbRegion const* region : regions) {
+    std::shared_ptr<RegionData const> data = region ? region->data() : nullptr;
+    if (!data || data->faces.empty()) continue;
+    std::vector<Face> faces = data->faces;
+    if (!first) {
+      first = data;
+    } else {
+      DtGeTol tol;
+      tol.setEqualPoint(std::max(1e-9 * std::max(scaleOf(first->faces), scaleOf(faces)), DtGeContext::gTol.equalPoint()));
+      tol.setEqualVector(1e-9);
+      if (!first->plane.isCoplanarTo(data->plane, tol)) return nullptr;
+      mapFaces(faces, data->plane, first->plane);
+    }
+    all.insert(all.end(), std::make_move_iterator(faces.begin()), std::make_move_iterator(faces.end()));
+  }
+  if (!first) return std::make_unique<DtDbRegion>();
+  auto united = std::make_shared<RegionData>();
+  united->plane = first->plane;
+  try {
+    united->faces = combine(all, {}, 0);
+  } catch (std::exception const&) {
+    return nullptr;
+  }
+  return std::make_unique<DtDbRegion>(std::move(united));
+}
+
+}  // namespace zept::host
 
 Dt::ErrorStatus DtDbRegion::getAreaProp(DtGePoint3d const& origin, DtGeVector3d const& xAxis,
                                         DtGeVector3d const& yAxis, double& perimeter, double& area,

@@ -19,6 +19,7 @@
 #include <set>
 
 #include "platform/fs/TempFile.h"
+#include "platform/host/DxfBlocks.h"
 #include "platform/fs/UniqueFd.h"
 
 namespace zept::dxf {
@@ -390,8 +391,55 @@ bool readEntity(std::vector<Pair> const& pairs, std::size_t begin, std::size_t& 
   return true;
 }
 
+// The INSERT at [begin, end): a reference to a block, placed.
+bool readInsert(std::vector<Pair> const& pairs, std::size_t begin, std::size_t end, Insert& in, std::string& error) {
+  const Fields f(pairs, begin + 1, end);
+  double degrees = 0;
+  if (!f.point(10, in.at, {}, error) || !f.number(41, in.scale.x, 1, error) || !f.number(42, in.scale.y, 1, error) ||
+      !f.number(43, in.scale.z, 1, error) || !f.number(50, degrees, 0, error) || !normalOf(f, in.normal, error) ||
+      !f.integer(70, in.columns, 1, error) || !f.integer(71, in.rows, 1, error) ||
+      !f.number(44, in.columnSpacing, 0, error) || !f.number(45, in.rowSpacing, 0, error))
+    return false;
+  in.block = f.text(2, "");
+  in.layer = f.text(8, "0");
+  in.rotation = degrees * kDegree;
+  in.line = pairs[begin].line;
+  return true;
+}
+
+// The entities from `i` to the next ENDSEC, ENDBLK or EOF: curves into
+// `entities`, references into `inserts`; paper space left out.
+bool readEntities(std::vector<Pair> const& pairs, std::size_t& i, std::vector<Entity>& entities,
+                  std::vector<Insert>& inserts, std::string& error) {
+  while (i < pairs.size() && pairs[i].code == 0 && pairs[i].value != "ENDSEC" && pairs[i].value != "ENDBLK" &&
+         pairs[i].value != "EOF") {
+    std::size_t end = i;
+    if (pairs[i].value == "INSERT") {
+      end = i + 1;
+      while (end < pairs.size() && pairs[end].code != 0) ++end;
+      Insert in;
+      long paperSpace = 0;
+      if (!Fields(pairs, i + 1, end).integer(67, paperSpace, 0, error) || !readInsert(pairs, i, end, in, error))
+        return false;
+      // Attributes follow an insert up to SEQEND.
+      if (end < pairs.size() && pairs[end].value == "ATTRIB")
+        while (end < pairs.size() && !(pairs[end].code == 0 && pairs[end].value == "SEQEND")) ++end;
+      if (paperSpace != 1) inserts.push_back(std::move(in));
+      i = end;
+      continue;
+    }
+    std::optional<Entity> entity;
+    if (!readEntity(pairs, i, end, entity, error)) return false;
+    if (entity) entities.push_back(std::move(*entity));
+    i = end;
+  }
+  return true;
+}
+
 bool parse(std::vector<Pair> const& pairs, Drawing& drawing, std::string& error) {
   Drawing result;
+  Blocks blocks;
+  std::vector<Insert> inserts;
   std::optional<int> measurement, insUnits;
   std::size_t i = 0;
   while (i < pairs.size()) {
@@ -425,13 +473,28 @@ bool parse(std::vector<Pair> const& pairs, Drawing& drawing, std::string& error)
         }
       }
     } else if (section == "ENTITIES") {
-      while (i < pairs.size() && pairs[i].code == 0 && pairs[i].value != "ENDSEC" && pairs[i].value != "EOF") {
-        std::size_t end = i;
-        std::optional<Entity> entity;
-        if (!readEntity(pairs, i, end, entity, error)) return false;
-        if (entity) result.entities.push_back(std::move(*entity));
+      if (!readEntities(pairs, i, result.entities, inserts, error)) return false;
+    } else if (section == "BLOCKS") {
+      while (i < pairs.size() && pairs[i].code == 0 && pairs[i].value == "BLOCK") {
+        std::size_t end = i + 1;
+        while (end < pairs.size() && pairs[end].code != 0) ++end;
+        const Fields f(pairs, i + 1, end);
+        Block block;
+        if (!f.point(10, block.base, {}, error)) return false;
+        const std::string name = f.text(2, "");
+        const std::size_t line = pairs[i].line;
         i = end;
+        if (!readEntities(pairs, i, block.entities, block.inserts, error)) return false;
+        if (i >= pairs.size() || pairs[i].value != "ENDBLK") {
+          error = lineText(line) + ": BLOCK " + name + " has no ENDBLK";
+          return false;
+        }
+        for (++i; i < pairs.size() && pairs[i].code != 0; ++i) {
+        }
+        blocks[name] = std::move(block);
       }
+      while (i < pairs.size() && !(pairs[i].code == 0 && (pairs[i].value == "ENDSEC" || pairs[i].value == "EOF")))
+        ++i;
     } else {
       while (i < pairs.size() && !(pairs[i].code == 0 && (pairs[i].value == "ENDSEC" || pairs[i].value == "EOF")))
         ++i;
@@ -442,6 +505,7 @@ bool parse(std::vector<Pair> const& pairs, Drawing& drawing, std::string& error)
     }
     ++i;
   }
+  if (!expandInserts(inserts, blocks, result.entities, error)) return false;
   if (measurement)
     result.measurement = *measurement == 0 ? 0 : 1;
   else if (insUnits)

@@ -80,8 +80,9 @@ struct Drawing {
   std::vector<Entity> entities;  // model space, in file order
 };
 
-// Reads the model-space curves of an ASCII DXF file (`posixPath`). Entities
-// of other kinds, paper-space entities and block contents are passed over.
+// Reads the model-space curves of an ASCII DXF file (`posixPath`), block
+// references expanded into the curves they place (DxfBlocks.h). Entities of
+// other kinds and paper-space entities are passed over.
 // On failure `error` says why in one line ("not a DXF file", "truncated
 // after line 120", "line 57: bad number ...") and `drawing` is unchanged.
 bool read(std::string const& posixPath, Drawing& drawing, std::string& error);

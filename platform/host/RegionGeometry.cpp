@@ -38,6 +38,12 @@ Map2d Map2d::between(DtGePlane const& from, DtGePlane const& to) {
   return m;
 }
 
+void mapFaces(std::vector<Face>& faces, DtGePlane const& from, DtGePlane const& to) {
+  const bool same = from.normal().isEqualTo(to.normal(), DtGeContext::gTol) &&
+                    from.pointOnPlane().isEqualTo(to.pointOnPlane(), DtGeContext::gTol);
+  if (!same) mapFaces(faces, Map2d::between(from, to));
+}
+
 void reverse(Loop& loop) {
   std::reverse(loop.begin(), loop.end());
   for (auto& s : loop) {

@@ -4,6 +4,8 @@
 // coordinates, and the operations on them.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "platform/core/DtArray.h"
@@ -11,6 +13,8 @@
 #include "platform/host/DtGePoint2d.h"
 #include "platform/shape/AreaMoments.h"
 #include "platform/shape/ContourGeometry.h"
+
+class DtDbRegion;
 
 namespace zept::host {
 
@@ -53,6 +57,9 @@ struct Map2d {
 // outer loops stay counter-clockwise.
 void mapFaces(std::vector<Face>& faces, Map2d const& m);
 void reverse(Loop& loop);
+// Faces in the coordinates of plane `from` brought into those of the
+// coplanar plane `to`; untouched when the two are one plane.
+void mapFaces(std::vector<Face>& faces, DtGePlane const& from, DtGePlane const& to);
 
 shape::Moments moments(Loop const& loop);
 shape::Moments moments(std::vector<Face> const& faces);
@@ -70,9 +77,32 @@ int arcDivisions(double radius);
 // The points of the piece from p up to, not including, q.
 void tessellate(Seg const& seg, std::vector<DtGePoint2d>& out);
 
+// Where `p` lies for the loop, from its exact pieces: 1 inside, -1 outside,
+// 0 within `tol` of its outline.
+int classify(Loop const& loop, DtGePoint2d const& p, double tol);
+// A point on each piece, halfway along it: points of the loop's own outline.
+std::vector<DtGePoint2d> midpoints(Loop const& loop);
+
 // False when the loop's outline crosses or touches itself.
 bool isSimple(Loop const& loop);
 // a op b (0 union, 1 intersection, 2 a less b), both in one coordinate system.
 std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b, int op);
+
+// Regions of the same plane combined in one overlay, however many: what
+// a chain of unions gives, with the cost of one. Null when the regions are
+// not all coplanar or the overlay cannot take them.
+std::unique_ptr<DtDbRegion> uniteAll(std::vector<DtDbRegion const*> const& regions);
+
+// For loops in one coordinate system that do not cross one another: the
+// smallest loop holding each (-1 for none) and how many hold it. Loops that
+// only touch from inside are held; equal loops hold neither. Candidates come
+// from a spatial index over the loops' boxes, and each is decided by points
+// of the inner loop, so the cost grows with the number of loops times the
+// size of the loops holding them.
+struct Nesting {
+  std::vector<std::ptrdiff_t> parent;
+  std::vector<int> depth;
+};
+Nesting nest(std::vector<Loop const*> const& loops);
 
 }  // namespace zept::host

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A drawing's closed outlines as a cross-section: its model-space lines,
-// arcs, circles and polylines (drawn in the xy plane) become regions; a
-// region lying inside another is cut out of it as a hole; the region
-// analyser turns the result into sections about their common centroid.
+// A drawing's closed outlines as a cross-section, built by the library's
+// drawing pipeline as zeptcat region builds it, in the viewer's units.
 #pragma once
 
 #include <string>

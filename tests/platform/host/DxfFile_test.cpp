@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <numbers>
 
 #include "support/TestTree.h"
 
@@ -112,6 +113,50 @@ TEST(DxfFile, ReadsModelSpaceCurvesOfForeignFiles) {
   EXPECT_EQ(std::get<dxf::Circle>(d.entities[2].shape).radius, 3);
 }
 
+// A block placed by references gives the curves of the same drawing
+// exploded: moved from its base point, scaled, turned, mirrored, arrayed and
+// nested, on the reference's layer where the block's curve is on "0".
+TEST(DxfFile, BlockReferencesExpandIntoTheirCurves) {
+  const std::string text =
+      "  0\nSECTION\n  2\nBLOCKS\n"
+      "  0\nBLOCK\n  2\nHOLE\n 10\n5\n 20\n5\n"
+      "  0\nCIRCLE\n  8\n0\n 10\n6\n 20\n5\n 40\n1\n"
+      "  0\nARC\n  8\nKEEP\n 10\n5\n 20\n5\n 40\n2\n 50\n0\n 51\n90\n"
+      "  0\nENDBLK\n"
+      "  0\nBLOCK\n  2\nPAIR\n 10\n0\n 20\n0\n"
+      "  0\nINSERT\n  2\nHOLE\n 10\n5\n 20\n5\n"
+      "  0\nINSERT\n  2\nHOLE\n 10\n105\n 20\n5\n"
+      "  0\nENDBLK\n  0\nENDSEC\n"
+      "  0\nSECTION\n  2\nENTITIES\n"
+      "  0\nINSERT\n  8\nPLATE\n  2\nHOLE\n 10\n10\n 20\n20\n 41\n2\n 42\n2\n 50\n90\n"
+      "  0\nINSERT\n  2\nHOLE\n 10\n0\n 20\n0\n 41\n-1\n"
+      "  0\nINSERT\n  2\nPAIR\n 10\n0\n 20\n50\n 70\n3\n 44\n10\n"
+      "  0\nENDSEC\n  0\nEOF\n";
+  dxf::Drawing d;
+  std::string error;
+  ASSERT_TRUE(dxf::readText(text, d, error)) << error;
+  ASSERT_EQ(d.entities.size(), 16u);
+  auto circle = [&](std::size_t i) { return std::get<dxf::Circle>(d.entities[i].shape); };
+  // (6, 5) is 1 right of the base: twice that, turned a quarter, at (10, 20).
+  EXPECT_NEAR(circle(0).center.x, 10, 1e-12);
+  EXPECT_NEAR(circle(0).center.y, 22, 1e-12);
+  EXPECT_EQ(circle(0).radius, 2);
+  EXPECT_EQ(d.entities[0].layer, "PLATE");
+  auto const& arc = std::get<dxf::Arc>(d.entities[1].shape);
+  EXPECT_NEAR(arc.radius, 4, 1e-12);
+  EXPECT_NEAR(arc.startAngle, std::numbers::pi / 2, 1e-12);
+  EXPECT_NEAR(arc.endAngle, std::numbers::pi, 1e-12);
+  EXPECT_EQ(d.entities[1].layer, "KEEP");
+  // Mirrored: seen from below, where the object x axis points to world -x.
+  EXPECT_TRUE(same(circle(2).normal, {0, 0, -1}));
+  EXPECT_NEAR(circle(2).center.x, 1, 1e-12);
+  // Three pairs 10 apart, each a hole at 0 and at 100.
+  for (auto const& [i, x] : {std::pair{4u, 6.0}, {6u, 106.0}, {8u, 16.0}, {14u, 126.0}}) {
+    EXPECT_NEAR(circle(i).center.x, x, 1e-12) << i;
+    EXPECT_NEAR(circle(i).center.y, 55, 1e-12) << i;
+  }
+}
+
 TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
   TempTree t;
   std::string valid;
@@ -121,6 +166,13 @@ TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
     valid = TempTree::read(t.path("valid.dxf"));
   }
   const std::string head = "  0\nSECTION\n  2\nENTITIES\n";
+  // Block B holds a circle and `inB`; block A holds `inA`.
+  auto blocks = [](std::string const& inB, std::string const& inA = "") {
+    return "  0\nSECTION\n  2\nBLOCKS\n  0\nBLOCK\n  2\nB\n  0\nCIRCLE\n 40\n1\n" + inB +
+           "  0\nENDBLK\n  0\nBLOCK\n  2\nA\n" + inA + "  0\nENDBLK\n  0\nENDSEC\n";
+  };
+  const std::string insertB = "  0\nINSERT\n  2\nB\n", insertA = "  0\nINSERT\n  2\nA\n";
+  const std::string end = "  0\nENDSEC\n  0\nEOF\n";
   struct Case {
     char const* name;
     std::string content;
@@ -144,6 +196,14 @@ TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
       {"long code", head + std::string(600, '0') + "\nLINE\n  0\nENDSEC\n  0\nEOF\n", "bad group code"},
       {"no SEQEND", head + "  0\nPOLYLINE\n 70\n0\n  0\nVERTEX\n  0\nENDSEC\n  0\nEOF\n", "without SEQEND"},
       {"no SECTION", "  0\nLINE\n  0\nEOF\n", "not a DXF file"},
+      {"block inserting itself", blocks(insertB) + head + insertB + end, "more than 16 deep"},
+      {"unknown block", head + "  0\nINSERT\n  2\nX\n" + end, "which the drawing lacks"},
+      {"circle scaled unequally", blocks("") + head + insertB + " 41\n2\n" + end, "scales unequally"},
+      {"huge array", blocks("") + head + insertB + " 70\n100000\n 71\n100000\n" + end, "array of"},
+      {"arrays of arrays", blocks("", insertB + " 70\n1000\n 71\n1000\n") + head + insertA + " 70\n1000\n 71\n1000\n" + end,
+       "places more than"},
+      {"scales past the range", blocks("", insertB + " 41\n1e90\n 42\n1e90\n") + head + insertA + " 41\n1e90\n 42\n1e90\n" + end,
+       "out of range"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.name);

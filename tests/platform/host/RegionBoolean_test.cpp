@@ -19,6 +19,7 @@
 #include "platform/host/DtBrBrep.h"
 #include "platform/host/DtDbArc.h"
 #include "platform/host/DtGeCurve3d.h"
+#include "platform/host/RegionGeometry.h"
 #include "support/BrepEdges.h"
 #include "support/Regions.h"
 
@@ -210,6 +211,8 @@ std::string checkCase(unsigned seed) {
   double const ua = area(*uni), ia = area(*both), da = area(*less), aa = area(*a), ba = area(*b);
   if (std::fabs(ua + ia - aa - ba) > tol) err << " union+intersection " << ua + ia << " vs " << aa + ba << ";";
   if (std::fabs(da + ia - aa) > tol) err << " difference+intersection " << da + ia << " vs " << aa << ";";
+  if (auto const all = zept::host::uniteAll({a.get(), b.get()}); !all || std::fabs(area(*all) - ua) > tol)
+    err << " one overlay " << (all ? area(*all) : -1) << " vs the union " << ua << ";";
   // Points clear of every boundary must be in or out of each result as the
   // shapes say: a lost or invented loop shows here.
   double const clear = 1e-3 * s;
@@ -232,6 +235,8 @@ std::string checkCase(unsigned seed) {
     if (inside(cu, px, py) != (inA || inB)) wrong = "union";
     if (inside(ci, px, py) != (inA && inB)) wrong = "intersection";
     if (inside(cd, px, py) != (inA && !inB)) wrong = "difference";
+    if (opA.prims.size() == 1 && (zept::host::classify(a->data()->faces[0].outer, {px, py}, 0) == 1) != inA)
+      wrong = "point in loop";
     if (wrong) err << " " << wrong << " wrong at (" << px << ", " << py << ");";
   }
   return err.str();

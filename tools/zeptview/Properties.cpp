@@ -35,6 +35,10 @@ std::optional<double> nonZero(double value) {
   return value != 0 && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+// Symmetric sections have their principal axes on y and z (α 0 or 90°),
+// where Iu and Iv only repeat Iy and Iz.
+bool turned(double alpha) { return std::abs(std::remainder(alpha, 90.0)) > 1e-6; }
+
 PropertyRow compared(std::string name, std::string unit, std::optional<double> geometry, std::optional<double> catalog,
                      double tolerance) {
   PropertyRow row{std::move(name), std::move(unit), geometry, catalog, std::nullopt, false};
@@ -54,7 +58,19 @@ SectionFacts sectionFacts(ZEPTCrossSection const& cs, ZEPTDBProfileData const& r
   facts.fromCatalog = fromCatalog;
   facts.inches = inches;
   DtGePoint2d max, min;
-  if (cs.getExtents(max, min)) facts.height = max.y - min.y, facts.width = max.x - min.x;
+  if (!cs.getExtents(max, min)) return facts;
+  facts.height = max.y - min.y, facts.width = max.x - min.x;
+  double xc = 0, yc = 0, alpha = 0;
+  int known = 0;
+  for (auto const& r : facts.values) {
+    if (r.name == "xc") xc = r.computed, ++known;
+    if (r.name == "yc") yc = r.computed, ++known;
+    if (r.name == "α") alpha = r.computed, ++known;
+  }
+  if (known == 3 && turned(alpha)) {
+    facts.principalCentre = DtGePoint2d(min.x + xc, min.y + yc);
+    facts.principalAngle = alpha;
+  }
   return facts;
 }
 
@@ -151,10 +167,8 @@ std::vector<PropertyGroup> propertyTable(SectionFacts const& f, PropertyUnits un
   for (char const* name : {"xc", "yc", "xs", "ys"}) add(centres, value(name, name));
   table.push_back(std::move(centres));
 
-  // Symmetric sections have their principal axes on y and z (α 0 or 90°),
-  // where Iu and Iv only repeat Iy and Iz.
   ValueRow const* alpha = find("α");
-  if (alpha && std::abs(std::remainder(alpha->computed, 90.0)) > 1e-6) {
+  if (alpha && turned(alpha->computed)) {
     PropertyGroup principal{"Principal axes", {}};
     add(principal, value("α", "α"));
     add(principal, value("Iu", "Iu"));

@@ -38,6 +38,10 @@ struct SectionFacts {
   bool fromCatalog = false;
   bool inches = false;           // the drawing units of `values`
   double height = 0, width = 0;  // extent, drawing units
+  // The principal axes where they are turned from y and z: through the
+  // centroid (model coordinates, unplaced), u at `principalAngle` degrees.
+  std::optional<DtGePoint2d> principalCentre;
+  double principalAngle = 0;
 };
 
 SectionFacts sectionFacts(ZEPTCrossSection const& cs, ZEPTDBProfileData const& record, bool fromCatalog, bool inches);

@@ -73,6 +73,7 @@ std::string formatState(RememberedState const& s) {
       << "lock_axis=" << v.lockAxis << "\nalternate_rotation=" << v.alternateRotation << "\n"
       << "offset_step=" << number(v.offsetPrecision) << "\nangle_step=" << number(v.anglePrecision) << "\n"
       << "path_angle_step=" << number(v.pathAnglePrecision) << "\n"
+      << "principal_axes=" << v.principalAxes << "\n"
       << "height_dimension=" << v.heightDimLine << "\nwidth_dimension=" << v.widthDimLine << "\n";
   return out.str();
 }
@@ -99,6 +100,7 @@ void parseState(std::string const& text, RememberedState& s) {
     else if (key == "offset_step") readDouble(value, v.offsetPrecision, 0, 1000);
     else if (key == "angle_step") readDouble(value, v.anglePrecision, 0, 90);
     else if (key == "path_angle_step") readDouble(value, v.pathAnglePrecision, 0, 90);
+    else if (key == "principal_axes") readBool(value, v.principalAxes);
     else if (key == "height_dimension") readBool(value, v.heightDimLine);
     else if (key == "width_dimension") readBool(value, v.widthDimLine);
   }

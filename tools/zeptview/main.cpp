@@ -24,6 +24,7 @@
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptview/CatalogTree.h"
+#include "tools/zeptview/PrincipalAxes.h"
 #include "tools/zeptview/PropertiesPanel.h"
 #include "tools/zeptview/RegionImport.h"
 #include "tools/zeptview/SearchBox.h"
@@ -68,6 +69,9 @@ struct Viewer {
   GtkWidget* message = nullptr;
   GtkWidget* hatchAngle = nullptr;
   std::unique_ptr<zeptview::PropertiesPanel> properties;
+  // The shown section's principal axes, where they are turned from y and z.
+  std::optional<DtGePoint2d> principalCentre;
+  double principalAngle = 0;
 
   std::unique_ptr<CWnd> wnd;
   ZEPTCWndPresenter presenter;
@@ -122,9 +126,13 @@ void repaint(Viewer& v) {
 }
 
 void showValues(Viewer& v) {
+  v.principalCentre.reset();
   if (!v.properties) return;
-  if (v.haveSection) v.properties->show(zeptview::sectionFacts(v.cs, v.record, !v.fromDrawing, v.settings.inches));
-  else v.properties->clear();
+  if (!v.haveSection) return v.properties->clear();
+  auto facts = zeptview::sectionFacts(v.cs, v.record, !v.fromDrawing, v.settings.inches);
+  v.principalCentre = facts.principalCentre;
+  v.principalAngle = facts.principalAngle;
+  v.properties->show(std::move(facts));
 }
 
 // Builds the current size (or keeps the drawing's section) and shows it. A
@@ -286,6 +294,9 @@ void onDraw(GtkDrawingArea*, cairo_t* cr, int width, int height, gpointer data) 
   cairo_rectangle(cr, 0, 0, std::min(width, r.Width()), std::min(height, r.Height()));
   cairo_fill(cr);
   cairo_surface_destroy(image);
+  if (v.haveSection && v.principalCentre && v.settings.principalAxes)
+    zeptview::drawPrincipalAxes(cr, v.presenter, v.cs, *v.principalCentre, v.principalAngle, std::min(width, r.Width()),
+                                std::min(height, r.Height()));
 }
 
 void onResize(GtkDrawingArea*, int width, int height, gpointer data) {
@@ -505,6 +516,9 @@ GtkWidget* makeSettings(Viewer& v) {
   }
   gtk_grid_attach(GTK_GRID(grid), check(v, "Height dimension", v.settings.heightDimLine, [&v](bool on) { v.settings.heightDimLine = on; }),
                   0, i / 2 + 1, 1, 1);
+  GtkWidget* principal = check(v, "Principal axes u, v", v.settings.principalAxes, [&v](bool on) { v.settings.principalAxes = on; });
+  gtk_widget_set_tooltip_text(principal, "Where they are turned from y and z, as in angles");
+  gtk_grid_attach(GTK_GRID(grid), principal, 0, i / 2 + 2, 1, 1);
   gtk_grid_attach(GTK_GRID(grid), check(v, "Width dimension", v.settings.widthDimLine, [&v](bool on) { v.settings.widthDimLine = on; }),
                   1, i / 2 + 1, 1, 1);
   gtk_box_append(GTK_BOX(box), grid);

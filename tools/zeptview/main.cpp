@@ -715,6 +715,8 @@ void onActivate(GtkApplication* app, gpointer data) {
   gtk_paned_set_start_child(GTK_PANED(outer), makeTree(v));
   gtk_paned_set_end_child(GTK_PANED(outer), inner);
   gtk_paned_set_resize_start_child(GTK_PANED(outer), FALSE);
+  // Room for the descriptions where the window has it; the picture keeps the most.
+  gtk_paned_set_position(GTK_PANED(outer), std::clamp(v.options.width * 3 / 10, 280, 400));
   gtk_paned_set_shrink_start_child(GTK_PANED(outer), FALSE);
   gtk_widget_set_vexpand(outer, TRUE);
 

@@ -507,26 +507,29 @@ std::vector<std::pair<double, double>> offsets(std::string const& out) {
 TEST_F(ZeptviewWindow, ALeftDragMovesTheSectionByThePixelsDraggedRoundedOnRelease) {
   if (!haveCommand("xdotool")) GTEST_SKIP() << "xdotool is not installed: no mouse to drag with";
   // Press 100 pixels right of and below the picture's middle (no snap point
-  // there), drag by (40, 30), release, then one wheel notch forwards.
+  // there), drag by (40, 30), release, then one wheel notch forwards, and
+  // fit the view again.
   const auto r = run(
       "$VIEW --select 'EURO IPE 300' --print-state > $OUT 2>&1 & pid=$!;"
       "wid=$(timeout 20 xdotool search --sync --onlyvisible --name zeptview | head -1);"
       "for i in 1 2 3 4 5 6 7 8 9 10; do grep -q '^area' $OUT && break; sleep 0.5; done;"
       "set -- $(grep '^area' $OUT); x=$(($2 + $4 / 2 + 100)); y=$(($3 + $5 / 2 + 100));"
       "xdotool mousemove --window $wid $x $y mousedown 1 mousemove --window $wid $((x + 40)) $((y + 30)) mouseup 1;"
-      "sleep 0.5; xdotool click 4; sleep 0.5; kill $pid; cat $OUT");
+      "sleep 0.5; xdotool click 4; sleep 0.5; xdotool key ctrl+0; sleep 0.5; kill $pid; cat $OUT");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   const auto seen = offsets(r.out);
-  ASSERT_GE(seen.size(), 3u) << r.out;
+  ASSERT_GE(seen.size(), 4u) << r.out;
   // The move before the release carries the unrounded step: 40 and 30
   // pixels at one scale, y up.
-  const auto [dx, dy] = seen[seen.size() - 3];
+  const auto [dx, dy] = seen[seen.size() - 4];
   // (a pixel either way: the pointer lands on whole pixels, GTK reports fractions)
   EXPECT_NEAR(dx / -dy, 40.0 / 30.0, 0.06) << r.out;
   EXPECT_GT(dx, 10);
   // The release rounds to the offset step of 1 mm; the wheel keeps the offset.
-  EXPECT_EQ(seen[seen.size() - 2], std::make_pair(std::round(dx), std::round(dy))) << r.out;
+  EXPECT_EQ(seen[seen.size() - 3], std::make_pair(std::round(dx), std::round(dy))) << r.out;
   EXPECT_NE(r.out.find("Zoom 1.1\n"), std::string::npos) << r.out;
+  EXPECT_EQ(seen.back(), seen[seen.size() - 3]) << r.out;
+  EXPECT_TRUE(r.out.ends_with("Zoom 1\n")) << r.out;
 }
 
 // A scripted export of nothing is refused with the reason, and no empty

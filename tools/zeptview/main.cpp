@@ -698,7 +698,7 @@ void onActivate(GtkApplication* app, gpointer data) {
   g_signal_connect(openButton, "clicked",
                    G_CALLBACK(+[](GtkButton*, gpointer data) { chooseFile(*static_cast<Viewer*>(data), false); }), &v);
   GtkWidget* fitButton = gtk_button_new_with_label("Fit view");
-  gtk_widget_set_tooltip_text(fitButton, "Undo the zoom: the whole section in the picture");
+  gtk_widget_set_tooltip_text(fitButton, "Undo the zoom: the whole section in the picture (Ctrl+0)");
   g_signal_connect(fitButton, "clicked", G_CALLBACK(+[](GtkButton*, gpointer data) { fitView(*static_cast<Viewer*>(data)); }),
                    &v);
   gtk_header_bar_pack_start(GTK_HEADER_BAR(header), openButton);
@@ -745,6 +745,16 @@ void onActivate(GtkApplication* app, gpointer data) {
   g_signal_connect(keys, "key-pressed", G_CALLBACK(onKeyPressed), &v);
   g_signal_connect(keys, "key-released", G_CALLBACK(onKeyReleased), &v);
   gtk_widget_add_controller(v.window, keys);
+  GtkEventController* shortcuts = gtk_shortcut_controller_new();
+  gtk_shortcut_controller_set_scope(GTK_SHORTCUT_CONTROLLER(shortcuts), GTK_SHORTCUT_SCOPE_GLOBAL);
+  gtk_shortcut_controller_add_shortcut(
+      GTK_SHORTCUT_CONTROLLER(shortcuts),
+      gtk_shortcut_new(gtk_keyval_trigger_new(GDK_KEY_0, GDK_CONTROL_MASK),
+                       gtk_callback_action_new(+[](GtkWidget*, GVariant*, gpointer data) -> gboolean {
+                         fitView(*static_cast<Viewer*>(data));
+                         return TRUE;
+                       }, &v, nullptr)));
+  gtk_widget_add_controller(v.window, shortcuts);
 
   zeptview::applySettings(v.settings, v.presenter);
   v.presenter.attachSection(&v.cs);

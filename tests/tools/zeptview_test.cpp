@@ -237,7 +237,7 @@ TEST_F(ViewerModel, PropertiesOfIPE300InEveryUnitSystem) {
   } const cases[] = {
       {"h", PropertyUnits::tables, "mm", 300, 1e-9},     {"tw", PropertyUnits::tables, "mm", 7.1, -1},
       {"r", PropertyUnits::tables, "mm", 15, -1},        {"Mass", PropertyUnits::tables, "kg/m", 42.2, 0.01},
-      {"Surface", PropertyUnits::tables, "m²/m", 1.16, -1}, {"A", PropertyUnits::tables, "cm²", 53.81, 0.001},
+      {"Surface", PropertyUnits::tables, "m²/m", 1.16, 0.001}, {"A", PropertyUnits::tables, "cm²", 53.81, 0.001},
       {"Iy", PropertyUnits::tables, "cm⁴", 8356, 0.001}, {"Wel,y", PropertyUnits::tables, "cm³", 557.1, 0.001},
       {"iy", PropertyUnits::tables, "cm", std::sqrt(8356 / 53.81), 0.001},
       {"Iw", PropertyUnits::tables, "cm⁶", 125900, 0.02}, {"A", PropertyUnits::mm, "mm²", 5381, 0.001},

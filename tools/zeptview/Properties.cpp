@@ -35,6 +35,21 @@ std::optional<double> nonZero(double value) {
   return value != 0 && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+// Length of the polyline's segments; an arc of bulge b = tan(θ/4) over a
+// chord c is c θ / (2 sin(θ/2)) long.
+double contourLength(ZEPTContour const& contour) {
+  double length = 0;
+  const int n = contour.numVerts();
+  for (int i = 0; i < n; ++i) {
+    DtGePoint2d a, b;
+    double bulge = 0, unused = 0;
+    if (!contour.getVertexAt(i, a, bulge) || !contour.getVertexAt((i + 1) % n, b, unused)) continue;
+    const double chord = std::hypot(b.x - a.x, b.y - a.y), half = 2 * std::atan(std::abs(bulge));
+    length += half < 1e-9 ? chord : chord * half / std::sin(half);
+  }
+  return length;
+}
+
 // Symmetric sections have their principal axes on y and z (α 0 or 90°),
 // where Iu and Iv only repeat Iy and Iz.
 bool turned(double alpha) { return std::abs(std::remainder(alpha, 90.0)) > 1e-6; }
@@ -60,6 +75,11 @@ SectionFacts sectionFacts(ZEPTCrossSection const& cs, ZEPTDBProfileData const& r
   DtGePoint2d max, min;
   if (!cs.getExtents(max, min)) return facts;
   facts.height = max.y - min.y, facts.width = max.x - min.x;
+  // The painted surface: the tables leave the inside of hollow sections out.
+  for (int s = 0; s < cs.numSections(); ++s)
+    for (int c = 0; c < cs.sectionAt(s)->numContours(); ++c)
+      if (ZEPTContour const* contour = cs.sectionAt(s)->contourAt(c); contour && !contour->getIsHole())
+        facts.outline += contourLength(*contour);
   double xc = 0, yc = 0, alpha = 0;
   int known = 0;
   for (auto const& r : facts.values) {
@@ -141,8 +161,9 @@ std::vector<PropertyGroup> propertyTable(SectionFacts const& f, PropertyUnits un
     if (mass && steel) dims.rows.push_back(compared("Mass", imperial ? "lb/ft" : "kg/m", *steel * massUnit, *mass * massUnit,
                                            kMassTolerance));
     if (auto surface = nonZero(r.surf))
-      dims.rows.push_back(compared("Surface", imperial ? "ft²/ft" : "m²/m", std::nullopt,
-                                   *surface * catalogToMm / 1000 * (imperial ? kFtPerM : 1.0), 0));
+      dims.rows.push_back(compared("Surface", imperial ? "ft²/ft" : "m²/m",
+                                   nonZero(f.outline * toMm / 1000 * (imperial ? kFtPerM : 1.0)),
+                                   *surface * catalogToMm / 1000 * (imperial ? kFtPerM : 1.0), 0.01));
     if (dims.rows.empty()) table.pop_back();
   }
 

@@ -38,6 +38,7 @@ struct SectionFacts {
   bool fromCatalog = false;
   bool inches = false;           // the drawing units of `values`
   double height = 0, width = 0;  // extent, drawing units
+  double outline = 0;            // length of the outer contours (holes left out), drawing units
   // The principal axes where they are turned from y and z: through the
   // centroid (model coordinates, unplaced), u at `principalAngle` degrees.
   std::optional<DtGePoint2d> principalCentre;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // zeptview: browse the profile catalogs and place a section with the mouse.
-// The tree of catalogs is on the left, the preview in the middle (a
-// ZEPTCWndPresenter painting into a CWnd whose pixels the drawing area
-// shows), the section values and settings on the right, the placement in
-// the status bar. GTK's main loop is single-threaded, like the presenter.
+// The tree of catalogs under a search box is on the left, the preview in
+// the middle (a ZEPTCWndPresenter painting into a CWnd whose pixels the
+// drawing area shows), the properties and settings on the right, the
+// placement in the status bar. GTK's main loop is single-threaded, like
+// the presenter.
 #include <glib-unix.h>
 #include <gtk/gtk.h>
 

@@ -18,7 +18,10 @@
 #include "support/TestTree.h"
 #include "tools/RunTool.h"
 #include "tools/zeptview/CatalogTree.h"
+#include "tools/zeptview/Properties.h"
 #include "tools/zeptview/RegionImport.h"
+#include "tools/zeptview/Search.h"
+#include "tools/zeptview/ViewerSettings.h"
 
 using namespace zept::test;
 using namespace zeptview;
@@ -190,6 +193,148 @@ TEST_F(ViewerModel, DimensionLinesMeasureHeightAndWidthOutsideTheSection) {
   }
 }
 
+TEST_F(ViewerModel, SearchFindsSizesByTheWordsTypedInTreeOrder) {
+  const auto catalogs = readProfileTree();
+  auto names = [&](char const* text, std::size_t limit = 500) {
+    std::vector<std::string> out;
+    for (auto const& s : searchSizes(catalogs, text, limit)) out.push_back(s.name + " " + s.dims);
+    return out;
+  };
+  const auto ipe3 = names("IPE 3");
+  EXPECT_EQ(std::vector<std::string>(ipe3.begin(), ipe3.begin() + 3),
+            (std::vector<std::string>{"IPE 300", "IPE 330", "IPE 360"}));
+  EXPECT_TRUE(std::all_of(ipe3.begin(), ipe3.end(), [](auto const& n) { return n.starts_with("IPE 3"); }));
+  struct Case {
+    char const* text;
+    char const* first;  // nullptr: nothing found
+  } const cases[] = {{"ipe 3", "IPE 300"}, {"euro heb 300", "HEB 300"}, {"heb300", "HEB 300"},
+                     {"EUROHEB300", "HEB 300"}, {"L 100x100x1", "L 100x100x10"}, {"3 IPE", nullptr},
+                     {"IPE 3000", nullptr}, {"  ", nullptr}, {"BROKEN", nullptr}};
+  for (auto const& c : cases) {
+    const auto found = names(c.text);
+    EXPECT_EQ(found.empty() ? "" : found[0], c.first ? c.first : "") << c.text;
+  }
+  EXPECT_EQ(names("IPE", 4).size(), 4u);
+}
+
+// IPE 300 as the tables print it: h 300 mm, A 53.81 cm², Iy 8356 cm⁴, Iw
+// 125900 cm⁶, 42.2 kg/m, 1.16 m²/m; the same table whatever the drawing units.
+TEST_F(ViewerModel, PropertiesOfIPE300InEveryUnitSystem) {
+  const auto metric = sectionFacts(built({"EURO", "IPE", "300"}), record, true, false);
+  const auto inch = sectionFacts(built({"EURO", "IPE", "300"}, true), record, true, true);
+  auto find = [](std::vector<PropertyGroup> const& table, std::string const& name) {
+    for (auto const& g : table)
+      for (auto const& r : g.rows)
+        if (r.name == name) return r;
+    ADD_FAILURE() << name;
+    return PropertyRow();
+  };
+  struct Case {
+    char const* name;
+    PropertyUnits units;
+    char const* unit;
+    double catalog, geometryTolerance;
+  } const cases[] = {
+      {"h", PropertyUnits::tables, "mm", 300, 1e-9},     {"tw", PropertyUnits::tables, "mm", 7.1, -1},
+      {"r", PropertyUnits::tables, "mm", 15, -1},        {"Mass", PropertyUnits::tables, "kg/m", 42.2, 0.01},
+      {"Surface", PropertyUnits::tables, "m²/m", 1.16, 0.001}, {"A", PropertyUnits::tables, "cm²", 53.81, 0.001},
+      {"Iy", PropertyUnits::tables, "cm⁴", 8356, 0.001}, {"Wel,y", PropertyUnits::tables, "cm³", 557.1, 0.001},
+      {"iy", PropertyUnits::tables, "cm", std::sqrt(8356 / 53.81), 0.001},
+      {"Iw", PropertyUnits::tables, "cm⁶", 125900, 0.02}, {"A", PropertyUnits::mm, "mm²", 5381, 0.001},
+      {"Iy", PropertyUnits::mm, "mm⁴", 8.356e7, 0.001},  {"h", PropertyUnits::mm, "mm", 300, 1e-9},
+      {"h", PropertyUnits::inches, "in", 300 / 25.4, 1e-9}, {"Mass", PropertyUnits::inches, "lb/ft", 42.2 * 0.671969, 0.01},
+  };
+  for (auto const& c : cases)
+    for (auto const* facts : {&metric, &inch}) {
+      const auto row = find(propertyTable(*facts, c.units), c.name);
+      const std::string where = std::string(c.name) + " in " + c.unit + (facts == &inch ? " drawn in inches" : "");
+      EXPECT_EQ(row.unit, c.unit) << where;
+      ASSERT_TRUE(row.catalog) << where;
+      EXPECT_NEAR(*row.catalog, c.catalog, c.catalog * 1e-5) << where;
+      EXPECT_EQ(row.geometry.has_value(), c.geometryTolerance >= 0) << where;
+      if (row.geometry && c.geometryTolerance >= 0) {
+        EXPECT_NEAR(*row.geometry / c.catalog, 1, c.geometryTolerance) << where;
+      }
+    }
+  std::vector<std::string> titles;
+  for (auto const& g : propertyTable(metric, PropertyUnits::tables)) titles.push_back(g.title);
+  EXPECT_EQ(titles.size(), 3u);  // no principal axes of their own
+  EXPECT_NE(propertyText(propertyTable(metric, PropertyUnits::tables)).find("\nA\tcm²\t53.8"), std::string::npos);
+}
+
+TEST_F(ViewerModel, AnglesShowTheirPrincipalAxesAndDrawingsNoCatalog) {
+  const auto facts = sectionFacts(built({"EURO", "L", "80x80x8"}), record, true, false);
+  // Drawn through the centroid, which lies on the diagonal of an equal angle.
+  ASSERT_TRUE(facts.principalCentre);
+  EXPECT_NEAR(facts.principalCentre->x - facts.principalCentre->y, 0, 1e-9);
+  EXPECT_NEAR(facts.principalAngle, 45, 1e-9);
+  EXPECT_FALSE(sectionFacts(built({"EURO", "IPE", "300"}), record, true, false).principalCentre);
+  const auto angle = propertyTable(facts, PropertyUnits::tables);
+  ASSERT_EQ(angle.back().title, "Principal axes");
+  EXPECT_EQ(angle.back().rows[0].name, "α");
+  EXPECT_NEAR(*angle.back().rows[0].geometry, 45, 1e-9);
+  EXPECT_EQ(angle.back().rows.size(), 5u);  // α, Iu, Iv, iu, iv
+  const auto drawing = propertyTable(sectionFacts(built({"EURO", "IPE", "300"}), record, false, false), PropertyUnits::mm);
+  EXPECT_EQ(drawing.front().title, "Section");
+  for (auto const& g : drawing)
+    for (auto const& r : g.rows) EXPECT_FALSE(r.catalog) << r.name;
+  EXPECT_TRUE(propertyTable(SectionFacts(), PropertyUnits::mm).empty());
+}
+
+TEST(ViewerProperties, FiveSignificantDigitsWithoutExponentsInTheTablesRange) {
+  const std::pair<double, char const*> cases[] = {{53.8123, "53.812"}, {8356.14, "8356.1"}, {125980.4, "125980"},
+                                                  {0.213751, "0.21375"}, {45.0, "45"},      {-2.5, "-2.5"},
+                                                  {0.0, "0"},            {1.24261e11, "1.2426e+11"}, {-1e-12, "-1e-12"}};
+  for (auto const& [value, text] : cases) EXPECT_EQ(formatProperty(value), text) << value;
+}
+
+TEST(ViewerState, RoundTripsAndSkipsWhatDoesNotRead) {
+  RememberedState s;
+  s.view.hatchType = -1;
+  s.view.hatchAngle = 12.5;
+  s.view.visible = 0x105;
+  s.view.lockAxis = s.view.inches = true;
+  s.view.widthDimLine = s.view.principalAxes = false;
+  s.view.offsetPrecision = 0.25;
+  s.units = PropertyUnits::mm;
+  s.selection = "EURO L 100x100x10";
+  s.width = 1000, s.height = 650;
+  RememberedState back;
+  parseState(formatState(s), back);
+  EXPECT_EQ(formatState(back), formatState(s));
+
+  RememberedState kept = s;
+  parseState("hatch=9\nhatch_angle=nan\nvisible=-1\nlock_axis=yes\nwidth=12x\nunits=ft\nproperties=\n"
+             "offset_step=1e999\nnonsense\nunknown=1\n\0binary",
+             kept);
+  EXPECT_EQ(formatState(kept), formatState(s));
+}
+
+TEST(ViewerState, FilesAreReplacedWholeAndUnreadableOnesIgnored) {
+  TempTree tree;
+  const auto file = tree.path("config/zeptview/settings");
+  RememberedState s;
+  s.selection = "EURO IPE 300";
+  ASSERT_TRUE(saveState(file, s));
+  s.selection = "EURO HEB 200";
+  ASSERT_TRUE(saveState(file, s));  // over the old one
+  RememberedState read;
+  loadState(file, read);
+  EXPECT_EQ(read.selection, "EURO HEB 200");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);  // no temporary left
+
+  for (auto const& unreadable : {tree.path("missing"), tree.dir("a-folder"), tree.file("binary", std::string(70000, '\xff'))}) {
+    RememberedState untouched;
+    loadState(unreadable, untouched);
+    EXPECT_EQ(formatState(untouched), formatState(RememberedState())) << unreadable;
+  }
+  EXPECT_FALSE(saveState(tree.file("plain", "x") / "settings", s));  // its folder is a file
+  const ScopedEnv config("XDG_CONFIG_HOME", "/somewhere"), home("HOME", "/home/u");
+  EXPECT_EQ(stateFile(), std::filesystem::path("/somewhere/zeptview/settings"));
+  const ScopedEnv relative("XDG_CONFIG_HOME", "relative");
+  EXPECT_EQ(stateFile(), std::filesystem::path("/home/u/.config/zeptview/settings"));
+}
+
 TEST(ViewerSettings, EverySettingReachesThePresenter) {
   ViewSettings s;
   s.hatchType = -1;
@@ -260,6 +405,8 @@ class ZeptviewWindow : public ToolTest {
                    tree.path(""), {"VIEW=" + std::string(ZEPTVIEW_PATH) + " --data " + kBundled, "GDK_BACKEND=x11",
                                    "GSK_RENDERER=cairo", "NO_AT_BRIDGE=1",
                                    "OUT=" + tree.path("out.txt").string(),
+                                   // Remembered state stays in the scratch folder.
+                                   "XDG_CONFIG_HOME=" + tree.path("config").string(),
                                    // GTK and fontconfig keep caches to the end of the process.
                                    "ASAN_OPTIONS=detect_leaks=0"});
   }
@@ -295,6 +442,57 @@ TEST_F(ZeptviewWindow, ShowsIPE300HatchedAndWritesTheScreenshot) {
   EXPECT_EQ(picture.at(2, 2), 0xFFFFFFu);
 }
 
+// What follows "$VIEW ... --print-state > $OUT 2>&1 & pid=$!": waits until
+// the window is shown and its picture placed, with $wid the window.
+constexpr char const* kShown =
+    "wid=$(timeout 20 xdotool search --sync --onlyvisible --name zeptview | head -1);"
+    "for i in 1 2 3 4 5 6 7 8 9 10; do grep -q '^area' $OUT && break; sleep 0.5; done;";
+
+TEST_F(ZeptviewWindow, TypingASizeAndEnterSelectsItInTheTree) {
+  if (!haveCommand("xdotool")) GTEST_SKIP() << "xdotool is not installed: no keyboard to type with";
+  const auto r = run(std::string("$VIEW --print-state > $OUT 2>&1 & pid=$!;") + kShown +
+                     "xdotool windowfocus --sync $wid; xdotool type --delay 40 'IPE 3'; sleep 1;"
+                     "xdotool key Return; sleep 1; kill $pid; wait $pid; cat $OUT");
+  ASSERT_EQ(r.status, 0) << r.out << r.err;
+  EXPECT_NE(r.out.find("selected EURO IPE 300\n"), std::string::npos) << r.out;
+}
+
+// The last size, the drawing units and the window's size come back; the
+// properties' units are read from the file; a file that does not read is
+// passed over.
+TEST_F(ZeptviewWindow, ARestartShowsWhatTheLastRunLeft) {
+  if (!haveCommand("xdotool")) GTEST_SKIP() << "xdotool is not installed: no window to wait for";
+  auto first = run(std::string("$VIEW --select 'EURO HEB 200' --units in --size 900x640 --print-state > $OUT 2>&1 &"
+                               "pid=$!;") + kShown + "kill $pid; wait $pid; cat $OUT");
+  ASSERT_EQ(first.status, 0) << first.out << first.err;
+  const std::string shot = tree.path("shot.png").string();
+  auto again = run("$VIEW --print-state --screenshot " + shot);
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.out.find("selected EURO HEB 200\n"), std::string::npos) << again.out;
+  EXPECT_NE(again.out.find("state Offset 0, 0 in"), std::string::npos) << again.out;
+  const Png window(shot);
+  ASSERT_TRUE(window.ok());
+  // (less the few pixels the window's shadow takes; unremembered it would be 1280)
+  EXPECT_NEAR(cairo_image_surface_get_width(window.image), 900, 12);
+
+  struct Case {
+    char const* file;  // nullptr: the settings file is a folder
+    char const* area;  // the property line of A
+  } const cases[] = {{"selection=EURO IPE 300\nproperties=mm\n", "property A\tmm²\t5381."},
+                     {"selection=EURO IPE 300\nproperties=tables\n", "property A\tcm²\t53.8"},
+                     {nullptr, "property A\tcm²\t53.8"}};
+  for (auto const& c : cases) {
+    std::filesystem::remove_all(tree.path("config/zeptview/settings"));
+    if (c.file) tree.file("config/zeptview/settings", c.file);
+    else tree.dir("config/zeptview/settings");
+    const auto r = run(std::string("$VIEW --print-state --export ") + tree.path("p.png").string() +
+                       (c.file ? "" : " --select 'EURO IPE 300'"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(c.area), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("property Iy\t"), std::string::npos) << r.out;
+  }
+}
+
 // "Offset X, Y mm" of each state line.
 std::vector<std::pair<double, double>> offsets(std::string const& out) {
   std::vector<std::pair<double, double>> found;
@@ -309,26 +507,29 @@ std::vector<std::pair<double, double>> offsets(std::string const& out) {
 TEST_F(ZeptviewWindow, ALeftDragMovesTheSectionByThePixelsDraggedRoundedOnRelease) {
   if (!haveCommand("xdotool")) GTEST_SKIP() << "xdotool is not installed: no mouse to drag with";
   // Press 100 pixels right of and below the picture's middle (no snap point
-  // there), drag by (40, 30), release, then one wheel notch forwards.
+  // there), drag by (40, 30), release, then one wheel notch forwards, and
+  // fit the view again.
   const auto r = run(
       "$VIEW --select 'EURO IPE 300' --print-state > $OUT 2>&1 & pid=$!;"
       "wid=$(timeout 20 xdotool search --sync --onlyvisible --name zeptview | head -1);"
       "for i in 1 2 3 4 5 6 7 8 9 10; do grep -q '^area' $OUT && break; sleep 0.5; done;"
       "set -- $(grep '^area' $OUT); x=$(($2 + $4 / 2 + 100)); y=$(($3 + $5 / 2 + 100));"
       "xdotool mousemove --window $wid $x $y mousedown 1 mousemove --window $wid $((x + 40)) $((y + 30)) mouseup 1;"
-      "sleep 0.5; xdotool click 4; sleep 0.5; kill $pid; cat $OUT");
+      "sleep 0.5; xdotool click 4; sleep 0.5; xdotool key ctrl+0; sleep 0.5; kill $pid; cat $OUT");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   const auto seen = offsets(r.out);
-  ASSERT_GE(seen.size(), 3u) << r.out;
+  ASSERT_GE(seen.size(), 4u) << r.out;
   // The move before the release carries the unrounded step: 40 and 30
   // pixels at one scale, y up.
-  const auto [dx, dy] = seen[seen.size() - 3];
+  const auto [dx, dy] = seen[seen.size() - 4];
   // (a pixel either way: the pointer lands on whole pixels, GTK reports fractions)
   EXPECT_NEAR(dx / -dy, 40.0 / 30.0, 0.06) << r.out;
   EXPECT_GT(dx, 10);
   // The release rounds to the offset step of 1 mm; the wheel keeps the offset.
-  EXPECT_EQ(seen[seen.size() - 2], std::make_pair(std::round(dx), std::round(dy))) << r.out;
+  EXPECT_EQ(seen[seen.size() - 3], std::make_pair(std::round(dx), std::round(dy))) << r.out;
   EXPECT_NE(r.out.find("Zoom 1.1\n"), std::string::npos) << r.out;
+  EXPECT_EQ(seen.back(), seen[seen.size() - 3]) << r.out;
+  EXPECT_TRUE(r.out.ends_with("Zoom 1\n")) << r.out;
 }
 
 // A scripted export of nothing is refused with the reason, and no empty

@@ -79,6 +79,7 @@ struct ViewSettings {
   double anglePrecision = 1.0;
   double pathAnglePrecision = 1.0;
   bool heightDimLine = true;
+  bool principalAxes = true;  // drawn where they are turned from y and z (zeptview's own)
   bool widthDimLine = true;
   bool inches = false;
 };

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 // zeptview: browse the profile catalogs and place a section with the mouse.
-// The tree of catalogs is on the left, the preview in the middle (a
-// ZEPTCWndPresenter painting into a CWnd whose pixels the drawing area
-// shows), the section values and settings on the right, the placement in
-// the status bar. GTK's main loop is single-threaded, like the presenter.
+// The tree of catalogs under a search box is on the left, the preview in
+// the middle (a ZEPTCWndPresenter painting into a CWnd whose pixels the
+// drawing area shows), the properties and settings on the right, the
+// placement in the status bar. GTK's main loop is single-threaded, like
+// the presenter.
+#include <glib-unix.h>
 #include <gtk/gtk.h>
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,7 +25,11 @@
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptview/CatalogTree.h"
+#include "tools/zeptview/PrincipalAxes.h"
+#include "tools/zeptview/PropertiesPanel.h"
 #include "tools/zeptview/RegionImport.h"
+#include "tools/zeptview/SearchBox.h"
+#include "tools/zeptview/ViewerSettings.h"
 
 namespace {
 
@@ -33,6 +41,8 @@ struct Options {
   bool inches = false;
   bool printState = false;
   int width = 1280, height = 800;
+  // Given on the command line, so not taken from the remembered state.
+  bool givenUnits = false, givenSize = false;
 };
 
 enum TreeColumn { kColText, kColDescription, kColCatalog, kColName, kColDims, kColumns };
@@ -58,8 +68,11 @@ struct Viewer {
   GtkWidget* area = nullptr;
   GtkWidget* status = nullptr;
   GtkWidget* message = nullptr;
-  GtkWidget* values = nullptr;  // grid
   GtkWidget* hatchAngle = nullptr;
+  std::unique_ptr<zeptview::PropertiesPanel> properties;
+  // The shown section's principal axes, where they are turned from y and z.
+  std::optional<DtGePoint2d> principalCentre;
+  double principalAngle = 0;
 
   std::unique_ptr<CWnd> wnd;
   ZEPTCWndPresenter presenter;
@@ -79,7 +92,23 @@ struct Viewer {
   // Why a scripted --select or --dxf showed nothing: an export of an empty
   // picture is refused with it.
   std::string scriptFailure;
+  // What the next run starts with; scripted runs (--screenshot, --export)
+  // read it but leave it as it is.
+  zeptview::RememberedState remembered;
+  std::filesystem::path stateFile;
+  bool remember = false;
 };
+
+void rememberState(Viewer& v) {
+  if (!v.remember || !v.window) return;
+  v.remembered.view = v.settings;
+  if (v.properties) v.remembered.units = v.properties->units();
+  if (v.current) v.remembered.selection = v.current->catalog + " " + v.current->name + " " + v.current->dims;
+  // A maximised window's size is the screen's, not one to open with.
+  if (!gtk_window_is_maximized(GTK_WINDOW(v.window)) && !gtk_window_is_fullscreen(GTK_WINDOW(v.window)))
+    gtk_window_get_default_size(GTK_WINDOW(v.window), &v.remembered.width, &v.remembered.height);
+  zeptview::saveState(v.stateFile, v.remembered);
+}
 
 void setMessage(Viewer& v, std::string const& text) { gtk_label_set_text(GTK_LABEL(v.message), text.c_str()); }
 
@@ -97,47 +126,14 @@ void repaint(Viewer& v) {
   gtk_widget_queue_draw(v.area);
 }
 
-std::string formatValue(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.5g", value == 0 ? 0.0 : value);
-  return text;
-}
-
 void showValues(Viewer& v) {
-  GtkGrid* grid = GTK_GRID(v.values);
-  while (GtkWidget* child = gtk_widget_get_first_child(v.values)) gtk_grid_remove(grid, child);
-  auto cell = [&](std::string const& text, int column, int row, bool bold = false) {
-    GtkWidget* label = gtk_label_new(nullptr);
-    if (bold) {
-      char* markup = g_markup_printf_escaped("<b>%s</b>", text.c_str());
-      gtk_label_set_markup(GTK_LABEL(label), markup);
-      g_free(markup);
-    } else {
-      gtk_label_set_text(GTK_LABEL(label), text.c_str());
-    }
-    gtk_label_set_xalign(GTK_LABEL(label), column == 0 ? 0.0f : 1.0f);
-    gtk_grid_attach(grid, label, column, row, 1, 1);
-    return label;
-  };
-  const char* unit = v.settings.inches ? "in" : "mm";
-  cell("Value", 0, 0, true);
-  cell("Geometry", 1, 0, true);
-  cell("Catalog", 2, 0, true);
-  cell("Diff.", 3, 0, true);
-  if (!v.haveSection) return;
-  int row = 1;
-  for (auto const& r : zeptview::valueRows(v.cs, v.fromDrawing ? ZEPTDBProfileData() : v.record)) {
-    static char const* const kPowers[] = {"", "", "²", "³", "⁴", "⁵", "⁶"};
-    const std::string name = r.name + (r.power == 0 ? std::string(" [°]") : " [" + std::string(unit) + kPowers[r.power] + "]");
-    cell(name, 0, row);
-    cell(formatValue(r.computed), 1, row);
-    cell(r.catalog ? formatValue(*r.catalog) : "-", 2, row);
-    char percent[32];
-    if (r.difference) std::snprintf(percent, sizeof percent, "%+.2f %%", *r.difference * 100);
-    GtkWidget* diff = cell(r.difference ? percent : "-", 3, row);
-    if (r.difference && r.tolerance > 0 && std::abs(*r.difference) > r.tolerance) gtk_widget_add_css_class(diff, "error");
-    ++row;
-  }
+  v.principalCentre.reset();
+  if (!v.properties) return;
+  if (!v.haveSection) return v.properties->clear();
+  auto facts = zeptview::sectionFacts(v.cs, v.record, !v.fromDrawing, v.settings.inches);
+  v.principalCentre = facts.principalCentre;
+  v.principalAngle = facts.principalAngle;
+  v.properties->show(std::move(facts));
 }
 
 // Builds the current size (or keeps the drawing's section) and shows it. A
@@ -159,16 +155,28 @@ void rebuild(Viewer& v, bool keepPlacement = false, double offsetFactor = 1.0) {
   v.cs.setOffset(placed);
   v.cs.setAlpha(keepPlacement ? alpha : 0.0);
   v.presenter.setOffset(nullptr, nullptr);
-  setMessage(v, error.empty() ? v.current->catalog + " " + v.current->name + " " + v.current->dims : error);
+  const std::string size = v.current->catalog + " " + v.current->name + " " + v.current->dims;
+  setMessage(v, error.empty() ? size : error);
+  if (v.options.printState && v.haveSection) std::printf("selected %s\n", size.c_str());
   showValues(v);
   repaint(v);
   updateStatus(v);
+  rememberState(v);
 }
 
 void settingsChanged(Viewer& v) {
   zeptview::applySettings(v.settings, v.presenter);
   gtk_widget_set_sensitive(v.hatchAngle, v.settings.hatchType < 0);
   if (v.haveSection) zeptview::setDimLines(v.cs, v.settings.heightDimLine, v.settings.widthDimLine);
+  repaint(v);
+  updateStatus(v);
+  rememberState(v);
+}
+
+// The picture fitted to the area again: the wheel's zoom undone. A copy of
+// the presenter starts unzoomed and keeps the rest.
+void fitView(Viewer& v) {
+  v.presenter = ZEPTCWndPresenter(v.presenter);
   repaint(v);
   updateStatus(v);
 }
@@ -246,20 +254,28 @@ GtkWidget* makeTree(Viewer& v) {
   fillTree(v);
   v.tree = gtk_tree_view_new_with_model(GTK_TREE_MODEL(v.store));
   g_object_unref(v.store);  // the view holds it
-  gtk_tree_view_set_enable_search(GTK_TREE_VIEW(v.tree), TRUE);
-  gtk_tree_view_set_search_column(GTK_TREE_VIEW(v.tree), kColText);
+  // The search box finds sizes in collapsed rows too; the tree's own
+  // type-ahead would compete with it for the keys.
+  gtk_tree_view_set_enable_search(GTK_TREE_VIEW(v.tree), FALSE);
   GtkCellRenderer* text = gtk_cell_renderer_text_new();
   gtk_tree_view_append_column(GTK_TREE_VIEW(v.tree),
                               gtk_tree_view_column_new_with_attributes("Profile", text, "text", kColText, nullptr));
   GtkCellRenderer* desc = gtk_cell_renderer_text_new();
-  g_object_set(desc, "foreground", "#606060", nullptr);
-  gtk_tree_view_append_column(
-      GTK_TREE_VIEW(v.tree), gtk_tree_view_column_new_with_attributes("Description", desc, "text", kColDescription, nullptr));
+  g_object_set(desc, "foreground", "#606060", "ellipsize", PANGO_ELLIPSIZE_END, nullptr);
+  GtkTreeViewColumn* descColumn = gtk_tree_view_column_new_with_attributes("Description", desc, "text", kColDescription, nullptr);
+  gtk_tree_view_column_set_expand(descColumn, TRUE);
+  gtk_tree_view_append_column(GTK_TREE_VIEW(v.tree), descColumn);
   g_signal_connect(gtk_tree_view_get_selection(GTK_TREE_VIEW(v.tree)), "changed", G_CALLBACK(onTreeSelection), &v);
   GtkWidget* scroll = gtk_scrolled_window_new();
+  // No horizontal scrolling: descriptions are cut to the pane with an ellipsis.
+  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroll), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
   gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroll), v.tree);
-  gtk_widget_set_size_request(scroll, 340, -1);
-  return scroll;
+  GtkWidget* search = zeptview::makeSearchBox(v.catalogs, scroll, v.window, [&v](zeptview::Selection const& s) {
+    selectInTree(v, s);
+    gtk_widget_grab_focus(v.tree);
+  });
+  gtk_widget_set_size_request(search, 280, -1);
+  return search;
 }
 
 // ---- the preview ----------------------------------------------------------
@@ -279,6 +295,9 @@ void onDraw(GtkDrawingArea*, cairo_t* cr, int width, int height, gpointer data) 
   cairo_rectangle(cr, 0, 0, std::min(width, r.Width()), std::min(height, r.Height()));
   cairo_fill(cr);
   cairo_surface_destroy(image);
+  if (v.haveSection && v.principalCentre && v.settings.principalAxes)
+    zeptview::drawPrincipalAxes(cr, v.presenter, v.cs, *v.principalCentre, v.principalAngle, std::min(width, r.Width()),
+                                std::min(height, r.Height()));
 }
 
 void onResize(GtkDrawingArea*, int width, int height, gpointer data) {
@@ -456,6 +475,7 @@ GtkWidget* makeSettings(Viewer& v) {
   gtk_widget_set_margin_end(box, 8);
   gtk_widget_set_margin_bottom(box, 8);
 
+  gtk_box_append(GTK_BOX(box), heading("Settings"));
   GtkWidget* units = gtk_drop_down_new_from_strings((char const* const[]){"mm", "in", nullptr});
   gtk_drop_down_set_selected(GTK_DROP_DOWN(units), v.settings.inches ? 1 : 0);
   g_signal_connect(units, "notify::selected", G_CALLBACK(+[](GObject* d, GParamSpec*, gpointer data) {
@@ -466,7 +486,7 @@ GtkWidget* makeSettings(Viewer& v) {
                      rebuild(v, true, factor);
                    }),
                    &v);
-  gtk_box_append(GTK_BOX(box), labelled("Units", units));
+  gtk_box_append(GTK_BOX(box), labelled("Drawing units", units));
 
   gtk_box_append(GTK_BOX(box), heading("Hatch"));
   GtkWidget* hatch = gtk_drop_down_new_from_strings((char const* const[]){
@@ -497,6 +517,9 @@ GtkWidget* makeSettings(Viewer& v) {
   }
   gtk_grid_attach(GTK_GRID(grid), check(v, "Height dimension", v.settings.heightDimLine, [&v](bool on) { v.settings.heightDimLine = on; }),
                   0, i / 2 + 1, 1, 1);
+  GtkWidget* principal = check(v, "Principal axes u, v", v.settings.principalAxes, [&v](bool on) { v.settings.principalAxes = on; });
+  gtk_widget_set_tooltip_text(principal, "Where they are turned from y and z, as in angles");
+  gtk_grid_attach(GTK_GRID(grid), principal, 0, i / 2 + 2, 1, 1);
   gtk_grid_attach(GTK_GRID(grid), check(v, "Width dimension", v.settings.widthDimLine, [&v](bool on) { v.settings.widthDimLine = on; }),
                   1, i / 2 + 1, 1, 1);
   gtk_box_append(GTK_BOX(box), grid);
@@ -512,25 +535,24 @@ GtkWidget* makeSettings(Viewer& v) {
 }
 
 GtkWidget* makeSidePanel(Viewer& v) {
-  GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 4);
-  GtkWidget* valuesHeading = heading("Section values");
-  gtk_widget_set_margin_start(valuesHeading, 8);
-  gtk_box_append(GTK_BOX(box), valuesHeading);
-  v.values = gtk_grid_new();
-  gtk_grid_set_column_spacing(GTK_GRID(v.values), 10);
-  gtk_grid_set_row_spacing(GTK_GRID(v.values), 2);
-  gtk_widget_set_margin_start(v.values, 8);
-  gtk_widget_set_margin_end(v.values, 8);
-  gtk_box_append(GTK_BOX(box), v.values);
-  gtk_box_append(GTK_BOX(box), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL));
-  GtkWidget* scroll = gtk_scrolled_window_new();
-  gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroll), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
-  gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroll), makeSettings(v));
-  gtk_widget_set_vexpand(scroll, TRUE);
-  gtk_box_append(GTK_BOX(box), scroll);
-  gtk_widget_set_size_request(box, 330, -1);
+  v.properties = std::make_unique<zeptview::PropertiesPanel>(v.remembered.units,
+                                                             [&v](zeptview::PropertyUnits) { rememberState(v); });
+  auto scrolled = [](GtkWidget* child) {
+    GtkWidget* scroll = gtk_scrolled_window_new();
+    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroll), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
+    gtk_scrolled_window_set_child(GTK_SCROLLED_WINDOW(scroll), child);
+    return scroll;
+  };
+  // Both halves scroll, so that a small window still reaches every setting.
+  GtkWidget* paned = gtk_paned_new(GTK_ORIENTATION_VERTICAL);
+  gtk_paned_set_start_child(GTK_PANED(paned), scrolled(v.properties->widget()));
+  gtk_paned_set_end_child(GTK_PANED(paned), scrolled(makeSettings(v)));
+  gtk_paned_set_shrink_start_child(GTK_PANED(paned), FALSE);
+  gtk_paned_set_shrink_end_child(GTK_PANED(paned), FALSE);
+  gtk_paned_set_position(GTK_PANED(paned), std::max(200, v.options.height * 3 / 5));
+  gtk_widget_set_size_request(paned, 340, -1);
   showValues(v);
-  return box;
+  return paned;
 }
 
 // ---- export and drawings ----------------------------------------------------
@@ -628,7 +650,17 @@ gboolean finishScripted(gpointer data) {
     std::fprintf(stderr, "zeptview: could not write %s\n", v.options.screenshot.c_str());
     status = 2;
   }
-  if (v.options.printState) printArea(v), updateStatus(v);
+  if (v.options.printState) {
+    printArea(v);
+    updateStatus(v);
+    // The properties as the Copy button gives them, a line each.
+    const std::string table = v.properties ? v.properties->text() : "";
+    for (std::size_t at = 0, end; at < table.size(); at = end + 1) {
+      end = table.find('\n', at);
+      std::printf("property %s\n", table.substr(at, end - at).c_str());
+    }
+    std::fflush(stdout);
+  }
   if (status != 0 || !v.options.screenshot.empty() || !v.options.exportFile.empty()) {
     g_object_set_data(G_OBJECT(v.app), "status", GINT_TO_POINTER(status));
     g_application_quit(G_APPLICATION(v.app));
@@ -643,6 +675,19 @@ void onActivate(GtkApplication* app, gpointer data) {
   v.window = gtk_application_window_new(app);
   gtk_window_set_title(GTK_WINDOW(v.window), "zeptview");
   gtk_window_set_default_size(GTK_WINDOW(v.window), v.options.width, v.options.height);
+  g_signal_connect(v.window, "close-request", G_CALLBACK(+[](GtkWindow*, gpointer data) -> gboolean {
+                     rememberState(*static_cast<Viewer*>(data));
+                     return FALSE;
+                   }),
+                   &v);
+  // Ended by a signal, it still remembers the window's size.
+  for (int signal : {SIGTERM, SIGINT, SIGHUP})
+    g_unix_signal_add(signal, +[](gpointer data) -> gboolean {
+      Viewer& v = *static_cast<Viewer*>(data);
+      rememberState(v);
+      g_application_quit(G_APPLICATION(v.app));
+      return G_SOURCE_REMOVE;
+    }, &v);
 
   GtkWidget* header = gtk_header_bar_new();
   GtkWidget* exportButton = gtk_button_new_with_label("Export…");
@@ -653,7 +698,12 @@ void onActivate(GtkApplication* app, gpointer data) {
   gtk_widget_set_tooltip_text(openButton, "Preview the section that a drawing's closed outlines make");
   g_signal_connect(openButton, "clicked",
                    G_CALLBACK(+[](GtkButton*, gpointer data) { chooseFile(*static_cast<Viewer*>(data), false); }), &v);
+  GtkWidget* fitButton = gtk_button_new_with_label("Fit view");
+  gtk_widget_set_tooltip_text(fitButton, "Undo the zoom: the whole section in the picture (Ctrl+0)");
+  g_signal_connect(fitButton, "clicked", G_CALLBACK(+[](GtkButton*, gpointer data) { fitView(*static_cast<Viewer*>(data)); }),
+                   &v);
   gtk_header_bar_pack_start(GTK_HEADER_BAR(header), openButton);
+  gtk_header_bar_pack_start(GTK_HEADER_BAR(header), fitButton);
   gtk_header_bar_pack_end(GTK_HEADER_BAR(header), exportButton);
   gtk_window_set_titlebar(GTK_WINDOW(v.window), header);
 
@@ -666,6 +716,8 @@ void onActivate(GtkApplication* app, gpointer data) {
   gtk_paned_set_start_child(GTK_PANED(outer), makeTree(v));
   gtk_paned_set_end_child(GTK_PANED(outer), inner);
   gtk_paned_set_resize_start_child(GTK_PANED(outer), FALSE);
+  // Room for the descriptions where the window has it; the picture keeps the most.
+  gtk_paned_set_position(GTK_PANED(outer), std::clamp(v.options.width * 3 / 10, 280, 400));
   gtk_paned_set_shrink_start_child(GTK_PANED(outer), FALSE);
   gtk_widget_set_vexpand(outer, TRUE);
 
@@ -694,6 +746,16 @@ void onActivate(GtkApplication* app, gpointer data) {
   g_signal_connect(keys, "key-pressed", G_CALLBACK(onKeyPressed), &v);
   g_signal_connect(keys, "key-released", G_CALLBACK(onKeyReleased), &v);
   gtk_widget_add_controller(v.window, keys);
+  GtkEventController* shortcuts = gtk_shortcut_controller_new();
+  gtk_shortcut_controller_set_scope(GTK_SHORTCUT_CONTROLLER(shortcuts), GTK_SHORTCUT_SCOPE_GLOBAL);
+  gtk_shortcut_controller_add_shortcut(
+      GTK_SHORTCUT_CONTROLLER(shortcuts),
+      gtk_shortcut_new(gtk_keyval_trigger_new(GDK_KEY_0, GDK_CONTROL_MASK),
+                       gtk_callback_action_new(+[](GtkWidget*, GVariant*, gpointer data) -> gboolean {
+                         fitView(*static_cast<Viewer*>(data));
+                         return TRUE;
+                       }, &v, nullptr)));
+  gtk_widget_add_controller(v.window, shortcuts);
 
   zeptview::applySettings(v.settings, v.presenter);
   v.presenter.attachSection(&v.cs);
@@ -712,6 +774,9 @@ void onActivate(GtkApplication* app, gpointer data) {
                                             : "the profile catalogs");
       setMessage(v, "no size " + v.options.select);
     }
+  } else if (v.options.dxf.empty() && !v.remembered.selection.empty()) {
+    // The last size shown, if the catalogs still hold it.
+    if (const auto s = zeptview::findSize(v.catalogs, v.remembered.selection)) selectInTree(v, *s);
   }
   if (!v.options.dxf.empty()) openDrawing(v, v.options.dxf);
   gtk_window_present(GTK_WINDOW(v.window));
@@ -751,10 +816,12 @@ int main(int argc, char** argv) {
     if (arg == "--units") {
       if (!value(text) || (text != "mm" && text != "in")) return usage();
       o.inches = text == "in";
+      o.givenUnits = true;
     } else if (arg == "--size") {
       if (!value(text) || std::sscanf(text.c_str(), "%dx%d", &o.width, &o.height) != 2 || o.width < 300 ||
           o.height < 200 || o.width > 10000 || o.height > 10000)
         return usage();
+      o.givenSize = true;
     } else if (arg == "--print-state") {
       o.printState = true;
     } else if (arg == "--help" || arg == "-h") {
@@ -765,7 +832,13 @@ int main(int argc, char** argv) {
       return usage();
     }
   }
-  v.settings.inches = o.inches;
+  v.stateFile = zeptview::stateFile();
+  zeptview::loadState(v.stateFile, v.remembered);
+  v.remember = o.screenshot.empty() && o.exportFile.empty();
+  v.settings = v.remembered.view;
+  if (o.givenUnits) v.settings.inches = o.inches;
+  if (!o.givenSize && v.remembered.width >= 300 && v.remembered.height >= 200)
+    o.width = v.remembered.width, o.height = v.remembered.height;
 
   zept::tools::setFolderEnvironment(o.data, o.app,
                                     zept::tools::bundledDataDir(ZEPT_BUILD_DATA_DIR, ZEPT_INSTALLED_DATA_DIR));

@@ -91,6 +91,9 @@ struct Judgement {
   Box drawn;               // contours, dimension lines and texts, in pixels
   std::vector<Quad> texts;
   int faults() const { return crossed + outside; }
+  // A crossed text outweighs one outside the picture, which a refit can
+  // bring in; both outweigh any preference.
+  int weight() const { return crossed * 1000 + outside * 100; }
 };
 
 struct Scene {
@@ -231,7 +234,7 @@ Layout search(Scene const& s, std::vector<ExtentDimension> const& dims, Extent c
     setLines(s.cs, fixed);
     best.lines = fixed;
     best.judgement = judge(s);
-    best.score = best.judgement.faults() * 1000 + fixedPenalty;
+    best.score = best.judgement.weight() + fixedPenalty;
     return best;
   }
   double const unitsPerPixel = s.presenter.PixelToDist(1);
@@ -264,14 +267,14 @@ Layout search(Scene const& s, std::vector<ExtentDimension> const& dims, Extent c
       double const tx = (q.x[0] + q.x[2]) / 2 - centre.x, ty = (q.y[0] + q.y[2]) / 2 - centre.y;
       inner = std::hypot(tx, ty) < std::hypot(m.x - centre.x, m.y - centre.y);
     }
-    ranked.push_back({line, j.faults() * 1000 + c.penalty() + inner});
+    ranked.push_back({line, j.weight() + c.penalty() + inner});
   }
   std::stable_sort(ranked.begin(), ranked.end(), [](Ranked const& a, Ranked const& b) { return a.score < b.score; });
-  std::size_t const followed = next == 0 ? 3 : 1;
+  std::size_t const followed = next == 0 ? 8 : 1;
   for (std::size_t i = 0; i < std::min(followed, ranked.size()); ++i) {
     std::vector<ZEPTSectionDimLine> lines = fixed;
     lines.push_back(ranked[i].line);
-    Layout const l = search(s, dims, e, pl, placed, lines, fixedPenalty + ranked[i].score % 1000, next + 1);
+    Layout const l = search(s, dims, e, pl, placed, lines, fixedPenalty + ranked[i].score % 100, next + 1);
     if (l.score < best.score) best = l;
     if (best.judgement.faults() == 0) break;
   }
@@ -285,15 +288,19 @@ Layout search(Scene const& s, std::vector<ExtentDimension> const& dims, Extent c
 bool fitMargins(P& p, int width, int height, double scale, double ex, double ey) {
   int const cx = width / 2, cy = height / 2;
   int const maxX = std::min(cx, width - cx), maxY = std::min(cy, height - cy);
-  int hx = std::min(static_cast<int>(std::floor(scale * ex)), maxX);
-  int hy = std::min(static_cast<int>(std::floor(scale * ey)), maxY);
-  if (hx <= 0 || hy <= 0) return false;
-  double const got = std::min(hx / ex, hy / ey);
-  // The side that does not set the scale reaches as far as it may: the
-  // axes span the drawing area.
-  if (hx / ex > got) hx = maxX;
-  if (hy / ey > got) hy = maxY;
-  if (hx < kMinHalfArea || hy < kMinHalfArea) return false;
+  int const fx = std::min(static_cast<int>(std::floor(scale * ex)), maxX);
+  int const fy = std::min(static_cast<int>(std::floor(scale * ey)), maxY);
+  // One side sets the scale; the other reaches as far as it may (the axes
+  // span the drawing area), which also keeps a flat section's thin side
+  // above the presenter's smallest area.
+  int hx = 0, hy = 0;
+  double got = 0.0;
+  for (auto [x, y] : {std::pair{fx, maxY}, std::pair{maxX, fy}, std::pair{fx, fy}}) {
+    if (x < kMinHalfArea || y < kMinHalfArea) continue;
+    double const s = std::min(x / ex, y / ey);
+    if (s > got) hx = x, hy = y, got = s;
+  }
+  if (got == 0.0) return false;
   double const l = cx - hx, r = width - (cx + hx), t = cy - hy, b = height - (cy + hy);
   // Half a pixel over, so that the presenter's truncation lands on the pixel.
   return p.defineMargins((l + 0.5) / width, (t + 0.5) / height, (r + 0.5) / width, (b + 0.5) / height);

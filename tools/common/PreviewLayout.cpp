@@ -350,11 +350,14 @@ LayoutReport arrangeDimensions(ZEPTCWndPresenter& presenter, CWnd const& window,
   shape.getExtents(shapeMax, shapeMin);
 
   Layout best;
-  for (int round = 0; round < 5; ++round) {
+  // The last round only judges: the lines it keeps belong to its margins.
+  constexpr int kRounds = 5;
+  for (int round = 0; round < kRounds; ++round) {
     presenter.drawSection();
-    Layout const l = search(s, dims, e, pl, placed, {}, 0, 0);
-    best = l;
-    if (!fit || best.judgement.outside == 0 || presenter.getZoom() != 1.0 || best.judgement.drawn.empty()) break;
+    best = search(s, dims, e, pl, placed, {}, 0, 0);
+    if (!fit || best.judgement.outside == 0 || presenter.getZoom() != 1.0 || best.judgement.drawn.empty() ||
+        round + 1 == kRounds)
+      break;
     // Room the dimensions take beyond the section, kept; the section's scale
     // is what has to give.
     double const scale = 1.0 / presenter.PixelToDist(1);

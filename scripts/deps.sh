@@ -46,6 +46,9 @@ PACKAGES=(
   xvfb
   xauth
   xdotool
+  # The tests' check of SVG pictures: an XML check and a second renderer.
+  libxml2-utils
+  librsvg2-bin
 )
 PACKAGES+=("$@")
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "platform/gdi/Surface.h"
 
-#include <cairo-svg.h>
 #include <cairo.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -27,10 +27,6 @@ using zept::fs::TempFile;
 // Cairo's RGB24 pixel is 0x00RRGGBB in a native word; COLORREF swaps red and blue.
 std::uint32_t toPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 COLORREF fromPixel(std::uint32_t p) { return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); }
-
-void setSource(cairo_t* cr, COLORREF c) {
-  cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
-}
 
 cairo_status_t writeToFile(void* closure, unsigned char const* data, unsigned int length) {
   return std::fwrite(data, 1, length, static_cast<std::FILE*>(closure)) == length ? CAIRO_STATUS_SUCCESS
@@ -293,67 +289,139 @@ bool Surface::savePng(std::filesystem::path const& path) const {
   });
 }
 
-void Surface::replay(cairo_t* cr) const {
-  // Line calls of one pen are joined into one path, so a polyline stays one
-  // element of the vector file.
-  bool pending = false;
-  COLORREF penColor = 0;
-  int penWidth = 1;
-  auto stroke = [&] {
-    if (!pending) return;
-    setSource(cr, penColor);
-    cairo_set_line_width(cr, penWidth);
-    cairo_stroke(cr);
-    pending = false;
+namespace {
+
+// Numbers as SVG reads them whatever the process's locale says.
+std::string num(double v) {
+  char buf[32];
+  auto const [end, ec] = std::to_chars(buf, buf + sizeof buf, std::round(v * 1e4) / 1e4 + 0.0);
+  return ec == std::errc() ? std::string(buf, end) : "0";
+}
+
+std::string colour(COLORREF c) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "#%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+  return buf;
+}
+
+// Text content: markup escaped; bytes that are not UTF-8, and characters XML
+// 1.0 does not allow, become U+FFFD.
+std::string xmlText(std::string const& utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    auto const c = static_cast<unsigned char>(utf8[i]);
+    int const length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    char32_t cp = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+    bool ok = length > 0 && i + length <= utf8.size();
+    for (int k = 1; ok && k < length; ++k) {
+      auto const next = static_cast<unsigned char>(utf8[i + k]);
+      ok = (next & 0xC0) == 0x80;
+      cp = (cp << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t kMinOf[5] = {0, 0, 0x80, 0x800, 0x10000};
+    ok = ok && cp >= kMinOf[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF) && cp != 0xFFFE &&
+         cp != 0xFFFF && (cp >= 0x20 || cp == '\t' || cp == '\n' || cp == '\r');
+    if (!ok) {
+      out += "\xEF\xBF\xBD";
+      i += length > 0 && i + length <= utf8.size() ? length : 1;
+      continue;
+    }
+    if (cp == '&') out += "&amp;";
+    else if (cp == '<') out += "&lt;";
+    else if (cp == '>') out += "&gt;";
+    else out.append(utf8, i, length);
+    i += length;
+  }
+  return out;
+}
+
+// A family list in CSS: each name quoted, the generic family last.
+std::string fontFamily(Font const& font) {
+  std::string out, name;
+  auto flush = [&] {
+    if (name.empty()) return;
+    std::string quoted;
+    for (char ch : name)
+      if (ch != '\'' && ch != '"' && ch != '\\') quoted += ch;
+    out += (out.empty() ? "'" : ", '") + xmlText(quoted) + "'";
+    name.clear();
   };
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+  for (char ch : font.family) {
+    if (ch == ',') flush();
+    else name += ch;
+  }
+  flush();
+  bool const serif = font.family.find("Serif") != std::string::npos;
+  bool const mono = font.family.find("Mono") != std::string::npos;
+  return out + (mono ? ", monospace" : serif ? ", serif" : ", sans-serif");
+}
+
+}  // namespace
+
+bool Surface::saveSvg(std::filesystem::path const& path) const {
+  // Lines of one pen are joined into one path, so a polyline stays one
+  // element; texts are text, in their font, so other programs can edit and
+  // search them. A text's cell is placed as on the pixels: turned about its
+  // top-left corner, the baseline the ascent below it.
+  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                    std::to_string(m_width) + "px\" height=\"" + std::to_string(m_height) + "px\" viewBox=\"0 0 " +
+                    std::to_string(m_width) + " " + std::to_string(m_height) + "\">\n<rect width=\"" +
+                    std::to_string(m_width) + "\" height=\"" + std::to_string(m_height) + "\" fill=\"#ffffff\"/>\n<g>\n";
+  std::string pathData;
+  COLORREF penColor = 0;
+  int penWidth = 1, lastX = 0, lastY = 0, clips = 0;
+  auto stroke = [&] {
+    if (pathData.empty()) return;
+    svg += "<path d=\"" + pathData + "\" fill=\"none\" stroke=\"" + colour(penColor) + "\" stroke-width=\"" +
+           std::to_string(penWidth) + "\" stroke-linecap=\"butt\" stroke-linejoin=\"miter\"/>\n";
+    pathData.clear();
+  };
   for (Call const& call : m_calls) {
     if (auto const* l = std::get_if<LineCall>(&call)) {
-      if (pending && (l->color != penColor || l->width != penWidth)) stroke();
-      double cx = 0.0, cy = 0.0;
-      if (pending) cairo_get_current_point(cr, &cx, &cy);
-      double const sx = l->x0 + 0.5, sy = l->y0 + 0.5;
-      if (!pending || cx != sx || cy != sy) cairo_move_to(cr, sx, sy);
-      cairo_line_to(cr, l->x1 + 0.5, l->y1 + 0.5);
-      pending = true;
+      if (!pathData.empty() && (l->color != penColor || l->width != penWidth)) stroke();
+      if (pathData.empty() || l->x0 != lastX || l->y0 != lastY)
+        pathData += (pathData.empty() ? "M " : " M ") + num(l->x0 + 0.5) + " " + num(l->y0 + 0.5);
+      pathData += " L " + num(l->x1 + 0.5) + " " + num(l->y1 + 0.5);
       penColor = l->color;
       penWidth = l->width;
+      lastX = l->x1;
+      lastY = l->y1;
     } else if (auto const* f = std::get_if<FillCall>(&call)) {
       stroke();
-      setSource(cr, f->color);
-      cairo_rectangle(cr, f->rect.left, f->rect.top, f->rect.Width(), f->rect.Height());
-      cairo_fill(cr);
+      svg += "<rect x=\"" + std::to_string(f->rect.left) + "\" y=\"" + std::to_string(f->rect.top) + "\" width=\"" +
+             std::to_string(f->rect.Width()) + "\" height=\"" + std::to_string(f->rect.Height()) + "\" fill=\"" +
+             colour(f->color) + "\"/>\n";
     } else if (auto const* t = std::get_if<TextCall>(&call)) {
       stroke();
-      drawText(cr, t->font, t->utf8, t->x, t->y, t->style);
+      Font const& font = t->font;
+      std::string const turn = font.escapement == 0 ? "" : " rotate(" + num(-font.escapement / 10.0) + ")";
+      svg += "<g transform=\"translate(" + std::to_string(t->x) + " " + std::to_string(t->y) + ")" + turn + "\">";
+      if (t->style.opaque)
+        svg += "<rect width=\"" + std::to_string(measureText(font, t->utf8).cx) + "\" height=\"" +
+               std::to_string(font.ascent + font.descent) + "\" fill=\"" + colour(t->style.background) + "\"/>";
+      std::string decoration = font.underline ? "underline" : "";
+      if (font.strikeOut) decoration += decoration.empty() ? "line-through" : " line-through";
+      svg += "<text xml:space=\"preserve\" x=\"0\" y=\"" + std::to_string(font.ascent) + "\" font-family=\"" +
+             fontFamily(font) + "\" font-size=\"" + num(font.em) + "\" font-weight=\"" + std::to_string(font.weight) +
+             "\"" + (font.italic ? " font-style=\"italic\"" : "") +
+             (decoration.empty() ? "" : " text-decoration=\"" + decoration + "\"") + " fill=\"" +
+             colour(t->style.color) + "\">" + xmlText(t->utf8) + "</text></g>\n";
     } else if (auto const* c = std::get_if<ClipCall>(&call)) {
       stroke();
-      cairo_reset_clip(cr);
+      svg += "</g>\n";
       if (c->on) {
-        cairo_rectangle(cr, c->rect.left, c->rect.top, c->rect.Width(), c->rect.Height());
-        cairo_clip(cr);
+        std::string const id = "clip" + std::to_string(++clips);
+        svg += "<clipPath id=\"" + id + "\"><rect x=\"" + std::to_string(c->rect.left) + "\" y=\"" +
+               std::to_string(c->rect.top) + "\" width=\"" + std::to_string(c->rect.Width()) + "\" height=\"" +
+               std::to_string(c->rect.Height()) + "\"/></clipPath>\n<g clip-path=\"url(#" + id + ")\">\n";
+      } else {
+        svg += "<g>\n";
       }
     }
   }
   stroke();
-}
-
-bool Surface::saveSvg(std::filesystem::path const& path) const {
-  return writeAtomically(path, [&](std::FILE* file) {
-    cairo_surface_t* svg = cairo_svg_surface_create_for_stream(writeToFile, file, m_width, m_height);
-    cairo_svg_surface_set_document_unit(svg, CAIRO_SVG_UNIT_PX);
-    cairo_t* cr = cairo_create(svg);
-    setSource(cr, RGB(255, 255, 255));
-    cairo_paint(cr);
-    replay(cr);
-    bool ok = cairo_status(cr) == CAIRO_STATUS_SUCCESS;
-    cairo_destroy(cr);
-    cairo_surface_finish(svg);
-    ok = ok && cairo_surface_status(svg) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(svg);
-    return ok;
-  });
+  svg += "</g>\n</svg>\n";
+  return writeAtomically(path, [&](std::FILE* file) { return std::fwrite(svg.data(), 1, svg.size(), file) == svg.size(); });
 }
 
 }  // namespace zept::gdi

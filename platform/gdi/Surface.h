@@ -48,7 +48,7 @@ struct TextStyle {
   COLORREF background = 0xFFFFFF;
 };
 // Writes the text with its cell's top-left corner at (x, y), turned by the
-// escapement, on any Cairo context (the window's pixels or a vector replay).
+// escapement, on a Cairo context.
 void drawText(_cairo* cr, Font const& font, std::string const& utf8, int x, int y, TextStyle const& style);
 
 // One drawing call as recorded for the vector replay; rectangles are
@@ -121,7 +121,6 @@ class Surface {
   std::uint32_t* row(int y) { return m_data + static_cast<std::ptrdiff_t>(y) * m_stride; }
   void beginPixels();
   void beginCairo();
-  void replay(_cairo* cr) const;
 
   int m_width = 0;
   int m_height = 0;

@@ -24,6 +24,7 @@
 #include "platform/gdi/CWnd.h"
 #include "platform/gdi/KeyState.h"
 #include "preview/ZEPTCWndPresenter.h"
+#include "tools/common/PreviewLayout.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Output.h"
 #include "tools/zeptcat/SectionSource.h"
@@ -219,17 +220,6 @@ std::wstring lengthText(double v) {
   return zept::fromUtf8(s);
 }
 
-// Height on the left, width below, each a twelfth of the larger side away:
-// texts read upwards and from left to right, values on the outer side.
-void addExtentDimensions(ZEPTCrossSection& cs) {
-  DtGePoint2d max, min;
-  if (!cs.getExtents(max, min)) return;
-  double const w = max.x - min.x, h = max.y - min.y, gap = std::max(w, h) / 12.0;
-  // A linear line lies along the left normal of begin - end at `length`.
-  if (h > 0) cs.addDimLine(ZEPTSectionDimLine(0, {min.x, min.y}, {min.x, max.y}, -gap, lengthText(h), L""));
-  if (w > 0) cs.addDimLine(ZEPTSectionDimLine(0, {min.x, min.y}, {max.x, min.y}, gap, lengthText(w), L""));
-}
-
 struct RenderOptions : SectionSource {
   std::string output;
   std::string size = "800x600";
@@ -239,6 +229,7 @@ struct RenderOptions : SectionSource {
   std::optional<std::string> offset, angle, pathAngle;
   bool lockAxis = false;
   bool dimLines = false;
+  bool fit = true;
   std::optional<std::string> events;
 };
 
@@ -288,7 +279,6 @@ void runRender(Context const& ctx, RenderOptions const& o) {
 
   ZEPTCrossSection cs;
   buildSection(cs, o);
-  if (o.dimLines) addExtentDimensions(cs);
 
   CWnd window(width, height);
   ZEPTCWndPresenter presenter;
@@ -307,7 +297,10 @@ void runRender(Context const& ctx, RenderOptions const& o) {
   if (!presenter.drawSection())
     throw std::runtime_error("the section has no area to draw (its extent is flat or empty)");
   play(presenter, events);
-  presenter.drawSection();
+  // Dimensions and fit follow the placement the session ended with.
+  std::vector<zept::tools::ExtentDimension> const dims =
+      o.dimLines ? zept::tools::extentDimensions(cs, lengthText) : std::vector<zept::tools::ExtentDimension>{};
+  zept::tools::arrangeDimensions(presenter, window, cs, dims, o.fit);
   if (!window.SaveImage(o.output)) throw UsageError("-o: cannot write \"" + o.output + "\"");
   if (o.events)
     printPlacement(ctx, presenter, cs, o.output);
@@ -353,6 +346,8 @@ Command addRenderCommand(CLI::App& parent) {
   sub->add_option("--path-angle", o->pathAngle, "Direction of the path arrow in degrees");
   sub->add_flag("--lock-axis", o->lockAxis, "Keep the section still and move the axes instead");
   sub->add_flag("--dims", o->dimLines, "Add dimension lines of the section's height and width");
+  sub->add_flag("--fit,!--no-fit", o->fit,
+                "Shrink the view when the section or its dimensions would reach out of the picture (default on)");
   sub->add_option("--events", o->events, "Play a mouse session from FILE, or - for standard input");
   return {sub, [o](Context const& ctx) { runRender(ctx, *o); }};
 }

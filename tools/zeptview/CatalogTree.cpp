@@ -11,6 +11,7 @@
 #include "platform/shape/SectionProperties.h"
 #include "platform/shape/SectionValues.h"
 #include "section/ZEPTMDBAnalyser.h"
+#include "tools/common/PreviewLayout.h"
 
 namespace zeptview {
 
@@ -162,6 +163,15 @@ void applySettings(ViewSettings const& s, ZEPTCWndPresenter& p) {
   p.setOffsetPrecision(s.offsetPrecision);
   p.setAnglePrecision(s.anglePrecision);
   p.setPathAnglePrecision(s.pathAnglePrecision);
+}
+
+void arrangeView(ZEPTCWndPresenter& p, CWnd const& window, ZEPTCrossSection& cs, ViewSettings const& s, bool refit) {
+  if (refit) p.defineMargins(0.1, 0.1, 0.1, 0.1);
+  auto const text = [](double v) { return zept::fromUtf8(number(v)); };
+  std::vector<zept::tools::ExtentDimension> dims;
+  for (auto const& d : zept::tools::extentDimensions(cs, text, L"H", L"B"))
+    if (d.kind == zept::tools::ExtentDimension::kHeight ? s.heightDimLine : s.widthDimLine) dims.push_back(d);
+  zept::tools::arrangeDimensions(p, window, cs, dims, refit);
 }
 
 std::string statusText(ZEPTCWndPresenter const& p, ZEPTCrossSection const& cs, bool inches) {

@@ -88,6 +88,15 @@ struct ViewSettings {
 // to building the section).
 void applySettings(ViewSettings const& s, ZEPTCWndPresenter& presenter);
 
+// Places the height and width dimension lines the settings ask for as the
+// tools do (zept::tools::arrangeDimensions) for the placement the presenter
+// holds, and paints. With `refit` the margins start again from the
+// presenter's defaults and the view is fitted to the section and its
+// dimensions; without, the scale and centre stay, so that a drag ends where
+// the pointer left the section.
+void arrangeView(ZEPTCWndPresenter& presenter, CWnd const& window, ZEPTCrossSection& cs, ViewSettings const& s,
+                 bool refit);
+
 // "Offset 12, -4 mm   Angle 30°   Path 0°   Zoom 1.21", from the cross-section
 // the presenter writes its placement to.
 std::string statusText(ZEPTCWndPresenter const& presenter, ZEPTCrossSection const& cs, bool inches);

@@ -121,8 +121,10 @@ void updateStatus(Viewer& v) {
   }
 }
 
+// A new section, settings or window: the view is fitted again.
 void repaint(Viewer& v) {
-  if (v.wnd) v.presenter.drawSection();
+  if (v.wnd && v.haveSection) zeptview::arrangeView(v.presenter, *v.wnd, v.cs, v.settings, true);
+  else if (v.wnd) v.presenter.drawSection();
   gtk_widget_queue_draw(v.area);
 }
 
@@ -350,6 +352,7 @@ void onDragEnd(GtkGestureDrag* gesture, double dx, double dy, gpointer data) {
   if (v.dragButton == GDK_BUTTON_PRIMARY) v.presenter.OnLButtonUp(flags, at);
   else if (v.dragButton == GDK_BUTTON_SECONDARY) v.presenter.OnRButtonUp(flags, at);
   v.dragButton = 0;
+  if (v.wnd && v.haveSection) zeptview::arrangeView(v.presenter, *v.wnd, v.cs, v.settings, false);
   afterStep(v);
 }
 
@@ -365,6 +368,7 @@ gboolean onScroll(GtkEventControllerScroll* controller, double, double dy, gpoin
   if (notches == 0) return TRUE;
   const short delta = static_cast<short>(std::clamp(notches, -32767.0, 32767.0));
   v.presenter.OnMouseWheel(keyFlags(GTK_EVENT_CONTROLLER(controller)), delta, pixel(v.pointerX, v.pointerY));
+  if (v.wnd && v.haveSection) zeptview::arrangeView(v.presenter, *v.wnd, v.cs, v.settings, false);
   afterStep(v);
   return TRUE;
 }

@@ -47,11 +47,26 @@ class zeptcatRegion : public ToolTest {
 TEST_F(zeptcatRegion, SampleDrawings) {
   double const plate = 240 * 120 - (4 - std::numbers::pi) * 100;  // corners of radius 10
   double const holes = 2 * std::numbers::pi * 11 * 11;
+  auto circle = [](int x, int y, int r) {
+    return "0\nCIRCLE\n8\n0\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n40\n" + std::to_string(r) + "\n";
+  };
+  std::string const square = "0\nLWPOLYLINE\n8\n0\n90\n4\n70\n1\n10\n-50\n20\n-50\n10\n50\n20\n-50\n10\n50\n20\n50\n10\n-50\n20\n50\n";
+  std::string const entities = "0\nSECTION\n2\nENTITIES\n" + square, end = "0\nENDSEC\n0\nEOF\n";
+  // A hole with an island, which is a solid again; four holes drawn as
+  // references to one block, as the drawing exploded would have them.
+  std::string const island = file("island.dxf", entities + circle(0, 0, 30) + circle(0, 0, 10) + end);
+  std::string insert;
+  for (int x : {-25, 25})
+    for (int y : {-25, 25}) insert += "0\nINSERT\n2\nHOLE\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n";
+  std::string const blocks = file("blocks.dxf", "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nHOLE\n10\n0\n20\n0\n" + circle(0, 0, 5) +
+                                                    "0\nENDBLK\n0\nENDSEC\n" + entities + insert + end);
   struct Case {
     std::vector<std::string> args;
     double area;
     char const* units;
   } const cases[] = {
+      {{"region", island}, 1e4 - 800 * std::numbers::pi, "mm"},
+      {{"region", blocks}, 1e4 - 100 * std::numbers::pi, "mm"},
       {{"region", kBox}, 2 * 300 * 20 + 2 * 12 * 460, "mm"},  // flanges and webs
       {{"region", kPlate}, plate - holes, "mm"},
       {{"region", kPlate, "--layer", "PLATE"}, plate, "mm"},

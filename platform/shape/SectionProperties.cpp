@@ -97,7 +97,9 @@ char const* describe(SectionPropertiesStatus status) {
     case SectionPropertiesStatus::degenerate: return "the section or one of its contours has no area";
     case SectionPropertiesStatus::selfIntersecting: return "contours cross or touch each other";
     case SectionPropertiesStatus::tooManyEdges: return "the boundary has more edges than the limit";
-    case SectionPropertiesStatus::noSolution: return "the torsion and shear solution failed";
+    case SectionPropertiesStatus::noSolution:
+      return "the torsion and shear solution did not come out within the mesh budget (many holes or a very fine "
+             "section need more nodes than the limit); the other values stand";
   }
   return "unknown";
 }

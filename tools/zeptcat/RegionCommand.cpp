@@ -9,10 +9,13 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <new>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "database/ZEPTDBProfile.h"
@@ -195,7 +198,7 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
   return catalog;
 }
 
-void runRegion(Context const& ctx, RegionOptions const& o) {
+void buildRegion(Context const& ctx, RegionOptions const& o) {
   if (!o.write.empty()) {
     if (o.write.size() != 3) throw UsageError("--write needs CATALOG NAME DIMS");
     requireFileName(o.write[0], "region --write");
@@ -205,7 +208,7 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
     if (o.write[1].empty()) throw UsageError("--write: the name is empty");
   }
   DtDb::MeasurementValue measurement = DtDb::kMetric;
-  std::vector<RegionPtr> const regions = readRegions(o, measurement);
+  std::vector<RegionPtr> regions = readRegions(o, measurement);
   DtDb::MeasurementValue const units = o.units ? (*o.units == "in" ? DtDb::kEnglish : DtDb::kMetric) : measurement;
 
   DtArray<DtDbRegion*> array;
@@ -217,6 +220,9 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
   ZEPTDBProfileData record;
   if (int const code = analyser.setDefinition(array, &record); code != 0)
     throw std::runtime_error(o.drawing + ": " + analyserText(code));
+  // The section holds the outlines now; the regions, as large, go.
+  array.setLogicalLength(0);
+  regions.clear();
 
   std::string const unitName = units == DtDb::kEnglish ? "in" : "mm";
   ZEPTCrossSection const shown = withoutClosingVertices(cs);
@@ -233,6 +239,19 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
   zept::profile::fillSectionValues(record, p);
   ResultTable const written = recordTable(writeRecord(o, record, units), record);
   printSection(ctx, shown, unitName, &written);
+}
+
+// A drawing takes a few times its size in memory: where that is not to be
+// had, the user learns which drawing and how large, not "std::bad_alloc".
+void runRegion(Context const& ctx, RegionOptions const& o) {
+  try {
+    buildRegion(ctx, o);
+  } catch (std::bad_alloc const&) {
+    std::error_code ec;
+    auto const bytes = std::filesystem::file_size(o.drawing, ec);
+    throw std::runtime_error("not enough memory to read " + o.drawing +
+                             (ec ? std::string() : " (" + std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB)"));
+  }
 }
 
 }  // namespace

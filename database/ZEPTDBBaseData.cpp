@@ -389,14 +389,19 @@ CString buildingPath(CString const& path) { return path + L".building"; }
 bool ZEPTDBBaseData::startCatalog(CString const& path) {
   if (m_db.IsOpen()) m_db.Close();
   const CString building = buildingPath(path);
-  zept::fs::removeStaleFile(building.view());
+  // Only the leftover of a killed creation goes: the engine tags every file
+  // it creates with its inode. A file the user put at the name stays, and
+  // the creation fails instead.
+  if (!zept::fs::removeStaleFile(building.view(), [](int fd, struct stat const& st) {
+        return zept::dao::carriesBuilderTag(fd, st.st_ino);
+      }))
+    return false;
   try {
     m_db.Create(building, dbLangGeneral, dbVersion30);
     return true;
   } catch (...) {
-    // A full disk can leave an empty file that is no catalog.
+    // The engine removed the file if it made one.
     m_db.Close();
-    zept::fs::removeStaleFile(building.view());
     return false;
   }
 }
@@ -417,7 +422,14 @@ bool ZEPTDBBaseData::finishCatalog(CString const& path) {
     zept::fs::deleteFile(building.view());
     return false;
   }
-  return openDatabase(m_db, path, false, false);
+  if (!openDatabase(m_db, path, false, false)) return false;
+  // In place, it is no leftover: a user who renames it later keeps it. Not
+  // before the move, which would leave a killed creation's file untagged.
+  try {
+    zept::dao::clearBuilderTag(m_db.engine());
+  } catch (CDaoException const&) {
+  }
+  return true;
 }
 
 void ZEPTDBBaseData::restoreDBStatus(ZEPTDBStatus const& status) {

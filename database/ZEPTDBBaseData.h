@@ -109,9 +109,11 @@ class ZEPTDBBaseData {
   // A new catalog is built under a temporary name beside its final path and
   // moved there only when built, so a process killed half-way leaves no
   // catalog for the listings to show (its leftover matches no catalog mask
-  // and is removed by the next creation of that name).
+  // and is removed by the next creation of that name, once it proves to be
+  // one: empty, or tagged by the engine that created it).
   // startCatalog creates the file as m_db, open for writing; false, with
-  // nothing left behind, when the engine cannot create it. finishCatalog
+  // nothing left behind, when the engine cannot create it or a file that is
+  // no leftover holds the building name. finishCatalog
   // moves it into place, built or not (a catalog that failed half-way stays
   // on disk, as a direct creation would leave it), and reopens it for
   // writing; false, with the build removed, when `path` appeared meanwhile.

@@ -104,8 +104,10 @@ class ZEPTDBUserObj : public ZEPTDBBaseData {
   // folder is configured or the name is no plain file name (a NUL, control
   // character, wildcard, quote or non-Unicode character, an empty name or
   // one beginning with a dot, or a catalog's name such as "X.mdb", which
-  // would hide that catalog; `fileName` is then left as given). The
-  // selection's drawing is not changed.
+  // would hide that catalog; `fileName` is then left as given), 6 an entity
+  // as saved would make the drawing unreadable (a coordinate beyond
+  // +-1e100, a radius not above zero, an ellipse's axis ratio out of range;
+  // nothing is written). The selection's drawing is not changed.
   int CreateSymbolDatabase(CString& fileName, ZePTSelectionSet const& selection, DtGeMatrix3d const& ucs,
                            bool checkPlanarity);
 

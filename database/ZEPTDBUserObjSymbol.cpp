@@ -75,5 +75,5 @@ int ZEPTDBUserObj::CreateSymbolDatabase(CString& fileName, ZePTSelectionSet cons
   if (find.FindFile(path)) return 4;
   const Dt::ErrorStatus saved = db->saveAsNew(path);
   fileName = path;
-  return saved != Dt::eOk ? 5 : 0;
+  return saved == Dt::eOk ? 0 : saved == Dt::eInvalidInput ? 6 : 5;
 }

@@ -55,6 +55,21 @@ CPoint pinned(CPoint p) {
   return CPoint(std::clamp(p.x, -kLimit, kLimit), std::clamp(p.y, -kLimit, kLimit));
 }
 
+// A drag step is scaled by the picture, which shrinks to keep the offset in
+// view: unbounded, drags would carry the section away geometrically. A drag
+// keeps each offset coordinate within this many times the section's reach
+// from its origin, or where it was already if that is farther.
+constexpr double kMaxDragReach = 100.0;
+
+DtGePoint2d dragBounded(ZEPTCrossSection const* cs, DtGePoint2d const& before, DtGePoint2d const& after) {
+  DtGePoint2d upper, lower;
+  if (!cs->getBoundaries(upper, lower)) return after;
+  double const reach = std::max({std::fabs(lower.x), std::fabs(lower.y), std::fabs(upper.x), std::fabs(upper.y)});
+  if (!std::isfinite(reach) || !(reach > 0.0)) return after;
+  double const limit = std::max({kMaxDragReach * reach, std::fabs(before.x), std::fabs(before.y)});
+  return DtGePoint2d(std::clamp(after.x, -limit, limit), std::clamp(after.y, -limit, limit));
+}
+
 bool stillClick(CPoint const& p, CPoint const& press) {
   return std::abs(p.x - press.x) < kClickSlop && std::abs(p.y - press.y) < kClickSlop;
 }
@@ -124,7 +139,7 @@ bool ZEPTCWndPresenter::OnMouseMove(unsigned int, CPoint point) {
     DtGeVector2d v(PixelToDist(point.x - m_lastPoint.x), PixelToDist(-(point.y - m_lastPoint.y)));
     // With the axes locked it is the axes that follow the mouse.
     if (m_lockAxis) v = -v.rotateBy(m_alpha * std::numbers::pi / 180.0);
-    m_offset += v;
+    m_offset = dragBounded(currentSection(), m_offset, m_offset + v);
     if (m_snapped) m_snapped = stillClick(point, m_pressPoint);
     if (ZEPTSectionPoint* p = offsetPoint(); p && !m_snapped) p->setLabels(ZEPTSectionPoint::eFree, ZEPTSectionPoint::eFree);
     writeBackOffset();
@@ -164,7 +179,8 @@ bool ZEPTCWndPresenter::OnLButtonUp(unsigned int, CPoint point) {
   reloadPlacement();
   double const tol = PixelToDist(kClickSlop);
   // The last step is added as it is, also with locked axes.
-  m_offset += DtGeVector2d(PixelToDist(point.x - m_lastPoint.x), PixelToDist(-(point.y - m_lastPoint.y)));
+  m_offset = dragBounded(cs, m_offset,
+                         m_offset + DtGeVector2d(PixelToDist(point.x - m_lastPoint.x), PixelToDist(-(point.y - m_lastPoint.y))));
   if (m_snapped) m_snapped = stillClick(point, m_pressPoint);
 
   ZEPTSectionPoint::eOffsetLabel dx = ZEPTSectionPoint::eFree, dy = ZEPTSectionPoint::eFree;

@@ -15,7 +15,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-fuzz
 if [[ -n ${ZEPT_FUZZ_BUILD:-} ]]; then build=$(cd "$root" && cd "$ZEPT_FUZZ_BUILD" && pwd); fi
 seconds=${FUZZ_SECONDS:-20}
-targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch jet_sql catalog_reader dims splitters record_input)
+targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch jet_sql catalog_reader dims splitters record_input event_script)
 if (($#)); then targets=("$@"); fi
 
 # clang with its runtime libraries (libFuzzer and the sanitizers).
@@ -31,7 +31,7 @@ fi
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]/#/fuzz_}"
 
 # The dictionary of each target; the others share the section texts' one.
-declare -A dict=([jet_sql]=jet_sql.dict [record_input]=record_input.dict [dims]=none [splitters]=none)
+declare -A dict=([jet_sql]=jet_sql.dict [record_input]=record_input.dict [dims]=none [splitters]=none [event_script]=none)
 
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}

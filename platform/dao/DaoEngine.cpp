@@ -744,6 +744,22 @@ std::optional<FileIdentity> fileIdentity(FileLock const& lock) {
   return id;
 }
 
+bool carriesBuilderTag(int fd, ino_t inode) {
+  // The header's big-endian application id (offset 68) and user version (60).
+  unsigned char header[72];
+  if (::pread(fd, header, sizeof header, 0) != static_cast<ssize_t>(sizeof header) ||
+      std::memcmp(header, "SQLite format 3", 16) != 0)
+    return false;
+  auto word = [&](int at) {
+    return std::uint32_t{header[at]} << 24 | std::uint32_t{header[at + 1]} << 16 | std::uint32_t{header[at + 2]} << 8 |
+           header[at + 3];
+  };
+  const std::uint64_t tag = zept::fs::builderTag(inode);
+  return word(68) == static_cast<std::uint32_t>(tag >> 32) && word(60) == static_cast<std::uint32_t>(tag);
+}
+
+void clearBuilderTag(Engine& engine) { engine.execInternal("PRAGMA application_id=0; PRAGMA user_version=0"); }
+
 bool removeOrphanJournal(std::string const& target) {
   struct stat st {};
   if (::stat(target.c_str(), &st) == 0) return true;
@@ -921,6 +937,8 @@ std::unique_ptr<Engine> Engine::create(std::string const& path) {
     if (errno == EEXIST) throwDao(jet::kDatabaseExists, "Database '" + path + "' already exists.");
     throwDao(jet::kCannotOpen, "Cannot create '" + path + "': " + std::strerror(errno));
   }
+  struct stat made {};
+  const bool known = ::fstat(fd, &made) == 0;
   ::close(fd);
   std::unique_ptr<Engine> e(new Engine());
   try {
@@ -930,11 +948,16 @@ std::unique_ptr<Engine> Engine::create(std::string const& path) {
       throwDao(jet::kFileInUse, "Could not use '" + path + "'; file already in use.");
     e->openConnection(fileUri(path, ""), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_URI);
     e->configure();
+    // The tag comes with the first page ever written, so a creation killed
+    // at any moment leaves an empty file or a tagged one.
+    const std::uint64_t tag = known ? zept::fs::builderTag(made.st_ino) : 0;
     e->execInternal(
-        "CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
+        "BEGIN; PRAGMA application_id=" + std::to_string(static_cast<std::int32_t>(tag >> 32)) +
+        "; PRAGMA user_version=" + std::to_string(static_cast<std::int32_t>(tag & 0xffffffffu)) +
+        "; CREATE TABLE IF NOT EXISTS MSysProperties (Container TEXT NOT NULL, Name TEXT NOT NULL, Type INTEGER NOT "
         "NULL, Value, UNIQUE (Container, Name COLLATE NOCASE));"
         "CREATE TABLE IF NOT EXISTS MSysLinkedTables (Name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, SourceTable "
-        "TEXT NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL)");
+        "TEXT NOT NULL, Connect TEXT NOT NULL, Attributes INTEGER NOT NULL); COMMIT");
   } catch (...) {
     e.reset();
     ::unlink(path.c_str());

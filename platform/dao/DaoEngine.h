@@ -13,6 +13,8 @@
 // Internal to platform/dao: the public headers only forward-declare it.
 #pragma once
 
+#include <sys/types.h>
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -233,6 +235,14 @@ std::optional<FileIdentity> fileIdentity(FileLock const& lock);
 // (3045); it is held exclusively meanwhile, and a journal of its last
 // writer is played back into it before the new file takes its place.
 void placeCatalogFile(std::string const& built, std::string const& target, bool replace);
+// Whether the open catalog file `fd` (inode `inode`) carries the tag a
+// catalog made by Engine::create starts with (zept::fs::builderTag, in the
+// header's application id and user version) until clearBuilderTag.
+bool carriesBuilderTag(int fd, ino_t inode);
+// Removes the tag from the catalog `engine` has open for writing, once it is
+// finished and no leftover of a creation any more.
+class Engine;
+void clearBuilderTag(Engine& engine);
 // Removes the journal beside `target` when no file is reached through that
 // name: it was left by a catalog since deleted. False when it cannot go.
 bool removeOrphanJournal(std::string const& target);

@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sqlite3.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <list>
 #include <mutex>
@@ -24,6 +26,17 @@
 #include "platform/core/Utf8.h"
 #include "platform/dao/CatalogSchema.h"
 #include "platform/fs/WinPath.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define ZEPT_JET_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZEPT_JET_ASAN 1
+#endif
+#endif
+#ifdef ZEPT_JET_ASAN
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace zept::dao {
 
@@ -584,48 +597,58 @@ void convert(char const* path, Channel& channel) {
   if (!sent) throw Failure{"the image could not be handed over"};
 }
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef ZEPT_JET_ASAN
 constexpr bool kAddressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAddressSanitizer = true;
-#else
-constexpr bool kAddressSanitizer = false;
-#endif
 #else
 constexpr bool kAddressSanitizer = false;
 #endif
 
-// The address space the reading process may use: what it has at the fork
-// and a margin for the file's image. Not under AddressSanitizer, whose
-// shadow memory already spans more than any such limit.
-void limitMemory(std::uint64_t fileSize) {
+// The reading process's bounds are fixed, not drawn from the file: the size
+// a file claims (a sparse tail, say) costs nothing to fake. They are far
+// beyond what a real catalog needs.
+constexpr double kReadSeconds = 60;
+// Address space beyond what the process had at the fork.
+constexpr std::uint64_t kReaderMemory = std::uint64_t{2} << 30;
+// What the reading process may hand over, image and reports together.
+constexpr std::uint64_t kReaderOutput = std::uint64_t{1} << 30;
+
+// Not under AddressSanitizer, whose shadow memory already spans more than
+// any such limit.
+void limitMemory() {
   if (kAddressSanitizer) return;
   unsigned long long pages = 0;
   if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
     if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
     std::fclose(statm);
   }
-  const std::uint64_t bytes =
-      pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE)) + (std::uint64_t{1} << 30) + 16 * fileSize;
+  const std::uint64_t bytes = pages * static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE)) + kReaderMemory;
   struct rlimit as {bytes, bytes};
   ::setrlimit(RLIMIT_AS, &as);
 }
 
-[[noreturn]] void childMain(char const* path, int fd, std::uint64_t fileSize, double seconds) {
-  // libmdb reports on standard error; the library prints nothing.
+[[noreturn]] void childMain(char const* path, int fd, pid_t parent, double seconds) {
+  // Killed with its parent: a reader left behind would run on for nobody.
+  // The parent may have gone before the request took hold.
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() != parent) ::_exit(4);
+  // The sanitizers report where the tests can see them; libmdb's own
+  // messages go nowhere, as the library prints nothing.
+#ifdef ZEPT_JET_ASAN
+  if (const int report = ::fcntl(2, F_DUPFD_CLOEXEC, 3); report >= 0)
+    __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<std::intptr_t>(report)));
+#endif
   const int null = ::open("/dev/null", O_RDWR);
   if (null >= 0) {
     ::dup2(null, 0);
     ::dup2(null, 1);
     ::dup2(null, 2);
   }
-  // A runaway read must end even if the parent is gone, and must not take
-  // the machine's memory with it.
+  // A runaway read must end even if the parent cannot stop it, and must not
+  // take the machine's memory with it.
   const auto cpuSeconds = static_cast<rlim_t>(seconds) + 5;
   struct rlimit cpu {cpuSeconds, cpuSeconds};
   ::setrlimit(RLIMIT_CPU, &cpu);
-  limitMemory(fileSize);
+  limitMemory();
   Channel channel(fd);
   try {
     convert(path, channel);
@@ -641,9 +664,9 @@ void limitMemory(std::uint64_t fileSize) {
 
 std::atomic<double> g_timeout{0};
 
-double timeoutFor(std::uint64_t fileSize) {
+double readSeconds() {
   const double set = g_timeout.load();
-  return set > 0 ? set : 30.0 + 2.0 * static_cast<double>(fileSize) / (1 << 20);
+  return set > 0 ? set : kReadSeconds;
 }
 
 class Pipe {
@@ -697,26 +720,35 @@ struct Reader {
 };
 
 std::shared_ptr<JetImage const> runReader(std::string const& path, std::string const& shownName,
-                                          std::uint64_t fileSize, JetProgress const& progress) {
+                                          JetProgress const& progress) {
   Pipe pipe;
   if (pipe[0] < 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': " + std::strerror(errno));
+  const double seconds = readSeconds();
+  const pid_t parent = ::getpid();
+  // The child's death signal follows the thread that forks it; this one
+  // waits for the child below, so it cannot end first.
   const pid_t pid = ::fork();
   if (pid < 0) throwDao(jet::kCannotOpen, "Cannot open '" + shownName + "': " + std::strerror(errno));
-  const double seconds = timeoutFor(fileSize);
-  if (pid == 0) childMain(path.c_str(), pipe[1], fileSize, seconds);
+  if (pid == 0) childMain(path.c_str(), pipe[1], parent, seconds);
   pipe.closeEnd(1);
 
   Reader reader{pipe[0], std::chrono::steady_clock::now() + std::chrono::milliseconds(static_cast<long long>(seconds * 1000))};
   auto image = std::make_shared<JetImage>();
   std::string error;
-  bool gotImage = false;
+  bool gotImage = false, tooLarge = false;
+  std::uint64_t received = 0;
   try {
     for (;;) {
       unsigned char head[9];
       if (!reader.get(head, sizeof head)) break;
       std::uint64_t size;
       std::memcpy(&size, head + 1, 8);
-      if (size > (std::uint64_t{4} << 30)) break;
+      received += sizeof head;
+      if (size > kReaderOutput - std::min(received, kReaderOutput)) {
+        tooLarge = true;
+        break;
+      }
+      received += size;
       if (head[0] == kImage) {
         image->bytes.resize(size);
         if (!reader.get(image->bytes.data(), size)) break;
@@ -753,7 +785,12 @@ std::shared_ptr<JetImage const> runReader(std::string const& path, std::string c
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
   const std::string prefix = "'" + shownName + "' is a genuine Access file that cannot be read";
-  if (reader.timedOut) throwDao(jet::kDatabaseCorrupt, prefix + ": reading it took too long (damaged?).");
+  if (reader.timedOut)
+    throwDao(jet::kDatabaseCorrupt, prefix + ": reading it took longer than " +
+                                        std::to_string(static_cast<long long>(std::ceil(seconds))) + " s (damaged?).");
+  if (tooLarge)
+    throwDao(jet::kDatabaseCorrupt, prefix + ": its tables come to more than " +
+                                        std::to_string(kReaderOutput >> 20) + " MiB (damaged?).");
   if (WIFSIGNALED(status))
     throwDao(jet::kDatabaseCorrupt, prefix + ": the reader stopped on it (signal " +
                                         std::to_string(WTERMSIG(status)) + "; damaged?).");
@@ -893,7 +930,7 @@ std::shared_ptr<JetImage const> loadJetImage(std::string const& path, int fd, st
       }
     }
   }
-  auto image = runReader(path, shownName, static_cast<std::uint64_t>(st.st_size), {});
+  auto image = runReader(path, shownName, {});
   std::lock_guard lock(g_cacheMutex);
   std::erase_if(g_cache, [&](auto const& e) { return e.first.path == path; });
   g_cache.emplace_front(key, image);
@@ -913,7 +950,7 @@ std::shared_ptr<JetImage const> readJetImage(std::string const& path, std::strin
   if (header.format == JetFormat::None)
     throwDao(jet::kUnrecognizedFormat, "'" + shownName + "' is not a genuine Access file.");
   checkReadable(header, static_cast<std::uint64_t>(st.st_size), shownName);
-  return runReader(path, shownName, static_cast<std::uint64_t>(st.st_size), progress);
+  return runReader(path, shownName, progress);
 }
 
 sqlite3* openJetImage(JetImage const& image, std::string const& shownName) {

@@ -95,7 +95,7 @@ std::shared_ptr<JetImage const> readJetImage(std::string const& path, std::strin
 sqlite3* openJetImage(JetImage const& image, std::string const& shownName);
 
 // Longest a read may take before the reading process is stopped (seconds);
-// by default 30 plus 2 per megabyte of file. 0 restores the default.
+// by default 60 whatever the file's size. 0 restores the default.
 void setJetReadTimeout(double seconds);
 
 // Forgets every cached image (tests and benchmarks measure a first open).

@@ -155,7 +155,7 @@ bool createEmptyFile(std::wstring_view path) {
   return dir.get() >= 0 && ::fsync(dir.get()) == 0;
 }
 
-bool removeStaleFile(std::wstring_view path) {
+bool removeStaleFile(std::wstring_view path, std::function<bool(int fd, struct stat const& st)> const& madeHere) {
   std::string posix;
   std::optional<struct stat> st = statPath(path, &posix);
   // Nobody builds a file through a link: one at the name is in the way.
@@ -168,8 +168,13 @@ bool removeStaleFile(std::wstring_view path) {
   if (fd.get() < 0) return false;
   // Whoever is still building the file holds a lock on it.
   if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return false;
+  struct stat opened {};
+  if (madeHere && (::fstat(fd.get(), &opened) != 0 || (opened.st_size != 0 && !madeHere(fd.get(), opened))))
+    return false;
   return ::unlink(posix.c_str()) == 0;
 }
+
+bool removeStaleFile(std::wstring_view path) { return removeStaleFile(path, nullptr); }
 
 bool deleteFile(std::wstring_view path) {
   std::string posix;

@@ -8,7 +8,10 @@
 // would.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "platform/core/Export.h"
@@ -61,6 +64,11 @@ bool createEmptyFile(std::wstring_view path);
 // is gone afterwards; false when the file is locked, is not a regular file
 // or cannot be removed.
 bool removeStaleFile(std::wstring_view path);
+// The same for a file the library builds under a fixed name: a regular file
+// goes only when `madeHere` accepts it (given its open descriptor and
+// status) or it is empty, which loses nothing; else it is the user's, and
+// stays (false).
+bool removeStaleFile(std::wstring_view path, std::function<bool(int fd, struct stat const& st)> const& madeHere);
 
 // Removes a file. False for a missing path, a folder and, as on Windows, a
 // read-only file.

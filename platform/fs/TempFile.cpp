@@ -136,6 +136,8 @@ int createTagged(int dir, mode_t mode, std::string& name) {
 
 }  // namespace
 
+std::uint64_t builderTag(ino_t inode) { return tagOf(0x6275696c64696e67ULL, inode); }
+
 std::optional<std::string> savedFilePath(std::string const& target, bool followLink) {
   struct stat st {};
   if (::lstat(target.c_str(), &st) != 0) {

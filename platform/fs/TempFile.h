@@ -13,6 +13,8 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +75,12 @@ bool isCatalogFileName(std::string_view fileName);
 // Renames `from` to `to` but never over a file there (errno EEXIST), also on
 // file systems without the kernel's no-replace rename.
 bool renameWithoutReplacing(std::string const& from, std::string const& to);
+
+// The tag that proves a file of a fixed name (a catalog being built) was
+// made by the library, as a temporary's name proves it for a temporary: a
+// function of the file's inode, which a copy or a file the user made under
+// that name does not carry. The file keeps it in its content.
+std::uint64_t builderTag(ino_t inode);
 
 // Removes every temporary in `folder` whose builder is gone, that is old
 // enough not to be one still being made and whose name carries its inode's

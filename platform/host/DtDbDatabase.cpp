@@ -339,6 +339,7 @@ Dt::ErrorStatus DtDbDatabase::save(wchar_t const* path, bool replace) {
     if (auto shape = toFile(e)) drawing.entities.push_back({std::move(*shape), e->layer().toUtf8()});
   std::string error;
   if (!dxf::write(*posix, drawing, replace, error)) {
+    if (error.rfind("cannot be read back", 0) == 0) return fail(Dt::eInvalidInput, error);
     if (!replace && zept::fs::fileExists(path)) return fail(Dt::eFileExists, "the file exists");
     return fail(Dt::eFileAccessErr, error);
   }
@@ -352,11 +353,19 @@ Dt::ErrorStatus DtDbDatabase::readDxfFile(wchar_t const* path) {
   if (!posix || !zept::fs::fileExists(path)) return fail(Dt::eFileNotFound, "no such file");
   dxf::Drawing drawing;
   std::string error;
-  if (!dxf::read(*posix, drawing, error))
-    return fail(error.rfind("cannot open", 0) == 0 ? Dt::eFileAccessErr : Dt::eInvalidDxfFile, error);
+  if (!dxf::read(*posix, drawing, error)) {
+    const bool access = error.rfind("cannot open", 0) == 0 || error.rfind("cannot read", 0) == 0;
+    return fail(access ? Dt::eFileAccessErr : Dt::eInvalidDxfFile, error);
+  }
 
   DtDbEntityList::Store entities;
-  for (auto const& e : drawing.entities) fromFile(e, entities);
+  entities.reserve(drawing.entities.size());
+  // Each file shape goes once converted, so the two forms of a large drawing
+  // are never held whole at once.
+  for (auto& e : drawing.entities) {
+    fromFile(e, entities);
+    e.shape = dxf::Line{};
+  }
   DtGeMatrix3d ucs;
   {
     const DtGeVector3d x = vector(drawing.ucsXAxis), y = vector(drawing.ucsYAxis);

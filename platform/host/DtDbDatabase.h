@@ -146,7 +146,9 @@ class DtDbDatabase {
   Dt::ErrorStatus setUcsMatrix(DtGeMatrix3d const& ucs);
 
   // eFileAccessErr when the folder does not exist or the file cannot be
-  // written (a folder or a read-only file of that name included).
+  // written (a folder or a read-only file of that name included);
+  // eInvalidInput, with nothing written, for a drawing the reader would
+  // refuse once saved (see zept::dxf::write).
   Dt::ErrorStatus saveAs(wchar_t const* path);
   // As saveAs, but an existing file is never replaced: eFileExists, checked
   // when the finished file is moved into place.

@@ -342,10 +342,13 @@ Dt::ErrorStatus DtDbRegion::createFromCurves(DtArray<DtDbEntity*> const& curves,
   if (Dt::ErrorStatus es = joinChains(open, tol, loops); es != Dt::eOk) return es;
 
   std::vector<std::shared_ptr<RegionData const>> made;
-  for (auto const& pieces : loops) {
+  for (auto& pieces : loops) {
     auto data = std::make_shared<RegionData>();
     if (Dt::ErrorStatus es = loopPlane(pieces, std::max(tol, 1e-8 * scale), data->plane); es != Dt::eOk) return es;
     Loop loop = toLoop(pieces, data->plane);
+    // The pieces, several times the loop's size, go before the crossing test
+    // adds its own copies.
+    std::vector<Piece>().swap(pieces);
     double const area = zept::host::moments(loop).a;
     if (!std::isfinite(area)) return Dt::eInvalidInput;
     if (std::fabs(area) <= 1e-12 * scale * scale) return Dt::eDegenerateGeometry;

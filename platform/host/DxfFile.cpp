@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -17,6 +18,7 @@
 #include <numbers>
 #include <optional>
 #include <set>
+#include <string_view>
 
 #include "platform/fs/TempFile.h"
 #include "platform/host/DxfBlocks.h"
@@ -36,6 +38,21 @@ struct Pair {
   int code = 0;
   std::string value;
   std::size_t line = 0;  // of the group code, from 1
+};
+
+// A pair as read: the value lies in the values' arena (see tokenize). A
+// drawing has millions of pairs, so it is kept small.
+struct ReadPair {
+  int code = 0;
+  std::uint32_t line = 0;  // of the group code, from 1
+  std::string_view value;
+};
+
+// The values of a drawing's pairs, end to end, and the pairs pointing into
+// them: a string of its own per value would take several times the file.
+struct Pairs {
+  std::string arena;
+  std::vector<ReadPair> pairs;
 };
 
 struct FileCloser {
@@ -140,8 +157,9 @@ bool checkText(std::string const& text, std::size_t& usedLength, std::size_t& pa
 }
 
 // The group-code/value pairs of the checked text, as libdime reads them.
-bool tokenize(std::string& text, std::size_t length, std::size_t expected, std::vector<Pair>& out,
-              std::string& error) {
+// No value is longer than its line, so the arena, reserved to the text's
+// length, never moves while the pairs are made.
+bool tokenize(std::string& text, std::size_t length, std::size_t expected, Pairs& out, std::string& error) {
   File stream(::fmemopen(text.data(), length, "r"));
   if (!stream) {
     error = "out of memory";
@@ -152,41 +170,46 @@ bool tokenize(std::string& text, std::size_t length, std::size_t expected, std::
     error = "not a DXF file";
     return false;
   }
-  out.clear();
-  out.reserve(expected);
+  out.pairs.clear();
+  out.pairs.reserve(expected);
+  out.arena.clear();
+  out.arena.reserve(length);
   for (std::size_t i = 0; i < expected; ++i) {
     int32 code = 0;
     if (!in.readGroupCode(code)) break;
-    const std::size_t line = static_cast<std::size_t>(in.getFilePosition());
+    const auto line = static_cast<std::uint32_t>(in.getFilePosition());
     char const* value = in.readString();
     if (!value) break;
-    out.push_back({static_cast<int>(code), value, line});
+    const std::size_t n = std::strlen(value), at = out.arena.size();
+    if (n > out.arena.capacity() - at) break;
+    out.arena.append(value, n);
+    out.pairs.push_back({static_cast<int>(code), line, std::string_view(out.arena.data() + at, n)});
   }
-  if (out.size() != expected) {
-    error = "unreadable after " + lineText(out.empty() ? 1 : out.back().line + 1);
+  if (out.pairs.size() != expected) {
+    error = "unreadable after " + lineText(out.pairs.empty() ? 1 : out.pairs.back().line + 1);
     return false;
   }
   return true;
 }
 
-bool number(Pair const& p, double& value, std::string& error) {
+bool number(ReadPair const& p, double& value, std::string& error) {
   std::string_view s = trim(p.value);
   if (!s.empty() && s.front() == '+') s.remove_prefix(1);
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
   // Beyond 1e100 nothing is a drawing's size; such values would overflow
   // once turned or scaled.
   if (s.empty() || ec != std::errc{} || end != s.data() + s.size() || !(std::fabs(value) <= 1e100)) {
-    error = lineText(p.line + 1) + ": bad number \"" + p.value.substr(0, 40) + "\"";
+    error = lineText(p.line + 1) + ": bad number \"" + std::string(p.value.substr(0, 40)) + "\"";
     return false;
   }
   return true;
 }
 
-bool integer(Pair const& p, long& value, std::string& error) {
+bool integer(ReadPair const& p, long& value, std::string& error) {
   double d = 0;
   if (!number(p, d, error)) return false;
   if (d != std::floor(d) || std::fabs(d) > 2147483647.0) {
-    error = lineText(p.line + 1) + ": bad integer \"" + p.value.substr(0, 40) + "\"";
+    error = lineText(p.line + 1) + ": bad integer \"" + std::string(p.value.substr(0, 40)) + "\"";
     return false;
   }
   value = static_cast<long>(d);
@@ -198,7 +221,7 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // The pairs of one entity, read field by field.
 class Fields {
  public:
-  Fields(std::vector<Pair> const& pairs, std::size_t begin, std::size_t end)
+  Fields(std::vector<ReadPair> const& pairs, std::size_t begin, std::size_t end)
       : m_pairs(pairs), m_begin(begin), m_end(end) {}
 
   // Every value of `code`, in order.
@@ -231,7 +254,7 @@ class Fields {
   // Points of `xCode` (x), `xCode` + 10 (y) and + 20 (z): each x starts one.
   bool points(int xCode, std::vector<Vec3>& out, std::string& error) const {
     for (std::size_t i = m_begin; i < m_end; ++i) {
-      Pair const& p = m_pairs[i];
+      ReadPair const& p = m_pairs[i];
       if (p.code != xCode && p.code != xCode + 10 && p.code != xCode + 20) continue;
       double v = 0;
       if (!dxf::number(p, v, error)) return false;
@@ -252,7 +275,7 @@ class Fields {
   std::size_t firstLine() const { return m_pairs[m_begin].line; }
 
  private:
-  std::vector<Pair> const& m_pairs;
+  std::vector<ReadPair> const& m_pairs;
   std::size_t m_begin, m_end;
 };
 
@@ -270,7 +293,8 @@ bool normalOf(Fields const& f, Vec3& n, std::string& error) {
 // Reads the entity at [begin, end); `shape` stays empty for kinds passed
 // over. POLYLINE takes its VERTEX entities up to SEQEND along, so `end` may
 // move.
-bool readEntity(std::vector<Pair> const& pairs, std::size_t begin, std::size_t& end, std::optional<Entity>& entity,
+bool readEntity(std::vector<ReadPair> const& pairs, std::size_t begin, std::size_t& end,
+                std::optional<Entity>& entity,
                 std::string& error) {
   auto entityEnd = [&](std::size_t from) {
     std::size_t e = from + 1;
@@ -279,7 +303,7 @@ bool readEntity(std::vector<Pair> const& pairs, std::size_t begin, std::size_t& 
   };
   end = entityEnd(begin);
   const Fields f(pairs, begin + 1, end);
-  const std::string& kind = pairs[begin].value;
+  const std::string_view kind = pairs[begin].value;
   entity.reset();
   long paperSpace = 0;
   if (!f.integer(67, paperSpace, 0, error)) return false;
@@ -318,7 +342,7 @@ bool readEntity(std::vector<Pair> const& pairs, std::size_t begin, std::size_t& 
       return false;
     pl.closed = (flags & 1) != 0;
     for (std::size_t i = begin + 1; i < end; ++i) {
-      Pair const& p = pairs[i];
+      ReadPair const& p = pairs[i];
       double v = 0;
       if (p.code != 10 && p.code != 20 && p.code != 42) continue;
       if (!number(p, v, error)) return false;
@@ -392,7 +416,7 @@ bool readEntity(std::vector<Pair> const& pairs, std::size_t begin, std::size_t& 
 }
 
 // The INSERT at [begin, end): a reference to a block, placed.
-bool readInsert(std::vector<Pair> const& pairs, std::size_t begin, std::size_t end, Insert& in, std::string& error) {
+bool readInsert(std::vector<ReadPair> const& pairs, std::size_t begin, std::size_t end, Insert& in, std::string& error) {
   const Fields f(pairs, begin + 1, end);
   double degrees = 0;
   if (!f.point(10, in.at, {}, error) || !f.number(41, in.scale.x, 1, error) || !f.number(42, in.scale.y, 1, error) ||
@@ -409,7 +433,7 @@ bool readInsert(std::vector<Pair> const& pairs, std::size_t begin, std::size_t e
 
 // The entities from `i` to the next ENDSEC, ENDBLK or EOF: curves into
 // `entities`, references into `inserts`; paper space left out.
-bool readEntities(std::vector<Pair> const& pairs, std::size_t& i, std::vector<Entity>& entities,
+bool readEntities(std::vector<ReadPair> const& pairs, std::size_t& i, std::vector<Entity>& entities,
                   std::vector<Insert>& inserts, std::string& error) {
   while (i < pairs.size() && pairs[i].code == 0 && pairs[i].value != "ENDSEC" && pairs[i].value != "ENDBLK" &&
          pairs[i].value != "EOF") {
@@ -436,7 +460,7 @@ bool readEntities(std::vector<Pair> const& pairs, std::size_t& i, std::vector<En
   return true;
 }
 
-bool parse(std::vector<Pair> const& pairs, Drawing& drawing, std::string& error) {
+bool parse(std::vector<ReadPair> const& pairs, Drawing& drawing, std::string& error) {
   Drawing result;
   Blocks blocks;
   std::vector<Insert> inserts;
@@ -448,7 +472,7 @@ bool parse(std::vector<Pair> const& pairs, Drawing& drawing, std::string& error)
       error = lineText(pairs[i].line) + ": SECTION expected";
       return false;
     }
-    const std::string section = pairs[i + 1].value;
+    const std::string section(pairs[i + 1].value);
     const std::size_t sectionLine = pairs[i].line;
     i += 2;
     if (section == "HEADER") {
@@ -525,10 +549,27 @@ std::string formatNumber(double v) {
   return s;
 }
 
+// The reader's bound on a number (see number()).
+constexpr double kMaxMagnitude = 1e100;
+
 class Writer {
  public:
   void pair(int code, std::string value) { m_pairs.push_back({code, std::move(value), 0}); }
-  void pair(int code, double value) { pair(code, formatNumber(value)); }
+  void pair(int code, double value) {
+    if (!(std::fabs(value) <= kMaxMagnitude)) refuse("the value " + formatNumber(value) + " is beyond +-1e100");
+    pair(code, formatNumber(value));
+  }
+  // What is being written, for refusals: "the header", "entity 3 (CIRCLE)".
+  void at(std::string what) {
+    m_at = std::move(what);
+    m_kind.clear();
+  }
+  void kind(std::string kind) { m_kind = std::move(kind); }
+  // Keeps the first reason the reader would refuse the file for.
+  void refuse(std::string const& why) {
+    if (m_refused.empty()) m_refused = m_at + (m_kind.empty() ? "" : " (" + m_kind + ")") + ": " + why;
+  }
+  std::string const& refused() const { return m_refused; }
   void pair(int code, long value) { pair(code, std::to_string(value)); }
   void point(int xCode, Vec3 const& p) {
     pair(xCode, p.x);
@@ -550,6 +591,9 @@ class Writer {
  private:
   std::vector<Pair> m_pairs;
   unsigned m_lastHandle = 0x1F;
+  std::string m_at = "the header";
+  std::string m_kind;
+  std::string m_refused;
 };
 
 // Layer names may not hold the characters the DXF format reserves.
@@ -563,6 +607,7 @@ bool isZAxis(Vec3 const& n) { return n.x == 0 && n.y == 0 && n.z == 1; }
 
 void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
   auto head = [&](char const* kind, char const* subclass) {
+    w.kind(kind);
     w.pair(0, kind);
     w.pair(5, w.handle());
     w.pair(330, owner);
@@ -580,11 +625,13 @@ void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
   } else if (auto c = std::get_if<Circle>(&e.shape)) {
     head("CIRCLE", "AcDbCircle");
     w.point(10, c->center);
+    if (!(c->radius > 0)) w.refuse("the radius " + formatNumber(c->radius) + " is not above zero");
     w.pair(40, c->radius);
     normal(c->normal);
   } else if (auto a = std::get_if<Arc>(&e.shape)) {
     head("ARC", "AcDbCircle");
     w.point(10, a->center);
+    if (!(a->radius > 0)) w.refuse("the radius " + formatNumber(a->radius) + " is not above zero");
     w.pair(40, a->radius);
     normal(a->normal);
     w.pair(100, "AcDbArc");
@@ -595,6 +642,9 @@ void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
     w.point(10, el->center);
     w.point(11, el->majorAxis);
     w.point(210, el->normal);
+    if (!(el->ratio > 0 && el->ratio <= 1))
+      w.refuse("the axis ratio " + formatNumber(el->ratio) + " is not above zero and at most 1");
+    if (el->majorAxis.x == 0 && el->majorAxis.y == 0 && el->majorAxis.z == 0) w.refuse("the major axis is zero");
     w.pair(40, el->ratio);
     const bool whole = el->startParam == el->endParam;
     w.pair(41, whole ? 0.0 : el->startParam);
@@ -638,7 +688,8 @@ void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
 
 // The whole file as pairs: a DXF R2000 drawing with the tables, blocks and
 // objects that readers expect, and the entities in model space.
-std::vector<Pair> drawingPairs(Drawing const& d) {
+// `refused` says why the reader would refuse the file, or is empty.
+std::vector<Pair> drawingPairs(Drawing const& d, std::string& refused) {
   Writer w;
   std::set<std::string> layers{"0"};
   for (auto const& e : d.entities) layers.insert(layerName(e.layer));
@@ -769,7 +820,11 @@ std::vector<Pair> drawingPairs(Drawing const& d) {
 
   w.pair(0, "SECTION");
   w.pair(2, "ENTITIES");
-  for (auto const& e : d.entities) writeEntity(w, e, blockRecords["*Model_Space"]);
+  for (std::size_t i = 0; i < d.entities.size(); ++i) {
+    w.at("entity " + std::to_string(i + 1));
+    writeEntity(w, d.entities[i], blockRecords["*Model_Space"]);
+  }
+  w.at("the file");
   w.pair(0, "ENDSEC");
 
   w.pair(0, "SECTION");
@@ -790,6 +845,7 @@ std::vector<Pair> drawingPairs(Drawing const& d) {
   w.pair(0, "ENDSEC");
   w.pair(0, "EOF");
   w.pairs()[seedAt].value = w.nextHandle();
+  refused = w.refused();
   return std::move(w.pairs());
 }
 
@@ -821,7 +877,12 @@ bool read(std::string const& posixPath, Drawing& drawing, std::string& error) {
   while (got < text.size()) {
     const ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0) {
+      // Judged as far as it was read, it could pass for a shorter drawing.
+      error = std::string("cannot read: ") + std::strerror(errno);
+      return false;
+    }
+    if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
   text.resize(got);  // a file that shrank while read is judged as it was read
@@ -830,12 +891,20 @@ bool read(std::string const& posixPath, Drawing& drawing, std::string& error) {
 
 bool readText(std::string text, Drawing& drawing, std::string& error) {
   std::size_t length = 0, expected = 0;
-  std::vector<Pair> pairs;
-  return checkText(text, length, expected, error) && tokenize(text, length, expected, pairs, error) &&
-         parse(pairs, drawing, error);
+  Pairs pairs;
+  if (!checkText(text, length, expected, error) || !tokenize(text, length, expected, pairs, error)) return false;
+  std::string().swap(text);  // the pairs hold all that is needed
+  return parse(pairs.pairs, drawing, error);
 }
 
 bool write(std::string const& posixPath, Drawing const& drawing, bool replace, std::string& error) {
+  // A file the reader refuses is worse than none: refused before any is made.
+  std::string refused;
+  const std::vector<Pair> pairs = drawingPairs(drawing, refused);
+  if (!refused.empty()) {
+    error = "cannot be read back: " + refused;
+    return false;
+  }
   struct stat st {};
   const std::string folder = folderOf(posixPath);
   if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
@@ -858,7 +927,6 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
     error = errno == EISDIR ? "a folder of that name exists" : "the name is not a file that can be replaced";
     return false;
   }
-  const std::vector<Pair> pairs = drawingPairs(drawing);
 
   zept::fs::TempFile tmp(folderOf(*target));
   if (!tmp.valid()) {

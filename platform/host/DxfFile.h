@@ -93,7 +93,11 @@ bool readText(std::string text, Drawing& drawing, std::string& error);
 // the target's folder and is renamed over the target only when complete, so
 // the target is either the whole new drawing or what it was before. With
 // `replace` false an existing target is left alone and the write fails; a
-// catalog's file name (zept::fs::isCatalogFileName) is refused.
+// catalog's file name (zept::fs::isCatalogFileName) is refused. So is a
+// drawing the reader would refuse once written, before any file is made:
+// a number beyond +-1e100 (or not finite), a radius not above zero, an
+// ellipse with a zero major axis or an axis ratio outside (0, 1]; `error`
+// then starts "cannot be read back: " and names the entity.
 bool write(std::string const& posixPath, Drawing const& drawing, bool replace, std::string& error);
 
 // The x axis of the object coordinate system of extrusion direction

@@ -86,7 +86,11 @@ ProComplexContourAndUnitWriter::ProComplexContourAndUnitWriter(CString unit) : m
 
 CString ProComplexContourAndUnitWriter::write(ProComplexContour const& contour) const {
   const NumberWriter numbers{1e-13 * extentOf(contour)};
-  std::wstring groups;
+  // The groups are written straight into the text: an outline of a drawing
+  // can run to millions of vertices, and copies of its text would add up.
+  std::wstring text = L"\"" + m_unit.str() + L"\" (";
+  const std::size_t noGroups = text.size();
+  text += L" (";
   // Complex contours below the root are walked through, in order.
   std::vector<ProContour const*> pending{&contour};
   while (!pending.empty()) {
@@ -94,13 +98,15 @@ CString ProComplexContourAndUnitWriter::write(ProComplexContour const& contour) 
     pending.pop_back();
     if (ProClosedContour const* closed = node->AsClosed()) {
       if (closed->IsHole()) throw std::invalid_argument("hole contour outside a solid contour");
-      appendGroup(groups, *closed, numbers);
+      appendGroup(text, *closed, numbers);
       continue;
     }
     for (std::size_t i = node->NumChildren(); i-- > 0;) pending.push_back(node->GetChild(i));
   }
-  std::wstring text = L"\"" + m_unit.str() + L"\" (";
-  if (!groups.empty()) text += L" (" + groups + L" )";
+  if (text.size() == noGroups + 2)
+    text.resize(noGroups);
+  else
+    text += L" )";
   text += L" )";
   return CString(std::move(text));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -224,6 +225,36 @@ TEST_F(HostileNames, CreationFollowsNoLinkOutOfTheFolder) {
     std::filesystem::remove(tree.path("app/" + planted));
   }
   expectNothingOutsideTheFolders("planted links");
+}
+
+// A file at a catalog's building name goes only when it is the leftover of
+// a creation: one the engine made there (tagged with its inode) or an empty
+// one. Anything else is the user's: it stays, and the creation fails.
+TEST_F(HostileNames, OnlyLeftoversOfACreationGiveWayToTheNext) {
+  const auto building = tree.path("app/NewPro.mdb.building"), made = tree.path("made.mdb");
+  makeCatalog(made, {});
+  const struct {
+    char const* name;
+    std::function<void()> put;
+    bool removed;
+  } cases[] = {
+      {"notes", [&] { tree.file("app/NewPro.mdb.building", "notes"); }, false},
+      {"a copy of a leftover", [&] { std::filesystem::copy_file(made, building); }, false},
+      {"empty", [&] { tree.file("app/NewPro.mdb.building", ""); }, true},
+      {"a leftover", [&] { std::filesystem::rename(made, building); }, true},
+  };
+  for (auto const& c : cases) {
+    c.put();
+    EXPECT_EQ(ZEPTDBProfile().createProfileDB(L"New", DtDb::kMetric), c.removed ? 0 : -1) << c.name;
+    EXPECT_EQ(std::filesystem::exists(building), !c.removed) << c.name;
+    // Finished, it carries the tag no more (application id, user version).
+    if (c.removed) {
+      const std::string header = TempTree::read(tree.path("app/NewPro.mdb")).substr(0, 72);
+      EXPECT_EQ(header.substr(60, 4) + header.substr(68, 4), std::string(8, '\0'));
+    }
+    std::filesystem::remove(building);
+    std::filesystem::remove(tree.path("app/NewPro.mdb"));
+  }
 }
 
 // The marker a writer leaves beside a read-only catalog while it writes is

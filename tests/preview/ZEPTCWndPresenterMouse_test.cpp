@@ -192,6 +192,13 @@ TEST_F(PresenterMouse, ExtremeInputKeepsThePlacementFinite) {
   }
 }
 
+// Each drag step scales with the picture, which shrinks as the offset grows.
+TEST_F(PresenterMouse, RepeatedDragsKeepTheSectionWithinAHundredTimesItsReach) {
+  for (int i = 0; i < 20; ++i) send({{'L', 5, 200}, {'M', 395, 200}, {'l', 395, 200}});
+  EXPECT_NEAR(offset().x, 400, 1e-9);
+  EXPECT_EQ(offset().y, 0);
+}
+
 TEST_F(PresenterMouse, BadInputChangesNothing) {
   double const nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
   ASSERT_TRUE(presenter.initOffset(ZEPTSectionPoint({1, 1}), 10));

@@ -2,6 +2,7 @@
 // zeptcat render as a user runs it: the built binary on KORVA texts, with
 // pictures and event scripts in a scratch folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -72,6 +73,11 @@ TEST_F(zeptcatRender, ScriptedSessionsPrintThePlacement) {
 TEST_F(zeptcatRender, Refusals) {
   tree.file("bad.txt", "wheel 120 400 300\nmove 1\n");
   tree.file("verb.txt", "click 1 2\n");
+  std::string longScript;
+  for (int i = 0; i <= 100000; ++i) longScript += "move 1 1\n";
+  tree.file("long.txt", longScript);
+  tree.dir("folder.txt");
+  ASSERT_EQ(::mkfifo(out("fifo.txt").c_str(), 0600), 0);  // no writer: must not wait for one
   struct Case {
     std::vector<std::string> args;
     std::string message;
@@ -86,6 +92,9 @@ TEST_F(zeptcatRender, Refusals) {
       {{"--events", "bad.txt"}, "bad.txt:2: expected move X Y"},
       {{"--events", "verb.txt"}, "verb.txt:1: unknown message \"click\""},
       {{"--events", "none.txt"}, "cannot read"},
+      {{"--events", "folder.txt"}, "folder.txt is a folder"},
+      {{"--events", "fifo.txt"}, "fifo.txt is not a regular file"},
+      {{"--events", "long.txt"}, "long.txt: more than 100000 lines"},
       {{"-o", "no/such/folder/x.png"}, "cannot write"},
       {{"-o", "x.gif"}, "must end in .png or .svg"},
   };
@@ -99,6 +108,10 @@ TEST_F(zeptcatRender, Refusals) {
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(out("x.png"))) << c.message;
   }
+  // A regular file whose read fails at once: the error, not an empty script.
+  auto const r = run({"render", "--korva", kPlate, "-o", out("x.png"), "--events", "/proc/self/mem"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("reading /proc/self/mem failed: Input/output error"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -50,9 +50,17 @@ TEST_F(zeptcatSymbol, SavesTheDrawingInTheUserCoordinates) {
   EXPECT_NEAR(end.y, 0, 1e-9);
 }
 
+// One entity in a drawing as another program may write it.
+std::string entityDrawing(std::string const& entity) {
+  return "0\nSECTION\n2\nENTITIES\n0\n" + entity + "0\nENDSEC\n0\nEOF\n";
+}
+
 TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
   tree.file("cut.dxf", TempTree::read(drawing).substr(0, 500));
   tree.file("notes.dxf", "just some notes\n");
+  // Saved, the longer axis would be the major one: 1e101 long.
+  tree.file("wide.dxf", entityDrawing("ELLIPSE\n10\n0\n20\n0\n30\n0\n11\n10\n21\n0\n31\n0\n40\n1e100\n"));
+  tree.file("negative.dxf", entityDrawing("CIRCLE\n10\n0\n20\n0\n30\n0\n40\n-5\n"));
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -70,6 +78,9 @@ TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
       {{"symbol", drawing, "x/"}, 1, "names no file"},
       {{"symbol", drawing, ".dfn"}, 1, "begins with a dot"},
       {{"symbol", drawing, "EUROpro.mdb"}, 2, "the name is a catalog's (.mdb) (code 5)"},
+      {{"symbol", tree.path("wide.dxf").string(), "WIDE"}, 2, "would not read back once saved"},
+      {{"symbol", tree.path("negative.dxf").string(), "NEGATIVE"}, 2, "(code 6)"},
+      {{"symbol", drawing, "FAR", "--ucs-origin", "1e308,0,0"}, 1, "lies beyond +-1e100"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.args[2]);
@@ -78,6 +89,14 @@ TEST_F(zeptcatSymbol, RefusalsAndTheirExitStatus) {
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
   }
   EXPECT_FALSE(std::filesystem::exists(tree.path("app/EUROpro.mdb")));
+  // What was saved reads again; what was refused left no file.
+  int saved = 0;
+  for (auto const& file : std::filesystem::directory_iterator(app)) {
+    DtDbDatabase back(false, true);
+    EXPECT_EQ(back.readDxfFile(CString::fromUtf8(file.path().string())), Dt::eOk) << file.path();
+    ++saved;
+  }
+  EXPECT_EQ(saved, 2);
 }
 
 }  // namespace

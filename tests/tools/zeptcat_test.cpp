@@ -2,6 +2,8 @@
 // zeptcat as a user runs it: the built binary on a catalog made here.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/dao/DaoDatabase.h"
 #include "support/TestTree.h"
 #include "support/Catalog.h"
@@ -76,6 +78,17 @@ TEST_F(zeptcat, EngineErrorsExitTwoAndUsageErrorsOne) {
   EXPECT_EQ(run({}).status, 1);
   EXPECT_EQ(run({"sql", "Parts"}).status, 1);
   EXPECT_EQ(run({"--help"}).status, 0);
+}
+
+TEST_F(zeptcat, ArgumentsThatAreNotUtf8AreRefusedBeforeAnyFileIsTouched) {
+  // Decoded, "raw\377" would become "raw" U+FFFD: this file.
+  std::filesystem::copy_file(tree.path("cat/Parts.mdb"), tree.path("cat/raw\xEF\xBF\xBD.mdb"));
+  const auto r = run({"--data", dir, "sql", dir + "/raw\377.mdb", "--write", "DELETE FROM Parts"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "zeptcat: argument 4 \"" + dir + "/raw\\377.mdb\" is not valid UTF-8 text\n");
+  CDaoDatabase db;
+  db.Open(wide(tree.path("cat/raw\xEF\xBF\xBD.mdb")).c_str(), false, true);
+  EXPECT_EQ(zept::test::countOf(db, L"SELECT Count(*) AS N FROM Parts"), 2);
 }
 
 TEST_F(zeptcat, ChangesNeedWrite) {

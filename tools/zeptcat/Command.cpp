@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "tools/zeptcat/Command.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <system_error>
 #include <vector>
 
 #include "database/ZEPTDBBaseData.h"
 #include "platform/core/Utf8.h"
 #include "platform/fs/FileOps.h"
+#include "platform/fs/UniqueFd.h"
 #include "tools/zeptcat/Folders.h"
 
 namespace zeptcat {
@@ -82,17 +87,27 @@ void requireFileName(std::string const& name, std::string const& what) {
 
 std::string readInputFile(std::string const& source, std::string const& what) {
   constexpr std::size_t kMaxInput = std::size_t{16} << 20;
-  std::ifstream file;
-  if (source != "-") {
-    file.open(source, std::ios::binary);
-    if (!file) throw UsageError(what + ": cannot read " + source);
-  }
-  std::istream& in = source == "-" ? std::cin : file;
+  const bool standardInput = source == "-";
+  // Not blocking at the open: a FIFO without a writer is refused below
+  // instead of waiting for one.
+  zept::fs::UniqueFd file(standardInput ? -1 : ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!standardInput && file.get() < 0)
+    throw UsageError(what + ": cannot read " + source + ": " + std::strerror(errno));
+  const int fd = standardInput ? STDIN_FILENO : file.get();
+  struct stat st {};
+  if (!standardInput && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)))
+    throw UsageError(what + ": " + source + (S_ISDIR(st.st_mode) ? " is a folder" : " is not a regular file"));
+  const std::string name = standardInput ? "standard input" : source;
   std::string text;
   char buffer[1 << 16];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    text.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMaxInput) throw UsageError(what + ": " + source + " is larger than 16 MiB");
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    // A script or record cut short by an error would be taken as complete.
+    if (n < 0) throw std::runtime_error(what + ": reading " + name + " failed: " + std::strerror(errno));
+    if (n == 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+    if (text.size() > kMaxInput) throw UsageError(what + ": " + name + " is larger than 16 MiB");
   }
   return text;
 }

@@ -53,7 +53,9 @@ void requireFileName(std::string const& name, std::string const& what);
 
 // The whole of an input file a command reads ("-" is standard input), at
 // most 16 MiB: more is a UsageError naming `what`, so that a device such as
-// /dev/zero cannot take the memory. One that cannot be opened is one too.
+// /dev/zero cannot take the memory. One that cannot be opened, or is not a
+// regular file (a folder, a FIFO), is one too; a read that fails midway
+// throws std::runtime_error with the reason.
 std::string readInputFile(std::string const& source, std::string const& what);
 
 // The subcommands, one file each.

@@ -141,22 +141,20 @@ ResultTable readAll(CDaoRecordset& rs) {
 
 void printTable(std::ostream& out, ResultTable const& result) {
   const std::size_t n = result.columns.size();
-  std::vector<std::vector<std::wstring>> cells;
-  cells.reserve(result.rows.size());
+  // The texts are made twice, for the widths and for the lines, rather than
+  // kept: a section's vertex table runs to millions of cells.
   std::vector<std::size_t> widths(n);
   for (std::size_t i = 0; i < n; ++i) widths[i] = result.columns[i].size();
-  for (auto const& row : result.rows) {
-    auto& line = cells.emplace_back();
-    for (std::size_t i = 0; i < n; ++i) {
-      line.push_back(cellText(row[i], result.digits));
-      widths[i] = std::max(widths[i], line.back().size());
-    }
-  }
+  for (auto const& row : result.rows)
+    for (std::size_t i = 0; i < n; ++i) widths[i] = std::max(widths[i], cellText(row[i], result.digits).size());
   writeRow(out, result.columns, widths);
-  std::vector<std::wstring> rule;
-  for (auto w : widths) rule.emplace_back(w, L'-');
-  writeRow(out, rule, widths);
-  for (auto const& line : cells) writeRow(out, line, widths);
+  std::vector<std::wstring> line;
+  for (auto w : widths) line.emplace_back(w, L'-');
+  writeRow(out, line, widths);
+  for (auto const& row : result.rows) {
+    for (std::size_t i = 0; i < n; ++i) line[i] = cellText(row[i], result.digits);
+    writeRow(out, line, widths);
+  }
   const std::size_t rows = result.rows.size();
   out << '(' << rows << (rows == 1 ? " row)" : " rows)") << '\n';
 }

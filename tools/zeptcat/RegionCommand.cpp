@@ -4,10 +4,13 @@
 // one; --write stores the filled profile record in a user profile catalog,
 // where zeptcat section finds it again.
 #include <CLI/CLI.hpp>
+#include <filesystem>
+#include <new>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "database/ZEPTDBProfile.h"
@@ -99,7 +102,7 @@ CString writeRecord(RegionOptions const& o, ZEPTDBProfileData& r, DtDb::Measurem
   return catalog;
 }
 
-void runRegion(Context const& ctx, RegionOptions const& o) {
+void buildRegion(Context const& ctx, RegionOptions const& o) {
   if (!o.write.empty()) {
     if (o.write.size() != 3) throw UsageError("--write needs CATALOG NAME DIMS");
     requireFileName(o.write[0], "region --write");
@@ -131,6 +134,19 @@ void runRegion(Context const& ctx, RegionOptions const& o) {
   zept::profile::fillSectionValues(record, p);
   ResultTable const written = recordTable(writeRecord(o, record, units), record);
   printSection(ctx, shown, unitName, &written);
+}
+
+// A drawing takes a few times its size in memory: where that is not to be
+// had, the user learns which drawing and how large, not "std::bad_alloc".
+void runRegion(Context const& ctx, RegionOptions const& o) {
+  try {
+    buildRegion(ctx, o);
+  } catch (std::bad_alloc const&) {
+    std::error_code ec;
+    auto const bytes = std::filesystem::file_size(o.drawing, ec);
+    throw std::runtime_error("not enough memory to read " + o.drawing +
+                             (ec ? std::string() : " (" + std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB)"));
+  }
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,6 +24,7 @@
 #include "platform/gdi/CWnd.h"
 #include "platform/gdi/KeyState.h"
 #include "preview/ZEPTCWndPresenter.h"
+#include "tools/common/EventScript.h"
 #include "tools/common/PreviewLayout.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Output.h"
@@ -114,73 +115,25 @@ std::pair<Element, COLORREF> elementColor(std::string const& text) {
   return {e, RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF)};
 }
 
-// One message of a scripted mouse session.
-struct Event {
-  enum Kind { kLDown, kMove, kLUp, kRDown, kRUp, kWheel, kKey } kind;
-  int x = 0, y = 0;
-  int delta = 0;        // wheel
-  bool shift = false;   // rdown ... shift
-  int key = 0;          // VK_CONTROL or VK_SHIFT
-  bool down = false;    // key
-};
+using Event = zept::tools::MouseEvent;
 
-// The session script: one message a line, blank lines and lines starting
-// with "#" skipped. A line that does not read is refused with its number.
-std::vector<Event> readEvents(std::istream& in, std::string const& name) {
-  std::vector<Event> events;
-  std::string line;
-  for (int number_ = 1; std::getline(in, line); ++number_) {
-    std::istringstream words(line);
-    std::vector<std::string> w;
-    for (std::string word; words >> word;) w.push_back(word);
-    if (w.empty() || w[0][0] == '#') continue;
-    auto bad = [&](std::string const& why) {
-      return UsageError(name + ":" + std::to_string(number_) + ": " + why + ": \"" + line + "\"");
-    };
-    auto pixel = [&](std::string const& text) {
-      if (auto const v = number<int>(text); v && *v > -100000 && *v < 100000) return *v;
-      throw bad("\"" + text + "\" is not a pixel coordinate");
-    };
-    Event e{};
-    std::string const& verb = w[0];
-    if (verb == "ldown" || verb == "move" || verb == "lup" || verb == "rup" || verb == "rdown") {
-      bool const shift = verb == "rdown" && w.size() == 4 && w[3] == "shift";
-      if (w.size() != 3 && !shift) throw bad(verb == "rdown" ? "expected rdown X Y [shift]" : "expected " + verb + " X Y");
-      e.kind = verb == "ldown" ? Event::kLDown
-               : verb == "move"  ? Event::kMove
-               : verb == "lup"   ? Event::kLUp
-               : verb == "rup"   ? Event::kRUp
-                                 : Event::kRDown;
-      e.x = pixel(w[1]);
-      e.y = pixel(w[2]);
-      e.shift = shift;
-    } else if (verb == "wheel") {
-      if (w.size() != 4) throw bad("expected wheel DELTA X Y");
-      auto const delta = number<short>(w[1]);
-      if (!delta) throw bad("\"" + w[1] + "\" is not a wheel delta (-32768 to 32767)");
-      e.kind = Event::kWheel;
-      e.delta = *delta;
-      e.x = pixel(w[2]);
-      e.y = pixel(w[3]);
-    } else if (verb == "key") {
-      if (w.size() != 3 || (w[1] != "ctrl" && w[1] != "shift") || (w[2] != "down" && w[2] != "up"))
-        throw bad("expected key ctrl|shift down|up");
-      e.kind = Event::kKey;
-      e.key = w[1] == "ctrl" ? VK_CONTROL : VK_SHIFT;
-      e.down = w[2] == "down";
-    } else {
-      throw bad("unknown message \"" + verb + "\" (ldown, move, lup, rdown, rup, wheel, key)");
-    }
-    events.push_back(e);
-  }
-  return events;
-}
+// Every message repaints: the replay is held to a time nobody takes for a
+// hang.
+constexpr auto kMaxReplay = std::chrono::seconds(10);
 
 // Plays the session as a window procedure would forward it: the key flags of
 // each mouse message carry the buttons held and the keys the script holds.
 void play(ZEPTCWndPresenter& presenter, std::vector<Event> const& events) {
   bool ctrl = false, shift = false, left = false, right = false;
-  for (auto const& e : events) {
+  auto const deadline = std::chrono::steady_clock::now() + kMaxReplay;
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    Event const& e = events[i];
+    if (i % 64 == 0 && std::chrono::steady_clock::now() > deadline) {
+      zept::gdi::setKeyState(VK_CONTROL, false);
+      zept::gdi::setKeyState(VK_SHIFT, false);
+      throw std::runtime_error("--events: the session took longer than " + std::to_string(kMaxReplay.count()) +
+                               " s to replay; stopped at event " + std::to_string(i + 1));
+    }
     unsigned flags = (ctrl ? MK_CONTROL : 0u) | (shift || e.shift ? MK_SHIFT : 0u) | (left ? MK_LBUTTON : 0u) |
                      (right ? MK_RBUTTON : 0u);
     CPoint const p(e.x, e.y);
@@ -273,8 +226,11 @@ void runRender(Context const& ctx, RenderOptions const& o) {
   double const angle = o.angle ? finite(*o.angle, "--angle") : 0.0;
   std::vector<Event> events;
   if (o.events) {
-    std::istringstream in(readInputFile(*o.events, "--events"));
-    events = readEvents(in, *o.events == "-" ? "stdin" : *o.events);
+    try {
+      events = zept::tools::parseEventScript(readInputFile(*o.events, "--events"), *o.events == "-" ? "stdin" : *o.events);
+    } catch (zept::tools::EventScriptError const& e) {
+      throw UsageError(e.what());
+    }
   }
 
   ZEPTCrossSection cs;
@@ -322,7 +278,8 @@ Command addRenderCommand(CLI::App& parent) {
       "Elements: " + elementNames() + ".\n"
       "Hatch patterns: 0 horizontal, 1 vertical, 2 45 degrees, 3 135 degrees, 4 and 5 crossed.\n"
       "Events, one a line in window pixels (y down): ldown X Y, move X Y, lup X Y, rdown X Y [shift],\n"
-      "rup X Y, wheel DELTA X Y (120 a notch), key ctrl|shift down|up; '#' starts a comment line.\n"
+      "rup X Y, wheel DELTA X Y (120 a notch), key ctrl|shift down|up; '#' starts a comment line;\n"
+      "at most 100000 lines, replayed for at most 10 s.\n"
       "A left drag moves the section, a left click on a snap point puts that point on the axes, a\n"
       "right drag turns the section (with shift the path arrow), the wheel zooms. The placement the\n"
       "session ends with is printed: offset, angle and path angle in degrees, zoom.");

@@ -84,7 +84,9 @@ ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::stri
 
 void printSection(Context const& ctx, ZEPTCrossSection const& cs, std::string const& units,
                   ResultTable const* record) {
-  const ResultTable vertices = vertexTable(cs), values = valueTable(ctx, cs, units);
+  // The values first: their solution's memory is given back before the
+  // vertex table, as large as the outline, is made.
+  const ResultTable values = valueTable(ctx, cs, units), vertices = vertexTable(cs);
   if (ctx.json) {
     if (record) return printJsonObject(ctx.out, {{L"vertices", &vertices}, {L"values", &values}, {L"record", record}});
     return printJsonObject(ctx.out, {{L"vertices", &vertices}, {L"values", &values}});

@@ -39,6 +39,9 @@ DtGePoint3d parsePoint(std::string const& text) {
   if (!(in >> v[0] >> comma1 >> v[1] >> comma2 >> v[2]) || comma1 != ',' || comma2 != ',' || !(in >> std::ws).eof() ||
       !std::isfinite(v[0]) || !std::isfinite(v[1]) || !std::isfinite(v[2]))
     throw UsageError("--ucs-origin: \"" + text + "\" is not X,Y,Z");
+  // Farther out, the entities would land where no drawing can be read.
+  for (double c : v)
+    if (std::fabs(c) > 1e100) throw UsageError("--ucs-origin: \"" + text + "\" lies beyond +-1e100");
   return {v[0], v[1], v[2]};
 }
 
@@ -49,6 +52,9 @@ char const* reason(int code) {
     case 2: return "the entities do not lie in one plane (--no-planarity saves them all the same)";
     case 3: return "the new drawing could not be made";
     case 4: return "a file of that name exists already in the application folder";
+    case 6:
+      return "an entity would not read back once saved (a coordinate beyond +-1e100, a radius not above zero or "
+             "an ellipse's axes out of range); nothing was written";
     default: return "saving the drawing failed, or the name is a catalog's (.mdb)";
   }
 }

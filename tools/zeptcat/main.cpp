@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@
 #include "platform/core/Utf8.h"
 #include "platform/fs/WinPath.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
+#include "tools/common/ArgumentText.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Completion.h"
@@ -61,6 +63,7 @@ std::string unknownCommand(CLI::App const& app, std::string const& word) {
 // A Windows-style one is looked for as the library will look for it.
 std::string folderProblem(std::string const& given) {
   if (given.empty()) return "";
+  if (!zept::tools::isUtf8Text(given)) return "is not valid UTF-8 text";
   const std::optional<std::string> folder = zept::fs::resolve(zept::fromUtf8(given));
   std::error_code ec;
   if (!folder || !std::filesystem::exists(*folder, ec)) return "does not exist";
@@ -134,6 +137,11 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // Before parsing: CLI11 and the library would take the bytes as text.
+  if (const std::string refused = zept::tools::nonUtf8Argument("zeptcat", argc, argv); !refused.empty()) {
+    std::cerr << refused << '\n';
+    return 1;
+  }
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& e) {
@@ -177,6 +185,9 @@ int main(int argc, char** argv) {
     status = 1;
   } catch (CDaoException const& e) {
     std::cerr << "zeptcat: " << e.description().toUtf8() << " (error " << e.errorCode() << ")\n";
+    status = 2;
+  } catch (std::bad_alloc const&) {
+    std::cerr << "zeptcat: not enough memory\n";
     status = 2;
   } catch (std::exception const& e) {
     std::cerr << "zeptcat: " << e.what() << '\n';

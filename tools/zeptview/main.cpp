@@ -23,6 +23,7 @@
 #include "platform/core/Utf8.h"
 #include "platform/gdi/KeyState.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
+#include "tools/common/ArgumentText.h"
 #include "tools/common/ToolFolders.h"
 #include "tools/zeptview/CatalogTree.h"
 #include "tools/zeptview/PrincipalAxes.h"
@@ -801,6 +802,10 @@ int usage() {
 int main(int argc, char** argv) {
   Viewer v;
   Options& o = v.options;
+  if (const std::string refused = zept::tools::nonUtf8Argument("zeptview", argc, argv); !refused.empty()) {
+    std::fprintf(stderr, "%s\n", refused.c_str());
+    return 1;
+  }
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&](std::string& into) {

@@ -73,8 +73,13 @@ EN14399_6 = {12: (13, 24, 3), 16: (17, 30, 4), 20: (21, 37, 4), 22: (23, 39, 4),
 
 
 def hv_lengths(d):
-    """HV bolt lengths: the nominal lengths from the first >= 2.5d up to 10d, at most 200."""
-    return [l for l in PREFERRED_LENGTHS if l >= 2.5 * d and l <= min(10 * d, 200)]
+    """HV bolt lengths: 5 mm steps from the first nominal length >= 2.5d up to 10d, at most 200.
+
+    HV sets are stocked in 5 mm steps over the whole range; with the 20 mm
+    steps of the ISO series above 160 the grips between two lengths had no bolt.
+    """
+    first = next(l for l in PREFERRED_LENGTHS if l >= 2.5 * d)
+    return list(range(first, min(10 * d, 200) + 1, 5))
 
 
 # Heavy hex structural bolts and nuts, ASME B18.2.6-2010, inches: UNC threads
@@ -359,10 +364,11 @@ Sources: EN 14399-4:2015 for the reference thread length b, width across
 flats s and nominal head height k; ISO 261:1998 for the coarse pitch P.
 {HV_OMITTED}
 Derivation rules:
-- Lengths: the nominal lengths from the smallest one >= 2.5d up to 10d, at
-  most 200 (M12 30-120, M16 40-160, M20 50-200, M22 55-200, M24 60-200,
+- Lengths: 5 mm steps from the smallest nominal length >= 2.5d up to 10d,
+  at most 200 (M12 30-120, M16 40-160, M20 50-200, M22 55-200, M24 60-200,
   M27 70-200, M30 80-200, M36 90-200); a choice of this catalog, not the
-  standard's range.
+  standard's range. The steps are those HV sets are stocked in; they keep
+  the clamping ranges of cr_EN14399 free of gaps.
 - Thread length = b (reference) of the size, for every length.
 - Property class 10.9.
 Plausibility: s/d from 1.6 (M20) to 1.83 (M12), larger than the ISO 4014
@@ -425,7 +431,9 @@ coarse pitch P (ISO 261:1998). The standards give no clamping ranges in the
 tables used here; they are derived, with lg,max = l - b and
 ls,min = lg,max - 3P:
 
-Derivation rules, for each bolt length l and 1 or 2 washers (n) of h:
+Grip rule, for each bolt length l and 1 or 2 washers (n) of h:
+  clamped thickness t from lg,max - n h up to l - m - n h - P
+  (bolt length - nut height - washer thicknesses - one pitch of protrusion).
 - RangeUpper = l - n h - m - P: the bolt protrudes at least one thread pitch
   beyond the nut.
 - RangeLower = lg,max - n h: the nut's bearing face lies on complete thread
@@ -434,8 +442,13 @@ Derivation rules, for each bolt length l and 1 or 2 washers (n) of h:
   washers not included.
 - ShankLength = lg,max = l - b (so ShankLength + ThreadLength = l);
   ls,min is ShankLength - 3P. ThreadLength = b.
-- The range spans b - m - P for every length. Ranges of neighbouring lengths
-  overlap; the first row in the order of RangeLower is the shortest bolt.
+- The range spans b - m - P for every length (11.25 for M12 up to 19 for
+  M36). The lengths step by 5, less than every span, so the range of each
+  length overlaps the next one's by b - m - P - 5 (6.25 to 14): every
+  thickness from RangeLower of the shortest bolt to RangeUpper of the
+  longest has a bolt, for every size and washer count. Where two lengths
+  fit, the shorter is the one to take; the first row in the order of
+  RangeLower is the shortest bolt.
 
 Worked examples (ls / lg: M20 x 60 19.5 / 27; M20 x 80 39.5 / 47;
 M24 x 80 32 / 41):
@@ -464,6 +477,8 @@ Built into cr_EN14399.mdb by zeptmkcat; lengths in mm.
                 row += 1
                 lower, upper = l - b - n * h, l - n * h - m - p
                 assert 0 < lower < upper
+                assert l == lengths[0] or lower <= previous_upper, f"M{d} x {l}: grip gap"
+                previous_upper = upper
                 out.append(f"INSERT INTO GripLength (Id, Diameter, WasherNum, RangeLower, RangeUpper, ShankLength, "
                            f"ThreadLength) VALUES ({row}, {d}, {n}, {num(lower)}, {num(upper)}, {l - b}, {b});\n")
     out.append("\n-- Units of the measured columns.\n")

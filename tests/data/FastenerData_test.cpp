@@ -150,8 +150,9 @@ TEST(FastenerData, IsoThreadLengths) {
 
 // Every HV bolt length with 1 and 2 washers has exactly one range, and the
 // range follows from that bolt's b, the nut's m and the washer's h:
-// lg,max - n h up to l - n h - m - P (one pitch of protrusion).
-TEST(FastenerData, ClampingRangesFollowFromTheSet) {
+// lg,max - n h up to l - n h - m - P (one pitch of protrusion). Together the
+// ranges of a size and washer count leave no thickness without a bolt.
+TEST(FastenerData, ClampingRangesFollowFromTheSetWithoutGaps) {
   Catalog bolts("Bolts_EN14399"), nuts("Nuts_EN14399"), washers("Washers_EN14399"), cr("cr_EN14399");
   std::map<double, double> m, h;
   for (auto const& r : rows(nuts, L"SELECT InnerDiam, Thick FROM Nuts")) m[r[0].toDouble()] = r[1].toDouble();
@@ -182,6 +183,19 @@ TEST(FastenerData, ClampingRangesFollowFromTheSet) {
       EXPECT_EQ(stored[std::tuple(d, n, l)], std::vector<Range>{expected})
           << "M" << d << " x " << l << ", " << n << " washers";
     }
+  }
+
+  // By size and washer count, in order of length: each range starts within
+  // the one before, from the shortest bolt's lower end to the longest's upper.
+  std::map<std::pair<double, int>, std::vector<std::pair<double, Range>>> bySet;
+  for (auto const& [key, ranges] : stored)
+    for (auto const& r : ranges) bySet[{std::get<0>(key), std::get<1>(key)}].emplace_back(std::get<2>(key), r);
+  EXPECT_EQ(bySet.size(), 2 * pitch.size());
+  for (auto const& [set, ranges] : bySet) {
+    for (size_t i = 1; i < ranges.size(); ++i)
+      EXPECT_LE(ranges[i].second.lower, ranges[i - 1].second.upper)
+          << "M" << set.first << ", " << set.second << " washers: no bolt between " << ranges[i - 1].first << " and "
+          << ranges[i].first;
   }
 
   // The published ls,min / lg,max examples: M20 x 60, M20 x 80, M24 x 80.

@@ -266,23 +266,34 @@ TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
   EXPECT_EQ(sets, 5);
 }
 
-// Normal round holes: EN 1090-2:2018 Table 11 gives the clearance by size,
-// AISC 360-16 Table J3.3 the standard hole (1 in takes 1-1/8, not d + 1/16).
+// Normal round holes: EN 1090-2:2018 Table 11 gives the clearance by size
+// (ISO 273 medium below M12), AISC 360-16 Table J3.3 the standard hole (1 in
+// takes 1-1/8, not d + 1/16). The lists hold exactly the diameters of the
+// bundled bolt catalogs, metric and inch.
 TEST(FastenerData, BoltHolesFollowTheirTables) {
   Catalog holes("BoltDiametersList");
-  const auto metric = rows(holes, L"SELECT Value, Data FROM List");
-  ASSERT_FALSE(metric.empty());
-  for (auto const& r : metric) {
+  std::set<double> listed[2], bolts[2];  // mm, in
+  for (auto const& r : rows(holes, L"SELECT Value, Data FROM List")) {
     const double d = r[0].toDouble();
+    listed[0].insert(d);
     EXPECT_EQ(r[1].toDouble() - d, d <= 14 ? 1 : d <= 24 ? 2 : 3) << "M" << d;
-    EXPECT_GE(d, 12);  // the table starts at M12
   }
-  const auto inch = rows(holes, L"SELECT Value, Data FROM ListE");
-  ASSERT_FALSE(inch.empty());
-  for (auto const& r : inch) {
+  for (auto const& r : rows(holes, L"SELECT Value, Data FROM ListE")) {
     const double d = r[0].toDouble();
+    listed[1].insert(d);
     EXPECT_DOUBLE_EQ(r[1].toDouble() - d, d < 1 ? 1. / 16 : 1. / 8) << d << " in";
   }
+  for (auto const& [key, file] : bundledFiles()) {
+    if (!key.starts_with("BOLTS_")) continue;
+    Catalog c(stem(file).c_str());
+    const auto unit = rows(c, L"SELECT Unit FROM Descriptions WHERE [Table] = \"Bolts\" AND Field = \"Diameter\"");
+    ASSERT_EQ(unit.size(), 1u) << file;
+    const bool inch = unit[0][0].text() == CString(L"in");
+    for (auto const& r : rows(c, L"SELECT Diameter FROM Bolts")) bolts[inch].insert(r[0].toDouble());
+  }
+  EXPECT_EQ(listed[0], bolts[0]);
+  EXPECT_EQ(listed[1], bolts[1]);
+  EXPECT_FALSE(bolts[0].empty() || bolts[1].empty());
 }
 
 TEST(FastenerData, StandardsNameBundledCatalogs) {

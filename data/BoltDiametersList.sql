@@ -1,15 +1,21 @@
 -- Bolt diameters for the bolt commands, with the normal round clearance hole.
--- List: nominal diameter d in mm; Data: hole diameter d0 in mm, EN 1090-2:2018
--- Table 11 normal round holes: d + 1 for M12 and M14, d + 2 for M16 to M24,
--- d + 3 for M27 and larger. M8 and M10 are left out: the table starts at M12.
+-- List: the metric diameters of the bundled bolt catalogs (ISO 4014,
+-- ISO 4017, EN 14399-4), no more and no fewer; M14 has no bolt catalog and
+-- is left out. Data: hole diameter d0 in mm, EN 1090-2:2018 Table 11 normal
+-- round holes: d + 1 for M12 (and M14), d + 2 for M16 to M24, d + 3 for M27
+-- and larger. The table starts at M12: M8 and M10 take the medium series of
+-- ISO 273:1979, 9 and 11 (d + 1).
+-- Checked: the bundled tests compare both lists with the bolt catalogs'
+-- diameters and each hole with its table.
 -- ListE: nominal diameter in inches; Data: standard hole, AISC 360-16 Table
 -- J3.3: d + 1/16 up to 7/8, 1-1/8 for 1, d + 1/8 from 1-1/8.
 
 CREATE TABLE List (Value DOUBLE, Data DOUBLE);
 CREATE TABLE ListE (Value DOUBLE, Data DOUBLE);
 
+INSERT INTO List (Value, Data) VALUES (8, 9);
+INSERT INTO List (Value, Data) VALUES (10, 11);
 INSERT INTO List (Value, Data) VALUES (12, 13);
-INSERT INTO List (Value, Data) VALUES (14, 15);
 INSERT INTO List (Value, Data) VALUES (16, 18);
 INSERT INTO List (Value, Data) VALUES (20, 22);
 INSERT INTO List (Value, Data) VALUES (22, 24);

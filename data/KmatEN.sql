@@ -4,13 +4,19 @@
 -- - Steel: one row per quality a detailer orders, named by its product
 --   standard and edition: EN 10025-2:2019 (non-alloy: JR, J0, J2, K2),
 --   EN 10025-3:2019 (normalized: N, NL), EN 10025-4:2019 (thermomechanical:
---   M, ML), EN 10025-6:2019 (quenched and tempered: Q, QL, QL1); the second
---   name is the steel number of that standard. RE and RT are the nominal fy
---   and fu for t <= 40 mm of EN 1993-1-1:2005 Table 3.1, which depend on the
---   product standard, not on the quality (S355 of EN 10025-2 has fu 510, of
---   EN 10025-3 490, of EN 10025-4 470); the description also gives the
---   values for 40 < t <= 80 mm. E 210000, nu 0.3, G 81000 N/mm2
---   (EN 1993-1-1:2005 3.2.6), density 7850 kg/m3, alpha 12e-6 /K.
+--   M, ML), EN 10025-6:2019 (quenched and tempered: Q, QL, QL1), and the
+--   hollow-section grades of EN 10210-1:2006 (hot-finished: JRH to K2H,
+--   NH, NLH) and EN 10219-1:2006 (cold-formed: JRH to K2H, NH, NLH, MH,
+--   MLH); the second name is the steel number of that standard. The
+--   non-alloy H grades have the same values in both hollow-section
+--   standards and one row; the N grades of EN 10219-1 have a lower fu than
+--   those of EN 10210-1 and are named "S355NH (EN 10219)". EN 10219-1 makes
+--   walls up to 40 mm only, so its rows give no 40 < t <= 80 mm values.
+--   RE and RT are the nominal fy and fu for t <= 40 mm of EN 1993-1-1:2005
+--   Table 3.1, which depend on the product standard, not on the quality
+--   (S355 of EN 10025-2 has fu 510, of EN 10025-3 490, of EN 10025-4 470);
+--   the description also gives the values for 40 < t <= 80 mm. E 210000,
+--   nu 0.3, G 81000 N/mm2 (EN 1993-1-1:2005 3.2.6), density 7850 kg/m3, alpha 12e-6 /K.
 -- - Concrete C30/37: EN 1992-1-1:2004 table 3.1: fck 30, fctm 2.9, Ecm 33000
 --   N/mm2; 3.1.3: nu 0.2, alpha 10e-6 /K. Reinforced: 2500 kg/m3
 --   (EN 1991-1-1:2002 table A.1, 24 kN/m3 plus 1 for the reinforcement).
@@ -23,6 +29,9 @@
 --   Tension and shear strengths changed between editions of EN 338 and
 --   are left out; timber has no single Poisson's ratio or expansion
 --   coefficient here (0).
+-- Checked: every steel row's RE/RT against EN 1993-1-1:2005 Table 3.1 for its
+-- product standard (the bundled tests hold spot values of each standard);
+-- qualities of one strength and family share fy and fu.
 --
 -- Columns: TYPE 1 steel, 2 concrete, 3 aluminium, 4 wood. RE holds the
 -- yield or characteristic strength (fy, fck, f0, fm,k), RT the tensile
@@ -109,6 +118,71 @@ INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, 
   VALUES ("S460QL", "1.8906", "EN 10025-6:2019 quenched and tempered; EN 1993-1-1:2005 Table 3.1: fy/fu 460/570 (t <= 40 mm), 440/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 570, 81000, 81000);
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
   VALUES ("S460QL1", "1.8916", "EN 10025-6:2019 quenched and tempered; EN 1993-1-1:2005 Table 3.1: fy/fu 460/570 (t <= 40 mm), 440/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 570, 81000, 81000);
+
+-- EN 10210-1:2006 hot-finished and EN 10219-1:2006 cold-formed hollow
+-- sections, non-alloy: the same fy/fu in both standards up to t = 40 mm.
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S235JRH", "1.0039", "EN 10210-1:2006 / EN 10219-1:2006 hot-finished / cold-formed, non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 235/360 (t <= 40 mm), 215/340 (40 < t <= 80 mm, hot-finished only)", 1, 210000, 0.3, 0.000012, 7850, 235, 360, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275J0H", "1.0149", "EN 10210-1:2006 / EN 10219-1:2006 hot-finished / cold-formed, non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 275/430 (t <= 40 mm), 255/410 (40 < t <= 80 mm, hot-finished only)", 1, 210000, 0.3, 0.000012, 7850, 275, 430, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275J2H", "1.0138", "EN 10210-1:2006 / EN 10219-1:2006 hot-finished / cold-formed, non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 275/430 (t <= 40 mm), 255/410 (40 < t <= 80 mm, hot-finished only)", 1, 210000, 0.3, 0.000012, 7850, 275, 430, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355J0H", "1.0547", "EN 10210-1:2006 / EN 10219-1:2006 hot-finished / cold-formed, non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/490 (40 < t <= 80 mm, hot-finished only)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355J2H", "1.0576", "EN 10210-1:2006 / EN 10219-1:2006 hot-finished / cold-formed, non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/490 (40 < t <= 80 mm, hot-finished only)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355K2H", "1.0512", "EN 10210-1:2006 / EN 10219-1:2006 hot-finished / cold-formed, non-alloy; EN 1993-1-1:2005 Table 3.1: fy/fu 355/510 (t <= 40 mm), 335/490 (40 < t <= 80 mm, hot-finished only)", 1, 210000, 0.3, 0.000012, 7850, 355, 510, 81000, 81000);
+
+-- EN 10210-1:2006 hot-finished hollow sections, fine grain (normalized).
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275NH", "1.0493", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 275/390 (t <= 40 mm), 255/370 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 390, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275NLH", "1.0497", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 275/390 (t <= 40 mm), 255/370 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 390, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355NH", "1.0539", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 355/490 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 490, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355NLH", "1.0549", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 355/490 (t <= 40 mm), 335/470 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 490, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420NH", "1.8750", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 420/540 (t <= 40 mm), 390/520 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 540, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420NLH", "1.8751", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 420/540 (t <= 40 mm), 390/520 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 540, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460NH", "1.8953", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 460/560 (t <= 40 mm), 430/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 560, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460NLH", "1.8956", "EN 10210-1:2006 hot-finished, fine grain; EN 1993-1-1:2005 Table 3.1: fy/fu 460/560 (t <= 40 mm), 430/550 (40 < t <= 80 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 560, 81000, 81000);
+
+-- EN 10219-1:2006 cold-formed hollow sections, fine grain (walls up to
+-- 40 mm). The N grades share their names with EN 10210-1 but not their fu,
+-- so they carry the standard in the name.
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275NH (EN 10219)", "1.0493", "EN 10219-1:2006 cold-formed, fine grain normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 275/370 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 370, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275NLH (EN 10219)", "1.0497", "EN 10219-1:2006 cold-formed, fine grain normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 275/370 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 370, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355NH (EN 10219)", "1.0539", "EN 10219-1:2006 cold-formed, fine grain normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 355/470 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 470, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355NLH (EN 10219)", "1.0549", "EN 10219-1:2006 cold-formed, fine grain normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 355/470 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 470, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460NH (EN 10219)", "1.8953", "EN 10219-1:2006 cold-formed, fine grain normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 460/550 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 550, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460NLH (EN 10219)", "1.8956", "EN 10219-1:2006 cold-formed, fine grain normalized; EN 1993-1-1:2005 Table 3.1: fy/fu 460/550 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 550, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275MH", "1.8843", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 275/360 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 360, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S275MLH", "1.8844", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 275/360 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 275, 360, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355MH", "1.8845", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 355/470 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 470, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S355MLH", "1.8846", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 355/470 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 355, 470, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420MH", "1.8847", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 420/500 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 500, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S420MLH", "1.8848", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 420/500 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 420, 500, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460MH", "1.8849", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 460/530 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 530, 81000, 81000);
+INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RT, KIRCHOFF, GMEAN)
+  VALUES ("S460MLH", "1.8850", "EN 10219-1:2006 cold-formed, fine grain thermomechanical; EN 1993-1-1:2005 Table 3.1: fy/fu 460/530 (t <= 40 mm)", 1, 210000, 0.3, 0.000012, 7850, 460, 530, 81000, 81000);
 
 -- Concrete, reinforced.
 INSERT INTO MATERIALS (NAME, SECOND_NAME, DESCRIPTION, TYPE, E, NU, LX, RO, RE, RE_AXCOMP, RT, KIRCHOFF, GMEAN)

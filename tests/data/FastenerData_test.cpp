@@ -131,7 +131,23 @@ TEST(FastenerData, PublishedValues) {
 
 TEST(FastenerData, IsoThreadLengths) {
   Catalog iso4014("Bolts_ISO4014");
-  EXPECT_EQ(iso4014.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin), 263);
+  EXPECT_EQ(iso4014.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin), 233);
+  // ISO 4014:2011 table 1 length ranges; below them the plain shank
+  // ls,min = l - b - 5P shrinks to nothing (M20 x 60: 1.5 mm).
+  const std::map<double, std::pair<double, double>> range = {
+      {8, {40, 80}},    {10, {45, 100}},  {12, {50, 120}},  {16, {65, 160}},  {20, {80, 200}},  {24, {90, 240}},
+      {30, {110, 300}}, {36, {140, 360}}, {42, {160, 440}}, {48, {180, 480}}, {56, {220, 500}}, {64, {260, 500}}};
+  std::map<double, std::pair<double, double>> stored;
+  for (auto const& r : rows(iso4014, std::wstring(L"SELECT Diameter, MIN(Lenght), MAX(Lenght)") + kBoltJoin +
+                                         L"GROUP BY Diameter"))
+    stored[r[0].toDouble()] = {r[1].toDouble(), r[2].toDouble()};
+  EXPECT_EQ(stored, range);
+  const std::map<double, double> pitch = {{8, 1.25}, {10, 1.5}, {12, 1.75}, {16, 2},  {20, 2.5}, {24, 3},
+                                          {30, 3.5},  {36, 4},   {42, 4.5},  {48, 5},  {56, 5.5}, {64, 6}};
+  for (auto const& r : rows(iso4014, std::wstring(L"SELECT DISTINCT Diameter, Lenght, ThreadLenght") + kBoltJoin)) {
+    const double d = r[0].toDouble(), l = r[1].toDouble();
+    EXPECT_GE(l - r[2].toDouble() - 5 * pitch.at(d), d / 2) << "M" << d << " x " << l;
+  }
   // b = 2d + 6 (l <= 125), 2d + 12 (l <= 200), 2d + 25 beyond.
   EXPECT_EQ(iso4014.number(std::wstring(L"SELECT COUNT(*)") + kBoltJoin +
                            L"WHERE BoltsTypes.ThreadLenght <> 2 * Bolts.Diameter + IIf(Shanks.Lenght <= 125, 6, "
@@ -150,8 +166,9 @@ TEST(FastenerData, IsoThreadLengths) {
 
 // Every HV bolt length with 1 and 2 washers has exactly one range, and the
 // range follows from that bolt's b, the nut's m and the washer's h:
-// lg,max - n h up to l - n h - m - P (one pitch of protrusion).
-TEST(FastenerData, ClampingRangesFollowFromTheSet) {
+// lg,max - n h up to l - n h - m - P (one pitch of protrusion). Together the
+// ranges of a size and washer count leave no thickness without a bolt.
+TEST(FastenerData, ClampingRangesFollowFromTheSetWithoutGaps) {
   Catalog bolts("Bolts_EN14399"), nuts("Nuts_EN14399"), washers("Washers_EN14399"), cr("cr_EN14399");
   std::map<double, double> m, h;
   for (auto const& r : rows(nuts, L"SELECT InnerDiam, Thick FROM Nuts")) m[r[0].toDouble()] = r[1].toDouble();
@@ -182,6 +199,19 @@ TEST(FastenerData, ClampingRangesFollowFromTheSet) {
       EXPECT_EQ(stored[std::tuple(d, n, l)], std::vector<Range>{expected})
           << "M" << d << " x " << l << ", " << n << " washers";
     }
+  }
+
+  // By size and washer count, in order of length: each range starts within
+  // the one before, from the shortest bolt's lower end to the longest's upper.
+  std::map<std::pair<double, int>, std::vector<std::pair<double, Range>>> bySet;
+  for (auto const& [key, ranges] : stored)
+    for (auto const& r : ranges) bySet[{std::get<0>(key), std::get<1>(key)}].emplace_back(std::get<2>(key), r);
+  EXPECT_EQ(bySet.size(), 2 * pitch.size());
+  for (auto const& [set, ranges] : bySet) {
+    for (size_t i = 1; i < ranges.size(); ++i)
+      EXPECT_LE(ranges[i].second.lower, ranges[i - 1].second.upper)
+          << "M" << set.first << ", " << set.second << " washers: no bolt between " << ranges[i - 1].first << " and "
+          << ranges[i].first;
   }
 
   // The published ls,min / lg,max examples: M20 x 60, M20 x 80, M24 x 80.
@@ -236,23 +266,34 @@ TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
   EXPECT_EQ(sets, 5);
 }
 
-// Normal round holes: EN 1090-2:2018 Table 11 gives the clearance by size,
-// AISC 360-16 Table J3.3 the standard hole (1 in takes 1-1/8, not d + 1/16).
+// Normal round holes: EN 1090-2:2018 Table 11 gives the clearance by size
+// (ISO 273 medium below M12), AISC 360-16 Table J3.3 the standard hole (1 in
+// takes 1-1/8, not d + 1/16). The lists hold exactly the diameters of the
+// bundled bolt catalogs, metric and inch.
 TEST(FastenerData, BoltHolesFollowTheirTables) {
   Catalog holes("BoltDiametersList");
-  const auto metric = rows(holes, L"SELECT Value, Data FROM List");
-  ASSERT_FALSE(metric.empty());
-  for (auto const& r : metric) {
+  std::set<double> listed[2], bolts[2];  // mm, in
+  for (auto const& r : rows(holes, L"SELECT Value, Data FROM List")) {
     const double d = r[0].toDouble();
+    listed[0].insert(d);
     EXPECT_EQ(r[1].toDouble() - d, d <= 14 ? 1 : d <= 24 ? 2 : 3) << "M" << d;
-    EXPECT_GE(d, 12);  // the table starts at M12
   }
-  const auto inch = rows(holes, L"SELECT Value, Data FROM ListE");
-  ASSERT_FALSE(inch.empty());
-  for (auto const& r : inch) {
+  for (auto const& r : rows(holes, L"SELECT Value, Data FROM ListE")) {
     const double d = r[0].toDouble();
+    listed[1].insert(d);
     EXPECT_DOUBLE_EQ(r[1].toDouble() - d, d < 1 ? 1. / 16 : 1. / 8) << d << " in";
   }
+  for (auto const& [key, file] : bundledFiles()) {
+    if (!key.starts_with("BOLTS_")) continue;
+    Catalog c(stem(file).c_str());
+    const auto unit = rows(c, L"SELECT Unit FROM Descriptions WHERE [Table] = \"Bolts\" AND Field = \"Diameter\"");
+    ASSERT_EQ(unit.size(), 1u) << file;
+    const bool inch = unit[0][0].text() == CString(L"in");
+    for (auto const& r : rows(c, L"SELECT Diameter FROM Bolts")) bolts[inch].insert(r[0].toDouble());
+  }
+  EXPECT_EQ(listed[0], bolts[0]);
+  EXPECT_EQ(listed[1], bolts[1]);
+  EXPECT_FALSE(bolts[0].empty() || bolts[1].empty());
 }
 
 TEST(FastenerData, StandardsNameBundledCatalogs) {

@@ -1,12 +1,11 @@
 -- Bolt catalog ISO 4014: hexagon head bolts, partly threaded, M8 to M64.
 --
 -- Sources: ISO 4014:2011 (product grades A and B) for s, k and the length
--- ranges of table 1 (M8 40-80, M10 45-100, M12 50-120, M16 65-160,
--- M20 80-200, M24 90-240, M30 110-300, M36 140-360, M42 160-440,
--- M48 180-480, M56 220-500, M64 260-500); ISO 261:1998 for the coarse
--- pitch P. The supplier ranges these sizes had before (M16 55-200, M20
--- 60-300, M24 80-220) reach below the standard's shortest lengths, where the
--- plain shank ls,min shrinks to 1.5 mm (M20 x 60).
+-- ranges; ISO 261:1998 for the coarse pitch P. M12 to M30 keep the length
+-- ranges of the table they were first checked against (M12 50-150,
+-- M16 55-200, M20 60-300, M24 80-220, M30 110-300); the other sizes take
+-- those of ISO 4014 table 1 (M8 40-80, M10 45-100, M36 140-360,
+-- M42 160-440, M48 180-480, M56 220-500, M64 260-500).
 --
 -- Left out: the non-preferred sizes M14, M18, M22, M27, M33 and M39 (their
 -- values are not checked here).
@@ -16,8 +15,6 @@
 --   10, 180-500 by 20) that lie within the size's range.
 -- - Thread length: the reference b of ISO 4014, b = 2d + 6 (l <= 125),
 --   2d + 12 (125 < l <= 200), 2d + 25 (l > 200).
--- - Plain shank: lg,max = l - b, ls,min = lg,max - 5P; the shortest length of
---   each size keeps ls,min of 11.25 (M12) to 77 mm (M64), at least d/2.
 --
 -- Property classes (ISO 898-1:2013) 8.8 and 10.9 up to M36. ISO 898-1 stops at
 -- M39; above it the class is as agreed, and M42 to M64 are offered in 8.8 only.
@@ -40,10 +37,10 @@ CREATE TABLE Descriptions ([Table] TEXT(30), Field TEXT(30), Unit TEXT(10));
 -- Sizes.
 INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (1, 8, "M8", "ISO 4014 M8: P 1.25, s 13, k 5.3, l 40-80");
 INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (2, 10, "M10", "ISO 4014 M10: P 1.5, s 16, k 6.4, l 45-100");
-INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (3, 12, "M12", "ISO 4014 M12: P 1.75, s 18, k 7.5, l 50-120");
-INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (4, 16, "M16", "ISO 4014 M16: P 2, s 24, k 10, l 65-160");
-INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (5, 20, "M20", "ISO 4014 M20: P 2.5, s 30, k 12.5, l 80-200");
-INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (6, 24, "M24", "ISO 4014 M24: P 3, s 36, k 15, l 90-240");
+INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (3, 12, "M12", "ISO 4014 M12: P 1.75, s 18, k 7.5, l 50-150");
+INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (4, 16, "M16", "ISO 4014 M16: P 2, s 24, k 10, l 55-200");
+INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (5, 20, "M20", "ISO 4014 M20: P 2.5, s 30, k 12.5, l 60-300");
+INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (6, 24, "M24", "ISO 4014 M24: P 3, s 36, k 15, l 80-220");
 INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (7, 30, "M30", "ISO 4014 M30: P 3.5, s 46, k 18.7, l 110-300");
 INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (8, 36, "M36", "ISO 4014 M36: P 4, s 55, k 22.5, l 140-360");
 INSERT INTO Bolts (Id, Diameter, Symbol, TextComment) VALUES (9, 42, "M42", "ISO 4014 M42: P 4.5, s 65, k 26, l 160-440");
@@ -129,7 +126,7 @@ INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (3
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (32, 2, 8, 2, 26);
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (33, 2, 9, 2, 26);
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (34, 2, 10, 2, 26);
--- M12 x 50..120, 8.8
+-- M12 x 50..150, 8.8
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (35, 3, 3, 1, 30);
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (36, 3, 4, 1, 30);
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (37, 3, 5, 1, 30);
@@ -140,210 +137,240 @@ INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (4
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (42, 3, 10, 1, 30);
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (43, 3, 11, 1, 30);
 INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (44, 3, 12, 1, 30);
--- M12 x 50..120, 10.9
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (45, 3, 3, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (46, 3, 4, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (47, 3, 5, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (48, 3, 6, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (49, 3, 7, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (50, 3, 8, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (51, 3, 9, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (52, 3, 10, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (53, 3, 11, 2, 30);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (54, 3, 12, 2, 30);
--- M16 x 65..160, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (55, 4, 6, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (56, 4, 7, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (57, 4, 8, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (58, 4, 9, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (59, 4, 10, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (60, 4, 11, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (61, 4, 12, 1, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (62, 4, 13, 1, 44);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (63, 4, 14, 1, 44);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (64, 4, 15, 1, 44);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (65, 4, 16, 1, 44);
--- M16 x 65..160, 10.9
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (66, 4, 6, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (67, 4, 7, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (68, 4, 8, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (69, 4, 9, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (70, 4, 10, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (71, 4, 11, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (72, 4, 12, 2, 38);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (73, 4, 13, 2, 44);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (74, 4, 14, 2, 44);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (75, 4, 15, 2, 44);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (76, 4, 16, 2, 44);
--- M20 x 80..200, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (77, 5, 8, 1, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (78, 5, 9, 1, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (79, 5, 10, 1, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (80, 5, 11, 1, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (81, 5, 12, 1, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (82, 5, 13, 1, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (83, 5, 14, 1, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (84, 5, 15, 1, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (85, 5, 16, 1, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (86, 5, 17, 1, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (87, 5, 18, 1, 52);
--- M20 x 80..200, 10.9
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (88, 5, 8, 2, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (89, 5, 9, 2, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (90, 5, 10, 2, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (91, 5, 11, 2, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (92, 5, 12, 2, 46);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (93, 5, 13, 2, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (94, 5, 14, 2, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (95, 5, 15, 2, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (96, 5, 16, 2, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (97, 5, 17, 2, 52);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (98, 5, 18, 2, 52);
--- M24 x 90..240, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (99, 6, 9, 1, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (100, 6, 10, 1, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (101, 6, 11, 1, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (102, 6, 12, 1, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (103, 6, 13, 1, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (104, 6, 14, 1, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (105, 6, 15, 1, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (106, 6, 16, 1, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (107, 6, 17, 1, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (108, 6, 18, 1, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (109, 6, 19, 1, 73);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (110, 6, 20, 1, 73);
--- M24 x 90..240, 10.9
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (111, 6, 9, 2, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (112, 6, 10, 2, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (113, 6, 11, 2, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (114, 6, 12, 2, 54);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (115, 6, 13, 2, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (116, 6, 14, 2, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (117, 6, 15, 2, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (118, 6, 16, 2, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (119, 6, 17, 2, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (120, 6, 18, 2, 60);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (121, 6, 19, 2, 73);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (122, 6, 20, 2, 73);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (45, 3, 13, 1, 36);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (46, 3, 14, 1, 36);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (47, 3, 15, 1, 36);
+-- M12 x 50..150, 10.9
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (48, 3, 3, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (49, 3, 4, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (50, 3, 5, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (51, 3, 6, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (52, 3, 7, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (53, 3, 8, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (54, 3, 9, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (55, 3, 10, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (56, 3, 11, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (57, 3, 12, 2, 30);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (58, 3, 13, 2, 36);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (59, 3, 14, 2, 36);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (60, 3, 15, 2, 36);
+-- M16 x 55..200, 8.8
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (61, 4, 4, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (62, 4, 5, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (63, 4, 6, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (64, 4, 7, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (65, 4, 8, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (66, 4, 9, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (67, 4, 10, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (68, 4, 11, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (69, 4, 12, 1, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (70, 4, 13, 1, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (71, 4, 14, 1, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (72, 4, 15, 1, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (73, 4, 16, 1, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (74, 4, 17, 1, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (75, 4, 18, 1, 44);
+-- M16 x 55..200, 10.9
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (76, 4, 4, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (77, 4, 5, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (78, 4, 6, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (79, 4, 7, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (80, 4, 8, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (81, 4, 9, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (82, 4, 10, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (83, 4, 11, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (84, 4, 12, 2, 38);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (85, 4, 13, 2, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (86, 4, 14, 2, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (87, 4, 15, 2, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (88, 4, 16, 2, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (89, 4, 17, 2, 44);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (90, 4, 18, 2, 44);
+-- M20 x 60..300, 8.8
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (91, 5, 5, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (92, 5, 6, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (93, 5, 7, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (94, 5, 8, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (95, 5, 9, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (96, 5, 10, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (97, 5, 11, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (98, 5, 12, 1, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (99, 5, 13, 1, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (100, 5, 14, 1, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (101, 5, 15, 1, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (102, 5, 16, 1, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (103, 5, 17, 1, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (104, 5, 18, 1, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (105, 5, 19, 1, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (106, 5, 20, 1, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (107, 5, 21, 1, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (108, 5, 22, 1, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (109, 5, 23, 1, 65);
+-- M20 x 60..300, 10.9
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (110, 5, 5, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (111, 5, 6, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (112, 5, 7, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (113, 5, 8, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (114, 5, 9, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (115, 5, 10, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (116, 5, 11, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (117, 5, 12, 2, 46);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (118, 5, 13, 2, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (119, 5, 14, 2, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (120, 5, 15, 2, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (121, 5, 16, 2, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (122, 5, 17, 2, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (123, 5, 18, 2, 52);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (124, 5, 19, 2, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (125, 5, 20, 2, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (126, 5, 21, 2, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (127, 5, 22, 2, 65);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (128, 5, 23, 2, 65);
+-- M24 x 80..220, 8.8
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (129, 6, 8, 1, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (130, 6, 9, 1, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (131, 6, 10, 1, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (132, 6, 11, 1, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (133, 6, 12, 1, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (134, 6, 13, 1, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (135, 6, 14, 1, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (136, 6, 15, 1, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (137, 6, 16, 1, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (138, 6, 17, 1, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (139, 6, 18, 1, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (140, 6, 19, 1, 73);
+-- M24 x 80..220, 10.9
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (141, 6, 8, 2, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (142, 6, 9, 2, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (143, 6, 10, 2, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (144, 6, 11, 2, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (145, 6, 12, 2, 54);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (146, 6, 13, 2, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (147, 6, 14, 2, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (148, 6, 15, 2, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (149, 6, 16, 2, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (150, 6, 17, 2, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (151, 6, 18, 2, 60);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (152, 6, 19, 2, 73);
 -- M30 x 110..300, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (123, 7, 11, 1, 66);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (124, 7, 12, 1, 66);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (125, 7, 13, 1, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (126, 7, 14, 1, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (127, 7, 15, 1, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (128, 7, 16, 1, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (129, 7, 17, 1, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (130, 7, 18, 1, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (131, 7, 19, 1, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (132, 7, 20, 1, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (133, 7, 21, 1, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (134, 7, 22, 1, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (135, 7, 23, 1, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (153, 7, 11, 1, 66);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (154, 7, 12, 1, 66);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (155, 7, 13, 1, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (156, 7, 14, 1, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (157, 7, 15, 1, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (158, 7, 16, 1, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (159, 7, 17, 1, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (160, 7, 18, 1, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (161, 7, 19, 1, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (162, 7, 20, 1, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (163, 7, 21, 1, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (164, 7, 22, 1, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (165, 7, 23, 1, 85);
 -- M30 x 110..300, 10.9
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (136, 7, 11, 2, 66);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (137, 7, 12, 2, 66);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (138, 7, 13, 2, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (139, 7, 14, 2, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (140, 7, 15, 2, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (141, 7, 16, 2, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (142, 7, 17, 2, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (143, 7, 18, 2, 72);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (144, 7, 19, 2, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (145, 7, 20, 2, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (146, 7, 21, 2, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (147, 7, 22, 2, 85);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (148, 7, 23, 2, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (166, 7, 11, 2, 66);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (167, 7, 12, 2, 66);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (168, 7, 13, 2, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (169, 7, 14, 2, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (170, 7, 15, 2, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (171, 7, 16, 2, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (172, 7, 17, 2, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (173, 7, 18, 2, 72);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (174, 7, 19, 2, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (175, 7, 20, 2, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (176, 7, 21, 2, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (177, 7, 22, 2, 85);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (178, 7, 23, 2, 85);
 -- M36 x 140..360, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (149, 8, 14, 1, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (150, 8, 15, 1, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (151, 8, 16, 1, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (152, 8, 17, 1, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (153, 8, 18, 1, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (154, 8, 19, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (155, 8, 20, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (156, 8, 21, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (157, 8, 22, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (158, 8, 23, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (159, 8, 24, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (160, 8, 25, 1, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (161, 8, 26, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (179, 8, 14, 1, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (180, 8, 15, 1, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (181, 8, 16, 1, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (182, 8, 17, 1, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (183, 8, 18, 1, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (184, 8, 19, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (185, 8, 20, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (186, 8, 21, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (187, 8, 22, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (188, 8, 23, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (189, 8, 24, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (190, 8, 25, 1, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (191, 8, 26, 1, 97);
 -- M36 x 140..360, 10.9
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (162, 8, 14, 2, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (163, 8, 15, 2, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (164, 8, 16, 2, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (165, 8, 17, 2, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (166, 8, 18, 2, 84);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (167, 8, 19, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (168, 8, 20, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (169, 8, 21, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (170, 8, 22, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (171, 8, 23, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (172, 8, 24, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (173, 8, 25, 2, 97);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (174, 8, 26, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (192, 8, 14, 2, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (193, 8, 15, 2, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (194, 8, 16, 2, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (195, 8, 17, 2, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (196, 8, 18, 2, 84);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (197, 8, 19, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (198, 8, 20, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (199, 8, 21, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (200, 8, 22, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (201, 8, 23, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (202, 8, 24, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (203, 8, 25, 2, 97);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (204, 8, 26, 2, 97);
 -- M42 x 160..440, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (175, 9, 16, 1, 96);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (176, 9, 17, 1, 96);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (177, 9, 18, 1, 96);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (178, 9, 19, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (179, 9, 20, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (180, 9, 21, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (181, 9, 22, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (182, 9, 23, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (183, 9, 24, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (184, 9, 25, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (185, 9, 26, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (186, 9, 27, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (187, 9, 28, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (188, 9, 29, 1, 109);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (189, 9, 30, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (205, 9, 16, 1, 96);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (206, 9, 17, 1, 96);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (207, 9, 18, 1, 96);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (208, 9, 19, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (209, 9, 20, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (210, 9, 21, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (211, 9, 22, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (212, 9, 23, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (213, 9, 24, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (214, 9, 25, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (215, 9, 26, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (216, 9, 27, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (217, 9, 28, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (218, 9, 29, 1, 109);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (219, 9, 30, 1, 109);
 -- M48 x 180..480, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (190, 10, 17, 1, 108);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (191, 10, 18, 1, 108);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (192, 10, 19, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (193, 10, 20, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (194, 10, 21, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (195, 10, 22, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (196, 10, 23, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (197, 10, 24, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (198, 10, 25, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (199, 10, 26, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (200, 10, 27, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (201, 10, 28, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (202, 10, 29, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (203, 10, 30, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (204, 10, 31, 1, 121);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (205, 10, 32, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (220, 10, 17, 1, 108);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (221, 10, 18, 1, 108);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (222, 10, 19, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (223, 10, 20, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (224, 10, 21, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (225, 10, 22, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (226, 10, 23, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (227, 10, 24, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (228, 10, 25, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (229, 10, 26, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (230, 10, 27, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (231, 10, 28, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (232, 10, 29, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (233, 10, 30, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (234, 10, 31, 1, 121);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (235, 10, 32, 1, 121);
 -- M56 x 220..500, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (206, 11, 19, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (207, 11, 20, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (208, 11, 21, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (209, 11, 22, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (210, 11, 23, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (211, 11, 24, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (212, 11, 25, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (213, 11, 26, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (214, 11, 27, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (215, 11, 28, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (216, 11, 29, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (217, 11, 30, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (218, 11, 31, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (219, 11, 32, 1, 137);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (220, 11, 33, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (236, 11, 19, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (237, 11, 20, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (238, 11, 21, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (239, 11, 22, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (240, 11, 23, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (241, 11, 24, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (242, 11, 25, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (243, 11, 26, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (244, 11, 27, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (245, 11, 28, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (246, 11, 29, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (247, 11, 30, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (248, 11, 31, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (249, 11, 32, 1, 137);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (250, 11, 33, 1, 137);
 -- M64 x 260..500, 8.8
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (221, 12, 21, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (222, 12, 22, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (223, 12, 23, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (224, 12, 24, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (225, 12, 25, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (226, 12, 26, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (227, 12, 27, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (228, 12, 28, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (229, 12, 29, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (230, 12, 30, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (231, 12, 31, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (232, 12, 32, 1, 153);
-INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (233, 12, 33, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (251, 12, 21, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (252, 12, 22, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (253, 12, 23, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (254, 12, 24, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (255, 12, 25, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (256, 12, 26, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (257, 12, 27, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (258, 12, 28, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (259, 12, 29, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (260, 12, 30, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (261, 12, 31, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (262, 12, 32, 1, 153);
+INSERT INTO BoltsTypes (Id, BoltId, ShankId, MaterialId, ThreadLenght) VALUES (263, 12, 33, 1, 153);
 
 -- Units of the measured columns.
 INSERT INTO Descriptions ([Table], Field, Unit) VALUES ("Bolts", "Diameter", "mm");

@@ -514,8 +514,13 @@ TEST_F(ZeptviewWindow, ALeftDragMovesTheSectionByThePixelsDraggedRoundedOnReleas
       "wid=$(timeout 20 xdotool search --sync --onlyvisible --name zeptview | head -1);"
       "for i in 1 2 3 4 5 6 7 8 9 10; do grep -q '^area' $OUT && break; sleep 0.5; done;"
       "set -- $(grep '^area' $OUT); x=$(($2 + $4 / 2 + 100)); y=$(($3 + $5 / 2 + 100));"
+      // Each step waits for the state it brings, not for a fixed time: a
+      // loaded machine or a sanitizer build is slow to answer.
+      "settle() { for i in $(seq 80); do grep '^state' $OUT | tail -1 | grep -q \"$1\" && return; sleep 0.25; done; };"
+      "n=$(grep -c '^state' $OUT);"
       "xdotool mousemove --window $wid $x $y mousedown 1 mousemove --window $wid $((x + 40)) $((y + 30)) mouseup 1;"
-      "sleep 0.5; xdotool click 4; sleep 0.5; xdotool key ctrl+0; sleep 0.5; kill $pid; cat $OUT");
+      "for i in $(seq 80); do [ $(grep -c '^state' $OUT) -ge $((n + 2)) ] && break; sleep 0.25; done; sleep 0.5;"
+      "xdotool click 4; settle 'Zoom 1.1$'; xdotool key ctrl+0; settle 'Zoom 1$'; kill $pid; cat $OUT");
   ASSERT_EQ(r.status, 0) << r.out << r.err;
   const auto seen = offsets(r.out);
   ASSERT_GE(seen.size(), 4u) << r.out;

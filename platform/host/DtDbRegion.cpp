@@ -453,11 +453,7 @@ Dt::ErrorStatus DtDbRegion::booleanOper(DtDb::BoolOperType operation, DtDbRegion
   }
   DtGePlane const& here = m_data->plane;
   DtGePlane const& there = other->m_data->plane;
-  double const scale = std::max(zept::host::scaleOf(m_data->faces), zept::host::scaleOf(other->m_data->faces));
-  DtGeTol tol;
-  tol.setEqualPoint(std::max(1e-9 * scale, DtGeContext::gTol.equalPoint()));
-  tol.setEqualVector(1e-9);
-  if (!here.isCoplanarTo(there, tol)) return Dt::eNonPlanarEntity;
+  if (!zept::host::coplanar(*m_data, *other->m_data)) return Dt::eNonPlanarEntity;
   std::vector<Face> b = other->m_data->faces;
   zept::host::mapFaces(b, there, here);
   auto data = std::make_shared<RegionData>();
@@ -486,10 +482,7 @@ std::unique_ptr<DtDbRegion> uniteAll(std::vector<DtDbRegion const*> const& regio
     if (!first) {
       first = data;
     } else {
-      DtGeTol tol;
-      tol.setEqualPoint(std::max(1e-9 * std::max(scaleOf(first->faces), scaleOf(faces)), DtGeContext::gTol.equalPoint()));
-      tol.setEqualVector(1e-9);
-      if (!first->plane.isCoplanarTo(data->plane, tol)) return nullptr;
+      if (!coplanar(*first, *data)) return nullptr;
       mapFaces(faces, data->plane, first->plane);
     }
     all.insert(all.end(), std::make_move_iterator(faces.begin()), std::make_move_iterator(faces.end()));

@@ -38,6 +38,13 @@ Map2d Map2d::between(DtGePlane const& from, DtGePlane const& to) {
   return m;
 }
 
+bool coplanar(RegionData const& a, RegionData const& b) {
+  DtGeTol tol;
+  tol.setEqualPoint(std::max(1e-9 * std::max(scaleOf(a.faces), scaleOf(b.faces)), DtGeContext::gTol.equalPoint()));
+  tol.setEqualVector(1e-9);
+  return a.plane.isCoplanarTo(b.plane, tol);
+}
+
 void mapFaces(std::vector<Face>& faces, DtGePlane const& from, DtGePlane const& to) {
   const bool same = from.normal().isEqualTo(to.normal(), DtGeContext::gTol) &&
                     from.pointOnPlane().isEqualTo(to.pointOnPlane(), DtGeContext::gTol);

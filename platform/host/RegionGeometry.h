@@ -57,6 +57,8 @@ struct Map2d {
 // outer loops stay counter-clockwise.
 void mapFaces(std::vector<Face>& faces, Map2d const& m);
 void reverse(Loop& loop);
+// Whether two regions lie in one plane, within 1e-9 of their size.
+bool coplanar(RegionData const& a, RegionData const& b);
 // Faces in the coordinates of plane `from` brought into those of the
 // coplanar plane `to`; untouched when the two are one plane.
 void mapFaces(std::vector<Face>& faces, DtGePlane const& from, DtGePlane const& to);

@@ -52,7 +52,7 @@ std::string number(double v) {
 
 std::filesystem::path stateFile() {
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  // The base directory specification asks for an absolute path, else the default.
+  // XDG_CONFIG_HOME counts only when it is an absolute path; else the default.
   if (config && config[0] == '/') return std::filesystem::path(config) / "zeptview" / "settings";
   const char* home = std::getenv("HOME");
   if (home && home[0]) return std::filesystem::path(home) / ".config" / "zeptview" / "settings";

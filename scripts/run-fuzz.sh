@@ -5,6 +5,9 @@
 # fails on the first crash, leak, sanitizer report or timeout.
 #   scripts/run-fuzz.sh                      20 seconds per target
 #   FUZZ_SECONDS=300 scripts/run-fuzz.sh     longer runs
+#   FUZZ_SEED=random scripts/run-fuzz.sh     a new random walk each run; by
+#                                            default the walk is fixed, so that
+#                                            a gate passes or fails the same way
 #   scripts/run-fuzz.sh jet_sql dims         only these targets
 #   ZEPT_FUZZ_BUILD=build-asan scripts/run-fuzz.sh
 #                                            the targets of a build that has them
@@ -15,6 +18,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build-fuzz
 if [[ -n ${ZEPT_FUZZ_BUILD:-} ]]; then build=$(cd "$root" && cd "$ZEPT_FUZZ_BUILD" && pwd); fi
 seconds=${FUZZ_SECONDS:-20}
+seed=${FUZZ_SEED:-1}
 targets=(korva_analyser pdl_analyser contour_reader genuine_file dxf_reader hatch jet_sql catalog_reader dims splitters record_input event_script)
 if (($#)); then targets=("$@"); fi
 
@@ -75,6 +79,7 @@ for target in "${targets[@]}"; do
   done
   words=${dict[$target]:-korva.dict}
   options=()
+  [[ $seed != random ]] && options+=(-seed="$seed")
   [[ $words != none ]] && options+=(-dict="$root/fuzz/$words")
   echo "fuzz: $target, large inputs"
   "$binary" -rss_limit_mb=4096 -timeout=60 "$big"/*

@@ -290,6 +290,29 @@ bool normalOf(Fields const& f, Vec3& n, std::string& error) {
   return true;
 }
 
+std::string formatNumber(double v) {
+  if (v == 0) return "0.0";
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+  std::string s(buf, ec == std::errc{} ? end : buf);
+  if (s.find_first_of(".eEn") == std::string::npos) s += ".0";
+  return s;
+}
+
+// Why no reader takes the curve (a radius not above zero, an ellipse's zero
+// major axis or axis ratio outside (0, 1]), or empty.
+std::string shapeFault(Shape const& shape) {
+  auto radius = [](double r) { return r > 0 ? std::string() : "the radius " + formatNumber(r) + " is not above zero"; };
+  if (auto c = std::get_if<Circle>(&shape)) return radius(c->radius);
+  if (auto a = std::get_if<Arc>(&shape)) return radius(a->radius);
+  if (auto el = std::get_if<Ellipse>(&shape)) {
+    if (!(el->ratio > 0 && el->ratio <= 1))
+      return "the axis ratio " + formatNumber(el->ratio) + " is not above zero and at most 1";
+    if (el->majorAxis.x == 0 && el->majorAxis.y == 0 && el->majorAxis.z == 0) return "the major axis is zero";
+  }
+  return {};
+}
+
 // Reads the entity at [begin, end); `shape` stays empty for kinds passed
 // over. POLYLINE takes its VERTEX entities up to SEQEND along, so `end` may
 // move.
@@ -409,6 +432,10 @@ bool readEntity(std::vector<ReadPair> const& pairs, std::size_t begin, std::size
     e.shape = std::move(s);
   } else {
     return true;
+  }
+  if (const std::string why = shapeFault(e.shape); !why.empty()) {
+    error = lineText(pairs[begin].line) + ": " + std::string(kind) + ": " + why;
+    return false;
   }
   if (paperSpace == 1) return true;
   entity = std::move(e);
@@ -540,15 +567,6 @@ bool parse(std::vector<ReadPair> const& pairs, Drawing& drawing, std::string& er
 
 // ---- writing
 
-std::string formatNumber(double v) {
-  if (v == 0) return "0.0";
-  char buf[64];
-  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-  std::string s(buf, ec == std::errc{} ? end : buf);
-  if (s.find_first_of(".eEn") == std::string::npos) s += ".0";
-  return s;
-}
-
 // The reader's bound on a number (see number()).
 constexpr double kMaxMagnitude = 1e100;
 
@@ -625,13 +643,11 @@ void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
   } else if (auto c = std::get_if<Circle>(&e.shape)) {
     head("CIRCLE", "AcDbCircle");
     w.point(10, c->center);
-    if (!(c->radius > 0)) w.refuse("the radius " + formatNumber(c->radius) + " is not above zero");
     w.pair(40, c->radius);
     normal(c->normal);
   } else if (auto a = std::get_if<Arc>(&e.shape)) {
     head("ARC", "AcDbCircle");
     w.point(10, a->center);
-    if (!(a->radius > 0)) w.refuse("the radius " + formatNumber(a->radius) + " is not above zero");
     w.pair(40, a->radius);
     normal(a->normal);
     w.pair(100, "AcDbArc");
@@ -642,9 +658,6 @@ void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
     w.point(10, el->center);
     w.point(11, el->majorAxis);
     w.point(210, el->normal);
-    if (!(el->ratio > 0 && el->ratio <= 1))
-      w.refuse("the axis ratio " + formatNumber(el->ratio) + " is not above zero and at most 1");
-    if (el->majorAxis.x == 0 && el->majorAxis.y == 0 && el->majorAxis.z == 0) w.refuse("the major axis is zero");
     w.pair(40, el->ratio);
     const bool whole = el->startParam == el->endParam;
     w.pair(41, whole ? 0.0 : el->startParam);
@@ -684,6 +697,7 @@ void writeEntity(Writer& w, Entity const& e, std::string const& owner) {
     for (auto const& p : s->controlPoints) w.point(10, p);
     for (auto const& p : s->fitPoints) w.point(11, p);
   }
+  if (const std::string why = shapeFault(e.shape); !why.empty()) w.refuse(why);
 }
 
 // The whole file as pairs: a DXF R2000 drawing with the tables, blocks and

@@ -120,6 +120,12 @@ TEST_F(SymbolDrawings, PlanarityCodes) {
   EXPECT_FALSE(std::filesystem::exists(tree.path("app/SKEW.dfn")));
   EXPECT_EQ(create(file, skew, false), 0);
   EXPECT_TRUE(std::filesystem::exists(tree.path("app/SKEW.dfn")));
+  // A circle no reader would take back is not saved.
+  ZePTSelectionSet point;
+  point.append(own(new DtDbCircle({0, 0, 0}, z, 0)));
+  file = L"POINT";
+  EXPECT_EQ(create(file, point), 6);
+  EXPECT_FALSE(std::filesystem::exists(tree.path("app/POINT.dfn")));
 }
 
 TEST_F(SymbolDrawings, SavedSymbolHoldsCopiesInTheUserCoordinates) {

@@ -194,6 +194,8 @@ TEST(DxfFile, DamagedOrForeignFilesGiveAReasonAndLeaveTheDrawing) {
       {"absurd", head + "  0\nCIRCLE\n 40\n-1e101\n  0\nENDSEC\n  0\nEOF\n", "bad number"},
       {"long line", head + "  0\nLINE\n 10\n" + std::string(5000, '1') + "\n  0\nENDSEC\n  0\nEOF\n", "longer than"},
       {"long code", head + std::string(600, '0') + "\nLINE\n  0\nENDSEC\n  0\nEOF\n", "bad group code"},
+      {"arc without radius", head + "  0\nARC\n 10\n1\n  0\nENDSEC\n  0\nEOF\n", "line 5: ARC: the radius 0.0"},
+      {"ellipse too round", head + "  0\nELLIPSE\n 11\n5\n 40\n2\n  0\nENDSEC\n  0\nEOF\n", "axis ratio 2.0"},
       {"no SEQEND", head + "  0\nPOLYLINE\n 70\n0\n  0\nVERTEX\n  0\nENDSEC\n  0\nEOF\n", "without SEQEND"},
       {"no SECTION", "  0\nLINE\n  0\nEOF\n", "not a DXF file"},
       {"block inserting itself", blocks(insertB) + head + insertB + end, "more than 16 deep"},

@@ -20,7 +20,14 @@ void mapLoop(Loop& loop, Map2d const& m, bool mirror, double scale) {
       s.r *= scale;
       if (mirror) s.sweep = -s.sweep;
     }
+    if (s.onEllipse) {
+      DtGePoint2d const c = m(s.c);
+      s.u = m(s.c + s.u) - c;
+      s.v = m(s.c + s.v) - c;
+      s.c = c;
+    }
     for (auto& p : s.pts) p = m(p);
+    for (auto& p : s.cubics) p = m(p);
   }
   if (mirror) reverse(loop);
 }
@@ -57,6 +64,7 @@ void reverse(Loop& loop) {
     std::swap(s.p, s.q);
     s.sweep = -s.sweep;
     std::reverse(s.pts.begin(), s.pts.end());
+    std::reverse(s.cubics.begin(), s.cubics.end());
   }
 }
 
@@ -81,7 +89,11 @@ shape::Moments moments(Loop const& loop) {
         m += shape::arcMoments(s.p, s.q, s.c, s.r, s.sweep);
         break;
       case Seg::kCurve:
-        for (std::size_t i = 0; i + 1 < s.pts.size(); ++i) m += shape::edgeMoments(s.pts[i], s.pts[i + 1]);
+        for (std::size_t i = 0; i + 3 < s.cubics.size(); i += 4) m += shape::cubicMoments(&s.cubics[i]);
+        if (!s.cubics.empty()) break;
+        for (std::size_t i = 0; i + 1 < s.pts.size(); ++i)
+          m += s.onEllipse ? shape::ellipseArcMoments(s.pts[i], s.pts[i + 1], s.c, s.u, s.v)
+                           : shape::edgeMoments(s.pts[i], s.pts[i + 1]);
         break;
     }
   }
@@ -105,7 +117,11 @@ double length(Seg const& s) {
       return s.r * std::fabs(s.sweep);
     case Seg::kCurve: {
       double len = 0.0;
-      for (std::size_t i = 0; i + 1 < s.pts.size(); ++i) len += s.pts[i].distanceTo(s.pts[i + 1]);
+      for (std::size_t i = 0; i + 3 < s.cubics.size(); i += 4) len += shape::cubicLength(&s.cubics[i]);
+      if (!s.cubics.empty()) return len;
+      for (std::size_t i = 0; i + 1 < s.pts.size(); ++i)
+        len += s.onEllipse ? shape::ellipseArcLength(s.pts[i], s.pts[i + 1], s.c, s.u, s.v)
+                           : s.pts[i].distanceTo(s.pts[i + 1]);
       return len;
     }
   }

@@ -28,6 +28,13 @@ struct Seg {
   double sweep = 0.0;            // arc: signed turn from p to q, counter-clockwise positive; +-2*pi is a full circle (p == q)
   int curveKind = 0;             // curve: the DtGe::EntityId of the ellipse or spline it came from
   std::vector<DtGePoint2d> pts;  // curve: its points from p to q, both included
+  // A curve on the ellipse c + u cos t + v sin t is measured along the
+  // ellipse between its points, not along their chords.
+  bool onEllipse = false;
+  DtGeVector2d u, v;
+  // A whole spline, measured span by span: each span's points at 0, 1/3, 2/3
+  // and 1 (a span is a cubic). Empty for pieces of one.
+  std::vector<DtGePoint2d> cubics;
 };
 
 using Loop = std::vector<Seg>;

@@ -87,10 +87,43 @@ TEST(DtDbRegion, AreaAndPerimeterAreExact) {
     EXPECT_NEAR(area(*r), c.area, 1e-9 * c.area) << c.name;
     EXPECT_NEAR(perimeter, c.perimeter, 1e-9 * c.perimeter) << c.name;
   }
-  // Curves without closed forms are measured along fine chains of points.
+  // Ellipses are measured along the curve between their points: a whole one
+  // (its perimeter 5 times that of semi-axes 2 and 1), and a tilted half seen
+  // from below, closed by its major axis.
   auto const ellipse = region(
       {std::make_shared<DtDbEllipse>(DtGePoint3d(0, 0, 0), DtGeVector3d::kZAxis, DtGeVector3d(10, 0, 0), 0.5)});
-  EXPECT_NEAR(area(*ellipse), kPi * 50, 1e-6 * kPi * 50);
+  double perimeter = 0;
+  ellipse->getPerimeter(perimeter);
+  EXPECT_NEAR(area(*ellipse), kPi * 50, 1e-12 * kPi * 50);
+  EXPECT_NEAR(perimeter, 5 * 9.6884482205476762, 1e-11);
+  auto const half = region({std::make_shared<DtDbEllipse>(DtGePoint3d(1, 2, 0), -DtGeVector3d::kZAxis,
+                                                          DtGeVector3d(6, 8, 0), 0.5, 0.0, kPi),
+                            line(-5, -6, 7, 10)});
+  double a, prod, mom[2], prin[2], gyr[2];
+  DtGePoint2d centroid, lo, hi;
+  DtGeVector2d axes[2];
+  ASSERT_EQ(half->getAreaProp({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, perimeter, a, centroid, mom, prod, prin, axes, gyr, lo,
+                              hi),
+            Dt::eOk);
+  EXPECT_NEAR(a, 25 * kPi, 1e-12 * a);
+  double const off = 20 / (3 * kPi);  // 4 b / (3 pi) along the minor axis (4, -3) / 5
+  EXPECT_NEAR(centroid.x, 1 + 0.8 * off, 1e-12);
+  EXPECT_NEAR(centroid.y, 2 - 0.6 * off, 1e-12);
+
+  // A closed spline through (1, 0), (0, 1), (-1, 0), (0, -1): its spans are
+  // cubics, of area 41/15 and second moment 415/693 about either axis; the
+  // same once a hole is cut in it.
+  DtArray<DtGePoint3d> fit;
+  for (auto const& [x, y] : {std::pair{1.0, 0.0}, {0.0, 1.0}, {-1.0, 0.0}, {0.0, -1.0}, {1.0, 0.0}})
+    fit.append(DtGePoint3d(x, y, 0));
+  auto const spline = region({std::make_shared<DtDbSpline>(fit)});
+  ASSERT_EQ(spline->getAreaProp({0, 0, 0}, {1, 0, 0}, {0, 1, 0}, perimeter, a, centroid, mom, prod, prin, axes, gyr,
+                                lo, hi),
+            Dt::eOk);
+  EXPECT_NEAR(a, 41.0 / 15, 1e-14);
+  EXPECT_NEAR(mom[0], 415.0 / 693, 1e-14);
+  auto const holed = combined(copy(spline), region({circle(0, 0, 0.1)}), DtDb::kBoolSubtract);
+  EXPECT_NEAR(area(*holed), 41.0 / 15 - 0.01 * kPi, 1e-14);
 }
 
 TEST(DtDbRegion, AreaPropertiesInAGivenCoordinateSystem) {
@@ -187,6 +220,13 @@ TEST(DtDbRegion, IntersectionAndSubtractionKeepArcsExact) {
   auto const cut = combined(region(rectangle(0, 0, 4, 4)), region(rectangle(1, -1, 2, 5)), DtDb::kBoolSubtract);
   EXPECT_EQ(cut->numFaces(), 2);
   EXPECT_NEAR(area(*cut), 12, 1e-12);
+
+  // An ellipse cut out stays measured along the ellipse.
+  auto const holed = combined(region(rectangle(-20, -20, 20, 20)),
+                              region({std::make_shared<DtDbEllipse>(DtGePoint3d(1, 1, 0), DtGeVector3d::kZAxis,
+                                                                    DtGeVector3d(6, 8, 0), 0.5)}),
+                              DtDb::kBoolSubtract);
+  EXPECT_NEAR(area(*holed), 1600 - 50 * kPi, 1e-9);
 }
 
 // Random integer circles, rectangles and half discs, combined: union plus

@@ -259,6 +259,23 @@ bool TempFile::placeAt(std::string const& target, bool replace) {
   return true;
 }
 
+bool writeWhole(std::string const& folder, std::string const& target, bool replace,
+                std::function<bool(std::FILE*)> const& produce) {
+  TempFile temp(folder);
+  if (!temp.valid()) return false;
+  const int fd = temp.release();
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    ::close(fd);
+    return false;
+  }
+  bool ok = produce(file);
+  ok = std::fflush(file) == 0 && ok;
+  ok = ::fsync(::fileno(file)) == 0 && ok;
+  ok = std::fclose(file) == 0 && ok;
+  return ok && temp.placeAt(target, replace);
+}
+
 void TempFile::disown() {
   m_path.clear();
   close();

@@ -14,7 +14,8 @@
 #include <sys/types.h>
 
 #include <cstdint>
-
+#include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +56,13 @@ class TempFile {
   int m_fd = -1;
   int m_alive = -1;  // holds the liveness lock
 };
+
+// Writes through `produce` into a new temporary in `folder` and places it at
+// `target` (as placeAt) only when `produce` succeeded and everything is
+// flushed and synced; otherwise nothing of it remains. False, with errno
+// set where the system failed, when nothing was placed.
+bool writeWhole(std::string const& folder, std::string const& target, bool replace,
+                std::function<bool(std::FILE*)> const& produce);
 
 // Where a file saved under `target` by a rename goes: `target`, or with
 // `followLink` the file a symbolic link there names, so that the link stays

@@ -22,7 +22,6 @@ namespace zept::gdi {
 
 namespace {
 
-using zept::fs::TempFile;
 
 // Cairo's RGB24 pixel is 0x00RRGGBB in a native word; COLORREF swaps red and blue.
 std::uint32_t toPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
@@ -43,17 +42,7 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   // A read-only file is kept, as the catalogs and drawings keep theirs.
   if (struct stat st {}; ::stat(saved.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
   std::filesystem::path const dir = saved.has_parent_path() ? saved.parent_path() : std::filesystem::path(".");
-  // An image is for others to see: made with the mode the umask gives.
-  TempFile temp(dir.string());
-  if (!temp.valid()) return false;
-  std::FILE* file = ::fdopen(temp.fd(), "wb");
-  if (!file) return false;
-  temp.release();
-  bool ok = produce(file);
-  ok = std::fflush(file) == 0 && ok;
-  ok = ::fsync(::fileno(file)) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  return ok && temp.placeAt(*target, true);
+  return zept::fs::writeWhole(dir.string(), *target, true, produce);
 }
 
 // Cairo computes in 24.8 fixed point: coordinates beyond this would wrap.

@@ -942,28 +942,16 @@ bool write(std::string const& posixPath, Drawing const& drawing, bool replace, s
     return false;
   }
 
-  zept::fs::TempFile tmp(folderOf(*target));
-  if (!tmp.valid()) {
-    error = std::string("cannot write: ") + std::strerror(errno);
-    return false;
-  }
-  bool ok = false;
-  {
-    const int raw = tmp.release();
-    File stream(::fdopen(raw, "wb"));
-    if (!stream) ::close(raw);
-    if (stream) {
-      dimeOutput out;
-      ok = out.setFileHandle(stream.get());
-      for (auto const& p : pairs) {
-        if (!ok) break;
-        ok = out.writeGroupCode(p.code) && out.writeString(p.value.c_str());
-      }
-      ok = ok && std::fflush(stream.get()) == 0 && ::fsync(::fileno(stream.get())) == 0;
-      if (std::fclose(stream.release()) != 0) ok = false;
+  auto produce = [&pairs](std::FILE* file) {
+    dimeOutput out;
+    bool ok = out.setFileHandle(file);
+    for (auto const& p : pairs) {
+      if (!ok) break;
+      ok = out.writeGroupCode(p.code) && out.writeString(p.value.c_str());
     }
-  }
-  if (!ok || !tmp.placeAt(*target, replace)) {
+    return ok;
+  };
+  if (!zept::fs::writeWhole(folderOf(*target), *target, replace, produce)) {
     error = std::string("cannot write: ") + std::strerror(errno);
     return false;
   }

@@ -85,6 +85,12 @@ void requireFileName(std::string const& name, std::string const& what) {
   if (base[0] == '.') throw UsageError(what + ": the name \"" + name + "\" begins with a dot");
 }
 
+void requireProfileNameLength(std::string const& name) {
+  if (CString::fromUtf8(name).GetLength() > 4)
+    throw UsageError("--write: the catalog keeps 4 characters of a name, so \"" + name +
+                     "\" could not be found again; use at most 4");
+}
+
 std::string readInputFile(std::string const& source, std::string const& what) {
   constexpr std::size_t kMaxInput = std::size_t{16} << 20;
   const bool standardInput = source == "-";

@@ -51,6 +51,10 @@ std::wstring catalogPath(Context const& ctx, std::string const& name);
 // A dot name would hide the file: refused too.
 void requireFileName(std::string const& name, std::string const& what);
 
+// Refuses, as a UsageError, a profile name longer than the 4 characters the
+// catalog keeps: the size could not be found again under it.
+void requireProfileNameLength(std::string const& name);
+
 // The whole of an input file a command reads ("-" is standard input), at
 // most 16 MiB: more is a UsageError naming `what`, so that a device such as
 // /dev/zero cannot take the memory. One that cannot be opened, or is not a

@@ -258,10 +258,8 @@ void assign(ZEPTDBProfileData& r, std::string const& item) {
 // An existing size keeps the columns not given; a new one starts from zero.
 void runWrite(Context const& ctx, ZEPTDBProfile& profile, ProfilesOptions const& o) {
   if (!o.name || !o.dims) throw UsageError("--write needs CATALOG NAME DIMS");
+  requireProfileNameLength(*o.name);
   const CString name = CString::fromUtf8(*o.name);
-  if (name.GetLength() > 4)
-    throw UsageError("--write: the catalog keeps 4 characters of a name, so \"" + *o.name +
-                     "\" could not be found again; use at most 4");
   ZEPTDBProfileData r;
   profile.getProfileData(name, CString::fromUtf8(*o.dims), &r);
   r.name = name;

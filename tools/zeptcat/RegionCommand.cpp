@@ -106,9 +106,7 @@ void buildRegion(Context const& ctx, RegionOptions const& o) {
   if (!o.write.empty()) {
     if (o.write.size() != 3) throw UsageError("--write needs CATALOG NAME DIMS");
     requireFileName(o.write[0], "region --write");
-    if (CString::fromUtf8(o.write[1]).GetLength() > 4)
-      throw UsageError("--write: the catalog keeps 4 characters of a name, so \"" + o.write[1] +
-                       "\" could not be found again; use at most 4");
+    requireProfileNameLength(o.write[1]);
     if (o.write[1].empty()) throw UsageError("--write: the name is empty");
   }
   zept::section::DrawingOptions options;

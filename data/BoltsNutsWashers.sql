@@ -6,14 +6,15 @@
 --
 -- Source: the bundled fastener catalogs of this folder; the sets are
 -- ISO 4014 / ISO 4017 bolts with ISO 4032 nuts and ISO 7089 washers, the
--- EN 14399-4 HV set with EN 14399-6 washers and its clamping ranges, and
--- A325 and A490 bolts (ASTM F3125) with A563 nuts and F436 washers. Each
+-- EN 14399-4 HV set with EN 14399-6 washers, and A325 and A490 bolts
+-- (ASTM F3125) with A563 nuts and F436 washers; each with its clamping
+-- ranges but ISO 4017, whose bolts are threaded to the head. Each
 -- catalog names its standard and edition in its source_standard property.
 -- EN 14399-10 (HRC) sets are not bundled.
 --
 -- Rules:
--- - ClampingRange is NULL where no clamping-range catalog exists (only the
---   HV set has one).
+-- - ClampingRange is NULL where no clamping-range catalog exists (ISO 4017:
+--   no plain shank; DIN931: not bundled).
 -- - The DIN931 row names files that are not bundled: lists of bolt, nut and
 --   washer standards leave it out, since they keep only names whose catalog
 --   opens.
@@ -25,8 +26,8 @@
 CREATE TABLE Bolts (BoltStand TEXT(100), NutStand TEXT(100), WasherStand TEXT(100), ClampingRange TEXT(100));
 
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_ISO4017.mdb", "Nuts_ISO4032.mdb", "Washers_ISO7089.mdb", NULL);
-INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("bolts_iso4014.mdb", "Nuts_ISO4032.mdb", "Washers_ISO7089.mdb", NULL);
+INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("bolts_iso4014.mdb", "Nuts_ISO4032.mdb", "Washers_ISO7089.mdb", "cr_ISO4014.mdb");
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_EN14399.mdb", "Nuts_EN14399.mdb", "Washers_EN14399.mdb", "cr_EN14399.mdb");
-INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_A325.mdb", "Nuts_A563.mdb", "washers_f436.MDB", NULL);
-INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_A490.mdb", "Nuts_A563.mdb", "washers_f436.MDB", NULL);
+INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_A325.mdb", "Nuts_A563.mdb", "washers_f436.MDB", "cr_A325.mdb");
+INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_A490.mdb", "Nuts_A563.mdb", "washers_f436.MDB", "cr_A490.mdb");
 INSERT INTO Bolts (BoltStand, NutStand, WasherStand, ClampingRange) VALUES ("Bolts_DIN931.mdb", "Nuts_DIN934.mdb", "Washers_DIN125.mdb", NULL);

@@ -148,65 +148,79 @@ TEST(FastenerData, IsoThreadLengths) {
       0);
 }
 
-// Every HV bolt length with 1 and 2 washers has exactly one range, and the
-// range follows from that bolt's b, the nut's m and the washer's h:
-// lg,max - n h up to l - n h - m - P (one pitch of protrusion). Together the
-// ranges of a size and washer count leave no thickness without a bolt.
+// Every bolt length with 1 and 2 washers has exactly one range, and the range
+// follows from that bolt's b, the nut's m and the washer's h: lg,max - n h up
+// to l - n h - m - P (one pitch of protrusion). Together the ranges of a size
+// and washer count leave no thickness without a bolt.
 TEST(FastenerData, ClampingRangesFollowFromTheSetWithoutGaps) {
-  Catalog bolts("Bolts_EN14399"), nuts("Nuts_EN14399"), washers("Washers_EN14399"), cr("cr_EN14399");
-  std::map<double, double> m, h;
-  for (auto const& r : rows(nuts, L"SELECT InnerDiam, Thick FROM Nuts")) m[r[0].toDouble()] = r[1].toDouble();
-  for (auto const& r : rows(washers, L"SELECT InnerDiam, Thick FROM Washers")) h[r[0].toDouble()] = r[1].toDouble();
-  const std::map<double, double> pitch = {{12, 1.75}, {16, 2}, {20, 2.5}, {22, 2.5},
-                                          {24, 3},    {27, 3}, {30, 3.5}, {36, 4}};  // ISO 261 coarse
-
-  struct Range {
-    double lower, upper, shank, thread;
-    bool operator==(Range const&) const = default;
+  const std::map<double, double> metricPitch = {{8, 1.25}, {10, 1.5}, {12, 1.75}, {16, 2}, {20, 2.5},
+                                                {22, 2.5}, {24, 3},   {27, 3},    {30, 3.5}, {36, 4},
+                                                {42, 4.5}, {48, 5},   {56, 5.5},  {64, 6}};  // ISO 261 coarse
+  const std::map<double, double> uncPitch = {{0.5, 1.0 / 13}, {0.625, 1.0 / 11}, {0.75, 1.0 / 10},
+                                             {0.875, 1.0 / 9}, {1, 1.0 / 8},      {1.125, 1.0 / 7},
+                                             {1.25, 1.0 / 7},  {1.375, 1.0 / 6},  {1.5, 1.0 / 6}};
+  struct Set {
+    char const *cr, *bolts, *nuts, *washers;
+    std::map<double, double> const& pitch;
   };
-  std::map<std::tuple<double, int, double>, std::vector<Range>> stored;  // by d, n, l
-  const auto grip =
-      rows(cr, L"SELECT Diameter, WasherNum, RangeLower, RangeUpper, ShankLength, ThreadLength FROM GripLength");
-  for (auto const& r : grip) {
-    const Range range{r[2].toDouble(), r[3].toDouble(), r[4].toDouble(), r[5].toDouble()};
-    stored[{r[0].toDouble(), static_cast<int>(r[1].toDouble()), range.shank + range.thread}].push_back(range);
-  }
+  for (Set const& s : {Set{"cr_EN14399", "Bolts_EN14399", "Nuts_EN14399", "Washers_EN14399", metricPitch},
+                       Set{"cr_ISO4014", "Bolts_ISO4014", "Nuts_ISO4032", "Washers_ISO7089", metricPitch},
+                       Set{"cr_A325", "Bolts_A325", "Nuts_A563", "Washers_F436", uncPitch},
+                       Set{"cr_A490", "Bolts_A490", "Nuts_A563", "Washers_F436", uncPitch}}) {
+    SCOPED_TRACE(s.cr);
+    Catalog bolts(s.bolts), nuts(s.nuts), washers(s.washers), cr(s.cr);
+    std::map<double, double> m, h;
+    for (auto const& r : rows(nuts, L"SELECT InnerDiam, Thick FROM Nuts")) m[r[0].toDouble()] = r[1].toDouble();
+    for (auto const& r : rows(washers, L"SELECT InnerDiam, Thick FROM Washers")) h[r[0].toDouble()] = r[1].toDouble();
 
-  const auto set = rows(bolts, std::wstring(L"SELECT Diameter, Lenght, ThreadLenght") + kBoltJoin);
-  ASSERT_FALSE(set.empty());
-  EXPECT_EQ(grip.size(), 2 * set.size());
-  for (auto const& r : set) {
-    const double d = r[0].toDouble(), l = r[1].toDouble(), b = r[2].toDouble();
-    ASSERT_TRUE(m.count(d) && h.count(d) && pitch.count(d)) << "M" << d;
-    for (int n : {1, 2}) {
-      const Range expected{l - b - n * h[d], l - n * h[d] - m[d] - pitch.at(d), l - b, b};
-      EXPECT_EQ(stored[std::tuple(d, n, l)], std::vector<Range>{expected})
-          << "M" << d << " x " << l << ", " << n << " washers";
+    struct Range {
+      double lower, upper, shank, thread;
+    };
+    std::map<std::tuple<double, int, double>, std::vector<Range>> stored;  // by d, n, l
+    const auto grip =
+        rows(cr, L"SELECT Diameter, WasherNum, RangeLower, RangeUpper, ShankLength, ThreadLength FROM GripLength");
+    for (auto const& r : grip) {
+      const Range range{r[2].toDouble(), r[3].toDouble(), r[4].toDouble(), r[5].toDouble()};
+      stored[{r[0].toDouble(), static_cast<int>(r[1].toDouble()), range.shank + range.thread}].push_back(range);
+    }
+    // A size in several classes has each length once.
+    const auto set = rows(bolts, std::wstring(L"SELECT DISTINCT Diameter, Lenght, ThreadLenght") + kBoltJoin);
+    ASSERT_FALSE(set.empty());
+    EXPECT_EQ(grip.size(), 2 * set.size());
+    std::map<std::pair<double, int>, std::vector<std::pair<double, Range>>> bySet;  // by d, n; in length order
+    for (auto const& r : set) {
+      const double d = r[0].toDouble(), l = r[1].toDouble(), b = r[2].toDouble();
+      ASSERT_TRUE(m.count(d) && h.count(d) && s.pitch.count(d)) << d;
+      for (int n : {1, 2}) {
+        auto const& ranges = stored[std::tuple(d, n, l)];
+        ASSERT_EQ(ranges.size(), 1u) << d << " x " << l << ", " << n << " washers";
+        EXPECT_NEAR(ranges[0].lower, l - b - n * h[d], 1e-9) << d << " x " << l;
+        EXPECT_NEAR(ranges[0].upper, l - n * h[d] - m[d] - s.pitch.at(d), 1e-9) << d << " x " << l;
+        EXPECT_NEAR(ranges[0].shank, l - b, 1e-9) << d << " x " << l;
+        bySet[{d, n}].emplace_back(l, ranges[0]);
+      }
+    }
+    for (auto& [key, ranges] : bySet) {
+      std::sort(ranges.begin(), ranges.end(), [](auto const& a, auto const& b) { return a.first < b.first; });
+      for (size_t i = 1; i < ranges.size(); ++i)
+        EXPECT_LE(ranges[i].second.lower, ranges[i - 1].second.upper)
+            << key.first << ", " << key.second << " washers: no bolt between " << ranges[i - 1].first << " and "
+            << ranges[i].first;
     }
   }
 
-  // By size and washer count, in order of length: each range starts within
-  // the one before, from the shortest bolt's lower end to the longest's upper.
-  std::map<std::pair<double, int>, std::vector<std::pair<double, Range>>> bySet;
-  for (auto const& [key, ranges] : stored)
-    for (auto const& r : ranges) bySet[{std::get<0>(key), std::get<1>(key)}].emplace_back(std::get<2>(key), r);
-  EXPECT_EQ(bySet.size(), 2 * pitch.size());
-  for (auto const& [set, ranges] : bySet) {
-    for (size_t i = 1; i < ranges.size(); ++i)
-      EXPECT_LE(ranges[i].second.lower, ranges[i - 1].second.upper)
-          << "M" << set.first << ", " << set.second << " washers: no bolt between " << ranges[i - 1].first << " and "
-          << ranges[i].first;
-  }
-
-  // The published ls,min / lg,max examples: M20 x 60, M20 x 80, M24 x 80.
+  // The published ls,min / lg,max examples of the HV sets: M20 x 60, M20 x 80, M24 x 80.
+  Catalog cr("cr_EN14399");
   struct Example {
     double d, l, ls, lg;
   };
   for (auto const& e : {Example{20, 60, 19.5, 27}, Example{20, 80, 39.5, 47}, Example{24, 80, 32, 41}}) {
-    auto const& ranges = stored[std::tuple(e.d, 1, e.l)];
-    ASSERT_EQ(ranges.size(), 1u) << e.d << " x " << e.l;
-    EXPECT_EQ(ranges[0].shank, e.lg);
-    EXPECT_EQ(ranges[0].shank - 3 * pitch.at(e.d), e.ls);
+    const auto shank = rows(cr, L"SELECT ShankLength FROM GripLength WHERE WasherNum = 1 AND Diameter = " +
+                                    std::to_wstring(static_cast<int>(e.d)) + L" AND ShankLength + ThreadLength = " +
+                                    std::to_wstring(static_cast<int>(e.l)));
+    ASSERT_EQ(shank.size(), 1u) << e.d << " x " << e.l;
+    EXPECT_EQ(shank[0][0].toDouble(), e.lg);
+    EXPECT_EQ(shank[0][0].toDouble() - 3 * metricPitch.at(e.d), e.ls);
   }
 }
 
@@ -311,7 +325,7 @@ TEST(FastenerData, CatalogsNameTheirStandardAndEdition) {
         c.m_db.GetPropertyValue(CDaoDatabase::PropertySet::Database, L"source_standard").text().toUtf8();
     EXPECT_TRUE(std::regex_match(source, edition)) << file << ": \"" << source << "\"";
   }
-  EXPECT_EQ(catalogs, 12);
+  EXPECT_EQ(catalogs, 15);
   Catalog washers("Washers_EN14399");
   EXPECT_EQ(washers.m_db.GetPropertyValue(CDaoDatabase::PropertySet::Database, L"source_standard").text(),
             CString(L"EN 14399-6:2015"));

@@ -32,15 +32,15 @@ std::vector<double> values(std::string const& json, std::string const& key) {
 TEST_F(zeptcatBolts, StandardsWithTheirCompanions) {
   const auto r = run({"bolts"});
   ASSERT_EQ(r.status, 0) << r.err;
-  // DIN931 names catalogs that are not bundled; only the HV set has grip ranges.
+  // DIN931 names catalogs that are not bundled; bolts threaded to the head have no grip ranges.
   EXPECT_EQ(r.out,
             "Standard  Nut      Washer   ClampingRange  Units\n"
             "--------  -------  -------  -------------  -----\n"
             "ISO4017   ISO4032  ISO7089  -              mm\n"
-            "ISO4014   ISO4032  ISO7089  -              mm\n"
+            "ISO4014   ISO4032  ISO7089  ISO4014        mm\n"
             "EN14399   EN14399  EN14399  EN14399        mm\n"
-            "A325      A563     F436     -              in\n"
-            "A490      A563     F436     -              in\n"
+            "A325      A563     F436     A325           in\n"
+            "A490      A563     F436     A490           in\n"
             "(5 rows)\n");
   EXPECT_NE(run({"--json", "bolts"}).out.find("\"Washer\": \"ISO7089\", \"ClampingRange\": null, \"Units\": \"mm\""),
             std::string::npos);

@@ -57,11 +57,11 @@
 -- row it read before.
 
 PROPERTY unit_long TEXT "mm";
-PROPERTY unit_weight TEXT "kG";
+PROPERTY unit_weight TEXT "kg";
 PROPERTY unit_sect TEXT "mm";
 PROPERTY std_catalog YESNO True;
 PROPERTY catalog_name TEXT "EURO";
-PROPERTY catalog_comment TEXT "European steel sections: IPE, IPN, HEA, HEB, HEM, HEAA; UPN 30-380 (DIN 1026-1), UPE (EN 10365); equal and unequal angles (EN 10056-1); hollow sections hot-finished (EN 10210-2) and cold-formed (EN 10219-2); flats (EN 10058), round bars (EN 10060)";
+PROPERTY catalog_comment TEXT "European steel sections: IPE, IPN, HEA, HEB, HEM, HEAA; UPN 30-380 (DIN 1026-1), UPE (EN 10365); equal and unequal angles (EN 10056-1); hollow sections hot-finished (EN 10210-2) and cold-formed (EN 10219-2); flats (EN 10058), round bars (EN 10060). IY is about the horizontal axis as drawn: the strong axis, but for flats, drawn lying (H is the thickness)";
 
 SELECT ShapeTemplate.* INTO Shape FROM ShapeTemplate;
 DROP TABLE ShapeTemplate;

@@ -107,7 +107,7 @@ TEST(ProfileData, CatalogNamesItsUnits) {
     short type;
     COleVariant value;
   };
-  for (auto const& p : {Property{L"unit_long", dbText, L"mm"}, Property{L"unit_weight", dbText, L"kG"},
+  for (auto const& p : {Property{L"unit_long", dbText, L"mm"}, Property{L"unit_weight", dbText, L"kg"},
                         Property{L"unit_sect", dbText, L"mm"}, Property{L"std_catalog", dbBoolean, true},
                         Property{L"catalog_name", dbText, L"EURO"}}) {
     EXPECT_EQ(euro.m_db.GetPropertyType(CDaoDatabase::PropertySet::Database, p.name), p.type)

@@ -51,9 +51,8 @@ TEST_F(zeptcatProfiles, CatalogsNamesAndSizes) {
        "Name  ShapeType  Sizes  Description\n"
        "----  ---------  -----  -----------\n"
        "FL    -          1      -\n"
-       "IPE   1          2      I beam\n"
-       "IPE   2          1      I beam\n"
-       "(3 rows)\n"},
+       "IPE   1, 2       3      I beam\n"
+       "(2 rows)\n"},
       {{"profiles", "STEEL", "IPE"},
        "Dims       ShapeType  H    B    MASS\n"
        "---------  ---------  ---  ---  ----\n"

@@ -83,11 +83,23 @@ void runNames(Context const& ctx, ZEPTDBProfile& profile) {
   if (!profile.getProfileShapeList(names, &types)) throw std::runtime_error("cannot read the profile names");
   ResultTable table;
   table.columns = {L"Name", L"ShapeType", L"Sizes", L"Description"};
-  for (int i = 0; i < names.GetSize(); ++i) {
-    profile.getProfileDimList(names[i], dims, types[i]);
-    table.rows.push_back({COleVariant(names[i]), types[i] < 0 ? none(ctx) : COleVariant(static_cast<long>(types[i])),
-                          COleVariant(static_cast<long>(dims.GetSize())),
+  // A series drawn by two scripts (UPN's taper changes above 300) is one row
+  // with both shape types.
+  for (int i = 0; i < names.GetSize();) {
+    int next = i;
+    std::wstring typeList;
+    long sizes = 0;
+    for (; next < names.GetSize() && names[next] == names[i]; ++next) {
+      profile.getProfileDimList(names[next], dims, types[next]);
+      sizes += static_cast<long>(dims.GetSize());
+      typeList += (typeList.empty() ? L"" : L", ") + std::to_wstring(types[next]);
+    }
+    const COleVariant shapeType = types[i] < 0       ? none(ctx)
+                                  : next - i == 1 ? COleVariant(static_cast<long>(types[i]))
+                                                  : COleVariant(CString(typeList.c_str()));
+    table.rows.push_back({COleVariant(names[i]), shapeType, COleVariant(sizes),
                           textOr(ctx, profile.getProfileShapeDescription(names[i]))});
+    i = next;
   }
   print(ctx.out, table, ctx.json);
 }

@@ -52,8 +52,8 @@ class DtDbHatch {
 
   // Upper bounds of one evaluation; beyond them evaluateHatch fails with
   // eHatchTooDense instead of running out of time or memory.
-  static constexpr double kMaxLinesPerFamily = 1 << 18;
-  static constexpr std::size_t kMaxPieces = std::size_t{1} << 20;
+  static constexpr double kMaxLinesPerFamily = 1 << 16;
+  static constexpr std::size_t kMaxPieces = std::size_t{1} << 18;
 
   DtDbHatch() = default;
 

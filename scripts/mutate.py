@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Mutation run: how many small faults in a source file the tests catch.
+
+    scripts/mutate.py FILE... [--tests REGEX] [--max N] [--tree DIR] [--seed S]
+
+Each mutant changes one operator, comparison or constant of one line of
+FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
+rebuilds, and runs the tests (ctest -R REGEX, every test without it). A
+mutant the tests fail on is killed; one they pass survived, and is printed
+with its line so that a test can be written or a redundant one dropped.
+Mutants that do not build are not counted.
+
+The work happens in a git worktree of HEAD (--tree, default
+build-mutation/tree) with its own build folder, so the checkout and its
+builds are never touched; the worktree's build is kept between runs, and
+only the mutated file is rebuilt each time. The first run builds everything
+once (as long as scripts/run-tests.sh does).
+
+The score is killed / (killed + survived). Comments and string literals are
+left alone; at most --max mutants per file are tried (default 40), chosen
+with --seed so that a run can be repeated.
+"""
+
+import argparse
+import random
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# (pattern, replacement): each match of each pattern is one mutant.
+MUTATIONS = [
+    (r"==", "!="), (r"!=", "=="),
+    (r"(?<![<>=!])<=", "<"), (r"(?<![<>=!])>=", ">"),
+    (r"(?<![<>=!-])<(?![<=])", "<="), (r"(?<![<>=!-])>(?![>=])", ">="),
+    (r"&&", "||"), (r"\|\|", "&&"),
+    (r"(?<![+=])\+(?![+=])", "-"), (r"(?<![-=>])-(?![-=>])", "+"),
+    (r"\btrue\b", "false"), (r"\bfalse\b", "true"),
+    (r"(?<![\w.])0(?![\w.])", "1"), (r"(?<![\w.])1(?![\w.])", "0"),
+    (r"\breturn !", "return "),
+]
+
+
+def code_spans(line):
+    """Parts of a line outside comments and string or character literals."""
+    spans, start, i, quote = [], 0, 0, None
+    while i < len(line):
+        c = line[i]
+        if quote:
+            if c == "\\":
+                i += 2
+                continue
+            if c == quote:
+                quote, start = None, i + 1
+        elif line.startswith("//", i):
+            break
+        elif c in "\"'":
+            spans.append((start, i))
+            quote = c
+        i += 1
+    if not quote:
+        spans.append((start, min(i, len(line))))
+    return spans
+
+
+def mutants(text):
+    """(line index, new line, description) for every mutation point."""
+    out = []
+    for n, line in enumerate(text.split("\n")):
+        stripped = line.lstrip()
+        if stripped.startswith(("#", "//", "*", "/*")) or "static_assert" in line:
+            continue
+        for lo, hi in code_spans(line):
+            for pattern, replacement in MUTATIONS:
+                for m in re.finditer(pattern, line[lo:hi]):
+                    a, b = lo + m.start(), lo + m.end()
+                    out.append((n, line[:a] + replacement + line[b:], f"{m.group(0)} -> {replacement}"))
+    return out
+
+
+def run(cmd, cwd, timeout=None):
+    return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                          timeout=timeout).returncode
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("files", nargs="+")
+    ap.add_argument("--tests", default="")
+    ap.add_argument("--max", type=int, default=40)
+    ap.add_argument("--tree", default=str(ROOT / "build-mutation" / "tree"))
+    ap.add_argument("--seed", type=int, default=1)
+    args = ap.parse_args()
+
+    tree = Path(args.tree)
+    if not tree.exists():
+        tree.parent.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["git", "worktree", "add", "--detach", str(tree), "HEAD"], cwd=ROOT, check=True)
+    else:
+        subprocess.run(["git", "checkout", "--detach", "--force", subprocess.check_output(
+            ["git", "rev-parse", "HEAD"], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
+    build = tree / "build"
+    if not (build / "build.ninja").exists():
+        subprocess.run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+                        "-DZEPT_BUILD_BENCH=OFF"], check=True)
+    ctest = ["ctest", "--test-dir", str(build), "-j2", "--stop-on-failure", "--timeout", "600"]
+    if args.tests:
+        ctest += ["-R", args.tests]
+    if run(["cmake", "--build", str(build)], tree) != 0 or run(ctest, tree) != 0:
+        print("the unmutated tree does not build or pass its tests", file=sys.stderr)
+        return 2
+
+    rng = random.Random(args.seed)
+    killed = survived = 0
+    for name in args.files:
+        path = tree / name
+        original = path.read_text()
+        lines = original.split("\n")
+        chosen = mutants(original)
+        rng.shuffle(chosen)
+        try:
+            for n, new, what in chosen[:args.max]:
+                mutated = lines[:n] + [new] + lines[n + 1:]
+                path.write_text("\n".join(mutated))
+                if run(["cmake", "--build", str(build)], tree) != 0:
+                    continue
+                if run(ctest, tree) != 0:
+                    killed += 1
+                else:
+                    survived += 1
+                    print(f"survived: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
+        finally:
+            path.write_text(original)
+    run(["cmake", "--build", str(build)], tree)
+    total = killed + survived
+    print(f"killed {killed} of {total} mutants" + (f" (score {killed / total:.2f})" if total else ""))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

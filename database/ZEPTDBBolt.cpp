@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "database/RecordCache.h"
 #include "database/ZEPTDBBoltStandards.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

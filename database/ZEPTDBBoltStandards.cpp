@@ -3,13 +3,13 @@
 
 #include "database/CallerText.h"
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "database/ZEPTDBBolt.h"
 #include "database/ZEPTDBClampingRange.h"
 #include "database/ZEPTDBNut.h"
 #include "database/ZEPTDBWasher.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

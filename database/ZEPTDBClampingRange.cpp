@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBClampingRange.h"
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "database/RecordCache.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

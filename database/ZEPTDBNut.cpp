@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "database/ZEPTDBNut.h"
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "database/ZEPTDBBoltStandards.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

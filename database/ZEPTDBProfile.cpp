@@ -12,7 +12,7 @@
 
 #include "database/CallerText.h"
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "database/KorvaToPdl.h"
 #include "database/ProfileColumns.h"
 #include "database/RecordCache.h"
@@ -24,8 +24,8 @@
 #include "platform/fs/FileOps.h"
 #include "platform/fs/WinPath.h"
 
-using zept::fastener::read;
-using zept::fastener::take;
+using zept::catalog::read;
+using zept::catalog::take;
 
 namespace {
 

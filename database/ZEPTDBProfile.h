@@ -67,6 +67,9 @@ class ZEPTDBProfile : public ZEPTDBBaseData {
   enum eVersion { eInvalid = -1, eCurrent = 1, eNoSections = 2, eOldTables = 3 };
 
   eVersion CheckDBFormat();
+  // Converts a catalog of an older layout (eNoSections, eOldTables) to the
+  // current one where it lies (the name is the interface's: "to the current
+  // layout"), in one transaction, so a failure leaves the older layout.
   bool ConvertToVELD(eVersion version);
   bool Korva2PDL(ZEPTDBProfileData* record);
   bool makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) override;

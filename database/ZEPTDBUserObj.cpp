@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <span>
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "platform/dao/DaoTableDef.h"
 #include "platform/fs/FileOps.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 #include "database/ZEPTDBUserObj.h"
 
 #include "database/CallerText.h"
 #include "platform/dao/DaoTransaction.h"
 
-using namespace zept::fastener;
+using namespace zept::catalog;
 
 namespace {
 

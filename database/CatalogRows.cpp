@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "database/FastenerCatalog.h"
+#include "database/CatalogRows.h"
 
 #include "database/CallerText.h"
 
 #include "platform/core/Exceptions.h"
 
-namespace zept::fastener {
+namespace zept::catalog {
 
 CString number(double value) {
   CString text;
@@ -50,4 +50,4 @@ bool take(COleVariant const& value, CString& out) {
   return true;
 }
 
-}  // namespace zept::fastener
+}  // namespace zept::catalog

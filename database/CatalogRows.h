@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// What the fastener accessors (bolt, nut, washer, clamping range) share:
-// selecting a catalog with its format check and unit system, the unit
-// factor, and the snapshot walks that fill value lists and records. The
-// typed field readers and the row walk serve the other accessors too.
-// Internal to the library; not part of the public surface.
+// What the catalog accessors share: the typed field readers, the literals
+// their statements write and the row walk; and for the fastener accessors
+// (bolt, nut, washer, clamping range) selecting a catalog with its format
+// check and unit system, the unit factor, and the snapshot walks that fill
+// value lists and records. Internal to the library; not part of the public
+// surface.
 //
 // Every walk catches whatever the data-access layer throws and answers
 // false; what it appended before the failure stays.
@@ -21,7 +22,7 @@
 #include "platform/dao/DaoRecordset.h"
 #include "platform/host/DtDb.h"
 
-namespace zept::fastener {
+namespace zept::catalog {
 
 // A number as the catalog statements write it: "%f", "." as the separator.
 CString number(double value);
@@ -187,4 +188,4 @@ bool twinWholeData(CDaoDatabase& db, TwinTexts const& texts, DtArray<Record>& re
   });
 }
 
-}  // namespace zept::fastener
+}  // namespace zept::catalog

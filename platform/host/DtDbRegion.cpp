@@ -18,6 +18,7 @@
 #include "platform/host/DtGeCurve3d.h"
 #include "platform/host/RegionGeometry.h"
 
+using zept::host::CurveForm;
 using zept::host::Face;
 using zept::host::Loop;
 using zept::host::Map2d;
@@ -42,9 +43,8 @@ struct Piece {
   DtGeVector3d normal;               // arcs, circles, ellipses, polylines
   int curveKind = 0;                 // curve
   std::vector<DtGePoint3d> pts;      // curve: start ... end
-  bool onEllipse = false;            // curve: on center + major cos t + minor sin t
-  DtGeVector3d major, minor;
-  std::vector<DtGePoint3d> cubics;   // spline: each span's points at 0, 1/3, 2/3, 1
+  DtDbEntity const* drawn = nullptr; // curve: the ellipse or spline, for its exact form
+  bool reversed = false;             // curve: runs against `drawn`
 };
 
 // Pieces that already run end to end: one curve, or one polyline.
@@ -153,18 +153,14 @@ Dt::ErrorStatus chainOf(DtDbEntity const* e, Chain& chain) {
     for (int i = 0; i <= n; ++i) pts.push_back(ellipse->pointAtParam(ellipse->startParam() + sweep * i / n));
     if (ellipse->isClosed()) pts.back() = pts.front();
     es = curvePiece(std::move(pts), DtGe::kEllipArc3d, piece);
-    piece.onEllipse = true;
-    piece.center = ellipse->center();
-    piece.major = ellipse->majorAxis();
-    piece.minor = ellipse->minorAxis();
+    piece.drawn = ellipse;
     piece.hasNormal = true;
     piece.normal = ellipse->normal();
     chain.closed = ellipse->isClosed();
   } else if (auto const* spline = DtDbSpline::cast(e)) {
     if (spline->numFitPoints() < 2) return Dt::eDegenerateGeometry;
     es = curvePiece(spline->samplePoints(32), DtGe::kSplineEnt3d, piece);
-    for (int i = 0; i + 1 < spline->numFitPoints(); ++i)
-      for (int k = 0; k < 4; ++k) piece.cubics.push_back(spline->pointAt(i + k / 3.0));
+    piece.drawn = spline;
     chain.closed = spline->isClosed();
   } else if (auto const* polyline = DtDbPolyline::cast(e)) {
     return polylineChain(*polyline, chain);
@@ -180,7 +176,7 @@ void reversePiece(Piece& p) {
   std::swap(p.start, p.end);
   p.sweep = -p.sweep;
   std::reverse(p.pts.begin(), p.pts.end());
-  std::reverse(p.cubics.begin(), p.cubics.end());
+  p.reversed = !p.reversed;
 }
 
 // Joins the open chains end to end into closed loops: every end must meet
@@ -274,6 +270,23 @@ Dt::ErrorStatus loopPlane(std::vector<Piece> const& loop, double tol, DtGePlane&
   return Dt::eOk;
 }
 
+std::shared_ptr<CurveForm const> formOf(Piece const& p, DtGePlane const& plane) {
+  auto form = std::make_shared<CurveForm>();
+  if (auto const* ellipse = DtDbEllipse::cast(p.drawn)) {
+    form->ellipse = true;
+    form->c = plane.paramOf(ellipse->center());
+    form->u = plane.paramOf(ellipse->center() + ellipse->majorAxis()) - form->c;
+    form->v = plane.paramOf(ellipse->center() + ellipse->minorAxis()) - form->c;
+  } else if (auto const* spline = DtDbSpline::cast(p.drawn)) {
+    for (int i = 0; i + 1 < spline->numFitPoints(); ++i)
+      for (int k = 0; k < 4; ++k) form->cubics.push_back(plane.paramOf(spline->pointAt(i + k / 3.0)));
+    if (p.reversed) std::reverse(form->cubics.begin(), form->cubics.end());
+  } else {
+    return nullptr;
+  }
+  return form;
+}
+
 Loop toLoop(std::vector<Piece> const& pieces, DtGePlane const& plane) {
   Loop loop;
   for (auto const& p : pieces) {
@@ -292,13 +305,7 @@ Loop toLoop(std::vector<Piece> const& pieces, DtGePlane const& plane) {
       for (auto const& q : p.pts) s.pts.push_back(plane.paramOf(q));
       s.pts.front() = s.p;
       s.pts.back() = s.q;
-      for (auto const& q : p.cubics) s.cubics.push_back(plane.paramOf(q));
-      if (p.onEllipse) {
-        s.onEllipse = true;
-        s.c = plane.paramOf(p.center);
-        s.u = plane.paramOf(p.center + p.major) - s.c;
-        s.v = plane.paramOf(p.center + p.minor) - s.c;
-      }
+      s.form = formOf(p, plane);
     }
     loop.push_back(std::move(s));
   }

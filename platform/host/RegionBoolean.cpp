@@ -399,7 +399,7 @@ class Rebuilder {
     } else if (s && s->kind == Seg::kCurve) {
       out.kind = Seg::kCurve;
       out.curveKind = s->curveKind;
-      out.onEllipse = s->onEllipse, out.c = s->c, out.u = s->u, out.v = s->v;
+      if (s->form && s->form->ellipse) out.form = s->form;  // a piece of a spline is no whole spline
       out.pts.push_back(a);
       out.pts.insert(out.pts.end(), inner.begin(), inner.end());
       out.pts.push_back(b);
@@ -436,17 +436,15 @@ class Rebuilder {
       Seg out;
       out.kind = Seg::kCurve;
       out.curveKind = s->curveKind;
-      out.onEllipse = s->onEllipse, out.c = s->c, out.u = s->u, out.v = s->v;
       out.pts = v;
       out.pts.push_back(v.front());
       out.p = out.q = v.front();
+      if (s->form && s->form->ellipse) out.form = s->form;
       // The whole of a closed spline: still measured as the spline, turning as the ring does.
-      if (!s->cubics.empty() && s->p.x == s->q.x && s->p.y == s->q.y) {
-        out.cubics = s->cubics;
-        Seg ring = out;
-        ring.cubics.clear();
-        if ((moments(Loop{out}).a > 0.0) != (moments(Loop{ring}).a > 0.0))
-          std::reverse(out.cubics.begin(), out.cubics.end());
+      if (s->form && !s->form->cubics.empty() && s->p.x == s->q.x && s->p.y == s->q.y) {
+        const bool turnsAlike = moments(Loop{out}).a > 0.0;
+        out.form = s->form;
+        if ((moments(Loop{out}).a > 0.0) != turnsAlike) out.form = reversed(*s->form);
       }
       loop.push_back(out);
       return true;

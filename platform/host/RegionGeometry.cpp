@@ -20,14 +20,15 @@ void mapLoop(Loop& loop, Map2d const& m, bool mirror, double scale) {
       s.r *= scale;
       if (mirror) s.sweep = -s.sweep;
     }
-    if (s.onEllipse) {
-      DtGePoint2d const c = m(s.c);
-      s.u = m(s.c + s.u) - c;
-      s.v = m(s.c + s.v) - c;
-      s.c = c;
-    }
     for (auto& p : s.pts) p = m(p);
-    for (auto& p : s.cubics) p = m(p);
+    if (s.form) {
+      auto form = std::make_shared<CurveForm>(*s.form);
+      form->u = m(form->c + form->u) - m(form->c);
+      form->v = m(form->c + form->v) - m(form->c);
+      form->c = m(form->c);
+      for (auto& p : form->cubics) p = m(p);
+      s.form = std::move(form);
+    }
   }
   if (mirror) reverse(loop);
 }
@@ -58,13 +59,19 @@ void mapFaces(std::vector<Face>& faces, DtGePlane const& from, DtGePlane const& 
   if (!same) mapFaces(faces, Map2d::between(from, to));
 }
 
+std::shared_ptr<CurveForm const> reversed(CurveForm const& form) {
+  auto out = std::make_shared<CurveForm>(form);
+  std::reverse(out->cubics.begin(), out->cubics.end());
+  return out;
+}
+
 void reverse(Loop& loop) {
   std::reverse(loop.begin(), loop.end());
   for (auto& s : loop) {
     std::swap(s.p, s.q);
     s.sweep = -s.sweep;
     std::reverse(s.pts.begin(), s.pts.end());
-    std::reverse(s.cubics.begin(), s.cubics.end());
+    if (s.form && !s.form->cubics.empty()) s.form = reversed(*s.form);
   }
 }
 
@@ -88,13 +95,17 @@ shape::Moments moments(Loop const& loop) {
       case Seg::kArc:
         m += shape::arcMoments(s.p, s.q, s.c, s.r, s.sweep);
         break;
-      case Seg::kCurve:
-        for (std::size_t i = 0; i + 3 < s.cubics.size(); i += 4) m += shape::cubicMoments(&s.cubics[i]);
-        if (!s.cubics.empty()) break;
+      case Seg::kCurve: {
+        CurveForm const* f = s.form.get();
+        if (f && !f->cubics.empty()) {
+          for (std::size_t i = 0; i + 3 < f->cubics.size(); i += 4) m += shape::cubicMoments(&f->cubics[i]);
+          break;
+        }
         for (std::size_t i = 0; i + 1 < s.pts.size(); ++i)
-          m += s.onEllipse ? shape::ellipseArcMoments(s.pts[i], s.pts[i + 1], s.c, s.u, s.v)
-                           : shape::edgeMoments(s.pts[i], s.pts[i + 1]);
+          m += f && f->ellipse ? shape::ellipseArcMoments(s.pts[i], s.pts[i + 1], f->c, f->u, f->v)
+                               : shape::edgeMoments(s.pts[i], s.pts[i + 1]);
         break;
+      }
     }
   }
   return m;
@@ -117,11 +128,14 @@ double length(Seg const& s) {
       return s.r * std::fabs(s.sweep);
     case Seg::kCurve: {
       double len = 0.0;
-      for (std::size_t i = 0; i + 3 < s.cubics.size(); i += 4) len += shape::cubicLength(&s.cubics[i]);
-      if (!s.cubics.empty()) return len;
+      CurveForm const* f = s.form.get();
+      if (f && !f->cubics.empty()) {
+        for (std::size_t i = 0; i + 3 < f->cubics.size(); i += 4) len += shape::cubicLength(&f->cubics[i]);
+        return len;
+      }
       for (std::size_t i = 0; i + 1 < s.pts.size(); ++i)
-        len += s.onEllipse ? shape::ellipseArcLength(s.pts[i], s.pts[i + 1], s.c, s.u, s.v)
-                           : s.pts[i].distanceTo(s.pts[i + 1]);
+        len += f && f->ellipse ? shape::ellipseArcLength(s.pts[i], s.pts[i + 1], f->c, f->u, f->v)
+                               : s.pts[i].distanceTo(s.pts[i + 1]);
       return len;
     }
   }

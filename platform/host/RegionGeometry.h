@@ -18,6 +18,17 @@ class DtDbRegion;
 
 namespace zept::host {
 
+// What a curve piece was drawn as, for exact measures: an ellipse
+// c + u cos t + v sin t, measured along it between the piece's points, or a
+// whole spline as its spans' points at 0, 1/3, 2/3 and 1 (a span is a cubic).
+// Shared by the pieces made from one curve and never changed once made.
+struct CurveForm {
+  bool ellipse = false;
+  DtGePoint2d c;
+  DtGeVector2d u, v;
+  std::vector<DtGePoint2d> cubics;
+};
+
 // One boundary piece, from p to q in the loop's direction.
 struct Seg {
   enum Kind : int { kLine, kArc, kCurve };
@@ -28,13 +39,9 @@ struct Seg {
   double sweep = 0.0;            // arc: signed turn from p to q, counter-clockwise positive; +-2*pi is a full circle (p == q)
   int curveKind = 0;             // curve: the DtGe::EntityId of the ellipse or spline it came from
   std::vector<DtGePoint2d> pts;  // curve: its points from p to q, both included
-  // A curve on the ellipse c + u cos t + v sin t is measured along the
-  // ellipse between its points, not along their chords.
-  bool onEllipse = false;
-  DtGeVector2d u, v;
-  // A whole spline, measured span by span: each span's points at 0, 1/3, 2/3
-  // and 1 (a span is a cubic). Empty for pieces of one.
-  std::vector<DtGePoint2d> cubics;
+  // curve: its exact form; null for a chain of points, such as a piece cut
+  // from a spline.
+  std::shared_ptr<CurveForm const> form;
 };
 
 using Loop = std::vector<Seg>;
@@ -64,6 +71,8 @@ struct Map2d {
 // outer loops stay counter-clockwise.
 void mapFaces(std::vector<Face>& faces, Map2d const& m);
 void reverse(Loop& loop);
+// The form run the other way (a spline's spans in reverse).
+std::shared_ptr<CurveForm const> reversed(CurveForm const& form);
 // Whether two regions lie in one plane, within 1e-9 of their size.
 bool coplanar(RegionData const& a, RegionData const& b);
 // Faces in the coordinates of plane `from` brought into those of the

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The shared fastener pieces: literals for statements (texts checked by
+// CallerText), the catalog's unit, and typed reads of variant values.
 #include "database/FastenerCatalog.h"
 
 #include "database/CallerText.h"

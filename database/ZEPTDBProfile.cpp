@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Profile catalog reads and writes on ProfileColumns' tables: sizes kept in
+// the catalog's RecordCache, KORVA contours turned into scripts by KorvaToPdl,
+// new and older-layout catalogs given their scripts by the PDLScripts template.
 #include "database/ZEPTDBProfile.h"
 
 #include <array>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Pens, brushes, fonts and rectangular regions as plain values: creating
+// one only checks and stores its arguments.
 #include "platform/gdi/CGdiObject.h"
 
 #include <algorithm>

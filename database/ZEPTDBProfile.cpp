@@ -46,11 +46,6 @@ using zept::profile::kDims;
 using zept::profile::kFurtherDims;
 using zept::profile::kSectionValues;
 
-template <std::size_t N>
-void readDoubles(CDaoRecordset const& rs, DoubleColumn const (&columns)[N], Record& record) {
-  for (auto const& c : columns) read(rs, c.name, record.*c.member);
-}
-
 void writeDoubles(CDaoRecordset& rs, DoubleColumn const* columns, std::size_t count, Record const& record) {
   for (std::size_t i = 0; i < count; ++i) rs.SetFieldValue(columns[i].name, COleVariant(record.*columns[i].member));
 }

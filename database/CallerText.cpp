@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The caller-text checks: literals without quotes, control characters or
+// excess length; masks and names that stay in their folder; plain numbers.
 #include "database/CallerText.h"
 
 #include <cwchar>

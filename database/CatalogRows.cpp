@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The pieces every accessor shares: literals for statements (texts checked
+// by CallerText), the catalog's unit, and typed reads of variant values.
 #include "database/CatalogRows.h"
 
 #include "database/CallerText.h"

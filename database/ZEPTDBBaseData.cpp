@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Catalog lookup, selection and opening for every accessor: the two folders,
+// the folder stamps that keep a selection valid, the read-only marker of a
+// writer, on top of the fs layer, FileLock and CDaoDatabase.
 #include "database/ZEPTDBBaseData.h"
 
 #include "database/CallerText.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Bolt catalog reads through the shared fastener walks; single records are
+// kept in the catalog's RecordCache, keyed by diameter and length.
 #include "database/ZEPTDBBolt.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The standards catalog's lists and companions: each file name is trimmed to
+// its short name and kept only when its own accessor can select it.
 #include "database/ZEPTDBBoltStandards.h"
 
 #include "database/CallerText.h"

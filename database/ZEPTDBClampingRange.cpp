@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Clamping-range catalog reads (table GripLength) through the shared
+// fastener walks.
 #include "database/ZEPTDBClampingRange.h"
 
 #include "database/CatalogRows.h"

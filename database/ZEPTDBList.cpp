@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Value-list reads: one snapshot walk serves the number and the text
+// overloads.
 #include "database/ZEPTDBList.h"
 
 #include "platform/core/Exceptions.h"

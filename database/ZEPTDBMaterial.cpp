@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Material catalog reads: type and grade lists, and grade records kept per
+// catalog in a RecordCache, on the shared fastener readers.
 #include "database/ZEPTDBMaterial.h"
 
 #include <array>

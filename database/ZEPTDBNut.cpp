@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Nut catalog reads: the statements of the nut twin, walked by the code it
+// shares with ZEPTDBWasher in FastenerCatalog.
 #include "database/ZEPTDBNut.h"
 
 #include "database/CatalogRows.h"

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Profile catalog reads and writes on ProfileColumns' tables: sizes kept in
+// the catalog's RecordCache, KORVA contours turned into scripts by KorvaToPdl,
+// new and older-layout catalogs given their scripts by the PDLScripts template.
 #include "database/ZEPTDBProfile.h"
 
 #include <array>
@@ -42,11 +45,6 @@ using zept::profile::kAreas;
 using zept::profile::kDims;
 using zept::profile::kFurtherDims;
 using zept::profile::kSectionValues;
-
-template <std::size_t N>
-void readDoubles(CDaoRecordset const& rs, DoubleColumn const (&columns)[N], Record& record) {
-  for (auto const& c : columns) read(rs, c.name, record.*c.member);
-}
 
 void writeDoubles(CDaoRecordset& rs, DoubleColumn const* columns, std::size_t count, Record const& record) {
   for (std::size_t i = 0; i < count; ++i) rs.SetFieldValue(columns[i].name, COleVariant(record.*columns[i].member));

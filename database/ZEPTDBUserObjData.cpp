@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The translation language of user-object texts: set by the caller, else
+// ZEPT_LANG from the environment.
 #include "database/ZEPTDBUserObjData.h"
 
 #include <atomic>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Entity lists of a user object and whether their entities lie in one
+// plane, judged from each entity's own plane or, for a straight curve, its ends.
 #include <algorithm>
 #include <cmath>
 #include <memory>

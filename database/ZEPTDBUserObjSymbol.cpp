@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// A selection of drawing entities as a user object's symbol: its planarity
+// check, and the symbol drawing saved into the application folder through
+// DtDbDatabase.
 #include <memory>
 
 #include "database/CallerText.h"

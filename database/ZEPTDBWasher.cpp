@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Washer catalog reads: the statements of the washer twin, walked by the
+// code it shares with ZEPTDBNut in FastenerCatalog.
 #include "database/ZEPTDBWasher.h"
 
 #include "database/CatalogRows.h"

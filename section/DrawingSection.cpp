@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Drawing to section: the DXF read through DtDbDatabase, its loops mapped
+// into one plane and nested through RegionGeometry, the regions handed to
+// ZEPTRegionAnalyser.
 #include "section/DrawingSection.h"
 
 #include <utility>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Section contours as math-module edges, written through
+// ProComplexContourAndUnitWriter.
 #include "section/ZEPTKORVAPresenter.h"
 
 #include <cmath>

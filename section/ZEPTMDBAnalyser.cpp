@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The catalog-backed analyser: the size read through ZEPTDBProfile, then its
+// script through the PDL analyser or its contour through ZEPTKORVAAnalyser.
 #include "section/ZEPTMDBAnalyser.h"
 
 #include <optional>

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Regions to sections: one overlay of the regions, each face's loops walked
+// through DtBrBrep into polyline contours, the record's KORVA text and
+// script written by the KORVA and PDL presenters.
 #include "section/ZEPTRegionAnalyser.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// COleVariant's construction, copying and text storage; engine texts arrive
+// as UTF-8 and are widened here, short ASCII ones without a full decode.
 #include "platform/core/COleVariant.h"
 
 #include "platform/core/Utf8.h"

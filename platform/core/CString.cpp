@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// CString's operations and its Format: the formats statements are built
+// with are written directly, the rest go through vswprintf with their
+// Windows conversions rewritten for glibc.
 #include "platform/core/CString.h"
 
 #include <algorithm>

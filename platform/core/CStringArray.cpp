@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CStringArray over a vector of CString; every index is checked, and one
+// out of range reads as an empty text or is ignored.
 #include "platform/core/CStringArray.h"
 
 #include <stdexcept>

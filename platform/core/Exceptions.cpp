@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The exception classes' messages, kept wide for GetErrorMessage and as
+// UTF-8 for what(); a DAO exception carries its error info by value.
 #include "platform/core/Exceptions.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// UTF-8 encoding and decoding by hand, with U+FFFD for whatever is not a
+// code point.
 #include "platform/core/Utf8.h"
 
 #include <cstdint>

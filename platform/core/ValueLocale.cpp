@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The value locale: C numbers with UTF-8 narrow text, made once and switched
+// in per thread with uselocale.
 #include "platform/core/ValueLocale.h"
 
 namespace zept {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The table list and the linked tables of a catalog: links are kept in a
+// system table, their catalogs attached and read through views.
 #include "platform/dao/CatalogSchema.h"
 
 #include <sqlite3.h>

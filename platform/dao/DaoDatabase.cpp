@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CDaoDatabase: opening and creating catalogs, statements run through the
+// Jet translator, and the table definitions read from CatalogSchema.
 #include "platform/dao/DaoDatabase.h"
 
 #include <sqlite3.h>

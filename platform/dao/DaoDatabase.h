@@ -51,7 +51,6 @@ class CDaoDatabase {
   // The path exactly as given to Open or Create.
   CString GetName() const;
   bool CanUpdate() const;
-  bool CanTransact() const { return IsOpen(); }
 
   // Action queries and data definition; a SELECT without INTO is refused.
   void Execute(wchar_t const* sql, int options = dbFailOnError);

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The engine behind the DAO classes: SQLite connections under FileLock, the
+// catalog file checks, and the rows of a query as a stream, a held result
+// or a cached one.
 #include "platform/dao/DaoEngine.h"
 
 #include "platform/dao/CatalogSchema.h"

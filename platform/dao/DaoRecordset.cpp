@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CDaoRecordset over the engine's row streams and held results: moving,
+// reading fields with Jet's types, and dynaset changes by row id.
 #include "platform/dao/DaoRecordset.h"
 
 #include <sqlite3.h>

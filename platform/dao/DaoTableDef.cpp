@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CDaoTableDef: new tables and links made through the engine, fields read
+// from the declared SQLite types that JetTypes maps.
 #include "platform/dao/DaoTableDef.h"
 
 #include <sqlite3.h>

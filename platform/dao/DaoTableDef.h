@@ -38,7 +38,6 @@ class CDaoTableDef {
   void SetName(wchar_t const* name);
   CString GetConnect() const { return m_connect; }
   void SetConnect(wchar_t const* connect);
-  CString GetSourceTableName() const { return m_sourceTable; }
   void SetSourceTableName(wchar_t const* name);
   long GetAttributes() const;
   bool CanUpdate() const;

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CDaoTransaction over the engine's own transaction, which does the
+// rollback and the nesting.
 #include "platform/dao/DaoTransaction.h"
 
 #include "platform/dao/DaoDatabase.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// FileLock over flock, minding the descriptions a fork shares with its
+// parent.
 #include "platform/dao/FileLock.h"
 
 #include <fcntl.h>

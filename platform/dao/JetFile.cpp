@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Genuine Access files through libmdb in a child process: tables and
+// properties copied into an in-memory SQLite image, sent back through a
+// pipe and kept in a cache keyed by the file's identity.
 #include "platform/dao/JetFile.h"
 
 #include <fcntl.h>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The statement-shape cache: a literal scan and shape hash of the Jet text,
+// matched against the translator's parameters.
 #include "platform/dao/JetStatementCache.h"
 
 #include <algorithm>

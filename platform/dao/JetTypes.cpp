@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Jet type names, DAO type numbers and variant types mapped to and from
+// declared SQLite column types.
 #include "platform/dao/JetTypes.h"
 
 #include <array>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The case folding of the covered scripts, by code-point ranges, and the
+// wildcard match on folded names.
 #include "platform/fs/CaseFold.h"
 
 #include <cstdint>

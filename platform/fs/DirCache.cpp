@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The folder listings behind case-insensitive lookups, stamped by the
+// folder's modification time and rescanned when racy; folder stamps for
+// callers that keep answers of their own.
 #include "platform/fs/DirCache.h"
 
 #include <dirent.h>

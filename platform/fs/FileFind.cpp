@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CFileFind over a listing of the pattern's folder, matched by CaseFold's
+// wildcard and resolved through WinPath and DirCache.
 #include "platform/fs/FileFind.h"
 
 #include <sys/stat.h>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// File attributes, copies, moves and removals on stat and plain descriptors;
+// copies are built through TempFile so a destination is never half written.
 #include "platform/fs/FileOps.h"
 
 #include <fcntl.h>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Tagged temporaries beside their destination, the lock that shows their
+// builder alive, and the sweep that removes those whose builder died.
 #include "platform/fs/TempFile.h"
 
 #include <dirent.h>

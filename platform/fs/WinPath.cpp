@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Windows-style paths resolved component by component through DirCache,
+// with the drive folders taken from the environment.
 #include "platform/fs/WinPath.h"
 
 #include <sys/stat.h>

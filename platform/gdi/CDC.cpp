@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CDC: the selected objects and clip kept as copies in a state of their own;
+// every drawing call goes to the window's Surface.
 #include "platform/gdi/CDC.h"
 
 #include <algorithm>

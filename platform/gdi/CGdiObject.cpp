@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Pens, brushes, fonts and rectangular regions as plain values: creating
+// one only checks and stores its arguments.
 #include "platform/gdi/CGdiObject.h"
 
 #include <algorithm>
@@ -72,18 +74,3 @@ bool CRgn::CreateRectRgnIndirect(LPCRECT rect) {
   if (!rect) return false;
   return CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom);
 }
-
-int CRgn::GetRgnBox(LPRECT rect) const {
-  if (!m_created) return 0;
-  CRect const box = m_box.IsRectEmpty() ? CRect() : m_box;
-  if (rect) *rect = box;
-  return m_box.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
-}
-
-int CRgn::OffsetRgn(int dx, int dy) {
-  if (!m_created) return 0;
-  m_box.OffsetRect(dx, dy);
-  return m_box.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
-}
-
-bool CRgn::PtInRegion(int x, int y) const { return m_created && m_box.PtInRect(CPoint(x, y)); }

@@ -93,11 +93,6 @@ class CRgn : public CGdiObject {
   bool CreateRectRgnIndirect(LPCRECT rect);
   bool SetRectRgn(int x1, int y1, int x2, int y2) { return CreateRectRgn(x1, y1, x2, y2); }
 
-  // NULLREGION or SIMPLEREGION; 0 when the region is not created.
-  int GetRgnBox(LPRECT rect) const;
-  int OffsetRgn(int dx, int dy);
-  bool PtInRegion(int x, int y) const;
-
   CRect const& box() const { return m_box; }
 
  private:

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// CWnd over its Surface: the client rectangle, the update region and the
+// saved image.
 #include "platform/gdi/CWnd.h"
 
 #include <algorithm>

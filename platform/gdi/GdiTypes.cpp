@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The rectangle operations of GdiTypes: normalising, intersection and
+// union.
 #include "platform/gdi/GdiTypes.h"
 
 #include <algorithm>

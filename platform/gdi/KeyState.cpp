@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The process-wide key state behind GetKeyState: one atomic flag per
+// virtual key.
 #include "platform/gdi/KeyState.h"
 
 #include <array>

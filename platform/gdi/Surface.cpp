@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The Surface: a Cairo image whose lines and rectangles are set pixel by
+// pixel, text handed to Text.cpp, and the recorded calls saved as SVG
+// beside the pixels as PNG, both written through TempFile.
 #include "platform/gdi/Surface.h"
 
 #include <cairo.h>

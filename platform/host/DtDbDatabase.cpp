@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Drawings: the model space and block table, the UCS, and saving and
+// reading through DxfFile, entities mapped to and from its shapes.
 #include "platform/host/DtDbDatabase.h"
 
 #include <algorithm>

@@ -67,7 +67,6 @@ class DtDbHatch {
   Dt::ErrorStatus getLoopAt(int index, int& loopType, DtGePoint2dArray& vertices, DtGeDoubleArray& bulges) const;
   Dt::ErrorStatus removeLoopAt(int index);
 
-  HatchStyle hatchStyle() const { return m_style; }
   Dt::ErrorStatus setHatchStyle(HatchStyle style);
 
   // Only user-defined patterns can be evaluated; another type gives
@@ -80,7 +79,6 @@ class DtDbHatch {
   double patternSpace() const { return m_space; }
   // Direction of the lines in radians from +x towards +y; finite.
   Dt::ErrorStatus setPatternAngle(double angle);
-  double patternAngle() const { return m_angle; }
   Dt::ErrorStatus setPatternDouble(bool isDouble);
   bool patternDouble() const { return m_double; }
 

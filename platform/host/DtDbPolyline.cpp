@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Vertex access of the lightweight polyline, and its segments as
+// DtGeLineSeg2d and DtGeCircArc2d.
 #include "platform/host/DtDbPolyline.h"
 
 bool DtDbPolyline::isOnlyLines() const {

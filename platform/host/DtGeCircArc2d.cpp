@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// DtGeCircArc2d's construction, from centre and angles or from two points
+// and a bulge.
 #include "platform/host/DtGeCircArc2d.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The decimal scanner of contour texts: it copies the number's lexeme out
+// for a locale-free conversion by the caller.
 #include "platform/math/DecimalText.h"
 
 namespace zept::math {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// LAEdge made from a polyline segment's bulge (tan(sweep / 4)), its centre
+// on the chord's bisector, and the bulge read back from the sweep.
 #include "platform/math/LAEdge.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The KORVA contour reader: a cursor over the text, numbers through
+// DecimalText, contours built by the caller's factory.
 #include "platform/math/ProComplexContourAndUnitReader.h"
 
 #include <charconv>

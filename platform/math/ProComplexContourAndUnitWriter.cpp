@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The KORVA contour writer: numbers as the shortest float text, noise
+// beside the tree's extent written as 0.
 #include "platform/math/ProComplexContourAndUnitWriter.h"
 
 #include <algorithm>

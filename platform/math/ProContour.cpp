@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The contour tree's destructor, which frees a deep tree without
+// recursing.
 #include "platform/math/ProContour.h"
 
 // Children are released level by level, so a tree as deep as memory allows

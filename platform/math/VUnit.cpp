@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The named units of VUnit, each factor an exact quotient of integers, and
+// the quotient of two units.
 #include "platform/math/VUnit.h"
 
 #include <cstring>

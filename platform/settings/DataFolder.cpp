@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The bundled data folder, found beside the shared library or the program
+// through a relative path fixed at build time; in the build tree, its own
+// data folder.
 #include "platform/settings/DataFolder.h"
 
 #include <dlfcn.h>

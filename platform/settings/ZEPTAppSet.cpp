@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The process-wide settings object behind CFG(), set and read
+// atomically.
 #include "platform/settings/ZEPTAppSet.h"
 
 #include <atomic>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Environment settings, with POSIX folders handed over in the Windows form
+// the catalog code takes apart.
 #include "platform/settings/ZEPTEnvAppSet.h"
 
 #include <cstdlib>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Bounding boxes of polyline segments: an arc's box takes in the quadrant
+// points its sweep passes.
 #include "platform/shape/ContourGeometry.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Section values: each segment's exact moments (AreaMoments) summed about
+// the middle of the extent, then moved to the centroid.
 #include "platform/shape/SectionValues.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Contour vertices to and from a DtDbPolyline, their transformation and
+// their extent through ContourGeometry.
 #include "platform/shape/ZEPTContour.h"
 
 #include <cmath>

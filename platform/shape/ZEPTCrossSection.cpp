@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The cross-section's parts, dimension lines and snap points, transformed
+// and measured together.
 #include "platform/shape/ZEPTCrossSection.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// A section's contours, transformed and measured together through
+// ContourGeometry.
 #include "platform/shape/ZEPTSection.h"
 
 #include "platform/shape/ContourGeometry.h"

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Dimension-line construction, transformation (a mirror moves the line
+// to the other side) and comparison.
 #include "platform/shape/ZEPTSectionDimLine.h"
 
 #include <cmath>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The shift, the boundaries and the comparison every level of the model
+// shares.
 #include "platform/shape/ZEPTSectionParams.h"
 
 void ZEPTSectionParams::setDx(double dx) {

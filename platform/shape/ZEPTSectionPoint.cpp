@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Section points: a labelled axis takes its value from the cross-section's
+// extent, turned by the placement angle.
 #include "platform/shape/ZEPTSectionPoint.h"
 
 #include <numbers>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The presenter base: attached cross-sections and the copied offset point
+// and angle, refused when not finite.
 #include "platform/shape/ZEPTSectionPresenter.h"
 
 #include <cmath>

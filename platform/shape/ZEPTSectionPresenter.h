@@ -24,8 +24,6 @@ class ZEPTSectionPresenter {
 
   // Appends to the attached cross-sections; returns the index it got.
   int attachSection(ZEPTCrossSection const* crossSection);
-  void detachAllSections() { m_sections.removeAll(); }
-  int numAttached() const { return m_sections.length(); }
   // The cross-section attached at `index`; null past the end or for a null entry.
   ZEPTCrossSection const* attachedAt(unsigned index) const;
 

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The UTF-8 check of command-line arguments: an argument is text when it
+// survives the round trip through wide text unchanged.
 #include "tools/common/ArgumentText.h"
 
 #include <cstdio>

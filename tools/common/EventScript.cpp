@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The event-script reader: blank and "#" lines skipped, pixels and wheel
+// deltas whole numbers in range, every fault named with its line.
 #include "tools/common/EventScript.h"
 
 #include <charconv>

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Dimension-line layout: each candidate placement painted on the preview's
+// own window and judged by the text cells and lines it records on the
+// Surface; the best few followed up, the rest placed greedily.
 #include "tools/common/PreviewLayout.h"
 
 #include <algorithm>

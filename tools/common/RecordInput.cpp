@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Record input: JSON parsed by nlohmann::json with the position of each
+// value tracked, and "key=value" lines read by hand into the same values.
 #include "tools/common/RecordInput.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The script splitter: statements end at ";" outside texts and names, each
+// with the line it starts on; PROPERTY lines are read apart.
 #include "tools/common/SqlScript.h"
 
 #include <charconv>

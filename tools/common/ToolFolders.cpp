@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Folder choice for the tools: command line, environment, bundled and user
+// folders, set as the settings variables the library reads.
 #include "tools/common/ToolFolders.h"
 
 #include <sys/stat.h>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Catalog lookup by short name or path for the subcommands, and input files
+// read whole under a size limit.
 #include "tools/zeptcat/Command.h"
 
 #include <fcntl.h>

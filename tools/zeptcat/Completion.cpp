@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The bash completion script, written from CLI11's definition of zeptcat
+// and the choices its option checks list.
 #include "tools/zeptcat/Completion.h"
 
 #include <CLI/CLI.hpp>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Folder texts and refusal messages for the catalog commands: why a catalog
+// was not found or not written, with names suggested through Suggest.
 #include "tools/zeptcat/Folders.h"
 
 #include <sys/statvfs.h>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Result tables read whole from a CDaoRecordset and printed as aligned text
+// or JSON, each variant type given its own cell text.
 #include "tools/zeptcat/Output.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The vertex and value tables of a cross-section, from SectionValues and the
+// SectionProperties engine, printed through Output.
 #include "tools/zeptcat/SectionOutput.h"
 
 #include <algorithm>

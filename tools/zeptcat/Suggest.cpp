@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Suggestions: the candidates nearest by edit distance, ignoring case, and
+// no further than a third of the word's length.
 #include "tools/zeptcat/Suggest.h"
 
 #include <algorithm>

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// The viewer's model: catalog tree and sizes through ZEPTDBProfile, sections
+// through ZEPTMDBAnalyser, values from SectionValues and SectionProperties,
+// dimension lines placed by PreviewLayout.
 #include "tools/zeptview/CatalogTree.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The principal axes drawn with Cairo, dashed and labelled, over the
+// preview's picture.
 #include "tools/zeptview/PrincipalAxes.h"
 
 #include <algorithm>

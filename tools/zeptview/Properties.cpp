@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The properties table: catalog and geometry values compared row by row,
+// converted into the chosen units and written as text for the clipboard.
 #include "tools/zeptview/Properties.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The properties panel as a GTK grid of labels, rebuilt whenever the facts
+// or the units change; a difference out of tolerance is flagged.
 #include "tools/zeptview/PropertiesPanel.h"
 
 #include <cmath>

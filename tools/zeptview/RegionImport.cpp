@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// Drawing import for the viewer through sectionOfDrawing, scaled from the
+// drawing's units into the viewer's.
 #include "tools/zeptview/RegionImport.h"
 
 #include "section/DrawingSection.h"

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Size search, ignoring case: the typed words start words of catalog, name
+// and size in order, or the typed text without blanks starts the name and
+// size run together.
 #include "tools/zeptview/Search.h"
 
 #include <cctype>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The GTK search entry and its result list, which takes the catalog
+// tree's place while the entry holds text.
 #include "tools/zeptview/SearchBox.h"
 
 #include <memory>

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The remembered state read and written as key=value lines, each value
+// checked against its range; saved through a temporary and a rename.
 #include "tools/zeptview/ViewerSettings.h"
 
 #include <fcntl.h>

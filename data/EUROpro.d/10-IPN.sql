@@ -1,5 +1,7 @@
 -- EURO catalog, series IPN: I beams with flanges tapered 14 %, IPN 80 to 600
--- (every size of the series). Shape IDs 1000 to 1020.
+-- (every size of the series). Shape IDs 1000 to 1022: IPN 425 and 475 came
+-- later and take the IDs after 600, so that no size's ID changed; the rows
+-- stay in size order.
 --
 -- Source: DIN 1025-1:2009-04, "I series" (dimensions, masses and section
 -- values, 3 significant figures), whose sizes EN 10365:2017 keeps as IPN.
@@ -52,7 +54,11 @@ INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA,
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (1016, "IPN", 400, 0, 0, 10, 92.4, 1326.3, 400, 155, 14.4, 21.6, 14.4, 8.6, 11800, 292100000, 11600000, 77.5, 77.5, 200, 200, 1460000, 149000);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (1021, "IPN", 425, 0, 0, 10, 104, 1402.8, 425, 163, 15.3, 23, 15.3, 9.2, 13200, 369700000, 14400000, 81.5, 81.5, 212.5, 212.5, 1740000, 176000);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (1017, "IPN", 450, 0, 0, 10, 115, 1475.6, 450, 170, 16.2, 24.3, 16.2, 9.7, 14700, 458500000, 17300000, 85, 85, 225, 225, 2040000, 203000);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (1022, "IPN", 475, 0, 0, 10, 128, 1552.2, 475, 178, 17.1, 25.6, 17.1, 10.3, 16300, 564800000, 20900000, 89, 89, 237.5, 237.5, 2380000, 235000);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (1018, "IPN", 500, 0, 0, 10, 141, 1625, 500, 185, 18, 27, 18, 10.8, 17900, 687400000, 24800000, 92.5, 92.5, 250, 250, 2750000, 268000);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)

@@ -1,9 +1,10 @@
 -- UPE channels, parallel flanges (shape type 3).
 --
 -- Source: EN 10365:2017 (the series of DIN 1026-2:2002), as reprinted in the
--- producers' section tables. UPE 80, 100, 120 and 220 are left out: their
--- weak-axis moment as typed could not be confirmed against the drawn outline
--- (one unit off in the last published digit).
+-- producers' section tables: every size, 80 to 400. Each row's published A,
+-- Iy and Iz lie within 0.6 % of the drawn outline and its mass within 0.5 %
+-- of A x 7850 kg/m3. Shape IDs 3300 to 3313: UPE 80, 100, 120 and 220 came
+-- later and take the IDs after 400.
 --
 -- Columns as in EUROpro.sql. Written by scripts/euro_sections.py (the tables
 -- are typed there); VY VPY VZ VPZ are the centroid distances and SURF the
@@ -13,6 +14,12 @@
 INSERT INTO ProfileName (SHAPE, DESCRIPTION) VALUES ("UPE", "UPE channels, parallel flanges (EN 10365)");
 
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3310, "UPE", 80, 0, 0, 3, 7.9, 343.4, 80, 50, 4, 7, 10, 0, 1010, 1070000, 255000, 31.83, 18.17, 40, 40, 26750, 8011);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3311, "UPE", 100, 0, 0, 3, 9.82, 402.4, 100, 55, 4.5, 7.5, 10, 0, 1250, 2070000, 383000, 35.94, 19.06, 50, 50, 41400, 10660);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3312, "UPE", 120, 0, 0, 3, 12.1, 459.7, 120, 60, 5, 8, 12, 0, 1540, 3640000, 555000, 40.17, 19.83, 60, 60, 60670, 13820);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (3300, "UPE", 140, 0, 0, 3, 14.5, 519.7, 140, 65, 5, 9, 12, 0, 1840, 6000000, 787000, 43.27, 21.73, 70, 70, 85710, 18190);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (3301, "UPE", 160, 0, 0, 3, 17, 578.7, 160, 70, 5.5, 9.5, 12, 0, 2170, 9110000, 1070000, 47.3, 22.7, 80, 80, 113900, 22620);
@@ -20,6 +27,8 @@ INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA,
   VALUES (3302, "UPE", 180, 0, 0, 3, 19.7, 638.7, 180, 75, 5.5, 10.5, 12, 0, 2510, 13500000, 1440000, 50.32, 24.68, 90, 90, 150000, 28620);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (3303, "UPE", 200, 0, 0, 3, 22.8, 696.8, 200, 80, 6, 11, 13, 0, 2900, 19100000, 1870000, 54.4, 25.6, 100, 100, 191000, 34380);
+INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
+  VALUES (3313, "UPE", 220, 0, 0, 3, 26.6, 755.8, 220, 85, 6.5, 12, 13, 0, 3390, 26900000, 2460000, 57.97, 27.03, 110, 110, 244500, 42440);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)
   VALUES (3304, "UPE", 240, 0, 0, 3, 30.2, 813.1, 240, 90, 7, 12.5, 15, 0, 3850, 36000000, 3110000, 62.08, 27.92, 120, 120, 300000, 50100);
 INSERT INTO Shape (ID, NAME, DIM1, DIM2, DIM3, SHAPE_TYPE, MASS, SURF, H, B, EA, ES, RA, RS, SX, IY, IZ, VY, VPY, VZ, VPZ, MSY, MSZ)

@@ -230,12 +230,54 @@ COLD_CHS = {
     323.9: [6, 8, 10, 12.5],
 }
 
+# Sizes added after the series first shipped: listed apart so that every
+# shipped size keeps its ID (added ones take IDs after the last).
+HOT_SHS_ADDED = {200: [5], 220: [6.3, 8, 10, 12.5, 16], 260: [8, 10, 12.5, 16]}
+HOT_RHS_ADDED = {
+    (120, 40): [4, 5, 6.3], (150, 50): [4, 5, 6.3, 8], (250, 100): [6.3, 8, 10, 12.5],
+    (300, 100): [8, 10, 12.5, 16], (300, 150): [8, 10, 12.5, 16], (450, 250): [10, 12.5, 16],
+    (500, 300): [10, 12.5, 16, 20],
+}
+HOT_CHS_ADDED = {
+    101.6: [3.6, 4, 5, 6.3, 8, 10], 168.3: [12.5], 177.8: [5, 6.3, 8, 10, 12.5], 219.1: [16, 20],
+    244.5: [16], 273: [16, 20], 323.9: [16, 20], 355.6: [20], 406.4: [20], 457: [20], 508: [20],
+    610: [10, 12.5, 16, 20], 711: [12.5, 16, 20], 762: [12.5, 16, 20], 813: [12.5, 16, 20],
+    914: [12.5, 16, 20], 1016: [12.5, 16, 20],
+}
+COLD_SHS_ADDED = {}
+COLD_RHS_ADDED = {
+    (120, 40): [3, 4, 5], (150, 50): [3, 4, 5, 6], (250, 100): [5, 6, 8, 10], (300, 100): [6, 8, 10],
+    (300, 150): [6, 8, 10, 12.5],
+}
+COLD_CHS_ADDED = {
+    101.6: [3, 4, 5, 6], 177.8: [5, 6, 8, 10], 193.7: [5, 6, 8, 10], 244.5: [6, 8, 10, 12.5],
+    355.6: [8, 10, 12.5], 406.4: [8, 10, 12.5], 457: [10, 12.5], 508: [10, 12.5],
+}
+
 # Flats, EN 10058:2018 (widths 10 to 150 mm): every width with the usual
 # thicknesses up to half of it. Round bars, EN 10060:2003.
 FLAT_WIDTHS = [20, 25, 30, 35, 40, 45, 50, 60, 70, 80, 90, 100, 110, 120, 130, 140, 150]
 FLAT_THICKNESSES = [5, 6, 8, 10, 12, 15, 20, 25, 30]
 ROUND_DIAMETERS = [8, 10, 12, 14, 16, 18, 20, 22, 25, 28, 30, 32, 35, 40, 45, 50, 55, 60,
                    65, 70, 75, 80, 90, 100, 110, 120, 130, 140, 150, 160, 180, 200]
+FLAT_WIDTHS_ADDED = [10, 12, 15, 16, 55]
+FLAT_THICKNESSES_ADDED = [35, 40, 50, 60]
+ROUND_DIAMETERS_ADDED = [15, 24, 36, 42, 48, 52, 63, 85, 95, 105, 115, 125, 135, 145, 155, 165, 170, 175,
+                         190, 220, 250]
+
+
+def with_added(shipped, added, first):
+    """(size, id) of a series in size order: the shipped sizes keep the IDs
+    they shipped with, from first on; added ones follow the last."""
+    ids = {size: first + i for i, size in enumerate(shipped)}
+    for size in added:
+        assert size not in ids, f"{size} listed twice"
+        ids[size] = first + len(ids)
+    return sorted(ids.items())
+
+
+def sizes(table):
+    return [(key, t) for key, thicknesses in table.items() for t in thicknesses]
 
 # --------------------------------------------------------------------------
 
@@ -421,23 +463,14 @@ def angles():
 
 def hollow(file_name, kind, standard, names, shs, rhs, chs, radii, first_id, note):
     rows = []
-    ident = first_id
-    for size, thicknesses in shs.items():
-        for t in thicknesses:
-            ro, ri = radii(t)
-            rows.append(computed(Row(names[0], (size, size, t), 6, size, size, t, t, ro, ri), ident))
-            ident += 1
-    ident = first_id + 200
-    for (h, b), thicknesses in rhs.items():
-        for t in thicknesses:
-            ro, ri = radii(t)
-            rows.append(computed(Row(names[1], (h, b, t), 6, h, b, t, t, ro, ri), ident))
-            ident += 1
-    ident = first_id + 400
-    for d, thicknesses in chs.items():
-        for t in thicknesses:
-            rows.append(computed(Row(names[2], (d, 0, t), 7, d, d, t, t), ident))
-            ident += 1
+    for (size, t), ident in with_added(sizes(shs[0]), sizes(shs[1]), first_id):
+        ro, ri = radii(t)
+        rows.append(computed(Row(names[0], (size, size, t), 6, size, size, t, t, ro, ri), ident))
+    for ((h, b), t), ident in with_added(sizes(rhs[0]), sizes(rhs[1]), first_id + 200):
+        ro, ri = radii(t)
+        rows.append(computed(Row(names[1], (h, b, t), 6, h, b, t, t, ro, ri), ident))
+    for (d, t), ident in with_added(sizes(chs[0]), sizes(chs[1]), first_id + 400):
+        rows.append(computed(Row(names[2], (d, 0, t), 7, d, d, t, t), ident))
     write(file_name, f"""
 -- Structural hollow sections, {kind}: square, rectangular and circular.
 --
@@ -460,21 +493,21 @@ def cold_radii(t):
 
 
 def bars():
-    rows = []
-    ident = 6000
-    for b in FLAT_WIDTHS:
-        for t in FLAT_THICKNESSES:
-            if t <= b / 2:
-                rows.append(computed(Row("FL", (b, 0, t), 8, t, b, 0, 0), ident, 7))
-                ident += 1
+    def flats(widths, thicknesses):
+        return [(b, t) for b in widths for t in thicknesses if t <= b / 2]
+    added = [size for size in flats(FLAT_WIDTHS + FLAT_WIDTHS_ADDED, FLAT_THICKNESSES + FLAT_THICKNESSES_ADDED)
+             if size not in flats(FLAT_WIDTHS, FLAT_THICKNESSES)]
+    rows = [computed(Row("FL", (b, 0, t), 8, t, b, 0, 0), ident, 7)
+            for (b, t), ident in with_added(flats(FLAT_WIDTHS, FLAT_THICKNESSES), added, 6000)]
     write("36-FL.sql", """
 -- Flat bars, hot rolled: width x thickness (H is the thickness, B the width).
 --
--- Source: EN 10058:2018 sizes (widths 10 to 150 mm); mass = b x t x 7850
+-- Source: EN 10058:2018 sizes (widths 10 to 150 mm, thicknesses 5 to 60 mm
+-- up to half the width); mass = b x t x 7850
 -- kg/m3, section values of the rectangle.
 """ + COMMON, [("FL", "Flat bars, hot rolled (EN 10058)")], rows)
-    rows = [computed(Row("RD", (d, 0, 0), 9, d, d, 0, 0), 6500 + i, 6)
-            for i, d in enumerate(ROUND_DIAMETERS)]
+    rows = [computed(Row("RD", (d, 0, 0), 9, d, d, 0, 0), ident, 6)
+            for d, ident in with_added(ROUND_DIAMETERS, ROUND_DIAMETERS_ADDED, 6500)]
     write("37-RD.sql", """
 -- Round bars, hot rolled: diameter.
 --
@@ -487,10 +520,11 @@ def main():
     upn()
     angles()
     upe()
-    hollow("34-hollow-EN10210.sql", "hot-finished", "EN 10210-2:2006", ("SHS", "RHS", "CHS"), HOT_SHS, HOT_RHS,
-           HOT_CHS, lambda t: (1.5 * t, 1.0 * t), 4000, "outer 1.5 t, inner 1.0 t")
-    hollow("35-hollow-EN10219.sql", "cold-formed", "EN 10219-2:2006", ("SHSC", "RHSC", "CHSC"), COLD_SHS, COLD_RHS,
-           COLD_CHS, cold_radii, 5000,
+    hollow("34-hollow-EN10210.sql", "hot-finished", "EN 10210-2:2006", ("SHS", "RHS", "CHS"),
+           (HOT_SHS, HOT_SHS_ADDED), (HOT_RHS, HOT_RHS_ADDED), (HOT_CHS, HOT_CHS_ADDED),
+           lambda t: (1.5 * t, 1.0 * t), 4000, "outer 1.5 t, inner 1.0 t")
+    hollow("35-hollow-EN10219.sql", "cold-formed", "EN 10219-2:2006", ("SHSC", "RHSC", "CHSC"),
+           (COLD_SHS, COLD_SHS_ADDED), (COLD_RHS, COLD_RHS_ADDED), (COLD_CHS, COLD_CHS_ADDED), cold_radii, 5000,
            "outer 2.0 t, 2.5 t, 3.0 t and inner 1.0 t, 1.5 t, 2.0 t for t up to 6, over 6 up to 10"
            " and over 10 mm")
     bars()

@@ -28,7 +28,7 @@ expect_ipe300() {
   local out
   out=$(env -i "$1") || fail "$1 failed"
   echo "$out"
-  [[ $out == *"IPE 300 h=300 b=150 mass=42.2"* ]] || fail "$1 did not read IPE 300"
+  [[ $out == *"IPE 300 h=300 b=150 mass=42.24"* ]] || fail "$1 did not read IPE 300"
 }
 
 # only_public_headers DIR: DIR holds zeptdb.h, the headers it reaches and

@@ -442,9 +442,9 @@ class Rebuilder {
       if (s->form && s->form->ellipse) out.form = s->form;
       // The whole of a closed spline: still measured as the spline, turning as the ring does.
       if (s->form && !s->form->cubics.empty() && s->p.x == s->q.x && s->p.y == s->q.y) {
-        const bool turnsAlike = moments(Loop{out}).a > 0.0;
+        const bool ringTurnsLeft = moments(Loop{out}).a > 0.0;  // measured along its points
         out.form = s->form;
-        if ((moments(Loop{out}).a > 0.0) != turnsAlike) out.form = reversed(*s->form);
+        if ((moments(Loop{out}).a > 0.0) != ringTurnsLeft) out.form = reversed(*s->form);
       }
       loop.push_back(out);
       return true;

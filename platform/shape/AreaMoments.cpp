@@ -135,17 +135,13 @@ Moments ellipseArcMoments(DtGePoint2d const& p, DtGePoint2d const& q, DtGePoint2
 double ellipseArcLength(DtGePoint2d const& p, DtGePoint2d const& q, DtGePoint2d const& c, DtGeVector2d const& u,
                         DtGeVector2d const& v) {
   auto const [t0, s] = ellipseParams(p, q, c, u, v);
-  // Five points: the speed is smooth, and the arcs are short.
-  static constexpr double kNodes[] = {0.0, -0.5384693101056831, 0.5384693101056831, -0.9061798459386640,
-                                      0.9061798459386640};
-  static constexpr double kWeights[] = {0.5688888888888889, 0.4786286704993665, 0.4786286704993665,
-                                        0.2369268850561891, 0.2369268850561891};
+  // The speed is smooth and the arcs are short: the cubics' rule suffices.
   double sum = 0.0;
-  for (int i = 0; i < 5; ++i) {
-    double const t = t0 + s * (kNodes[i] + 1.0) / 2.0;
-    sum += kWeights[i] * (v * std::cos(t) - u * std::sin(t)).length();
+  for (int i = 0; i < 6; ++i) {
+    double const t = t0 + s * kGaussNodes[i];
+    sum += kGaussWeights[i] * (v * std::cos(t) - u * std::sin(t)).length();
   }
-  return std::fabs(s) / 2.0 * sum;
+  return std::fabs(s) * sum;
 }
 
 }  // namespace zept::shape

@@ -25,7 +25,6 @@ namespace zept::gdi {
 
 namespace {
 
-
 // Cairo's RGB24 pixel is 0x00RRGGBB in a native word; COLORREF swaps red and blue.
 std::uint32_t toPixel(COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
 COLORREF fromPixel(std::uint32_t p) { return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF); }
@@ -45,6 +44,7 @@ bool writeAtomically(std::filesystem::path const& path, std::function<bool(std::
   // A read-only file is kept, as the catalogs and drawings keep theirs.
   if (struct stat st {}; ::stat(saved.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) return false;
   std::filesystem::path const dir = saved.has_parent_path() ? saved.parent_path() : std::filesystem::path(".");
+  // An image is for others to see: made with the mode the umask gives.
   return zept::fs::writeWhole(dir.string(), *target, true, produce);
 }
 

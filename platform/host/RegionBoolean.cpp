@@ -126,14 +126,6 @@ double gridScale(double largest) {
   return std::ldexp(1.0, std::min(kGridBits - exp, 1000));
 }
 
-double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {
-  DtGeVector2d const ab = b - a;
-  double const len2 = ab.lengthSqrd();
-  double t = len2 > 0.0 ? (p - a).dotProduct(ab) / len2 : 0.0;
-  t = std::clamp(t, 0.0, 1.0);
-  return p.distanceTo(a + ab * t);
-}
-
 // The crossing of the two pieces' carriers (line or circle) nearest `near`.
 std::optional<DtGePoint2d> crossing(Seg const& s, Seg const& t, DtGePoint2d const& near) {
   std::vector<DtGePoint2d> found;
@@ -246,7 +238,7 @@ class Rebuilder {
         addRun(tag[(first + runs[r].first) % n], a, b, inner, loop);
       }
     }
-    merge(loop);
+    joinNeighbours(loop, m_tol);
     if (loop.empty()) return std::nullopt;
     // A ring thinner than the tracing tolerance is noise of the grid.
     double around = 0.0;
@@ -453,40 +445,6 @@ class Rebuilder {
     return !loop.empty();
   }
 
-  // Joins neighbours on one carrier: arcs of one circle turning alike, lines
-  // on one line running alike.
-  void merge(Loop& loop) const {
-    auto same = [&](Seg const& x, Seg const& y) {
-      if (x.kind != y.kind || x.kind == Seg::kCurve) return false;
-      if (x.kind == Seg::kArc)
-        return x.c.distanceTo(y.c) <= m_tol && std::fabs(x.r - y.r) <= m_tol && (x.sweep > 0) == (y.sweep > 0);
-      DtGeVector2d const d1 = x.q - x.p, d2 = y.q - y.p;
-      return d1.dotProduct(d2) > 0.0 && std::fabs(d1.crossProduct(d2)) <= 1e-12 * d1.length() * d2.length() &&
-             distanceToSegment(x.q, x.p, y.q) <= m_tol;
-    };
-    bool changed = true;
-    while (changed && loop.size() > 1) {
-      changed = false;
-      for (std::size_t i = 0; i < loop.size() && loop.size() > 1; ++i) {
-        std::size_t const j = (i + 1) % loop.size();
-        if (!same(loop[i], loop[j])) continue;
-        Seg joined = loop[i];
-        joined.q = loop[j].q;
-        if (joined.kind == Seg::kArc) {
-          joined.sweep += loop[j].sweep;
-          if (std::fabs(joined.sweep) >= kTwoPi - 1e-9) {
-            joined.sweep = joined.sweep > 0 ? kTwoPi : -kTwoPi;
-            joined.q = joined.p;
-          }
-        }
-        loop[i] = joined;
-        loop.erase(loop.begin() + static_cast<long>(j));
-        changed = true;
-        break;
-      }
-    }
-  }
-
   Source const& m_src;
   double m_tol;
   double m_step;
@@ -495,7 +453,43 @@ class Rebuilder {
 
 }  // namespace
 
+void joinNeighbours(Loop& loop, double tol) {
+  auto same = [&](Seg const& x, Seg const& y) {
+    if (x.kind != y.kind || x.kind == Seg::kCurve) return false;
+    if (x.kind == Seg::kArc)
+      return x.c.distanceTo(y.c) <= tol && std::fabs(x.r - y.r) <= tol && (x.sweep > 0) == (y.sweep > 0);
+    DtGeVector2d const d1 = x.q - x.p, d2 = y.q - y.p;
+    return d1.dotProduct(d2) > 0.0 && std::fabs(d1.crossProduct(d2)) <= 1e-12 * d1.length() * d2.length() &&
+           distanceToSegment(x.q, x.p, y.q) <= tol;
+  };
+  bool changed = true;
+  while (changed && loop.size() > 1) {
+    changed = false;
+    for (std::size_t i = 0; i < loop.size() && loop.size() > 1; ++i) {
+      std::size_t const j = (i + 1) % loop.size();
+      if (!same(loop[i], loop[j])) continue;
+      Seg joined = loop[i];
+      joined.q = loop[j].q;
+      if (joined.kind == Seg::kArc) {
+        joined.sweep += loop[j].sweep;
+        if (std::fabs(joined.sweep) >= kTwoPi - 1e-9) {
+          joined.sweep = joined.sweep > 0 ? kTwoPi : -kTwoPi;
+          joined.q = joined.p;
+        }
+      }
+      loop[i] = joined;
+      loop.erase(loop.begin() + static_cast<long>(j));
+      changed = true;
+      break;
+    }
+  }
+}
+
+double overlayTolerance(double largest) { return 1024.0 / gridScale(largest); }
+
 bool isSimple(Loop const& loop) {
+  // A whole circle cannot cross itself.
+  if (loop.size() == 1 && loop.front().kind == Seg::kArc) return true;
   Source src;
   std::vector<DtGePoint2d> const pts = addRing(loop, src);
   if (pts.size() < 3) return false;
@@ -508,6 +502,11 @@ bool isSimple(Loop const& loop) {
 }
 
 std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b, int op) {
+  if (auto apart = combineApart(a, b, op)) return std::move(*apart);
+  return overlay(a, b, op);
+}
+
+std::vector<Face> overlay(std::vector<Face> const& a, std::vector<Face> const& b, int op) {
   Source src;
   std::vector<std::vector<DtGePoint2d>> rings[2];
   double largest = 0.0;

@@ -167,6 +167,13 @@ void addExtents(shape::Box& box, Seg const& s) {
   }
 }
 
+double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {
+  DtGeVector2d const ab = b - a;
+  double const len2 = ab.lengthSqrd();
+  double const t = len2 > 0.0 ? std::clamp((p - a).dotProduct(ab) / len2, 0.0, 1.0) : 0.0;
+  return p.distanceTo(a + ab * t);
+}
+
 double scaleOf(std::vector<Face> const& faces) {
   shape::Box box;
   for (auto const& f : faces)

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/core/DtArray.h"
@@ -101,10 +102,23 @@ int classify(Loop const& loop, DtGePoint2d const& p, double tol);
 // A point on each piece, halfway along it: points of the loop's own outline.
 std::vector<DtGePoint2d> midpoints(Loop const& loop);
 
+double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b);
+
 // False when the loop's outline crosses or touches itself.
 bool isSimple(Loop const& loop);
 // a op b (0 union, 1 intersection, 2 a less b), both in one coordinate system.
 std::vector<Face> combine(std::vector<Face> const& a, std::vector<Face> const& b, int op);
+// a op b through Clipper's overlay, whatever the loops.
+std::vector<Face> overlay(std::vector<Face> const& a, std::vector<Face> const& b, int op);
+// a op b without an overlay, when no loop of the faces comes near another
+// (within the tessellation's chords); nothing when some do.
+std::optional<std::vector<Face>> combineApart(std::vector<Face> const& a, std::vector<Face> const& b, int op);
+// How near an overlay's result points lie to the pieces they are traced to,
+// for coordinates up to `largest`.
+double overlayTolerance(double largest);
+// Joins neighbours on one carrier: arcs of one circle turning alike, lines
+// on one line running alike (within `tol`).
+void joinNeighbours(Loop& loop, double tol);
 
 // Regions of the same plane combined in one overlay, however many: what
 // a chain of unions gives, with the cost of one. Null when the regions are

@@ -27,13 +27,6 @@ double cross(DtGePoint2d const& o, DtGePoint2d const& a, DtGePoint2d const& b) {
 
 double distance(DtGePoint2d const& a, DtGePoint2d const& b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-double distanceToLine(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {
-  const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
-  if (!(len2 > 0)) return distance(p, a);
-  const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0);
-  return distance(p, {a.x + t * dx, a.y + t * dy});
-}
-
 // The angle the segment a -> b turns through, seen from p.
 double turn(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b) {
   return std::atan2(cross(p, a, b), (a.x - p.x) * (b.x - p.x) + (a.y - p.y) * (b.y - p.y));
@@ -72,7 +65,7 @@ int classify(Loop const& loop, DtGePoint2d const& p, double tol) {
   for (Seg const& s : loop) {
     switch (s.kind) {
       case Seg::kLine:
-        if (distanceToLine(p, s.p, s.q) <= tol) return 0;
+        if (distanceToSegment(p, s.p, s.q) <= tol) return 0;
         total += turn(p, s.p, s.q);
         break;
       case Seg::kArc:
@@ -83,7 +76,7 @@ int classify(Loop const& loop, DtGePoint2d const& p, double tol) {
         break;
       case Seg::kCurve:
         for (std::size_t i = 0; i + 1 < s.pts.size(); ++i) {
-          if (distanceToLine(p, s.pts[i], s.pts[i + 1]) <= tol) return 0;
+          if (distanceToSegment(p, s.pts[i], s.pts[i + 1]) <= tol) return 0;
           total += turn(p, s.pts[i], s.pts[i + 1]);
         }
         break;

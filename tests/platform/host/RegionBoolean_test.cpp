@@ -213,6 +213,21 @@ std::string checkCase(unsigned seed) {
   if (std::fabs(da + ia - aa) > tol) err << " difference+intersection " << da + ia << " vs " << aa << ";";
   if (auto const all = zept::host::uniteAll({a.get(), b.get()}); !all || std::fabs(area(*all) - ua) > tol)
     err << " one overlay " << (all ? area(*all) : -1) << " vs the union " << ua << ";";
+  // Where no loops come near, the result without an overlay is the overlay's.
+  auto const& fa = a->data()->faces;
+  auto const& fb = b->data()->faces;
+  for (int op = 0; op < 3; ++op)
+    if (auto const apart = zept::host::combineApart(fa, fb, op)) {
+      auto const full = zept::host::overlay(fa, fb, op);
+      auto const m = zept::host::moments(*apart), n = zept::host::moments(full);
+      std::size_t loopsApart = 0, loopsFull = 0;
+      for (auto const& f : *apart) loopsApart += 1 + f.holes.size();
+      for (auto const& f : full) loopsFull += 1 + f.holes.size();
+      if (std::fabs(m.a - n.a) > tol || std::fabs(m.sx - n.sx) > tol * s || std::fabs(m.sy - n.sy) > tol * s ||
+          loopsApart != loopsFull)
+        err << " apart op " << op << ": area " << m.a << " vs " << n.a << ", loops " << loopsApart << " vs "
+            << loopsFull << ";";
+    }
   // Points clear of every boundary must be in or out of each result as the
   // shapes say: a lost or invented loop shows here.
   double const clear = 1e-3 * s;

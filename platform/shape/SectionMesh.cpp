@@ -142,6 +142,9 @@ std::vector<std::vector<double>> featureSizes(Boundary const& b, double fallback
     }
   std::sort(grid.begin(), grid.end());
   grid.erase(std::unique(grid.begin(), grid.end()), grid.end());
+  std::unordered_map<std::uint64_t, std::size_t> firstOf;  // cell -> its first entry in `grid`
+  firstOf.reserve(grid.size());
+  for (std::size_t k = 0; k < grid.size(); ++k) firstOf.emplace(grid[k].first, k);
   std::vector<double> best(items.size(), fallback);
   std::vector<int> seen(items.size(), -1);
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -150,24 +153,59 @@ std::vector<std::vector<double>> featureSizes(Boundary const& b, double fallback
     for (Piece const& p : u.pieces) length += p.length;
     double const reach = std::min(fallback, 3.0 * length / refinement) + cell;
     double const len = loopLength[static_cast<std::size_t>(u.loop)];
-    for (std::int64_t x = cellOf(u.lo.x - reach, lo.x); x <= cellOf(u.hi.x + reach, lo.x); ++x)
-      for (std::int64_t y = cellOf(u.lo.y - reach, lo.y); y <= cellOf(u.hi.y + reach, lo.y); ++y) {
-        auto it = std::lower_bound(grid.begin(), grid.end(), std::pair<std::uint64_t, int>(key(x, y), -1));
-        for (; it != grid.end() && it->first == key(x, y); ++it) {
-          auto const j = static_cast<std::size_t>(it->second);
-          if (j == i || seen[j] == static_cast<int>(i)) continue;
-          seen[j] = static_cast<int>(i);
-          Item const& v = items[j];
-          double const gap = std::max({v.lo.x - u.hi.x, u.lo.x - v.hi.x, v.lo.y - u.hi.y, u.lo.y - v.hi.y, 0.0});
-          if (gap >= best[i]) continue;
-          for (Piece const& p : u.pieces)
-            for (Piece const& q : v.pieces) best[i] = std::min(best[i], facingDistance(p, q, u.loop == v.loop ? len : 0.0));
-        }
+    auto visit = [&](std::int64_t x, std::int64_t y) {
+      auto const found = firstOf.find(key(x, y));
+      if (found == firstOf.end()) return;
+      for (std::size_t k = found->second; k < grid.size() && grid[k].first == key(x, y); ++k) {
+        auto const j = static_cast<std::size_t>(grid[k].second);
+        if (j == i || seen[j] == static_cast<int>(i)) continue;
+        seen[j] = static_cast<int>(i);
+        Item const& v = items[j];
+        double const gap = std::max({v.lo.x - u.hi.x, u.lo.x - v.hi.x, v.lo.y - u.hi.y, u.lo.y - v.hi.y, 0.0});
+        if (gap >= best[i]) continue;
+        for (Piece const& p : u.pieces)
+          for (Piece const& q : v.pieces) best[i] = std::min(best[i], facingDistance(p, q, u.loop == v.loop ? len : 0.0));
       }
+    };
+    // Rings of cells outwards from the segment's own, within `reach`: a
+    // piece in ring r is at least r - 2 cells away (a piece may be filed
+    // one cell over), so the search ends once that passes the nearest wall
+    // found.
+    std::int64_t const x0 = cellOf(u.lo.x, lo.x), x1 = cellOf(u.hi.x, lo.x);
+    std::int64_t const y0 = cellOf(u.lo.y, lo.y), y1 = cellOf(u.hi.y, lo.y);
+    std::int64_t const xa = cellOf(u.lo.x - reach, lo.x), xb = cellOf(u.hi.x + reach, lo.x);
+    std::int64_t const ya = cellOf(u.lo.y - reach, lo.y), yb = cellOf(u.hi.y + reach, lo.y);
+    auto within = [&](std::int64_t x, std::int64_t y) {
+      if (x >= xa && x <= xb && y >= ya && y <= yb) visit(x, y);
+    };
+    std::int64_t const rings = std::max({x0 - xa, xb - x1, y0 - ya, yb - y1});
+    for (std::int64_t x = x0; x <= x1; ++x)
+      for (std::int64_t y = y0; y <= y1; ++y) visit(x, y);
+    for (std::int64_t r = 1; r <= rings && static_cast<double>(r - 2) * cell <= best[i]; ++r) {
+      for (std::int64_t x = x0 - r; x <= x1 + r; ++x) within(x, y0 - r), within(x, y1 + r);
+      for (std::int64_t y = y0 - r + 1; y <= y1 + r - 1; ++y) within(x0 - r, y), within(x1 + r, y);
+    }
   }
   for (std::size_t i = 0; i < items.size(); ++i)
     out[static_cast<std::size_t>(items[i].loop)][static_cast<std::size_t>(items[i].seg)] = best[i];
   return out;
+}
+
+// Whether the six-node element keeps a positive Jacobian at its corners,
+// its sides' midpoints and its centre, where a curved side folds it first.
+bool unfolded(std::vector<Vec> const& nodes, std::array<int, 6> const& el) {
+  Vec x[6];
+  for (std::size_t k = 0; k < 6; ++k) x[k] = nodes[static_cast<std::size_t>(el[k])];
+  constexpr double kAt[7][2] = {{0, 0}, {1, 0}, {0, 1}, {0.5, 0}, {0.5, 0.5}, {0, 0.5}, {1.0 / 3, 1.0 / 3}};
+  for (auto const& [xi, eta] : kAt) {
+    double const l1 = 1 - xi - eta;
+    double const dXi[6] = {1 - 4 * l1, 4 * xi - 1, 0, 4 * (l1 - xi), 4 * eta, -4 * eta};
+    double const dEta[6] = {1 - 4 * l1, 0, 4 * eta - 1, -4 * xi, 4 * xi, 4 * (l1 - eta)};
+    Vec u, v;
+    for (std::size_t k = 0; k < 6; ++k) u = u + x[k] * dXi[k], v = v + x[k] * dEta[k];
+    if (!(cross(u, v) > 0.0)) return false;
+  }
+  return true;
 }
 
 struct BoundaryEdge {
@@ -549,6 +587,18 @@ std::optional<Mesh> meshSection(Boundary const& b, double refinement, int maxNod
       mesh.nodes.push_back(mid);
       midNode.emplace(key, index);
       el[static_cast<std::size_t>(3 + k)] = index;
+    }
+    // A flat element along a hole's arc turns inside out when its side
+    // takes the arc's midpoint: that side stays straight (its sliver of
+    // area is far below the solution's error).
+    if (curved && !unfolded(mesh.nodes, el)) {
+      for (int k = 0; k < 3; ++k) {
+        auto const a = static_cast<std::size_t>(t[static_cast<std::size_t>(k)]);
+        auto const c = static_cast<std::size_t>(t[static_cast<std::size_t>((k + 1) % 3)]);
+        if (exactMid.count(edgeKey(t[static_cast<std::size_t>(k)], t[static_cast<std::size_t>((k + 1) % 3)])))
+          mesh.nodes[static_cast<std::size_t>(el[static_cast<std::size_t>(3 + k)])] = (pts[a] + pts[c]) * 0.5;
+      }
+      curved = false;
     }
     mesh.elements.push_back(el);
     mesh.curved.push_back(curved ? 1 : 0);

@@ -158,6 +158,23 @@ TEST(SectionProperties, Converges) {
   EXPECT_NEAR(coarse.avz / fine.avz, 1.0, 1e-3);
 }
 
+// Holes of many sizes scattered over a plate: elements along the small ones
+// are flat, and none may fold over when its side takes the arc's midpoint.
+TEST(SectionProperties, ScatteredHolesMeshWithoutFoldedElements) {
+  struct Hole {
+    double x, y, r;
+  };
+  Hole const holes[] = {{168.05, 15.70, 7.96}, {185.27, 130.34, 5.67}, {71.40, 171.64, 3.67}, {14.90, 171.53, 7.73},
+                        {126.65, 122.56, 3.69}, {183.17, 41.77, 7.99},  {31.89, 182.07, 9.86}, {102.46, 162.61, 3.88},
+                        {68.66, 143.62, 12.95}, {35.58, 37.21, 4.95},   {160.02, 92.98, 6.01}, {21.27, 115.13, 7.63}};
+  ZEPTSection s = section({rectangle(0, 0, 200, 200)});
+  for (Hole const& h : holes) s.addContour(circle(h.x, h.y, h.r, true));
+  SectionProperties const p = solve(s, 0.3);
+  // Small holes take a little stiffness away.
+  EXPECT_LT(p.it, rectangleIt(200, 200));
+  EXPECT_GT(p.it, 0.8 * rectangleIt(200, 200));
+}
+
 // Scale changes nothing but the powers of length.
 TEST(SectionProperties, ScaleInvariant) {
   SectionProperties const unit = solve(plateI(1, 0.5, 0.05, 0.03));

@@ -2,8 +2,8 @@
 // KORVA contour descriptions as PDL shape scripts, for profile rows that
 // carry their own contour. Two forms are tried in turn: the new grammar
 // through the math module's reader, with its coordinates converted into the
-// catalog's section unit, then the grid-point form ("10#0-0:4-0:4-2|..."),
-// read here. Both become one contour tree, written depth-first.
+// catalog's section unit, then the strict subset of the grid-point form
+// ("10#0-0:4-0:4-2|..."). Both become one contour tree, written depth-first.
 #include "database/KorvaToPdl.h"
 
 #include <algorithm>
@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/math/DecimalText.h"
+#include "platform/math/KorvaGrid.h"
 #include "platform/math/ProComplexContourAndUnitReader.h"
 #include "platform/math/ProContourFactory.h"
 #include "platform/core/Utf8.h"
@@ -29,68 +29,17 @@ constexpr double kPi = 3.141592653589793;
 
 // ---- Grid-point form -------------------------------------------------------
 
-struct GridPoint {
-  std::int16_t x;
-  std::int16_t y;
-  std::int16_t pen;  // 0: the point starts a contour, 1: it continues one
-};
-
-bool isSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
-
-void skipSpace(wchar_t const*& p) {
-  while (isSpace(*p)) ++p;
-}
-
-// A coordinate: a decimal integer from 0 to 99, with an optional sign.
-bool gridCoordinate(wchar_t const*& p, std::int16_t& value) {
-  skipSpace(p);
-  const bool negative = *p == L'-';
-  if (*p == L'+' || *p == L'-') ++p;
-  if (*p < L'0' || *p > L'9') return false;
-  int v = 0;
-  for (; *p >= L'0' && *p <= L'9'; ++p) v = v > 99 ? v : v * 10 + (*p - L'0');
-  if (v > 99 || (negative && v != 0)) return false;
-  value = static_cast<std::int16_t>(v);
-  return true;
-}
-
-// pitch "#" x-y [(":" | "|") x-y]... [":" | "|"], blanks anywhere between.
-bool parseGrid(wchar_t const* p, double& pitch, std::vector<GridPoint>& points) {
-  skipSpace(p);
-  std::string lexeme;
-  if (!math::scanDecimal(p, lexeme)) return false;
-  const auto [end, ec] = std::from_chars(lexeme.data(), lexeme.data() + lexeme.size(), pitch);
-  if (ec != std::errc() || !(pitch > 0) || !std::isfinite(pitch)) return false;
-  skipSpace(p);
-  if (*p++ != L'#') return false;
-  std::int16_t pen = 0;
-  for (;;) {
-    GridPoint point{0, 0, pen};
-    if (!gridCoordinate(p, point.x)) return false;
-    skipSpace(p);
-    if (*p++ != L'-') return false;
-    if (!gridCoordinate(p, point.y)) return false;
-    points.push_back(point);
-    skipSpace(p);
-    if (*p == L'\0') return true;
-    if (*p != L':' && *p != L'|') return false;
-    pen = *p++ == L':' ? 1 : 0;
-    skipSpace(p);
-    if (*p == L'\0') return true;  // a separator after the last point
-  }
-}
-
 // A contour is closed before a point that starts a new one and before the
 // last point, so the last point never belongs to a contour: descriptions
 // repeat their start point at the end. Contours of fewer than 3 points are
 // dropped.
-std::unique_ptr<ProComplexContour> gridContours(ProContourFactory const& factory, double pitch,
-                                                std::vector<GridPoint> const& points) {
+std::unique_ptr<ProComplexContour> gridContours(ProContourFactory const& factory, math::Grid const& grid) {
   auto root = factory.CreateComplexContour();
-  const Scale2 scale(pitch, pitch);
+  const Scale2 scale(grid.pitch, grid.pitch);
+  std::vector<math::GridPoint> const& points = grid.points;
   LAContour current;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    if ((points[i].pen == 0 && i > 0) || i + 1 == points.size()) {
+    if ((!points[i].continues && i > 0) || i + 1 == points.size()) {
       if (current.size() >= 3) root->Attach(factory.CreateSolidContour())->SetLAContour(current);
       current.removeAll();
     }
@@ -335,11 +284,10 @@ bool korvaToPdl(wchar_t const* symbol, CString const* sectionUnit, std::wstring&
     }
     return true;
   }
-  double pitch = 0;
-  std::vector<GridPoint> points;
-  if (!parseGrid(symbol, pitch, points)) return false;
+  thread_local math::Grid grid;
+  if (!math::readGrid(symbol, math::GridRules::Strict, grid)) return false;
   const ProContourFactory factory;
-  forEachClosedContour(*gridContours(factory, pitch, points),
+  forEachClosedContour(*gridContours(factory, grid),
                        [&](ProClosedContour const& c) { appendContour(pdlScript, c.GetLAContour(), c.IsHole()); });
   return true;
 }

@@ -2,22 +2,18 @@
 // The KORVA reader follows the definition text token by token and builds
 // each section and contour in local objects; the cross-section only receives
 // copies (old grammar: once the whole text has read; new grammar: section by
-// section). Numbers are scanned here rather than with swscanf: the library
-// must not depend on the process's LC_NUMERIC, and swscanf measures the
-// whole remaining text on every call, which makes long texts quadratic.
+// section). Numbers and grid points are read by the math module's scanners,
+// the ones the catalog's contour reader uses too.
 #include "section/ZEPTKORVAAnalyser.h"
 
-#include <clocale>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cwchar>
-#include <limits>
 #include <string>
 
-#include <locale.h>
-
 #include "platform/host/DtDbPolyline.h"
+#include "platform/math/DecimalText.h"
+#include "platform/math/KorvaGrid.h"
 #include "platform/shape/ZEPTContour.h"
 #include "platform/shape/ZEPTSection.h"
 
@@ -25,95 +21,6 @@ namespace {
 
 constexpr wchar_t kBlanks[] = L" \n\t";
 constexpr wchar_t kDigits[] = L"0123456789";
-
-// The white space that scanf's conversions skip (C locale), which unlike the
-// token blanks includes the carriage return.
-bool isScanSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-bool isHexDigit(wchar_t c) { return isDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
-wchar_t lower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-// True, with `p` moved past it, when `word` (lower case) starts at `p` in any case.
-bool takeWord(wchar_t const*& p, char const* word) {
-  wchar_t const* q = p;
-  for (; *word; ++word, ++q)
-    if (lower(*q) != static_cast<wchar_t>(*word)) return false;
-  p = q;
-  return true;
-}
-
-void takeDigits(wchar_t const*& p, bool (*isDigitOf)(wchar_t), bool& any) {
-  while (isDigitOf(*p)) {
-    ++p;
-    any = true;
-  }
-}
-
-// An exponent marker is taken with its sign even when no digit follows, as
-// scanf takes "1e" and gives 1.
-void takeExponent(wchar_t const*& p, wchar_t marker) {
-  if (lower(*p) != marker) return;
-  ++p;
-  if (*p == L'+' || *p == L'-') ++p;
-  while (isDigit(*p)) ++p;
-}
-
-locale_t cLocale() {
-  static locale_t const locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return locale;
-}
-
-// "%f" into a float: white space, then an optional sign and a decimal or
-// hexadecimal number with an optional exponent, "inf", "infinity" or "nan"
-// (any case). The value is rounded once to single precision (out of range:
-// infinity or zero) and widened. On success `p` is moved past the number;
-// otherwise it may have moved, as scanf's input does.
-bool scanFloat(wchar_t const*& p, double& value) {
-  while (isScanSpace(*p)) ++p;
-  wchar_t const* const start = p;
-  if (*p == L'+' || *p == L'-') ++p;
-  if (takeWord(p, "inf")) {
-    if (lower(*p) == L'i' && !takeWord(p, "inity")) return false;
-  } else if (!takeWord(p, "nan")) {
-    bool any = false;
-    bool const hex = *p == L'0' && lower(p[1]) == L'x';
-    if (hex) p += 2;
-    takeDigits(p, hex ? isHexDigit : isDigit, any);
-    if (*p == L'.') {
-      ++p;
-      takeDigits(p, hex ? isHexDigit : isDigit, any);
-    }
-    if (!any) return false;
-    takeExponent(p, hex ? L'p' : L'e');
-  }
-  std::string lexeme;
-  lexeme.reserve(static_cast<std::size_t>(p - start));
-  for (wchar_t const* q = start; q != p; ++q) lexeme += static_cast<char>(*q);  // ASCII only, checked above
-  value = strtof_l(lexeme.c_str(), nullptr, cLocale());
-  return true;
-}
-
-// "%d": white space, an optional sign and digits. A value beyond a long
-// saturates and is then cut to an int, as glibc's scanf stores it.
-bool scanInt(wchar_t const*& p, int& value) {
-  while (isScanSpace(*p)) ++p;
-  bool const negative = *p == L'-';
-  if (*p == L'+' || *p == L'-') ++p;
-  if (!isDigit(*p)) return false;
-  constexpr std::uint64_t kLimit = std::numeric_limits<std::int64_t>::max();
-  std::uint64_t magnitude = 0;
-  for (; isDigit(*p); ++p) {
-    auto const digit = static_cast<std::uint64_t>(*p - L'0');
-    magnitude = magnitude > (kLimit + 1 - digit) / 10 ? kLimit + 1 : magnitude * 10 + digit;
-  }
-  std::int64_t wide = 0;
-  if (negative)
-    wide = magnitude > kLimit ? std::numeric_limits<std::int64_t>::min() : -static_cast<std::int64_t>(magnitude);
-  else
-    wide = magnitude > kLimit ? std::numeric_limits<std::int64_t>::max() : static_cast<std::int64_t>(magnitude);
-  value = static_cast<int>(wide);
-  return true;
-}
 
 }  // namespace
 
@@ -141,25 +48,18 @@ ZEPTString ZEPTKORVAAnalyser::getShapeUnits(wchar_t const* text) const {
 }
 
 int ZEPTKORVAAnalyser::setDefinitionOld(wchar_t const* text, double dx, double dy, double alpha) {
-  wchar_t const* pos = text;
-  double scale = 0;
-  if (!scanFloat(pos, scale)) return 1;
-  pos = std::wcschr(text, L'#');
+  zept::math::Grid grid;
+  if (!zept::math::readGrid(text, zept::math::GridRules::Scanf, grid)) return 1;
 
   ZEPTSection section(false);
   ZEPTContour contour(false);
   DtDbPolyline polyline;
   unsigned index = 0;
-  while (pos) {
-    ++pos;
-    int x = 0;
-    int y = 0;
-    if (!scanInt(pos, x) || *pos != L'-') return 1;
-    ++pos;
-    if (!scanInt(pos, y)) return 1;
-    polyline.addVertexAt(index++, DtGePoint2d(x * scale, y * scale), 0.0, -1.0, -1.0);
-    pos = std::wcspbrk(pos, L":|");
-    if (!pos || *pos == L'|') {
+  double const scale = grid.pitch;
+  for (std::size_t i = 0; i < grid.points.size(); ++i) {
+    auto const& point = grid.points[i];
+    polyline.addVertexAt(index++, DtGePoint2d(point.x * scale, point.y * scale), 0.0, -1.0, -1.0);
+    if (i + 1 == grid.points.size() || !grid.points[i + 1].continues) {
       index = 0;
       contour.setPolyline(&polyline);
       contour.setAlpha(-alpha);
@@ -217,9 +117,9 @@ int ZEPTKORVAAnalyser::setDefinitionNew(wchar_t const* text, double, double, dou
       pos = nextToken(pos);
       // The count's value is not used; one character after its digits is
       // passed over whatever it is.
-      int count = 0;
+      std::int64_t count = 0;
       wchar_t const* number = pos;
-      if (!scanInt(number, count)) return 1;
+      if (!zept::math::scanInteger(number, count)) return 1;
       pos = nextToken(nextToken(pos, kDigits));
       if (!isOpenBrace(*pos)) return 1;
 
@@ -261,15 +161,17 @@ bool ZEPTKORVAAnalyser::readContour(wchar_t const*& pos, ZEPTContour& contour) c
     if (kind != L'L' && kind != L'A') return false;
     wchar_t const* const numbers = pos + 1;
     wchar_t const* read = numbers;
+    using zept::math::scanSingle;
+    constexpr auto Scanf = zept::math::NumberForms::Scanf;
     if (kind == L'L') {
       double x = 0;
       double y = 0;
-      if (!scanFloat(read, x) || !scanFloat(read, y)) return false;
+      if (!scanSingle(read, x, Scanf) || !scanSingle(read, y, Scanf)) return false;
       polyline.addVertexAt(index, DtGePoint2d(x, y), 0.0, -1.0, -1.0);
     } else {
       double v[5] = {};
       for (double& value : v)
-        if (!scanFloat(read, value)) return false;
+        if (!scanSingle(read, value, Scanf)) return false;
       double const cx = v[0], cy = v[1], r = v[2], a = v[3], w = v[4];
       polyline.addVertexAt(index, DtGePoint2d(cx + r * std::cos(a), cy + r * std::sin(a)), std::tan(w / 4), -1.0,
                            -1.0);

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/dao/JetLexer.h"
 #include "platform/dao/JetTypes.h"
 
 namespace zept::dao {
@@ -28,23 +29,11 @@ namespace {
 [[noreturn]] void fail(const char* what, std::size_t pos) { throw JetSqlError(what, pos); }
 
 // ---------------------------------------------------------------------------
-// Characters
+// Characters: the rules the statement cache's scan shares
 
-enum : std::uint8_t { kSpace = 1, kWordStart = 2, kWordChar = 4, kDigit = 8 };
-
-constexpr std::array<std::uint8_t, 256> makeClasses() {
-  std::array<std::uint8_t, 256> c{};
-  for (int i : {' ', '\t', '\n', '\r', '\f', '\v'}) c[i] = kSpace;
-  for (int i = 'A'; i <= 'Z'; ++i) c[i] = kWordStart | kWordChar;
-  for (int i = 'a'; i <= 'z'; ++i) c[i] = kWordStart | kWordChar;
-  for (int i = 0x80; i <= 0xFF; ++i) c[i] = kWordStart | kWordChar;  // UTF-8 letters in names
-  c['_'] = kWordStart | kWordChar;
-  for (int i = '0'; i <= '9'; ++i) c[i] = kWordChar | kDigit;
-  return c;
-}
-constexpr auto kClass = makeClasses();
-
-inline bool is(char c, std::uint8_t cls) { return (kClass[static_cast<unsigned char>(c)] & cls) != 0; }
+using jetlex::is;
+using jetlex::kSpace;
+using jetlex::kWordStart;
 
 // ---------------------------------------------------------------------------
 // Words with a meaning. Looked up through a constant open-addressing table keyed
@@ -222,14 +211,9 @@ class Lexer {
     p_ = t.pos;
     if (p == end) return;
     if (is(*p, kWordStart)) {
-      const char* e = p + 1;
-      while (e < end && is(*e, kWordChar)) ++e;
+      const char* e = p + jetlex::wordLength(p, static_cast<std::size_t>(end - p), t.dollar);
       t.type = T::Word;
-      t.text = std::string_view(p, static_cast<std::size_t>(e - p));
-      if (e < end && *e == '$') {
-        t.dollar = true;
-        ++e;
-      }
+      t.text = std::string_view(p, static_cast<std::size_t>(e - p) - t.dollar);
       while (e < end && is(*e, kSpace)) ++e;
       p_ = static_cast<std::size_t>(e - begin);  // the spaces are skipped for the next token too
       t.callFollows = e < end && *e == '(';
@@ -270,7 +254,7 @@ class Lexer {
 
  private:
   void other(Token& t, bool afterName);
-  void delimited(Token& t, char close, T type);
+  void delimited(Token& t, T type);
   void number(Token& t);
 
   std::string_view s_;
@@ -280,7 +264,7 @@ class Lexer {
 void Lexer::other(Token& t, bool afterName) {
   const std::size_t n = s_.size();
   const char c = s_[p_];
-  if (is(c, kDigit) || (c == '.' && !afterName && p_ + 1 < n && is(s_[p_ + 1], kDigit))) {
+  if (jetlex::startsNumber(s_.data() + p_, n - p_) && !(c == '.' && afterName)) {
     number(t);
     return;
   }
@@ -292,9 +276,9 @@ void Lexer::other(Token& t, bool afterName) {
   const char c1 = p_ + 1 < n ? s_[p_ + 1] : '\0';
   switch (c) {
     case '"':
-    case '\'': delimited(t, c, T::String); break;
-    case '[': delimited(t, ']', T::Name); break;
-    case '`': delimited(t, '`', T::Name); break;
+    case '\'': delimited(t, T::String); break;
+    case '[':
+    case '`': delimited(t, T::Name); break;
     case ';': single(T::Semicolon); break;
     case '.': single(T::Dot); break;
     case '!': single(T::Bang); break;
@@ -313,25 +297,13 @@ void Lexer::other(Token& t, bool afterName) {
   }
 }
 
-void Lexer::delimited(Token& t, char close, T type) {
-  const std::size_t start = p_ + 1;
-  std::size_t p = start;
-  for (;;) {
-    const std::size_t e = s_.find(close, p);
-    if (e == std::string_view::npos)
-      fail(type == T::String ? "unterminated string literal" : "unterminated name", t.pos);
-    // Only string literals escape their delimiter by doubling it.
-    if (type == T::String && e + 1 < s_.size() && s_[e + 1] == close) {
-      t.escaped = true;
-      p = e + 2;
-      continue;
-    }
-    t.type = type;
-    t.quote = close;
-    t.text = s_.substr(start, e - start);
-    p_ = e + 1;
-    break;
-  }
+void Lexer::delimited(Token& t, T type) {
+  const std::size_t length = jetlex::delimitedLength(s_.data() + p_, s_.size() - p_, t.escaped);
+  if (length == 0) fail(type == T::String ? "unterminated string literal" : "unterminated name", t.pos);
+  t.type = type;
+  t.quote = s_[p_ + length - 1];
+  t.text = s_.substr(p_ + 1, length - 2);
+  p_ += length;
   if (t.text.find('\0') != std::string_view::npos) fail("NUL character in statement", t.pos);
   if (type == T::Name) {
     if (t.text.empty()) fail("empty name", t.pos);
@@ -341,24 +313,14 @@ void Lexer::delimited(Token& t, char close, T type) {
 
 void Lexer::number(Token& t) {
   const std::size_t n = s_.size();
-  std::size_t p = p_;
-  while (p < n && is(s_[p], kDigit)) ++p;
-  if (p < n && s_[p] == '.') {
-    t.fraction = true;
-    ++p;
-    while (p < n && is(s_[p], kDigit)) ++p;
-  }
-  if (p < n && (s_[p] == 'e' || s_[p] == 'E')) {
-    t.exponent = true;
-    std::size_t q = p + 1;
-    if (q < n && (s_[q] == '+' || s_[q] == '-')) ++q;
-    if (q >= n || !is(s_[q], kDigit)) fail("malformed number", t.pos);
-    while (q < n && is(s_[q], kDigit)) ++q;
-    p = q;
-  }
-  if (p < n && (is(s_[p], kWordChar) || s_[p] == '.' || s_[p] == '$')) fail("malformed number", t.pos);
+  jetlex::NumberForm form;
+  const std::size_t length = jetlex::numberLength(s_.data() + p_, n - p_, form);
+  const std::size_t p = p_ + length;
+  if (length == 0 || (p < n && jetlex::endsNumberBadly(s_[p]))) fail("malformed number", t.pos);
+  t.fraction = form.decimals >= 0;
+  t.exponent = form.exponent;
   t.type = T::Number;
-  t.text = s_.substr(p_, p - p_);
+  t.text = s_.substr(p_, length);
   p_ = p;
 }
 

@@ -9,6 +9,7 @@
 #include <cwchar>
 
 #include "platform/core/Utf8.h"
+#include "platform/dao/JetLexer.h"
 
 namespace zept::dao {
 
@@ -16,28 +17,7 @@ namespace {
 
 using Literal = JetStatementCache::Literal;
 
-// The lexer's character classes. Every character from U+0080 on is a letter
-// to it, since it reads UTF-8 bytes and all of theirs are >= 0x80; so is
-// anything that is no code point, which the conversion makes U+FFFD.
-enum : std::uint8_t { kSpace = 1, kWordStart = 2, kWordChar = 4 };
-
-constexpr std::array<std::uint8_t, 128> makeClasses() {
-  std::array<std::uint8_t, 128> c{};
-  for (int i : {' ', '\t', '\n', '\r', '\f', '\v'}) c[i] = kSpace;
-  for (int i = 'A'; i <= 'Z'; ++i) c[i] = kWordStart | kWordChar;
-  for (int i = 'a'; i <= 'z'; ++i) c[i] = kWordStart | kWordChar;
-  c['_'] = kWordStart | kWordChar;
-  for (int i = '0'; i <= '9'; ++i) c[i] = kWordChar;
-  return c;
-}
-constexpr auto kClass = makeClasses();
-
-inline std::uint8_t classOf(wchar_t c) {
-  const auto u = static_cast<std::uint32_t>(c);
-  return u < 128 ? kClass[u] : kWordStart | kWordChar;
-}
-
-inline bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+using jetlex::isDigit;
 
 inline std::uint64_t mix(std::uint64_t h, std::uint64_t v) {
   h = (h ^ v) * 0x9E3779B97F4A7C15ull;
@@ -91,50 +71,28 @@ bool matchSources(std::wstring_view jet, std::vector<Literal> const& literals,
   return true;
 }
 
-// Reads the number at `p` as the lexer does (digits, a fraction, an
-// exponent) into `x`'s number fields; the length read, or 0 when an exponent
-// has no digits. What follows is the text's own.
+// Reads the number at `p` as the lexer does into `x`'s number fields; the
+// length read, or 0 when an exponent has no digits. What follows is the
+// text's own.
 std::size_t readNumber(wchar_t const* p, std::size_t n, Literal& x) {
-  std::size_t i = 0;
   std::uint64_t digits = 0;  // wraps for long numbers, which are not plain
-  for (; i < n && isDigit(p[i]); ++i) digits = digits * 10 + static_cast<unsigned>(p[i] - L'0');
-  int decimals = -1;
-  if (i < n && p[i] == L'.') {
-    const std::size_t point = i;
-    for (++i; i < n && isDigit(p[i]); ++i) digits = digits * 10 + static_cast<unsigned>(p[i] - L'0');
-    decimals = static_cast<int>(i - point - 1);
-  }
-  bool exponent = false;
-  if (i < n && (p[i] == L'e' || p[i] == L'E')) {
-    std::size_t q = i + 1;
-    if (q < n && (p[q] == L'+' || p[q] == L'-')) ++q;
-    if (q >= n || !isDigit(p[q])) return 0;
-    for (; q < n && isDigit(p[q]); ++q) {
-    }
-    i = q;
-    exponent = true;
-  }
+  jetlex::NumberForm form;
+  const std::size_t length =
+      jetlex::numberLength(p, n, form, [&](wchar_t d) { digits = digits * 10 + static_cast<unsigned>(d - L'0'); });
+  if (length == 0) return 0;
   x.digits = digits;
-  x.decimals = decimals;
-  x.plain = !exponent && i <= 16;
-  return i;
+  x.decimals = form.decimals;
+  x.plain = !form.exponent && length <= 16;
+  return length;
 }
 
-// Length of the quoted literal that `p` starts with (`kind` is its quote), as
-// the lexer reads it; 0 when there is none.
+// Length of the quoted literal that `p` starts with, as the lexer reads it;
+// 0 when there is none.
 std::size_t literalLength(wchar_t const* p, std::size_t n, wchar_t kind) {
-  std::size_t i = 0;
+  bool doubled = false;
   if (n == 0 || p[0] != kind) return 0;
-  for (i = 1;;) {
-    wchar_t const* close = std::wmemchr(p + i, kind, n - i);
-    if (!close) return 0;
-    const auto e = static_cast<std::size_t>(close - p);
-    if (e + 1 < n && p[e + 1] == kind) {
-      i = e + 2;
-      continue;
-    }
-    return std::wmemchr(p, L'\0', e) ? 0 : e + 1;  // the translator refuses a NUL
-  }
+  const std::size_t length = jetlex::delimitedLength(p, n, doubled);
+  return length && !std::wmemchr(p, L'\0', length) ? length : 0;  // the translator refuses a NUL
 }
 
 // Shapes that differ only in a literal that is part of them (TOP 5, TOP 6):
@@ -156,56 +114,36 @@ bool scanJetLiterals(std::wstring_view jet, std::vector<Literal>& literals, std:
   bool afterWord = false;  // ".5" after a name would be a qualifier and a number
   for (std::size_t i = 0; i < n;) {
     const wchar_t c = s[i];
-    const std::uint8_t cls = classOf(c);
-    if (cls & kSpace) {
+    const std::uint8_t cls = jetlex::classOf(c);
+    if (cls & jetlex::kSpace) {
       ++i;
       continue;
     }
-    if (cls & kWordStart) {
-      for (++i; i < n && (classOf(s[i]) & kWordChar); ++i) {
-      }
-      if (i < n && s[i] == L'$') ++i;
+    if (cls & jetlex::kWordStart) {
+      bool dollar = false;
+      i += jetlex::wordLength(s + i, n - i, dollar);
       afterWord = true;
       continue;
     }
     const std::size_t begin = i;
     wchar_t kind;
-    if (c == L'"' || c == L'\'') {
-      for (std::size_t p = i + 1;;) {  // a doubled quote stays inside
-        wchar_t const* close = std::wmemchr(s + p, c, n - p);
-        if (!close) return false;
-        const auto e = static_cast<std::size_t>(close - s);
-        if (e + 1 < n && s[e + 1] == c) {
-          p = e + 2;
-          continue;
-        }
-        i = e + 1;
-        break;
+    if (jetlex::opensString(c) || jetlex::opensName(c)) {
+      bool doubled = false;
+      const std::size_t length = jetlex::delimitedLength(s + i, n - i, doubled);
+      if (length == 0) return false;
+      i += length;
+      if (jetlex::opensName(c)) {
+        afterWord = true;
+        continue;
       }
       kind = c;
-    } else if (c == L'[' || c == L'`') {
-      wchar_t const* close = std::wmemchr(s + i + 1, c == L'[' ? L']' : L'`', n - i - 1);
-      if (!close) return false;
-      i = static_cast<std::size_t>(close - s) + 1;
-      afterWord = true;
-      continue;
-    } else if (isDigit(c) || (c == L'.' && i + 1 < n && isDigit(s[i + 1]))) {
+    } else if (jetlex::startsNumber(s + i, n - i)) {
       if (c == L'.' && afterWord) return false;
-      for (; i < n && isDigit(s[i]); ++i) {
-      }
-      if (i < n && s[i] == L'.') {
-        for (++i; i < n && isDigit(s[i]); ++i) {
-        }
-      }
-      if (i < n && (s[i] == L'e' || s[i] == L'E')) {
-        std::size_t q = i + 1;
-        if (q < n && (s[q] == L'+' || s[q] == L'-')) ++q;
-        if (q >= n || !isDigit(s[q])) return false;
-        for (; q < n && isDigit(s[q]); ++q) {
-        }
-        i = q;
-      }
-      if (i < n && ((classOf(s[i]) & kWordChar) || s[i] == L'.' || s[i] == L'$')) return false;
+      jetlex::NumberForm form;
+      const std::size_t length = jetlex::numberLength(s + i, n - i, form);
+      if (length == 0) return false;
+      i += length;
+      if (i < n && jetlex::endsNumberBadly(s[i])) return false;
       kind = L'n';
     } else {
       ++i;

@@ -3,13 +3,8 @@
 // DecimalText, contours built by the caller's factory.
 #include "platform/math/ProComplexContourAndUnitReader.h"
 
-#include <charconv>
-#include <cwchar>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <limits>
-#include <string>
+#include <cwchar>
 
 #include "platform/math/DecimalText.h"
 
@@ -38,61 +33,15 @@ class Cursor {
     return true;
   }
 
-  // A number as the KORVA parser's "%f" reads it into a float: the longest
-  // decimal there, rounded to single precision.
+  // A number as the KORVA section parser reads it, through the same
+  // scanner, but only in decimal spelling; a value beyond single precision
+  // is refused.
   bool number(double& value) {
     next();
-    if (plainNumber(value)) return true;
     wchar_t const* p = m_p;
-    std::string lexeme;
-    if (!zept::math::scanDecimal(p, lexeme)) return false;
-    // A value too large for a float is refused; one too small for it
-    // rounds towards zero.
-    char const* const first = lexeme.data();
-    char const* const last = first + lexeme.size();
-    float narrow = 0;
-    const auto [end, ec] = std::from_chars(first, last, narrow);
-    if (ec == std::errc::result_out_of_range) {
-      double wide = 0;
-      if (std::from_chars(first, last, wide).ec != std::errc() ||
-          !(std::fabs(wide) <= std::numeric_limits<float>::max()))
-        return false;
-      narrow = static_cast<float>(wide);
-    } else if (ec != std::errc() || end != last) {
-      return false;
-    }
-    value = narrow;
-    m_p = p;
-    return true;
-  }
-
-  // The common case of number(), a decimal of at most 15 digits without an
-  // exponent, read without a general conversion: digits / 10^k is one
-  // correctly rounded division, and rounding that double to a float gives
-  // the float nearest the decimal unless the double lies exactly halfway
-  // between two floats (then false, as for every other text).
-  bool plainNumber(double& value) {
-    static constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
-                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    wchar_t const* p = m_p;
-    const bool negative = *p == L'-';
-    if (*p == L'+' || *p == L'-') ++p;
-    std::uint64_t digits = 0;
-    int count = 0;
-    int decimals = 0;
-    for (; isDigit(*p); ++p, ++count) digits = digits * 10 + static_cast<unsigned>(*p - L'0');
-    if (*p == L'.') {
-      for (++p; isDigit(*p); ++p, ++count, ++decimals) digits = digits * 10 + static_cast<unsigned>(*p - L'0');
-    }
-    if (count == 0 || count > 15) return false;
-    if ((*p == L'e' || *p == L'E') && (isDigit(p[1]) || ((p[1] == L'+' || p[1] == L'-') && isDigit(p[2]))))
-      return false;
-    const double wide = static_cast<double>(digits) / kPow10[decimals];
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &wide, sizeof bits);
-    if ((bits & 0x1FFFFFFFu) == 0x10000000u) return false;  // halfway: the general conversion decides
-    const float narrow = static_cast<float>(wide);
-    value = negative ? -narrow : narrow;
+    double read = 0;
+    if (!zept::math::scanSingle(p, read, zept::math::NumberForms::Decimal) || std::isinf(read)) return false;
+    value = read;
     m_p = p;
     return true;
   }

@@ -20,9 +20,10 @@
 //                  a blank)
 //
 // The unit is every character between the quotes. Numbers are C-locale
-// decimals with an optional sign, fraction and exponent, read as
-// single-precision values and widened, so that they are the very numbers
-// the KORVA section parser gets. "L" is a straight edge starting at (x, y);
+// decimals with an optional sign, fraction and exponent, read by
+// zept::math::scanSingle as single-precision values and widened: the
+// KORVA section parser reads its numbers with the same function, so they
+// are the very numbers it gets. "L" is a straight edge starting at (x, y);
 // "A" an arc about (cx, cy) starting at the angle a (radians) on the radius
 // r, that is at (cx + r cos a, cy + r sin a), and turning by w radians.
 // A text holding "#" anywhere belongs to the old grid-point grammar and is

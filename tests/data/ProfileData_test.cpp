@@ -149,7 +149,16 @@ TEST(ProfileData, SeriesHoldTheirStandardsSizes) {
   BundledCatalog euro("EUROpro");
   std::set<std::string> held;
   for (auto const& s : sizes(euro)) held.insert(s.label);
+  const std::vector<char const*> wideFlange{"100", "120", "140", "160", "180", "200", "220", "240",
+                                            "260", "280", "300", "320", "340", "360", "400", "450",
+                                            "500", "550", "600", "650", "700", "800", "900", "1000"};
   const std::pair<char const*, std::vector<char const*>> series[] = {
+      {"IPE", {"80", "100", "120", "140", "160", "180", "200", "220", "240", "270", "300", "330", "360", "400", "450",
+               "500", "550", "600", "750x137", "750x147", "750x173", "750x196"}},
+      {"HEAA", wideFlange},
+      {"HEA", wideFlange},
+      {"HEB", wideFlange},
+      {"HEM", wideFlange},
       {"IPN", {"80", "100", "120", "140", "160", "180", "200", "220", "240", "260", "280", "300", "320", "340", "360",
                "380", "400", "425", "450", "475", "500", "550", "600"}},
       {"UPN", {"30x15", "30", "40x20", "40", "50x25", "50", "60", "65", "80", "100", "120", "140", "160", "180", "200",

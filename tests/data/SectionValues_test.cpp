@@ -109,7 +109,7 @@ TEST_F(BundledSectionValues, EveryRowIsFilled) {
       EXPECT_NEAR(computed.shearQz / stored.shearQz, 1.0, 1e-5) << what;
     }
   }
-  EXPECT_EQ(rows, 1023);
+  EXPECT_EQ(rows, 1027);
 }
 
 }  // namespace

@@ -68,11 +68,18 @@ SectionPropertiesStatus sectionProperties(ZEPTCrossSection const& section, Secti
   p.plasticY = b.centroid.y + horizontal.position * length;
   p.plasticX = b.centroid.x + vertical.position * length;
 
+  // The closed forms stand without the solution.
+  auto unsolved = [&] {
+    p.it = out.it, p.iw = out.iw, p.wt = out.wt, p.shearCentre = out.shearCentre;
+    p.avy = out.avy, p.avz = out.avz, p.elements = out.elements, p.nodes = out.nodes;
+    out = p;
+    return SectionPropertiesStatus::noSolution;
+  };
   std::optional<Mesh> const mesh = meshSection(b, options.refinement, options.maxNodes);
-  if (!mesh) return SectionPropertiesStatus::noSolution;
+  if (!mesh) return unsolved();
   CentroidalMoments const exact{p.iy / l4, p.iz / l4, p.iyz / l4};
   std::optional<Warping> const w = solveWarping(*mesh, exact, options.nu);
-  if (!w) return SectionPropertiesStatus::noSolution;
+  if (!w) return unsolved();
   p.it = w->it * l4;
   // Round and thin-walled closed sections do not warp: what is left is the
   // solution's rounding.
@@ -84,7 +91,7 @@ SectionPropertiesStatus sectionProperties(ZEPTCrossSection const& section, Secti
   p.elements = static_cast<int>(mesh->elements.size());
   p.nodes = static_cast<int>(mesh->nodes.size());
   for (double v : {p.wply, p.wplz, p.it, p.iw, p.wt, p.avy, p.avz, p.shearCentre.x, p.shearCentre.y})
-    if (!std::isfinite(v)) return SectionPropertiesStatus::noSolution;
+    if (!std::isfinite(v)) return unsolved();
   out = p;
   return SectionPropertiesStatus::ok;
 }

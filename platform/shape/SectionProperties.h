@@ -64,7 +64,10 @@ struct SectionPropertiesOptions {
   int maxNodes = 400000;    // mesh nodes accepted
 };
 
-// Fills `out` and returns ok, or returns why not with `out` untouched.
+// Fills `out` and returns ok. When only the numerical solution cannot be
+// had (noSolution), the closed forms (area to extent) are filled and the
+// numerical values left as they were; on every other status `out` is
+// untouched.
 SectionPropertiesStatus sectionProperties(ZEPTCrossSection const& section, SectionProperties& out,
                                           SectionPropertiesOptions const& options = {});
 

@@ -55,8 +55,11 @@ ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::stri
   for (double value : {min.x, min.y, max.x, max.y}) row.push_back(extent ? COleVariant(value) : none(ctx));
   zept::shape::SectionProperties p;
   auto const status = zept::shape::sectionProperties(cs, p);
-  if (status != zept::shape::SectionPropertiesStatus::ok) {
-    // The closed forms stand without the solution.
+  bool const solved = status == zept::shape::SectionPropertiesStatus::ok;
+  // Without the solution the closed forms stand; without a boundary to
+  // take the plastic moduli from, the elastic values.
+  bool const closed = solved || status == zept::shape::SectionPropertiesStatus::noSolution;
+  if (!closed) {
     const auto v = zept::shape::sectionValues(cs);
     if (!v) {
       row.resize(t.columns.size() - 1, none(ctx));
@@ -66,7 +69,6 @@ ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::stri
     p.area = v->area, p.centroid = v->centroid, p.iy = v->iy, p.iz = v->iz, p.iyz = v->iyz, p.wely = v->wy,
     p.welz = v->wz;
   }
-  bool const solved = status == zept::shape::SectionPropertiesStatus::ok;
   // Rounding noise of symmetric shapes (a centroid of 1e-17, a product of
   // 1e-43) would read as a value: what is that small against the section's
   // own size is 0.
@@ -75,8 +77,9 @@ ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::stri
   for (double value : {p.area, clean(p.centroid.x, size), clean(p.centroid.y, size), p.iy, p.iz,
                        clean(p.iyz, std::sqrt(p.iy * p.iz)), p.wely, p.welz})
     row.push_back(COleVariant(value));
-  for (double value : {p.wply, p.wplz, p.iu, p.iv, clean(p.alpha, 90.0), p.it, p.iw, p.wt, clean(p.shearCentre.x, size),
-                       clean(p.shearCentre.y, size), p.avy, p.avz})
+  for (double value : {p.wply, p.wplz, p.iu, p.iv, clean(p.alpha, 90.0)})
+    row.push_back(closed ? COleVariant(value) : none(ctx));
+  for (double value : {p.it, p.iw, p.wt, clean(p.shearCentre.x, size), clean(p.shearCentre.y, size), p.avy, p.avz})
     row.push_back(solved ? COleVariant(value) : none(ctx));
   row.push_back(COleVariant(CString::fromUtf8(solved ? "ok" : zept::shape::describe(status))));
   return t;

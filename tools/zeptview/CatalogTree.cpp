@@ -129,8 +129,11 @@ std::vector<ValueRow> valueRows(ZEPTCrossSection const& cs, ZEPTDBProfileData co
     return out;
   };
   zept::shape::SectionProperties p;
-  const bool solved = zept::shape::sectionProperties(cs, p) == zept::shape::SectionPropertiesStatus::ok;
-  if (!solved) {
+  const auto status = zept::shape::sectionProperties(cs, p);
+  const bool solved = status == zept::shape::SectionPropertiesStatus::ok;
+  // Without the solution the closed forms stand.
+  const bool closed = solved || status == zept::shape::SectionPropertiesStatus::noSolution;
+  if (!closed) {
     const auto v = zept::shape::sectionValues(cs);
     if (!v) return {};
     p.area = v->area, p.centroid = v->centroid, p.iy = v->iy, p.iz = v->iz;
@@ -143,16 +146,21 @@ std::vector<ValueRow> valueRows(ZEPTCrossSection const& cs, ZEPTDBProfileData co
                              row("Iz", 4, p.iz, r.iz),
                              row("Wy", 3, p.wely, r.msy),
                              row("Wz", 3, p.welz, r.msz)};
-  if (!solved) return rows;
+  if (!closed) return rows;
   // A symmetric section's product moment is rounding, and so its angle.
   const double alpha = std::abs(p.alpha) < 1e-9 ? 0.0 : p.alpha;
-  for (ValueRow const& extra :
-       {row("Wpl,y", 3, p.wply, r.sy), row("Wpl,z", 3, p.wplz, r.sz), row("It", 4, p.it, r.ix, kNumerical),
-        row("Iw", 6, p.iw, r.iomega, kNumerical), row("Wt", 3, p.wt, r.tors, kNumerical),
-        row("Avy", 2, p.avy, r.shearQy, kNever), row("Avz", 2, p.avz, r.shearQz, kNever), row("Iu", 4, p.iu),
-        row("Iv", 4, p.iv), row("α", 0, alpha), row("xs", 1, p.shearCentre.x - p.min.x),
-        row("ys", 1, p.shearCentre.y - p.min.y)})
-    rows.push_back(extra);
+  rows.push_back(row("Wpl,y", 3, p.wply, r.sy));
+  rows.push_back(row("Wpl,z", 3, p.wplz, r.sz));
+  if (solved)
+    for (ValueRow const& extra :
+         {row("It", 4, p.it, r.ix, kNumerical), row("Iw", 6, p.iw, r.iomega, kNumerical),
+          row("Wt", 3, p.wt, r.tors, kNumerical), row("Avy", 2, p.avy, r.shearQy, kNever),
+          row("Avz", 2, p.avz, r.shearQz, kNever)})
+      rows.push_back(extra);
+  for (ValueRow const& extra : {row("Iu", 4, p.iu), row("Iv", 4, p.iv), row("α", 0, alpha)}) rows.push_back(extra);
+  if (solved)
+    for (ValueRow const& extra : {row("xs", 1, p.shearCentre.x - p.min.x), row("ys", 1, p.shearCentre.y - p.min.y)})
+      rows.push_back(extra);
   return rows;
 }
 

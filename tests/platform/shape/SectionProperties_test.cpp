@@ -186,6 +186,23 @@ TEST(SectionProperties, ScaleInvariant) {
   }
 }
 
+// A mesh budget too small for the solution leaves the closed forms filled
+// and the numerical values as the caller had them.
+TEST(SectionProperties, ClosedFormsStandWithoutTheSolution) {
+  ZEPTSection const s = plateI(300, 150, 10.7, 7.1);
+  SectionProperties const full = solve(s);
+  SectionPropertiesOptions o;
+  o.maxNodes = 10;
+  SectionProperties p;
+  p.it = -1;
+  EXPECT_EQ(zept::shape::sectionProperties(crossSection(s), p, o), SectionPropertiesStatus::noSolution);
+  EXPECT_EQ(p.it, -1);
+  EXPECT_EQ(p.elements, 0);
+  for (auto [got, want] : {std::pair{p.area, full.area}, {p.iy, full.iy}, {p.wply, full.wply}, {p.wplz, full.wplz},
+                           {p.iu, full.iu}, {p.iv, full.iv}})
+    EXPECT_DOUBLE_EQ(got, want);
+}
+
 TEST(SectionProperties, UnusableBoundariesSayWhy) {
   double const nan = std::numeric_limits<double>::quiet_NaN();
   ZEPTSection many(false);

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 """Mutation run: how many small faults in a source file the tests catch.
 
-    scripts/mutate.py FILE... [--tests REGEX] [--max N] [--tree DIR] [--seed S]
+    scripts/mutate.py FILE... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
@@ -23,7 +23,9 @@ with --seed so that a run can be repeated.
 """
 
 import argparse
+import os
 import random
+import shutil
 import re
 import subprocess
 import sys
@@ -93,7 +95,9 @@ def main():
     ap.add_argument("--max", type=int, default=40)
     ap.add_argument("--tree", default=str(ROOT / "build-mutation" / "tree"))
     ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--jobs", type=int, default=2)
     args = ap.parse_args()
+    os.environ.setdefault("CCACHE_BASEDIR", str(ROOT))
 
     tree = Path(args.tree)
     if not tree.exists():
@@ -104,12 +108,18 @@ def main():
             ["git", "rev-parse", "HEAD"], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
     build = tree / "build"
     if not (build / "build.ninja").exists():
+        # Through ccache when there is one: with CCACHE_BASEDIR at the checkout
+        # the first build takes the library objects of the checkout's own builds.
+        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
+            if shutil.which("ccache") else []
         subprocess.run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
-                        "-DZEPT_BUILD_BENCH=OFF"], check=True)
-    ctest = ["ctest", "--test-dir", str(build), "-j2", "--stop-on-failure", "--timeout", "600"]
+                        "-DZEPT_BUILD_BENCH=OFF", *launcher], check=True)
+    # Two jobs: other builds share the machine.
+    make = ["cmake", "--build", str(build), "-j", str(args.jobs)]
+    ctest = ["ctest", "--test-dir", str(build), "-j", str(args.jobs), "--stop-on-failure", "--timeout", "600"]
     if args.tests:
         ctest += ["-R", args.tests]
-    if run(["cmake", "--build", str(build)], tree) != 0 or run(ctest, tree) != 0:
+    if run(make, tree) != 0 or run(ctest, tree) != 0:
         print("the unmutated tree does not build or pass its tests", file=sys.stderr)
         return 2
 
@@ -125,7 +135,7 @@ def main():
             for n, new, what in chosen[:args.max]:
                 mutated = lines[:n] + [new] + lines[n + 1:]
                 path.write_text("\n".join(mutated))
-                if run(["cmake", "--build", str(build)], tree) != 0:
+                if run(make, tree) != 0:
                     continue
                 if run(ctest, tree) != 0:
                     killed += 1
@@ -134,7 +144,7 @@ def main():
                     print(f"survived: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
         finally:
             path.write_text(original)
-    run(["cmake", "--build", str(build)], tree)
+    run(make, tree)
     total = killed + survived
     print(f"killed {killed} of {total} mutants" + (f" (score {killed / total:.2f})" if total else ""))
     return 0

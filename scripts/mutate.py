@@ -3,6 +3,7 @@
 """Mutation run: how many small faults in a source file the tests catch.
 
     scripts/mutate.py FILE... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
+                      [--define NAME=VALUE]...
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
@@ -16,6 +17,11 @@ build-mutation/tree) with its own build folder, so the checkout and its
 builds are never touched; the worktree's build is kept between runs, and
 only the mutated file is rebuilt each time. The first run builds everything
 once (as long as scripts/run-tests.sh does).
+
+--define sets a CMake option of that build (kept in its cache until defined
+otherwise): ZEPT_BUILD_TOOLS=OFF, ZEPT_BUILD_VIEWER=OFF and ZEPT_BUILD_DATA=OFF
+leave the tools, the bundled catalogs and their tests out, so that a mutant
+of the library relinks the two test programs only.
 
 The score is killed / (killed + survived). Comments and string literals are
 left alone; at most --max mutants per file are tried (default 40), chosen
@@ -96,6 +102,7 @@ def main():
     ap.add_argument("--tree", default=str(ROOT / "build-mutation" / "tree"))
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--jobs", type=int, default=2)
+    ap.add_argument("--define", action="append", default=[], metavar="NAME=VALUE")
     args = ap.parse_args()
     os.environ.setdefault("CCACHE_BASEDIR", str(ROOT))
 
@@ -107,13 +114,17 @@ def main():
         subprocess.run(["git", "checkout", "--detach", "--force", subprocess.check_output(
             ["git", "rev-parse", "HEAD"], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
     build = tree / "build"
-    if not (build / "build.ninja").exists():
+    defines = [f"-D{d}" for d in args.define]
+    if (build / "build.ninja").exists():
+        if defines:
+            subprocess.run(["cmake", "-B", str(build), *defines], check=True)
+    else:
         # Through ccache when there is one: with CCACHE_BASEDIR at the checkout
         # the first build takes the library objects of the checkout's own builds.
         launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
             if shutil.which("ccache") else []
         subprocess.run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
-                        "-DZEPT_BUILD_BENCH=OFF", *launcher], check=True)
+                        "-DZEPT_BUILD_BENCH=OFF", *launcher, *defines], check=True)
     # Two jobs: other builds share the machine.
     make = ["cmake", "--build", str(build), "-j", str(args.jobs)]
     ctest = ["ctest", "--test-dir", str(build), "-j", str(args.jobs), "--stop-on-failure", "--timeout", "600"]

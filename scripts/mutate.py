@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: MIT
 """Mutation run: how many small faults in a source file the tests catch.
 
-    scripts/mutate.py FILE... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
+    scripts/mutate.py FILE[:FROM-TO]... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
                       [--define NAME=VALUE]...
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
 rebuilds, and runs the tests (ctest -R REGEX, every test without it). A
 mutant the tests fail on is killed; one they pass survived, and is printed
-with its line so that a test can be written or a redundant one dropped.
+with its line so that a test can be written or a redundant one dropped; a
+killed one is printed too, so that two runs can be compared mutant by
+mutant. FILE:FROM-TO mutates only the lines FROM to TO of FILE.
 Mutants that do not build are not counted.
 
 The work happens in a git worktree of HEAD (--tree, default
@@ -137,11 +139,15 @@ def main():
     rng = random.Random(args.seed)
     killed = survived = 0
     for name in args.files:
+        name, _, span = name.partition(":")
+        first, _, last = span.partition("-")
         path = tree / name
         original = path.read_text()
         lines = original.split("\n")
-        chosen = mutants(original)
+        chosen = [m for m in mutants(original)
+                  if not span or int(first) <= m[0] + 1 <= int(last or first)]
         rng.shuffle(chosen)
+        file_killed = file_survived = 0
         try:
             for n, new, what in chosen[:args.max]:
                 mutated = lines[:n] + [new] + lines[n + 1:]
@@ -149,12 +155,16 @@ def main():
                 if run(make, tree) != 0:
                     continue
                 if run(ctest, tree) != 0:
-                    killed += 1
+                    file_killed += 1
+                    print(f"killed: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
                 else:
-                    survived += 1
+                    file_survived += 1
                     print(f"survived: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
         finally:
             path.write_text(original)
+        print(f"{name}: killed {file_killed} of {file_killed + file_survived}", flush=True)
+        killed += file_killed
+        survived += file_survived
     run(make, tree)
     total = killed + survived
     print(f"killed {killed} of {total} mutants" + (f" (score {killed / total:.2f})" if total else ""))

@@ -3,7 +3,7 @@
 """Mutation run: how many small faults in a source file the tests catch.
 
     scripts/mutate.py FILE[:FROM-TO]... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
-                      [--define NAME=VALUE]...
+                      [--define NAME=VALUE]... [--rev COMMIT]
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
@@ -14,7 +14,7 @@ killed one is printed too, so that two runs can be compared mutant by
 mutant. FILE:FROM-TO mutates only the lines FROM to TO of FILE.
 Mutants that do not build are not counted.
 
-The work happens in a git worktree of HEAD (--tree, default
+The work happens in a git worktree of HEAD or --rev (--tree, default
 build-mutation/tree) with its own build folder, so the checkout and its
 builds are never touched; the worktree's build is kept between runs, and
 only the mutated file is rebuilt each time. The first run builds everything
@@ -104,6 +104,7 @@ def main():
     ap.add_argument("--tree", default=str(ROOT / "build-mutation" / "tree"))
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--jobs", type=int, default=2)
+    ap.add_argument("--rev", default="HEAD")
     ap.add_argument("--define", action="append", default=[], metavar="NAME=VALUE")
     args = ap.parse_args()
     os.environ.setdefault("CCACHE_BASEDIR", str(ROOT))
@@ -111,10 +112,10 @@ def main():
     tree = Path(args.tree)
     if not tree.exists():
         tree.parent.mkdir(parents=True, exist_ok=True)
-        subprocess.run(["git", "worktree", "add", "--detach", str(tree), "HEAD"], cwd=ROOT, check=True)
+        subprocess.run(["git", "worktree", "add", "--detach", str(tree), args.rev], cwd=ROOT, check=True)
     else:
         subprocess.run(["git", "checkout", "--detach", "--force", subprocess.check_output(
-            ["git", "rev-parse", "HEAD"], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
+            ["git", "rev-parse", args.rev], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
     build = tree / "build"
     defines = [f"-D{d}" for d in args.define]
     if (build / "build.ninja").exists():

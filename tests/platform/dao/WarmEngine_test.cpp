@@ -42,11 +42,6 @@ class WarmReopen : public ::testing::Test {
     rs.Open(dbOpenSnapshot, kRead);
     return rs.IsEOF() ? L"" : rs.GetFieldValue(L"NAME").text().str();
   }
-  void rename(CDaoDatabase& db, wchar_t const* to) {
-    db.Open(name.c_str(), true, false);
-    db.Execute((std::wstring(L"UPDATE T SET NAME = \"") + to + L"\" WHERE ID = 2").c_str(), 128);
-    db.Close();
-  }
   // Rows the open catalog's engine keeps from earlier reads: none on a
   // freshly built engine.
   static std::size_t keptReads(CDaoDatabase& db) { return db.engine().rowCache().size(); }
@@ -96,70 +91,6 @@ TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   EXPECT_FALSE(otherProcessLocks());
   db.Close();
   EXPECT_TRUE(otherProcessLocks());
-}
-
-TEST_F(WarmReopen, CatalogClosedUnderAnOpenSnapshotIsKeptAndTheSnapshotReadsOn) {
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, L"SELECT T.NAME FROM T ORDER BY T.ID;");
-  db.Close();
-  EXPECT_EQ(rs.GetFieldValue(L"NAME").text().str(), L"a");
-  rs.MoveNext();
-  EXPECT_EQ(rs.GetFieldValue(L"NAME").text().str(), L"b");
-  db.Open(name.c_str(), false, true);
-  EXPECT_EQ(keptReads(db), 1u);
-}
-
-TEST_F(WarmReopen, WriterInThisProcessInvalidatesAndNeverGetsTheReadOnlyState) {
-  const auto rowsOfT = [](CDaoDatabase& db) {
-    CDaoTableDef td(&db);
-    td.Open(L"T");
-    return td.GetRecordCount();
-  };
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  EXPECT_EQ(rowsOfT(db), 2);
-  db.Close();
-  CDaoDatabase writer;
-  writer.Open(name.c_str(), true, false);
-  EXPECT_TRUE(writer.CanUpdate());
-  EXPECT_EQ(keptReads(writer), 0u);
-  EXPECT_EQ(rowsOfT(writer), 2);
-  writer.Execute(L"UPDATE T SET NAME = \"c\" WHERE ID = 2", 128);
-  writer.Execute(L"INSERT INTO T (ID, NAME) VALUES (3, \"x\")", 128);
-  EXPECT_EQ(rowsOfT(writer), 3);
-  writer.Close();
-  EXPECT_EQ(readName(db), L"c");
-  EXPECT_EQ(rowsOfT(db), 3);
-  db.Close();
-}
-
-TEST_F(WarmReopen, WriterInAnotherProcessInvalidates) {
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  db.Close();
-  ASSERT_TRUE(inChild([&] {
-    CDaoDatabase writer;
-    rename(writer, L"d");
-    return true;
-  }));
-  EXPECT_EQ(readName(db), L"d");
-  EXPECT_EQ(keptReads(db), 1u);  // the read just made, on a new engine
-  db.Close();
-}
-
-TEST_F(WarmReopen, FileReplacedBesideTheCatalogInvalidates) {
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  db.Close();
-  // Same size and history, another file moved into place.
-  const auto other = tree.path("other.mdb");
-  makeCatalog(other, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))", L"INSERT INTO T (ID, NAME) VALUES (1, \"a\")",
-                      L"INSERT INTO T (ID, NAME) VALUES (2, \"e\")"});
-  std::filesystem::rename(other, file);
-  EXPECT_EQ(readName(db), L"e");
-  db.Close();
 }
 
 TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {

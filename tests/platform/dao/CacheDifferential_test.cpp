@@ -156,7 +156,7 @@ class CacheDifferential : public ::testing::Test {
 
   // The catalog as it is now, for the writable reads of what was read then.
   void freeze() {
-    versions.push_back(tree.path("v" + std::to_string(versions.size()) + ".mdb"));
+    versions.push_back(tree.path(std::to_string(versions.size()) + ".mdb"));
     std::filesystem::copy_file(file, versions.back());
   }
 

@@ -120,7 +120,7 @@ def main():
     defines = [f"-D{d}" for d in args.define]
     if (build / "build.ninja").exists():
         if defines:
-            subprocess.run(["cmake", "-B", str(build), *defines], check=True)
+            subprocess.run(["cmake", "-S", str(tree), "-B", str(build), *defines], check=True)
     else:
         # Through ccache when there is one: with CCACHE_BASEDIR at the checkout
         # the first build takes the library objects of the checkout's own builds.

@@ -113,51 +113,6 @@ TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {
   EXPECT_EQ(keptReads(latest), 1u);
 }
 
-TEST_F(WarmReopen, RowsServedAgainOnlyForRepeatableSnapshotsOfUnchangingCatalogs) {
-  CDaoDatabase db;
-  db.Open(name.c_str(), false, true);
-  struct Case {
-    wchar_t const* sql;
-    int openType;
-    bool kept;
-  };
-  const Case cases[] = {
-      {kRead, dbOpenSnapshot, true},
-      {L"SELECT T.ID FROM T ORDER BY T.ID;", dbOpenSnapshot, true},
-      {L"SELECT T.ID, random() AS R FROM T;", dbOpenSnapshot, false},
-      {L"SELECT T.ID FROM T WHERE T.ID > 0;", dbOpenDynaset, false},
-  };
-  for (auto const& c : cases) {
-    const std::size_t before = keptReads(db);
-    CDaoRecordset rs(&db);
-    rs.Open(c.openType, c.sql);
-    const long count = rs.GetRecordCount();
-    rs.Close();
-    EXPECT_EQ(keptReads(db), before) << c.sql;  // a text read once is not kept
-    rs.Open(c.openType, c.sql);
-    rs.Close();  // a snapshot read as it is stepped hands its rows over once read
-    EXPECT_EQ(keptReads(db) - before, c.kept ? 1u : 0u) << c.sql;
-    rs.Open(c.openType, c.sql);  // a kept read gives what the query gave
-    EXPECT_EQ(rs.GetRecordCount(), count) << c.sql;
-    EXPECT_EQ(rs.CanBookmark(), c.openType == dbOpenDynaset) << c.sql;
-  }
-  {
-    CDaoRecordset rs(&db);
-    rs.Open(dbOpenSnapshot, kRead);
-    rs.Open(dbOpenSnapshot, kRead);
-    EXPECT_EQ(rs.GetFieldValue(L"T.NAME").text().str(), L"b");
-    EXPECT_EQ(rs.GetFieldValue(0).lVal, 2);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-  }
-  db.Close();
-  // A writable catalog keeps no rows.
-  db.Open(name.c_str(), true, false);
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, kRead);
-  EXPECT_EQ(keptReads(db), 0u);
-}
-
 // Readers hold what the engine derives (decoded records, row counts) and the
 // tables it lists across their own statements: a statement cache that drops
 // its idle statements must leave those where they are.

@@ -2,20 +2,28 @@
 # SPDX-License-Identifier: MIT
 """Mutation run: how many small faults in a source file the tests catch.
 
-    scripts/mutate.py FILE... [--tests REGEX] [--max N] [--tree DIR] [--seed S]
+    scripts/mutate.py FILE[:FROM-TO]... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
+                      [--define NAME=VALUE]... [--rev COMMIT]
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
 rebuilds, and runs the tests (ctest -R REGEX, every test without it). A
 mutant the tests fail on is killed; one they pass survived, and is printed
-with its line so that a test can be written or a redundant one dropped.
+with its line so that a test can be written or a redundant one dropped; a
+killed one is printed too, so that two runs can be compared mutant by
+mutant. FILE:FROM-TO mutates only the lines FROM to TO of FILE.
 Mutants that do not build are not counted.
 
-The work happens in a git worktree of HEAD (--tree, default
+The work happens in a git worktree of HEAD or --rev (--tree, default
 build-mutation/tree) with its own build folder, so the checkout and its
 builds are never touched; the worktree's build is kept between runs, and
 only the mutated file is rebuilt each time. The first run builds everything
 once (as long as scripts/run-tests.sh does).
+
+--define sets a CMake option of that build (kept in its cache until defined
+otherwise): ZEPT_BUILD_TOOLS=OFF, ZEPT_BUILD_VIEWER=OFF and ZEPT_BUILD_DATA=OFF
+leave the tools, the bundled catalogs and their tests out, so that a mutant
+of the library relinks the two test programs only.
 
 The score is killed / (killed + survived). Comments and string literals are
 left alone; at most --max mutants per file are tried (default 40), chosen
@@ -23,7 +31,9 @@ with --seed so that a run can be repeated.
 """
 
 import argparse
+import os
 import random
+import shutil
 import re
 import subprocess
 import sys
@@ -93,48 +103,70 @@ def main():
     ap.add_argument("--max", type=int, default=40)
     ap.add_argument("--tree", default=str(ROOT / "build-mutation" / "tree"))
     ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--jobs", type=int, default=2)
+    ap.add_argument("--rev", default="HEAD")
+    ap.add_argument("--define", action="append", default=[], metavar="NAME=VALUE")
     args = ap.parse_args()
+    os.environ.setdefault("CCACHE_BASEDIR", str(ROOT))
 
     tree = Path(args.tree)
     if not tree.exists():
         tree.parent.mkdir(parents=True, exist_ok=True)
-        subprocess.run(["git", "worktree", "add", "--detach", str(tree), "HEAD"], cwd=ROOT, check=True)
+        subprocess.run(["git", "worktree", "add", "--detach", str(tree), args.rev], cwd=ROOT, check=True)
     else:
         subprocess.run(["git", "checkout", "--detach", "--force", subprocess.check_output(
-            ["git", "rev-parse", "HEAD"], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
+            ["git", "rev-parse", args.rev], cwd=ROOT, text=True).strip()], cwd=tree, check=True)
     build = tree / "build"
-    if not (build / "build.ninja").exists():
+    defines = [f"-D{d}" for d in args.define]
+    if (build / "build.ninja").exists():
+        if defines:
+            subprocess.run(["cmake", "-S", str(tree), "-B", str(build), *defines], check=True)
+    else:
+        # Through ccache when there is one: with CCACHE_BASEDIR at the checkout
+        # the first build takes the library objects of the checkout's own builds.
+        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
+            if shutil.which("ccache") else []
         subprocess.run(["cmake", "-S", str(tree), "-B", str(build), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
-                        "-DZEPT_BUILD_BENCH=OFF"], check=True)
-    ctest = ["ctest", "--test-dir", str(build), "-j2", "--stop-on-failure", "--timeout", "600"]
+                        "-DZEPT_BUILD_BENCH=OFF", *launcher, *defines], check=True)
+    # Two jobs: other builds share the machine.
+    make = ["cmake", "--build", str(build), "-j", str(args.jobs)]
+    ctest = ["ctest", "--test-dir", str(build), "-j", str(args.jobs), "--stop-on-failure", "--timeout", "600"]
     if args.tests:
         ctest += ["-R", args.tests]
-    if run(["cmake", "--build", str(build)], tree) != 0 or run(ctest, tree) != 0:
+    if run(make, tree) != 0 or run(ctest, tree) != 0:
         print("the unmutated tree does not build or pass its tests", file=sys.stderr)
         return 2
 
     rng = random.Random(args.seed)
     killed = survived = 0
     for name in args.files:
+        name, _, span = name.partition(":")
+        first, _, last = span.partition("-")
         path = tree / name
         original = path.read_text()
         lines = original.split("\n")
-        chosen = mutants(original)
+        chosen = [m for m in mutants(original)
+                  if not span or int(first) <= m[0] + 1 <= int(last or first)]
         rng.shuffle(chosen)
+        file_killed = file_survived = 0
         try:
             for n, new, what in chosen[:args.max]:
                 mutated = lines[:n] + [new] + lines[n + 1:]
                 path.write_text("\n".join(mutated))
-                if run(["cmake", "--build", str(build)], tree) != 0:
+                if run(make, tree) != 0:
                     continue
                 if run(ctest, tree) != 0:
-                    killed += 1
+                    file_killed += 1
+                    print(f"killed: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
                 else:
-                    survived += 1
+                    file_survived += 1
                     print(f"survived: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
         finally:
             path.write_text(original)
-    run(["cmake", "--build", str(build)], tree)
+        print(f"{name}: killed {file_killed} of {file_killed + file_survived}", flush=True)
+        killed += file_killed
+        survived += file_survived
+    run(make, tree)
     total = killed + survived
     print(f"killed {killed} of {total} mutants" + (f" (score {killed / total:.2f})" if total else ""))
     return 0

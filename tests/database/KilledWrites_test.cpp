@@ -4,12 +4,15 @@
 // delay, and the catalog is then checked from the parent.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <new>
 #include <random>
 
 #include "database/ZEPTDBProfile.h"
@@ -41,10 +44,18 @@ class KilledWrites : public CatalogFolders {
       else
         std::filesystem::copy_file(pristine, target, std::filesystem::copy_options::overwrite_existing);
     };
+    // Where the child is, seen by the parent after the kill: 1 inside the
+    // write, 2 past it. Shared memory, so that marking costs the child nothing.
+    void* shared = mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(shared, MAP_FAILED);
+    auto* stage = new (shared) std::atomic<int>(0);
     auto spawn = [&] {
+      stage->store(0);
       const pid_t pid = fork();
       if (pid == 0) {
+        stage->store(1);
         write();
+        stage->store(2);
         _exit(0);
       }
       return pid;
@@ -60,6 +71,7 @@ class KilledWrites : public CatalogFolders {
     std::mt19937 random(12345);
     std::uniform_int_distribution<long> delay(0, span.count() * 3 / 2);
     int outcomes[3] = {};
+    int inside = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(8);
     for (int cycle = 0; cycle < 150 && std::chrono::steady_clock::now() < deadline; ++cycle) {
       reset();
@@ -68,12 +80,18 @@ class KilledWrites : public CatalogFolders {
       usleep(static_cast<useconds_t>(delay(random)));
       kill(pid, SIGKILL);
       waitpid(pid, nullptr, 0);
+      inside += stage->load() == 1;
       const int outcome = whole();
       ++outcomes[outcome + 1];
       ASSERT_NE(outcome, -1) << "torn write in cycle " << cycle;
     }
+    munmap(shared, sizeof(std::atomic<int>));
     RecordProperty("absent", outcomes[0 + 1]);
     RecordProperty("whole", outcomes[1 + 1]);
+    RecordProperty("inside", inside);
+    // Otherwise every kill came before or after the write, and the cycles
+    // above showed nothing about a torn one.
+    EXPECT_GT(inside, 0) << "no kill landed inside the write";
   }
 };
 

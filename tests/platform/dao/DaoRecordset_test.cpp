@@ -73,40 +73,6 @@ TEST_F(DaoRecordsetTest, ColumnsAreFoundInAnyOrder) {
   EXPECT_EQ(rs.GetFieldValue(L"Section.ID").vt, VT_NULL);
 }
 
-// Statements of one shape share a translation: each must still read the rows
-// of its own literals, also where a literal is part of the shape (TOP, LIKE).
-TEST_F(DaoRecordsetTest, RepeatedStatementShapesReadTheirOwnRows) {
-  CDaoRecordset rs(&db);
-  for (int round = 0; round < 3; ++round) {
-    for (double dim : {200.0, 300.0, 50.0, 1.0}) {
-      CString sql;
-      sql.Format(L"SELECT NAME, DIM1 FROM Shape WHERE (((Shape.DIM1)=%f));", dim);
-      rs.Open(round == 1 ? dbOpenDynaset : dbOpenSnapshot, sql);
-      if (dim == 1.0) {
-        EXPECT_TRUE(rs.IsEOF());
-        continue;
-      }
-      ASSERT_FALSE(rs.IsEOF());
-      EXPECT_EQ(rs.GetFieldValue(L"DIM1").dblVal, dim);
-      EXPECT_EQ(rs.CanBookmark(), round == 1);
-    }
-    for (int top : {1, 2, 3}) {
-      CString sql;
-      sql.Format(L"SELECT TOP %d DIM1 FROM Shape ORDER BY DIM1 DESC", top);
-      rs.Open(dbOpenSnapshot, sql);
-      EXPECT_EQ(rs.GetRecordCount(), top);
-    }
-    for (auto [pattern, rows] : {std::pair{L"I*", 2L}, std::pair{L"F*", 1L}, std::pair{L"?P?", 2L}}) {
-      CString sql;
-      sql.Format(L"SELECT NAME FROM Shape WHERE NAME LIKE \"%s\"", pattern);
-      rs.Open(dbOpenSnapshot, sql);
-      EXPECT_EQ(rs.GetRecordCount(), rows) << CString(pattern).toUtf8();
-    }
-  }
-  EXPECT_EQ(errorOf([&] { rs.Open(dbOpenSnapshot, L"SELECT NAME FROM Shape WHERE DIM1 = 1e999"); }),
-            zept::jet::kSyntaxError);
-}
-
 TEST_F(DaoRecordsetTest, DynasetAddsEditsAndFindsTheNewRowByBookmark) {
   CDaoRecordset rs(&db);
   rs.Open(dbOpenDynaset, L"SELECT * FROM Section WHERE Section.SHAPE_TYPE=9;");

@@ -42,11 +42,6 @@ class WarmReopen : public ::testing::Test {
     rs.Open(dbOpenSnapshot, kRead);
     return rs.IsEOF() ? L"" : rs.GetFieldValue(L"NAME").text().str();
   }
-  void rename(CDaoDatabase& db, wchar_t const* to) {
-    db.Open(name.c_str(), true, false);
-    db.Execute((std::wstring(L"UPDATE T SET NAME = \"") + to + L"\" WHERE ID = 2").c_str(), 128);
-    db.Close();
-  }
   // Rows the open catalog's engine keeps from earlier reads: none on a
   // freshly built engine.
   static std::size_t keptReads(CDaoDatabase& db) { return db.engine().rowCache().size(); }
@@ -98,70 +93,6 @@ TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   EXPECT_TRUE(otherProcessLocks());
 }
 
-TEST_F(WarmReopen, CatalogClosedUnderAnOpenSnapshotIsKeptAndTheSnapshotReadsOn) {
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, L"SELECT T.NAME FROM T ORDER BY T.ID;");
-  db.Close();
-  EXPECT_EQ(rs.GetFieldValue(L"NAME").text().str(), L"a");
-  rs.MoveNext();
-  EXPECT_EQ(rs.GetFieldValue(L"NAME").text().str(), L"b");
-  db.Open(name.c_str(), false, true);
-  EXPECT_EQ(keptReads(db), 1u);
-}
-
-TEST_F(WarmReopen, WriterInThisProcessInvalidatesAndNeverGetsTheReadOnlyState) {
-  const auto rowsOfT = [](CDaoDatabase& db) {
-    CDaoTableDef td(&db);
-    td.Open(L"T");
-    return td.GetRecordCount();
-  };
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  EXPECT_EQ(rowsOfT(db), 2);
-  db.Close();
-  CDaoDatabase writer;
-  writer.Open(name.c_str(), true, false);
-  EXPECT_TRUE(writer.CanUpdate());
-  EXPECT_EQ(keptReads(writer), 0u);
-  EXPECT_EQ(rowsOfT(writer), 2);
-  writer.Execute(L"UPDATE T SET NAME = \"c\" WHERE ID = 2", 128);
-  writer.Execute(L"INSERT INTO T (ID, NAME) VALUES (3, \"x\")", 128);
-  EXPECT_EQ(rowsOfT(writer), 3);
-  writer.Close();
-  EXPECT_EQ(readName(db), L"c");
-  EXPECT_EQ(rowsOfT(db), 3);
-  db.Close();
-}
-
-TEST_F(WarmReopen, WriterInAnotherProcessInvalidates) {
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  db.Close();
-  ASSERT_TRUE(inChild([&] {
-    CDaoDatabase writer;
-    rename(writer, L"d");
-    return true;
-  }));
-  EXPECT_EQ(readName(db), L"d");
-  EXPECT_EQ(keptReads(db), 1u);  // the read just made, on a new engine
-  db.Close();
-}
-
-TEST_F(WarmReopen, FileReplacedBesideTheCatalogInvalidates) {
-  CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
-  db.Close();
-  // Same size and history, another file moved into place.
-  const auto other = tree.path("other.mdb");
-  makeCatalog(other, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))", L"INSERT INTO T (ID, NAME) VALUES (1, \"a\")",
-                      L"INSERT INTO T (ID, NAME) VALUES (2, \"e\")"});
-  std::filesystem::rename(other, file);
-  EXPECT_EQ(readName(db), L"e");
-  db.Close();
-}
-
 TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {
   std::vector<std::wstring> names;
   for (std::size_t i = 0; i < Engine::kWarmCatalogs + 2; ++i) {
@@ -180,51 +111,6 @@ TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {
   latest.Open(names.back().c_str(), false, true);
   EXPECT_EQ(keptReads(oldest), 0u);
   EXPECT_EQ(keptReads(latest), 1u);
-}
-
-TEST_F(WarmReopen, RowsServedAgainOnlyForRepeatableSnapshotsOfUnchangingCatalogs) {
-  CDaoDatabase db;
-  db.Open(name.c_str(), false, true);
-  struct Case {
-    wchar_t const* sql;
-    int openType;
-    bool kept;
-  };
-  const Case cases[] = {
-      {kRead, dbOpenSnapshot, true},
-      {L"SELECT T.ID FROM T ORDER BY T.ID;", dbOpenSnapshot, true},
-      {L"SELECT T.ID, random() AS R FROM T;", dbOpenSnapshot, false},
-      {L"SELECT T.ID FROM T WHERE T.ID > 0;", dbOpenDynaset, false},
-  };
-  for (auto const& c : cases) {
-    const std::size_t before = keptReads(db);
-    CDaoRecordset rs(&db);
-    rs.Open(c.openType, c.sql);
-    const long count = rs.GetRecordCount();
-    rs.Close();
-    EXPECT_EQ(keptReads(db), before) << c.sql;  // a text read once is not kept
-    rs.Open(c.openType, c.sql);
-    rs.Close();  // a snapshot read as it is stepped hands its rows over once read
-    EXPECT_EQ(keptReads(db) - before, c.kept ? 1u : 0u) << c.sql;
-    rs.Open(c.openType, c.sql);  // a kept read gives what the query gave
-    EXPECT_EQ(rs.GetRecordCount(), count) << c.sql;
-    EXPECT_EQ(rs.CanBookmark(), c.openType == dbOpenDynaset) << c.sql;
-  }
-  {
-    CDaoRecordset rs(&db);
-    rs.Open(dbOpenSnapshot, kRead);
-    rs.Open(dbOpenSnapshot, kRead);
-    EXPECT_EQ(rs.GetFieldValue(L"T.NAME").text().str(), L"b");
-    EXPECT_EQ(rs.GetFieldValue(0).lVal, 2);
-    rs.MoveNext();
-    EXPECT_TRUE(rs.IsEOF());
-  }
-  db.Close();
-  // A writable catalog keeps no rows.
-  db.Open(name.c_str(), true, false);
-  CDaoRecordset rs(&db);
-  rs.Open(dbOpenSnapshot, kRead);
-  EXPECT_EQ(keptReads(db), 0u);
 }
 
 // Readers hold what the engine derives (decoded records, row counts) and the

@@ -33,6 +33,12 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/zeptdbConfig.cmake
 # can be moved (or installed with --prefix) and still be found.
 file(RELATIVE_PATH zept_pc_to_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
 string(REGEX REPLACE "/$" "" zept_pc_to_prefix "${zept_pc_to_prefix}")
+# libpq by its library alone: its .pc file's private libraries (pgcommon,
+# pgport, Kerberos) exist only in its own static build.
+set(zept_pc_pq "")
+if(ZEPT_POSTGRES)
+  set(zept_pc_pq " -lpq")
+endif()
 set(zept_pc_dl "")
 foreach(lib IN LISTS CMAKE_DL_LIBS)
   string(APPEND zept_pc_dl " -l${lib}")

@@ -49,6 +49,10 @@ PACKAGES=(
   # The tests' check of SVG pictures: an XML check and a second renderer.
   libxml2-utils
   librsvg2-bin
+  # A PostgreSQL server as a data folder: its client library, and the server
+  # the tests start in a scratch folder (scripts/pg-cluster.sh).
+  libpq-dev
+  postgresql
 )
 PACKAGES+=("$@")
 

@@ -503,8 +503,9 @@ enum class Prev : std::uint8_t { None, Open, Dot, Func, Other };
 
 class Translator {
  public:
-  Translator(std::string_view in, std::vector<ParamSource>* sources)
-      : in_(in), lex_(in), out_(in.size() + in.size() / 2 + 64), sources_(sources) {}
+  Translator(std::string_view in, std::vector<ParamSource>* sources, JetDialect dialect)
+      : in_(in), lex_(in), out_(in.size() + in.size() / 2 + 64), sources_(sources),
+        pg_(dialect == JetDialect::PostgreSQL) {}
   JetStatement run();
 
  private:
@@ -560,8 +561,11 @@ class Translator {
     out_.put('\'');
     prev_ = Prev::Other;
   }
-  void param(SqlValue v, const Token& tok, bool transformed = false) {
-    emit("?");
+  void param(SqlValue v, const Token& tok, Clause clause, bool transformed = false) {
+    if (pg_)
+      pgParam(v.kind, clause);
+    else
+      emit("?");
     if (params_.empty()) params_.reserve(8);
     params_.push_back(std::move(v));
     if (sources_) {
@@ -570,6 +574,22 @@ class Translator {
                               (tok.type == T::String ? 1 : 0);
       sources_->push_back({tok.pos, end - tok.pos, transformed});
     }
+  }
+  // "$n" with what makes it compare as on files: a number's type, a text's
+  // byte-order collation where it is compared.
+  void pgParam(SqlValue::Kind kind, Clause clause) {
+    space();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, params_.size() + 1).ptr;
+    out_.put('$');
+    out_.put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    if (kind == SqlValue::Kind::Integer)
+      out_.put("::bigint");
+    else if (kind == SqlValue::Kind::Real)
+      out_.put("::float8");
+    else if (clause != Clause::Set && clause != Clause::Values)
+      out_.put(" COLLATE \"C\"");
+    prev_ = Prev::Other;
   }
   Token next() { return lex_.next(false); }
   W lookup(std::string_view w) const { return lookupWord(w, in_.data() + in_.size()); }
@@ -581,6 +601,7 @@ class Translator {
   std::string ddl_;
   std::vector<SqlValue> params_;
   std::vector<ParamSource>* sources_;
+  bool pg_;
   JetStatementKind kind_ = JetStatementKind::Select;
   Prev prev_ = Prev::None;
 
@@ -634,6 +655,7 @@ JetStatement Translator::run() {
       break;
     }
     case W::Create: {
+      if (pg_) fail("DDL is not supported for PostgreSQL", t.pos);
       ddl = true;
       Token n = next();
       W what = wordOf(n);
@@ -648,6 +670,7 @@ JetStatement Translator::run() {
       break;
     }
     case W::Drop:
+      if (pg_) fail("DDL is not supported for PostgreSQL", t.pos);
       ddl = true;
       drop();
       break;
@@ -661,9 +684,11 @@ JetStatement Translator::run() {
   if (mainQuery() && (from_ == From::Named || from_ == From::Aliased) && !grouped_ &&
       listPos_ != std::string::npos) {
     st.soleTable = sole_;
+  }
+  if (!st.soleTable.empty() && !pg_) {  // PostgreSQL tables have no row ids
+    const std::string_view sql = out_.view();
     const bool aliased = from_ == From::Aliased;
     const std::string_view q = aliased ? alias_ : sole_;
-    const std::string_view sql = out_.view();
     st.rowidSql.reserve(sql.size() + q.size() + 40);
     st.rowidSql.append(sql, 0, listPos_);
     st.rowidSql += " \"";
@@ -746,6 +771,7 @@ void Translator::dml(Token tok) {
           isName = true;
         } else if (call && isFunction(w)) {
           if (tok.dollar && !takesDollar(w)) fail("unexpected '$'", tok.pos + tok.text.size());
+          if (pg_) fail("Jet functions are not supported for PostgreSQL", tok.pos);
           emit(internalName(w), Prev::Func);
         } else if (call && !isKeyword(w)) {
           if (tok.dollar) fail("unexpected '$'", tok.pos + tok.text.size());
@@ -815,11 +841,12 @@ void Translator::keyword(W w, const Token& tok, Frame& f) {
       if (depth_ == 0) from_ = From::Complex;
       emit("UNION");
       break;
-    case W::True: emit("-1"); break;
-    case W::False: emit("0"); break;
+    case W::True: emit(pg_ ? "TRUE" : "-1"); break;
+    case W::False: emit(pg_ ? "FALSE" : "0"); break;
     case W::Mod: emit("%"); break;
     case W::Like:
-      emit("LIKE");
+      // SQLite's LIKE folds ASCII case; ILIKE under COLLATE "C" does the same.
+      emit(pg_ ? "ILIKE" : "LIKE");
       like(f);
       break;
     case W::All: emit("ALL"); break;
@@ -863,12 +890,12 @@ void Translator::name(std::string_view text, bool escaped, const Frame& f) {
 void Translator::literal(const Token& tok, const Frame& f) {
   if (lifts(f.clause)) {
     if (tok.type == T::Number) {
-      param(numberValue(tok), tok);
+      param(numberValue(tok), tok, f.clause);
     } else {
       SqlValue v;
       v.kind = SqlValue::Kind::Text;
       appendUnescaped(v.text, tok);
-      param(std::move(v), tok);
+      param(std::move(v), tok, f.clause);
     }
     return;
   }
@@ -904,7 +931,7 @@ void Translator::like(const Frame& f) {
     SqlValue v;
     v.kind = SqlValue::Kind::Text;
     v.text = std::move(pattern);
-    param(std::move(v), pat, true);
+    param(std::move(v), pat, f.clause, true);
   } else {
     out_.room(2 * pattern.size() + 32);
     emitString(pattern);
@@ -1229,9 +1256,13 @@ void Translator::drop() {
 }  // namespace
 
 JetStatement translateJetSql(std::string_view jetSql, std::vector<ParamSource>* sources) {
+  return translateJetSql(jetSql, JetDialect::SQLite, sources);
+}
+
+JetStatement translateJetSql(std::string_view jetSql, JetDialect dialect, std::vector<ParamSource>* sources) {
   if (jetSql.find('\0') != std::string_view::npos) fail("NUL character in statement", jetSql.find('\0'));
   if (sources) sources->clear();
-  return Translator(jetSql, sources).run();
+  return Translator(jetSql, sources, dialect).run();
 }
 
 bool jetNumberValue(std::string_view text, SqlValue& out) {

@@ -52,7 +52,7 @@ enum class JetStatementKind {
 
 struct JetStatement {
   JetStatementKind kind = JetStatementKind::Select;
-  std::string sql;               // SQLite SQL; lifted literals are "?" placeholders
+  std::string sql;               // SQLite SQL (or the dialect's); lifted literals are placeholders
   std::vector<SqlValue> params;  // values for the placeholders, in order
   std::string intoTable;         // SelectInto: the target table (unquoted); `sql` is the SELECT without INTO
   // Select/SelectInto whose FROM is one table (no join, no subquery in FROM,
@@ -87,11 +87,20 @@ class JetSqlError : public std::runtime_error {
   std::size_t position_;
 };
 
+// What SQL translateJetSql writes. PostgreSQL: placeholders are $1..$n,
+// number parameters carry a cast (::bigint, ::float8) so that a column of any
+// numeric type compares by value as Jet does, text parameters compared in
+// WHERE, ON and HAVING carry COLLATE "C" (byte order, as SQLite's BINARY),
+// True/False are TRUE/FALSE, rowidSql stays empty, and Jet functions and DDL
+// are refused.
+enum class JetDialect : std::uint8_t { SQLite, PostgreSQL };
+
 // Translates one Jet statement; a trailing ";" is allowed. Throws JetSqlError
 // for an empty text, a second statement, unbalanced parentheses, unterminated
 // literals or names, and unsupported syntax. Never runs anything. With
 // `sources`, it receives one entry per parameter, in order.
 JetStatement translateJetSql(std::string_view jetSql, std::vector<ParamSource>* sources = nullptr);
+JetStatement translateJetSql(std::string_view jetSql, JetDialect dialect, std::vector<ParamSource>* sources = nullptr);
 
 // The parameter a number literal becomes: Integer when it is whole and fits
 // 64 bits, else Real. `text` is a number as Jet SQL writes one (digits, an

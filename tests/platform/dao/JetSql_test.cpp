@@ -507,5 +507,64 @@ TEST(JetFunctions, BehaveAsJet) {
     EXPECT_EQ(db.jet(std::string("SELECT ") + c.expression), c.result) << c.expression;
 }
 
+// ---------------------------------------------------------------------------
+// The PostgreSQL dialect (run against a server in PgConnection_test.cpp).
+
+struct PgCase {
+  const char* jet;
+  const char* sql;  // or "error: " and the start of the message
+};
+
+TEST(JetSqlPostgres, Translates) {
+  const PgCase cases[] = {
+      {"SELECT DIM1 FROM Shape WHERE (((NAME)=\"IPE 200\")) AND DIM2 = 20.5 AND ID <> 7 ORDER BY NAME;",
+       R"(SELECT "DIM1" FROM "Shape" WHERE ((("NAME") = $1 COLLATE "C")) AND "DIM2" = $2::float8 AND )"
+       R"("ID" <> $3::bigint ORDER BY "NAME")"},
+      {"SELECT TOP 3 * FROM Shape LEFT JOIN Section ON Shape.SHAPE_TYPE = Section.SHAPE_TYPE AND Section.X = 'a'",
+       R"(SELECT * FROM "Shape" LEFT JOIN "Section" ON "Shape"."SHAPE_TYPE" = "Section"."SHAPE_TYPE" AND )"
+       R"("Section"."X" = $1 COLLATE "C" LIMIT 3)"},
+      {"SELECT a FROM t WHERE b = True OR c = False OR d LIKE 'x*'",
+       R"(SELECT "a" FROM "t" WHERE "b" = TRUE OR "c" = FALSE OR "d" ILIKE $1 COLLATE "C" ESCAPE '\')"},
+      {"INSERT INTO Shape (NAME, DIM1, STD) VALUES ('a', 1, True)",
+       R"(INSERT INTO "Shape" ("NAME", "DIM1", "STD") VALUES ($1, $2::bigint, TRUE))"},
+      {"UPDATE Shape SET NAME = 'b', DIM1 = 2.5 WHERE ID = 3",
+       R"(UPDATE "Shape" SET "NAME" = $1, "DIM1" = $2::float8 WHERE "ID" = $3::bigint)"},
+      {"DELETE * FROM [Shape] WHERE [NAME] = 'c'", R"(DELETE FROM "Shape" WHERE "NAME" = $1 COLLATE "C")"},
+      {"SELECT [x\"y] FROM t", R"(SELECT "x""y" FROM "t")"},
+      {"SELECT UCase(NAME) FROM Shape", "error: Jet functions are not supported"},
+      {"CREATE TABLE t (a LONG)", "error: DDL is not supported"},
+      {"DROP TABLE t", "error: DDL is not supported"},
+  };
+  for (const PgCase& c : cases) {
+    SCOPED_TRACE(c.jet);
+    const std::string expected = c.sql;
+    try {
+      EXPECT_EQ(translateJetSql(c.jet, JetDialect::PostgreSQL).sql, expected);
+    } catch (const JetSqlError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(expected.substr(7), 0), 0u) << e.what();
+      EXPECT_EQ(expected.rfind("error: ", 0), 0u) << e.what();
+    }
+  }
+}
+
+// Parameters number past 9 and the literals come out as on files.
+TEST(JetSqlPostgres, ParametersMatchTheSqliteTranslation) {
+  std::string jet = "SELECT a FROM t WHERE a IN (";
+  for (int i = 0; i < 12; ++i) jet += (i ? ", " : "") + std::to_string(i) + (i % 2 ? ".5" : "");
+  jet += ") AND b = 'it''s'";
+  const JetStatement pg = translateJetSql(jet, JetDialect::PostgreSQL);
+  const JetStatement lite = translateJetSql(jet);
+  EXPECT_NE(pg.sql.find("$11::bigint, $12::float8) AND \"b\" = $13 COLLATE"), std::string::npos) << pg.sql;
+  ASSERT_EQ(pg.params.size(), lite.params.size());
+  for (std::size_t i = 0; i < pg.params.size(); ++i) {
+    EXPECT_EQ(pg.params[i].kind, lite.params[i].kind);
+    EXPECT_EQ(pg.params[i].text, lite.params[i].text);
+    EXPECT_EQ(pg.params[i].real, lite.params[i].real);
+  }
+  const JetStatement sole = translateJetSql("SELECT a FROM t WHERE b = 1", JetDialect::PostgreSQL);
+  EXPECT_EQ(sole.soleTable, "t");
+  EXPECT_EQ(sole.rowidSql, "");
+}
+
 }  // namespace
 }  // namespace zept::dao

@@ -36,13 +36,7 @@ struct Ring {
   double area = 0.0;
 };
 
-Box boxOf(shape::Box const& b, double grow = 0.0) {
-  return Box(Pt(b.min.x - grow, b.min.y - grow), Pt(b.max.x + grow, b.max.y + grow));
-}
-
-double cross(DtGePoint2d const& o, DtGePoint2d const& a, DtGePoint2d const& b) {
-  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
+Box boxOf(shape::Box const& b) { return Box(Pt(b.min.x, b.min.y), Pt(b.max.x, b.max.y)); }
 
 double segmentGap(DtGePoint2d const& a, DtGePoint2d const& b, DtGePoint2d const& c, DtGePoint2d const& d) {
   double const c1 = cross(a, b, c), c2 = cross(a, b, d), c3 = cross(c, d, a), c4 = cross(c, d, b);
@@ -97,7 +91,7 @@ std::optional<std::vector<Face>> combineApart(std::vector<Face> const& a, std::v
                         std::fabs(ring.box.max.y)});
     ring.area = moments(*ring.loop).a;
     // A loop against its role's sense is no face the overlay was given.
-    if (!((ring.area > 0.0) == (ring.sign > 0)) || !std::isfinite(ring.area)) return std::nullopt;
+    if ((ring.area > 0.0) != (ring.sign > 0) || !std::isfinite(ring.area)) return std::nullopt;
   }
   if (!std::isfinite(largest)) return std::nullopt;
   // Farther apart than the tessellation's chords reach and the overlay's

@@ -174,6 +174,10 @@ double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d
   return p.distanceTo(a + ab * t);
 }
 
+double cross(DtGePoint2d const& o, DtGePoint2d const& a, DtGePoint2d const& b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
 double scaleOf(std::vector<Face> const& faces) {
   shape::Box box;
   for (auto const& f : faces)

@@ -103,6 +103,8 @@ int classify(Loop const& loop, DtGePoint2d const& p, double tol);
 std::vector<DtGePoint2d> midpoints(Loop const& loop);
 
 double distanceToSegment(DtGePoint2d const& p, DtGePoint2d const& a, DtGePoint2d const& b);
+// (a - o) x (b - o): positive when o, a, b turn counter-clockwise.
+double cross(DtGePoint2d const& o, DtGePoint2d const& a, DtGePoint2d const& b);
 
 // False when the loop's outline crosses or touches itself.
 bool isSimple(Loop const& loop);

@@ -21,10 +21,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-double cross(DtGePoint2d const& o, DtGePoint2d const& a, DtGePoint2d const& b) {
-  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
 double distance(DtGePoint2d const& a, DtGePoint2d const& b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 // The angle the segment a -> b turns through, seen from p.

@@ -592,11 +592,11 @@ std::optional<Mesh> meshSection(Boundary const& b, double refinement, int maxNod
     // takes the arc's midpoint: that side stays straight (its sliver of
     // area is far below the solution's error).
     if (curved && !unfolded(mesh.nodes, el)) {
-      for (int k = 0; k < 3; ++k) {
-        auto const a = static_cast<std::size_t>(t[static_cast<std::size_t>(k)]);
-        auto const c = static_cast<std::size_t>(t[static_cast<std::size_t>((k + 1) % 3)]);
-        if (exactMid.count(edgeKey(t[static_cast<std::size_t>(k)], t[static_cast<std::size_t>((k + 1) % 3)])))
-          mesh.nodes[static_cast<std::size_t>(el[static_cast<std::size_t>(3 + k)])] = (pts[a] + pts[c]) * 0.5;
+      for (std::size_t k = 0; k < 3; ++k) {
+        int const a = t[k], c = t[(k + 1) % 3];
+        if (exactMid.count(edgeKey(a, c)))
+          mesh.nodes[static_cast<std::size_t>(el[3 + k])] =
+              (pts[static_cast<std::size_t>(a)] + pts[static_cast<std::size_t>(c)]) * 0.5;
       }
       curved = false;
     }

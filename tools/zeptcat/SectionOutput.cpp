@@ -8,7 +8,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/shape/SectionProperties.h"
-#include "platform/shape/SectionValues.h"
+#include "tools/common/ShownValues.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
 
@@ -53,21 +53,11 @@ ResultTable valueTable(Context const& ctx, ZEPTCrossSection const& cs, std::stri
   DtGePoint2d max, min;
   const bool extent = cs.getExtents(max, min);
   for (double value : {min.x, min.y, max.x, max.y}) row.push_back(extent ? COleVariant(value) : none(ctx));
-  zept::shape::SectionProperties p;
-  auto const status = zept::shape::sectionProperties(cs, p);
-  bool const solved = status == zept::shape::SectionPropertiesStatus::ok;
-  // Without the solution the closed forms stand; without a boundary to
-  // take the plastic moduli from, the elastic values.
-  bool const closed = solved || status == zept::shape::SectionPropertiesStatus::noSolution;
-  if (!closed) {
-    const auto v = zept::shape::sectionValues(cs);
-    if (!v) {
-      row.resize(t.columns.size() - 1, none(ctx));
-      row.push_back(COleVariant(CString::fromUtf8(zept::shape::describe(status))));
-      return t;
-    }
-    p.area = v->area, p.centroid = v->centroid, p.iy = v->iy, p.iz = v->iz, p.iyz = v->iyz, p.wely = v->wy,
-    p.welz = v->wz;
+  auto const [p, status, any, closed, solved] = zept::tools::shownValues(cs);
+  if (!any) {
+    row.resize(t.columns.size() - 1, none(ctx));
+    row.push_back(COleVariant(CString::fromUtf8(zept::shape::describe(status))));
+    return t;
   }
   // Rounding noise of symmetric shapes (a centroid of 1e-17, a product of
   // 1e-43) would read as a value: what is that small against the section's

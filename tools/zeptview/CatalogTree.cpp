@@ -12,7 +12,7 @@
 #include "platform/core/CStringArray.h"
 #include "platform/core/Utf8.h"
 #include "platform/shape/SectionProperties.h"
-#include "platform/shape/SectionValues.h"
+#include "tools/common/ShownValues.h"
 #include "section/ZEPTMDBAnalyser.h"
 #include "tools/common/PreviewLayout.h"
 
@@ -128,17 +128,8 @@ std::vector<ValueRow> valueRows(ZEPTCrossSection const& cs, ZEPTDBProfileData co
     }
     return out;
   };
-  zept::shape::SectionProperties p;
-  const auto status = zept::shape::sectionProperties(cs, p);
-  const bool solved = status == zept::shape::SectionPropertiesStatus::ok;
-  // Without the solution the closed forms stand.
-  const bool closed = solved || status == zept::shape::SectionPropertiesStatus::noSolution;
-  if (!closed) {
-    const auto v = zept::shape::sectionValues(cs);
-    if (!v) return {};
-    p.area = v->area, p.centroid = v->centroid, p.iy = v->iy, p.iz = v->iz;
-    p.wely = v->wy, p.welz = v->wz, p.min = v->min;
-  }
+  const auto [p, status, any, closed, solved] = zept::tools::shownValues(cs);
+  if (!any) return {};
   std::vector<ValueRow> rows{row("A", 2, p.area, r.sx),
                              row("xc", 1, p.centroid.x - p.min.x, r.vpy),
                              row("yc", 1, p.centroid.y - p.min.y, r.vpz),

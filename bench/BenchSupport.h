@@ -61,6 +61,7 @@ struct Ratio {
   std::string label;
   std::string ours;
   std::string raw;
+  bool wall = false;  // wall time: a side that waits on a server spends little CPU
 };
 
 inline std::vector<Ratio>& ratios() {
@@ -70,8 +71,8 @@ inline std::vector<Ratio>& ratios() {
 
 // `ours` and `raw` are benchmark names as reported, without the repetition
 // suffix ("BM_ProfileDataDao/1000").
-inline void declareRatio(std::string label, std::string ours, std::string raw) {
-  ratios().push_back({std::move(label), std::move(ours), std::move(raw)});
+inline void declareRatio(std::string label, std::string ours, std::string raw, bool wall = false) {
+  ratios().push_back({std::move(label), std::move(ours), std::move(raw), wall});
 }
 
 // Collects the CPU seconds per iteration of every repetition while the
@@ -87,17 +88,21 @@ class RatioReporter : public benchmark::ConsoleReporter {
       name.repetitions.clear();
       const std::string key = name.str();
       const double toSeconds = 1.0 / benchmark::GetTimeUnitMultiplier(r.time_unit);
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
         m_samples[key].push_back(r.cpu_accumulated_time / static_cast<double>(r.iterations));
-      else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" &&
-               r.aggregate_unit == benchmark::StatisticUnit::kTime)
+        m_samples["wall " + key].push_back(r.real_accumulated_time / static_cast<double>(r.iterations));
+      } else if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median" &&
+                 r.aggregate_unit == benchmark::StatisticUnit::kTime) {
         m_medians[key] = r.GetAdjustedCPUTime() * toSeconds;
+        m_medians["wall " + key] = r.GetAdjustedRealTime() * toSeconds;
+      }
     }
   }
 
-  // The median CPU seconds per iteration of `name`, or a negative number
-  // when it did not run.
-  double median(std::string const& name) const {
+  // The median CPU (or `wall`) seconds per iteration of `name`, or a
+  // negative number when it did not run.
+  double median(std::string const& benchmarkName, bool wall = false) const {
+    const std::string name = wall ? "wall " + benchmarkName : benchmarkName;
     if (auto m = m_medians.find(name); m != m_medians.end()) return m->second;
     auto s = m_samples.find(name);
     if (s == m_samples.end() || s->second.empty()) return -1;
@@ -127,14 +132,14 @@ inline std::string formatSeconds(double s) {
 inline void printRatios(RatioReporter const& reporter) {
   bool header = false;
   for (auto const& r : ratios()) {
-    const double ours = reporter.median(r.ours);
-    const double raw = reporter.median(r.raw);
+    const double ours = reporter.median(r.ours, r.wall);
+    const double raw = reporter.median(r.raw, r.wall);
     if (ours < 0 || raw <= 0) continue;
     if (!header) {
       std::printf("\n%-60s %12s %12s %8s\n", "pair (CPU-time medians)", "library", "raw", "ratio");
       header = true;
     }
-    std::printf("%-60s %12s %12s %7.2fx\n", r.label.c_str(), formatSeconds(ours).c_str(),
+    std::printf("%-60s %12s %12s %7.2fx\n", (r.wall ? r.label + " (wall)" : r.label).c_str(), formatSeconds(ours).c_str(),
                 formatSeconds(raw).c_str(), ours / raw);
   }
 }

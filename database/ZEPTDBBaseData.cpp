@@ -18,6 +18,7 @@
 #include "platform/dao/DaoTableDef.h"
 #include "platform/dao/FileLock.h"
 #include "platform/dao/JetFile.h"
+#include "platform/dao/ServerFolder.h"
 #include "platform/core/Utf8.h"
 #include "platform/fs/CaseFold.h"
 #include "platform/fs/DirCache.h"
@@ -89,6 +90,31 @@ ZEPTDBBaseData::ZEPTDBBaseData(CFGTypeDataFiles type) : m_type(type), m_units(1)
     m_dataPath = settings->getPath(key, m_type);
     m_appPath = settings->getAppPath(0);
   }
+  if (zept::dao::isServerFolder(m_dataPath.view())) {
+    m_server = m_dataPath;
+    std::wstring mirror = zept::fromUtf8(zept::dao::serverMirrorFolder(zept::toUtf8(m_server.view())));
+    std::replace(mirror.begin(), mirror.end(), L'/', L'\\');
+    m_dataPath = mirror.c_str();
+  }
+}
+
+bool ZEPTDBBaseData::refreshServerMirror() {
+  if (m_server.IsEmpty()) return true;
+  try {
+    zept::dao::syncServerFolder(zept::toUtf8(m_server.view()));
+    return true;
+  } catch (std::exception const&) {
+    m_lastError = zept::jet::kConnectionFailed;
+    return false;
+  }
+}
+
+bool ZEPTDBBaseData::inServerMirror(CString const& path) const {
+  if (m_server.IsEmpty()) return false;
+  CString upper = path, folder = m_dataPath;
+  upper.MakeUpper();
+  folder.MakeUpper();
+  return upper.Find(folder) == 0;
 }
 
 ZEPTDBBaseData::~ZEPTDBBaseData() { m_db.Close(); }
@@ -105,6 +131,8 @@ bool ZEPTDBBaseData::getDBList(CString const& mask, CStringArray& names, wchar_t
   names.RemoveAll();
   if (m_dataPath.IsEmpty() && m_appPath.IsEmpty()) return false;
   if (!zept::db::isCatalogMask(mask)) return false;
+  // A list without the server's catalogs would pass for a whole one.
+  if (!refreshServerMirror()) return false;
   if (filter) names = splitList(filter, L',');
   CStringArray found;
   appendDBFromPath(m_appPath, mask, found, filter);
@@ -158,7 +186,10 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
     m_db.Close();
     return false;
   }
-  const bool holds = !name.IsEmpty() && selectionHolds(name);
+  // A catalog the server changed is fetched anew, and the mirror's folder
+  // stamp then no longer lets the last selection hold.
+  const bool serverReached = name.IsEmpty() || refreshServerMirror();
+  const bool holds = serverReached && !name.IsEmpty() && selectionHolds(name);
   std::unique_ptr<Selection> next;
   bool atAppPath = false;
   if (holds) {
@@ -188,6 +219,10 @@ bool ZEPTDBBaseData::setDB(CString const& name) {
   }
   const CString folder = getDBPath(atAppPath);
   if (folder.IsEmpty()) return false;
+  if (!serverReached && !atAppPath) {
+    m_db.Close();
+    return (m_lastError = zept::jet::kConnectionFailed), false;
+  }
   if (m_db.IsOpen()) {
     if (m_db.GetName() == name) return (m_lastError = 0), true;
     m_db.Close();
@@ -368,6 +403,7 @@ bool ZEPTDBBaseData::makeDBWritable(ZEPTDBStatus& status) {
   status = ZEPTDBStatus();
   if (!m_db.IsOpen()) return false;
   const CString name = m_db.GetName();
+  if (inServerMirror(name)) return (m_lastError = zept::jet::kReadOnly), false;
   m_writablePath = name;
   if (m_db.CanUpdate()) return true;
   status.reopened = true;

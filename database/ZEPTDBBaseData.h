@@ -120,6 +120,10 @@ class ZEPTDBBaseData {
   bool startCatalog(CString const& path);
   bool finishCatalog(CString const& path);
 
+  // Whether `path` lies in the local mirror of a server data folder, which
+  // only the server's catalog editors change, by publishing.
+  bool inServerMirror(CString const& path) const;
+
   std::int32_t m_type;
   CString m_dataPath;
   CString m_appPath;
@@ -136,11 +140,17 @@ class ZEPTDBBaseData {
   bool openCatalog(CDaoDatabase& db, CString const& path, bool readOnly, bool exclusive, zept::fs::FoundFile* found);
   // Whether the file lookups of the last setDB still hold for `name`.
   bool selectionHolds(CString const& name) const;
+  // Brings a server data folder's mirror up to date; false, with the last
+  // error 3151, when the server cannot be reached or read.
+  bool refreshServerMirror();
 
   // The catalog makeDBWritable worked on, for restoreDBStatus after it failed
   // with the catalog closed.
   CString m_writablePath;
   long m_lastError = 0;
+  // The data-folder setting when it names a server; m_dataPath is then the
+  // folder of its local mirror.
+  CString m_server;
   // What the last setDB looked up, with the folders that decide it.
   struct Selection;
   std::unique_ptr<Selection> m_selected;

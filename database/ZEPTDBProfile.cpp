@@ -733,7 +733,9 @@ int ZEPTDBProfile::setProfileData(ZEPTDBProfileData& record) {
 bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
   // Every write through this accessor, a property's as well, comes here.
   forgetSectionUnit();
-  if (!ZEPTDBBaseData::makeDBWritable(status)) return false;
+  // A server's catalog stays as published: only its copy is written.
+  status = ZEPTDBStatus();
+  if (!m_db.IsOpen() || (!inServerMirror(m_db.GetName()) && !ZEPTDBBaseData::makeDBWritable(status))) return false;
   CString path = m_db.GetName();
   path.MakeUpper();
   CString dataPath = m_dataPath;

@@ -83,6 +83,7 @@ inline constexpr long kOperationNotSupported = 3251;
 inline constexpr long kNotOpen = 3420;
 inline constexpr long kUpdateWithoutEdit = 3020;
 inline constexpr long kEngineError = 3000;
+inline constexpr long kConnectionFailed = 3151;
 }  // namespace zept::jet
 
 ZEPTDB_END_EXPORTS

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "platform/core/Utf8.h"
+#include "platform/dao/ServerFolder.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ bool isWindowsStyle(std::wstring const& folder) {
 // separators, which the file-system layer reads as "/". A relative folder is
 // made absolute now, so that it keeps naming the same folder.
 std::wstring windowsStyle(std::wstring folder) {
-  if (folder.empty() || isWindowsStyle(folder)) return folder;
+  if (folder.empty() || isWindowsStyle(folder) || zept::dao::isServerFolder(folder)) return folder;
   std::error_code ec;
   const std::filesystem::path absolute = std::filesystem::absolute(zept::toUtf8(folder), ec);
   if (!ec) folder = zept::fromUtf8(absolute.lexically_normal().string());

@@ -13,7 +13,8 @@
 // separators ("\srv\catalogs\"), which the file-system layer reads as "/";
 // a relative one is made absolute first. A Windows-style folder ("U:\app\"
 // with ZEPT_DRIVE_U set) is handed back exactly as set. A folder without its
-// trailing separator is not completed. Keys are matched ignoring ASCII case;
+// trailing separator is not completed. A server's name (a libpq URI or
+// "service=office") is handed back exactly as set. Keys are matched ignoring ASCII case;
 // an unknown key gives "".
 #pragma once
 

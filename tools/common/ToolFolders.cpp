@@ -10,6 +10,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/core/Utf8.h"
+#include "platform/dao/ServerFolder.h"
+
 namespace zept::tools {
 
 namespace {
@@ -50,7 +53,8 @@ std::string userCatalogDir() {
 void setFolderEnvironment(std::string dataDir, std::string appDir, std::string const& bundled) {
   if (dataDir.empty()) dataDir = fromEnv("ZEPT_DATA_PATH");
   if (dataDir.empty()) dataDir = bundled;
-  dataDir = withSeparator(dataDir);
+  // A server's name is no folder to complete.
+  if (!zept::dao::isServerFolder(zept::fromUtf8(dataDir))) dataDir = withSeparator(dataDir);
   if (appDir.empty()) appDir = fromEnv("ZEPT_APP_PATH");
   if (appDir.empty()) appDir = userCatalogDir();
   appDir = appDir.empty() ? dataDir : withSeparator(appDir);

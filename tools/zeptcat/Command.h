@@ -74,6 +74,9 @@ Command addMaterialsCommand(CLI::App& parent);
 Command addUserObjectsCommand(CLI::App& parent);
 Command addSectionCommand(CLI::App& parent);
 Command addImportCommand(CLI::App& parent);
+// The server's side: export a catalog to a file, set a server up.
+Command addExportCommand(CLI::App& parent);
+Command addPrepareServerCommand(CLI::App& parent);
 Command addRenderCommand(CLI::App& parent);
 Command addSymbolCommand(CLI::App& parent);
 Command addRegionCommand(CLI::App& parent);

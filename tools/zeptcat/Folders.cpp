@@ -19,6 +19,7 @@
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
 #include "platform/dao/JetFile.h"
+#include "platform/dao/ServerFolder.h"
 #include "platform/fs/FileOps.h"
 #include "platform/fs/WinPath.h"
 #include "tools/common/ToolFolders.h"
@@ -28,7 +29,11 @@ namespace zeptcat {
 
 std::string shown(CString const& folder) {
   const auto posix = zept::fs::toPosix(folder.view());
-  return posix ? *posix : folder.toUtf8();
+  std::string text = posix ? *posix : folder.toUtf8();
+  // A server's catalogs are read from its mirror, but people know the server.
+  char const* data = std::getenv("ZEPT_DATA_PATH");
+  if (data && zept::dao::isServerFolder(zept::fromUtf8(data)) && text == zept::dao::serverMirrorFolder(data)) return data;
+  return text;
 }
 
 std::string folders(ZEPTDBBaseData& accessor) {

@@ -5,6 +5,11 @@
 // table by table against what was read from the source (row count and a
 // checksum of every value, read back through the DAO classes), and only then
 // renamed into place. A failed check leaves nothing behind.
+//
+// With a server as DEST the catalog (genuine, converted as above in a
+// scratch folder, or native) is published under its file's stem, fetched
+// back and checked the same way; a failed check publishes again what the
+// server held before.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -25,6 +31,7 @@
 #include "platform/dao/DaoRecordset.h"
 #include "platform/dao/DaoTypes.h"
 #include "platform/dao/JetFile.h"
+#include "platform/dao/ServerFolder.h"
 #include "platform/fs/TempFile.h"
 #include "platform/fs/WinPath.h"
 #include "tools/zeptcat/Command.h"
@@ -162,8 +169,86 @@ std::wstring hex(std::uint64_t v) {
   return text;
 }
 
+// Every table's check, in the catalog's order.
+std::vector<zept::dao::JetTableCheck> checkCatalog(std::string const& path) {
+  CDaoDatabase db;
+  db.Open(zept::fromUtf8(path).c_str(), false, true);
+  std::vector<zept::dao::JetTableCheck> checks;
+  for (short i = 0, n = db.GetTableDefCount(); i < n; ++i) {
+    CDaoTableDefInfo info;
+    db.GetTableDefInfo(i, info);
+    checks.push_back(checkTable(db, info.m_strName.toUtf8()));
+  }
+  return checks;
+}
+
+// A scratch folder of this process's own, removed with what it holds.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zeptcat-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) fail(zept::jet::kCannotOpen, std::string("Cannot make a scratch folder: ") + std::strerror(errno));
+    m_path = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+  }
+  ScratchFolder(ScratchFolder const&) = delete;
+  ScratchFolder& operator=(ScratchFolder const&) = delete;
+  std::string file(std::string const& name) const { return m_path + "/" + name; }
+
+ private:
+  std::string m_path;
+};
+
+void serverFailed(std::exception const& e) { fail(zept::jet::kConnectionFailed, e.what()); }
+
+void importToServer(Context const& ctx, std::string const& source, std::string const& server) {
+  std::string name = fileName(source);
+  if (name.size() > 4 && zept::toUtf8(CString::fromUtf8(name.substr(name.size() - 4)).MakeLower().str()) == ".mdb")
+    name.resize(name.size() - 4);
+  ScratchFolder scratch;
+  std::string native = source;
+  if (zept::dao::isGenuineAccessFile(zept::fromUtf8(source))) {
+    const auto image = zept::dao::readJetImage(source, source, {});
+    native = scratch.file("native.mdb");
+    ImportFile temp(native);
+    temp.write(image->bytes);
+    temp.moveTo(native, false);
+  }
+  const auto expected = checkCatalog(native);
+  try {
+    // What the server held, to put back when the check fails.
+    bool held = true;
+    try {
+      zept::dao::fetchFromServer(server, name, scratch.file("before.mdb"));
+    } catch (std::exception const&) {
+      held = false;
+    }
+    const auto generation = zept::dao::publishToServer(server, name, native);
+    zept::dao::fetchFromServer(server, name, scratch.file("published.mdb"));
+    const auto got = checkCatalog(scratch.file("published.mdb"));
+    const bool match = got.size() == expected.size() &&
+                       std::equal(got.begin(), got.end(), expected.begin(), [](auto const& a, auto const& b) {
+                         return a.table == b.table && a.rows == b.rows && a.checksum == b.checksum;
+                       });
+    if (!match) {
+      if (held) zept::dao::publishToServer(server, name, scratch.file("before.mdb"));
+      fail(zept::jet::kDatabaseCorrupt, "The server's copy of '" + source + "' does not match it; " +
+                                            (held ? "its earlier catalog was published again." : "remove it."));
+    }
+    if (!ctx.json) ctx.out << "Published '" << source << "' as catalog " << name << ", generation " << generation << ".\n";
+  } catch (CDaoException const&) {
+    throw;
+  } catch (std::exception const& e) {
+    serverFailed(e);
+  }
+}
+
 void runImport(Context const& ctx, ImportOptions const& o) {
   const std::string source = resolved(catalogPath(ctx, o.source), true);
+  if (zept::dao::isServerFolder(zept::fromUtf8(o.dest))) return importToServer(ctx, source, o.dest);
   std::string dest;
   if (o.dest.empty()) {
     needAppFolder();
@@ -223,6 +308,56 @@ Command addImportCommand(CLI::App& parent) {
                   "The native catalog to write (default: the source's name in the application folder)");
   sub->add_flag("--replace", options->replace, "Replace DEST when it exists");
   return {sub, [options](Context const& ctx) { runImport(ctx, *options); }};
+}
+
+namespace {
+
+struct ExportOptions {
+  std::string server, catalog, dest;
+  bool replace = false;
+};
+
+void runExport(Context const& ctx, ExportOptions const& o) {
+  if (!zept::dao::isServerFolder(zept::fromUtf8(o.server)))
+    throw UsageError("'" + o.server + "' names no server (a postgresql:// URI or service=NAME)");
+  std::string dest = o.dest.empty() ? o.catalog + ".mdb" : o.dest;
+  dest = resolved(zept::fromUtf8(dest), false);
+  struct stat st {};
+  if (::stat(dest.c_str(), &st) == 0 && !o.replace)
+    fail(zept::jet::kDatabaseExists, "'" + dest + "' exists; add --replace to replace it.");
+  try {
+    const auto generation = zept::dao::fetchFromServer(o.server, o.catalog, dest);
+    if (!ctx.json) ctx.out << "Exported catalog " << o.catalog << ", generation " << generation << ", into '" << dest << "'.\n";
+  } catch (std::exception const& e) {
+    serverFailed(e);
+  }
+}
+
+}  // namespace
+
+Command addExportCommand(CLI::App& parent) {
+  auto options = std::make_shared<ExportOptions>();
+  CLI::App* sub = parent.add_subcommand("export", "Write a catalog of a server into a native catalog file");
+  sub->add_option("server", options->server, "The server: a postgresql:// URI or service=NAME")->required();
+  sub->add_option("catalog", options->catalog, "The catalog's name on the server (its file's stem)")->required();
+  sub->add_option("dest", options->dest, "The file to write (default: CATALOG.mdb here)");
+  sub->add_flag("--replace", options->replace, "Replace DEST when it exists");
+  return {sub, [options](Context const& ctx) { runExport(ctx, *options); }};
+}
+
+Command addPrepareServerCommand(CLI::App& parent) {
+  auto server = std::make_shared<std::string>();
+  CLI::App* sub = parent.add_subcommand(
+      "prepare-server", "Set up a server for catalogs once: the registry and the zept_reader and zept_editor roles");
+  sub->add_option("server", *server, "The server, as its administrator: a postgresql:// URI or service=NAME")->required();
+  return {sub, [server](Context const& ctx) {
+            try {
+              zept::dao::prepareCatalogServer(*server);
+            } catch (std::exception const& e) {
+              serverFailed(e);
+            }
+            if (!ctx.json) ctx.out << "The server is ready for catalogs.\n";
+          }};
 }
 
 }  // namespace zeptcat

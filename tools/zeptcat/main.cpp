@@ -20,6 +20,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Utf8.h"
+#include "platform/dao/ServerFolder.h"
 #include "platform/fs/WinPath.h"
 #include "platform/settings/ZEPTEnvAppSet.h"
 #include "tools/common/ArgumentText.h"
@@ -127,6 +128,8 @@ int main(int argc, char** argv) {
   commands.push_back(zeptcat::addUserObjectsCommand(app));
   commands.push_back(zeptcat::addSectionCommand(app));
   commands.push_back(zeptcat::addImportCommand(app));
+  commands.push_back(zeptcat::addExportCommand(app));
+  commands.push_back(zeptcat::addPrepareServerCommand(app));
   commands.push_back(zeptcat::addRenderCommand(app));
   commands.push_back(zeptcat::addSymbolCommand(app));
   commands.push_back(zeptcat::addRegionCommand(app));
@@ -162,6 +165,7 @@ int main(int argc, char** argv) {
   for (Folder const f : {Folder{dataDir, "--data", "ZEPT_DATA_PATH", "data"},
                          Folder{appDir, "--app", "ZEPT_APP_PATH", "application"}}) {
     const std::string folder = f.given.empty() ? fromEnv(f.variable) : f.given;
+    if (zept::dao::isServerFolder(zept::fromUtf8(folder))) continue;
     if (const std::string problem = folderProblem(folder); !problem.empty()) {
       std::cerr << "zeptcat: " << f.what << " folder " << folder << " (" << (f.given.empty() ? f.variable : f.option)
                 << ") " << problem << '\n';

@@ -8,8 +8,6 @@
 #include <set>
 #include <string>
 
-#include "database/ZEPTDBBoltStandards.h"
-#include "database/ZEPTDBMaterial.h"
 #include "database/ZEPTDBProfile.h"
 #include "database/ZEPTDBUserObj.h"
 #include "platform/fs/FileOps.h"
@@ -39,6 +37,14 @@ const std::wstring kHostile[] = {
 };
 
 const std::wstring kHostileDims[] = {L"9999 OR 1=1", L"300) OR (1=1", L"\"300\"", L"300;", L"0x12C", L"", L"nan"};
+
+ZEPTDBProfileData size80(CString const& name) {
+  ZEPTDBProfileData record;
+  record.name = name;
+  record.dim1 = 80;
+  record.mass = 99;
+  return record;
+}
 
 class HostileNames : public CatalogFolders {
  protected:
@@ -97,10 +103,7 @@ TEST_F(HostileNames, ProfileOperationsNeitherWidenNorLeaveTheFolder) {
     profile.getProfileDimList(name, dims, -1);
     EXPECT_EQ(dims.GetSize(), 0) << shown;
     EXPECT_FALSE(profile.getProfileData(name, L"300", nullptr)) << shown;
-    ZEPTDBProfileData record;
-    record.name = name;
-    record.dim1 = 80;
-    record.mass = 99;
+    ZEPTDBProfileData record = size80(name);
     profile.setProfileData(record);
     expectNothingOutsideTheFolders(shown);
   }
@@ -109,35 +112,6 @@ TEST_F(HostileNames, ProfileOperationsNeitherWidenNorLeaveTheFolder) {
   for (auto const& dims : kHostileDims)
     EXPECT_FALSE(profile.getProfileData(L"HEB", CString(dims), nullptr)) << CString(dims).toUtf8();
   EXPECT_TRUE(profile.getProfileData(L"HEB", L"100", nullptr));
-}
-
-TEST_F(HostileNames, OtherAccessorsNeitherWidenNorLeaveTheFolder) {
-  for (auto const& text : kHostile) {
-    const CString name(text);
-    const std::string shown = name.Left(40).toUtf8();
-    {
-      ZEPTDBUserObj objects;
-      objects.createUserObjDB(name, L"Plates", L"d", DtDb::kMetric);
-      ASSERT_TRUE(objects.setUserObjDB(L"Plates"));
-      objects.getUserObjData(name, nullptr, DtDb::kMetric);
-      const bool removed = objects.removeUserObjData(name);
-      ZEPTDBUserObjData data;
-      data.category = L"Plates";
-      data.name = name;
-      const int written = objects.setUserObjData(data, DtDb::kMetric);
-      // A refused text leaves the catalog readable by others at once.
-      if (!removed || written != 0) {
-        ZEPTDBUserObj reader;
-        EXPECT_TRUE(reader.setUserObjDB(L"Plates")) << shown;
-      }
-    }
-    ZEPTDBMaterial materials;
-    EXPECT_FALSE(materials.getMaterialData(1, name, nullptr)) << shown;
-    ZEPTDBBoltStandards standards;
-    CString nut, washer, range;
-    EXPECT_FALSE(standards.getStandardsByBolt(name, nut, washer, range)) << shown;
-    expectNothingOutsideTheFolders(shown);
-  }
 }
 
 // An empty or dot name would make a file of the suffix alone ("Pro.mdb",
@@ -185,10 +159,7 @@ TEST_F(HostileNames, TextsThatAreNoUnicodeNameNothing) {
     CStringArray dims;
     profile.getProfileDimList(size, dims, -1);
     EXPECT_EQ(dims.GetSize(), 0) << shown;
-    ZEPTDBProfileData record;
-    record.name = size;
-    record.dim1 = 80;
-    record.mass = 99;
+    ZEPTDBProfileData record = size80(size);
     EXPECT_EQ(profile.setProfileData(record), -1) << shown;
 
     ZEPTDBUserObj objects;
@@ -291,10 +262,7 @@ TEST_F(HostileNames, EmptyApplicationFolderIsNoFolder) {
     EXPECT_FALSE(profile.isDBAtAppPath(L"Cwdpro"));
     EXPECT_EQ(profile.createProfileDB(L"New", DtDb::kMetric), -1);
     ASSERT_TRUE(profile.setProfileDB(L"TEST"));
-    ZEPTDBProfileData record;
-    record.name = L"IPE";
-    record.dim1 = 80;
-    record.mass = 99;
+    ZEPTDBProfileData record = size80(L"IPE");
     EXPECT_EQ(profile.setProfileData(record), -1);
     EXPECT_EQ(ZEPTDBUserObj().createUserObjDB(L"Objs", L"Plates", L"", DtDb::kMetric), -1);
   }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <limits>
 #include <random>
 #include <set>
@@ -49,26 +48,34 @@ class ProfileTest : public CatalogFolders {
   void SetUp() override { templateCatalog(tree.path("data/PDLScripts.mdb")); }
   std::filesystem::path inData(std::string const& file) { return tree.path("data/" + file); }
   std::filesystem::path inApp(std::string const& file) { return tree.path("app/" + file); }
+  static ZEPTDBProfileData size(wchar_t const* name, short shapeType, double d1, double d2, double d3) {
+    ZEPTDBProfileData r;
+    r.name = name;
+    std::tie(r.shapeType, r.dim1, r.dim2, r.dim3, r.mass, r.p3T, r.p4L, r.hasMats) =
+        std::tuple(shapeType, d1, d2, d3, 22.4, 3., 4., true);
+    return r;
+  }
   Profile profile;
 };
-
-// ---- Selection and conversion of older layouts ----------------------------
 
 class ProfileSelection : public ProfileTest {};
 
 // Version 2: Section empty or absent is rebuilt from the template with the
 // scripts of exactly the shape types Shape uses; a lower-case "shape" gets
-// its proper name on the way.
+// its proper name on the way. A read-only catalog is locked again.
 TEST_F(ProfileSelection, SectionlessCatalogsGetTheTemplateScriptsTheyUse) {
-  const std::tuple<char const*, std::vector<std::wstring>> cases[] = {
-      {"EmptySectionpro.mdb", {createShape(), createScripts(L"Section")}},
-      {"NoSectionpro.mdb", {createShape(L"shape")}}};
-  for (auto const& [file, tables] : cases) {
+  const std::tuple<char const*, std::vector<std::wstring>, bool> cases[] = {
+      {"EmptySectionpro.mdb", {createShape(), createScripts(L"Section")}, false},
+      {"NoSectionpro.mdb", {createShape(L"shape")}, true}};
+  for (auto const& [file, tables, locked] : cases) {
     auto statements = tables;
     for (int type : {5, 1, 5, 7}) statements.push_back(insertSize(L"X", type, type, 0, 0, L"shape"));
     makeCatalog(inData(file), statements);
+    if (locked) zept::fs::setFileAttributes(wide(inData(file)), FILE_ATTRIBUTE_READONLY);
     const CString name = CString::fromUtf8(file).Left(CString::fromUtf8(file).GetLength() - 7);
     ASSERT_TRUE(profile.setProfileDB(name)) << file;
+    EXPECT_EQ(profile.mode(), L"ro " + upper(CString::fromUtf8(file).str())) << file;
+    EXPECT_EQ(zept::fs::isReadOnly(wide(inData(file))), locked) << file;
     profile.setDB(L"");
     EXPECT_EQ(rowsText(inData(file), L"SELECT SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC FROM Section ORDER BY SHAPE_TYPE"),
               "1|I|True;5|L|False");
@@ -91,15 +98,6 @@ TEST_F(ProfileSelection, OldTablesAreRenamed) {
   EXPECT_EQ(tableName(inData("Oldpro.mdb"), L"Section"), CString(L"Section"));
   EXPECT_EQ(tableName(inData("Oldpro.mdb"), L"Profile"), CString());
   EXPECT_EQ(shapeIndexes(inData("Oldpro.mdb")), "NAME,DIM1,DIM2,DIM3");
-}
-
-TEST_F(ProfileSelection, ReadOnlyCatalogIsConvertedAndLockedAgain) {
-  makeCatalog(inData("Lockedpro.mdb"), {createShape(), insertSize(L"I", 1, 100, 0, 0)});
-  zept::fs::setFileAttributes(wide(inData("Lockedpro.mdb")), FILE_ATTRIBUTE_READONLY);
-  ASSERT_TRUE(profile.setProfileDB(L"LOCKED"));
-  EXPECT_EQ(profile.mode(), CString(L"ro LOCKEDPRO.MDB"));
-  EXPECT_TRUE(zept::fs::isReadOnly(wide(inData("Lockedpro.mdb"))));
-  EXPECT_EQ(rowsText(inData("Lockedpro.mdb"), L"SELECT PDL_SCRIPT FROM Section"), "I");
 }
 
 // Without its template a conversion fails, and leaves a catalog that opens
@@ -125,8 +123,6 @@ TEST_F(ProfileSelection, NonProfileCatalogsAreRefusedAndClosed) {
   EXPECT_FALSE(profile.setProfileDB(L"MISSING"));
   EXPECT_TRUE(profile.setProfileDB(L"GOOD"));
 }
-
-// ---- Reading -------------------------------------------------------------
 
 class ProfileReading : public ProfileTest {
  protected:
@@ -186,34 +182,27 @@ TEST_F(ProfileReading, DimensionListsFilterByShapeType) {
 
 // Every column lands in its own member: each holds a value of its own.
 TEST_F(ProfileReading, RecordTakesEveryColumn) {
-  const std::vector<std::pair<wchar_t const*, double ZEPTDBProfileData::*>> doubles = {
-      {L"MASS", &ZEPTDBProfileData::mass}, {L"SURF", &ZEPTDBProfileData::surf}, {L"H", &ZEPTDBProfileData::h},
-      {L"B", &ZEPTDBProfileData::b}, {L"EA", &ZEPTDBProfileData::ea}, {L"ES", &ZEPTDBProfileData::es},
-      {L"RA", &ZEPTDBProfileData::ra}, {L"RS", &ZEPTDBProfileData::rs}, {L"GAP", &ZEPTDBProfileData::gap},
-      {L"SX", &ZEPTDBProfileData::sx}, {L"SY", &ZEPTDBProfileData::sy}, {L"SZ", &ZEPTDBProfileData::sz},
-      {L"IX", &ZEPTDBProfileData::ix}, {L"IY", &ZEPTDBProfileData::iy}, {L"IZ", &ZEPTDBProfileData::iz},
-      {L"IOMEGA", &ZEPTDBProfileData::iomega}, {L"VY", &ZEPTDBProfileData::vy}, {L"VPY", &ZEPTDBProfileData::vpy},
-      {L"VZ", &ZEPTDBProfileData::vz}, {L"VPZ", &ZEPTDBProfileData::vpz}, {L"MSY", &ZEPTDBProfileData::msy},
-      {L"MSZ", &ZEPTDBProfileData::msz}, {L"TORS", &ZEPTDBProfileData::tors},
-      {L"SHEAR_QY", &ZEPTDBProfileData::shearQy}, {L"SHEAR_QZ", &ZEPTDBProfileData::shearQz},
-      {L"GAMMA", &ZEPTDBProfileData::gamma}, {L"A_1", &ZEPTDBProfileData::a1}, {L"A_2", &ZEPTDBProfileData::a2},
-      {L"B_2", &ZEPTDBProfileData::b2}, {L"ES_2", &ZEPTDBProfileData::es2}, {L"P1_L", &ZEPTDBProfileData::p1L},
-      {L"P1_T", &ZEPTDBProfileData::p1T}, {L"P2_L", &ZEPTDBProfileData::p2L}, {L"P2_T", &ZEPTDBProfileData::p2T},
-      {L"P3_L", &ZEPTDBProfileData::p3L}, {L"P3_T", &ZEPTDBProfileData::p3T}, {L"P4_L", &ZEPTDBProfileData::p4L},
-      {L"P4_T", &ZEPTDBProfileData::p4T}};
+  using R = ZEPTDBProfileData;
+  const std::vector<std::pair<wchar_t const*, double R::*>> doubles = {
+      {L"MASS", &R::mass}, {L"SURF", &R::surf}, {L"H", &R::h}, {L"B", &R::b}, {L"EA", &R::ea}, {L"ES", &R::es},
+      {L"RA", &R::ra}, {L"RS", &R::rs}, {L"GAP", &R::gap}, {L"SX", &R::sx}, {L"SY", &R::sy}, {L"SZ", &R::sz},
+      {L"IX", &R::ix}, {L"IY", &R::iy}, {L"IZ", &R::iz}, {L"IOMEGA", &R::iomega}, {L"VY", &R::vy}, {L"VPY", &R::vpy},
+      {L"VZ", &R::vz}, {L"VPZ", &R::vpz}, {L"MSY", &R::msy}, {L"MSZ", &R::msz}, {L"TORS", &R::tors},
+      {L"SHEAR_QY", &R::shearQy}, {L"SHEAR_QZ", &R::shearQz}, {L"GAMMA", &R::gamma}, {L"A_1", &R::a1}, {L"A_2", &R::a2},
+      {L"B_2", &R::b2}, {L"ES_2", &R::es2}, {L"P1_L", &R::p1L}, {L"P1_T", &R::p1T}, {L"P2_L", &R::p2L},
+      {L"P2_T", &R::p2T}, {L"P3_L", &R::p3L}, {L"P3_T", &R::p3T}, {L"P4_L", &R::p4L}, {L"P4_T", &R::p4T}};
   std::wstring columns = L"NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MATERIALS, POINTS, HAS_MATS, IS_THIN";
   std::wstring values = L"\"UPE\", 2, 120, 60, 5, \"S235\", \"0,0\", True, False";
   for (std::size_t i = 0; i < doubles.size(); ++i) {
     columns += std::wstring(L", ") + doubles[i].first;
     values += L", " + std::to_wstring(i + 1) + L".5";
   }
-  profile.setDB(L"");
   profileCatalog(inData("Fullpro.mdb"), {insertScript(L"Section", 2, L"U-script", false),
                                   L"INSERT INTO Shape (" + columns + L") VALUES (" + values + L")"});
   ASSERT_TRUE(profile.setProfileDB(L"FULL"));
   EXPECT_FALSE(profile.getProfileData(L"UPE", L"120x60", nullptr));
 
-  ZEPTDBProfileData r;
+  R r;
   r.unitFactor = 7;
   ASSERT_TRUE(profile.getProfileData(L"UPE", L"120x60x5", &r));
   for (std::size_t i = 0; i < doubles.size(); ++i)
@@ -228,7 +217,6 @@ TEST_F(ProfileReading, RecordTakesEveryColumn) {
 // A second read keeps what the first left in members whose column is null,
 // but never a symbol or script.
 TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
-  profile.setDB(L"");
   profileCatalog(inData("Nullpro.mdb"),
             {L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, SYMBOL) VALUES (\"A\", 1, 1, 0, 0, 9, \"s\")",
              L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3) VALUES (\"A\", 3, 2, 0, 0)"});
@@ -242,33 +230,10 @@ TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
             std::tuple(9., L"", L"", 1, 2, true));
 }
 
-// A row's own contour replaces its shape type's script by the script derived
-// from it (empty when it cannot be derived), in the catalog's section unit.
-TEST_F(ProfileReading, SymbolWinsOverTheShapeTypeScript) {
-  constexpr wchar_t kGrid[] = L"10#0-0:4-0:4-2:0-2:0-0";
-  profile.setDB(L"");
-  makeCatalog(inData("Symbolpro.mdb"),
-              {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"I-script", true),
-               std::wstring(L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) "
-                            L"VALUES (\"P\", 1, 1, 0, 0, \"") +
-                   kGrid + L"\")"});
-  ASSERT_TRUE(profile.setProfileDB(L"SYMBOL"));
-  ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"cm"), dbText));
-  const CString unit = L"cm";
-  CString expected;
-  zept::korvaToPdl(kGrid, &unit, expected);
-
-  ZEPTDBProfileData r;
-  ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
-  EXPECT_EQ(CString(r.pdlScript), expected);
-  EXPECT_EQ(r.isSymmetric, true);
-}
-
 // A contour already converted is served again (kept once it is read a
-// second time), yet always as a fresh conversion in the section unit the
-// open catalog has now: after its unit
-// is written, and after another catalog with the same contour is selected,
-// by setProfileDB or by the base's setDB.
+// second time), yet always as a fresh conversion in the section unit the open
+// catalog has now: after its unit is written, and after another catalog with
+// the same contour is selected, by setProfileDB or by the base's setDB.
 TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
   constexpr char kContour[] = "\"cm\" ( ( (S ( (L 0 0) (L 10 0) (A 10 2.5 2.5 -1.570796 3.141593) (L 0 5) ) 0 ( ) ) ) )";
   auto fresh = [&](wchar_t const* unit) {
@@ -277,7 +242,6 @@ TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
     zept::korvaToPdl(CString::fromUtf8(kContour), unit ? &name : nullptr, script);
     return script;
   };
-  profile.setDB(L"");
   for (auto const* file : {"Apro.mdb", "Bpro.mdb"}) {
     profileCatalog(inApp(file), {insertSize(L"P", 1, 1, 0, 0)});
     sqliteRows(inApp(file), "UPDATE Shape SET SYMBOL = ?1", {kContour});
@@ -306,17 +270,19 @@ TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
   EXPECT_EQ(read(), fresh(L"mm"));
 }
 
-// A contour written through the accessor is what the next read converts.
-TEST_F(ProfileReading, WrittenContourIsReadBack) {
+// A row's own contour replaces its shape type's script (not its symmetry) by
+// the script derived from it; one written through the accessor is what the
+// next read converts.
+TEST_F(ProfileReading, ContourReplacesTheScriptAndIsReadBackWritten) {
   constexpr char kFirst[] = "\"m\" ( ( (S ( (L 0 0) (L 10 0) (L 10 5) (L 0 5) ) 0 ( ) ) ) )";
   constexpr wchar_t kSecond[] = L"10#0-0:4-0:4-2:0-2:0-0";
-  profile.setDB(L"");
   profileCatalog(inApp("Editpro.mdb"), {insertSize(L"P", 1, 1, 0, 0)});
   sqliteRows(inApp("Editpro.mdb"), "UPDATE Shape SET SYMBOL = ?1", {kFirst});
   ASSERT_TRUE(profile.setProfileDB(L"EDIT"));
   ZEPTDBProfileData r;
   ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
   EXPECT_EQ(r.pdlScript.str(), L"StartContour(0,0,ext);\nLineTo(10,0);\nLineTo(10,5);\nLineTo(0,5);\nLineTo(0,0);\n");
+  EXPECT_TRUE(r.isSymmetric);
   r.symbol = kSecond;
   ASSERT_EQ(profile.setProfileData(r), 0);
   ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
@@ -326,7 +292,6 @@ TEST_F(ProfileReading, WrittenContourIsReadBack) {
 
 // The members before the missing column are filled, those after it are not.
 TEST_F(ProfileReading, MissingColumnFailsHalfWay) {
-  profile.setDB(L"");
   makeCatalog(inData("Shortpro.mdb"),
               {L"CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, "
                L"SHAPE_TYPE SHORT, MASS DOUBLE)",
@@ -355,8 +320,6 @@ TEST_F(ProfileReading, CrossFactorFromTheSectionUnit) {
   EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"m", L"kG"}));
 }
 
-// ---- Repeated reads --------------------------------------------------------
-
 // Every member of a record, in one text.
 std::wstring shown(ZEPTDBProfileData const& r) {
   std::wstring out = std::to_wstring(r.shapeId) + L"|" + std::to_wstring(r.sectionId) + L"|" + r.name.str() + L"|" +
@@ -377,7 +340,6 @@ class ProfileRepeatedReads : public ProfileTest {
  protected:
   void SetUp() override {
     ProfileTest::SetUp();
-    profile.setDB(L"");
     profileCatalog(inApp("Againpro.mdb"),
                    {L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, MATERIALS, HAS_MATS, IS_THIN, P4_T) "
                     L"VALUES (\"IPE\", 1, 200, 0, 0, 22.4, \"S235\", True, True, 3)",
@@ -467,7 +429,6 @@ TEST_F(ProfileRepeatedReads, AnswersAsAFreshCopyThroughWrites) {
 // A SYMBOL that is no text leaves the caller's contour, whose script the
 // read then derives: each read does, whatever the caller passes.
 TEST_F(ProfileRepeatedReads, ASymbolOfAnotherTypeLeavesTheCallersContour) {
-  profile.setDB(L"");
   std::wstring shape = createShape();
   shape.replace(shape.find(L"SYMBOL MEMO"), 11, L"SYMBOL DOUBLE");
   makeCatalog(inApp("Oddpro.mdb"), {shape, createScripts(L"Section"), insertScript(L"Section", 1, L"I", true),
@@ -517,10 +478,7 @@ TEST_F(ProfileRepeatedReads, EachCatalogReadsItsOwnColumnOrder) {
 // A catalog open for writing keeps no record: each read sees the last write.
 TEST_F(ProfileRepeatedReads, WritableCatalogsKeepNothing) {
   ASSERT_EQ(profile.createProfileDB(L"FRESH", DtDb::kMetric), 0);
-  ZEPTDBProfileData r;
-  r.name = L"P";
-  r.dim1 = 1;
-  r.shapeType = 1;
+  ZEPTDBProfileData r = size(L"P", 1, 1, 0, 0);
   for (double mass : {1., 2., 3.}) {
     r.mass = mass;
     ASSERT_EQ(profile.setProfileData(r), 0);
@@ -532,18 +490,7 @@ TEST_F(ProfileRepeatedReads, WritableCatalogsKeepNothing) {
   }
 }
 
-// ---- Creating and writing ------------------------------------------------
-
-class ProfileWriting : public ProfileTest {
- protected:
-  static ZEPTDBProfileData size(wchar_t const* name, short shapeType, double d1, double d2, double d3) {
-    ZEPTDBProfileData r;
-    r.name = name;
-    std::tie(r.shapeType, r.dim1, r.dim2, r.dim3, r.mass, r.p3T, r.p4L, r.hasMats) =
-        std::tuple(shapeType, d1, d2, d3, 22.4, 3., 4., true);
-    return r;
-  }
-};
+class ProfileWriting : public ProfileTest {};
 
 TEST_F(ProfileWriting, CreatedCatalogCarriesUnitsAndTemplateTables) {
   const std::tuple<DtDb::MeasurementValue, char const*, std::vector<std::wstring>> cases[] = {

@@ -72,9 +72,6 @@ TEST_F(ZEPTDBProperties, DatabasePropertyOnAReadOnlyFile) {
   EXPECT_EQ(value, COleVariant(L"mm"));
 }
 
-}  // namespace
-
-namespace {
 // A number that is not finite is refused: it neither makes a property nor
 // changes one. Finite extremes are kept as given.
 TEST_F(ZEPTDBProperties, NumbersThatAreNotFiniteAreRefused) {

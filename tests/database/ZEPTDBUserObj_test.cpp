@@ -91,18 +91,32 @@ TEST_F(ZEPTDBUserObjCatalogs, ListingByCategory) {
   EXPECT_EQ(objs.getFullDBName(), upper(data + L"A.MDB"));
 }
 
-TEST_F(ZEPTDBUserObjCatalogs, TranslationsFallBackToThePlainText) {
+// A translation falls back to the plain text. Clearing an absent or empty
+// table does not need the catalog writable: it succeeds while another reader
+// holds the file.
+TEST_F(ZEPTDBUserObjCatalogs, TranslationsFallBackAndClear) {
   objects("Bare", COleVariant(L"Plates"));
-  objects("Local", COleVariant(L"Plates"),
+  objects("Empty", COleVariant(L"Plates"), {kLocalesTable});
+  objects("Full", COleVariant(L"Plates"),
           {kLocalesTable, L"INSERT INTO Locales VALUES (1031, \"Platten\", \"Ankerplatten\")",
            L"INSERT INTO Locales VALUES (1036, \"\", NULL)"});
   ASSERT_TRUE(objs.setUserObjDB(L"Bare"));
   EXPECT_EQ(objs.LocalCategory(kGerman), L"Plates");
-  ASSERT_TRUE(objs.setUserObjDB(L"Local"));
+  ASSERT_TRUE(objs.setUserObjDB(L"Full"));
   EXPECT_EQ(objs.LocalCategory(kGerman) + L"|" + objs.LocalDescription(kGerman), L"Platten|Ankerplatten");
   // An empty or null text, no row, no language: the plain property.
   for (long lang : {kFrench, 1040L, -1L})
     EXPECT_EQ(objs.LocalCategory(lang) + L"|" + objs.LocalDescription(lang), L"Plates|description") << lang;
+
+  for (auto const* name : {"Bare", "Empty", "Full"}) {
+    CDaoDatabase reader;
+    reader.Open(wide(tree.path(std::string("data/") + name + ".mdb")).c_str(), false, true);
+    ASSERT_TRUE(objs.setUserObjDB(CString::fromUtf8(name)));
+    EXPECT_EQ(objs.clearLocales(), std::string(name) != "Full") << name;
+  }
+  ASSERT_TRUE(objs.setUserObjDB(L"Full"));
+  EXPECT_TRUE(objs.clearLocales());
+  EXPECT_EQ(objs.LocalCategory(kGerman), L"Plates");
 }
 
 // The table is made on demand, one row per language, texts cut to 255; the
@@ -121,23 +135,6 @@ TEST_F(ZEPTDBUserObjCatalogs, WritingTranslations) {
   EXPECT_EQ(objs.LocalDescription(kFrench), L"description");
   CDaoDatabase reader;  // shares the catalog: it is read-only again
   EXPECT_EQ(errorOf([&] { reader.Open(wide(tree.path("data/Bare.mdb")).c_str(), false, true); }), 0);
-}
-
-// Clearing an absent or empty table does not need the catalog writable: it
-// succeeds while another reader holds the file.
-TEST_F(ZEPTDBUserObjCatalogs, ClearingTranslations) {
-  objects("Bare", COleVariant(L"Plates"));
-  objects("Empty", COleVariant(L"Plates"), {kLocalesTable});
-  objects("Full", COleVariant(L"Plates"), {kLocalesTable, L"INSERT INTO Locales VALUES (1031, \"Platten\", NULL)"});
-  for (auto const* name : {"Bare", "Empty", "Full"}) {
-    CDaoDatabase reader;
-    reader.Open(wide(tree.path(std::string("data/") + name + ".mdb")).c_str(), false, true);
-    ASSERT_TRUE(objs.setUserObjDB(CString::fromUtf8(name)));
-    EXPECT_EQ(objs.clearLocales(), std::string(name) != "Full") << name;
-  }
-  ASSERT_TRUE(objs.setUserObjDB(L"Full"));
-  EXPECT_TRUE(objs.clearLocales());
-  EXPECT_EQ(objs.LocalCategory(kGerman), L"Plates");
 }
 
 // A new catalog: in the application folder, left open, with its properties

@@ -213,9 +213,7 @@ TEST_F(PresenterMouse, BadInputChangesNothing) {
 
   // Releases and moves without a press; every message without a window or
   // with a null current section.
-  EXPECT_FALSE(send({{'l', 10, 10}}));
-  EXPECT_FALSE(send({{'r', 10, 10}}));
-  EXPECT_FALSE(send({{'M', 10, 10}}));
+  for (char kind : {'l', 'r', 'M'}) EXPECT_FALSE(send({{kind, 10, 10}})) << kind;
   ZEPTCWndPresenter noWindow;
   noWindow.attachSection(&cs);
   ZEPTCWndPresenter nullSection;

@@ -230,6 +230,15 @@ TEST(zeptcatDims, TextsAndFactors) {
 
 TEST_F(zeptcatCatalogs, ErrorExits) {
   makeCatalog(tree.path("data/EmptyList.mdb"), {L"CREATE TABLE List (Value DOUBLE, Data DOUBLE)"});
+  // Catalogs there but unreadable are reported as what they are, never as
+  // missing: a user told so might make a new one over them.
+  for (char const* torn : {"data/TornList.mdb", "data/TORNpro.mdb"}) {
+    fs::copy_file(tree.path("data/PlatesList.mdb"), tree.path(torn));
+    fs::resize_file(tree.path(torn), fs::file_size(tree.path(torn)) - 100);
+  }
+  tree.file("data/JunkList.mdb", "not a catalog");
+  CDaoDatabase held;
+  held.Open(CString::fromUtf8(tree.path("app/HolesList.mdb").string()), true, false);
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -238,6 +247,10 @@ TEST_F(zeptcatCatalogs, ErrorExits) {
       {{"lists", "NOPE"}, 2, "no list catalog NOPE (NOPEList.mdb)"},
       {{"lists", "EMPTY"}, 2, "its table List is missing or empty"},
       {{"lists", "GRADES", "--units", "in"}, 2, "its table ListE is missing or empty"},
+      {{"lists", "TORN"}, 2, "list catalog TORN (TORNList.mdb) is damaged (error 3049)"},
+      {{"profiles", "TORN"}, 2, "profile catalog TORN (TORNpro.mdb) is damaged (error 3049)"},
+      {{"lists", "JUNK"}, 2, "JUNKList.mdb is no list catalog (error 3343)"},
+      {{"lists", "HOLES"}, 2, "list catalog HOLES (HOLESList.mdb) is in use"},
       {{"lists", "GRADES"}, 1, "zeptcat: GRADES is a list of texts; add --text to read it\n"},
       {{"lists", "PLATES", "--units", "cm"}, 1, "--units"},
       {{"catalogs", "bogus"}, 1, "unknown catalog kind"},
@@ -260,33 +273,6 @@ TEST_F(zeptcatCatalogs, ErrorExits) {
     if (c.status == 2) {
       EXPECT_EQ(r.out, "");
     }
-  }
-}
-
-// A catalog that is there but cannot be read is reported as what it is,
-// never as missing: a user told so might make a new one over it.
-TEST_F(zeptcatCatalogs, RefusedCatalogsSayWhy) {
-  for (char const* torn : {"data/TornList.mdb", "data/TORNpro.mdb"}) {
-    fs::copy_file(tree.path("data/PlatesList.mdb"), tree.path(torn));
-    fs::resize_file(tree.path(torn), fs::file_size(tree.path(torn)) - 100);
-  }
-  tree.file("data/JunkList.mdb", "not a catalog");
-  CDaoDatabase held;
-  held.Open(CString::fromUtf8(tree.path("app/HolesList.mdb").string()), true, false);
-  struct Case {
-    std::vector<std::string> args;
-    std::string err;
-  } const cases[] = {
-      {{"lists", "TORN"}, "list catalog TORN (TORNList.mdb) is damaged (error 3049)"},
-      {{"profiles", "TORN"}, "profile catalog TORN (TORNpro.mdb) is damaged (error 3049)"},
-      {{"lists", "JUNK"}, "JUNKList.mdb is no list catalog (error 3343)"},
-      {{"lists", "HOLES"}, "list catalog HOLES (HOLESList.mdb) is in use"},
-      {{"lists", "NOPE"}, "no list catalog NOPE (NOPEList.mdb)"},
-  };
-  for (auto const& c : cases) {
-    const auto r = run(c.args);
-    EXPECT_EQ(r.status, 2) << c.args[1] << ": " << r.err;
-    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
   }
 }
 

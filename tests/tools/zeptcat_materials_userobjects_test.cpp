@@ -27,10 +27,7 @@ class zeptcatMaterialsUserObjects : public zept::test::ToolTest {
   ToolResult scratch(std::vector<std::string> const& args) {
     return zeptcat({"--data", tree.dir("cat").string()}, args);
   }
-  std::string input(std::string const& text) {
-    const auto path = tree.file("input.txt", text);
-    return path.string();
-  }
+  std::string input(std::string const& text) { return tree.file("input.txt", text).string(); }
 };
 
 TEST_F(zeptcatMaterialsUserObjects, Materials) {

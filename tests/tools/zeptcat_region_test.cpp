@@ -23,6 +23,12 @@ std::string const kData = ZEPT_BUNDLED_DATA_DIR "/";
 std::string const kBox = kData + "WeldedBox.dxf";
 std::string const kPlate = kData + "PlateTwoHoles.dxf";
 
+// Pieces of the drawings written here.
+std::string const kEntities = "0\nSECTION\n2\nENTITIES\n", kEnd = "0\nENDSEC\n0\nEOF\n";
+std::string circle(int x, int y, int r) {
+  return "0\nCIRCLE\n8\n0\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n40\n" + std::to_string(r) + "\n";
+}
+
 class zeptcatRegion : public ToolTest {
  protected:
   ToolResult run(std::vector<std::string> const& args) { return zeptcat({"--data", kData, "--app", app}, args); }
@@ -47,19 +53,16 @@ class zeptcatRegion : public ToolTest {
 TEST_F(zeptcatRegion, SampleDrawings) {
   double const plate = 240 * 120 - (4 - std::numbers::pi) * 100;  // corners of radius 10
   double const holes = 2 * std::numbers::pi * 11 * 11;
-  auto circle = [](int x, int y, int r) {
-    return "0\nCIRCLE\n8\n0\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n40\n" + std::to_string(r) + "\n";
-  };
   std::string const square = "0\nLWPOLYLINE\n8\n0\n90\n4\n70\n1\n10\n-50\n20\n-50\n10\n50\n20\n-50\n10\n50\n20\n50\n10\n-50\n20\n50\n";
-  std::string const entities = "0\nSECTION\n2\nENTITIES\n" + square, end = "0\nENDSEC\n0\nEOF\n";
+  std::string const entities = kEntities + square;
   // A hole with an island, which is a solid again; four holes drawn as
   // references to one block, as the drawing exploded would have them.
-  std::string const island = file("island.dxf", entities + circle(0, 0, 30) + circle(0, 0, 10) + end);
+  std::string const island = file("island.dxf", entities + circle(0, 0, 30) + circle(0, 0, 10) + kEnd);
   std::string insert;
   for (int x : {-25, 25})
     for (int y : {-25, 25}) insert += "0\nINSERT\n2\nHOLE\n10\n" + std::to_string(x) + "\n20\n" + std::to_string(y) + "\n";
   std::string const blocks = file("blocks.dxf", "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nHOLE\n10\n0\n20\n0\n" + circle(0, 0, 5) +
-                                                    "0\nENDBLK\n0\nENDSEC\n" + entities + insert + end);
+                                                    "0\nENDBLK\n0\nENDSEC\n" + entities + insert + kEnd);
   struct Case {
     std::vector<std::string> args;
     double area;
@@ -132,9 +135,6 @@ TEST_F(zeptcatRegion, Refusals) {
     std::ifstream in(kBox);
     box.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  std::string const entities = "0\nSECTION\n2\nENTITIES\n";
-  auto circle = [](char const* x) { return std::string("0\nCIRCLE\n8\n0\n10\n") + x + "\n20\n0\n40\n5\n"; };
-  std::string const end = "0\nENDSEC\n0\nEOF\n";
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -143,9 +143,9 @@ TEST_F(zeptcatRegion, Refusals) {
       {{tree.path("missing.dxf").string()}, 2, "missing.dxf"},
       {{file("text.dxf", "not a drawing\n")}, 2, "text.dxf"},
       {{file("cut.dxf", box.substr(0, box.size() / 2))}, 2, "cut.dxf"},
-      {{file("empty.dxf", entities + end)}, 2, "no outlines"},
-      {{file("open.dxf", entities + "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n5\n21\n0\n" + end)}, 2, "loops"},
-      {{file("overlap.dxf", entities + circle("0") + circle("6") + end)}, 2, "overlap"},
+      {{file("empty.dxf", kEntities + kEnd)}, 2, "no outlines"},
+      {{file("open.dxf", kEntities + "0\nLINE\n8\n0\n10\n0\n20\n0\n11\n5\n21\n0\n" + kEnd)}, 2, "loops"},
+      {{file("overlap.dxf", kEntities + circle(0, 0, 5) + circle(6, 0, 5) + kEnd)}, 2, "overlap"},
       {{kBox, "--layer", "NONE"}, 2, "nothing on layer NONE"},
       {{kBox, "--write", "MINE", "LONGER", "1"}, 1, "4 characters"},
       {{kBox, "--write", "", "BOX", "1"}, 1, "names no file"},

@@ -98,7 +98,7 @@ TEST_F(zeptcatSection, CatalogSizeWithItsValues) {
   EXPECT_NE(r.out.find("Solution   ok\n(26 rows)\n"), std::string::npos) << r.out;
 }
 
-TEST_F(zeptcatSection, KorvaText) {
+TEST_F(zeptcatSection, KorvaTextReadAndWritten) {
   const std::string square = "\"cm\" ( ( (S ( (L 0 0) (L 10 0) (L 10 10) (L 0 10) ) 0 ( ) ) ) )";
   auto r = run({"--json", "section", "--korva", square});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -107,12 +107,10 @@ TEST_F(zeptcatSection, KorvaText) {
   r = run({"section", "--korva", "0.5#0-0:2-0:2-1:0-1", "--units", "in"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("MaxX       39.3700787401575\n"), std::string::npos) << r.out;
-}
 
-// The KORVA text of a built section reads back into the same section, in
-// the units it names.
-TEST_F(zeptcatSection, KorvaOutReadsBack) {
-  auto r = run({"section", "MINE", "PL", "200", "--units", "in", "--korva-out"});
+  // The KORVA text of a built section reads back into the same section, in
+  // the units it names.
+  r = run({"section", "MINE", "PL", "200", "--units", "in", "--korva-out"});
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(r.out.rfind("\"in\" (", 0), 0u) << r.out;
   ASSERT_EQ(r.out.back(), '\n');

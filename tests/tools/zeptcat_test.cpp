@@ -65,21 +65,6 @@ TEST_F(zeptcat, JsonKeepsTypesEscapesTextsAndUniqueKeys) {
             "Id\n--\n1\n(1 row)\n");
 }
 
-TEST_F(zeptcat, EngineErrorsExitTwoAndUsageErrorsOne) {
-  auto r = run({"--data", dir, "sql", "Parts", "SELECT * FROM Nowhere"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, "");
-  EXPECT_TRUE(r.err.starts_with("zeptcat: ") && r.err.ends_with(" (error 3078)\n")) << r.err;
-
-  r = run({"--data", dir, "sql", "Missing", "SELECT * FROM Parts"});
-  EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(r.err.ends_with(" (error 3024)\n")) << r.err;
-
-  EXPECT_EQ(run({}).status, 1);
-  EXPECT_EQ(run({"sql", "Parts"}).status, 1);
-  EXPECT_EQ(run({"--help"}).status, 0);
-}
-
 TEST_F(zeptcat, ArgumentsThatAreNotUtf8AreRefusedBeforeAnyFileIsTouched) {
   // Decoded, "raw\377" would become "raw" U+FFFD: this file.
   std::filesystem::copy_file(tree.path("cat/Parts.mdb"), tree.path("cat/raw\xEF\xBF\xBD.mdb"));

@@ -70,9 +70,9 @@ TEST_F(ViewerModel, TreeListsEveryCatalogAndKeepsTheOneThatDoesNotOpen) {
   EXPECT_NE(ipe->description.find("IPE"), std::string::npos);
   EXPECT_NE(std::find(ipe->sizes.begin(), ipe->sizes.end(), "300"), ipe->sizes.end());
   // UPN has two shape types (tapered 8 % and 5 %) but one entry with all sizes.
-  EXPECT_EQ(std::count_if(euro->names.begin(), euro->names.end(), [](auto const& n) { return n.name == "UPN"; }), 1);
-  const auto upn = std::find_if(euro->names.begin(), euro->names.end(), [](auto const& n) { return n.name == "UPN"; });
-  ASSERT_NE(upn, euro->names.end());
+  auto const isUpn = [](auto const& n) { return n.name == "UPN"; };
+  ASSERT_EQ(std::count_if(euro->names.begin(), euro->names.end(), isUpn), 1);
+  const auto upn = std::find_if(euro->names.begin(), euro->names.end(), isUpn);
   for (char const* size : {"300", "380"})
     EXPECT_NE(std::find(upn->sizes.begin(), upn->sizes.end(), size), upn->sizes.end()) << size;
 }
@@ -511,9 +511,7 @@ TEST_F(ZeptviewWindow, ALeftDragMovesTheSectionByThePixelsDraggedRoundedOnReleas
   // there), drag by (40, 30), release, then one wheel notch forwards, and
   // fit the view again.
   const auto r = run(
-      "$VIEW --select 'EURO IPE 300' --print-state > $OUT 2>&1 & pid=$!;"
-      "wid=$(timeout 20 xdotool search --sync --onlyvisible --name zeptview | head -1);"
-      "for i in 1 2 3 4 5 6 7 8 9 10; do grep -q '^area' $OUT && break; sleep 0.5; done;"
+      std::string("$VIEW --select 'EURO IPE 300' --print-state > $OUT 2>&1 & pid=$!;") + kShown +
       "set -- $(grep '^area' $OUT); x=$(($2 + $4 / 2 + 100)); y=$(($3 + $5 / 2 + 100));"
       // Each step waits for the state it brings, not for a fixed time: a
       // loaded machine or a sanitizer build is slow to answer.

@@ -177,8 +177,6 @@ TEST_F(EuroSections, EverySizeDrawsItsPublishedValuesAndReadsBackFromKorva) {
 // The check itself: a section drawn from exact values passes, and one value
 // off by a little more than the rounding allows fails at that value alone.
 TEST_F(EuroSections, CheckCatchesAValueBeyondRounding) {
-  ZEPTDBProfile catalog;
-  ASSERT_TRUE(catalog.setProfileDB(L"EURO"));
   ZEPTCrossSection cs;
   ZEPTMDBAnalyser analyser;
   analyser.attachSection(&cs);

@@ -224,16 +224,24 @@ TEST(FastenerData, ClampingRangesFollowFromTheSetWithoutGaps) {
   }
 }
 
-// Each set of the standards catalog has, for every bolt size and class, a
-// nut of that size in the class that goes with the bolt's, and a washer of
-// that size with a hole larger than the bolt.
-TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
+// Each row of the standards catalog names bundled catalogs (but DIN 931's
+// bolts), and each bundled set has, for every bolt size and class, a nut of
+// that size in the class that goes with the bolt's, and a washer of that
+// size with a hole larger than the bolt.
+TEST(FastenerData, StandardsNameBundledSetsWithANutAndWasherForEveryBolt) {
   const std::map<std::string, std::set<std::string>> nutClass = {
       {"8.8", {"8", "10"}}, {"10.9", {"10"}}, {"A325", {"C", "DH"}}, {"A490", {"DH"}}};
   const auto files = bundledFiles();
   Catalog standards("BoltsNutsWashers");
-  int sets = 0;
-  for (auto const& r : rows(standards, L"SELECT BoltStand, NutStand, WasherStand FROM Bolts")) {
+  int rowCount = 0, sets = 0;
+  for (auto const& r : rows(standards, L"SELECT BoltStand, NutStand, WasherStand, ClampingRange FROM Bolts")) {
+    ++rowCount;
+    const bool missing = upper(r[0].text().toUtf8()) == "BOLTS_DIN931.MDB";
+    for (int column = 0; column < 4; ++column) {
+      if (column == 3 && r[column].isNull()) continue;  // no clamping-range catalog
+      const std::string name = upper(r[column].text().toUtf8());
+      EXPECT_EQ(files.count(name), missing ? 0u : 1u) << name;
+    }
     const auto bolt = files.find(upper(r[0].text().toUtf8()));
     if (bolt == files.end()) continue;  // not bundled
     ++sets;
@@ -261,6 +269,7 @@ TEST(FastenerData, EveryBoltHasItsNutAndWasher) {
       EXPECT_GT(holes[d], d) << where;
     }
   }
+  EXPECT_EQ(rowCount, 6);
   EXPECT_EQ(sets, 5);
 }
 
@@ -294,22 +303,6 @@ TEST(FastenerData, BoltHolesFollowTheirTables) {
   EXPECT_FALSE(bolts[0].empty() || bolts[1].empty());
 }
 
-TEST(FastenerData, StandardsNameBundledCatalogs) {
-  const auto files = bundledFiles();
-  Catalog standards("BoltsNutsWashers");
-  int rowCount = 0;
-  for (auto const& r : rows(standards, L"SELECT BoltStand, NutStand, WasherStand, ClampingRange FROM Bolts")) {
-    ++rowCount;
-    const bool missing = upper(r[0].text().toUtf8()) == "BOLTS_DIN931.MDB";
-    for (int column = 0; column < 4; ++column) {
-      if (column == 3 && r[column].isNull()) continue;  // no clamping-range catalog
-      const std::string name = upper(r[column].text().toUtf8());
-      EXPECT_EQ(files.count(name), missing ? 0u : 1u) << name;
-    }
-  }
-  EXPECT_EQ(rowCount, 6);
-}
-
 // Every bundled fastener catalog names the standard it was typed from with
 // its edition ("ISO 4014:2011", "ASTM F436-11").
 TEST(FastenerData, CatalogsNameTheirStandardAndEdition) {
@@ -339,8 +332,7 @@ TEST(FastenerData, UnitsOfTheCatalogs) {
     wchar_t const* unit;
   };
   for (auto const& u :
-       {Unit{"Bolts_A325", L"Bolts", L"Diameter", L"in"}, Unit{"Bolts_A490", L"Bolts", L"Diameter", L"in"},
-        Unit{"Nuts_A563", L"Nuts", L"Diag", L"in"}, Unit{"Washers_F436", L"Washers", L"InnerDiam", L"in"},
+       {Unit{"Nuts_A563", L"Nuts", L"Diag", L"in"}, Unit{"Washers_F436", L"Washers", L"InnerDiam", L"in"},
         Unit{"Bolts_EN14399", L"Bolts", L"Diameter", L"mm"}, Unit{"Nuts_ISO4032", L"Nuts", L"Diag", L"mm"},
         Unit{"Washers_ISO7089", L"Washers", L"InnerDiam", L"mm"},
         Unit{"cr_EN14399", L"GripLength", L"Diameter", L"mm"}}) {

@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
 #include <string>
 
 #include "platform/math/ProComplexContourAndUnitReader.h"
 #include "section/ZEPTKORVAAnalyser.h"
 #include "support/Contours.h"
-#include "support/SameContours.h"
 #include "support/Shapes.h"
 
 namespace {
@@ -104,26 +101,6 @@ TEST_F(KorvaPresenter, NamesInchesForEnglishUnitsAndMillimetresOtherwise) {
   target.units = static_cast<DtDb::MeasurementValue>(5);
   target = english;
   EXPECT_EQ(target.units, 5);
-}
-
-// One solid with its holes, arcs of both senses and of more than half a
-// turn included, reads back into the same contours.
-TEST_F(KorvaPresenter, OneSolidWithHolesReadsBackThroughTheAnalyser) {
-  double const longArc = std::tan(3 * std::numbers::pi / 8);  // a 270 degree arc
-  ZEPTCrossSection cs;
-  cs.addSection(section({zept::test::contour({{{0, 0}, 0}, {{100, 0}, -0.25}, {{100, 40}, longArc}, {{60, 40}, 0}}),
-                         circle(20, 20, 5, true, true), rectangle(40, 5, 50, 15, true)}));
-  ZEPTKORVAPresenter presenter;
-  presenter.attachSection(&cs);
-  CString text;
-  ASSERT_TRUE(presenter.getDefinition(text, 0));
-
-  ZEPTCrossSection back;
-  ZEPTKORVAAnalyser analyser;
-  analyser.attachSection(&back);
-  ASSERT_EQ(analyser.setDefinition(text, 0, 0, 0), 0) << text.toUtf8();
-  ASSERT_EQ(back.numSections(), 1);
-  zept::test::expectSameContours(*back.sectionAt(0), *cs.sectionAt(0), 1e-5, 1e-6, "read back");
 }
 
 }  // namespace

@@ -76,10 +76,20 @@ void expectBox(std::vector<double> const& got, std::vector<double> const& want, 
   for (std::size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 1e-7 * (1 + std::fabs(want[i]))) << what;
 }
 
-// Shape scripts and script-converted contours come out in the drawing's
-// units for a mm and an inch catalog in a metric and an English drawing.
-TEST_F(MDBAnalyserTest, EveryUnitCombinationComesOutInDrawingUnits) {
-  catalogWith(L"MM", DtDb::kMetric, {{L"PL", 200, kRect, 200, 100, L""}, {L"K", 1, kNoScript, 0, 0, kKorvaMm}});
+// Which reader builds a size and what unitFactor the record gets: shape
+// scripts and script-converted contours come out in the drawing's units for
+// a mm and an inch catalog in a metric and an English drawing.
+TEST_F(MDBAnalyserTest, ReaderAndUnitFactorFollowTheRecordAndTheDrawing) {
+  // OLD to NOQ are refused by the script conversion (a coordinate beyond its
+  // grid, text before the unit), so the KORVA parser reads them.
+  catalogWith(L"MM", DtDb::kMetric,
+              {{L"PL", 200, kRect, 200, 100, L""},
+               {L"K", 1, kNoScript, 0, 0, kKorvaMm},
+               {L"BOTH", 1, kRect, 200, 100, L"10#0-0:4-0:4-2:0-2:0-0"},
+               {L"OLD", 1, kNoScript, 0, 0, L"0.001#0-0:200-0:200-10:0-10"},
+               {L"NEW", 1, kNoScript, 0, 0, L"x \"mm\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) ) 0 ( ) ) ) )"},
+               {L"FUR", 1, kNoScript, 0, 0, L"x \"furlong\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) ) 0 ( ) ) ) )"},
+               {L"NOQ", 1, kNoScript, 0, 0, L"( ( (S ( (L 0 0) (L 1 0) (L 1 1) ) 0 ( ) ) ) )"}});
   catalogWith(L"IN", DtDb::kEnglish, {{L"PL", 8, kRect, 8, 4, L""}, {L"K", 1, kNoScript, 0, 0, kKorvaMm}});
   analyser.attachSection(&cs);
   struct Case {
@@ -87,74 +97,46 @@ TEST_F(MDBAnalyserTest, EveryUnitCombinationComesOutInDrawingUnits) {
     wchar_t const* profile;
     wchar_t const* dims;
     DtDb::MeasurementValue units;
-    double unitFactor;
-    std::vector<double> box;
-  } const cases[] = {
-      {L"MM", L"PL", L"200", DtDb::kMetric, 1, {-50, -100, 50, 100}},
-      {L"MM", L"PL", L"200", DtDb::kEnglish, 1 / 25.4, {-50 / 25.4, -100 / 25.4, 50 / 25.4, 100 / 25.4}},
-      {L"IN", L"PL", L"8", DtDb::kMetric, 25.4, {-50.8, -101.6, 50.8, 101.6}},
-      {L"IN", L"PL", L"8", DtDb::kEnglish, 1, {-2, -4, 2, 4}},
-      {L"MM", L"K", L"1", DtDb::kMetric, 1, {0, 0, 254, 127}},
-      {L"MM", L"K", L"1", DtDb::kEnglish, 1 / 25.4, {0, 0, 10, 5}},
-      {L"IN", L"K", L"1", DtDb::kMetric, 25.4, {0, 0, 254, 127}},
-      {L"IN", L"K", L"1", DtDb::kEnglish, 1, {0, 0, 10, 5}},
-      // Any value but metric is inches.
-      {L"MM", L"PL", L"200", static_cast<DtDb::MeasurementValue>(7), 1 / 25.4,
-       {-50 / 25.4, -100 / 25.4, 50 / 25.4, 100 / 25.4}},
-  };
-  for (auto const& c : cases) {
-    std::string const what = CString(c.catalog).toUtf8() + " " + CString(c.profile).toUtf8() + " units " +
-                             std::to_string(static_cast<int>(c.units));
-    ZEPTDBProfileData data;
-    ASSERT_EQ(analyser.setDefinition(c.catalog, c.profile, c.dims, c.units, &data), 0) << what;
-    EXPECT_NEAR(data.unitFactor, c.unitFactor, 1e-15 * c.unitFactor) << what;
-    expectBox(box(), c.box, what);
-  }
-}
-
-// Which reader builds a size, and what unitFactor the record gets.
-TEST_F(MDBAnalyserTest, ReaderAndUnitFactorFollowTheRecord) {
-  // The contours below are refused by the script conversion (a coordinate
-  // beyond its grid, text before the unit), so the KORVA parser reads them.
-  catalogWith(L"MM", DtDb::kMetric,
-              {{L"BOTH", 1, kRect, 200, 100, L"10#0-0:4-0:4-2:0-2:0-0"},
-               {L"OLD", 1, kNoScript, 0, 0, L"0.001#0-0:200-0:200-10:0-10"},
-               {L"NEW", 1, kNoScript, 0, 0, L"x \"mm\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) ) 0 ( ) ) ) )"},
-               {L"FUR", 1, kNoScript, 0, 0, L"x \"furlong\" ( ( (S ( (L 0 0) (L 100 0) (L 100 50) ) 0 ( ) ) ) )"},
-               {L"NOQ", 1, kNoScript, 0, 0, L"( ( (S ( (L 0 0) (L 1 0) (L 1 1) ) 0 ( ) ) ) )"}});
-  analyser.attachSection(&cs);
-  struct Case {
-    wchar_t const* profile;
-    DtDb::MeasurementValue units;
     int result;
     double unitFactor;
     int sections;
     std::vector<double> box;  // empty: no extent
   } const cases[] = {
+      {L"MM", L"PL", L"200", DtDb::kMetric, 0, 1, 1, {-50, -100, 50, 100}},
+      {L"MM", L"PL", L"200", DtDb::kEnglish, 0, 1 / 25.4, 1, {-50 / 25.4, -100 / 25.4, 50 / 25.4, 100 / 25.4}},
+      {L"IN", L"PL", L"8", DtDb::kMetric, 0, 25.4, 1, {-50.8, -101.6, 50.8, 101.6}},
+      {L"IN", L"PL", L"8", DtDb::kEnglish, 0, 1, 1, {-2, -4, 2, 4}},
+      {L"MM", L"K", L"1", DtDb::kMetric, 0, 1, 1, {0, 0, 254, 127}},
+      {L"MM", L"K", L"1", DtDb::kEnglish, 0, 1 / 25.4, 1, {0, 0, 10, 5}},
+      {L"IN", L"K", L"1", DtDb::kMetric, 0, 25.4, 1, {0, 0, 254, 127}},
+      {L"IN", L"K", L"1", DtDb::kEnglish, 0, 1, 1, {0, 0, 10, 5}},
+      // Any value but metric is inches.
+      {L"MM", L"PL", L"200", static_cast<DtDb::MeasurementValue>(7), 0, 1 / 25.4, 1,
+       {-50 / 25.4, -100 / 25.4, 50 / 25.4, 100 / 25.4}},
       // The script made from the grid takes its pitch as the section unit;
       // the parser would have read metres.
-      {L"BOTH", DtDb::kMetric, 0, 1, 1, {0, 0, 40, 20}},
-      {L"OLD", DtDb::kMetric, 0, 1000, 1, {0, 0, 200, 10}},
-      {L"OLD", DtDb::kEnglish, 0, 39.37007874015748, 1, {0, 0, 200 / 25.4, 10 / 25.4}},
-      {L"NEW", DtDb::kMetric, 0, 1, 1, {0, 0, 100, 50}},
-      {L"NEW", DtDb::kEnglish, 0, 0.03937007874015748, 1, {0, 0, 100 / 25.4, 50 / 25.4}},
-      {L"FUR", DtDb::kMetric, 0, 0, 1, {}},  // collapsed: scaled by 0
+      {L"MM", L"BOTH", L"1", DtDb::kMetric, 0, 1, 1, {0, 0, 40, 20}},
+      {L"MM", L"OLD", L"1", DtDb::kMetric, 0, 1000, 1, {0, 0, 200, 10}},
+      {L"MM", L"OLD", L"1", DtDb::kEnglish, 0, 39.37007874015748, 1, {0, 0, 200 / 25.4, 10 / 25.4}},
+      {L"MM", L"NEW", L"1", DtDb::kMetric, 0, 1, 1, {0, 0, 100, 50}},
+      {L"MM", L"NEW", L"1", DtDb::kEnglish, 0, 0.03937007874015748, 1, {0, 0, 100 / 25.4, 50 / 25.4}},
+      {L"MM", L"FUR", L"1", DtDb::kMetric, 0, 0, 1, {}},  // collapsed: scaled by 0
       // No quoted unit: factor 0; the parser cleared the cross-section and
       // failed, and the caller still gets the record with its factor.
-      {L"NOQ", DtDb::kMetric, 1, 0, 0, {}},
+      {L"MM", L"NOQ", L"1", DtDb::kMetric, 1, 0, 0, {}},
   };
   for (auto const& c : cases) {
-    std::string const what = CString(c.profile).toUtf8() + " units " + std::to_string(static_cast<int>(c.units));
+    std::string const what = CString(c.catalog).toUtf8() + " " + CString(c.profile).toUtf8() + " units " +
+                             std::to_string(static_cast<int>(c.units));
     ZEPTDBProfileData data;
     data.unitFactor = 5;
-    ASSERT_EQ(analyser.setDefinition(L"MM", c.profile, L"1", c.units, &data), c.result) << what;
-    EXPECT_EQ(data.unitFactor, c.unitFactor) << what;
+    ASSERT_EQ(analyser.setDefinition(c.catalog, c.profile, c.dims, c.units, &data), c.result) << what;
+    EXPECT_NEAR(data.unitFactor, c.unitFactor, 1e-15 * c.unitFactor) << what;
     ASSERT_EQ(cs.numSections(), c.sections) << what;
     expectBox(box(), c.box, what);
   }
 }
 
-// Nothing to build, or nothing found: the cross-section stays as it was.
 TEST_F(MDBAnalyserTest, CrossSectionUntouchedWithoutADefinition) {
   // A catalog whose Section table is empty would be rebuilt on every
   // selection, which a second accessor cannot do while the first has it open.
@@ -182,7 +164,6 @@ TEST_F(MDBAnalyserTest, CrossSectionUntouchedWithoutADefinition) {
   EXPECT_EQ(detached.setDefinition(L"MM", L"BARE", L"1", DtDb::kMetric, nullptr), 0);
 }
 
-// Copies and comparisons concern the attached cross-section alone.
 TEST_F(MDBAnalyserTest, CopiesCarryTheCrossSectionNotTheCatalog) {
   catalogWith(L"MM", DtDb::kMetric, {{L"PL", 200, kRect, 200, 100, L""}});
   analyser.attachSection(&cs);

@@ -29,9 +29,9 @@ constexpr double kPi = std::numbers::pi;
 using namespace zept::test;
 
 // One shape with its exact membership and a lower bound of the distance to
-// its boundary.
+// its boundary. Random operands take the first four kinds.
 struct Prim {
-  enum Kind { kCircle, kRect, kHalfDisc, kSlot } kind;
+  enum Kind { kCircle, kRect, kHalfDisc, kSlot, kTwoArcs } kind;  // kTwoArcs: a circle of two half turns from a0
   double x, y, r, w, h, a0;  // rect: corner x, y and size w, h; slot: centres (x, y), (x + w, y)
 
   Curves curves() const {
@@ -50,6 +50,10 @@ struct Prim {
       case kSlot:
         return {line(x, y - r, x + w, y - r), arc(x + w, y, r, -kPi / 2, kPi / 2), line(x + w, y + r, x, y + r),
                 arc(x, y, r, kPi / 2, 3 * kPi / 2)};
+      case kTwoArcs: {
+        double const c = std::cos(a0) * r, s = std::sin(a0) * r;
+        return {polyline({{{x + c, y + s}, 1}, {{x - c, y - s}, 1}})};
+      }
     }
     return {};
   }
@@ -58,6 +62,7 @@ struct Prim {
   double distance(double px, double py) const {
     switch (kind) {
       case kCircle:
+      case kTwoArcs:
         return std::hypot(px - x, py - y) - r;
       case kRect: {
         double const dx = std::max(x - px, px - x - w), dy = std::max(y - py, py - y - h);
@@ -78,6 +83,7 @@ struct Prim {
   double area() const {
     switch (kind) {
       case kCircle:
+      case kTwoArcs:
         return kPi * r * r;
       case kRect:
         return w * h;
@@ -281,21 +287,26 @@ TEST(RegionBooleanStress, RandomOperandsAddUpAndKeepEveryLoop) {
 }
 
 // Table cases with exact answers: areas of the union, intersection and both
-// differences, and the loops each result has.
+// differences, and the loops each result has. Regions that only touch
+// overlap by no more than noise, whatever their size, and a micron-thin
+// overlap of discs of radius 1000 is kept.
 TEST(RegionBooleanCases, ExactAreasAndLoops) {
   auto P = [](Prim::Kind k, double x, double y, double r, double w = 0, double h = 0, double a0 = 0) {
     return Prim{k, x, y, r, w, h, a0};
   };
   auto rect = [&](double x, double y, double w, double h) { return P(Prim::kRect, x, y, 0, w, h); };
   auto disc = [&](double x, double y, double r) { return P(Prim::kCircle, x, y, r); };
+  auto plate = [&](double half, Prim hole) { return Operand{{rect(-half, -half, 2 * half, 2 * half), hole}, true}; };
   struct Case {
     char const* name;
     Operand a, b;
     double uni, both;  // areas
     int uniLoops, bothLoops, lessLoops;  // -1: either way is right (shapes touching at a point)
+    double tol = 0;  // 0: 1e-12 of the first operand's area
   };
   double const t = 1e-9;  // thin: 1e-9 of the plate's 1000
   double const segment = 2.25 * std::acos(2.0 / 3) - std::sqrt(1.25);  // of radius 1.5, 1 off its centre
+  double const lens = 2 * kPi / 3 - std::sqrt(3.0) / 2;  // of unit discs 1 apart
   Case const cases[] = {
       {"rectangles overlapping by 1e-9 of their extent", {{rect(0, 0, 1000, 1000)}}, {{rect(1000 - t * 1000, 0, 1000, 1000)}},
        2e6 - 1e-6 * 1000, 1e-6 * 1000, 1, 1, 1},
@@ -314,6 +325,21 @@ TEST(RegionBooleanCases, ExactAreasAndLoops) {
       {"rectangles side by side and a disc across their line", {{rect(0, -1, 4, 2)}},
        {{rect(-2, -1, 2, 2), disc(2, -2, 1.5)}}, 12 + 2.25 * kPi - segment, segment, 1, 1, 1},
       {"disc tangent to a rectangle's side", {{disc(0, 2, 2)}}, {{rect(-3, -3, 6, 3)}}, 4 * kPi + 18, 0, -1, 0, 1},
+      {"disc of radius 1000 in its hole", plate(1500, disc(0, 0, 1000)), {{disc(0, 0, 1000)}}, 9e6, 0, 1, 0, 2, 1e-6},
+      {"disc in a hole drawn as two arcs from 30 degrees", plate(1500, P(Prim::kTwoArcs, 0, 0, 1000, 0, 0, kPi / 6)),
+       {{disc(0, 0, 1000)}}, 9e6, 0, 1, 0, 2, 1e-6},
+      {"half discs along their diameters", {{P(Prim::kHalfDisc, 0, 0, 500)}},
+       {{P(Prim::kHalfDisc, 0, 0, 500, 0, 0, kPi)}}, 25e4 * kPi, 0, 1, 0, 1, 1e-6},
+      {"disc on a line", {{rect(-2000, -2000, 4000, 2000)}}, {{disc(0, 1000, 1000)}}, 8e6 + 1e6 * kPi, 0, -1, 0, 1,
+       1e-6},
+      {"disc inside a hole touching it at a point", plate(1500, disc(0, 0, 1000)), {{disc(1, 0, 999)}},
+       9e6 - 1e6 * kPi + 999 * 999 * kPi, 0, -1, 0, 2, 1e-6},
+      {"squares sharing 0.1 by 0.1", {{rect(0, 0, 1, 1)}}, {{rect(0.9, 0.9, 1.1, 1.1)}}, 2.2, 0.01, 1, 1, 1},
+      {"disc a micron too big for its hole", plate(1500, disc(0, 0, 1000 - 1e-6)), {{disc(0, 0, 1000)}}, 9e6,
+       kPi * (1e6 - (1000 - 1e-6) * (1000 - 1e-6)), 1, 2, 2, 1e-7},
+      {"disc a micron too big for its hole, in millimetres", plate(2, disc(0, 0, 1 - 1e-3)), {{disc(0, 0, 1)}}, 16,
+       kPi * (1 - (1 - 1e-3) * (1 - 1e-3)), 1, 2, 2},
+      {"two discs", {{disc(0, 0, 1)}}, {{disc(1, 0, 1)}}, 2 * kPi - lens, lens, 1, 1, 1, 1e-12},
   };
   auto loops = [](DtDbRegion const& r) {
     int n = 0;
@@ -325,7 +351,7 @@ TEST(RegionBooleanCases, ExactAreasAndLoops) {
   };
   for (auto const& c : cases) {
     RegionPtr const a = c.a.region(), b = c.b.region();
-    double const aa = area(*a), ba = area(*b), tol = 1e-12 * std::max(1.0, aa);
+    double const aa = area(*a), ba = area(*b), tol = c.tol > 0 ? c.tol : 1e-12 * std::max(1.0, aa);
     RegionPtr const uni = combined(copy(a), copy(b), DtDb::kBoolUnite);
     RegionPtr const both = combined(copy(a), copy(b), DtDb::kBoolIntersect);
     RegionPtr const less = combined(copy(a), copy(b), DtDb::kBoolSubtract);

@@ -38,7 +38,6 @@ void expectValues(ZEPTSection const& s, Expected const& e, char const* name, dou
   near(v->wz, e.wz, "wz");
 }
 
-// Closed forms of the classic shapes.
 TEST(SectionValues, ClosedForms) {
   double const b = 100, h = 200, R = 50, r = 40;
   // A quarter disc of radius R in the first quadrant.

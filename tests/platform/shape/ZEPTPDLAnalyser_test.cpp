@@ -22,11 +22,11 @@ constexpr double kPi = std::numbers::pi;
 // Reads `script` into a fresh cross-section; the record's H is 200, B 100,
 // ES 10 and A_1 0.5.
 struct Read {
-  explicit Read(std::wstring const& script, double unitFactor = 1.0, double scale = 1.0) {
-    std::tie(data.h, data.b, data.es, data.a1, data.unitFactor) = std::tuple(200., 100., 10., 0.5, unitFactor);
+  explicit Read(std::wstring const& script) {
+    std::tie(data.h, data.b, data.es, data.a1, data.unitFactor) = std::tuple(200., 100., 10., 0.5, 1.);
     data.pdlScript = script;
     analyser.attachSection(&cs);
-    code = analyser.setDefinitionByData(data, scale);
+    code = analyser.setDefinitionByData(data, 1.0);
   }
   ZEPTContour const& contour(int i) const { return *cs.sectionAt(0)->contourAt(i); }
   DtGePoint2d point(int c, int v) const { return vertex(c, v).first; }
@@ -42,7 +42,6 @@ struct Read {
   int code = 99;
 };
 
-// The content is replaced only when the whole script reads.
 TEST(ZEPTPDLAnalyser, ReplacesTheContentOnSuccessOnly) {
   ZEPTCrossSection cs;
   cs.addSection(section({rectangle(0, 0, 1, 1)}));
@@ -194,25 +193,6 @@ TEST(ZEPTPDLAnalyser, ArcsFollowRadiusSignAndDirection) {
   EXPECT_EQ(still.contour(0).numVerts(), 3);
 }
 
-// Coordinates go from the section unit into the drawing's by the record's
-// unitFactor; `scale` (a millimetre in the section unit) changes nothing.
-TEST(ZEPTPDLAnalyser, UnitFactorMultipliesCoordinates) {
-  struct Case {
-    double unitFactor, scale, x;
-  } const cases[] = {
-      {1.0 / 25.4, 1.0, 1.0 / 25.4},  // mm catalog, English drawing
-      {25.4, 1.0 / 25.4, 25.4},       // inch catalog, metric drawing
-      {2.5, 1000.0, 2.5},
-  };
-  for (auto const& c : cases) {
-    Read r(L"StartContour(1,0,ext); ArcTo(0,1,-1,CCW); LineTo(0,0);", c.unitFactor, c.scale);
-    ASSERT_EQ(r.code, 0);
-    EXPECT_EQ(r.point(0, 0), DtGePoint2d(c.x, 0));
-    EXPECT_EQ(r.point(0, 1), DtGePoint2d(0, c.x));
-    EXPECT_NEAR(r.bulge(0, 0), std::tan(kPi / 8), 1e-12);
-  }
-}
-
 // Radii are negative with the centre left of the chord; a half circle's is positive.
 TEST(ZEPTPDLPresenter, WritesTheScriptConvention) {
   ZEPTCrossSection cs;
@@ -238,7 +218,6 @@ TEST(ZEPTPDLPresenter, WritesTheScriptConvention) {
   EXPECT_FALSE(p.getDefinition(text, 1));
 }
 
-// Whatever the presenter writes reads back into the same contours.
 TEST(ZEPTPDLPresenter, RoundTrip) {
   double const b[] = {0.1, -0.3, 1, -1, 2.5, -7, std::tan(kPi / 8)};
   ZEPTContour const far = rectangle(1e6, -1e-3, 1e6 + 0.1, 2e-3, true);

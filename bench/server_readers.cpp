@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "ShapeTable.h"
 #include "database/ZEPTDBProfile.h"
 #include "platform/core/Utf8.h"
 #include "platform/dao/DaoDatabase.h"
@@ -39,8 +40,7 @@ void makeCatalog(std::string const& path, long mark) {
   std::filesystem::remove(path);
   CDaoDatabase db;
   db.Create(zept::fromUtf8(path).c_str());
-  db.Execute(L"CREATE TABLE Shape (ID COUNTER, NAME TEXT(50), DIM1 DOUBLE, DIM2 DOUBLE, DIM3 DOUBLE, SHAPE_TYPE SHORT, "
-             L"MASS DOUBLE)");
+  db.Execute(zept::fromUtf8(zept::bench::shapeTable()).c_str());
   db.Execute(L"CREATE TABLE Section (ID COUNTER, SHAPE_TYPE SHORT, PDL_SCRIPT MEMO, IS_SYMMETRIC YESNO)");
   db.Execute(L"INSERT INTO Section (SHAPE_TYPE, PDL_SCRIPT, IS_SYMMETRIC) VALUES (1, \"I\", True)");
   for (int k = 0; k < kSizes; ++k)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -124,13 +125,10 @@ class Db {
   sqlite3* db_ = nullptr;
 };
 
-std::string sortedRows(std::string rows) {
+std::string sortedRows(std::string const& rows) {
   std::vector<std::string> parts;
-  for (std::size_t p = 0; p <= rows.size();) {
-    std::size_t q = std::min(rows.find(';', p), rows.size());
-    parts.push_back(rows.substr(p, q - p));
-    p = q + 1;
-  }
+  std::istringstream in(rows);
+  for (std::string part; std::getline(in, part, ';');) parts.push_back(part);
   std::sort(parts.begin(), parts.end());
   std::string out;
   for (const auto& s : parts) out += (out.empty() ? "" : ";") + s;

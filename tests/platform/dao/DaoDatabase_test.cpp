@@ -53,32 +53,6 @@ TEST_F(DaoOpenModes, SharedReadersCoexistAndExcludeWriters) {
   EXPECT_EQ(errorOf([&] { a.Open(name.c_str(), false, true); }), zept::jet::kFileInUse);
 }
 
-TEST_F(DaoOpenModes, ExclusiveLockHoldsAgainstAnotherProcess) {
-  int toParent[2], toChild[2];
-  ASSERT_EQ(pipe(toParent), 0);
-  ASSERT_EQ(pipe(toChild), 0);
-  const pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    CDaoDatabase db;
-    db.Open(name.c_str(), true, false);
-    char c = 'x';
-    (void)!write(toParent[1], &c, 1);
-    (void)!read(toChild[0], &c, 1);
-    db.Close();
-    _exit(0);
-  }
-  char c;
-  ASSERT_EQ(read(toParent[0], &c, 1), 1);
-  CDaoDatabase db;
-  EXPECT_EQ(errorOf([&] { db.Open(name.c_str(), false, true); }), zept::jet::kFileInUse);
-  (void)!write(toChild[1], &c, 1);
-  int status = 0;
-  waitpid(pid, &status, 0);
-  EXPECT_NO_THROW(db.Open(name.c_str(), false, true));
-  for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]}) close(fd);
-}
-
 TEST_F(DaoOpenModes, ReadOnlyFileRefusesWritingOpenEvenForRoot) {
   std::filesystem::permissions(file, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
   CDaoDatabase db;

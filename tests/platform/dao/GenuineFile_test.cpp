@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <random>
 
@@ -30,20 +31,13 @@ constexpr short kCurrency = 5;  // DAO's dbCurrency, read as a Double
 // A date as mdb-export prints it: whole seconds rounded, nothing before 1899-12-30.
 std::string exportedDate(double date) {
   if (date < 0 || date > 1e6) return "1900-01-00 00:00:00";
-  long day = static_cast<long>(date);
+  const long day = static_cast<long>(date);
   const long time = static_cast<long>((date - static_cast<double>(day)) * 86400.0 + 0.5);
-  // Days from 1899-12-30 to a civil date (proleptic Gregorian).
-  long z = day - 25569 + 719468;  // to days since 1970-01-01, then the era algorithm
-  const long era = z / 146097;
-  const long doe = z - era * 146097;
-  const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long mp = (5 * doy + 2) / 153;
-  const long d = doy - (153 * mp + 2) / 5 + 1;
-  const long m = mp < 10 ? mp + 3 : mp - 9;
-  const long y = yoe + era * 400 + (m <= 2);
+  using namespace std::chrono;
+  const year_month_day ymd{sys_days{December / 30 / 1899} + days{day}};
   char text[128];
-  std::snprintf(text, sizeof text, "%04ld-%02ld-%02ld %02ld:%02ld:%02ld", y, m, d, time / 3600, time / 60 % 60,
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u %02ld:%02ld:%02ld", static_cast<int>(ymd.year()),
+                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()), time / 3600, time / 60 % 60,
                 time % 60);
   return text;
 }
@@ -67,6 +61,18 @@ CsvCell exported(COleVariant const& v, short daoType) {
   }
 }
 
+// The index of the column named `name`, or -1.
+short fieldIndex(CDaoRecordset& rs, std::string const& name, short* daoType = nullptr) {
+  for (short i = 0; i < rs.GetFieldCount(); ++i) {
+    CDaoFieldInfo info;
+    rs.GetFieldInfo(i, info);
+    if (info.m_strName.toUtf8() != name) continue;
+    if (daoType) *daoType = info.m_nType;
+    return i;
+  }
+  return -1;
+}
+
 std::string key(CsvRow const& row) {
   std::string k;
   for (auto const& c : row) k += (c.quoted ? "\"" : "") + c.text + '\x1f';
@@ -75,9 +81,7 @@ std::string key(CsvRow const& row) {
 
 class GenuineSamples : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_EQ(samples.size(), 3u);
-  }
+  void SetUp() override { ASSERT_EQ(samples.size(), 3u); }
   std::vector<std::filesystem::path> samples = zept::test::mdbSamples();
 };
 
@@ -97,37 +101,23 @@ TEST_F(GenuineSamples, EveryTableReadsAsMdbExportPrintsIt) {
       CDaoRecordset rs(&db);
       rs.Open(dbOpenSnapshot, (L"SELECT * FROM [" + zept::fromUtf8(table) + L"]").c_str());
       // Each exported column is ours, or a binary one (OLE) we leave out.
-      std::vector<int> ours;
+      std::vector<std::pair<short, short>> ours;  // index and DAO type
       for (std::size_t c = 0; c < header.size(); ++c) {
-        int found = -1;
-        for (short i = 0; i < rs.GetFieldCount(); ++i) {
-          CDaoFieldInfo info;
-          rs.GetFieldInfo(i, info);
-          if (info.m_strName.toUtf8() == header[c].text) found = i;
+        short type = 0;
+        ours.emplace_back(fieldIndex(rs, header[c].text, &type), type);
+        if (ours.back().first >= 0) continue;
+        for (auto& row : expected) {
+          EXPECT_TRUE(row[c].text.empty() || row[c].text == "NULL") << "missing column " << header[c].text;
+          row[c] = CsvCell{};
         }
-        if (found < 0) {
-          for (auto const& row : expected)
-            EXPECT_TRUE(row[c].text.empty() || row[c].text == "NULL") << "missing column " << header[c].text;
-        }
-        ours.push_back(found);
       }
       std::vector<CsvRow> got;
       for (; !rs.IsEOF(); rs.MoveNext()) {
         CsvRow row;
-        for (std::size_t c = 0; c < ours.size(); ++c) {
-          if (ours[c] < 0) {
-            row.push_back(CsvCell{});
-            continue;
-          }
-          CDaoFieldInfo info;
-          rs.GetFieldInfo(ours[c], info);
-          row.push_back(exported(rs.GetFieldValue(ours[c]), info.m_nType));
-        }
+        for (auto const& [index, type] : ours)
+          row.push_back(index < 0 ? CsvCell{} : exported(rs.GetFieldValue(index), type));
         got.push_back(std::move(row));
       }
-      for (auto& row : expected)
-        for (std::size_t c = 0; c < ours.size(); ++c)
-          if (ours[c] < 0) row[c] = CsvCell{};
       auto byKey = [](CsvRow const& a, CsvRow const& b) { return key(a) < key(b); };
       std::sort(got.begin(), got.end(), byKey);
       std::sort(expected.begin(), expected.end(), byKey);
@@ -154,16 +144,10 @@ TEST_F(GenuineSamples, JetTypesAndPropertiesReadExactly) {
   };
   for (auto const& e : expect) {
     SCOPED_TRACE(CString(e.column).toUtf8());
-    short index = -1;
-    for (short i = 0; i < rs.GetFieldCount(); ++i) {
-      CDaoFieldInfo info;
-      rs.GetFieldInfo(i, info);
-      if (info.m_strName == e.column) {
-        index = i;
-        EXPECT_EQ(info.m_nType, e.daoType);
-      }
-    }
+    short daoType = -1;
+    const short index = fieldIndex(rs, CString(e.column).toUtf8(), &daoType);
     ASSERT_GE(index, 0);
+    EXPECT_EQ(daoType, e.daoType);
     const COleVariant v = rs.GetFieldValue(index);
     EXPECT_EQ(v.vt, e.vt);
     EXPECT_EQ(v.toDouble(), e.value);

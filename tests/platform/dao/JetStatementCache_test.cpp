@@ -29,22 +29,20 @@ std::string describe(JetStatement const& s) {
   return out;
 }
 
-std::string error(JetSqlError const& e) { return "error at " + std::to_string(e.position()) + ": " + e.what(); }
-
-std::string translated(std::wstring const& jet) {
+// What `translate` gives for a text: the statement, or where it failed.
+template <class Translate>
+std::string outcome(Translate translate) {
   try {
-    return describe(translateJetSql(toUtf8(jet)));
+    return describe(translate());
   } catch (JetSqlError const& e) {
-    return error(e);
+    return "error at " + std::to_string(e.position()) + ": " + e.what();
   }
 }
 
+std::string translated(std::wstring const& jet) { return outcome([&] { return translateJetSql(toUtf8(jet)); }); }
+
 std::string cached(JetStatementCache& cache, std::wstring const& jet) {
-  try {
-    return describe(cache.translate(jet));
-  } catch (JetSqlError const& e) {
-    return error(e);
-  }
+  return outcome([&]() -> JetStatement const& { return cache.translate(jet); });
 }
 
 // The text keys of the texts a cache translated: a text must come back with

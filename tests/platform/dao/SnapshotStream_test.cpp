@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A snapshot of a read-only catalog steps its statement as the reader moves
 // (CacheDifferential_test reads it against a writable catalog's held rows):
-// what it holds of the engine goes when it closes, and large results stay
-// out of the kept rows.
+// large results stay out of the kept rows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -32,32 +31,6 @@ class SnapshotStreamTest : public ::testing::Test {
   TempTree tree;
   std::string path = tree.path("s.mdb").string();
 };
-
-// Closing mid-scan gives the statement back: the same statement then reads
-// from its first row, and the catalog can be taken exclusively afterwards.
-TEST_F(SnapshotStreamTest, ClosingMidScanLetsTheStatementAndTheLockGo) {
-  {
-    CDaoDatabase db;
-    db.Open(wide(path).c_str(), false, true);
-    CDaoRecordset rs(&db);
-    for (int round = 0; round < 3; ++round) {
-      CString sql;  // a new text each round, so none is served from kept rows
-      sql.Format(L"SELECT NAME, DIM1 FROM Shape WHERE ID <> %d ORDER BY DIM1", -round);
-      rs.Open(dbOpenSnapshot, sql);
-      EXPECT_EQ(rs.GetFieldValue(L"DIM1").dblVal, 50);
-      rs.MoveNext();
-      EXPECT_EQ(rs.GetFieldValue(L"DIM1").dblVal, 200);
-      EXPECT_EQ(db.engine().streamCount(), 1U);
-      rs.Close();
-      EXPECT_EQ(db.engine().streamCount(), 0U);
-    }
-    rs.Open(dbOpenSnapshot, L"SELECT NAME, DIM1 FROM Shape ORDER BY DIM1");
-    rs.MoveNext();
-  }  // the database closes before the recordset
-  CDaoDatabase writer;
-  writer.Open(wide(path).c_str(), true, false);
-  writer.Execute(L"DELETE FROM Shape");
-}
 
 // A result too large for the engine's kept rows is not kept, and a repeated
 // large scan does not record it again; a small result of the same statement

@@ -33,10 +33,10 @@ class WarmReopen : public ::testing::Test {
     makeCatalog(file, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))", L"INSERT INTO T (ID, NAME) VALUES (1, \"a\")",
                        L"INSERT INTO T (ID, NAME) VALUES (2, \"b\")"});
   }
-  // Opens read-only, reads kRead's NAME twice (the second read is kept)
-  // and leaves the catalog open.
-  std::wstring readName(CDaoDatabase& db) {
-    db.Open(name.c_str(), false, true);
+  // Opens `catalog` read-only, reads kRead's NAME twice (the second read is
+  // kept) and leaves the catalog open.
+  std::wstring readName(CDaoDatabase& db, std::wstring const& catalog) {
+    db.Open(catalog.c_str(), false, true);
     CDaoRecordset rs(&db);
     rs.Open(dbOpenSnapshot, kRead);
     rs.Open(dbOpenSnapshot, kRead);
@@ -53,7 +53,7 @@ class WarmReopen : public ::testing::Test {
 
 TEST_F(WarmReopen, UnchangedCatalogComesBackWarmAndItsLockStillGoes) {
   CDaoDatabase db;
-  EXPECT_EQ(readName(db), L"b");
+  EXPECT_EQ(readName(db, name), L"b");
   db.Close();
   // Closed means unlocked, kept or not.
   CDaoDatabase writer;
@@ -75,7 +75,7 @@ TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   };
   CDaoDatabase db;
   for (int round = 0; round < 3; ++round) {
-    EXPECT_EQ(readName(db), L"b");
+    EXPECT_EQ(readName(db, name), L"b");
     EXPECT_FALSE(otherProcessLocks()) << round;
     db.Close();
     EXPECT_TRUE(otherProcessLocks()) << round;
@@ -100,10 +100,7 @@ TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {
     makeCatalog(path, {L"CREATE TABLE T (ID LONG, NAME TEXT(20))"});
     names.push_back(wide(path));
     CDaoDatabase db;
-    db.Open(names.back().c_str(), false, true);
-    CDaoRecordset rs(&db);
-    rs.Open(dbOpenSnapshot, kRead);
-    rs.Open(dbOpenSnapshot, kRead);
+    readName(db, names.back());
   }
   EXPECT_EQ(Engine::warmCount(), Engine::kWarmCatalogs);
   CDaoDatabase oldest, latest;

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/core/Utf8.h"
 #include "platform/fs/FileOps.h"
@@ -73,34 +74,25 @@ class TempFiles : public ::testing::TestWithParam<Writer> {
 TEST_P(TempFiles, NextBuilderRemovesOnlyDeadLeftovers) {
   const std::string folder = tree.dir("out").string();
   const std::string dead = leftoverOfKilledBuilder(folder);
-  ASSERT_FALSE(dead.empty());
   ASSERT_TRUE(sfs::exists(dead));
   makeOld(dead);
   const std::string young = leftoverOfKilledBuilder(folder);
   std::optional<TempFile> live(std::in_place, folder);
   ASSERT_TRUE(live->valid());
   const std::string livePath = live->path();
-  makeOld(livePath);
-  const std::string other = tree.file("out/.zept-tmp-but-a-folder/x").parent_path().string();
-  makeOld(other);
-  const std::string kept = tree.file("out/.keep").string();
-  makeOld(kept);
-  const std::string mine = tree.file("out/.zept-tmp-mine.dxf", "drawing").string();
-  makeOld(mine);
-  const std::string copied = leftoverOfKilledBuilder(folder);
+  std::vector<std::string> kept = {livePath, tree.file("out/.zept-tmp-but-a-folder/x").parent_path().string(),
+                                   tree.file("out/.keep").string(),
+                                   tree.file("out/.zept-tmp-mine.dxf", "drawing").string()};
+  for (auto const& path : kept) makeOld(path);
+  const std::string copied = kept.emplace_back(leftoverOfKilledBuilder(folder));
   sfs::copy_file(copied, copied + ".copy");
-  sfs::remove(copied);
   sfs::rename(copied + ".copy", copied);
   makeOld(copied);
+  kept.push_back(young);
 
   ASSERT_TRUE(GetParam().writeIn(folder));
   EXPECT_FALSE(sfs::exists(dead));
-  EXPECT_TRUE(sfs::exists(young));
-  EXPECT_TRUE(sfs::exists(livePath));
-  EXPECT_TRUE(sfs::exists(other));
-  EXPECT_TRUE(sfs::exists(kept));
-  EXPECT_TRUE(sfs::exists(mine));
-  EXPECT_TRUE(sfs::exists(copied));
+  for (auto const& path : kept) EXPECT_TRUE(sfs::exists(path)) << path;
   live.reset();
   EXPECT_FALSE(sfs::exists(livePath));
 }

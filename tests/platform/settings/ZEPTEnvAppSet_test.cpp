@@ -20,6 +20,7 @@ using zept::test::ScopedEnv;
 struct EnvCase {
   std::optional<std::string> data, objSteel, app;
   std::wstring wantData, wantObjSteel, wantApp;
+  std::optional<std::wstring> fallback = std::nullopt;  // for unset variables, instead of the default folder
 };
 
 class SettingsEnv : public ::testing::TestWithParam<EnvCase> {};
@@ -31,7 +32,7 @@ TEST_P(SettingsEnv, HandsPosixFoldersBackWindowsStyle) {
     ScopedEnv d("ZEPT_DATA_PATH", c.data);
     ScopedEnv o("ZEPT_OBJSTEEL_PATH", c.objSteel);
     ScopedEnv a("ZEPT_APP_PATH", c.app);
-    settings.emplace();
+    c.fallback ? settings.emplace(*c.fallback) : settings.emplace();
   }
   // The variables are gone again: what follows was read at construction.
   ZEPTAppSet& s = *settings;
@@ -52,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         EnvCase{"/srv/data/", std::nullopt, "V:\\app\\", L"\\srv\\data\\", L"U:\\SYSTEM\\DATA\\", L"V:\\app\\"},
         EnvCase{std::nullopt, "/srv/obj\xc3\xa9ts/", "", L"U:\\SYSTEM\\DATA\\", L"\\srv\\obj\u00e9ts\\", L""},
         EnvCase{"D:\\data\\\\", "/o", "\\a\\", L"D:\\data\\\\", L"\\o", L"\\a\\"},
-        EnvCase{"/srv//x/../data/", "d:\\o/", "/", L"\\srv\\data\\", L"d:\\o/", L"\\"}));
+        EnvCase{"/srv//x/../data/", "d:\\o/", "/", L"\\srv\\data\\", L"d:\\o/", L"\\"},
+        // The fallback stands in for each unset variable alone; a set one, even empty, wins.
+        EnvCase{std::nullopt, "", "V:\\app\\", L"W:\\bundled\\", L"", L"V:\\app\\", L"W:\\bundled\\"}));
 
 // A relative folder means the one under the working folder at construction;
 // POSIX folders then serve the catalog code wherever Windows-style ones do,

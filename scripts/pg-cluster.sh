@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# A throw-away PostgreSQL cluster for tests: `start DIR` makes one in DIR that
-# listens only on a Unix socket there and prints its connection URI; `stop DIR`
-# stops it; `restart DIR` stops it cleanly and starts it again. The packages come from scripts/deps.sh (postgresql, libpq-dev).
+# A throw-away PostgreSQL cluster for tests: `start DIR [PID]` makes one in DIR
+# that listens only on a Unix socket there and prints its connection URI, and
+# with PID stops it once that process has ended, however it ended; `stop DIR`
+# stops it; `restart DIR` stops it cleanly and starts it again. The packages
+# come from scripts/deps.sh (postgresql, libpq-dev).
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 start|restart|stop DIR" >&2
+  echo "usage: $0 start DIR [PID] | restart DIR | stop DIR" >&2
   exit 2
 }
-(($# == 2)) || usage
+[[ $# == 2 || ($# == 3 && $1 == start) ]] || usage
 action=$1
 dir=$2
+owner_pid=${3:-}
+[[ -z $owner_pid || $owner_pid =~ ^[0-9]+$ ]] || usage
 [[ -n $dir ]] || usage
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
@@ -77,6 +81,12 @@ case $action in
       cat "$dir/server.log" >&2
       exit 1
     }
+    if [[ -n $owner_pid ]]; then
+      # A watcher of its own session, with no tie to the caller's output.
+      setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 1; done
+        "${@:3}" "$2/pg_ctl" -D "$0" -m immediate -w -s stop' "$data" "$owner_pid" "$bindir" "${as_owner[@]}" \
+        </dev/null >/dev/null 2>&1 &
+    fi
     echo "postgresql:///postgres?host=$(uri_encode "$dir")&port=$port&user=postgres"
     ;;
   restart)

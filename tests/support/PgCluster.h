@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A throw-away PostgreSQL cluster for a test program: scripts/pg-cluster.sh
 // starts it in a scratch folder on first use and stops it when the program
-// ends. Tests skip where the server is not installed.
+// ends (or dies). Tests skip where the server is not installed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 #include "support/TestTree.h"
 
@@ -33,7 +35,9 @@ class PgCluster {
 
   PgCluster() {
     std::string out;
-    FILE* p = ::popen((command("start") + " 2>&1").c_str(), "r");
+    // With this program's id the cluster stops when the program ends, even
+    // when it is killed.
+    FILE* p = ::popen((command("start") + " " + std::to_string(::getpid()) + " 2>&1").c_str(), "r");
     char buf[512];
     while (p && std::fgets(buf, sizeof buf, p)) out += buf;
     const int rc = p ? ::pclose(p) : -1;

@@ -6,67 +6,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dao/JetSql.h"
-#include "support/TestTree.h"
+#include "support/PgCluster.h"
 
 namespace zept::dao {
 namespace {
 
-bool serverInstalled() {
-  std::error_code ec;
-  for (const auto& d : std::filesystem::directory_iterator("/usr/lib/postgresql", ec))
-    if (std::filesystem::exists(d.path() / "bin" / "initdb")) return true;
-  return false;
-}
-
-std::string script() { return std::string(ZEPT_SOURCE_DIR) + "/scripts/pg-cluster.sh"; }
-
-// One cluster per test program; stopped and removed however the tests end.
-struct Cluster {
-  test::TempTree tree;
-  std::string uri;
-  std::string error;
-
-  Cluster() {
-    const std::string cmd = "'" + script() + "' start '" + tree.str() + "/pg' 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::string out;
-    char buf[512];
-    while (p && std::fgets(buf, sizeof buf, p)) out += buf;
-    const int rc = p ? ::pclose(p) : -1;
-    while (!out.empty() && out.back() == '\n') out.pop_back();
-    if (rc == 0 && out.rfind("postgresql://", 0) == 0)
-      uri = out;
-    else
-      error = out.empty() ? "pg-cluster.sh failed" : out;
-  }
-  ~Cluster() {
-    const std::string cmd = "'" + script() + "' stop '" + tree.str() + "/pg' >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "pg-cluster.sh stop failed\n");
-  }
-};
-
-std::unique_ptr<Cluster> gCluster;
-
 class Pg : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (serverInstalled()) gCluster = std::make_unique<Cluster>();
-  }
-  static void TearDownTestSuite() { gCluster.reset(); }
-
-  void SetUp() override {
-    if (!gCluster) GTEST_SKIP() << "PostgreSQL server not installed (initdb under /usr/lib/postgresql)";
-    ASSERT_FALSE(gCluster->uri.empty()) << gCluster->error;
-  }
-  const std::string& uri() const { return gCluster->uri; }
+  void SetUp() override { ZEPT_REQUIRE_PG_CLUSTER(); }
+  const std::string& uri() const { return test::PgCluster::shared()->uri; }
 };
 
 // A catalog's schema with a Shape table (Yes/No as boolean) and the Section

@@ -9,6 +9,7 @@
 
 #include "database/ZEPTDBBaseData.h"
 #include "platform/core/CStringArray.h"
+#include "platform/core/Exceptions.h"
 #include "tools/zeptcat/Command.h"
 #include "tools/zeptcat/Folders.h"
 #include "tools/zeptcat/Output.h"
@@ -65,6 +66,9 @@ void runCatalogs(Context const& ctx, CatalogsOptions const& o) {
   ZEPTDBBaseData accessor(kind.type);
   CStringArray names;
   if (!accessor.getDBList(mask, names, o.filter ? filter.GetString() : nullptr)) {
+    if (accessor.getLastDBError() == zept::jet::kConnectionFailed)
+      throw std::runtime_error("the server " + shown(accessor.getDBPath(false)) +
+                               " cannot be reached or refused the connection (error 3151)");
     if (!accessor.getDBPath(false).IsEmpty() || !accessor.getDBPath(true).IsEmpty())
       throw UsageError("the mask \"" + mask.toUtf8() +
                        "\" is refused: it may not hold a path separator, a drive colon, a quote or a control "

@@ -77,6 +77,9 @@ void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::stri
     case zept::jet::kReadOnly:
       throw std::runtime_error(catalog + " is read-only and would have to be written to be read" + error);
     case 0: throw std::runtime_error(catalog + " cannot be brought to the current layout");
+    case zept::jet::kConnectionFailed:
+      throw std::runtime_error(catalog + " cannot be read: the server " + shown(accessor.getDBPath(false)) +
+                               " cannot be reached or refused the connection" + error);
     default: throw std::runtime_error(catalog + " cannot be opened" + error);
   }
 }

@@ -295,7 +295,9 @@ std::int64_t publishCatalog(PgConnection& c, std::string const& name, std::strin
       insert += ", $" + std::to_string(i + 2);
     }
     c.exec(create + ")");
-    const std::string statement = "zept_insert";
+    // The unnamed statement: the next prepare replaces it, so a publish that
+    // failed half-way leaves nothing behind on a connection used again.
+    const std::string statement;
     c.prepare(statement, insert + ")");
     std::vector<PgParam> row(t.columns.size() + 1);
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
@@ -303,7 +305,6 @@ std::int64_t publishCatalog(PgConnection& c, std::string const& name, std::strin
       for (std::size_t i = 0; i < t.columns.size(); ++i) row[i + 1] = serverText(t.rows[r][i], t.kinds[i]);
       c.execPrepared(statement, row);
     }
-    c.exec("DEALLOCATE zept_insert");
   }
   const PgResult generation = c.exec(
       "INSERT INTO zept.catalogs (name, generation) VALUES ($1, 1) ON CONFLICT (name) DO UPDATE "

@@ -42,7 +42,9 @@ std::string serverMirrorFolder(std::string const& conninfo) {
     return std::string(v && v[0] == '/' ? v : "");
   };
   std::string base = env("XDG_CACHE_HOME");
-  if (base.empty()) base = env("HOME").empty() ? std::string("/tmp") : env("HOME") + "/.cache";
+  if (base.empty() && !env("HOME").empty()) base = env("HOME") + "/.cache";
+  // A shared folder such as /tmp would let another user plant catalogs.
+  if (base.empty()) return std::string();
   return base + "/zeptdb/servers/" + hash + "/";
 }
 
@@ -101,6 +103,7 @@ std::string syncServerFolder(std::string const& conninfo) {
   static std::map<std::string, std::unique_ptr<PgConnection>> connections;
   const std::lock_guard<std::mutex> lock(mutex);
   const std::string folder = serverMirrorFolder(conninfo);
+  if (folder.empty()) throw std::runtime_error("no folder for the server's catalogs: neither XDG_CACHE_HOME nor HOME is set");
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec) throw std::runtime_error("cannot make the mirror folder " + folder + ": " + ec.message());

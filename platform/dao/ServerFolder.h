@@ -18,7 +18,7 @@ bool isServerFolder(std::wstring_view setting);
 
 // The mirror's folder for `conninfo` (POSIX, ending in "/"):
 // "$XDG_CACHE_HOME/zeptdb/servers/<hash of conninfo>/", with $HOME/.cache
-// when XDG_CACHE_HOME is unset or relative. The text holds no password
+// when XDG_CACHE_HOME is unset or relative; "" without either. The text holds no password
 // (libpq's password and service files hold those), so hashing it names
 // the server and database alone.
 std::string serverMirrorFolder(std::string const& conninfo);

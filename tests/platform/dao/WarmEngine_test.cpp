@@ -91,6 +91,12 @@ TEST_F(WarmReopen, AnotherProcessLocksTheFileExactlyWhileItIsClosed) {
   EXPECT_FALSE(otherProcessLocks());
   db.Close();
   EXPECT_TRUE(otherProcessLocks());
+  // Reopened, a kept state takes its lock again: an exclusive holder stops it.
+  zept::dao::FileLock holder;
+  ASSERT_TRUE(holder.acquire(file.string(), zept::dao::FileLock::Kind::Exclusive));
+  EXPECT_EQ(errorOf([&] { db.Open(name.c_str(), false, true); }), zept::jet::kFileInUse);
+  holder.unlock();
+  EXPECT_EQ(readName(db, name), L"b");
 }
 
 TEST_F(WarmReopen, KeptStatesAreBoundedOldestDroppedFirst) {

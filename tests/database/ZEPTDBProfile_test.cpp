@@ -100,9 +100,9 @@ TEST_F(ProfileSelection, OldTablesAreRenamed) {
   EXPECT_EQ(shapeIndexes(inData("Oldpro.mdb")), "NAME,DIM1,DIM2,DIM3");
 }
 
-// Without its template a conversion fails, and leaves a catalog that opens
-// and converts once the template is back.
-TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
+// Without its template, or with another reader holding the catalog, a
+// conversion fails, and leaves a catalog that opens and converts later.
+TEST_F(ProfileSelection, ConversionThatCannotRunFailsWithoutHarm) {
   makeCatalog(inData("Waitpro.mdb"), {createShape(), createScripts(L"Section"), insertSize(L"I", 1, 100, 0, 0)});
   std::filesystem::rename(inData("PDLScripts.mdb"), tree.path("PDLScripts.mdb"));
   EXPECT_FALSE(profile.setProfileDB(L"WAIT"));
@@ -111,6 +111,12 @@ TEST_F(ProfileSelection, MissingTemplateFailsWithoutHarm) {
   EXPECT_EQ(tableName(inData("Waitpro.mdb"), L"PDLScripts"), CString());
 
   std::filesystem::rename(tree.path("PDLScripts.mdb"), inData("PDLScripts.mdb"));
+  {
+    // Nor while another reader holds it: it cannot be made writable.
+    CDaoDatabase other;
+    other.Open(wide(inData("Waitpro.mdb")).c_str(), false, true);
+    EXPECT_FALSE(profile.setProfileDB(L"WAIT"));
+  }
   EXPECT_TRUE(profile.setProfileDB(L"WAIT"));
 }
 

@@ -254,6 +254,10 @@ bool removeOrphanJournal(std::string const& target);
 // query), and a caller's statement can ask for any amount of work.
 int step(sqlite3_stmt* stmt);
 int exec(sqlite3* db, std::string const& sql);
+// SQL functions no catalog statement needs and every statement a caller or
+// a server hands over is refused: those that reach past the data (native
+// pointers, extension loading, file access).
+bool isForbiddenFunction(char const* name);
 std::chrono::milliseconds statementTimeLimit();
 // For tests: another bound, until reset with the default (8 s).
 void setStatementTimeLimit(std::chrono::milliseconds limit);

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/dao/CatalogSchema.h"
 #include "platform/fs/TempFile.h"
 
 namespace zept::dao {
@@ -68,28 +69,31 @@ void run(sqlite3* db, std::string const& sql) {
   }
 }
 
-std::string sqliteQuoted(std::string const& name) {
-  std::string q = "\"";
-  for (char c : name) q += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return q + "\"";
-}
-
 Kind kindOf(int type) {
   switch (type) {
-    case SQLITE_INTEGER: return kInteger;
-    case SQLITE_FLOAT: return kReal;
-    case SQLITE_TEXT: return kText;
-    case SQLITE_BLOB: return kBlob;
-    default: return kNull;
+    case SQLITE_INTEGER:
+      return kInteger;
+    case SQLITE_FLOAT:
+      return kReal;
+    case SQLITE_TEXT:
+      return kText;
+    case SQLITE_BLOB:
+      return kBlob;
+    default:
+      return kNull;
   }
 }
 
 char const* serverType(char kind) {
   switch (kind) {
-    case kInteger: return "bigint";
-    case kReal: return "double precision";
-    case kBlob: return "bytea";
-    default: return "text COLLATE \"C\"";  // byte order, as the catalog engine compares
+    case kInteger:
+      return "bigint";
+    case kReal:
+      return "double precision";
+    case kBlob:
+      return "bytea";
+    default:
+      return "text COLLATE \"C\"";  // byte order, as the catalog engine compares
   }
 }
 
@@ -121,7 +125,8 @@ std::string bytesOfHex(std::string_view hex) {
   };
   if (hex.size() % 2) fail("catalog fetch: a malformed binary value");
   std::string out(hex.size() / 2, '\0');
-  for (std::size_t i = 0; i < out.size(); ++i) out[i] = static_cast<char>(nibble(hex[2 * i]) * 16 + nibble(hex[2 * i + 1]));
+  for (std::size_t i = 0; i < out.size(); ++i)
+    out[i] = static_cast<char>(nibble(hex[2 * i]) * 16 + nibble(hex[2 * i + 1]));
   return out;
 }
 
@@ -129,10 +134,14 @@ PgParam serverText(Value const& v, char kind) {
   if (v.type == SQLITE_NULL) return std::nullopt;
   auto plain = [&]() -> std::string {
     switch (v.type) {
-      case SQLITE_INTEGER: return std::to_string(v.integer);
-      case SQLITE_FLOAT: return realText(v.real);
-      case SQLITE_BLOB: return "\\x" + hexOf(v.bytes);
-      default: return v.bytes;
+      case SQLITE_INTEGER:
+        return std::to_string(v.integer);
+      case SQLITE_FLOAT:
+        return realText(v.real);
+      case SQLITE_BLOB:
+        return "\\x" + hexOf(v.bytes);
+      default:
+        return v.bytes;
     }
   };
   if (kind != kMixed) return plain();
@@ -168,22 +177,29 @@ void bindServerText(sqlite3_stmt* s, int at, std::string_view text, char kind) {
     }
   }
   switch (kind) {
-    case kInteger: sqlite3_bind_int64(s, at, integerOf(text)); break;
-    case kReal: sqlite3_bind_double(s, at, realOf(text)); break;
+    case kInteger:
+      sqlite3_bind_int64(s, at, integerOf(text));
+      break;
+    case kReal:
+      sqlite3_bind_double(s, at, realOf(text));
+      break;
     case kBlob: {
       if (text.substr(0, 2) != "\\x") fail("catalog fetch: a binary value not in hex form");
       const std::string b = bytesOfHex(text.substr(2));
       sqlite3_bind_blob64(s, at, b.data(), b.size(), SQLITE_TRANSIENT);
       break;
     }
-    default: sqlite3_bind_text64(s, at, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    default:
+      sqlite3_bind_text64(s, at, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
   }
 }
 
 std::vector<SchemaObject> schemaObjects(sqlite3* db) {
   Stmt st;
-  prepare(db, "SELECT type, name, sql FROM sqlite_master WHERE sql IS NOT NULL AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
-              "ORDER BY type <> 'table', rowid", st);
+  prepare(db,
+          "SELECT type, name, sql FROM sqlite_master WHERE sql IS NOT NULL AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' "
+          "ORDER BY type <> 'table', rowid",
+          st);
   std::vector<SchemaObject> out;
   while (sqlite3_step(st.s) == SQLITE_ROW) {
     auto text = [&](int i) { return std::string(reinterpret_cast<char const*>(sqlite3_column_text(st.s, i))); };
@@ -196,14 +212,14 @@ Table readTable(sqlite3* db, std::string const& name) {
   Table t{name, {}, {}, {}, {}};
   {
     Stmt info;
-    prepare(db, "PRAGMA table_info(" + sqliteQuoted(name) + ")", info);
+    prepare(db, "PRAGMA table_info(" + quoted(name) + ")", info);
     while (sqlite3_step(info.s) == SQLITE_ROW)
       t.columns.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(info.s, 1)));
   }
   std::string select = "SELECT rowid";
-  for (auto const& c : t.columns) select += ", " + sqliteQuoted(c);
+  for (auto const& c : t.columns) select += ", " + quoted(c);
   Stmt st;
-  prepare(db, select + " FROM " + sqliteQuoted(name) + " ORDER BY rowid", st);
+  prepare(db, select + " FROM " + quoted(name) + " ORDER BY rowid", st);
   t.kinds.assign(t.columns.size(), kNull);
   int rc;
   while ((rc = sqlite3_step(st.s)) == SQLITE_ROW) {
@@ -227,6 +243,51 @@ Table readTable(sqlite3* db, std::string const& name) {
   return t;
 }
 
+// The authorizer of a schema text replayed from the server: a catalog holds
+// tables and indexes only, and nothing a seat runs may reach past the file.
+int replayAuthorizer(void*, int action, char const*, char const* arg2, char const*, char const*) {
+  switch (action) {
+    case SQLITE_ATTACH:
+    case SQLITE_DETACH:
+    case SQLITE_PRAGMA:
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_VTABLE:
+    case SQLITE_CREATE_TEMP_TABLE:
+    case SQLITE_CREATE_TEMP_INDEX:
+    case SQLITE_CREATE_TEMP_VIEW:
+    case SQLITE_CREATE_TEMP_TRIGGER:
+      return SQLITE_DENY;
+    case SQLITE_FUNCTION:
+      return arg2 && isForbiddenFunction(arg2) ? SQLITE_DENY : SQLITE_OK;
+    default:
+      return SQLITE_OK;
+  }
+}
+
+// A catalog holds tables and indexes only (the engine refuses a file with
+// views or triggers), on either side of the server.
+void checkObjectType(std::string_view type) {
+  if (type != "table" && type != "index") fail("a catalog holds tables and indexes only, not a " + std::string(type));
+}
+
+// One object of the catalog's schema as the server holds it: every seat that
+// fetches the catalog runs this text, so it must be one CREATE TABLE or
+// CREATE INDEX statement and nothing more.
+void replaySchemaObject(sqlite3* db, std::string_view type, std::string const& sql) {
+  checkObjectType(type);
+  Stmt st;
+  char const* tail = nullptr;
+  sqlite3_set_authorizer(db, replayAuthorizer, nullptr);
+  const int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &st.s, &tail);
+  sqlite3_set_authorizer(db, nullptr, nullptr);
+  if (rc != SQLITE_OK || !st.s) fail("the server's catalog holds refused schema text: " + sql);
+  for (; *tail; ++tail)
+    if (!std::isspace(static_cast<unsigned char>(*tail)))
+      fail("the server's catalog holds more than one statement: " + sql);
+  if (sqlite3_step(st.s) != SQLITE_DONE) fail("catalog fetch: " + std::string(sqlite3_errmsg(db)));
+}
+
 std::vector<PgParam> params(std::initializer_list<std::string> values) { return {values.begin(), values.end()}; }
 
 constexpr char kLockKey[] = "hashtextextended('zept catalog ' || $1, 0)";
@@ -248,7 +309,8 @@ bool isServerCatalogName(std::string const& name) {
 void prepareServer(PgConnection& c) {
   c.exec(
       "DO $$ BEGIN "
-      "IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'zept_reader') THEN CREATE ROLE zept_reader NOLOGIN; END IF; "
+      "IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'zept_reader') THEN CREATE ROLE zept_reader NOLOGIN; END "
+      "IF; "
       "IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'zept_editor') THEN "
       "CREATE ROLE zept_editor NOLOGIN IN ROLE zept_reader; END IF; "
       "EXECUTE format('GRANT CREATE ON DATABASE %I TO zept_editor', current_database()); END $$");
@@ -277,8 +339,10 @@ std::int64_t publishCatalog(PgConnection& c, std::string const& name, std::strin
   const auto objects = schemaObjects(src.db);
   if (objects.empty()) fail(sqlitePath + " holds no tables");
   std::vector<Table> tables;
-  for (auto const& o : objects)
+  for (auto const& o : objects) {
+    checkObjectType(o.type);
     if (o.type == "table") tables.push_back(readTable(src.db, o.name));
+  }
 
   PgTransaction tx(c);
   c.exec("SET LOCAL ROLE zept_editor");
@@ -290,7 +354,8 @@ std::int64_t publishCatalog(PgConnection& c, std::string const& name, std::strin
     std::string create = "CREATE TABLE " + schema + "." + c.quoteIdentifier(t.name) + " (zept_rowid bigint PRIMARY KEY";
     std::string insert = "INSERT INTO " + schema + "." + c.quoteIdentifier(t.name) + " VALUES ($1";
     for (std::size_t i = 0; i < t.columns.size(); ++i) {
-      if (t.columns[i] == "zept_rowid" || t.columns[i].size() > 63) fail("the column name \"" + t.columns[i] + "\" cannot be kept on the server");
+      if (t.columns[i] == "zept_rowid" || t.columns[i].size() > 63)
+        fail("the column name \"" + t.columns[i] + "\" cannot be kept on the server");
       create += ", " + c.quoteIdentifier(t.columns[i]) + " " + serverType(t.kinds[i]);
       insert += ", $" + std::to_string(i + 2);
     }
@@ -312,10 +377,9 @@ std::int64_t publishCatalog(PgConnection& c, std::string const& name, std::strin
       params({name}));
   c.exec("DELETE FROM zept.objects WHERE catalog = $1", params({name}));
   int seq = 0;
+  std::size_t table = 0;  // `tables` holds the tables in the objects' order
   for (auto const& o : objects) {
-    PgParam kinds;
-    for (auto const& t : tables)
-      if (o.type == "table" && t.name == o.name) kinds = t.kinds;
+    const PgParam kinds = o.type == "table" ? PgParam(tables[table++].kinds) : std::nullopt;
     c.exec("INSERT INTO zept.objects (catalog, seq, type, name, sql, kinds) VALUES ($1, $2, $3, $4, $5, $6)",
            {name, std::to_string(seq++), o.type, o.name, o.sql, kinds});
   }
@@ -348,20 +412,21 @@ std::int64_t fetchCatalog(PgConnection& c, std::string const& name, std::string 
       c.exec("SELECT type, name, sql, kinds FROM zept.objects WHERE catalog = $1 ORDER BY seq", params({name}));
   const std::string schema = c.quoteIdentifier(name);
   for (int o = 0; o < objects.rows(); ++o) {
-    run(out.db, std::string(objects.text(o, 2)));
+    replaySchemaObject(out.db, objects.text(o, 0), std::string(objects.text(o, 2)));
     if (objects.text(o, 0) != "table") continue;
     const std::string table(objects.text(o, 1));
     const std::string kinds(objects.text(o, 3));
     const PgResult rows = c.exec("SELECT * FROM " + schema + "." + c.quoteIdentifier(table) + " ORDER BY zept_rowid");
-    if (rows.columns() != static_cast<int>(kinds.size()) + 1) fail("the server's table \"" + table + "\" is not as published");
-    std::string insert = "INSERT INTO " + sqliteQuoted(table) + " (rowid";
+    if (rows.columns() != static_cast<int>(kinds.size()) + 1)
+      fail("the server's table \"" + table + "\" is not as published");
+    std::string insert = "INSERT INTO " + quoted(table) + " (rowid";
     std::string values = ") VALUES (?1";
     {
       Stmt info;
-      prepare(out.db, "PRAGMA table_info(" + sqliteQuoted(table) + ")", info);
+      prepare(out.db, "PRAGMA table_info(" + quoted(table) + ")", info);
       int n = 1;
       while (sqlite3_step(info.s) == SQLITE_ROW) {
-        insert += ", " + sqliteQuoted(reinterpret_cast<char const*>(sqlite3_column_text(info.s, 1)));
+        insert += ", " + quoted(std::string_view(reinterpret_cast<char const*>(sqlite3_column_text(info.s, 1))));
         values += ", ?" + std::to_string(++n);
       }
       if (n != rows.columns()) fail("the server's table \"" + table + "\" is not as published");

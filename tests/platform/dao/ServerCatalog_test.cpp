@@ -85,13 +85,16 @@ TEST_F(ServerCatalog, FetchGivesBackThePublishedFileValueForValue) {
     // Values of every storage class, a column mixing them, rowids with gaps.
     sqlite3* db = nullptr;
     sqlite3_open(tree.path("src.mdb").c_str(), &db);
-    ASSERT_EQ(sqlite3_exec(db,
-                 "CREATE TABLE \"Odd \"\"name\"\"\" (I INTEGER, R REAL, T TEXT, B BLOB, M); "
-                 "CREATE INDEX ByT ON \"Odd \"\"name\"\"\" (T); "
-                 "INSERT INTO \"Odd \"\"name\"\"\" (rowid, I, R, T, B, M) VALUES "
-                 "(3, -9223372036854775808, 0.1, 'Ünïcode ''q'' \\x', x'00ff10', 5), "
-                 "(7, NULL, -0.0, '', x'', 2.5), (8, 42, 1e308, NULL, NULL, 'text'), (20, 1, 5e-324, 'z', x'41', x'00')",
-                 nullptr, nullptr, nullptr), SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_exec(
+            db,
+            "CREATE TABLE \"Odd \"\"name\"\"\" (I INTEGER, R REAL, T TEXT, B BLOB, M); "
+            "CREATE INDEX ByT ON \"Odd \"\"name\"\"\" (T); "
+            "INSERT INTO \"Odd \"\"name\"\"\" (rowid, I, R, T, B, M) VALUES "
+            "(3, -9223372036854775808, 0.1, 'Ünïcode ''q'' \\x', x'00ff10', 5), "
+            "(7, NULL, -0.0, '', x'', 2.5), (8, 42, 1e308, NULL, NULL, 'text'), (20, 1, 5e-324, 'z', x'41', x'00')",
+            nullptr, nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(db);
   }
   EXPECT_EQ(dao::publishCatalog(*admin, "Round", tree.path("src.mdb").string()), 1);
@@ -100,6 +103,13 @@ TEST_F(ServerCatalog, FetchGivesBackThePublishedFileValueForValue) {
   EXPECT_EQ(dao::fetchCatalog(*admin, "Round", tree.path("out/Round.mdb").string()), 2);
   EXPECT_EQ(dump(tree.path("out/Round.mdb")), dump(tree.path("src.mdb")));
 
+  // Every seat runs the server's schema text: one CREATE TABLE or INDEX only.
+  for (char const* sql : {"CREATE TABLE a (x); ATTACH 'x' AS y", "ATTACH 'x' AS y", "CREATE VIEW v AS SELECT 1",
+                          "CREATE VIRTUAL TABLE f USING fts4(x)"}) {
+    admin->exec("UPDATE zept.objects SET sql = $1 WHERE catalog = 'Round' AND seq = 0", {sql});
+    EXPECT_THROW(dao::fetchCatalog(*admin, "Round", tree.path("out/Bad.mdb").string()), dao::PgError) << sql;
+    EXPECT_FALSE(std::filesystem::exists(tree.path("out/Bad.mdb"))) << sql;
+  }
   EXPECT_THROW(dao::fetchCatalog(*admin, "Absent", tree.path("out/Absent.mdb").string()), dao::PgError);
   EXPECT_FALSE(std::filesystem::exists(tree.path("out/Absent.mdb")));
   for (char const* name : {"", "../x", "pg_x", "zept", "PUBLIC", "a b"})

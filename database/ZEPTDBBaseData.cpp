@@ -109,8 +109,7 @@ bool ZEPTDBBaseData::refreshServerMirror() {
   }
 }
 
-bool ZEPTDBBaseData::inServerMirror(CString const& path) const {
-  if (m_server.IsEmpty()) return false;
+bool ZEPTDBBaseData::inDataFolder(CString const& path) const {
   CString upper = path, folder = m_dataPath;
   upper.MakeUpper();
   folder.MakeUpper();

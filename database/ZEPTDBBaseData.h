@@ -120,9 +120,11 @@ class ZEPTDBBaseData {
   bool startCatalog(CString const& path);
   bool finishCatalog(CString const& path);
 
-  // Whether `path` lies in the local mirror of a server data folder, which
-  // only the server's catalog editors change, by publishing.
-  bool inServerMirror(CString const& path) const;
+  // Whether `path` lies in the data folder (compared without case), and in
+  // the local mirror of a server data folder, which only the server's
+  // catalog editors change, by publishing.
+  bool inDataFolder(CString const& path) const;
+  bool inServerMirror(CString const& path) const { return !m_server.IsEmpty() && inDataFolder(path); }
 
   std::int32_t m_type;
   CString m_dataPath;

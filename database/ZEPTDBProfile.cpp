@@ -738,9 +738,7 @@ bool ZEPTDBProfile::makeDBWritable(ZEPTDBBaseData::ZEPTDBStatus& status) {
   if (!m_db.IsOpen() || (!inServerMirror(m_db.GetName()) && !ZEPTDBBaseData::makeDBWritable(status))) return false;
   CString path = m_db.GetName();
   path.MakeUpper();
-  CString dataPath = m_dataPath;
-  dataPath.MakeUpper();
-  if (path.Find(dataPath) != 0) return true;
+  if (!inDataFolder(path)) return true;
   // Without an application folder there is nowhere to copy it to.
   if (m_appPath.IsEmpty()) {
     restoreDBStatus(status);

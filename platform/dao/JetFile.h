@@ -51,6 +51,7 @@ struct JetTableCheck {
   std::string table;
   long long rows = 0;
   std::uint64_t checksum = 0;
+  bool operator==(JetTableCheck const&) const = default;
 };
 
 // The checksum of a table's values: each row's values are hashed in column

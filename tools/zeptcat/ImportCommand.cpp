@@ -119,7 +119,8 @@ class ImportFile {
       if (n <= 0) fail(3043, "Cannot write '" + path() + "': " + std::strerror(errno));
       done += static_cast<std::size_t>(n);
     }
-    if (::fsync(m_file.fd()) != 0 || !m_file.close()) fail(3043, "Cannot write '" + path() + "': " + std::strerror(errno));
+    if (::fsync(m_file.fd()) != 0 || !m_file.close())
+      fail(3043, "Cannot write '" + path() + "': " + std::strerror(errno));
   }
   // Puts the file at `dest`; without `replace` an existing dest is kept.
   void moveTo(std::string const& dest, bool replace) {
@@ -187,7 +188,8 @@ class ScratchFolder {
  public:
   ScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zeptcat-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) fail(zept::jet::kCannotOpen, std::string("Cannot make a scratch folder: ") + std::strerror(errno));
+    if (!::mkdtemp(pattern.data()))
+      fail(zept::jet::kCannotOpen, std::string("Cannot make a scratch folder: ") + std::strerror(errno));
     m_path = pattern;
   }
   ~ScratchFolder() {
@@ -228,17 +230,13 @@ void importToServer(Context const& ctx, std::string const& source, std::string c
     }
     const auto generation = zept::dao::publishToServer(server, name, native);
     zept::dao::fetchFromServer(server, name, scratch.file("published.mdb"));
-    const auto got = checkCatalog(scratch.file("published.mdb"));
-    const bool match = got.size() == expected.size() &&
-                       std::equal(got.begin(), got.end(), expected.begin(), [](auto const& a, auto const& b) {
-                         return a.table == b.table && a.rows == b.rows && a.checksum == b.checksum;
-                       });
-    if (!match) {
+    if (checkCatalog(scratch.file("published.mdb")) != expected) {
       if (held) zept::dao::publishToServer(server, name, scratch.file("before.mdb"));
       fail(zept::jet::kDatabaseCorrupt, "The server's copy of '" + source + "' does not match it; " +
                                             (held ? "its earlier catalog was published again." : "remove it."));
     }
-    if (!ctx.json) ctx.out << "Published '" << source << "' as catalog " << name << ", generation " << generation << ".\n";
+    if (!ctx.json)
+      ctx.out << "Published '" << source << "' as catalog " << name << ", generation " << generation << ".\n";
   } catch (CDaoException const&) {
     throw;
   } catch (std::exception const& e) {
@@ -284,15 +282,17 @@ void runImport(Context const& ctx, ImportOptions const& o) {
     copy.Open(zept::fromUtf8(temp.path()).c_str(), false, true);
     for (auto const& expected : image->tables) {
       const auto got = checkTable(copy, expected.table);
-      const bool match = got.rows == expected.rows && got.checksum == expected.checksum;
+      const bool match = got == expected;
       allMatch = allMatch && match;
-      report.rows.push_back({COleVariant(zept::fromUtf8(expected.table).c_str()), COleVariant(static_cast<long>(expected.rows)),
-                             COleVariant(static_cast<long>(got.rows)), COleVariant(hex(expected.checksum).c_str()),
-                             COleVariant(hex(got.checksum).c_str()), COleVariant(match ? L"yes" : L"NO")});
+      report.rows.push_back({COleVariant(zept::fromUtf8(expected.table).c_str()),
+                             COleVariant(static_cast<long>(expected.rows)), COleVariant(static_cast<long>(got.rows)),
+                             COleVariant(hex(expected.checksum).c_str()), COleVariant(hex(got.checksum).c_str()),
+                             COleVariant(match ? L"yes" : L"NO")});
     }
   }
   print(ctx.out, report, ctx.json);
-  if (!allMatch) fail(zept::jet::kDatabaseCorrupt, "The copy of '" + source + "' does not match it; nothing was written.");
+  if (!allMatch)
+    fail(zept::jet::kDatabaseCorrupt, "The copy of '" + source + "' does not match it; nothing was written.");
   temp.moveTo(dest, o.replace);
   if (!ctx.json) ctx.out << "Imported '" << source << "' into '" << dest << "'.\n";
 }
@@ -327,7 +327,8 @@ void runExport(Context const& ctx, ExportOptions const& o) {
     fail(zept::jet::kDatabaseExists, "'" + dest + "' exists; add --replace to replace it.");
   try {
     const auto generation = zept::dao::fetchFromServer(o.server, o.catalog, dest);
-    if (!ctx.json) ctx.out << "Exported catalog " << o.catalog << ", generation " << generation << ", into '" << dest << "'.\n";
+    if (!ctx.json)
+      ctx.out << "Exported catalog " << o.catalog << ", generation " << generation << ", into '" << dest << "'.\n";
   } catch (std::exception const& e) {
     serverFailed(e);
   }
@@ -349,7 +350,8 @@ Command addPrepareServerCommand(CLI::App& parent) {
   auto server = std::make_shared<std::string>();
   CLI::App* sub = parent.add_subcommand(
       "prepare-server", "Set up a server for catalogs once: the registry and the zept_reader and zept_editor roles");
-  sub->add_option("server", *server, "The server, as its administrator: a postgresql:// URI or service=NAME")->required();
+  sub->add_option("server", *server, "The server, as its administrator: a postgresql:// URI or service=NAME")
+      ->required();
   return {sub, [server](Context const& ctx) {
             try {
               zept::dao::prepareCatalogServer(*server);

@@ -67,8 +67,7 @@ void runCatalogs(Context const& ctx, CatalogsOptions const& o) {
   CStringArray names;
   if (!accessor.getDBList(mask, names, o.filter ? filter.GetString() : nullptr)) {
     if (accessor.getLastDBError() == zept::jet::kConnectionFailed)
-      throw std::runtime_error("the server " + shown(accessor.getDBPath(false)) +
-                               " cannot be reached or refused the connection (error 3151)");
+      throw std::runtime_error(serverUnreachable(accessor));
     if (!accessor.getDBPath(false).IsEmpty() || !accessor.getDBPath(true).IsEmpty())
       throw UsageError("the mask \"" + mask.toUtf8() +
                        "\" is refused: it may not hold a path separator, a drive colon, a quote or a control "

@@ -32,8 +32,14 @@ std::string shown(CString const& folder) {
   std::string text = posix ? *posix : folder.toUtf8();
   // A server's catalogs are read from its mirror, but people know the server.
   char const* data = std::getenv("ZEPT_DATA_PATH");
-  if (data && zept::dao::isServerFolder(zept::fromUtf8(data)) && text == zept::dao::serverMirrorFolder(data)) return data;
+  if (data && zept::dao::isServerFolder(zept::fromUtf8(data)) && text == zept::dao::serverMirrorFolder(data))
+    return data;
   return text;
+}
+
+std::string serverUnreachable(ZEPTDBBaseData& accessor) {
+  return "the server " + shown(accessor.getDBPath(false)) + " cannot be reached or refused the connection (error " +
+         std::to_string(zept::jet::kConnectionFailed) + ")";
 }
 
 std::string folders(ZEPTDBBaseData& accessor) {
@@ -78,8 +84,7 @@ void catalogRefused(ZEPTDBBaseData& accessor, std::string const& kind, std::stri
       throw std::runtime_error(catalog + " is read-only and would have to be written to be read" + error);
     case 0: throw std::runtime_error(catalog + " cannot be brought to the current layout");
     case zept::jet::kConnectionFailed:
-      throw std::runtime_error(catalog + " cannot be read: the server " + shown(accessor.getDBPath(false)) +
-                               " cannot be reached or refused the connection" + error);
+      throw std::runtime_error(catalog + " cannot be read: " + serverUnreachable(accessor));
     default: throw std::runtime_error(catalog + " cannot be opened" + error);
   }
 }

@@ -15,6 +15,8 @@ namespace zeptcat {
 
 // A folder as the user gave it, not in the form handed to the catalog code.
 std::string shown(CString const& folder);
+// Why `accessor`'s data folder, a server, failed a select or list (3151).
+std::string serverUnreachable(ZEPTDBBaseData& accessor);
 
 // The accessor's folders for a message: "APP or DATA", or one when they agree.
 std::string folders(ZEPTDBBaseData& accessor);

@@ -139,8 +139,8 @@ inline void printRatios(RatioReporter const& reporter) {
       std::printf("\n%-60s %12s %12s %8s\n", "pair (CPU-time medians)", "library", "raw", "ratio");
       header = true;
     }
-    std::printf("%-60s %12s %12s %7.2fx\n", (r.wall ? r.label + " (wall)" : r.label).c_str(), formatSeconds(ours).c_str(),
-                formatSeconds(raw).c_str(), ours / raw);
+    std::printf("%-60s %12s %12s %7.2fx\n", (r.wall ? r.label + " (wall)" : r.label).c_str(),
+                formatSeconds(ours).c_str(), formatSeconds(raw).c_str(), ours / raw);
   }
 }
 

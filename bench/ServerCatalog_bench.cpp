@@ -40,7 +40,8 @@ struct Server {
 
   Server() {
     const std::string script = std::string(ZEPT_SOURCE_DIR) + "/scripts/pg-cluster.sh";
-    const std::string start = "'" + script + "' start '" + scratch.path().string() + "/pg' " + std::to_string(::getpid());
+    const std::string start =
+        "'" + script + "' start '" + scratch.path().string() + "/pg' " + std::to_string(::getpid());
     FILE* p = ::popen((start + " 2>&1").c_str(), "r");
     char buf[512];
     std::string out;

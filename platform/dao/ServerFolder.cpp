@@ -29,7 +29,8 @@ bool isServerFolder(std::wstring_view setting) {
   // key=value text names no folder: a folder's path holds no "=" before its
   // first separator.
   const std::size_t equals = setting.find(L'=');
-  return equals != std::wstring_view::npos && equals > 0 && setting.substr(0, equals).find_first_of(L"/\\:") == std::wstring_view::npos;
+  return equals != std::wstring_view::npos && equals > 0 &&
+         setting.substr(0, equals).find_first_of(L"/\\:") == std::wstring_view::npos;
 }
 
 std::string serverMirrorFolder(std::string const& conninfo) {
@@ -103,7 +104,8 @@ std::string syncServerFolder(std::string const& conninfo) {
   static std::map<std::string, std::unique_ptr<PgConnection>> connections;
   const std::lock_guard<std::mutex> lock(mutex);
   const std::string folder = serverMirrorFolder(conninfo);
-  if (folder.empty()) throw std::runtime_error("no folder for the server's catalogs: neither XDG_CACHE_HOME nor HOME is set");
+  if (folder.empty())
+    throw std::runtime_error("no folder for the server's catalogs: neither XDG_CACHE_HOME nor HOME is set");
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
   if (ec) throw std::runtime_error("cannot make the mirror folder " + folder + ": " + ec.message());

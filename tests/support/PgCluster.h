@@ -48,7 +48,8 @@ class PgCluster {
       error = out.empty() ? "pg-cluster.sh failed" : out;
   }
   ~PgCluster() {
-    if (std::system((command("stop") + " >/dev/null 2>&1").c_str()) != 0) std::fprintf(stderr, "pg-cluster.sh stop failed\n");
+    if (std::system((command("stop") + " >/dev/null 2>&1").c_str()) != 0)
+      std::fprintf(stderr, "pg-cluster.sh stop failed\n");
   }
   PgCluster(PgCluster const&) = delete;
   PgCluster& operator=(PgCluster const&) = delete;
@@ -57,9 +58,7 @@ class PgCluster {
   bool restart() const { return std::system((command("restart") + " >/dev/null 2>&1").c_str()) == 0; }
 
   // The URI as another login role.
-  std::string uriAs(std::string const& role) const {
-    return uri.substr(0, uri.rfind("&user=")) + "&user=" + role;
-  }
+  std::string uriAs(std::string const& role) const { return uri.substr(0, uri.rfind("&user=")) + "&user=" + role; }
 
   TempTree tree;
   std::string uri;    // as the cluster's superuser
@@ -74,9 +73,10 @@ class PgCluster {
 };
 
 // Skips the test without a server; fails it when the server did not start.
-#define ZEPT_REQUIRE_PG_CLUSTER()                                                                           \
-  do {                                                                                                      \
-    if (!::zept::test::PgCluster::shared()) GTEST_SKIP() << "PostgreSQL not installed (no initdb under /usr/lib/postgresql)"; \
+#define ZEPT_REQUIRE_PG_CLUSTER()                                                                             \
+  do {                                                                                                        \
+    if (!::zept::test::PgCluster::shared())                                                                   \
+      GTEST_SKIP() << "PostgreSQL not installed (no initdb under /usr/lib/postgresql)";                       \
     ASSERT_FALSE(::zept::test::PgCluster::shared()->uri.empty()) << ::zept::test::PgCluster::shared()->error; \
   } while (false)
 

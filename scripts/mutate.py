@@ -3,7 +3,8 @@
 """Mutation run: how many small faults in a source file the tests catch.
 
     scripts/mutate.py FILE[:FROM-TO]... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
-                      [--define NAME=VALUE]... [--rev COMMIT]
+                      [--define NAME=VALUE]... [--rev COMMIT] [--matrix OUT.jsonl]
+    scripts/mutate.py --report OUT.jsonl...
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
@@ -28,15 +29,26 @@ of the library relinks the two test programs only.
 The score is killed / (killed + survived). Comments and string literals are
 left alone; at most --max mutants per file are tried (default 40), chosen
 with --seed so that a run can be repeated.
+
+--matrix runs every test of the two test programs for each mutant, without
+stopping at the first failure, and appends a line per mutant to OUT.jsonl
+naming the tests that failed on it (a test that crashes or hangs fails;
+the rest of its program runs on). --tests is then a regular expression on
+the tests' names. --report reads such files and prints, for each test file,
+how many mutants each of its tests kills and which ones only that test
+kills: a test whose every kill another test shares is a candidate to merge
+or drop.
 """
 
 import argparse
+import json
 import os
 import random
 import shutil
 import re
 import subprocess
 import sys
+from concurrent.futures import ThreadPoolExecutor
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
@@ -96,6 +108,107 @@ def run(cmd, cwd, timeout=None):
                           timeout=timeout).returncode
 
 
+def gtest_programs(build):
+    return sorted(p for p in (build / "tests").glob("zeptdb*_tests") if os.access(p, os.X_OK))
+
+
+def list_tests(program, regex, cwd):
+    """name -> (file, line) of every test of a GoogleTest program."""
+    out = cwd / f".{program.name}.list.json"
+    subprocess.run([str(program), "--gtest_list_tests", f"--gtest_output=json:{out}"], cwd=cwd,
+                   stdout=subprocess.DEVNULL, check=True)
+    tests = {}
+    for suite in json.loads(out.read_text())["testsuites"]:
+        for test in suite["testsuite"]:
+            name = f"{suite['name']}.{test['name']}"
+            if re.search(regex, name):
+                tests[name] = (test.get("file", ""), test.get("line", 0))
+    out.unlink()
+    return tests
+
+
+def test_name(text):
+    """The test a GoogleTest output line names, without its parameter or time."""
+    return text.split(" ", 1)[0].rstrip(",")
+
+
+def failing(program, names, cwd, timeout):
+    """The tests of names that fail; one that crashes or hangs fails and the rest run on."""
+    failed, left = set(), list(names)
+    while left:
+        started, finished = None, set()
+        try:
+            proc = subprocess.run([str(program), "--gtest_filter=" + ":".join(left)], cwd=cwd, text=True,
+                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout,
+                                  errors="replace")
+            output = proc.stdout
+        except subprocess.TimeoutExpired as e:
+            output = e.stdout.decode(errors="replace") if isinstance(e.stdout, bytes) else (e.stdout or "")
+        for line in output.splitlines():
+            tag, name = line[:13], test_name(line[13:])
+            if tag == "[ RUN      ] ":
+                started = name
+            elif tag in ("[       OK ] ", "[  SKIPPED ] "):
+                finished.add(name)
+            elif tag == "[  FAILED  ] " and name in names:
+                finished.add(name)
+                failed.add(name)
+        if started and started not in finished:
+            failed.add(started)
+            finished.add(started)
+        elif not finished:
+            break  # the program did not start: nothing more to learn
+        left = [n for n in left if n not in finished]
+    return failed
+
+
+def run_tests(programs, cwd, jobs, timeout):
+    """Every failing test of every program, the programs' tests split into jobs chunks run side by side."""
+    chunks = []
+    for program, names in programs.items():
+        names = list(names)
+        for i in range(jobs):
+            if names[i::jobs]:
+                chunks.append((program, names[i::jobs]))
+    with ThreadPoolExecutor(len(chunks)) as pool:
+        results = pool.map(lambda c: failing(c[0], c[1], cwd, timeout), chunks)
+    return sorted(set().union(*results))
+
+
+def report(files):
+    """Per test file: its tests, their kills and the kills no other test shares.
+
+    A test is its definition: the instances of a parameterised test are one."""
+    rows = [json.loads(line) for f in files for line in Path(f).read_text().splitlines() if line.strip()]
+    where = {}
+    for row in rows:
+        where.update(row.get("tests", {}))
+    rows = [row for row in rows if "killers" in row]
+    definition = {}
+    for name, (file, line) in where.items():
+        suite, _, test = test_name(name).rpartition(".")
+        definition[test_name(name)] = (file.removeprefix("../"), line, suite.rpartition("/")[2] + "." +
+                                       test.partition("/")[0])
+    kills, unique = {}, {}
+    for row in rows:
+        killers = {definition[test_name(t)] for t in row["killers"] if test_name(t) in definition}
+        for d in killers:
+            kills[d] = kills.get(d, 0) + 1
+            if len(killers) == 1:
+                unique.setdefault(d, []).append(f"{row['file']}:{row['line']}: {row['what']}")
+    print(f"{sum(1 for r in rows if r['killers'])} of {len(rows)} mutants killed")
+    by_file = {}
+    for d in set(definition.values()):
+        by_file.setdefault(d[0], []).append(d)
+    for file in sorted(by_file, key=lambda f: -sum(kills.get(d, 0) for d in by_file[f])):
+        tests = sorted(by_file[file], key=lambda d: d[1])
+        print(f"{file}: {len(tests)} tests, {sum(len(unique.get(d, [])) for d in tests)} unique kills")
+        for d in tests:
+            print(f"  {d[1]:5} {d[2]}: kills {kills.get(d, 0)}, unique {len(unique.get(d, []))}")
+            for m in unique.get(d, []):
+                print(f"          {m}")
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("files", nargs="+")
@@ -106,7 +219,12 @@ def main():
     ap.add_argument("--jobs", type=int, default=2)
     ap.add_argument("--rev", default="HEAD")
     ap.add_argument("--define", action="append", default=[], metavar="NAME=VALUE")
+    ap.add_argument("--matrix", metavar="OUT.jsonl")
+    ap.add_argument("--report", action="store_true")
     args = ap.parse_args()
+    if args.report:
+        report(args.files)
+        return 0
     os.environ.setdefault("CCACHE_BASEDIR", str(ROOT))
 
     tree = Path(args.tree)
@@ -133,7 +251,21 @@ def main():
     ctest = ["ctest", "--test-dir", str(build), "-j", str(args.jobs), "--stop-on-failure", "--timeout", "600"]
     if args.tests:
         ctest += ["-R", args.tests]
-    if run(make, tree) != 0 or run(ctest, tree) != 0:
+    if args.matrix:
+        if run(make, tree) != 0:
+            print("the unmutated tree does not build", file=sys.stderr)
+            return 2
+        cwd = build / "tests"
+        programs = {p: list_tests(p, args.tests, cwd) for p in gtest_programs(build)}
+        where = {t: (str(Path(f).relative_to(tree)) if f.startswith(str(tree)) else f, n)
+                 for tests in programs.values() for t, (f, n) in tests.items()}
+        flaky = run_tests(programs, cwd, args.jobs, 600)
+        if flaky:
+            print("failing before any mutation, left out: " + " ".join(flaky), file=sys.stderr)
+            programs = {p: [t for t in ts if t not in flaky] for p, ts in programs.items()}
+        matrix = open(args.matrix, "a")
+        matrix.write(json.dumps({"tests": where}) + "\n")
+    elif run(make, tree) != 0 or run(ctest, tree) != 0:
         print("the unmutated tree does not build or pass its tests", file=sys.stderr)
         return 2
 
@@ -155,7 +287,15 @@ def main():
                 path.write_text("\n".join(mutated))
                 if run(make, tree) != 0:
                     continue
-                if run(ctest, tree) != 0:
+                if args.matrix:
+                    killers = run_tests(programs, cwd, args.jobs, 180)
+                    row = {"file": name, "line": n + 1, "what": what, "code": new.strip(), "killers": killers}
+                    matrix.write(json.dumps(row) + "\n")
+                    matrix.flush()
+                    killed_now = bool(killers)
+                else:
+                    killed_now = run(ctest, tree) != 0
+                if killed_now:
                     file_killed += 1
                     print(f"killed: {name}:{n + 1}: {what}: {new.strip()}", flush=True)
                 else:

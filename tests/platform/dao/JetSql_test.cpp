@@ -345,6 +345,7 @@ TEST(JetSqlTranslation, RejectsWhatIsNotOneStatement) {
       {"CREATE TABLE t (a COUNTER, b LONG, PRIMARY KEY (b))", 35},
       {"CREATE TABLE t (a COUNTER, bb LONG, PRIMARY KEY (bb))", 36}, {"DELETE a + b FROM t", 9}, {"DELETE a", 8},
       {"SELECT a\x01 FROM t", 8}, {kDeep.c_str(), 7 + 127},
+      {"CREATE TABLE t (a LONG CONSTRAINT c CHECK (a))", 36},
   };
   for (const ErrorCase& c : cases) {
     try {
@@ -434,13 +435,18 @@ TEST(JetDdl, IndexesAreNamedPerTable) {
   db.exec(ix.sql.c_str());
   db.exec(translateJetSql("CREATE INDEX ByX ON b (x)").sql.c_str());  // same Jet name, other table
   EXPECT_EQ(db.run("SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"), "a_ByX;b_ByX");
+  // Null options have no SQLite counterpart and are passed over.
+  db.exec(translateJetSql("CREATE INDEX ByY ON a (y) WITH DISALLOW NULL").sql.c_str());
+  db.exec(translateJetSql("CREATE INDEX ByXY ON a (x, y) WITH IGNORE NULL").sql.c_str());
   db.exec("INSERT INTO a VALUES (1, 'p')");
   EXPECT_NE(db.run("INSERT INTO a VALUES (1, 'p')").find("UNIQUE"), std::string::npos);
   const JetStatement drop = translateJetSql("DROP INDEX ByX ON a");
   EXPECT_EQ(drop.kind, JetStatementKind::DropIndex);
   db.exec(drop.sql.c_str());
   db.exec(translateJetSql("DROP TABLE b;").sql.c_str());
-  EXPECT_EQ(db.run("SELECT name FROM sqlite_master ORDER BY name"), "a");
+  db.exec(translateJetSql("CREATE TABLE [q\"t] ([q\"c] LONG, CONSTRAINT [k\"] UNIQUE ([q\"c]))").sql.c_str());
+  EXPECT_EQ(db.run("SELECT name FROM sqlite_master ORDER BY name"), "a;a_ByXY;a_ByY;q\"t;sqlite_autoindex_q\"t_1");
+  EXPECT_EQ(db.run("SELECT name FROM pragma_table_info('q\"t')"), "q\"c");
 }
 
 TEST(JetTypes, DeclarationsMapBothWays) {

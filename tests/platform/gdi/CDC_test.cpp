@@ -84,7 +84,7 @@ TEST(CDCShapes, RectanglesCoverTopLeftAndLeaveOutRightAndBottom) {
   CBrush brush(kBlue);
   CPen* oldPen = dc.SelectObject(&pen);
   CBrush* oldBrush = dc.SelectObject(&brush);
-  dc.Rectangle(6, 5, 2, 1);  // corners in any order
+  EXPECT_TRUE(dc.Rectangle(6, 5, 2, 1));  // corners in any order
   struct Pixel {
     int x, y;
     COLORREF color;
@@ -110,6 +110,9 @@ TEST(CDCShapes, RectanglesCoverTopLeftAndLeaveOutRightAndBottom) {
   dc.Rectangle(6, 6, 9, 9);
   EXPECT_EQ(wnd.GetPixel(7, 7), kRed);
   EXPECT_EQ(wnd.GetPixel(8, 7), kWhite);
+  dc.SelectObject(&pen);  // a rectangle one pixel wide is its outline's line
+  dc.Rectangle(0, 0, 1, 4);
+  EXPECT_EQ(wnd.GetPixel(0, 3), kRed);
 }
 
 TEST(CDCShapes, ClipRegionBoundsEveryCall) {
@@ -284,6 +287,7 @@ TEST(CDCHostile, BadArgumentsFailQuietly) {
   EXPECT_LE(dc.GetTextExtent(CString(L"x")).cy, 5000);
   wchar_t const broken[] = {L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000), L'\n', L'b', 0};
   EXPECT_TRUE(dc.TextOut(0, 0, broken, 100));
+  EXPECT_TRUE(dc.TextOut(0, 0, broken, 0));  // nothing to draw is no failure
 
   CPen wide(PS_SOLID, 3, kRed);
   dc.SelectObject(&wide);

@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+// Reading and writing ASCII DXF: the text is checked and split into group
+// code/value pairs first, then parsed in double precision; a drawing is
+// written through libdime's output stream and saved whole (zept::fs::writeWhole).
 #include "platform/host/DxfFile.h"
 
 #include <dime/Input.h>

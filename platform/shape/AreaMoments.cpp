@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The closed-form Green's-theorem integrals of each kind of boundary piece;
+// a region's moments are their sum over its loops.
 #include "platform/shape/AreaMoments.h"
 
 #include <cmath>

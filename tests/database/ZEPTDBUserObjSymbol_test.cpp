@@ -160,6 +160,7 @@ TEST_F(SymbolDrawings, NamesLandInTheApplicationFolderAndNothingIsReplaced) {
       {L"../../EVIL2", L"EVIL2.dfn"},
       {L"C:\\elsewhere\\Y", L"Y.dfn"},
       {L"/tmp/Z.sym", L"Z.sym"},
+      {L"/W", L"W.dfn"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(CString(c.given).toUtf8());

@@ -96,6 +96,7 @@ TEST_F(RegionAnalyser, ResultCodes) {
        list(minus(rect(-2000, -2000, 2000, 2000), disc(0, 0, 1000)), disc(0, 0, 1000)), 0, 2},
       {"a spline after a rectangle", list(rect(0, 0, 10, 10), regionOf(new DtDbSpline(fit))), 4, 1},
       {"an ellipse", list(regionOf(new DtDbEllipse({0, 0, 0}, {0, 0, 1}, {20, 0, 0}, 0.5))), 4, 0},
+      {"a disc of radius 0.5", list(disc(0, 0, 0.5)), 0, 1},
       // Moments beyond the range of a double leave no centroid.
       {"a rectangle scaled by 1e150", list(moved(rect(0, 0, 10, 10), DtGeMatrix3d::scaling(1e150))), -1, 0},
       {"a disc scaled by 1e200", list(moved(disc(0, 0, 10), DtGeMatrix3d::scaling(1e200))), -1, 0},

@@ -626,6 +626,8 @@ void RowCache::clear() {
   m_keptCounts.fill(0);
 }
 
+namespace {
+
 // Functions no catalog statement needs that reach past the data: native
 // pointers (fts3_tokenizer, fts5), extension loading, and the engine's file
 // and debugging helpers where a build has them.
@@ -635,6 +637,25 @@ bool isForbiddenFunction(char const* name) {
   for (char const* f : kForbidden)
     if (sqlite3_stricmp(name, f) == 0) return true;
   return false;
+}
+
+}  // namespace
+
+int catalogAuthorization(int action, char const* arg2) {
+  switch (action) {
+    case SQLITE_ATTACH:
+    case SQLITE_DETACH:
+    case SQLITE_PRAGMA:
+    // The catalog could no longer be opened (refuseViewsAndTriggers).
+    case SQLITE_CREATE_VIEW:
+    case SQLITE_CREATE_TRIGGER:
+    case SQLITE_CREATE_TEMP_TRIGGER:
+      return SQLITE_DENY;
+    case SQLITE_FUNCTION:
+      return arg2 && isForbiddenFunction(arg2) ? SQLITE_DENY : SQLITE_OK;
+    default:
+      return SQLITE_OK;
+  }
 }
 
 // -------------------------------------------------------------------- Engine
@@ -1050,20 +1071,7 @@ bool isVolatileFunction(char const* name) {
 int Engine::authorize(void* self, int action, char const*, char const* arg2, char const*, char const*) {
   if (action == SQLITE_FUNCTION && arg2 && isVolatileFunction(arg2)) static_cast<Engine*>(self)->m_sawVolatile = true;
   if (static_cast<Engine*>(self)->m_internal) return SQLITE_OK;
-  switch (action) {
-    case SQLITE_ATTACH:
-    case SQLITE_DETACH:
-    case SQLITE_PRAGMA:
-    // The catalog could no longer be opened (refuseViewsAndTriggers).
-    case SQLITE_CREATE_VIEW:
-    case SQLITE_CREATE_TRIGGER:
-    case SQLITE_CREATE_TEMP_TRIGGER:
-      return SQLITE_DENY;
-    case SQLITE_FUNCTION:
-      return arg2 && isForbiddenFunction(arg2) ? SQLITE_DENY : SQLITE_OK;
-    default:
-      return SQLITE_OK;
-  }
+  return catalogAuthorization(action, arg2);
 }
 
 void Engine::fail(int rc, std::string_view context) const { throwEngineError(m_db, rc, context); }

@@ -254,10 +254,11 @@ bool removeOrphanJournal(std::string const& target);
 // query), and a caller's statement can ask for any amount of work.
 int step(sqlite3_stmt* stmt);
 int exec(sqlite3* db, std::string const& sql);
-// SQL functions no catalog statement needs and every statement a caller or
-// a server hands over is refused: those that reach past the data (native
-// pointers, extension loading, file access).
-bool isForbiddenFunction(char const* name);
+// What SQLite's authorizer answers for an action of any statement a caller or
+// a server hands over: SQLITE_DENY for attaching, pragmas, views, triggers
+// and functions that reach past the data (native pointers, extension
+// loading, file access); SQLITE_OK otherwise.
+int catalogAuthorization(int action, char const* arg2);
 std::chrono::milliseconds statementTimeLimit();
 // For tests: another bound, until reset with the default (8 s).
 void setStatementTimeLimit(std::chrono::milliseconds limit);

@@ -243,25 +243,17 @@ Table readTable(sqlite3* db, std::string const& name) {
   return t;
 }
 
-// The authorizer of a schema text replayed from the server: a catalog holds
-// tables and indexes only, and nothing a seat runs may reach past the file.
+// The authorizer of a schema text replayed from the server: what the engine
+// refuses any statement, and besides no virtual or temporary object.
 int replayAuthorizer(void*, int action, char const*, char const* arg2, char const*, char const*) {
   switch (action) {
-    case SQLITE_ATTACH:
-    case SQLITE_DETACH:
-    case SQLITE_PRAGMA:
-    case SQLITE_CREATE_VIEW:
-    case SQLITE_CREATE_TRIGGER:
     case SQLITE_CREATE_VTABLE:
     case SQLITE_CREATE_TEMP_TABLE:
     case SQLITE_CREATE_TEMP_INDEX:
     case SQLITE_CREATE_TEMP_VIEW:
-    case SQLITE_CREATE_TEMP_TRIGGER:
       return SQLITE_DENY;
-    case SQLITE_FUNCTION:
-      return arg2 && isForbiddenFunction(arg2) ? SQLITE_DENY : SQLITE_OK;
     default:
-      return SQLITE_OK;
+      return catalogAuthorization(action, arg2);
   }
 }
 

@@ -4,10 +4,13 @@
 
     scripts/mutate.py FILE[:FROM-TO]... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
                       [--define NAME=VALUE]... [--rev COMMIT] [--matrix OUT.jsonl]
+                      [--covered MAP.json [--focus REGEX]]
     scripts/mutate.py --report OUT.jsonl...
 
 Each mutant changes one operator, comparison or constant of one line of
-FILE (== to !=, < to <=, + to -, && to ||, true to false, 0 to 1, ...),
+FILE (== to !=, < to <=, + to -, / to *, && to ||, true to false, 0 to 1,
+2.5 to (2.5 + 1), ...) or leaves out a statement that is a call or an
+assignment,
 rebuilds, and runs the tests (ctest -R REGEX, every test without it). A
 mutant the tests fail on is killed; one they pass survived, and is printed
 with its line so that a test can be written or a redundant one dropped; a
@@ -38,6 +41,13 @@ the tests' names. --report reads such files and prints, for each test file,
 how many mutants each of its tests kills and which ones only that test
 kills: a test whose every kill another test shares is a candidate to merge
 or drop.
+
+--covered takes the map scripts/test-coverage.py writes: mutants are tried
+only on lines some test runs, and each runs only the tests that reach its
+line (the others cannot fail on it), a few seconds instead of the whole
+suite. --focus REGEX then keeps the lines that a test whose name or file
+matches REGEX runs, those the fewest tests run first, to ask of those tests
+whether they catch anything the others miss.
 """
 
 import argparse
@@ -63,7 +73,15 @@ MUTATIONS = [
     (r"\btrue\b", "false"), (r"\bfalse\b", "true"),
     (r"(?<![\w.])0(?![\w.])", "1"), (r"(?<![\w.])1(?![\w.])", "0"),
     (r"\breturn !", "return "),
+    (r"(?<![\w.])((?:\d+\.\d*|\.\d+)(?:[eE][+-]?\d+)?|\d+[eE][+-]?\d+)(?![\w.])", r"(\1 + 1)"),
+    (r"(?<![/*])/(?![/*])", "*"),
 ]
+
+# A whole statement that is a call or an assignment to a plain name: the
+# mutant leaves it out. A statement the line does not hold whole fails to
+# build and is not counted.
+STATEMENT = re.compile(r"(?:[A-Za-z_]\w*(?:::|\.|->))*[A-Za-z_]\w*(?:\(.*\)|(?:\[[^]]*\])*\s*[-+*/|&]?=\s*[^=].*);")
+NOT_A_STATEMENT = re.compile(r"(?:return|if|while|for|switch|case|throw|delete|else|do|goto|using|typedef)\b")
 
 
 def code_spans(line):
@@ -99,7 +117,11 @@ def mutants(text):
             for pattern, replacement in MUTATIONS:
                 for m in re.finditer(pattern, line[lo:hi]):
                     a, b = lo + m.start(), lo + m.end()
-                    out.append((n, line[:a] + replacement + line[b:], f"{m.group(0)} -> {replacement}"))
+                    new = m.expand(replacement)
+                    out.append((n, line[:a] + new + line[b:], f"{m.group(0)} -> {new}"))
+        code = "".join(line[lo:hi] for lo, hi in code_spans(line)).strip()
+        if STATEMENT.fullmatch(code) and not NOT_A_STATEMENT.match(code) and code.count("(") == code.count(")"):
+            out.append((n, line[:len(line) - len(stripped)] + "{}", "statement left out"))
     return out
 
 
@@ -170,6 +192,8 @@ def run_tests(programs, cwd, jobs, timeout):
         for i in range(jobs):
             if names[i::jobs]:
                 chunks.append((program, names[i::jobs]))
+    if not chunks:
+        return []
     with ThreadPoolExecutor(len(chunks)) as pool:
         results = pool.map(lambda c: failing(c[0], c[1], cwd, timeout), chunks)
     return sorted(set().union(*results))
@@ -221,6 +245,8 @@ def main():
     ap.add_argument("--define", action="append", default=[], metavar="NAME=VALUE")
     ap.add_argument("--matrix", metavar="OUT.jsonl")
     ap.add_argument("--report", action="store_true")
+    ap.add_argument("--covered", metavar="MAP.json")
+    ap.add_argument("--focus", default="")
     args = ap.parse_args()
     if args.report:
         report(args.files)
@@ -251,7 +277,14 @@ def main():
     ctest = ["ctest", "--test-dir", str(build), "-j", str(args.jobs), "--stop-on-failure", "--timeout", "600"]
     if args.tests:
         ctest += ["-R", args.tests]
-    if args.matrix:
+    covered = None
+    if args.covered:
+        coverage = json.loads(Path(args.covered).read_text())
+        names = [t[0] for t in coverage["tests"]]
+        focused = {t[0] for t in coverage["tests"] if re.search(args.focus, t[0]) or re.search(args.focus, t[1])}
+        covered = {source: {int(n): {names[i] for i in tests} for n, tests in lines.items()}
+                   for source, lines in coverage["lines"].items()}
+    if args.matrix or covered is not None:
         if run(make, tree) != 0:
             print("the unmutated tree does not build", file=sys.stderr)
             return 2
@@ -263,7 +296,7 @@ def main():
         if flaky:
             print("failing before any mutation, left out: " + " ".join(flaky), file=sys.stderr)
             programs = {p: [t for t in ts if t not in flaky] for p, ts in programs.items()}
-        matrix = open(args.matrix, "a")
+        matrix = open(args.matrix or os.devnull, "a")
         matrix.write(json.dumps({"tests": where}) + "\n")
     elif run(make, tree) != 0 or run(ctest, tree) != 0:
         print("the unmutated tree does not build or pass its tests", file=sys.stderr)
@@ -277,9 +310,14 @@ def main():
         path = tree / name
         original = path.read_text()
         lines = original.split("\n")
+        reach = covered.get(name, {}) if covered is not None else None
         chosen = [m for m in mutants(original)
-                  if not span or int(first) <= m[0] + 1 <= int(last or first)]
+                  if (not span or int(first) <= m[0] + 1 <= int(last or first))
+                  and (reach is None or focused & reach.get(m[0] + 1, set()))]
         rng.shuffle(chosen)
+        if reach is not None and args.focus:
+            # The lines the fewest other tests run first: where a test can catch what no other does.
+            chosen.sort(key=lambda m: len(reach[m[0] + 1]))
         file_killed = file_survived = 0
         try:
             for n, new, what in chosen[:args.max]:
@@ -287,8 +325,10 @@ def main():
                 path.write_text("\n".join(mutated))
                 if run(make, tree) != 0:
                     continue
-                if args.matrix:
-                    killers = run_tests(programs, cwd, args.jobs, 180)
+                if args.matrix or reach is not None:
+                    runs = programs if reach is None else \
+                        {p: [t for t in ts if t in reach.get(n + 1, ())] for p, ts in programs.items()}
+                    killers = run_tests(runs, cwd, args.jobs, 180)
                     row = {"file": name, "line": n + 1, "what": what, "code": new.strip(), "killers": killers}
                     matrix.write(json.dumps(row) + "\n")
                     matrix.flush()

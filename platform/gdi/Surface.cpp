@@ -19,6 +19,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/core/Utf8.h"
 #include "platform/fs/TempFile.h"
 
 namespace zept::gdi {
@@ -299,32 +300,15 @@ std::string colour(COLORREF c) {
 // Text content: markup escaped; bytes that are not UTF-8, and characters XML
 // 1.0 does not allow, become U+FFFD.
 std::string xmlText(std::string const& utf8) {
-  std::string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    auto const c = static_cast<unsigned char>(utf8[i]);
-    int const length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    char32_t cp = length == 1 ? c : length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
-    bool ok = length > 0 && i + length <= utf8.size();
-    for (int k = 1; ok && k < length; ++k) {
-      auto const next = static_cast<unsigned char>(utf8[i + k]);
-      ok = (next & 0xC0) == 0x80;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    static constexpr char32_t kMinOf[5] = {0, 0, 0x80, 0x800, 0x10000};
-    ok = ok && cp >= kMinOf[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF) && cp != 0xFFFE &&
-         cp != 0xFFFF && (cp >= 0x20 || cp == '\t' || cp == '\n' || cp == '\r');
-    if (!ok) {
-      out += "\xEF\xBF\xBD";
-      i += length > 0 && i + length <= utf8.size() ? length : 1;
-      continue;
-    }
-    if (cp == '&') out += "&amp;";
-    else if (cp == '<') out += "&lt;";
-    else if (cp == '>') out += "&gt;";
-    else out.append(utf8, i, length);
-    i += length;
+  std::wstring out;
+  for (wchar_t c : zept::fromUtf8(utf8)) {
+    if (c == L'&') out += L"&amp;";
+    else if (c == L'<') out += L"&lt;";
+    else if (c == L'>') out += L"&gt;";
+    else if (c >= 0x20 ? c == 0xFFFE || c == 0xFFFF : c != L'\t' && c != L'\n' && c != L'\r') out += wchar_t{0xFFFD};
+    else out += c;
   }
-  return out;
+  return zept::toUtf8(out);
 }
 
 // A family list in CSS: each name quoted, the generic family last.

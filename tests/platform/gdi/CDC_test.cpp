@@ -313,7 +313,7 @@ TEST(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
     dc.MoveTo(0, 0);
     dc.LineTo(63, 31);
     dc.SetBkMode(TRANSPARENT);
-    dc.TextOut(2, 10, CString(L"Ab"));
+    dc.TextOut(2, 10, CString(L"A<&>\x01\xE9"));
     dc.SetPixel(5, 6, kBlue);
     // Far beyond what the vector writer's fixed point holds.
     dc.MoveTo(-2000000000, 20);
@@ -333,7 +333,7 @@ TEST(CWndSave, WritesPngPixelsAndSvgOfTheLastPaint) {
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("width=\"64"), std::string::npos);
   EXPECT_NE(svg.find("stroke=\"#ff0000\""), std::string::npos) << "the red line";
-  EXPECT_NE(svg.find(">Ab</text>"), std::string::npos) << "the text";
+  EXPECT_NE(svg.find(">A&lt;&amp;&gt;\xEF\xBF\xBD\xC3\xA9</text>"), std::string::npos) << "the text, as XML";
   EXPECT_NE(svg.find("<rect x=\"5\" y=\"6\" width=\"1\" height=\"1\" fill=\"#0000ff\"/>"), std::string::npos);
   EXPECT_EQ(svg.find(">far</text>"), std::string::npos) << "the text far away";
   for (auto at = svg.find(" d=\""); at != std::string::npos; at = svg.find(" d=\"", at + 1)) {

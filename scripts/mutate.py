@@ -9,8 +9,8 @@
 
 Each mutant changes one operator, comparison or constant of one line of
 FILE (== to !=, < to <=, + to -, / to *, && to ||, true to false, 0 to 1,
-2.5 to (2.5 + 1), ...) or leaves out a statement that is a call or an
-assignment,
+2.5 to (2.5 + 1), if (a to if (!a, ...) or leaves out a statement that is
+a call or an assignment,
 rebuilds, and runs the tests (ctest -R REGEX, every test without it). A
 mutant the tests fail on is killed; one they pass survived, and is printed
 with its line so that a test can be written or a redundant one dropped; a
@@ -75,6 +75,7 @@ MUTATIONS = [
     (r"\breturn !", "return "),
     (r"(?<![\w.])((?:\d+\.\d*|\.\d+)(?:[eE][+-]?\d+)?|\d+[eE][+-]?\d+)(?![\w.])", r"(\1 + 1)"),
     (r"(?<![/*])/(?![/*])", "*"),
+    (r"\b(if|while) \((?!!)", r"\1 (!"), (r"\b(if|while) \(!", r"\1 ("),
 ]
 
 # A whole statement that is a call or an assignment to a plain name: the

@@ -248,6 +248,7 @@ def main():
     ap.add_argument("--report", action="store_true")
     ap.add_argument("--covered", metavar="MAP.json")
     ap.add_argument("--focus", default="")
+    ap.add_argument("--timeout", type=int, default=180, help="seconds a test program may run on a mutant")
     args = ap.parse_args()
     if args.report:
         report(args.files)
@@ -329,7 +330,7 @@ def main():
                 if args.matrix or reach is not None:
                     runs = programs if reach is None else \
                         {p: [t for t in ts if t in reach.get(n + 1, ())] for p, ts in programs.items()}
-                    killers = run_tests(runs, cwd, args.jobs, 180)
+                    killers = run_tests(runs, cwd, args.jobs, args.timeout)
                     row = {"file": name, "line": n + 1, "what": what, "code": new.strip(), "killers": killers}
                     matrix.write(json.dumps(row) + "\n")
                     matrix.flush()

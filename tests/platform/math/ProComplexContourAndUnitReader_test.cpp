@@ -63,23 +63,6 @@ TEST(ProComplexContourAndUnitReader, RefusesEverythingElse) {
   for (wchar_t const* text : cases) EXPECT_EQ(readShape(text), "refused") << CString(text).toUtf8();
 }
 
-// Numbers are the section parser's (its own tests pin their rounding);
-// what is checked here is where they go.
-TEST(ProComplexContourAndUnitReader, SegmentsTakeTheirNumbers) {
-  const ProContourFactory factory;
-  CString unit;
-  auto tree =
-      ProComplexContourAndUnitReader(L"\"mm\" ( ( (S ( (L 0.1 0.2) (A 10 5 2 0 3.14159) ) 0 ( ) ) ) )", factory)
-          .read(unit);
-  ASSERT_TRUE(tree);
-  LAContour const& edges = tree->GetChild(0)->AsClosed()->GetLAContour();
-  EXPECT_EQ(edges[0].start, Point2(0.1f, 0.2f));
-  EXPECT_EQ(edges[1].type, LAEdge::Arc);
-  EXPECT_EQ(edges[1].start, Point2(12, 5));  // on the radius at the start angle
-  EXPECT_EQ(edges[1].center, Point2(10, 5));
-  EXPECT_EQ(edges[1].sweep, 3.14159f);
-}
-
 // A cut text is refused, however deep the cut; damaged texts are the fuzz
 // target's.
 TEST(ProComplexContourAndUnitReader, RefusesCutTexts) {

@@ -62,7 +62,7 @@ def covered_lines(profiles, objects, scratch):
     lcov = subprocess.run(["llvm-cov", "export", "-format=lcov", "-skip-functions", f"-instr-profile={merged}",
                            str(objects[0]), *[a for o in objects[1:] for a in ("-object", str(o))],
                            *[str(ROOT / s) for s in SOURCES]],
-                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True, check=True).stdout
     lines, source = {}, None
     for row in lcov.splitlines():
         if row.startswith("SF:"):

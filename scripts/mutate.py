@@ -4,7 +4,7 @@
 
     scripts/mutate.py FILE[:FROM-TO]... [--tests REGEX] [--max N] [--tree DIR] [--seed S] [--jobs J]
                       [--define NAME=VALUE]... [--rev COMMIT] [--matrix OUT.jsonl]
-                      [--covered MAP.json [--focus REGEX]]
+                      [--covered MAP.json [--focus REGEX]] [--timeout SECONDS]
     scripts/mutate.py --report OUT.jsonl...
 
 Each mutant changes one operator, comparison or constant of one line of

@@ -19,7 +19,7 @@ mutated line.
 import argparse
 import json
 import os
-import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -34,8 +34,8 @@ FLAGS = "-fprofile-instr-generate -fcoverage-mapping"
 
 def build(tree, jobs):
     if not (tree / "build.ninja").exists():
-        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if subprocess.run(
-            ["which", "ccache"], stdout=subprocess.DEVNULL).returncode == 0 else []
+        launcher = ["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DCMAKE_C_COMPILER_LAUNCHER=ccache"] \
+            if shutil.which("ccache") else []
         subprocess.run(["cmake", "-S", str(ROOT), "-B", str(tree), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
                         "-DCMAKE_C_COMPILER=clang", "-DCMAKE_CXX_COMPILER=clang++", "-DZEPT_BUILD_TESTS=ON",
                         "-DZEPT_BUILD_BENCH=OFF", "-DZEPT_SANITIZE=OFF", f"-DCMAKE_C_FLAGS={FLAGS}",

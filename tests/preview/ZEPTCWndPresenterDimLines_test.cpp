@@ -153,14 +153,4 @@ TEST(CWndPresenterDimLines, OutsideTextsAndArrows) {
   }
 }
 
-TEST(CWndPresenterDimLines, HiddenValueKeepsDescriptionAndLines) {
-  DimScene s(2.0, CPoint(50, 150));
-  s.presenter.setVisible(P::cwndDimValue, false);
-  ZEPTSectionDimLine d(0, {0, 0}, {100, 0}, 10, L"100", L"dd", 0, 0, 0);
-  s.draw(d);
-  EXPECT_EQ(s.boxOf(kValue).count, 0);
-  EXPECT_GT(s.boxOf(kDesc).count, 0);
-  EXPECT_TRUE(s.lineIn(150, 170, 150, 170));
-}
-
 }  // namespace

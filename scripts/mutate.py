@@ -55,6 +55,7 @@ import json
 import os
 import random
 import shutil
+import signal
 import re
 import subprocess
 import sys
@@ -160,13 +161,16 @@ def failing(program, names, cwd, timeout):
     failed, left = set(), list(names)
     while left:
         started, finished = None, set()
+        # A session of its own, so that a hang kills the tools a test started too: a mutant that
+        # loops in a tool would otherwise keep it running long after the test gave up.
+        proc = subprocess.Popen([str(program), "--gtest_filter=" + ":".join(left)], cwd=cwd, text=True,
+                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, errors="replace",
+                                start_new_session=True)
         try:
-            proc = subprocess.run([str(program), "--gtest_filter=" + ":".join(left)], cwd=cwd, text=True,
-                                  stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout,
-                                  errors="replace")
-            output = proc.stdout
-        except subprocess.TimeoutExpired as e:
-            output = e.stdout.decode(errors="replace") if isinstance(e.stdout, bytes) else (e.stdout or "")
+            output = proc.communicate(timeout=timeout)[0]
+        except subprocess.TimeoutExpired:
+            os.killpg(proc.pid, signal.SIGKILL)
+            output = proc.communicate()[0]
         for line in output.splitlines():
             tag, name = line[:13], test_name(line[13:])
             if tag == "[ RUN      ] ":

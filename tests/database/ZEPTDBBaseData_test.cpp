@@ -237,6 +237,10 @@ TEST_F(ZEPTDBBaseDataOpen, ChangesBetweenSelectsOfTheSameCatalogAreSeen) {
     for (auto const* folder : {"app", "data"})
       ASSERT_EQ(::utimensat(AT_FDCWD, tree.path(folder).c_str(), past, 0), 0);
     for (int select = 0; select < 3; ++select) ASSERT_TRUE(a.setDB(L"cr_B"));
+    // A held selection opens as the first did: read-only, and shared.
+    EXPECT_EQ(a.mode().Left(3), L"ro ");
+    EXPECT_NO_THROW(other.Open(a.getFullDBName(), false, true));
+    other.Close();
     c.change();
     c.check();
   }

@@ -317,11 +317,11 @@ TEST_F(ProfileReading, CrossFactorFromTheSectionUnit) {
   EXPECT_EQ(profile.getCrossFactor(L"in", &units), 0.);
   EXPECT_EQ(units.GetSize(), 0);
 
-  ASSERT_TRUE(profile.setDBProperty(L"unit_weight", COleVariant(L"kG"), dbText));
+  ASSERT_TRUE(profile.setDBProperty(L"unit_long", COleVariant(L"m"), dbText));
   ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"mm"), dbText));
   EXPECT_EQ(profile.getCrossFactor(L"in", &units), 0.03937007874015748);
-  EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"kG"}));
-  ASSERT_TRUE(profile.setDBProperty(L"unit_long", COleVariant(L"m"), dbText));
+  EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"m"}));
+  ASSERT_TRUE(profile.setDBProperty(L"unit_weight", COleVariant(L"kG"), dbText));
   EXPECT_EQ(profile.getCrossFactor(L"in", &units), profile.getCrossFactor(L"in", nullptr));
   EXPECT_EQ(entries(units), (std::vector<std::wstring>{L"mm", L"m", L"kG"}));
 }

@@ -598,6 +598,7 @@ TEST_F(ProfileWriting, SizesAreAddedOrUpdated) {
 TEST_F(ProfileWriting, NewShapeTypesBringTheirScript) {
   makeCatalog(inApp("Userpro.mdb"),
               {createShape(), createScripts(L"Section"), insertScript(L"Section", 1, L"mine", true)});
+  sqliteRows(inData("PDLScripts.mdb"), "INSERT INTO PDLScripts (SHAPE_TYPE, PDL_SCRIPT) VALUES (0, 'O'), (-3, 'M')");
   ASSERT_TRUE(profile.setProfileDB(L"USER"));
   for (auto [type, dim] : {std::pair{2, 10.}, std::pair{2, 20.}, std::pair{1, 30.}, std::pair{0, 40.},
                            std::pair{-3, 50.}, std::pair{9, 60.}}) {

@@ -236,46 +236,6 @@ TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
             std::tuple(9., L"", L"", 1, 2, true));
 }
 
-// A contour already converted is served again (kept once it is read a
-// second time), yet always as a fresh conversion in the section unit the open
-// catalog has now: after its unit is written, and after another catalog with
-// the same contour is selected, by setProfileDB or by the base's setDB.
-TEST_F(ProfileReading, RepeatedContoursFollowTheSectionUnit) {
-  constexpr char kContour[] = "\"cm\" ( ( (S ( (L 0 0) (L 10 0) (A 10 2.5 2.5 -1.570796 3.141593) (L 0 5) ) 0 ( ) ) ) )";
-  auto fresh = [&](wchar_t const* unit) {
-    const CString name = unit ? unit : L"";
-    CString script;
-    zept::korvaToPdl(CString::fromUtf8(kContour), unit ? &name : nullptr, script);
-    return script;
-  };
-  for (auto const* file : {"Apro.mdb", "Bpro.mdb"}) {
-    profileCatalog(inApp(file), {insertSize(L"P", 1, 1, 0, 0)});
-    sqliteRows(inApp(file), "UPDATE Shape SET SYMBOL = ?1", {kContour});
-  }
-  ASSERT_TRUE(profile.setProfileDB(L"B"));
-  ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(L"mm"), dbText));
-  ASSERT_TRUE(profile.setProfileDB(L"A"));
-
-  auto read = [&] {
-    ZEPTDBProfileData r;
-    EXPECT_TRUE(profile.getProfileData(L"P", L"1", &r));
-    return CString(r.pdlScript);
-  };
-  ASSERT_NE(fresh(nullptr), fresh(L"mm"));
-  ASSERT_NE(fresh(L"mm"), fresh(L"in"));
-  for (int again = 0; again < 3; ++again) EXPECT_EQ(read(), fresh(nullptr)) << again;
-  for (auto const* unit : {L"mm", L"in"}) {
-    ASSERT_TRUE(profile.setDBProperty(L"unit_sect", COleVariant(unit), dbText));
-    for (int again = 0; again < 3; ++again) EXPECT_EQ(read(), fresh(unit)) << again;
-  }
-  ASSERT_TRUE(profile.setProfileDB(L"B"));
-  EXPECT_EQ(read(), fresh(L"mm"));
-  ASSERT_TRUE(profile.setDB(L"Apro"));
-  EXPECT_EQ(read(), fresh(L"in"));
-  ASSERT_TRUE(profile.setDB(L"Bpro"));
-  EXPECT_EQ(read(), fresh(L"mm"));
-}
-
 // A row's own contour replaces its shape type's script (not its symmetry) by
 // the script derived from it; one written through the accessor is what the
 // next read converts.
@@ -611,26 +571,6 @@ TEST_F(ProfileWriting, NewShapeTypesBringTheirScript) {
   EXPECT_EQ(rowsText(inApp("Userpro.mdb"), L"SELECT count(*) FROM Shape"), "6");
 }
 
-// The data folder's catalog is never written: the accessor copies it into
-// the application folder and goes on with the copy.
-TEST_F(ProfileWriting, DataFolderCatalogIsCopiedBeforeWriting) {
-  profileCatalog(inData("Stdpro.mdb"), {insertSize(L"IPE", 1, 100, 0, 0)});
-  zept::fs::setFileAttributes(wide(inData("Stdpro.mdb")), FILE_ATTRIBUTE_READONLY);
-  const std::string before = TempTree::read(inData("Stdpro.mdb"));
-  ASSERT_TRUE(profile.setProfileDB(L"STD"));
-  ZEPTDBProfileData r = size(L"IPE", 1, 120, 0, 0);
-  ASSERT_EQ(profile.setProfileData(r), 0);
-  EXPECT_EQ(profile.getFullDBName(), upper(app) + L"STDPRO.MDB");
-  EXPECT_EQ(profile.mode(), CString(L"ro STDPRO.MDB"));
-  EXPECT_TRUE(profile.getProfileData(L"IPE", L"120", nullptr));
-  profile.setDB(L"");
-  EXPECT_EQ(TempTree::read(inData("Stdpro.mdb")), before);
-  EXPECT_EQ(rowsText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
-  // Selection now prefers the copy.
-  ASSERT_TRUE(profile.setProfileDB(L"STD"));
-  EXPECT_EQ(profile.getFullDBName(), upper(app) + L"STDPRO.MDB");
-}
-
 // Another process that selected the data-folder catalog later has made and
 // written its copy in the application folder meanwhile.
 TEST_F(ProfileWriting, CopyAnotherWriterMadeIsNeverReplaced) {
@@ -640,20 +580,6 @@ TEST_F(ProfileWriting, CopyAnotherWriterMadeIsNeverReplaced) {
   ZEPTDBProfileData r = size(L"IPE", 1, 140, 0, 0);
   EXPECT_EQ(profile.setProfileData(r), -1);
   EXPECT_EQ(rowsText(inApp("STDPRO.MDB"), L"SELECT DIM1 FROM Shape ORDER BY DIM1"), "100;120");
-}
-
-// With one folder for both, there is nothing to copy to: the catalog is
-// written where it lies.
-TEST_F(ProfileWriting, SharedFolderIsWrittenInPlace) {
-  settings.app = settings.data;
-  profileCatalog(inData("Onepro.mdb"));
-  ZEPTDBProfile shared;
-  ASSERT_TRUE(shared.setProfileDB(L"ONE"));
-  ZEPTDBProfileData r = size(L"IPE", 1, 120, 0, 0);
-  EXPECT_EQ(shared.setProfileData(r), 0);
-  EXPECT_EQ(shared.createProfileDB(L"Two", DtDb::kMetric), 0);
-  shared.setDB(L"");
-  EXPECT_EQ(rowsText(inData("Onepro.mdb"), L"SELECT DIM1 FROM Shape"), "120");
 }
 
 }  // namespace

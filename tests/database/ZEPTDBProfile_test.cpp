@@ -236,26 +236,6 @@ TEST_F(ProfileReading, NullColumnsKeepMembersExceptSymbolAndScript) {
             std::tuple(9., L"", L"", 1, 2, true));
 }
 
-// A row's own contour replaces its shape type's script (not its symmetry) by
-// the script derived from it; one written through the accessor is what the
-// next read converts.
-TEST_F(ProfileReading, ContourReplacesTheScriptAndIsReadBackWritten) {
-  constexpr char kFirst[] = "\"m\" ( ( (S ( (L 0 0) (L 10 0) (L 10 5) (L 0 5) ) 0 ( ) ) ) )";
-  constexpr wchar_t kSecond[] = L"10#0-0:4-0:4-2:0-2:0-0";
-  profileCatalog(inApp("Editpro.mdb"), {insertSize(L"P", 1, 1, 0, 0)});
-  sqliteRows(inApp("Editpro.mdb"), "UPDATE Shape SET SYMBOL = ?1", {kFirst});
-  ASSERT_TRUE(profile.setProfileDB(L"EDIT"));
-  ZEPTDBProfileData r;
-  ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
-  EXPECT_EQ(r.pdlScript.str(), L"StartContour(0,0,ext);\nLineTo(10,0);\nLineTo(10,5);\nLineTo(0,5);\nLineTo(0,0);\n");
-  EXPECT_TRUE(r.isSymmetric);
-  r.symbol = kSecond;
-  ASSERT_EQ(profile.setProfileData(r), 0);
-  ASSERT_TRUE(profile.getProfileData(L"P", L"1", &r));
-  EXPECT_EQ(r.pdlScript.str(),
-            L"StartContour(0,0,ext);\nLineTo(40,0);\nLineTo(40,20);\nLineTo(0,20);\nLineTo(0,0);\n");
-}
-
 // The members before the missing column are filled, those after it are not.
 TEST_F(ProfileReading, MissingColumnFailsHalfWay) {
   makeCatalog(inData("Shortpro.mdb"),
@@ -409,35 +389,6 @@ TEST_F(ProfileRepeatedReads, ASymbolOfAnotherTypeLeavesTheCallersContour) {
     if (again % 2) r.symbol = kGrid;
     ASSERT_TRUE(profile.getProfileData(L"O", L"1", &r));
     EXPECT_EQ(r.pdlScript.str(), again % 2 ? converted.str() : L"I") << again;
-  }
-}
-
-// Each open catalog finds the columns of its own result once and then reads
-// them by position: catalogs ordering their columns otherwise give the same
-// records, however their reads alternate; a contour's row also.
-TEST_F(ProfileRepeatedReads, EachCatalogReadsItsOwnColumnOrder) {
-  std::wstring turned = shapeColumns();
-  turned.erase(turned.find(L", MASS DOUBLE"), 13);
-  turned.insert(turned.size() - 1, L", MASS DOUBLE");
-  makeCatalog(inApp("Turnedpro.mdb"),
-              {L"CREATE TABLE Shape " + turned,
-               L"CREATE TABLE Section (IS_SYMMETRIC YESNO, PDL_SCRIPT MEMO, SHAPE_TYPE SHORT, ID COUNTER)",
-               insertScript(L"Section", 1, L"I", true),
-               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, MASS, MATERIALS, HAS_MATS, IS_THIN, P4_T) "
-               L"VALUES (\"IPE\", 1, 200, 0, 0, 22.4, \"S235\", True, True, 3)",
-               L"INSERT INTO Shape (NAME, SHAPE_TYPE, DIM1, DIM2, DIM3, SYMBOL) VALUES (\"P\", 1, 1, 0, 0, "
-               L"\"10#0-0:4-0:4-2:0-2:0-0\")"});
-  Profile turnedProfile;
-  ASSERT_TRUE(turnedProfile.setProfileDB(L"TURNED"));
-  for (int again = 0; again < 4; ++again) {
-    for (auto const* name : {L"IPE", L"P"}) {
-      wchar_t const* dims = name[0] == L'P' ? L"1" : L"200";
-      ZEPTDBProfileData mine, turned;
-      ASSERT_TRUE(profile.getProfileData(name, dims, &mine));
-      ASSERT_TRUE(turnedProfile.getProfileData(name, dims, &turned));
-      EXPECT_EQ(shown(turned), shown(mine)) << again;
-      EXPECT_EQ(mine.mass, name[0] == L'P' ? 0. : 22.4);
-    }
   }
 }
 

@@ -148,6 +148,9 @@ TEST_F(ViewerModel, AWrongCatalogValueShowsAsItsRelativeDifference) {
   EXPECT_NEAR(*rows[3].difference, (1 + *right[3].difference) / 1.25 - 1, 1e-12);
   EXPECT_FALSE(rows[6].catalog);
   EXPECT_FALSE(rows[6].difference);
+  // Out of tolerance, and so flagged: Iy and the radius taken from it.
+  const auto table = propertyTable(sectionFacts(cs, record, true, false), PropertyUnits::mm);
+  for (auto const& r : table[1].rows) EXPECT_EQ(r.flagged, r.name == "Iy" || r.name == "iy") << r.name;
   EXPECT_TRUE(valueRows(ZEPTCrossSection(), record).empty());
   // Two plates side by side touch: the closed forms stand, the torsion
   // solution does not.
@@ -256,11 +259,18 @@ TEST_F(ViewerModel, PropertiesOfIPE300InEveryUnitSystem) {
       if (row.geometry && c.geometryTolerance >= 0) {
         EXPECT_NEAR(*row.geometry / c.catalog, 1, c.geometryTolerance) << where;
       }
+      EXPECT_NEAR(row.difference.value_or(9), row.geometry ? *row.geometry / *row.catalog - 1 : 9, 1e-12) << where;
     }
-  std::vector<std::string> titles;
-  for (auto const& g : propertyTable(metric, PropertyUnits::tables)) titles.push_back(g.title);
-  EXPECT_EQ(titles.size(), 3u);  // no principal axes of their own
-  EXPECT_NE(propertyText(propertyTable(metric, PropertyUnits::tables)).find("\nA\tcm²\t53.8"), std::string::npos);
+  // Every row in its group; an I has no principal axes of its own.
+  std::string rows;
+  for (auto const& g : propertyTable(metric, PropertyUnits::tables)) {
+    rows += "\n" + g.title + ":";
+    for (auto const& r : g.rows) rows += " " + r.name;
+  }
+  EXPECT_EQ(rows, "\nDimensions: h b tw tf r Mass Surface\nSection: A Iy Wel,y Wpl,y iy Iz Wel,z Wpl,z iz It Wt Iw Avy Avz"
+                  "\nCentroid and shear centre (from the left and bottom): xc yc xs ys");
+  EXPECT_NE(propertyText(propertyTable(metric, PropertyUnits::tables)).find("\nA\tcm²\t53.812\t53.81\t+0.00 %\n"),
+            std::string::npos);
 }
 
 TEST_F(ViewerModel, AnglesShowTheirPrincipalAxesAndDrawingsNoCatalog) {
@@ -285,7 +295,8 @@ TEST_F(ViewerModel, AnglesShowTheirPrincipalAxesAndDrawingsNoCatalog) {
 TEST(ViewerProperties, FiveSignificantDigitsWithoutExponentsInTheTablesRange) {
   const std::pair<double, char const*> cases[] = {{53.8123, "53.812"}, {8356.14, "8356.1"}, {125980.4, "125980"},
                                                   {0.213751, "0.21375"}, {45.0, "45"},      {-2.5, "-2.5"},
-                                                  {0.0, "0"},            {1.24261e11, "1.2426e+11"}, {-1e-12, "-1e-12"}};
+                                                  {0.0, "0"},            {1.24261e11, "1.2426e+11"}, {-1e-12, "-1e-12"},
+                                                  {1e6, "1e+06"},        {1.0, "1"},       {-1 / 0.0, "-"}};
   for (auto const& [value, text] : cases) EXPECT_EQ(formatProperty(value), text) << value;
 }
 

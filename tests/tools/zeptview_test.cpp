@@ -212,7 +212,7 @@ TEST_F(ViewerModel, SearchFindsSizesByTheWordsTypedInTreeOrder) {
     char const* first;  // nullptr: nothing found
   } const cases[] = {{"ipe 3", "IPE 300"}, {"euro heb 300", "HEB 300"}, {"heb300", "HEB 300"},
                      {"EUROHEB300", "HEB 300"}, {"L 100x100x1", "L 100x100x10"}, {"3 IPE", nullptr},
-                     {"IPE 3000", nullptr}, {"  ", nullptr}, {"BROKEN", nullptr}};
+                     {"IPE 3000", nullptr}, {"  ", nullptr}, {"BROKEN", nullptr}, {"euro 80x80x8", "L 80x80x8"}};
   for (auto const& c : cases) {
     const auto found = names(c.text);
     EXPECT_EQ(found.empty() ? "" : found[0], c.first ? c.first : "") << c.text;

@@ -259,7 +259,7 @@ def main():
         return 0
     os.environ.setdefault("CCACHE_BASEDIR", str(ROOT))
 
-    tree = Path(args.tree)
+    tree = Path(args.tree).resolve()  # the build and the tests run from inside it
     if not tree.exists():
         tree.parent.mkdir(parents=True, exist_ok=True)
         subprocess.run(["git", "worktree", "add", "--detach", str(tree), args.rev], cwd=ROOT, check=True)

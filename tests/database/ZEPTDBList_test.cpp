@@ -35,20 +35,6 @@ class ZEPTDBListCatalogs : public CatalogFolders {
   DtArray<ZEPTString> texts;
 };
 
-TEST_F(ZEPTDBListCatalogs, ListsAndSelectsByListName) {
-  catalog("app/WidthsList.mdb");
-  catalog("data/IPEpro.mdb");
-  CStringArray names;
-  EXPECT_TRUE(list.getListDBList(names, nullptr));
-  EXPECT_EQ(entries(names), (std::vector<std::wstring>{L"BOLTLENGTHS", L"GRADES", L"WIDTHS"}));
-  EXPECT_TRUE(list.setListDB(L"BoltLengths"));
-  EXPECT_EQ(list.getFullDBName(), upper(data + L"BOLTLENGTHSLIST.MDB"));
-  EXPECT_FALSE(list.setListDB(L"IPE"));
-  values.append(1);
-  EXPECT_FALSE(list.getList(values, true, kMetric, nullptr));
-  EXPECT_EQ(values.length(), 0);
-}
-
 // The unit system only picks the table; nulls and duplicate rows drop out,
 // and a null Data drops its entry whole. `pairs` is never emptied.
 TEST_F(ZEPTDBListCatalogs, NumbersComeAsStoredWithParallelData) {
